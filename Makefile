@@ -1,0 +1,36 @@
+# Two entry points for a fresh Debian machine: `make run` and `make test`.
+# Both install what is missing, configure and build in build/.
+
+BUILD_DIR ?= build
+BUILD_TYPE ?= Release
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE_FLAGS ?=
+
+.PHONY: all setup configure build run test bench sanitize clean
+
+all: build
+
+setup:
+	@./scripts/setup.sh
+
+configure: setup
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	./$(BUILD_DIR)/tools/cli/corvana-cli selfplay --level 4
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	./$(BUILD_DIR)/tools/cli/corvana-cli bench
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize:
+	@$(MAKE) test BUILD_DIR=build-sanitize BUILD_TYPE=RelWithDebInfo CMAKE_FLAGS=-DCORVANA_SANITIZE=ON
+
+clean:
+	rm -rf $(BUILD_DIR) build-sanitize

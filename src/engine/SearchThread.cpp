@@ -1,0 +1,57 @@
+// The search thread and its running flag.
+#include "SearchThread.h"
+
+#include "Search.h"
+
+std::atomic<bool> SearchRunning { false };
+std::unique_ptr<TMyThread> SearchThread;
+
+TMyThread::TMyThread()
+{
+    SearchRunning.store(true, std::memory_order_relaxed);
+    Thread = std::thread([this] {
+        DoSearch();
+        EndSearch();
+    });
+}
+
+TMyThread::~TMyThread()
+{
+    Terminate();
+    WaitFor();
+}
+
+void TMyThread::WaitFor()
+{
+    if (Thread.joinable())
+        Thread.join();
+}
+
+void TMyThread::DoSearch()
+{
+    SearchCancelRequest = &TerminateRequested;
+    SearchBestMove();
+    SearchCancelRequest = nullptr;
+}
+
+void TMyThread::EndSearch() { SearchRunning.store(false, std::memory_order_release); }
+
+void StartSearch()
+{
+    SearchThread.reset(); // joins the previous thread, which has already ended
+    SearchThread = std::make_unique<TMyThread>();
+}
+
+void CancelSearch()
+{
+    if (SearchThread) {
+        SearchThread->Terminate();
+        SearchThread->WaitFor();
+    }
+}
+
+void RequestSearchStop()
+{
+    if (SearchThread && SearchRunning.load(std::memory_order_acquire))
+        SearchThread->Terminate();
+}

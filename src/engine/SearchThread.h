@@ -1,0 +1,45 @@
+// The search thread: runs one root search for SideToMove on its own thread while the main thread
+// keeps the window alive, and reports its end through SearchRunning.
+#pragma once
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+// True from the creation of a search thread until its search has returned. Cleared with release
+// ordering after the last write to BestMoves, so a reader that sees false (acquire) sees the result.
+extern std::atomic<bool> SearchRunning;
+
+class TMyThread {
+public:
+    // Sets SearchRunning and starts searching at once.
+    TMyThread();
+    // Asks a search still running to stop and waits for the thread to end.
+    ~TMyThread();
+    TMyThread(const TMyThread&) = delete;
+    TMyThread& operator=(const TMyThread&) = delete;
+
+    void Terminate() { TerminateRequested.store(true, std::memory_order_relaxed); }
+    bool Terminated() const { return TerminateRequested.load(std::memory_order_relaxed); }
+    void WaitFor(); // until the thread has ended
+
+private:
+    void DoSearch();
+    void EndSearch();
+
+    std::atomic<bool> TerminateRequested { false };
+    std::thread Thread;
+};
+
+// The current (or last) search thread. Owned here rather than freeing itself, so that a
+// cancellation can never reach a thread object that has already gone.
+extern std::unique_ptr<TMyThread> SearchThread;
+
+// Starts a search on a new thread (the previous one has ended: SearchRunning was false).
+void StartSearch();
+
+// Asks a running search to stop and waits until it has; its result must be discarded.
+void CancelSearch();
+
+// Asks a running search to stop without waiting (program shutdown).
+void RequestSearchStop();

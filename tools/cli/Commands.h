@@ -1,0 +1,9 @@
+// The corvana-cli commands. Each returns the process exit code; a UsageError thrown from one
+// prints the usage text and exits with 2.
+#pragma once
+
+#include "CliArgs.h"
+
+int RunSelfPlay(CliArgs& args);
+int RunBench(CliArgs& args);
+int RunShow(CliArgs& args);

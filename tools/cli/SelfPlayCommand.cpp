@@ -1,0 +1,101 @@
+// corvana-cli selfplay: the computer against itself, through the same steps the window takes for
+// a computer move (search on its thread, Push, MakeMove, then the pass and end rules).
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <sstream>
+
+#include "BoardTracker.h"
+#include "Commands.h"
+#include "Evaluation.h"
+#include "MoveRules.h"
+#include "RoutineTable.h"
+#include "Search.h"
+#include "SearchThread.h"
+
+int RunSelfPlay(CliArgs& args)
+{
+    const int size = args.TakeInt("--size", 8, 10, 8);
+    if (size != 8 && size != 10)
+        throw UsageError("--size must be 8 or 10");
+    const int level = args.TakeInt("--level", 1, MaxLevel, 1);
+    const int yellowLevel = args.TakeInt("--yellow-level", 1, MaxLevel, level);
+    const int greenLevel = args.TakeInt("--green-level", 1, MaxLevel, level);
+    const std::string engine = args.Take("--engine").value_or("normal");
+    if (engine != "normal" && engine != "advanced")
+        throw UsageError("--engine must be normal or advanced");
+    const std::optional<std::string> saveFile = args.Take("--save");
+    const bool verbose = args.TakeFlag("--verbose");
+    args.ExpectEnd();
+
+    BoardSize = size;
+    AdvancedEngine = engine == "advanced";
+    NewGame();
+
+    using Clock = std::chrono::steady_clock;
+    std::ostringstream moves;
+    const std::uint64_t nodesAtStart = SearchNodes;
+    Clock::duration searchTime {};
+    std::uint64_t slowestNodes = 0;
+    Clock::duration slowestTime {};
+    int moveNumber = 0;
+
+    while (!GameOver) {
+        const int side = SideToMove;
+        const int other = Opponent();
+        Level = side == SideYellow ? yellowLevel : greenLevel;
+        const std::uint64_t nodesBefore = SearchNodes;
+        const auto start = Clock::now();
+        StartSearch();
+        SearchThread->WaitFor();
+        const int square = SearchRunning.load(std::memory_order_acquire) ? PassMove : BestMoves[0];
+        const auto spent = Clock::now() - start;
+        searchTime += spent;
+        const std::uint64_t nodes = SearchNodes - nodesBefore;
+        if (nodes > slowestNodes) {
+            slowestNodes = nodes;
+            slowestTime = spent;
+        }
+        ++moveNumber;
+        if (verbose)
+            std::fprintf(stderr, "move %d: %d by %s, %llu nodes, %.3f s\n", moveNumber, square,
+                side == SideYellow ? "Yellow" : "Green", static_cast<unsigned long long>(nodes),
+                std::chrono::duration<double>(spent).count());
+
+        if (square != PassMove) {
+            GameRecord->Push(square, side, other);
+            Routines.MakeMove(BoardStack[0], square, side, other);
+            moves << (moves.tellp() > 0 ? " " : "") << square;
+        }
+        const PositionScan scan = ScanPosition(BoardStack[0]);
+        switch (AdvanceTurn(scan)) {
+        case TurnResult::GameEnded:
+            GameOver = true;
+            break;
+        case TurnResult::Passed:
+            moves << " pass";
+            break;
+        case TurnResult::NextSide:
+            break;
+        }
+    }
+
+    const PositionScan final = ScanPosition(BoardStack[0]);
+    const std::uint64_t nodes = SearchNodes - nodesAtStart;
+    const double seconds = std::chrono::duration<double>(searchTime).count();
+    std::printf("moves: %s\n", moves.str().c_str());
+    std::printf("result: Yellow %d Green %d\n", final.Yellow, final.Green);
+    std::printf("nodes: %llu time: %.3f nps: %.0f\n", static_cast<unsigned long long>(nodes), seconds,
+        seconds > 0 ? double(nodes) / seconds : 0.0);
+    std::fprintf(stderr, "slowest move: %llu nodes, %.3f s\n",
+        static_cast<unsigned long long>(slowestNodes), std::chrono::duration<double>(slowestTime).count());
+
+    if (saveFile) {
+        const FileResult r = GameRecord->SaveToFile(*saveFile);
+        if (!r) {
+            std::cerr << "corvana-cli: " << r.Message << "\n";
+            return 1;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,63 @@
+// corvana-cli: plays, measures and inspects games and resources from the command line.
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+
+#include "Commands.h"
+
+namespace {
+
+struct Command {
+    const char* Name;
+    int (*Run)(CliArgs&);
+    const char* Usage;
+};
+
+const Command CommandTable[] = {
+    { "selfplay", RunSelfPlay,
+        "selfplay [--size 8|10] [--level N] [--yellow-level N] [--green-level N]\n"
+        "           [--engine normal|advanced] [--save FILE.kpx] [--verbose]\n"
+        "      the computer plays both sides; prints the moves, the result and the node count" },
+    { "bench", RunBench,
+        "bench [--level N]\n"
+        "      searches a fixed set of positions; prints each choice, the node signature and speed" },
+    { "show", RunShow,
+        "show FILE.kpx\n"
+        "      prints a saved game and its final board, or why the file is refused" },
+};
+
+void PrintUsage(std::ostream& out)
+{
+    out << "usage: corvana-cli COMMAND [OPTIONS]\n\ncommands:\n";
+    for (const Command& c : CommandTable)
+        out << "  " << c.Usage << "\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        PrintUsage(std::cerr);
+        return 2;
+    }
+    if (!std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "help")) {
+        PrintUsage(std::cout);
+        return 0;
+    }
+    for (const Command& c : CommandTable) {
+        if (std::strcmp(argv[1], c.Name) != 0)
+            continue;
+        try {
+            CliArgs args(std::vector<std::string>(argv + 2, argv + argc));
+            return c.Run(args);
+        } catch (const UsageError& e) {
+            std::cerr << "corvana-cli " << c.Name << ": " << e.what() << "\n\n";
+            PrintUsage(std::cerr);
+            return 2;
+        }
+    }
+    std::cerr << "corvana-cli: unknown command " << argv[1] << "\n\n";
+    PrintUsage(std::cerr);
+    return 2;
+}

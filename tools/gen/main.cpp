@@ -1,0 +1,55 @@
+// corvana-gen: runs the content generators and writes each resource as OUTDIR/NAME.raw.
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <cstdio>
+#include <cstring>
+
+#include "Generators.h"
+
+namespace {
+
+const GeneratorEntry GeneratorTable[] = {
+    { nullptr, nullptr },
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Fonts and painting need a GUI application; no window is ever shown.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: corvana-gen OUTDIR [--preview DIR] [GROUP...]\n");
+        return 2;
+    }
+    const QString outDir = QString::fromLocal8Bit(argv[1]);
+    GeneratorContext context;
+    QStringList groups;
+    for (int i = 2; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--preview") && i + 1 < argc)
+            context.PreviewDir = argv[++i];
+        else
+            groups << QString::fromLocal8Bit(argv[i]);
+    }
+    QDir().mkpath(outDir);
+    if (!context.PreviewDir.empty())
+        QDir().mkpath(QString::fromStdString(context.PreviewDir));
+
+    for (const GeneratorEntry& g : GeneratorTable) {
+        if (!g.Name || (!groups.isEmpty() && !groups.contains(QString::fromLatin1(g.Name))))
+            continue;
+        for (const GeneratedResource& r : g.Run(context)) {
+            QFile f(outDir + "/" + QString::fromStdString(r.Name) + ".raw");
+            if (!f.open(QIODevice::WriteOnly)
+                || f.write(reinterpret_cast<const char*>(r.Bytes.data()), qint64(r.Bytes.size()))
+                    != qint64(r.Bytes.size())) {
+                std::fprintf(stderr, "corvana-gen: cannot write %s\n", qPrintable(f.fileName()));
+                return 1;
+            }
+        }
+    }
+    return 0;
+}
