@@ -67,12 +67,20 @@ template <int N> struct Bits : BitLayout<N> {
 
     template <int DX, int DY> static BB MovesInDirection(BB own, BB opp)
     {
+        // Occluded fill by doubling: after the steps of 1, 2 and 4 the flood reaches up to 7
+        // opponent discs from an own disc; runs can be N - 2 long, so 10 x 10 takes one more step.
         constexpr int S = DY * W + DX;
-        const BB m = Guard<DX>(opp);
-        BB t = m & Shift<S>(own);
-        for (int i = 0; i < N - 3; ++i)
-            t |= m & Shift<S>(t);
-        return Shift<S>(t);
+        BB pro = Guard<DX>(opp);
+        const BB m = pro;
+        BB flood = own;
+        flood |= pro & Shift<S>(flood);
+        pro &= Shift<S>(pro);
+        flood |= pro & Shift<2 * S>(flood);
+        pro &= Shift<2 * S>(pro);
+        flood |= pro & Shift<4 * S>(flood);
+        if constexpr (N > 9)
+            flood |= m & Shift<S>(flood);
+        return Shift<S>(flood & m);
     }
 
     // Squares where own may play: empty, and closing at least one run of opp discs.
@@ -117,7 +125,19 @@ template <int N> struct Bits : BitLayout<N> {
                 + std::popcount(static_cast<std::uint64_t>(b >> 64));
     }
 
-    static bool Test(BB b, int bit) { return (b >> bit) & 1; }
+    // Calls f(bit) for every set bit, lowest first.
+    template <class F> static void ForEachBit(BB b, F f)
+    {
+        if constexpr (N == 8) {
+            for (; b; b &= b - 1)
+                f(std::countr_zero(b));
+        } else {
+            for (auto lo = static_cast<std::uint64_t>(b); lo; lo &= lo - 1)
+                f(std::countr_zero(lo));
+            for (auto hi = static_cast<std::uint64_t>(b >> 64); hi; hi &= hi - 1)
+                f(64 + std::countr_zero(hi));
+        }
+    }
 
     // The two sides' discs of a byte board.
     static void FromBoard(const Board& board, int side, int other, BB& sideBits, BB& otherBits)

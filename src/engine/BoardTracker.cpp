@@ -102,7 +102,8 @@ bool IsWellFormedBoard(const Board& b, int size)
 
 } // namespace
 
-std::vector<std::uint8_t> EncodeSavedGame(const OBoardTracker& record, const SavedGameSettings& settings)
+std::vector<std::uint8_t> EncodeSavedGame(
+    const OBoardTracker& record, const SavedGameSettings& settings)
 {
     std::vector<std::uint8_t> out(HeaderBytes + EntryBytes * record.Entries.size() + TrailerBytes);
     std::uint8_t* p = out.data();
@@ -122,7 +123,8 @@ std::vector<std::uint8_t> EncodeSavedGame(const OBoardTracker& record, const Sav
     return out;
 }
 
-FileResult DecodeSavedGame(const std::vector<std::uint8_t>& bytes, OBoardTracker& record, SavedGameSettings& settings)
+FileResult DecodeSavedGame(
+    const std::vector<std::uint8_t>& bytes, OBoardTracker& record, SavedGameSettings& settings)
 {
     if (bytes.size() < 4)
         return Refuse("the file is too short to be a saved game");
@@ -165,13 +167,15 @@ FileResult DecodeSavedGame(const std::vector<std::uint8_t>& bytes, OBoardTracker
             Board after = prev.Before;
             rules.MakeMove(after, prev.Move, prev.MoverSide, prev.OtherSide);
             if (after != e.Before)
-                return Refuse("the board before " + where + " does not follow from move " + std::to_string(i));
+                return Refuse("the board before " + where + " does not follow from move "
+                    + std::to_string(i));
         }
     }
     const std::int32_t computerSide = GetInt(p);
     const std::uint8_t opponentFlag = p[4];
     if (computerSide != SideYellow && computerSide != SideGreen)
-        return Refuse("the computer's side " + std::to_string(computerSide) + " is neither 2 nor 3");
+        return Refuse(
+            "the computer's side " + std::to_string(computerSide) + " is neither 2 nor 3");
     if (opponentFlag > 1)
         return Refuse("the opponent flag " + std::to_string(opponentFlag) + " is neither 0 nor 1");
 
@@ -225,7 +229,7 @@ FileResult OBoardTracker::LoadFromFile(const std::string& fileName)
     const int fd = open(fileName.c_str(), O_RDONLY);
     if (fd < 0)
         return IoFailure("Cannot open", fileName);
-    struct stat st {};
+    struct stat st { };
     if (fstat(fd, &st) != 0) {
         const FileResult r = IoFailure("Cannot read", fileName);
         close(fd);

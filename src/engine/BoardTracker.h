@@ -68,8 +68,10 @@ void ResetGameRecord();
 
 // The file image of a record and its settings, and its reverse with every check a loaded game
 // must pass. Kept apart from the file system so the format can be tested on bytes.
-std::vector<std::uint8_t> EncodeSavedGame(const OBoardTracker& record, const SavedGameSettings& settings);
-FileResult DecodeSavedGame(const std::vector<std::uint8_t>& bytes, OBoardTracker& record, SavedGameSettings& settings);
+std::vector<std::uint8_t> EncodeSavedGame(
+    const OBoardTracker& record, const SavedGameSettings& settings);
+FileResult DecodeSavedGame(
+    const std::vector<std::uint8_t>& bytes, OBoardTracker& record, SavedGameSettings& settings);
 
 // The largest file a valid game can have: every move fills a square of the 10 × 10 board.
 constexpr std::size_t MaxSavedGameBytes = 17 + 156 * 100;

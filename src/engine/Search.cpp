@@ -1,6 +1,6 @@
 // The search tree is exactly that of the byte-board definition (same nodes, same scores, same
-// choice); only the representation is faster: positions are bit sets, the evaluation sums
-// weights eight squares at a time through lookup tables, and nothing is allocated.
+// choice); only the representation is faster: positions are bit sets, the square weights are
+// carried down the tree and updated by each move, and nothing is allocated.
 #include "Search.h"
 
 #include "BitBoard.h"
@@ -16,78 +16,77 @@ namespace {
 
 const std::atomic<bool> NeverCancelled { false };
 
-// Square weights of one table in the bit layout, summed a byte of the bit set at a time.
-template <int N> struct ChunkWeights {
-    using B = Bits<N>;
-    static constexpr int Chunks = (N * B::W + 7) / 8;
-    std::array<std::array<std::int16_t, 256>, Chunks> Sum {};
-
-    explicit ChunkWeights(const WeightBoard& w)
-    {
-        for (int chunk = 0; chunk < Chunks; ++chunk) {
-            for (int byte = 0; byte < 256; ++byte) {
-                int s = 0;
-                for (int i = 0; i < 8; ++i) {
-                    const int bit = chunk * 8 + i;
-                    if ((byte >> i & 1) && bit % B::W < N && bit / B::W < N)
-                        s += w.Weight[B::SquareOfBit(bit)];
-                }
-                Sum[chunk][byte] = static_cast<std::int16_t>(s);
-            }
-        }
-    }
-
-    int Of(typename B::BB b) const
-    {
-        int s = 0;
-        if constexpr (N == 8) {
-            for (int c = 0; c < Chunks; ++c)
-                s += Sum[c][(b >> (8 * c)) & 0xFF];
-        } else {
-            std::uint64_t lo = static_cast<std::uint64_t>(b);
-            std::uint64_t hi = static_cast<std::uint64_t>(b >> 64);
-            for (int c = 0; c < 8; ++c)
-                s += Sum[c][(lo >> (8 * c)) & 0xFF];
-            for (int c = 8; c < Chunks; ++c)
-                s += Sum[c][(hi >> (8 * (c - 8))) & 0xFF];
-        }
-        return s;
-    }
+// The two weight sums a position is scored with, from one side's point of view: own discs minus
+// opponent discs, once with the empty-corner weights and once with the corner-taken weights. In the
+// second, C and X squares carry their empty-corner weights; the horizon corrects those of the
+// corners that are taken.
+// A move changes them by the weights of the placed disc and twice those of the turned ones, so the
+// search carries them down the tree instead of summing the whole board at every horizon node.
+struct WeightSums {
+    int Empty = 0;
+    int Taken = 0;
+    WeightSums operator-() const { return { -Empty, -Taken }; }
 };
 
 template <int N> struct SearchTables {
     using B = Bits<N>;
     using BB = typename B::BB;
 
-    ChunkWeights<N> Empty { EmptyCornerWeights(N) };
-    ChunkWeights<N> Taken { CornerTakenWeights(N) };
-    BB Corners = 0;
-    struct CornerBits {
-        int Corner, C1, C2, X;
+    struct BitWeight {
+        std::int16_t Empty = 0, Taken = 0;
     };
-    std::array<CornerBits, 4> Groups {};
+    std::array<BitWeight, N * B::W> Weight {};
+    BB Corners = 0;
+    struct CornerMasks {
+        BB Corner, C1, C2, X;
+    };
+    std::array<CornerMasks, 4> Groups {};
     static constexpr int OrderLength = N * N - 4; // the centre squares are never empty
     std::array<int, OrderLength> OrderBit {};
+    std::array<BB, OrderLength> OrderMask {};
     std::array<int, OrderLength> OrderSquare {};
     BB Searched = 0; // the squares of OrderBit; a centre square is never tried, even when empty
     int MobilityRange = 0; // cells from the first to the last playable square
 
     SearchTables()
     {
+        const WeightBoard& empty = EmptyCornerWeights(N);
+        const WeightBoard& taken = CornerTakenWeights(N);
+        for (int row = 0; row < N; ++row) {
+            for (int col = 0; col < N; ++col) {
+                const int sq = SquareIndex(N, col, row);
+                Weight[B::BitOf(col, row)]
+                    = { std::int16_t(empty.Weight[sq]), std::int16_t(taken.Weight[sq]) };
+            }
+        }
         const auto& groups = CornerGroupsFor(N);
         for (int i = 0; i < 4; ++i) {
             const CornerGroup& g = groups[i];
-            Groups[i] = { B::BitOfSquare(g.Corner), B::BitOfSquare(g.C1), B::BitOfSquare(g.C2),
-                B::BitOfSquare(g.X) };
-            Corners |= B::One(Groups[i].Corner);
+            Weight[B::BitOfSquare(g.C1)].Taken = WeightCEmpty;
+            Weight[B::BitOfSquare(g.C2)].Taken = WeightCEmpty;
+            Weight[B::BitOfSquare(g.X)].Taken = WeightXEmpty;
+            Groups[i] = { B::One(B::BitOfSquare(g.Corner)), B::One(B::BitOfSquare(g.C1)),
+                B::One(B::BitOfSquare(g.C2)), B::One(B::BitOfSquare(g.X)) };
+            Corners |= Groups[i].Corner;
         }
         const SquareOrder order = MoveOrderFor(N);
         for (int i = 0; i < OrderLength; ++i) {
             OrderSquare[i] = order.Squares[i];
             OrderBit[i] = B::BitOfSquare(order.Squares[i]);
-            Searched |= B::One(OrderBit[i]);
+            OrderMask[i] = B::One(OrderBit[i]);
+            Searched |= OrderMask[i];
         }
         MobilityRange = N * (N + 2) + N - (N + 3) + 1;
+    }
+
+    WeightSums Sum(BB b) const
+    {
+        WeightSums s;
+        B::ForEachBit(b, [&](int bit) {
+            s.Empty += Weight[bit].Empty;
+            s.Taken += Weight[bit].Taken;
+        });
+        return s;
     }
 };
 
@@ -115,32 +114,47 @@ public:
     {
     }
 
-    // moveBit < 0: mover passed. moverBits/toMoveBits: the position before move.
-    int Node(int moveBit, BB moverBits, BB toMoveBits, int ply, int alpha, int beta)
+    WeightSums Sums(BB own, BB opp) const
+    {
+        const WeightSums a = T.Sum(own), b = T.Sum(opp);
+        return { a.Empty - b.Empty, a.Taken - b.Taken };
+    }
+
+    // One node: mover has just played moveBit (< 0: passed) on the position moverBits/toMoveBits,
+    // whose weight sums w are from mover's point of view.
+    int Node(int moveBit, BB moverBits, BB toMoveBits, WeightSums w, int ply, int alpha, int beta)
     {
         ++Nodes;
         if (moveBit < 0) {
             if (ply == MaxPly)
                 return EvalFinal(moverBits, toMoveBits);
         } else {
-            const BB flips = B::Flips(moveBit, moverBits, toMoveBits);
-            moverBits |= flips | B::One(moveBit);
-            toMoveBits &= ~flips;
+            Play(moveBit, moverBits, toMoveBits, w);
             if (ply == MaxPly)
-                return EvalPosition(moverBits, toMoveBits);
+                return EvalPosition(moverBits, toMoveBits, w);
         }
 
         BestMoves[ply] = PassMove;
         BB moves = B::Moves(toMoveBits, moverBits) & T.Searched;
         if (moves) {
+            // Children on the horizon are scored here rather than through a call each.
+            const bool childrenAtHorizon = ply + 1 == MaxPly;
             for (int i = 0; moves; ++i) {
-                const int bit = T.OrderBit[i];
-                if (!B::Test(moves, bit))
+                if (!(moves & T.OrderMask[i]))
                     continue;
                 if (Cancel->load(std::memory_order_relaxed))
                     return 0;
-                moves &= ~B::One(bit);
-                const int v = Node(bit, toMoveBits, moverBits, ply + 1, -beta, -alpha);
+                moves &= ~T.OrderMask[i];
+                int v;
+                if (childrenAtHorizon) {
+                    ++Nodes;
+                    BB own = toMoveBits, opp = moverBits;
+                    WeightSums cw = -w;
+                    Play(T.OrderBit[i], own, opp, cw);
+                    v = EvalPosition(own, opp, cw);
+                } else {
+                    v = Node(T.OrderBit[i], toMoveBits, moverBits, -w, ply + 1, -beta, -alpha);
+                }
                 if (v > alpha) {
                     alpha = v;
                     BestMoves[ply] = T.OrderSquare[i];
@@ -153,7 +167,7 @@ public:
 
         if (moveBit < 0)
             return EvalFinal(moverBits, toMoveBits);
-        const int v = Node(-1, toMoveBits, moverBits, ply + 1, -beta, -alpha);
+        const int v = Node(-1, toMoveBits, moverBits, -w, ply + 1, -beta, -alpha);
         if (v > alpha)
             alpha = v;
         return -alpha;
@@ -162,20 +176,32 @@ public:
     std::uint64_t Nodes = 0;
 
 private:
-    int EvalPosition(BB own, BB opp) const
+    // own plays bit: turns the enclosed opp discs and updates own's weight sums.
+    void Play(int bit, BB& own, BB& opp, WeightSums& w) const
+    {
+        const BB flips = B::Flips(bit, own, opp);
+        const WeightSums turned = T.Sum(flips);
+        w.Empty += T.Weight[bit].Empty + 2 * turned.Empty;
+        w.Taken += T.Weight[bit].Taken + 2 * turned.Taken;
+        own |= flips | B::One(bit);
+        opp &= ~flips;
+    }
+
+    int EvalPosition(BB own, BB opp, WeightSums w) const
     {
         if (opp == 0)
             return WinBonus;
         const BB occupied = own | opp;
         if ((occupied & T.Corners) == 0)
-            return T.Empty.Of(own) - T.Empty.Of(opp);
-        int s = T.Taken.Of(own) - T.Taken.Of(opp);
+            return w.Empty;
+        int s = w.Taken;
+        auto has = [](BB b, BB mask) { return int((b & mask) != 0); };
         for (const auto& g : T.Groups) {
-            const bool taken = B::Test(occupied, g.Corner);
-            const int wc = taken ? WeightCTaken : WeightCEmpty;
-            const int wx = taken ? WeightXTaken : WeightXEmpty;
-            s += wc * (int(B::Test(own, g.C1)) + int(B::Test(own, g.C2)) - int(B::Test(opp, g.C1)) - int(B::Test(opp, g.C2)));
-            s += wx * (int(B::Test(own, g.X)) - int(B::Test(opp, g.X)));
+            if (!(occupied & g.Corner))
+                continue;
+            s += (WeightCTaken - WeightCEmpty)
+                * (has(own, g.C1) + has(own, g.C2) - has(opp, g.C1) - has(opp, g.C2));
+            s += (WeightXTaken - WeightXEmpty) * (has(own, g.X) - has(opp, g.X));
         }
         return s;
     }
@@ -207,7 +233,8 @@ template <int N> int SearchT(int move, int mover, int toMove, int ply, int alpha
     B::FromBoard(BoardStack[ply], mover, toMove, moverBits, toMoveBits);
     Searcher<N> searcher(Level, AdvancedEngine, SearchCancelRequest);
     const int moveBit = move == PassMove ? -1 : B::BitOfSquare(move);
-    const int score = searcher.Node(moveBit, moverBits, toMoveBits, ply, alpha, beta);
+    const WeightSums w = searcher.Sums(moverBits, toMoveBits);
+    const int score = searcher.Node(moveBit, moverBits, toMoveBits, w, ply, alpha, beta);
     SearchNodes += searcher.Nodes;
     return score;
 }

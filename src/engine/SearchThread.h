@@ -7,7 +7,8 @@
 #include <thread>
 
 // True from the creation of a search thread until its search has returned. Cleared with release
-// ordering after the last write to BestMoves, so a reader that sees false (acquire) sees the result.
+// ordering after the last write to BestMoves, so a reader that sees false (acquire) sees the
+// result.
 extern std::atomic<bool> SearchRunning;
 
 class TMyThread {

@@ -20,7 +20,36 @@ struct BenchPosition {
 
 // Positions from the opening, the middle game and the end game of both sizes.
 const BenchPosition BenchPositions[] = {
-    { 8, 8, "" },
+    { 8, 9, "" },
+    { 8, 9, "53 65 36 33 34 52 63 74 66 67" },
+    { 8, 9, "53 65 36 33 34 52 63 74 66 67 51 43 85 73 42 83 64 46 75 24 68 61" },
+    { 8, 9,
+        "53 65 36 33 34 52 63 74 66 67 51 43 85 73 42 83 64 46 75 24 68 61 15 86 87 26 71 57 35 23 "
+        "13 32 25 47" },
+    { 8, 9,
+        "53 65 36 33 34 52 63 74 66 67 51 43 85 73 42 83 64 46 75 24 68 61 15 86 87 26 71 57 35 23 "
+        "13 32 25 47 62 56 41 31 21 16 48 38 76 58" },
+    { 8, 9,
+        "53 65 36 33 34 52 63 74 66 67 51 43 85 73 42 83 64 46 75 24 68 61 15 86 87 26 71 57 35 23 "
+        "13 32 25 47 62 56 41 31 21 16 48 38 76 58 28 37 27 77 17 14" },
+    { 10, 9, "" },
+    { 10, 7, "54 79 89 42 80 90 103 76 75 101 64 67 68 53 40 51" },
+    { 10, 7,
+        "54 79 89 42 80 90 103 76 75 101 64 67 68 53 40 51 62 63 113 61 50 88 99 39 37 81 82 69 70 "
+        "102 91 87 38 52 86 98 30 125 97 104" },
+    { 10, 8,
+        "54 79 89 42 80 90 103 76 75 101 64 67 68 53 40 51 62 63 113 61 50 88 99 39 37 81 82 69 70 "
+        "102 91 87 38 52 86 98 30 125 97 104 100 27 15 28 73 58 46 18 49 56 17 85 74 94 106 16 19 "
+        "112 29 92 41 111 31 110" },
+    { 10, 9,
+        "54 79 89 42 80 90 103 76 75 101 64 67 68 53 40 51 62 63 113 61 50 88 99 39 37 81 82 69 70 "
+        "102 91 87 38 52 86 98 30 125 97 104 100 27 15 28 73 58 46 18 49 56 17 85 74 94 106 16 19 "
+        "112 29 92 41 111 31 110 55 44 105 116 43 114 128 32 20 45 57 93 127 115 121 109" },
+    { 10, 9,
+        "54 79 89 42 80 90 103 76 75 101 64 67 68 53 40 51 62 63 113 61 50 88 99 39 37 81 82 69 70 "
+        "102 91 87 38 52 86 98 30 125 97 104 100 27 15 28 73 58 46 18 49 56 17 85 74 94 106 16 19 "
+        "112 29 92 41 111 31 110 55 44 105 116 43 114 128 32 20 45 57 93 127 115 121 109 122 123 "
+        "124 126 34 14 13 25" },
 };
 
 // Plays the squares of moves from the start position of size, passing the turn as the rules say.
@@ -62,11 +91,13 @@ int RunBench(CliArgs& args)
             const std::uint64_t nodes = SearchNodes - before;
             total += nodes;
             std::printf("position %2d size %2d level %d %-8s move %4d nodes %llu\n", index, p.Size,
-                Level, advanced ? "advanced" : "normal", move, static_cast<unsigned long long>(nodes));
+                Level, advanced ? "advanced" : "normal", move,
+                static_cast<unsigned long long>(nodes));
         }
     }
     const double seconds = std::chrono::duration<double>(elapsed).count();
     std::printf("\nNodes searched: %llu\n", static_cast<unsigned long long>(total));
-    std::printf("Time: %.3f s\nNodes/second: %.0f\n", seconds, seconds > 0 ? double(total) / seconds : 0.0);
+    std::printf(
+        "Time: %.3f s\nNodes/second: %.0f\n", seconds, seconds > 0 ? double(total) / seconds : 0.0);
     return 0;
 }

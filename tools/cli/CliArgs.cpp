@@ -31,7 +31,8 @@ int CliArgs::TakeInt(const std::string& name, int lo, int hi, int fallback)
     const char* end = text->data() + text->size();
     const auto [ptr, ec] = std::from_chars(text->data(), end, value);
     if (ec != std::errc() || ptr != end || value < lo || value > hi)
-        throw UsageError(name + " must be a number from " + std::to_string(lo) + " to " + std::to_string(hi));
+        throw UsageError(
+            name + " must be a number from " + std::to_string(lo) + " to " + std::to_string(hi));
     return value;
 }
 

@@ -85,10 +85,12 @@ int RunSelfPlay(CliArgs& args)
     const double seconds = std::chrono::duration<double>(searchTime).count();
     std::printf("moves: %s\n", moves.str().c_str());
     std::printf("result: Yellow %d Green %d\n", final.Yellow, final.Green);
-    std::printf("nodes: %llu time: %.3f nps: %.0f\n", static_cast<unsigned long long>(nodes), seconds,
-        seconds > 0 ? double(nodes) / seconds : 0.0);
-    std::fprintf(stderr, "slowest move: %llu nodes, %.3f s\n",
-        static_cast<unsigned long long>(slowestNodes), std::chrono::duration<double>(slowestTime).count());
+    std::printf("nodes: %llu time: %.3f nps: %.0f\n", static_cast<unsigned long long>(nodes),
+        seconds, seconds > 0 ? double(nodes) / seconds : 0.0);
+    if (verbose)
+        std::fprintf(stderr, "slowest move: %llu nodes, %.3f s\n",
+            static_cast<unsigned long long>(slowestNodes),
+            std::chrono::duration<double>(slowestTime).count());
 
     if (saveFile) {
         const FileResult r = GameRecord->SaveToFile(*saveFile);

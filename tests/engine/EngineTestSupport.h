@@ -1,0 +1,20 @@
+// Shared helpers for the engine tests: positions reached by random legal play, and board setup
+// from a picture.
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "Board.h"
+
+// Starts a new game of the given size and plays `plies` random legal moves (passing when a side
+// has none; stops early when neither can move). Returns the squares played.
+std::vector<int> PlayRandomGame(int size, int plies, std::mt19937& rng);
+
+// Sets board 0 of the given size from rows of text, row 1 first: 'Y' Yellow, 'G' Green, '.' empty.
+void SetBoard(int size, const std::vector<std::string>& rows);
+
+// The legal squares of side on board 0, in square-index order, through the routine table.
+std::vector<int> LegalSquares(int side);
