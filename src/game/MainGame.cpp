@@ -1,0 +1,352 @@
+// The game session in the main window: applying moves from the player, the computer and the
+// network peer, passes and the end of the game, the computer's search, the status panels, undo and
+// redo with the history mode, and saving and opening games.
+#include <QAction>
+#include <QApplication>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "BoardTracker.h"
+#include "ChoiceUnit.h"
+#include "FinalUnit.h"
+#include "GrHolder.h"
+#include "MainUnit.h"
+#include "MoveRules.h"
+#include "ProgressPanel.h"
+#include "RoutineTable.h"
+#include "Search.h"
+#include "SearchThread.h"
+#include "Settings.h"
+#include "Sound.h"
+
+namespace {
+
+QString TurnText() { return SideToMove == SideGreen ? QStringLiteral("Green is moving") : QStringLiteral("Yellow is moving"); }
+
+QString ScoreText(const PositionScan& scan)
+{
+    return QStringLiteral("Yellow %1 : Green %2").arg(scan.Yellow).arg(scan.Green);
+}
+
+const char* MoveSound(int figureSet)
+{
+    static const char* const Sounds[] = { "SOUND_FLAME", "SOUND_ROTATE", "SOUND_BUGS" };
+    return Sounds[figureSet >= 0 && figureSet < 3 ? figureSet : 0];
+}
+
+const QString SavedGameFilter = QStringLiteral("Reversi games (*.kpx)");
+
+} // namespace
+
+void TReversiForm::NewGameItemClick()
+{
+    NewGame();
+    NoPreviousBoard = true;
+    HistoryMode = false;
+    DisableUndoRedo();
+    SetPanels(QStringLiteral("Yellow is moving"), QStringLiteral("Yellow 2 : Green 2"), QStringLiteral("Move 0/0"));
+    DrawBoard();
+    BoardWidget->repaint();
+    MakeComputerMove();
+}
+
+void TReversiForm::FormClick()
+{
+    if (GameOver || SearchRunning.load(std::memory_order_acquire) || (NetworkGame && SideToMove != ComputerSide))
+        return;
+    if (HistoryMode) {
+        if (!Choice)
+            return;
+        PlaceDialogOver(Choice, this);
+        switch (Choice->exec()) {
+        case TChoice::ContinueFromLast:
+            while (GameRecord->Redo()) { }
+            UpdateMoveCounter();
+            RefreshHistoryStatus();
+            DrawBoard();
+            BoardWidget->repaint();
+            HistoryMode = false;
+            // Play on from the end of the record: when the computer is to move there, it moves.
+            MakeComputerMove();
+            break;
+        case TChoice::ContinueFromHere:
+            HistoryMode = false;
+            if (OpponentIsComputer && SideToMove == ComputerSide)
+                MakeComputerMove();
+            break;
+        default: // back to watching the record
+            break;
+        }
+        return;
+    }
+    PlayLocalMove(SquareIndex(HoverCol, HoverRow));
+}
+
+void TReversiForm::PlayLocalMove(int square)
+{
+    if (!Routines.IsLegalMove(BoardStack[0], square, SideToMove, Opponent()))
+        return; // an illegal square is ignored without a sound or a message
+    ApplyMove(square, true, false);
+    FinishMove();
+    ShowHoverMark();
+    UpdateUndoRedo();
+}
+
+// Steps shared by every move before the turn is handed on: record, play, count, sound, animation.
+void TReversiForm::ApplyMove(int square, bool local, bool remote)
+{
+    const int side = SideToMove;
+    const int other = Opponent();
+    if (local || remote)
+        EraseHoverMark();
+    RememberBoard();
+    GameRecord->Push(square, side, other);
+    Routines.MakeMove(BoardStack[0], square, side, other);
+    UpdateMoveCounter();
+    if (AnimationOn)
+        PlaySoundResource(MoveSound(FigureSet));
+    AnimateMove();
+    if (!AnimationOn)
+        PlaySoundResource("SOUND_CLICK");
+}
+
+void TReversiForm::MakeComputerMove()
+{
+    if (GameOver || !OpponentIsComputer || SideToMove != ComputerSide || Closing)
+        return;
+    const int square = SearchAndWait();
+    // A search cut short (a game opened meanwhile, the window closing) has no move for this
+    // position, and the position it was asked about may be gone: play nothing.
+    if (LastSearchCancelled || Closing)
+        return;
+    if (square != PassMove)
+        ApplyMove(square, false, false);
+    FinishMove();
+}
+
+int TReversiForm::SearchAndWait()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    NewGameItem->setEnabled(false);
+    HintItem->setEnabled(false);
+    OptionsItem->setEnabled(false);
+    DisableUndoRedo();
+
+    StartSearch();
+    // The window keeps working while the search runs: repaint, menu items still enabled.
+    QEventLoop wait;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, &wait, [&] {
+        if (!SearchRunning.load(std::memory_order_acquire))
+            wait.quit();
+    });
+    poll.start(2);
+    if (SearchRunning.load(std::memory_order_acquire))
+        wait.exec();
+
+    const int square = BestMoves[0];
+    LastSearchCancelled = SearchThread && SearchThread->Terminated();
+    QApplication::restoreOverrideCursor();
+    NewGameItem->setEnabled(true);
+    HintItem->setEnabled(!NetworkGame);
+    OptionsItem->setEnabled(true);
+    UpdateUndoRedo();
+    return square;
+}
+
+void TReversiForm::FinishMove()
+{
+    DrawBoard();
+    BoardWidget->repaint();
+    const PositionScan scan = ScanPosition(BoardStack[0]);
+    Panels[1]->setText(ScoreText(scan));
+    switch (AdvanceTurn(scan)) {
+    case TurnResult::GameEnded:
+        Panels[0]->setText(QStringLiteral("Game over"));
+        if (scan.Yellow == scan.Green)
+            ShowFinal(2, 0, 0);
+        else if (scan.Green > scan.Yellow)
+            ShowFinal(1, scan.Green, scan.Yellow);
+        else
+            ShowFinal(0, scan.Yellow, scan.Green);
+        GameOver = true;
+        return;
+    case TurnResult::Passed:
+        // The side that could not move is the one that is not moving again.
+        ShowFinal(Opponent() == SideYellow ? 3 : 4, 0, 0);
+        break;
+    case TurnResult::NextSide:
+        break;
+    }
+    Panels[0]->setText(TurnText());
+    statusBar()->repaint();
+    MakeComputerMove();
+    if (NetworkGame)
+        BoardWidget->setCursor(SideToMove == ComputerSide ? Qt::ArrowCursor : Qt::WaitCursor);
+}
+
+void TReversiForm::ShowFinal(int kind, int a, int b)
+{
+    if (!FinalDlg || FinalDlg->isVisible())
+        return;
+    FinalDlg->SetResultMessage(kind, a, b);
+    PlaceDialogOver(FinalDlg, this);
+    FinalDlg->exec();
+}
+
+void TReversiForm::RefreshHistoryStatus()
+{
+    const PositionScan scan = ScanPosition(BoardStack[0]);
+    Panels[1]->setText(ScoreText(scan));
+    GameOver = scan.BothStuck();
+    if (GameOver) {
+        Panels[0]->setText(QStringLiteral("Game over"));
+        HistoryMode = false;
+        return;
+    }
+    if (scan.YellowStuck && SideToMove == SideYellow)
+        SideToMove = SideGreen;
+    if (scan.GreenStuck && SideToMove == SideGreen)
+        SideToMove = SideYellow;
+    Panels[0]->setText(TurnText());
+    HistoryMode = true;
+}
+
+void TReversiForm::UpdateMoveCounter()
+{
+    Panels[2]->setText(QStringLiteral("Move %1/%2").arg(GameRecord->Current).arg(GameRecord->Count));
+}
+
+void TReversiForm::ListMenuUndoMoveClick()
+{
+    if (!GameRecord->Undo())
+        return;
+    UpdateMoveCounter();
+    RefreshHistoryStatus();
+    DrawBoard();
+    BoardWidget->repaint();
+}
+
+void TReversiForm::ListMenuRedoMoveClick()
+{
+    if (!GameRecord->Redo())
+        return;
+    UpdateMoveCounter();
+    RefreshHistoryStatus();
+    DrawBoard();
+    BoardWidget->repaint();
+    if (GameRecord->Current == GameRecord->Count && HistoryMode) {
+        HistoryMode = false;
+        // Back at the end of the game: play goes on, with the computer's move if it is its turn.
+        MakeComputerMove();
+    }
+}
+
+void TReversiForm::DisableUndoRedo()
+{
+    ListMenuUndoMove->setEnabled(false);
+    ListMenuRedoMove->setEnabled(false);
+}
+
+void TReversiForm::UpdateUndoRedo()
+{
+    if (NetworkGame) {
+        DisableUndoRedo();
+        return;
+    }
+    if (GameRecord->Count > 1) {
+        ListMenuUndoMove->setEnabled(true);
+        ListMenuRedoMove->setEnabled(true);
+    }
+}
+
+void TReversiForm::ListMenuSaveClick()
+{
+    QFileDialog dialog(this, QStringLiteral("Save..."), QString(), SavedGameFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("kpx"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const FileResult r = GameRecord->SaveToFile(dialog.selectedFiles().first().toStdString());
+    if (!r)
+        ShowError(QStringLiteral("Corvana"), QString::fromStdString(r.Message));
+}
+
+void TReversiForm::ListMenuLoadClick()
+{
+    QFileDialog dialog(this, QStringLiteral("Open..."), QString(), SavedGameFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("kpx"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    OpenGameFile(dialog.selectedFiles().first());
+}
+
+bool TReversiForm::OpenGameFile(const QString& fileName)
+{
+    const FileResult r = GameRecord->LoadFromFile(fileName.toStdString());
+    if (r.Status == FileResult::NotSavedGame)
+        return false; // not a saved game: nothing is said and nothing changes
+    if (!r) {
+        ShowError(QStringLiteral("Open..."), QString::fromStdString(r.Message));
+        return false;
+    }
+    BoardWidget->repaint();
+    if (SearchRunning.load(std::memory_order_acquire))
+        CancelSearch();
+
+    if (GameRecord->Size != BoardSize) {
+        EraseHoverMark();
+        HoverCol = HoverRow = 0;
+        BoardSize = GameRecord->Size;
+        CellSize = CellSizeFor(BoardSize);
+        HalfCell = HalfCellFor(BoardSize);
+        ReloadBoardGraphics();
+        SelectRoutines();
+    }
+    if (GameRecord->Count == 0) {
+        // A saved game without moves: a new game of its size with its players.
+        NewGame();
+        NoPreviousBoard = true;
+        HistoryMode = false;
+        DisableUndoRedo();
+        SetPanels(QStringLiteral("Yellow is moving"), QStringLiteral("Yellow 2 : Green 2"), QStringLiteral("Move 0/0"));
+        DrawBoard();
+        BoardWidget->repaint();
+        ShowHoverMark();
+        MakeComputerMove();
+        return true;
+    }
+
+    DisableUndoRedo();
+    UpdateUndoRedo();
+    ShowHoverMark();
+    while (GameRecord->Undo()) { }
+    NoPreviousBoard = true;
+    UpdateMoveCounter();
+    RefreshHistoryStatus();
+    DrawBoard();
+    BoardWidget->repaint();
+    HistoryMode = true;
+    return true;
+}
+
+void TReversiForm::ReloadBoardGraphics()
+{
+    const int statusHeight = statusBar()->height();
+    const int clientWidth = BoardWidget->width();
+    const int clientHeight = BoardWidget->height() + statusHeight;
+    const QPoint panelAt((clientWidth - 200) / 2, (clientHeight - 60) / 2 - statusHeight / 2);
+
+    PreparedSheet prepared;
+    RunWithPanel(*LoadingPanel, panelAt, [&] { prepared = PrepareDiscSheet(FigureSet, BoardSize == 10); });
+    if (prepared.Status)
+        InstallDiscSheet(std::move(prepared.Sheet));
+    else
+        ShowError(QStringLiteral("Corvana"), QString::fromStdString(prepared.Status.Error));
+    ApplyBoardGeometry();
+}

@@ -1,0 +1,294 @@
+// Start-up, shutdown, the menu, the status bar and the window-level behaviour of the main window.
+// The game session, the board drawing and the input live in MainGame.cpp, MainBoard.cpp and
+// MainInput.cpp.
+#include "MainUnit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStatusBar>
+#include <QSystemTrayIcon>
+#include <cstdlib>
+#include <ctime>
+
+#include "AsyncTimer.h"
+#include "BoardTracker.h"
+#include "GrHolder.h"
+#include "MoveRules.h"
+#include "ProgressPanel.h"
+#include "ResourceStore.h"
+#include "RoutineTable.h"
+#include "SearchThread.h"
+#include "Settings.h"
+#include "Sound.h"
+
+namespace {
+
+// A menu icon: the desktop theme's when it has one, else the program's own.
+QIcon MenuIcon(const char* themeName, const char* resourceName)
+{
+    QIcon fallback;
+    if (const ResourceLookup found = FindResource(resourceName)) {
+        QPixmap pixmap;
+        pixmap.loadFromData(found.Entry->Bytes.data(), uint(found.Entry->Bytes.size()), "PNG");
+        fallback = QIcon(pixmap);
+    }
+    return QIcon::fromTheme(QString::fromLatin1(themeName), fallback);
+}
+
+} // namespace
+
+QIcon ApplicationIcon()
+{
+    QIcon icon;
+    for (int size : { 16, 22, 24, 32, 48, 64, 128, 256 }) {
+        const std::string name = "ICON_APP_" + std::to_string(size);
+        if (const ResourceLookup found = FindResource(name)) {
+            QPixmap pixmap;
+            if (pixmap.loadFromData(found.Entry->Bytes.data(), uint(found.Entry->Bytes.size()), "PNG"))
+                icon.addPixmap(pixmap);
+        }
+    }
+    return icon;
+}
+
+TReversiForm::TReversiForm(QWidget* parent)
+    : QMainWindow(parent)
+{
+    // FormCreate
+    std::srand(unsigned(std::time(nullptr))); // the intro's animation draws from it
+    setWindowTitle(QStringLiteral("Corvana"));
+    setWindowIcon(ApplicationIcon());
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->geometry().height() < 600)
+        QMessageBox::warning(nullptr, QStringLiteral("Corvana"), QStringLiteral("WARNING: You have less then 800 x 600 resolution!"));
+
+    DisplayTick = 0;
+    NoPreviousBoard = true;
+
+    BoardWidget = new TBoardWidget(this);
+    setCentralWidget(BoardWidget);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    CreateMenu();
+    CreateStatusBar();
+
+    HelpMoveAsyncTimer = new TAsyncTimer(this);
+    HelpMoveAsyncTimer->SetInterval(40);
+    HelpMoveAsyncTimer->SetThreadPriority(QThread::HighestPriority);
+    HelpMoveAsyncTimer->OnTimer = [this](TAsyncTimer*) { HelpMoveAsyncTimerTimer(); };
+
+    LoadingPanel = new TProgressPanel(BoardWidget, LoadTransparentBitmap("PACK_BMP"), QPoint(12, 12),
+        LoadTransparentBitmap("PACK_TXT"), QPoint(65, 20));
+
+    TrayIcon = new QSystemTrayIcon(windowIcon(), this);
+    TrayIcon->setToolTip(QStringLiteral("Corvana"));
+    connect(TrayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+            RestoreFromTray();
+    });
+
+    CellSize = CellSizeFor(BoardSize);
+    HalfCell = HalfCellFor(BoardSize);
+    GraphicsStatus loaded = LoadBorders();
+    if (loaded)
+        loaded = LoadDiscSheet(FigureSet, BoardSize == 10);
+    if (!loaded)
+        ShowError(QStringLiteral("Corvana"), QString::fromStdString(loaded.Error));
+    ApplyBoardGeometry();
+    RestFrame = RestFrameFor(FigureSet);
+
+    const int clientWidth = BoardSize * CellSize + 44;
+    Panels[0]->setFixedWidth(4 * clientWidth / 10);
+    Panels[1]->setFixedWidth(4 * clientWidth / 10);
+    Panels[2]->setFixedWidth(clientWidth / 5);
+
+    HintPointerMoved = false;
+    NetworkGame = false;
+    KeySequencePos = 0;
+    HistoryMode = false;
+
+    NewGame();
+    HoverCol = HoverRow = 0;
+    PrevHoverCol = PrevHoverRow = 0;
+    SetPanels(QStringLiteral("Yellow is moving"), QStringLiteral("Yellow 2 : Green 2"), QStringLiteral("Move 0/0"));
+}
+
+TReversiForm::~TReversiForm() { FormDestroy(); }
+
+void TReversiForm::SetDialogs(TFinalDlg* finalDlg, TChoice* choice, TRulersDlg* rulers)
+{
+    FinalDlg = finalDlg;
+    Choice = choice;
+    RulersDlg = rulers;
+}
+
+void TReversiForm::Start()
+{
+    show();
+    statusBar()->repaint();
+    DrawBoard();
+    BoardWidget->repaint();
+    MakeComputerMove();
+}
+
+void TReversiForm::CreateMenu()
+{
+    auto item = [this](QMenu* menu, const QString& text, const QKeySequence& key, const QString& hint,
+                    const QIcon& icon, void (TReversiForm::*handler)()) {
+        QAction* a = menu->addAction(icon, text);
+        a->setShortcut(key);
+        a->setStatusTip(hint);
+        if (handler)
+            connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+
+    GameMenu = menuBar()->addMenu(QStringLiteral("&Game"));
+    GameMenu->menuAction()->setStatusTip(QStringLiteral("New game / exit"));
+    NewGameItem = item(GameMenu, QStringLiteral("&New"), Qt::Key_F2, QStringLiteral("Start new game"),
+        MenuIcon("document-new", "ICON_NEW"), &TReversiForm::NewGameItemClick);
+    HintItem = item(GameMenu, QStringLiteral("&Hint"), Qt::Key_F3, QStringLiteral("Display hint"),
+        MenuIcon("help-hint", "ICON_HINT"), &TReversiForm::HintItemClick);
+    OptionsItem = item(GameMenu, QStringLiteral("&Settings"), Qt::Key_F4, QStringLiteral("Game settings"),
+        MenuIcon("preferences-system", "ICON_SETTINGS"), nullptr);
+    GameMenu->addSeparator();
+    ExitItem = item(GameMenu, QStringLiteral("E&xit"), QKeySequence(Qt::ALT | Qt::Key_X), QStringLiteral("Exit from game"),
+        MenuIcon("application-exit", "ICON_EXIT"), &TReversiForm::ExitItemClick);
+
+    NetMenu = menuBar()->addMenu(QStringLiteral("&Network"));
+    NetMenu->menuAction()->setStatusTip(QStringLiteral("Network play"));
+    NetMenuConnect = item(NetMenu, QStringLiteral("&Call"), Qt::Key_F5, QStringLiteral("Call remote player"),
+        MenuIcon("call-start", "ICON_CALL"), nullptr);
+    NetMenuListing = item(NetMenu, QStringLiteral("&Allow call"), QKeySequence(Qt::ALT | Qt::Key_L),
+        QStringLiteral("Allow remote player to call you"), QIcon(), nullptr);
+    NetMenuListing->setCheckable(true);
+    NetMenuListing->setChecked(true);
+    NetMenuDisconnect = item(NetMenu, QStringLiteral("&Disconnect"), QKeySequence(Qt::CTRL | Qt::Key_F6),
+        QStringLiteral("Disconnect"), MenuIcon("call-stop", "ICON_DISCONNECT"), nullptr);
+    NetMenuDisconnect->setEnabled(false);
+    NetMenu->addSeparator();
+    NetMenuSendMessage = item(NetMenu, QStringLiteral("&Message"), Qt::Key_F7, QStringLiteral("Send message"),
+        MenuIcon("mail-message-new", "ICON_MESSAGE"), nullptr);
+    NetMenuSendMessage->setEnabled(false);
+
+    MatchMenu = menuBar()->addMenu(QStringLiteral("&Match"));
+    MatchMenu->menuAction()->setStatusTip(QStringLiteral("Undo / redo / save / load"));
+    ListMenuUndoMove = item(MatchMenu, QStringLiteral("&Undo move"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+        QStringLiteral("Undo last move"), MenuIcon("edit-undo", "ICON_UNDO"), &TReversiForm::ListMenuUndoMoveClick);
+    ListMenuRedoMove = item(MatchMenu, QStringLiteral("&Redo move"), QKeySequence(Qt::CTRL | Qt::Key_X),
+        QStringLiteral("Redo move"), MenuIcon("edit-redo", "ICON_REDO"), &TReversiForm::ListMenuRedoMoveClick);
+    ListMenuUndoMove->setEnabled(false);
+    ListMenuRedoMove->setEnabled(false);
+    MatchMenu->addSeparator();
+    ListMenuSave = item(MatchMenu, QStringLiteral("&Save..."), QKeySequence(Qt::CTRL | Qt::Key_S),
+        QStringLiteral("Save match"), MenuIcon("document-save", "ICON_SAVE"), &TReversiForm::ListMenuSaveClick);
+    ListMenuLoad = item(MatchMenu, QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_L),
+        QStringLiteral("Restore saved match"), MenuIcon("document-open", "ICON_OPEN"), &TReversiForm::ListMenuLoadClick);
+
+    InfoMenu = menuBar()->addMenu(QStringLiteral("&Info"));
+    InfoMenu->menuAction()->setStatusTip(QStringLiteral("Information"));
+    RulersItem = item(InfoMenu, QStringLiteral("&Help"), Qt::Key_F1, QStringLiteral("Display help"),
+        MenuIcon("help-contents", "ICON_HELP"), &TReversiForm::RulersItemClick);
+    InfoMenu->addSeparator();
+    AboutItem = item(InfoMenu, QStringLiteral("&About"), QKeySequence(), QStringLiteral("Display about"),
+        MenuIcon("help-about", "ICON_ABOUT"), nullptr);
+}
+
+void TReversiForm::CreateStatusBar()
+{
+    // Three centred panels; while a menu item is highlighted its hint replaces them.
+    QStatusBar* bar = statusBar();
+    bar->setSizeGripEnabled(false);
+    for (QLabel*& panel : Panels) {
+        panel = new QLabel(bar);
+        panel->setAlignment(Qt::AlignCenter);
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        bar->addWidget(panel);
+    }
+}
+
+void TReversiForm::ApplyBoardGeometry()
+{
+    const int side = BoardSize * CellSize + 44;
+    BoardWidget->setFixedSize(side, side);
+    AllocBackBuffer(side - 4, side - 4);
+    BoardWidget->Surface.SetPicture({ BackBuffer.Pixels.data(), BackBuffer.Width, BackBuffer.Height });
+}
+
+void TReversiForm::SetPanels(const QString& turn, const QString& score, const QString& counter)
+{
+    Panels[0]->setText(turn);
+    Panels[1]->setText(score);
+    Panels[2]->setText(counter);
+}
+
+QString TReversiForm::PanelText(int panel) const { return Panels.at(panel)->text(); }
+
+void TReversiForm::ShowError(const QString& title, const QString& message)
+{
+    QMessageBox::warning(isVisible() ? this : nullptr, title, message);
+}
+
+void TReversiForm::ExitItemClick() { close(); }
+
+void TReversiForm::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    event->accept();
+}
+
+void TReversiForm::FormClose()
+{
+    Closing = true;
+    RequestSearchStop();
+    TrayIcon->hide();
+}
+
+void TReversiForm::FormDestroy()
+{
+    if (Destroyed)
+        return;
+    Destroyed = true;
+    CancelSearch(); // the search thread must not outlive the window it reports to
+    FreeGraphics();
+    ResetGameRecord();
+    StopSound();
+}
+
+void TReversiForm::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        MinimizeToTray();
+}
+
+void TReversiForm::MinimizeToTray()
+{
+    // Without a notification area the window minimises normally.
+    if (!UseTray || !QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    TrayIcon->show();
+    hide();
+}
+
+void TReversiForm::RestoreFromTray()
+{
+    showNormal();
+    raise();
+    activateWindow();
+    TrayIcon->hide();
+}
+
+void TReversiForm::RulersItemClick()
+{
+    if (!RulersDlg)
+        return;
+    PlaceRulersDialog(RulersDlg, this);
+    RulersDlg->exec();
+}
