@@ -7,3 +7,4 @@
 int RunSelfPlay(CliArgs& args);
 int RunBench(CliArgs& args);
 int RunShow(CliArgs& args);
+int RunResources(CliArgs& args);

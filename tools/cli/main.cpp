@@ -25,6 +25,11 @@ const Command CommandTable[] = {
     { "show", RunShow,
         "show FILE.kpx\n"
         "      prints a saved game and its final board, or why the file is refused" },
+    { "resources", RunResources,
+        "resources --list | --extract DIR\n"
+        "      lists the compiled-in resources and checks that every packed one decodes, or\n"
+        "      writes each one's stored bytes to DIR/NAME.stored and a packed one's decoded\n"
+        "      bytes to DIR/NAME.bin" },
 };
 
 void PrintUsage(std::ostream& out)

@@ -10,6 +10,7 @@
 namespace {
 
 const GeneratorEntry GeneratorTable[] = {
+    { "samples", GenerateSamples }, // the codec's test resources, until the content lands
     { nullptr, nullptr },
 };
 

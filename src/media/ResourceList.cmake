@@ -1,0 +1,17 @@
+# Every resource compiled into Corvana: its name, as the program asks for it, and how it is
+# stored.
+#   LZHUF   lzhpack packs the generator's bytes into the container (declared size + bit stream)
+#   RAW     the generator's bytes as they are
+#   BITMAP  a complete Windows bitmap file image, as the generator wrote it
+# corvana-gen must write NAME.raw for each name below; the build fails on a name no generator
+# writes. Adding a line here is all it takes to compile a resource in.
+set(CORVANA_RESOURCES
+    # Test resources of the codec's own (tools/gen/SampleGenerators.cpp, group "samples"). They
+    # prove the pipeline until the program's content lands; remove them together with that file.
+    SAMPLE_PLANES    LZHUF
+    SAMPLE_TRIPLETS  LZHUF
+    SAMPLE_WAVE      LZHUF
+    SAMPLE_EMPTY     LZHUF
+    SAMPLE_RAW       RAW
+    SAMPLE_BITMAP    BITMAP
+)
