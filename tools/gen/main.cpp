@@ -5,11 +5,14 @@
 #include <cstdio>
 #include <cstring>
 
+#include "GeneratorError.h"
 #include "Generators.h"
+#include "Intro.h"
 
 namespace {
 
 const GeneratorEntry GeneratorTable[] = {
+    { "intro", GenerateIntro },
     { nullptr, nullptr },
 };
 
@@ -41,7 +44,14 @@ int main(int argc, char** argv)
     for (const GeneratorEntry& g : GeneratorTable) {
         if (!g.Name || (!groups.isEmpty() && !groups.contains(QString::fromLatin1(g.Name))))
             continue;
-        for (const GeneratedResource& r : g.Run(context)) {
+        std::vector<GeneratedResource> resources;
+        try {
+            resources = g.Run(context);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "corvana-gen: %s: %s\n", g.Name, e.what());
+            return 1;
+        }
+        for (const GeneratedResource& r : resources) {
             QFile f(outDir + "/" + QString::fromStdString(r.Name) + ".raw");
             if (!f.open(QIODevice::WriteOnly)
                 || f.write(reinterpret_cast<const char*>(r.Bytes.data()), qint64(r.Bytes.size()))
