@@ -8,11 +8,13 @@
 #include "GeneratorError.h"
 #include "Generators.h"
 #include "Intro.h"
+#include "Sounds.h"
 
 namespace {
 
 const GeneratorEntry GeneratorTable[] = {
     { "intro", GenerateIntro },
+    { "sounds", GenerateSounds },
     { nullptr, nullptr },
 };
 
