@@ -35,11 +35,15 @@ TGlyphScan ScanGlyphs(std::span<const std::uint8_t> strip)
     }
     scan.Table[0] = { 0, 6, 6 };
     int end = 0;
+    bool searching = true;
     for (std::size_t g = 1; g <= IntroAlphabetSize; ++g) {
         const int first = FindColumn(strip, end + 1, false);
         end = FindColumn(strip, first + 1, true);
         scan.Table[g] = { first, end, end - first + 1 };
-        if (first != 0 && end != 0)
+        // After a failed search the scan starts again near the left edge and meets the first
+        // glyphs a second time; those repeats are not counted.
+        searching = searching && first != 0 && end != 0;
+        if (searching)
             ++scan.Found;
     }
     return scan;

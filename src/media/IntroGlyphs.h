@@ -23,12 +23,12 @@ using TGlyphTable = std::array<TGlyphEntry, 256>;
 
 struct TGlyphScan {
     TGlyphTable Table {};
-    int Found = 0; // entries 1.. that hold a glyph (a non-zero width)
+    int Found = 0; // glyphs found left to right: entries 1..Found
     std::string Error; // empty on success
 };
 
 // Scans a strip of GlyphStripWidth × GlyphStripHeight bytes as stored (255 = background, any row
 // order). Entry 0 is the fixed 6-column blank; entries 1..148 follow the ink runs left to right,
-// and a search that finds nothing leaves the entry's columns 0. A strip of the wrong size is
-// refused with a message.
+// and a search that finds nothing gives column 0 (entries after such a failure hold whatever the
+// restarted search finds). A strip of the wrong size is refused with a message.
 TGlyphScan ScanGlyphs(std::span<const std::uint8_t> strip);

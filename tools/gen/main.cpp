@@ -8,6 +8,7 @@
 #include "GeneratorError.h"
 #include "Generators.h"
 #include "Intro.h"
+#include "RulesText.h"
 #include "Sounds.h"
 
 namespace {
@@ -15,6 +16,7 @@ namespace {
 const GeneratorEntry GeneratorTable[] = {
     { "intro", GenerateIntro },
     { "sounds", GenerateSounds },
+    { "rules", GenerateRulesText },
     { nullptr, nullptr },
 };
 
