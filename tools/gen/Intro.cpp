@@ -43,6 +43,7 @@ void PreviewFontStrip(const GeneratorContext& context, const std::vector<std::ui
 void PreviewIntro(const GeneratorContext& context, const TIntroData& data)
 {
     SavePreviewImage(context, "intro-title-ink", InkImage(data.Title, IntroWidth, IntroHeight));
+    SavePreviewImage(context, "intro-title", RenderIntroFrame(data, 0, false));
     // Frames spread over a turn of the mesh (683 frames), the text at different places.
     const int frames[] = { 0, 60, 130, 200, 300, 420, 560 };
     QImage sheet(IntroWidth * 2 + 10, (IntroHeight + 10) * 4 - 10, QImage::Format_RGB32);

@@ -124,8 +124,8 @@ void AddDisc(TMesh& mesh, double centreX, double turn)
     mesh.Groups.push_back(
         Prism(frame, RegularProfile(12, RimRadius - 0.5 * RimTube, 0), -face, face, true));
     // The boss marks one side.
-    mesh.Groups.push_back(Prism(frame, RegularProfile(8, 0.36 * RimRadius, Pi / 8), 0.2 * RimTube,
-        face + 0.5 * RimTube, true));
+    mesh.Groups.push_back(Prism(frame, RegularProfile(8, 0.5 * RimRadius, Pi / 8), 0.2 * RimTube,
+        face + 0.9 * RimTube, true));
 }
 
 TMesh BuildUprightMesh()

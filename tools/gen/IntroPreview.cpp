@@ -73,7 +73,7 @@ std::uint8_t Mul(int a, int b) { return std::uint8_t((a * b) / 256); }
 
 } // namespace
 
-QImage RenderIntroFrame(const TIntroData& data, int frame)
+QImage RenderIntroFrame(const TIntroData& data, int frame, bool mesh)
 {
     // Background state after `frame` steps (the bound of the angular speed held at 12).
     int a = 0, as = 1, aa = 1, z = 255, zs = -1, u = 0, v = 0;
@@ -112,8 +112,9 @@ QImage RenderIntroFrame(const TIntroData& data, int frame)
         sv += dvdy;
     }
 
-    const std::vector<std::uint8_t> shades
-        = ShadeMesh(data.Mesh, data.Gradient, (3 * frame) % 2048);
+    const std::vector<std::uint8_t> shades = mesh
+        ? ShadeMesh(data.Mesh, data.Gradient, (3 * frame) % 2048)
+        : std::vector<std::uint8_t>(std::size_t(W) * H, 0);
 
     // Foreground mask with the scroll text.
     std::vector<std::uint8_t> mask(data.Title);

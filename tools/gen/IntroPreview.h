@@ -18,8 +18,8 @@ struct TIntroData {
 };
 
 // The intro as it looks after `frame` animation steps (the mesh turned by 3 steps a frame, the
-// text scrolled by 2 pixels a frame).
-QImage RenderIntroFrame(const TIntroData& data, int frame);
+// text scrolled by 2 pixels a frame). Without `mesh` the stage is left empty.
+QImage RenderIntroFrame(const TIntroData& data, int frame, bool mesh = true);
 
 // The mesh alone, flat-shaded in grey on black at one turning angle, scaled up.
 QImage RenderMeshView(const TMesh& mesh, int angleZ, int scale);
