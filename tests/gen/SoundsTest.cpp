@@ -137,16 +137,4 @@ INSTANTIATE_TEST_SUITE_P(AllSounds, Sound,
         TSoundCase { "SOUND_MESSAGE", 16000, true }, TSoundCase { "SOUND_ROTATE", 16000, true }),
     [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(SoundParser, RefusesBrokenImages)
-{
-    // The checks above rely on the parser noticing broken sizes.
-    std::vector<std::uint8_t> image = Generated("SOUND_LEGAL");
-    ASSERT_TRUE(ParseWave(image).Error.empty());
-    image.pop_back();
-    EXPECT_FALSE(ParseWave(image).Error.empty());
-    image = Generated("SOUND_LEGAL");
-    image[55] = 0x7F; // data chunk size far too large
-    EXPECT_FALSE(ParseWave(image).Error.empty());
-}
-
 } // namespace
