@@ -52,12 +52,16 @@ TEST(ResourceFiles, AnotherRunGivesIdenticalBytes)
     EXPECT_EQ(ReadFileBytes(again.Path() / "RULERS_TEXT.raw"), Generated("RULERS_TEXT"));
 }
 
-TEST(ResourceFiles, AGroupCanBeGeneratedAlone)
+TEST(ResourceFiles, GroupsAreChosenOnTheCommandLine)
 {
     const TTempDir dir("rules");
     ASSERT_TRUE(RunGenerator(dir.Path(), "rules"));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
     EXPECT_EQ(ReadFileBytes(dir.Path() / "RULERS_TEXT.raw"), Generated("RULERS_TEXT"));
+    // A misspelt group is an error, not an empty run that leaves old files in place.
+    const TTempDir other("unknown");
+    EXPECT_FALSE(RunGenerator(other.Path(), "sound"));
+    EXPECT_FALSE(fs::exists(other.Path()));
 }
 
 } // namespace

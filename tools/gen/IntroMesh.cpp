@@ -1,8 +1,8 @@
 // The intro's mesh and its shading ramp. Every part is a closed surface wound counter-clockwise
-// seen from outside, which is what the renderer's back-face test expects after its
-// normalisation (which mirrors the mesh through its centre and so turns the winding round).
-// Each disc is a rim (a torus: the mesh's five holes), a recessed face and, on one side only, a
-// raised boss, so that the row reads as one disc turning over.
+// seen from outside: after the renderer's normalisation and projection, that is the winding its
+// back-face test keeps. Each disc is a rim (a torus: these give the mesh its five holes), a
+// recessed face and, on one side only, a raised boss, so that the row reads as one disc turning
+// over.
 #include "IntroMesh.h"
 
 #include <algorithm>

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "GeneratorError.h"
 #include "Generators.h"
 #include "Intro.h"
 #include "RulesText.h"
@@ -40,6 +39,15 @@ int main(int argc, char** argv)
             context.PreviewDir = argv[++i];
         else
             groups << QString::fromLocal8Bit(argv[i]);
+    }
+    for (const QString& group : groups) {
+        bool known = false;
+        for (const GeneratorEntry& g : GeneratorTable)
+            known = known || (g.Name && group == QString::fromLatin1(g.Name));
+        if (!known) {
+            std::fprintf(stderr, "corvana-gen: unknown group %s\n", qPrintable(group));
+            return 2;
+        }
     }
     QDir().mkpath(outDir);
     if (!context.PreviewDir.empty())
