@@ -19,9 +19,8 @@ TEST(IntroGradient, RisesFromEightTo255)
     EXPECT_EQ(ramp.front(), 8);
     EXPECT_EQ(ramp.back(), 255);
     EXPECT_TRUE(std::is_sorted(ramp.begin(), ramp.end()));
-    // The renderer scales the ramp by 0.9 (ties to even): 7 .. 230.
-    EXPECT_EQ(std::nearbyint(ramp.front() * 0.9), 7);
-    EXPECT_EQ(std::nearbyint(ramp.back() * 0.9), 230);
+    // Faces lit at a glancing angle still get a visible shade, not the floor value.
+    EXPECT_GT(ramp[32], 64);
 }
 
 // The background tile, 256 × 256 triplets (blue, green, red).
