@@ -6,11 +6,17 @@
 #include <cstring>
 
 #include "Generators.h"
+#include "Intro.h"
+#include "RulesText.h"
+#include "Sounds.h"
 
 namespace {
 
 const GeneratorEntry GeneratorTable[] = {
     { "samples", GenerateSamples }, // the codec's test resources, until the content lands
+    { "intro", GenerateIntro },
+    { "sounds", GenerateSounds },
+    { "rules", GenerateRulesText },
     { nullptr, nullptr },
 };
 
@@ -35,6 +41,15 @@ int main(int argc, char** argv)
         else
             groups << QString::fromLocal8Bit(argv[i]);
     }
+    for (const QString& group : groups) {
+        bool known = false;
+        for (const GeneratorEntry& g : GeneratorTable)
+            known = known || (g.Name && group == QString::fromLatin1(g.Name));
+        if (!known) {
+            std::fprintf(stderr, "corvana-gen: unknown group %s\n", qPrintable(group));
+            return 2;
+        }
+    }
     QDir().mkpath(outDir);
     if (!context.PreviewDir.empty())
         QDir().mkpath(QString::fromStdString(context.PreviewDir));
@@ -42,7 +57,14 @@ int main(int argc, char** argv)
     for (const GeneratorEntry& g : GeneratorTable) {
         if (!g.Name || (!groups.isEmpty() && !groups.contains(QString::fromLatin1(g.Name))))
             continue;
-        for (const GeneratedResource& r : g.Run(context)) {
+        std::vector<GeneratedResource> resources;
+        try {
+            resources = g.Run(context);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "corvana-gen: %s: %s\n", g.Name, e.what());
+            return 1;
+        }
+        for (const GeneratedResource& r : resources) {
             QFile f(outDir + "/" + QString::fromStdString(r.Name) + ".raw");
             if (!f.open(QIODevice::WriteOnly)
                 || f.write(reinterpret_cast<const char*>(r.Bytes.data()), qint64(r.Bytes.size()))

@@ -1,0 +1,140 @@
+// The sound effects as the sound player receives them: RIFF WAVE images whose chunks parse to
+// 8-bit mono PCM at the stated rates, and whose samples are clean (headroom, no DC offset,
+// silent ends so that starting and stopping does not click).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "GeneratedFiles.h"
+
+namespace {
+
+struct TWave {
+    std::vector<std::string> Chunks; // chunk tags in file order
+    unsigned Format = 0, Channels = 0, Align = 0, Bits = 0;
+    std::uint32_t Rate = 0, ByteRate = 0;
+    bool HasFact = false;
+    std::uint32_t FactSamples = 0;
+    std::vector<std::uint8_t> Data;
+    std::string Error;
+};
+
+std::uint32_t U32(const std::vector<std::uint8_t>& b, std::size_t at)
+{
+    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | std::uint32_t(b[at + 3]) << 24;
+}
+unsigned U16(const std::vector<std::uint8_t>& b, std::size_t at) { return b[at] | b[at + 1] << 8; }
+
+TWave ParseWave(const std::vector<std::uint8_t>& b)
+{
+    TWave w;
+    if (b.size() < 12 || std::string(b.begin(), b.begin() + 4) != "RIFF"
+        || std::string(b.begin() + 8, b.begin() + 12) != "WAVE") {
+        w.Error = "not a RIFF WAVE image";
+        return w;
+    }
+    if (U32(b, 4) != b.size() - 8) {
+        w.Error = "RIFF size " + std::to_string(U32(b, 4)) + " for a file of "
+            + std::to_string(b.size());
+        return w;
+    }
+    for (std::size_t at = 12; at < b.size();) {
+        if (at + 8 > b.size()) {
+            w.Error = "chunk header cut off";
+            return w;
+        }
+        const std::string tag(b.begin() + std::ptrdiff_t(at), b.begin() + std::ptrdiff_t(at) + 4);
+        const std::uint32_t size = U32(b, at + 4);
+        if (at + 8 + size > b.size()) {
+            w.Error = "chunk " + tag + " runs past the end";
+            return w;
+        }
+        w.Chunks.push_back(tag);
+        const std::size_t body = at + 8;
+        if (tag == "fmt " && size >= 16) {
+            w.Format = U16(b, body);
+            w.Channels = U16(b, body + 2);
+            w.Rate = U32(b, body + 4);
+            w.ByteRate = U32(b, body + 8);
+            w.Align = U16(b, body + 12);
+            w.Bits = U16(b, body + 14);
+        } else if (tag == "fact" && size == 4) {
+            w.HasFact = true;
+            w.FactSamples = U32(b, body);
+        } else if (tag == "data") {
+            w.Data.assign(
+                b.begin() + std::ptrdiff_t(body), b.begin() + std::ptrdiff_t(body + size));
+        }
+        at = body + size + (size & 1);
+    }
+    return w;
+}
+
+struct TSoundCase {
+    const char* Name;
+    std::uint32_t Rate;
+    bool Fact;
+};
+
+void PrintTo(const TSoundCase& c, std::ostream* os) { *os << c.Name; }
+
+class Sound : public ::testing::TestWithParam<TSoundCase> { };
+
+TEST_P(Sound, HeaderParsesToTheStatedFormat)
+{
+    const TSoundCase& c = GetParam();
+    const TWave w = ParseWave(Generated(c.Name));
+    ASSERT_TRUE(w.Error.empty()) << w.Error;
+    const std::vector<std::string> order = c.Fact
+        ? std::vector<std::string> { "fmt ", "fact", "data" }
+        : std::vector<std::string> { "fmt ", "data" };
+    EXPECT_EQ(w.Chunks, order);
+    EXPECT_EQ(w.Format, 1u); // PCM
+    EXPECT_EQ(w.Channels, 1u);
+    EXPECT_EQ(w.Bits, 8u);
+    EXPECT_EQ(w.Align, 1u);
+    EXPECT_EQ(w.Rate, c.Rate);
+    EXPECT_EQ(w.ByteRate, c.Rate);
+    if (c.Fact) {
+        EXPECT_EQ(w.FactSamples, w.Data.size());
+    }
+}
+
+TEST_P(Sound, SamplesAreClean)
+{
+    const TWave w = ParseWave(Generated(GetParam().Name));
+    ASSERT_GT(w.Data.size(), 200u);
+    int peak = 0;
+    double sum = 0;
+    for (std::uint8_t s : w.Data) {
+        peak = std::max(peak, std::abs(int(s) - 128));
+        sum += s;
+    }
+    EXPECT_LE(peak, 115) << "no headroom: the sound may clip";
+    EXPECT_GE(peak, 40) << "too quiet to hear";
+    EXPECT_NEAR(sum / double(w.Data.size()), 128.0, 0.5) << "DC offset";
+    // Fades at both ends: the first and last samples are silence, with no step into them.
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(w.Data[i], 128) << "sample " << i;
+        EXPECT_EQ(w.Data[w.Data.size() - 1 - i], 128) << "sample " << w.Data.size() - 1 - i;
+    }
+    int largestEndStep = 0;
+    for (std::size_t i = 0; i + 1 < 16; ++i) {
+        largestEndStep = std::max(largestEndStep, std::abs(w.Data[i + 1] - w.Data[i]));
+        const std::size_t j = w.Data.size() - 1 - i;
+        largestEndStep = std::max(largestEndStep, std::abs(w.Data[j] - w.Data[j - 1]));
+    }
+    EXPECT_LE(largestEndStep, peak / 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllSounds, Sound,
+    ::testing::Values(TSoundCase { "SOUND_BUGS", 16000, true },
+        TSoundCase { "SOUND_CLICK", 16000, true }, TSoundCase { "SOUND_CONNECT", 16000, true },
+        TSoundCase { "SOUND_CONNECTED", 16000, true },
+        TSoundCase { "SOUND_DISCONNECT", 16000, true }, TSoundCase { "SOUND_FLAME", 16000, true },
+        TSoundCase { "SOUND_HINT", 22050, false }, TSoundCase { "SOUND_LEGAL", 16000, true },
+        TSoundCase { "SOUND_MESSAGE", 16000, true }, TSoundCase { "SOUND_ROTATE", 16000, true }),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+} // namespace
