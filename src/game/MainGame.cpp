@@ -11,6 +11,7 @@
 
 #include "BoardTracker.h"
 #include "ChoiceUnit.h"
+#include "DialogPlacement.h"
 #include "FinalUnit.h"
 #include "GrHolder.h"
 #include "MainUnit.h"
@@ -60,9 +61,9 @@ void TReversiForm::FormClick()
     if (HistoryMode) {
         if (!Choice)
             return;
-        PlaceDialogOver(Choice, this);
+        CentreOverMainWindow(*Choice, *this);
         switch (Choice->exec()) {
-        case TChoice::ContinueFromLast:
+        case ChoiceContinueFromLast:
             while (GameRecord->Redo()) { }
             UpdateMoveCounter();
             RefreshHistoryStatus();
@@ -72,7 +73,7 @@ void TReversiForm::FormClick()
             // Play on from the end of the record: when the computer is to move there, it moves.
             MakeComputerMove();
             break;
-        case TChoice::ContinueFromHere:
+        case ChoiceContinueFromThis:
             HistoryMode = false;
             if (OpponentIsComputer && SideToMove == ComputerSide)
                 MakeComputerMove();
@@ -193,7 +194,7 @@ void TReversiForm::ShowFinal(int kind, int a, int b)
     if (!FinalDlg || FinalDlg->isVisible())
         return;
     FinalDlg->SetResultMessage(kind, a, b);
-    PlaceDialogOver(FinalDlg, this);
+    CentreOverMainWindow(*FinalDlg, *this);
     FinalDlg->exec();
 }
 

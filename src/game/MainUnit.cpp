@@ -17,7 +17,10 @@
 #include <ctime>
 
 #include "AsyncTimer.h"
+#include "ChoiceUnit.h"
+#include "FinalUnit.h"
 #include "BoardTracker.h"
+#include "DialogPlacement.h"
 #include "GrHolder.h"
 #include "MoveRules.h"
 #include "ProgressPanel.h"
@@ -25,6 +28,7 @@
 #include "RoutineTable.h"
 #include "SearchThread.h"
 #include "Settings.h"
+#include "RulersUnit.h"
 #include "Sound.h"
 
 namespace {
@@ -289,6 +293,6 @@ void TReversiForm::RulersItemClick()
 {
     if (!RulersDlg)
         return;
-    PlaceRulersDialog(RulersDlg, this);
+    PlaceRulersDlg(*RulersDlg, *this, statusBar()->height());
     RulersDlg->exec();
 }

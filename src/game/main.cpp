@@ -5,6 +5,7 @@
 #include "ChoiceUnit.h"
 #include "FinalUnit.h"
 #include "MainUnit.h"
+#include "ResourceStore.h"
 #include "RulersUnit.h"
 
 int main(int argc, char** argv)
@@ -16,6 +17,8 @@ int main(int argc, char** argv)
     TReversiForm form;
     TFinalDlg finalDlg(&form);
     TRulersDlg rulersDlg(&form);
+    if (const ResourceLookup rules = FindResource("RULERS_TEXT"))
+        rulersDlg.LoadRules(rules.Entry->Bytes);
     TChoice choice(&form);
     form.SetDialogs(&finalDlg, &choice, &rulersDlg);
     form.Start();

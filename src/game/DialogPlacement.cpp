@@ -1,0 +1,27 @@
+// Frame rectangles are used on both sides, so the placement matches what the user sees once the
+// window manager has framed the windows; before a dialog's first showing its frame is unknown and
+// its client size stands in for it.
+#include "DialogPlacement.h"
+
+QPoint CentredOver(const QRect& main, const QSize& dialog)
+{
+    return { main.left() + (main.width() - dialog.width()) / 2,
+        main.top() + (main.height() - dialog.height()) / 2 };
+}
+
+QPoint RulersPositionOver(const QRect& main, const QSize& dialog, int statusBarHeight)
+{
+    return { main.left() + (main.width() - dialog.width()) / 2 + 1,
+        main.top() + (main.height() - dialog.height() + statusBarHeight) / 2 - 1 };
+}
+
+void CentreOverMainWindow(QWidget& dialog, const QWidget& mainWindow)
+{
+    dialog.move(CentredOver(mainWindow.frameGeometry(), dialog.frameGeometry().size()));
+}
+
+void PlaceRulersDlg(QWidget& dialog, const QWidget& mainWindow, int statusBarHeight)
+{
+    dialog.move(RulersPositionOver(
+        mainWindow.frameGeometry(), dialog.frameGeometry().size(), statusBarHeight));
+}
