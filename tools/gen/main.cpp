@@ -5,12 +5,15 @@
 #include <cstdio>
 #include <cstring>
 
+#include "Borders.h"
+#include "DiscSheets.h"
 #include "Generators.h"
 
 namespace {
 
 const GeneratorEntry GeneratorTable[] = {
-    { nullptr, nullptr },
+    { "sheets", GenerateDiscSheets },
+    { "borders", GenerateBorders },
 };
 
 } // namespace

@@ -1,0 +1,22 @@
+// Helpers shared by the figure sets for their board squares and disc placement.
+#pragma once
+
+#include <functional>
+
+#include "DiscModel.h"
+#include "Raster.h"
+
+// Paints every pixel of a CanvasSize square from colour(u, v), where u and v run over the
+// square in frame pixels (0 .. 61), taken at pixel centres.
+FloatImage PaintSquareTexture(const std::function<Rgb(float u, float v)>& colour);
+
+// The square's edges as a slightly raised tile: lit along the top and left, shaded along the
+// bottom and right. Neighbouring squares then meet in a fine groove.
+void BevelSquare(FloatImage& square, float highlight, float shade);
+
+// A disc resting in the middle of a square, at canvas scale, radius and thickness in frame
+// pixels.
+DiscPose RestingPose(float radius, float thickness);
+
+// Multiplies a copy's opacity-weighted glow into a canvas (additive light).
+void AddLight(FloatImage& canvas, const Mask& intensity, Rgb colour);
