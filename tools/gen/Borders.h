@@ -14,4 +14,9 @@ struct BorderPictures {
 
 BorderPictures BuildBorders();
 
+// The whole frame around an n × n board (n 8 or 10) as the player sees it, n·c + 40 pixels
+// square (c the square size, 61 or 49), the inside left black. Without labels for tests that
+// need to find the ink of the labels.
+PixelImage PaintFrame(int n, bool withLabels);
+
 std::vector<GeneratedResource> GenerateBorders(const GeneratorContext& context);

@@ -1,8 +1,9 @@
 // The "Classic" figure set (ANIM_B2): glossy lacquered discs on a marquetry board of maple and
 // walnut, turning over in 3D: the disc narrows to its edge and opens again on its other face.
+#include "ClassicSet.h"
+
 #include <numbers>
 
-#include "DiscSheets.h"
 #include "Noise.h"
 #include "SquarePainting.h"
 
@@ -17,8 +18,8 @@ FloatImage PaintSquare(bool light)
 {
     // Marquetry: pale maple and dark walnut, the grain of neighbouring squares running crosswise.
     const std::uint32_t seed = light ? 11 : 23;
-    const Rgb pale = light ? Srgb(0xEBCF9E) : Srgb(0x8E5C37);
-    const Rgb deep = light ? Srgb(0xC79B63) : Srgb(0x4F2D17);
+    const Rgb pale = light ? Srgb(0xF0E0BE) : Srgb(0x8E5C37);
+    const Rgb deep = light ? Srgb(0xD4B88C) : Srgb(0x4F2D17);
     FloatImage square = PaintSquareTexture([&](float u, float v) {
         const float along = light ? u : v, across = light ? v : u;
         const float warp = Fbm(along * 0.01f, across * 0.04f, 3, seed) * 5
@@ -42,11 +43,13 @@ const FloatImage& Square(bool light)
     return squares[light ? 1 : 0];
 }
 
-Rgb Lacquer(Side side) { return side == Side::Yellow ? Srgb(0xF7C81E) : Srgb(0x129548); }
+Rgb Lacquer(Side side) { return side == Side::Yellow ? Srgb(0xF6BE00) : Srgb(0x129548); }
+
+} // namespace
 
 // Glossy lacquered disc: faces of one colour each, the edge split between the two with a dark
 // seam, a moulded ring on each face, a sharp highlight and a studio reflection.
-Rgb ShadeDisc(const DiscHit& hit, Side top, Side bottom)
+Rgb ShadeClassicDisc(const DiscHit& hit, Side top, Side bottom)
 {
     const bool upper = hit.OnFace ? hit.TopFace : hit.RimHeight > 0;
     Rgb albedo = Lacquer(upper ? top : bottom);
@@ -68,12 +71,14 @@ Rgb ShadeDisc(const DiscHit& hit, Side top, Side bottom)
     return c;
 }
 
+namespace {
+
 FloatImage Compose(bool light, const DiscPose& pose, Side top, Side bottom, float opacity = 1)
 {
     FloatImage canvas = Square(light);
     PaintDiscShadow(canvas, pose, opacity);
     PaintDisc(
-        canvas, pose, [&](const DiscHit& h) { return ShadeDisc(h, top, bottom); }, opacity);
+        canvas, pose, [&](const DiscHit& h) { return ShadeClassicDisc(h, top, bottom); }, opacity);
     return canvas;
 }
 

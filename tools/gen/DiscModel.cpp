@@ -72,11 +72,15 @@ DiscHit DiscCaster::Intersect(Vec3 origin, Vec3 direction) const
         hit.OnFace = true;
         hit.TopFace = local.Z > 0;
         float u = local.X / Pose.Radius, v = local.Y / Pose.Radius;
+        hit.TangentU = Ex, hit.TangentV = Ey;
         if (!hit.TopFace) {
             // Seen after a half turn the bottom face is the mirror image across the axis.
             const float along = u * AxisCos + v * AxisSin;
             u = 2 * along * AxisCos - u;
             v = 2 * along * AxisSin - v;
+            const float c2 = AxisCos * AxisCos - AxisSin * AxisSin, s2 = 2 * AxisSin * AxisCos;
+            hit.TangentU = Ex * c2 + Ey * s2;
+            hit.TangentV = Ex * s2 - Ey * c2;
         }
         hit.U = u, hit.V = v;
         hit.Radial = std::min(1.0f, r / Pose.Radius);

@@ -59,6 +59,7 @@ struct DiscHit {
     float RimAngle = 0; // on the rim: angle around the axis
     Vec3 Normal; // world normal, with the rounded edges
     Vec3 Point; // world position
+    Vec3 TangentU, TangentV; // on a face: world directions in which U and V grow (for relief)
 };
 
 // A pose made ready for casting many rays.

@@ -3,6 +3,9 @@
 
 #include <thread>
 
+#include "AncientSet.h"
+#include "ClassicSet.h"
+#include "FlameSet.h"
 #include "Previews.h"
 
 BandRole RoleOfBand(int band)
@@ -20,6 +23,25 @@ BandRole RoleOfBand(int band)
     }
 }
 
+namespace {
+
+// Lets the outermost pixels of a frame return to the bare square, so that shadows, fire and
+// glints never end in a hard line at the square's edge, and an animated square never shows a
+// seam against its neighbours.
+void SettleEdges(FloatImage& frame, const FloatImage& bare)
+{
+    constexpr float zone = 3.0f; // frame pixels
+    for (int y = 0; y < frame.Height; ++y)
+        for (int x = 0; x < frame.Width; ++x) {
+            const float u = (float(x) + 0.5f) / Supersample, v = (float(y) + 0.5f) / Supersample;
+            const float edge = std::min(std::min(u, v), std::min(FrameSize - u, FrameSize - v));
+            if (edge < zone)
+                frame.At(x, y) = Mix(bare.At(x, y), frame.At(x, y), Smoothstep(0.5f, zone, edge));
+        }
+}
+
+} // namespace
+
 PixelImage BuildSheet(const FigureSetArt& art)
 {
     PixelImage sheet(art.Frames * FrameSize, BandCount * FrameSize);
@@ -33,6 +55,7 @@ PixelImage BuildSheet(const FigureSetArt& art)
                 canvas = f == 0 ? art.Square(role.Light) : art.Appear(role.Final, role.Light, f);
             else
                 canvas = art.Turn(Other(role.Final), role.Light, f);
+            SettleEdges(canvas, art.Square(role.Light));
             Paste(sheet, ToPixels(Reduce(canvas, Supersample)), f * FrameSize, band * FrameSize);
         }
     };

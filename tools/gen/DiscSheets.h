@@ -31,10 +31,6 @@ struct FigureSetArt {
     FloatImage (*Appear)(Side side, bool light, int frame);
 };
 
-const FigureSetArt& FlameArt();
-const FigureSetArt& ClassicArt();
-const FigureSetArt& AncientArt();
-
 // What band b of a sheet shows.
 struct BandRole {
     bool Light; // light square (bands 0, 2, 4, 6)

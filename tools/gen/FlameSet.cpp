@@ -1,9 +1,10 @@
 // The "Flame" figure set (ANIM_B1): discs of glowing fire glass set in dark iron, on squares of
 // volcanic stone. A turning disc bursts into flame, turns over inside the fire and comes out
 // burning in its new colour; a placed disc ignites from a spark.
+#include "FlameSet.h"
+
 #include <numbers>
 
-#include "DiscSheets.h"
 #include "Noise.h"
 #include "SquarePainting.h"
 
@@ -108,15 +109,6 @@ Rgb ShadeDisc(const DiscHit& hit, Side top, Side bottom, float heat)
         c += Fire(side, 0.6f * heat) * (0.35f * Smoothstep(Bezel + 0.06f, Bezel, hit.Radial));
     }
     return c;
-}
-
-// How far from the square's middle fire and sparks may reach: nothing may touch the square's
-// edge, where the next square's sprite begins.
-float EdgeWindow(float x, float y)
-{
-    const float half = FrameSize / 2.0f;
-    const float e = std::max(std::fabs(x / Supersample - half), std::fabs(y / Supersample - half));
-    return Smoothstep(half - 0.5f, half - 7, e);
 }
 
 // Soft coloured light the disc throws on the stone around it.

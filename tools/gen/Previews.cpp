@@ -24,6 +24,12 @@ void WritePreview(const GeneratorContext& context, const std::string& fileName,
         std::fprintf(stderr, "corvana-gen: cannot write preview %s\n", qPrintable(path));
 }
 
+void WriteCloseup(const GeneratorContext& context, const std::string& fileName,
+    const PixelImage& picture, int x, int y, int w, int h, int zoom)
+{
+    WritePreview(context, fileName, Crop(picture, x, y, w, h), zoom);
+}
+
 std::vector<std::uint32_t> ToBottomUp(const PixelImage& picture)
 {
     std::vector<std::uint32_t> out(picture.Pixels.size());

@@ -15,6 +15,10 @@
 void WritePreview(const GeneratorContext& context, const std::string& fileName,
     const PixelImage& picture, int zoom = 1);
 
+// A part of a picture, enlarged, to look at details.
+void WriteCloseup(const GeneratorContext& context, const std::string& fileName,
+    const PixelImage& picture, int x, int y, int w, int h, int zoom);
+
 // A picture as the game holds it after unpacking: memory row 0 is the bottom row.
 std::vector<std::uint32_t> ToBottomUp(const PixelImage& picture);
 PixelImage FromBottomUp(const std::vector<std::uint32_t>& pixels, int width, int height);

@@ -45,3 +45,28 @@ void AddLight(FloatImage& canvas, const Mask& intensity, Rgb colour)
     for (std::size_t i = 0; i < canvas.Pixels.size(); ++i)
         canvas.Pixels[i] += colour * intensity.Values[i];
 }
+
+float EdgeWindow(float x, float y)
+{
+    const float half = FrameSize / 2.0f;
+    const float e = std::max(std::fabs(x / Supersample - half), std::fabs(y / Supersample - half));
+    return Smoothstep(half - 0.5f, half - 7, e);
+}
+
+void AddGlint(FloatImage& canvas, float x, float y, float size, Rgb colour)
+{
+    const float s = size * Supersample;
+    const int x0 = std::max(0, int(x - 2 * s)), x1 = std::min(canvas.Width - 1, int(x + 2 * s));
+    const int y0 = std::max(0, int(y - 2 * s)), y1 = std::min(canvas.Height - 1, int(y + 2 * s));
+    const float thin = 0.045f * s + 0.5f;
+    for (int j = y0; j <= y1; ++j)
+        for (int i = x0; i <= x1; ++i) {
+            const float dx = float(i) + 0.5f - x, dy = float(j) + 0.5f - y;
+            const float core = std::exp(-(dx * dx + dy * dy) / (0.02f * s * s));
+            const float arms
+                = std::exp(-std::fabs(dx) / (0.3f * s)) * std::exp(-dy * dy / (thin * thin))
+                + std::exp(-std::fabs(dy) / (0.3f * s)) * std::exp(-dx * dx / (thin * thin));
+            canvas.At(i, j)
+                += colour * ((core + 0.8f * arms) * EdgeWindow(float(i) + 0.5f, float(j) + 0.5f));
+        }
+}

@@ -18,5 +18,12 @@ void BevelSquare(FloatImage& square, float highlight, float shade);
 // pixels.
 DiscPose RestingPose(float radius, float thickness);
 
+// 1 around the middle of a square, falling to 0 at its edges (canvas coordinates): effects
+// that leave the disc (fire, glints) must fade before the edge, where the next square begins.
+float EdgeWindow(float x, float y);
+
+// Adds a four-pointed glint at (x, y) (canvas coordinates), size in frame pixels.
+void AddGlint(FloatImage& canvas, float x, float y, float size, Rgb colour);
+
 // Multiplies a copy's opacity-weighted glow into a canvas (additive light).
 void AddLight(FloatImage& canvas, const Mask& intensity, Rgb colour);

@@ -6,14 +6,19 @@
 #include <cstring>
 
 #include "Borders.h"
+#include "DejaVuFonts.h"
 #include "DiscSheets.h"
 #include "Generators.h"
+#include "Icons.h"
+#include "SmallPictures.h"
 
 namespace {
 
 const GeneratorEntry GeneratorTable[] = {
     { "sheets", GenerateDiscSheets },
     { "borders", GenerateBorders },
+    { "smallpics", GenerateSmallPictures },
+    { "icons", GenerateIcons },
 };
 
 } // namespace
@@ -23,6 +28,10 @@ int main(int argc, char** argv)
     // Fonts and painting need a GUI application; no window is ever shown.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    if (const QString missing = LoadDejaVuFonts(); !missing.isEmpty()) {
+        std::fprintf(stderr, "corvana-gen: %s\n", qPrintable(missing));
+        return 1;
+    }
 
     if (argc < 2) {
         std::fprintf(stderr, "usage: corvana-gen OUTDIR [--preview DIR] [GROUP...]\n");
