@@ -32,4 +32,23 @@ set(CORVANA_RESOURCES
     SOUND_LEGAL      LZHUF
     SOUND_MESSAGE    LZHUF
     SOUND_ROTATE     LZHUF
+
+    # The board's pictures and the small bitmaps.
+    ANIM_B1          LZHUF
+    ANIM_B2          LZHUF
+    ANIM_B3          LZHUF
+    BORDR_H          LZHUF
+    BORDR_V          LZHUF
+    PACK_BMP         BITMAP
+    PACK_TXT         BITMAP
+    CONNECT_BMP      BITMAP
+    CONNECT_TXT      BITMAP
 )
+
+# The application's icons and the menu icons' fallbacks, as PNG files.
+foreach(size 16 22 24 32 48 64 128 256)
+    list(APPEND CORVANA_RESOURCES ICON_APP_${size} RAW)
+endforeach()
+foreach(icon NEW OPEN SAVE UNDO REDO HINT SETTINGS CALL DISCONNECT MESSAGE HELP ABOUT EXIT)
+    list(APPEND CORVANA_RESOURCES ICON_${icon} RAW ICON_${icon}_32 RAW)
+endforeach()

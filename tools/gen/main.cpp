@@ -5,10 +5,15 @@
 #include <cstdio>
 #include <cstring>
 
+#include "Borders.h"
+#include "DejaVuFonts.h"
+#include "DiscSheets.h"
 #include "Generators.h"
 #include "Intro.h"
 #include "RulesText.h"
 #include "Sounds.h"
+#include "Icons.h"
+#include "SmallPictures.h"
 
 namespace {
 
@@ -17,6 +22,10 @@ const GeneratorEntry GeneratorTable[] = {
     { "intro", GenerateIntro },
     { "sounds", GenerateSounds },
     { "rules", GenerateRulesText },
+    { "sheets", GenerateDiscSheets },
+    { "borders", GenerateBorders },
+    { "smallpics", GenerateSmallPictures },
+    { "icons", GenerateIcons },
     { nullptr, nullptr },
 };
 
@@ -27,6 +36,10 @@ int main(int argc, char** argv)
     // Fonts and painting need a GUI application; no window is ever shown.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    if (const QString missing = LoadDejaVuFonts(); !missing.isEmpty()) {
+        std::fprintf(stderr, "corvana-gen: %s\n", qPrintable(missing));
+        return 1;
+    }
 
     if (argc < 2) {
         std::fprintf(stderr, "usage: corvana-gen OUTDIR [--preview DIR] [GROUP...]\n");

@@ -1,0 +1,6 @@
+// The "Ancient" figure set (ANIM_B3): scarab medallions of gold and green stone on lapis.
+#pragma once
+
+#include "DiscSheets.h"
+
+const FigureSetArt& AncientArt();

@@ -1,0 +1,21 @@
+// The DejaVu fonts of Debian's fonts-dejavu-core, loaded from their files so that generated
+// pictures never depend on which other fonts a machine has. Used for board labels, the small
+// bitmaps' words and icons.
+#pragma once
+
+#include <QFont>
+#include <QPainterPath>
+#include <QString>
+
+enum class DejaVuFace { Sans, SansBold, Serif, SerifBold };
+
+// Loads the four faces once. Returns an empty string when they are all there, otherwise which
+// file could not be loaded (and that the package fonts-dejavu-core provides it).
+QString LoadDejaVuFonts();
+
+// A font of the face at a pixel size, unhinted, so outlines are the same on every machine.
+QFont DejaVuFont(DejaVuFace face, int pixelSize);
+
+// The outline of text set in that font, with its baseline starting at the origin.
+QPainterPath TextOutline(
+    const QString& text, DejaVuFace face, double pixelSize, double letterSpacing = 0);
