@@ -264,23 +264,33 @@ TEST(Search, SamePositionSameChoice)
     EXPECT_EQ(ThreadedSearch(), first.Move);
 }
 
-TEST(Search, CancelledSearchEndsPromptlyAndClearsTheFlag)
+TEST(Search, ATerminationRequestStopsEveryNodeAtOnce)
 {
-    BoardSize = 8;
-    NewGame();
+    std::mt19937 rng(3);
+    PlayRandomGame(8, 20, rng);
     Level = 9;
-    const std::uint64_t full = FastRoot().Nodes;
-    for (int size : { 8, 10 }) {
-        BoardSize = size;
-        NewGame();
-        const std::uint64_t before = SearchNodes;
-        StartSearch();
-        EXPECT_TRUE(SearchRunning.load());
-        CancelSearch();
-        EXPECT_FALSE(SearchRunning.load(std::memory_order_acquire));
-        // Had the request been ignored, the whole tree would have been searched.
-        EXPECT_LT(SearchNodes - before, full);
-    }
+    const std::atomic<bool> stop { true };
+    SearchCancelRequest = &stop;
+    const SearchOutcome r = FastRoot();
+    SearchCancelRequest = nullptr;
+    EXPECT_EQ(r.Score, 0);
+    EXPECT_EQ(r.Nodes, 1u); // the root sees the request before its first candidate
+}
+
+TEST(Search, CancelledThreadEndsAndClearsTheFlag)
+{
+    // A middle-game position whose level-9 tree takes millions of nodes.
+    std::mt19937 rng(11);
+    PlayRandomGame(10, 30, rng);
+    Level = 9;
+    const std::uint64_t before = SearchNodes;
+    StartSearch();
+    EXPECT_TRUE(SearchRunning.load());
+    CancelSearch();
+    EXPECT_FALSE(SearchRunning.load(std::memory_order_acquire));
+    EXPECT_TRUE(SearchThread->Terminated());
+    EXPECT_LT(SearchNodes - before, 1000000u);
+
     // A stop request with nothing running is harmless, and the next search works normally.
     RequestSearchStop();
     BoardSize = 8;

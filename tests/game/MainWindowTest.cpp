@@ -1,0 +1,444 @@
+// The main window as a player uses it: moves by pointer and keyboard, the computer's answers,
+// passes and the end of the game with their dialogs, undo and redo with the history mode, saved
+// games, the hint, the right-click display and the typed key sequence. Runs offscreen, with the
+// animation and the sounds off so that moves are instant; the modal dialogs are answered by a
+// watcher that records what they said.
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "AsyncTimer.h"
+#include "BoardTracker.h"
+#include "Evaluation.h"
+#include "ChoiceUnit.h"
+#include "FinalUnit.h"
+#include "GrHolder.h"
+#include "MainUnit.h"
+#include "RoutineTable.h"
+#include "RulersUnit.h"
+#include "Search.h"
+#include "SearchThread.h"
+#include "Settings.h"
+#include "Sound.h"
+
+namespace {
+
+// Answers every modal dialog that opens: results for the result dialog, the chosen answer for
+// the choice dialog, OK for message boxes. Records the texts shown.
+class ModalWatcher : public QObject {
+public:
+    ModalWatcher()
+    {
+        connect(&Timer, &QTimer::timeout, this, [this] { Answer(); });
+        Timer.start(5);
+    }
+    QStringList Shown;
+    int ChoiceAnswer = ChoiceReturnToHistory;
+    int ChoicesAsked = 0;
+
+private:
+    void Answer()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        if (auto* final = qobject_cast<QDialog*>(modal); final && final->inherits("QDialog")) {
+            if (auto* f = dynamic_cast<TFinalDlg*>(modal)) {
+                Shown << f->FinalMessage->text();
+                f->done(1);
+                return;
+            }
+            if (auto* c = dynamic_cast<TChoice*>(modal)) {
+                ++ChoicesAsked;
+                c->done(ChoiceAnswer);
+                return;
+            }
+        }
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            Shown << box->text();
+            box->accept();
+        }
+    }
+    QTimer Timer;
+};
+
+// Square centre in board-widget coordinates.
+QPoint Centre(const TReversiForm& form, int col, int row)
+{
+    return { 20 + col * form.CellSize + form.CellSize / 2, 20 + row * form.CellSize + form.CellSize / 2 };
+}
+
+// The first square of the square order where side may play (for clicks that must be legal).
+QPoint FirstLegal(int side)
+{
+    const int other = side == SideYellow ? SideGreen : SideYellow;
+    const SquareOrder order = MoveOrderFor(BoardSize);
+    for (int i = 0; i < order.Length; ++i)
+        if (Routines.IsLegalMove(BoardStack[0], order.Squares[i], side, other))
+            return { order.Squares[i] / RowWidth() - 1, order.Squares[i] % RowWidth() - 1 };
+    return { -1, -1 };
+}
+
+void SetPosition(int size, const std::vector<std::string>& rows, int side)
+{
+    for (int row = 0; row < size; ++row)
+        for (int col = 0; col < size; ++col) {
+            const char c = rows.at(row).at(col);
+            BoardStack[0][SquareIndex(size, col, row)] = c == 'Y' ? CellYellow : c == 'G' ? CellGreen : CellEmpty;
+        }
+    SideToMove = side;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TReversiForm> Form;
+    std::unique_ptr<TFinalDlg> Final;
+    std::unique_ptr<TChoice> Choice;
+    std::unique_ptr<TRulersDlg> Rulers;
+    std::unique_ptr<ModalWatcher> Watcher;
+
+    void Open(int size, bool computer, int computerSide)
+    {
+        Close();
+        BoardSize = size;
+        OpponentIsComputer = computer;
+        ComputerSide = computerSide;
+        Level = 1;
+        AdvancedEngine = false;
+        FigureSet = 0;
+        AnimationOn = false;
+        SoundOn = false;
+        ShowAvailableMoves = ShowPreviousMove = true;
+        Watcher = std::make_unique<ModalWatcher>();
+        Form = std::make_unique<TReversiForm>();
+        Final = std::make_unique<TFinalDlg>(Form.get());
+        Choice = std::make_unique<TChoice>(Form.get());
+        Rulers = std::make_unique<TRulersDlg>(Form.get());
+        Form->SetDialogs(Final.get(), Choice.get(), Rulers.get());
+        Form->Start();
+    }
+
+    void Close()
+    {
+        Choice.reset();
+        Final.reset();
+        Rulers.reset();
+        Form.reset();
+        Watcher.reset();
+    }
+
+    void Click(int col, int row)
+    {
+        const QPoint p = Centre(*Form, col, row);
+        Form->FormMouseMove(p.x(), p.y());
+        Form->FormClick();
+    }
+
+private slots:
+    void cleanup() { Close(); }
+
+    void FreshGameAndTheWindowSize()
+    {
+        Open(8, true, SideGreen);
+        QCOMPARE(Form->PanelText(0), QStringLiteral("Yellow is moving"));
+        QCOMPARE(Form->PanelText(1), QStringLiteral("Yellow 2 : Green 2"));
+        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/0"));
+        QCOMPARE(Form->BoardView()->width(), 532);
+        QCOMPARE(BackBuffer.Width, 528);
+        Open(10, true, SideGreen);
+        QCOMPARE(Form->BoardView()->width(), 534);
+        QCOMPARE(Form->BoardView()->height(), 534);
+        QCOMPARE(BackBuffer.Width, 530);
+    }
+
+    void APlayerMoveAndTheComputersAnswer()
+    {
+        Open(8, true, SideGreen);
+        Click(0, 0); // not legal: nothing happens
+        QCOMPARE(GameRecord->Count, 0);
+        Click(4, 2); // square 53
+        QCOMPARE(GameRecord->Count, 2);
+        QCOMPARE(GameRecord->Entries[0].Move, 53);
+        QCOMPARE(GameRecord->Entries[1].MoverSide, SideGreen);
+        QCOMPARE(SideToMove, SideYellow);
+        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 2/2"));
+        QCOMPARE(Form->PanelText(0), QStringLiteral("Yellow is moving"));
+        QVERIFY(Form->UndoAction()->isEnabled());
+        QVERIFY(Form->RedoAction()->isEnabled());
+        // The board on screen shows the position: the placed disc rests on its square.
+        QVERIFY(Watcher->Shown.isEmpty());
+    }
+
+    void TheComputerOpensWhenItPlaysYellow()
+    {
+        Open(8, true, SideYellow);
+        QCOMPARE(GameRecord->Count, 1);
+        QCOMPARE(GameRecord->Entries[0].Move, 53);
+        QCOMPARE(SideToMove, SideGreen);
+        QCOMPARE(Form->PanelText(0), QStringLiteral("Green is moving"));
+        Form->NewGameItemClick();
+        QCOMPARE(GameRecord->Count, 1);
+        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 1/1"));
+    }
+
+    void OneRecordedMoveKeepsUndoOff()
+    {
+        Open(8, false, SideGreen);
+        Click(4, 2);
+        QCOMPARE(GameRecord->Count, 1);
+        QVERIFY(!Form->UndoAction()->isEnabled());
+        const QPoint reply = FirstLegal(SideGreen);
+        Click(reply.x(), reply.y());
+        QCOMPARE(GameRecord->Count, 2);
+        QVERIFY(Form->UndoAction()->isEnabled());
+    }
+
+    void UndoEntersHistoryAndAClickAsks()
+    {
+        Open(8, true, SideGreen);
+        Click(4, 2);
+        const Board afterTwo = BoardStack[0];
+        Form->ListMenuUndoMoveClick();
+        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 1/2"));
+        QVERIFY(Form->HistoryMode);
+        QCOMPARE(SideToMove, SideGreen);
+
+        Watcher->ChoiceAnswer = ChoiceReturnToHistory;
+        Click(2, 3);
+        QCOMPARE(Watcher->ChoicesAsked, 1);
+        QCOMPARE(GameRecord->Count, 2); // nothing was played
+        QVERIFY(Form->HistoryMode);
+
+        // Back to the last position: the redo is replayed, history mode ends, the player moves.
+        Watcher->ChoiceAnswer = ChoiceContinueFromLast;
+        Form->FormClick();
+        QCOMPARE(Watcher->ChoicesAsked, 2);
+        QVERIFY(!Form->HistoryMode);
+        QCOMPARE(GameRecord->Current, 2);
+        QCOMPARE(BoardStack[0], afterTwo);
+        QCOMPARE(SideToMove, SideYellow);
+
+        // Continue from an earlier position: the computer plays from there and the rest is lost.
+        Form->ListMenuUndoMoveClick();
+        Watcher->ChoiceAnswer = ChoiceContinueFromThis;
+        Form->FormClick();
+        QVERIFY(!Form->HistoryMode);
+        QCOMPARE(GameRecord->Count, 2);
+        QCOMPARE(GameRecord->Current, 2);
+        QCOMPARE(SideToMove, SideYellow);
+    }
+
+    void RedoToTheEndLeavesHistory()
+    {
+        Open(8, false, SideGreen);
+        Click(4, 2);
+        const QPoint reply = FirstLegal(SideGreen);
+        Click(reply.x(), reply.y());
+        QCOMPARE(GameRecord->Count, 2);
+        Form->ListMenuUndoMoveClick();
+        Form->ListMenuUndoMoveClick();
+        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/2"));
+        Form->ListMenuUndoMoveClick(); // nothing more to undo
+        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/2"));
+        Form->ListMenuRedoMoveClick();
+        QVERIFY(Form->HistoryMode);
+        Form->ListMenuRedoMoveClick();
+        QVERIFY(!Form->HistoryMode);
+        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 2/2"));
+    }
+
+    void APassIsAnnouncedAndTheSideMovesAgain()
+    {
+        Open(8, false, SideGreen);
+        // Yellow plays H7; Green then has nothing, while Yellow still has H8.
+        SetPosition(8,
+            { "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYG", "YYYYYYGG", "YYYYYYG.", "YYYYYYG." },
+            SideYellow);
+        BoardStack[0][SquareIndex(8, 7, 4)] = CellGreen;
+        BoardStack[0][SquareIndex(8, 7, 6)] = CellEmpty;
+        QVERIFY(Routines.IsLegalMove(BoardStack[0], SquareIndex(8, 7, 6), SideYellow, SideGreen));
+        Click(7, 6);
+        QCOMPARE(Watcher->Shown, QStringList { QStringLiteral("Green pass") });
+        QCOMPARE(SideToMove, SideYellow);
+        QCOMPARE(Form->PanelText(0), QStringLiteral("Yellow is moving"));
+        QVERIFY(!GameOver);
+
+        // Filling the board ends the game: both sides are stuck.
+        Click(7, 7);
+        QCOMPARE(Form->PanelText(0), QStringLiteral("Game over"));
+        QVERIFY(GameOver);
+        QCOMPARE(Watcher->Shown.last(), QStringLiteral("Yellow won 64 : 0"));
+        const int moves = GameRecord->Count;
+        Click(7, 7);
+        QCOMPARE(GameRecord->Count, moves); // no click plays after the end
+    }
+
+    void ResultTextsOfGreenWinAndTie()
+    {
+        // Green fills the board by taking H1 and turning G1: the winner's count comes first.
+        Open(8, false, SideGreen);
+        SetPosition(8,
+            { "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "GGGGGGGG", "GGGGGGGG", "GGGGGGGG", "GGGGGGGG", "GGGGGGY." },
+            SideGreen);
+        Click(7, 7);
+        QCOMPARE(Watcher->Shown.last(), QStringLiteral("Green won 40 : 24"));
+        QCOMPARE(Form->PanelText(1), QStringLiteral("Yellow 24 : Green 40"));
+
+        Open(8, false, SideGreen);
+        SetPosition(8,
+            { "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "GGGGGGGG", "GGGGGGGG", "GGGGGGGG", "GGGGGGY." },
+            SideGreen);
+        Click(7, 7);
+        QCOMPARE(Watcher->Shown.last(), QStringLiteral("Tie up"));
+        QCOMPARE(Form->PanelText(0), QStringLiteral("Game over"));
+    }
+
+    void SavedGamesOpenInHistoryMode()
+    {
+        QTemporaryDir dir;
+        const QString file10 = dir.filePath(QStringLiteral("ten.kpx"));
+        Open(10, true, SideGreen);
+        Click(3, 5); // square 54 on 10 x 10
+        QCOMPARE(GameRecord->Count, 2);
+        QVERIFY(GameRecord->SaveToFile(file10.toStdString()));
+
+        Open(8, false, SideYellow);
+        QVERIFY(Form->OpenGameFile(file10));
+        QCOMPARE(BoardSize, 10);
+        QCOMPARE(Form->BoardView()->width(), 534); // resized before the position is shown
+        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/2"));
+        QVERIFY(Form->HistoryMode);
+        QVERIFY(OpponentIsComputer);
+        QCOMPARE(ComputerSide, SideGreen);
+        Form->ListMenuRedoMoveClick();
+        Form->ListMenuRedoMoveClick();
+        QVERIFY(!Form->HistoryMode);
+        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 2/2"));
+
+        // A refused file says why and changes nothing; a file without the signature says nothing.
+        const QString junk = dir.filePath(QStringLiteral("junk.kpx"));
+        QFile f(junk);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("0XPK\x09\0\0\0", 8);
+        f.close();
+        QVERIFY(!Form->OpenGameFile(junk));
+        QCOMPARE(Watcher->Shown.size(), 1);
+        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 2/2"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("hello, world");
+        f.close();
+        QVERIFY(!Form->OpenGameFile(junk));
+        QCOMPARE(Watcher->Shown.size(), 1);
+    }
+
+    void OpeningDuringTheComputersSearchDiscardsItsMove()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("game.kpx"));
+        Open(8, false, SideGreen);
+        Click(4, 2);
+        QVERIFY(GameRecord->SaveToFile(file.toStdString()));
+
+        // A 10 x 10 middle game where a level-9 search takes a while.
+        Open(10, true, SideGreen);
+        OpponentIsComputer = false;
+        for (int i = 0; i < 36; ++i) {
+            const QPoint p = FirstLegal(SideToMove);
+            Click(p.x(), p.y());
+        }
+        OpponentIsComputer = true;
+        Level = 9;
+        bool openedWhileThinking = false;
+        QTimer::singleShot(50, Form.get(), [&] {
+            openedWhileThinking = SearchRunning.load();
+            Form->OpenGameFile(file);
+        });
+        const QPoint p = FirstLegal(SideYellow);
+        Click(p.x(), p.y());
+        QVERIFY(openedWhileThinking);
+        QVERIFY(!SearchRunning.load());
+        QCOMPARE(BoardSize, 8);
+        QCOMPARE(GameRecord->Count, 1); // the loaded game, with no computer move played on it
+        QVERIFY(Form->HistoryMode);
+        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/1"));
+    }
+
+    void PointerMarginsAndKeyboard()
+    {
+        Open(8, true, SideGreen);
+        Form->FormMouseMove(5, 100); // the margin left of the board counts as column 0
+        QCOMPARE(Form->HoverCol, 0);
+        Form->FormMouseMove(300, 300);
+        QCOMPARE(Form->HoverCol, 4);
+        Form->FormMouseMove(520, 300); // right of the board: the column stays
+        QCOMPARE(Form->HoverCol, 4);
+        QCOMPARE(Form->HoverRow, 4);
+        Form->FormKeyDown(Qt::Key_Up);
+        Form->FormKeyDown(Qt::Key_Up);
+        QCOMPARE(Form->HoverRow, 2);
+        Form->FormKeyDown(Qt::Key_Return); // plays square 53
+        QCOMPARE(GameRecord->Count, 2);
+        QCOMPARE(GameRecord->Entries[0].Move, 53);
+        for (int i = 0; i < 12; ++i)
+            Form->FormKeyDown(Qt::Key_Left);
+        QCOMPARE(Form->HoverCol, 0);
+    }
+
+    void HintMovesThePointerOntoTheChosenSquare()
+    {
+        Open(8, true, SideGreen);
+        SoundOn = true;
+        Form->HintItemClick();
+        QCOMPARE(Form->HoverCol, 4); // square 53 at level 1
+        QCOMPARE(Form->HoverRow, 2);
+        QCOMPARE(QString::fromLatin1(LastSoundResource()), QStringLiteral("SOUND_HINT"));
+        QCOMPARE(GameRecord->Count, 0); // a hint plays nothing
+        // Arriving on the hinted (legal) square made no legal-square sound; the next one does.
+        Form->FormMouseMove(Centre(*Form, 3, 5).x(), Centre(*Form, 3, 5).y());
+        QCOMPARE(QString::fromLatin1(LastSoundResource()), QStringLiteral("SOUND_LEGAL"));
+        SoundOn = false;
+    }
+
+    void RightClickDisplayRunsItsTicksAndEnds()
+    {
+        Open(8, true, SideGreen);
+        Form->FormMouseDown(Qt::LeftButton);
+        QVERIFY(!Form->MoveDisplayTimer()->Enabled());
+        Form->FormMouseDown(Qt::RightButton);
+        QVERIFY(Form->MoveDisplayTimer()->Enabled());
+        // The four legal squares carry the Yellow mark at the square's edge.
+        const PictureRect sq = SquareRect({ 8, 61, 19 }, 4, 2);
+        QCOMPARE(BackBuffer.At(sq.X + 1, BackBuffer.Height - 1 - (sq.Y + 10)), 0xFFF000u);
+        QTRY_VERIFY_WITH_TIMEOUT(!Form->MoveDisplayTimer()->Enabled(), 5000);
+        QCOMPARE(Form->DisplayTick, 30);
+
+        // With both marks off the timer still runs its course; on 10 x 10 it takes 24 ticks.
+        Open(10, true, SideGreen);
+        ShowAvailableMoves = ShowPreviousMove = false;
+        const std::vector<std::uint32_t> before = BackBuffer.Pixels;
+        Form->FormMouseDown(Qt::RightButton);
+        QVERIFY(Form->MoveDisplayTimer()->Enabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!Form->MoveDisplayTimer()->Enabled(), 5000);
+        QCOMPARE(Form->DisplayTick, 24);
+        QVERIFY(BackBuffer.Pixels == before);
+    }
+
+    void TheKeySequenceOutsideANetworkGame()
+    {
+        Open(8, true, SideGreen);
+        for (QChar c : QStringLiteral("kvXbnqkv1bnrz"))
+            Form->FormKeyPress(c);
+        QCOMPARE(Watcher->Shown.size(), 1);
+        QCOMPARE(Watcher->Shown[0], QStringLiteral("Network game not in progress.\nFunction not work."));
+        QCOMPARE(Form->KeySequencePos, 0);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
