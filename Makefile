@@ -20,7 +20,12 @@ build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
-	./$(BUILD_DIR)/tools/cli/corvana-cli selfplay --level 4
+	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; then \
+		./$(BUILD_DIR)/src/game/corvana; \
+	else \
+		echo "corvana: no display available (DISPLAY is not set); playing a computer game in the terminal instead."; \
+		./$(BUILD_DIR)/tools/cli/corvana-cli selfplay --level 4; \
+	fi
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)

@@ -16,6 +16,7 @@
 #include "GrHolder.h"
 #include "MainUnit.h"
 #include "MoveRules.h"
+#include "NetState.h"
 #include "ProgressPanel.h"
 #include "RoutineTable.h"
 #include "Search.h"
@@ -350,4 +351,62 @@ void TReversiForm::ReloadBoardGraphics()
     else
         ShowError(QStringLiteral("Corvana"), QString::fromStdString(prepared.Status.Error));
     ApplyBoardGeometry();
+}
+
+void TReversiForm::ApplyRemoteMove()
+{
+    if (!RemoteMovePending)
+        return;
+    const int square = SquareIndex(RemoteMoveCol, RemoteMoveRow);
+    if (!Routines.IsLegalMove(BoardStack[0], square, SideToMove, Opponent()))
+        return; // an illegal move from the peer is ignored without a message
+    ApplyMove(square, false, true);
+    FinishMove();
+    ShowHoverMark();
+}
+
+void TReversiForm::StartNetworkGame()
+{
+    if (SearchRunning.load(std::memory_order_acquire))
+        CancelSearch();
+    RemoteMovePending = false;
+    EraseHoverMark();
+    HoverCol = HoverRow = 0;
+    const int size = NetSize10 ? 10 : 8;
+    if (size != BoardSize) {
+        BoardSize = size;
+        CellSize = CellSizeFor(size);
+        HalfCell = HalfCellFor(size);
+        BoardWidget->repaint();
+        ReloadBoardGraphics();
+    }
+    NewGame();
+    NoPreviousBoard = true;
+    HistoryMode = false;
+    SetPanels(QStringLiteral("Yellow is moving"), QStringLiteral("Yellow 2 : Green 2"), QStringLiteral("Move 0/0"));
+    DrawBoard();
+    BoardWidget->repaint();
+    NetworkGame = true;
+    OpponentIsComputer = false;
+    ComputerSide = NetLocalGreen ? SideGreen : SideYellow;
+    ShowHoverMark();
+    BoardWidget->setCursor(SideToMove == ComputerSide ? Qt::ArrowCursor : Qt::WaitCursor);
+}
+
+void TReversiForm::EndNetworkGame()
+{
+    NetworkGame = false;
+    BoardWidget->setCursor(Qt::ArrowCursor);
+}
+
+void TReversiForm::LockGameSettings()
+{
+    HintItem->setEnabled(false);
+    DisableUndoRedo();
+}
+
+void TReversiForm::UnlockGameSettings()
+{
+    HintItem->setEnabled(true);
+    UpdateUndoRedo();
 }

@@ -133,6 +133,9 @@ void TReversiForm::SetDialogs(TFinalDlg* finalDlg, TChoice* choice, TRulersDlg* 
 
 void TReversiForm::Start()
 {
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
     show();
     statusBar()->repaint();
     DrawBoard();

@@ -54,6 +54,13 @@ public:
     // Plays square for SideToMove when it is legal: what a click on the hovered square does.
     void PlayLocalMove(int square);
 
+    // --- the network game's hooks ---
+    void ApplyRemoteMove();
+    void StartNetworkGame();
+    void EndNetworkGame();
+    void LockGameSettings();
+    void UnlockGameSettings();
+
     // --- board drawing and the move display ---
     void DrawBoard();
     void RedrawSquare(int x, int y, bool show);

@@ -16,12 +16,12 @@ namespace {
 
 // What is playing: the image stays alive until the next sound starts or StopSound runs.
 struct HeldSound {
+    std::string Name;
     std::vector<std::uint8_t> Image;
     std::unique_ptr<QBuffer> Buffer;
     std::unique_ptr<QAudioSink> Sink;
 };
 std::unique_ptr<HeldSound> Held;
-std::string LastName;
 
 } // namespace
 
@@ -39,17 +39,18 @@ void PlaySoundResource(const char* name)
     if (!SoundOn)
         return;
     StopSound();
-    LastName = name;
 
     UnpackedBlock block = UnpackResourceAlloc(name);
     if (!block.Result)
         return; // a sound that cannot be unpacked is simply not heard
-    auto held = std::make_unique<HeldSound>();
-    held->Image = std::move(block.Bytes);
-    const WaveImage wave = ParseWave(held->Image);
+    Held = std::make_unique<HeldSound>();
+    Held->Name = name;
+    Held->Image = std::move(block.Bytes);
+    const WaveImage wave = ParseWave(Held->Image);
     if (!wave)
         return;
 
+    // Without an audio output (or one that cannot take the format) the image is held, not heard.
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull())
         return;
@@ -59,13 +60,11 @@ void PlaySoundResource(const char* name)
     format.setSampleFormat(wave.BitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
     if (!device.isFormatSupported(format))
         return;
-
-    held->Buffer = std::make_unique<QBuffer>();
-    held->Buffer->setData(reinterpret_cast<const char*>(wave.Samples.data()), qsizetype(wave.Samples.size()));
-    held->Buffer->open(QIODevice::ReadOnly);
-    held->Sink = std::make_unique<QAudioSink>(device, format);
-    held->Sink->start(held->Buffer.get());
-    Held = std::move(held);
+    Held->Buffer = std::make_unique<QBuffer>();
+    Held->Buffer->setData(reinterpret_cast<const char*>(wave.Samples.data()), qsizetype(wave.Samples.size()));
+    Held->Buffer->open(QIODevice::ReadOnly);
+    Held->Sink = std::make_unique<QAudioSink>(device, format);
+    Held->Sink->start(Held->Buffer.get());
 }
 
-const char* LastSoundResource() { return LastName.c_str(); }
+std::string HeldSoundResource() { return Held ? Held->Name : std::string(); }

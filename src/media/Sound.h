@@ -3,6 +3,8 @@
 // messages). Playing does nothing while SoundOn is false or when there is no audio output.
 #pragma once
 
+#include <string>
+
 extern bool SoundOn;
 
 // Starts the named sound (a SOUND_ resource), stopping the one playing; returns at once.
@@ -11,6 +13,5 @@ void PlaySoundResource(const char* name);
 // Stops the sound that is playing, if any, and frees its image.
 void StopSound();
 
-// The resource name of the last sound started (empty when none): lets tests see what played
-// where there is no audio device.
-const char* LastSoundResource();
+// The name of the sound whose image is held (playing or played last); empty when none.
+std::string HeldSoundResource();

@@ -279,6 +279,19 @@ private slots:
         QCOMPARE(GameRecord->Count, moves); // no click plays after the end
     }
 
+    void WhenThePlayerMustPassTheComputerMovesAgain()
+    {
+        Open(8, true, SideGreen);
+        SetPosition(8,
+            { "..YYYGGG", "YYYYYGGG", "YYGYYYYG", "YYYGYGGG", ".YYGGGGG", ".YGYGGGG", "YGYYGGGG", "GYYYY..G" },
+            SideYellow);
+        Click(5, 7); // square 68; the computer answers 78 and Yellow has nothing left
+        QVERIFY(GameRecord->Count >= 3);
+        QCOMPARE(GameRecord->Entries[1].Move, 78);
+        QCOMPARE(Watcher->Shown.first(), QStringLiteral("Yellow pass"));
+        QCOMPARE(GameRecord->Entries[2].MoverSide, SideGreen); // again, without a click
+    }
+
     void ResultTextsOfGreenWinAndTie()
     {
         // Green fills the board by taking H1 and turning G1: the winner's count comes first.
@@ -397,11 +410,11 @@ private slots:
         Form->HintItemClick();
         QCOMPARE(Form->HoverCol, 4); // square 53 at level 1
         QCOMPARE(Form->HoverRow, 2);
-        QCOMPARE(QString::fromLatin1(LastSoundResource()), QStringLiteral("SOUND_HINT"));
+        QCOMPARE(QString::fromStdString(HeldSoundResource()), QStringLiteral("SOUND_HINT"));
         QCOMPARE(GameRecord->Count, 0); // a hint plays nothing
         // Arriving on the hinted (legal) square made no legal-square sound; the next one does.
         Form->FormMouseMove(Centre(*Form, 3, 5).x(), Centre(*Form, 3, 5).y());
-        QCOMPARE(QString::fromLatin1(LastSoundResource()), QStringLiteral("SOUND_LEGAL"));
+        QCOMPARE(QString::fromStdString(HeldSoundResource()), QStringLiteral("SOUND_LEGAL"));
         SoundOn = false;
     }
 
@@ -427,6 +440,35 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!Form->MoveDisplayTimer()->Enabled(), 5000);
         QCOMPARE(Form->DisplayTick, 24);
         QVERIFY(BackBuffer.Pixels == before);
+    }
+
+    void AMoveEndsTheMoveDisplay()
+    {
+        Open(8, true, SideGreen);
+        Form->FormMouseDown(Qt::RightButton);
+        QVERIFY(Form->MoveDisplayTimer()->Enabled());
+        Click(4, 2);
+        QVERIFY(!Form->MoveDisplayTimer()->Enabled());
+        // The marks are gone from the back buffer: square (2, 3), legal before the move, rests.
+        const PictureRect sq = SquareRect({ 8, 61, 19 }, 2, 3);
+        QVERIFY(BackBuffer.At(sq.X + 1, BackBuffer.Height - 1 - (sq.Y + 10)) != 0xFFF000u);
+    }
+
+    void ANewSoundReplacesTheHeldOne()
+    {
+        SoundOn = true;
+        PlaySoundResource("SOUND_CLICK");
+        QCOMPARE(QString::fromStdString(HeldSoundResource()), QStringLiteral("SOUND_CLICK"));
+        PlaySoundResource("SOUND_LEGAL");
+        QCOMPARE(QString::fromStdString(HeldSoundResource()), QStringLiteral("SOUND_LEGAL"));
+        PlaySoundResource("NO_SUCH_SOUND"); // the old one stops; nothing is held
+        QVERIFY(HeldSoundResource().empty());
+        PlaySoundResource("SOUND_HINT");
+        StopSound();
+        QVERIFY(HeldSoundResource().empty());
+        SoundOn = false;
+        PlaySoundResource("SOUND_CLICK"); // silent while sound is off
+        QVERIFY(HeldSoundResource().empty());
     }
 
     void TheKeySequenceOutsideANetworkGame()
