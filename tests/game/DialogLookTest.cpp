@@ -1,6 +1,6 @@
-// How the dialogs come out on the screen with the desktop's font, at its usual size and a large
-// one: no text cut off, no control outside its parent or on top of another, the result message
-// centred. Each dialog is also written as a PNG to previews/ in the build directory for a look.
+// How the dialogs come out with the desktop's font, at its usual size and a large one: no text
+// cut off, no control outside its parent or over another, the result message centred. Each is
+// also written as a PNG to previews/ in the build directory, to be looked at.
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
@@ -15,16 +15,9 @@
 
 namespace {
 
-void SavePreview(QWidget& dialog, const QString& name)
+void CheckAndSave(QWidget& dialog, const QString& name)
 {
-    QDir().mkpath(QStringLiteral(CORVANA_PREVIEW_DIR));
-    dialog.grab().save(QStringLiteral(CORVANA_PREVIEW_DIR "/%1.png").arg(name));
-}
-
-// Labels, buttons and group boxes get at least the room their text asks for, stay inside their
-// parent and keep clear of their siblings.
-void CheckControls(QWidget& dialog)
-{
+    QCoreApplication::processEvents();
     QList<QWidget*> controls;
     for (QWidget* w : dialog.findChildren<QWidget*>())
         if (qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w)
@@ -32,17 +25,19 @@ void CheckControls(QWidget& dialog)
             controls.append(w);
     QVERIFY(!controls.isEmpty());
     for (QWidget* w : controls) {
-        const QString what = w->metaObject()->className() + QStringLiteral(" ")
-            + w->property("text").toString() + w->property("title").toString();
-        QVERIFY2(w->isVisible(), qPrintable(what));
-        QVERIFY2(
-            w->width() >= w->sizeHint().width() && w->height() >= w->minimumSizeHint().height(),
-            qPrintable(what));
-        QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), qPrintable(what));
+        const QByteArray what = name.toUtf8() + ": " + w->property("text").toByteArray()
+            + w->property("title").toByteArray();
+        QVERIFY2(w->isVisible() && w->width() >= w->sizeHint().width()
+                && w->height() >= w->minimumSizeHint().height(),
+            what);
+        QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), what);
         for (QWidget* other : controls)
-            if (other != w && other->parentWidget() == w->parentWidget())
-                QVERIFY2(!other->geometry().intersects(w->geometry()), qPrintable(what));
+            QVERIFY2(other == w || other->parentWidget() != w->parentWidget()
+                    || !other->geometry().intersects(w->geometry()),
+                what);
     }
+    QDir().mkpath(QStringLiteral(CORVANA_PREVIEW_DIR));
+    QVERIFY(dialog.grab().save(QStringLiteral(CORVANA_PREVIEW_DIR "/%1.png").arg(name)));
 }
 
 } // namespace
@@ -51,58 +46,42 @@ class DialogLookTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void Looks_data()
-    {
-        QTest::addColumn<int>("pointSize");
-        QTest::newRow("desktop font") << 0;
-        QTest::newRow("large font") << 14;
-    }
     void Looks()
     {
-        QFETCH(int, pointSize);
         const QFont desktopFont = QApplication::font();
-        QFont font = desktopFont;
-        if (pointSize > 0)
-            font.setPointSize(pointSize);
-        QApplication::setFont(font);
-        const QString suffix = pointSize > 0 ? QStringLiteral("-large") : QString();
+        for (int pointSize : { 0, 14 }) {
+            QFont font = desktopFont;
+            if (pointSize > 0)
+                font.setPointSize(pointSize);
+            QApplication::setFont(font);
+            const QString suffix = pointSize > 0 ? QStringLiteral("-large") : QString();
 
-        {
             TFinalDlg final;
             final.show();
             QVERIFY(QTest::qWaitForWindowExposed(&final));
-            const int kinds[][3] = { { 0, 100, 0 }, { 1, 33, 31 }, { 2, 32, 32 }, { 4, 0, 0 } };
-            for (const auto& [kind, a, b] : kinds) {
+            for (const auto& [kind, a, b] :
+                { std::tuple { 0, 100, 0 }, { 1, 33, 31 }, { 2, 0, 0 }, { 4, 0, 0 } }) {
                 final.SetResultMessage(kind, a, b);
-                QCoreApplication::processEvents();
-                CheckControls(final);
+                CheckAndSave(final, QStringLiteral("final-%1%2").arg(kind).arg(suffix));
                 const QRect message = final.FinalMessage->geometry().translated(final.Bevel->pos());
                 QVERIFY(qAbs(message.center().x() - final.rect().center().x()) <= 1);
                 QVERIFY(
                     qAbs(final.OkButton->geometry().center().x() - final.rect().center().x()) <= 1);
-                SavePreview(final, QStringLiteral("final-%1%2").arg(kind).arg(suffix));
             }
-        }
-        {
+
             TChoice choice;
             choice.show();
             QVERIFY(QTest::qWaitForWindowExposed(&choice));
-            CheckControls(choice);
-            SavePreview(choice, QStringLiteral("choice%1").arg(suffix));
-        }
-        {
+            CheckAndSave(choice, QStringLiteral("choice%1").arg(suffix));
+
             TRulersDlg help;
-            QVERIFY(help.LoadRules({ reinterpret_cast<const std::uint8_t*>(SampleRulesRtf.data()),
-                                       SampleRulesRtf.size() })
-                        .isEmpty());
+            help.LoadRules({ reinterpret_cast<const std::uint8_t*>(SampleRulesRtf.data()),
+                SampleRulesRtf.size() });
             help.show();
             QVERIFY(QTest::qWaitForWindowExposed(&help));
-            CheckControls(help);
-            SavePreview(help, QStringLiteral("help%1").arg(suffix));
+            CheckAndSave(help, QStringLiteral("help%1").arg(suffix));
             help.resize(200, 200);
-            QCoreApplication::processEvents();
-            CheckControls(help);
-            SavePreview(help, QStringLiteral("help-minimum%1").arg(suffix));
+            CheckAndSave(help, QStringLiteral("help-minimum%1").arg(suffix));
         }
         QApplication::setFont(desktopFont);
     }
