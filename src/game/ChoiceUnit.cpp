@@ -22,7 +22,9 @@ TChoice::TChoice(QWidget* parent)
     buttons->setContentsMargins(12, 12, 12, 12);
     buttons->setSpacing(8);
     for (QPushButton* button : { ThisButton, LastButton, WatchButton }) {
-        button->setMinimumHeight(button->sizeHint().height() + 4);
+        // Room around the texts, which are longer than usual for buttons.
+        button->setMinimumSize(
+            button->sizeHint() + QSize(4 * button->fontMetrics().averageCharWidth(), 4));
         buttons->addWidget(button);
     }
 

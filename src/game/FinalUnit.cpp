@@ -15,7 +15,7 @@ TFinalDlg::TFinalDlg(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Information"));
 
-    Bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Bevel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     FinalMessage->setAlignment(Qt::AlignCenter);
     // Wide enough for the longest result a 10 × 10 board can give, so the dialog keeps one size
     // from message to message.

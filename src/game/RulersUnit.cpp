@@ -24,6 +24,7 @@ TRulersDlg::TRulersDlg(QWidget* parent)
     Memo1->setUndoRedoEnabled(false);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setLineWrapMode(QTextEdit::WidgetWidth);
+    Memo1->document()->setDocumentMargin(8);
     QPalette memoPalette = Memo1->palette();
     memoPalette.setColor(QPalette::Base, memoPalette.color(QPalette::Button));
     Memo1->setPalette(memoPalette);
