@@ -45,7 +45,8 @@ void PushSquareBench(benchmark::State& state)
     QPainter painter(&target);
     const DibPicture picture { BackBuffer.Pixels.data(), BackBuffer.Width, BackBuffer.Height };
     for (auto _ : state)
-        DrawDibDraw(painter, QPoint(22 + 3 * 61, 22 + 4 * 61), picture, QRect(20 + 3 * 61, 20 + 4 * 61, 61, 61));
+        DrawDibDraw(painter, QPoint(22 + 3 * 61, 22 + 4 * 61), picture,
+            QRect(20 + 3 * 61, 20 + 4 * 61, 61, 61));
 }
 BENCHMARK(PushSquareBench)->Unit(benchmark::kMicrosecond);
 

@@ -43,7 +43,8 @@ void TReversiForm::ShowHoverMark()
 
 void TReversiForm::EraseHoverMark()
 {
-    if (PrevHoverCol < 0 || PrevHoverCol >= BoardSize || PrevHoverRow < 0 || PrevHoverRow >= BoardSize)
+    if (PrevHoverCol < 0 || PrevHoverCol >= BoardSize || PrevHoverRow < 0
+        || PrevHoverRow >= BoardSize)
         return;
     DrawRestingSprite(Layout(), BoardStack[0], PrevHoverCol, PrevHoverRow);
     PushSquare(PrevHoverCol, PrevHoverRow);
@@ -83,7 +84,8 @@ void TReversiForm::DrawMoveMark(int x, int y, int k)
 {
     if (!ShowAvailableMoves || x < 0 || x > BoardSize - 1 || y < 0 || y > BoardSize - 1)
         return;
-    DrawInsetOutline(Layout(), x, y, k, SideToMove == SideYellow ? YellowMoveColour : GreenMoveColour);
+    DrawInsetOutline(
+        Layout(), x, y, k, SideToMove == SideYellow ? YellowMoveColour : GreenMoveColour);
     PushSquare(x, y);
 }
 
@@ -113,7 +115,8 @@ void TReversiForm::StopMoveDisplay()
             for (int y = 0; y < BoardSize; ++y) {
                 if (IsAvailable(x, y))
                     RedrawSquare(x, y, true);
-                if (!NoPreviousBoard && BoardStack[0][SquareIndex(x, y)] != PreviousBoard[SquareIndex(x, y)])
+                if (!NoPreviousBoard
+                    && BoardStack[0][SquareIndex(x, y)] != PreviousBoard[SquareIndex(x, y)])
                     RedrawSquare(x, y, true);
             }
         }
@@ -130,7 +133,8 @@ void TReversiForm::StartMoveDisplay()
                 DrawMoveMark(x, y, 0);
                 any = true;
             }
-            if (!NoPreviousBoard && BoardStack[0][SquareIndex(x, y)] != PreviousBoard[SquareIndex(x, y)]) {
+            if (!NoPreviousBoard
+                && BoardStack[0][SquareIndex(x, y)] != PreviousBoard[SquareIndex(x, y)]) {
                 DrawChangeMark(x, y, LastMarkInset());
                 any = true;
             }
@@ -150,7 +154,8 @@ void TReversiForm::HelpMoveAsyncTimerTimer()
                 RedrawSquare(x, y, false);
                 DrawMoveMark(x, y, DisplayTick);
             }
-            if (!NoPreviousBoard && BoardStack[0][SquareIndex(x, y)] != PreviousBoard[SquareIndex(x, y)]) {
+            if (!NoPreviousBoard
+                && BoardStack[0][SquareIndex(x, y)] != PreviousBoard[SquareIndex(x, y)]) {
                 RedrawSquare(x, y, false);
                 DrawChangeMark(x, y, last - DisplayTick);
             }
@@ -182,7 +187,8 @@ void TBoardWidget::paintEvent(QPaintEvent* event)
     auto line = [&](int x1, int y1, int x2, int y2, QPalette::ColorRole role) {
         auto sign = [](int v) { return (v > 0) - (v < 0); };
         const int ex = x2 - sign(x2 - x1), ey = y2 - sign(y2 - y1); // the last pixel drawn
-        p.fillRect(QRect(QPoint(std::min(x1, ex), std::min(y1, ey)), QPoint(std::max(x1, ex), std::max(y1, ey))),
+        p.fillRect(QRect(QPoint(std::min(x1, ex), std::min(y1, ey)),
+                       QPoint(std::max(x1, ex), std::max(y1, ey))),
             pal.color(role));
     };
     line(0, 0, 0, h - 1, QPalette::Dark);

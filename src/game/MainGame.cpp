@@ -22,11 +22,16 @@
 #include "Search.h"
 #include "SearchThread.h"
 #include "Settings.h"
+#include "SideUnit.h"
 #include "Sound.h"
 
 namespace {
 
-QString TurnText() { return SideToMove == SideGreen ? QStringLiteral("Green is moving") : QStringLiteral("Yellow is moving"); }
+QString TurnText()
+{
+    return SideToMove == SideGreen ? QStringLiteral("Green is moving")
+                                   : QStringLiteral("Yellow is moving");
+}
 
 QString ScoreText(const PositionScan& scan)
 {
@@ -49,7 +54,8 @@ void TReversiForm::NewGameItemClick()
     NoPreviousBoard = true;
     HistoryMode = false;
     DisableUndoRedo();
-    SetPanels(QStringLiteral("Yellow is moving"), QStringLiteral("Yellow 2 : Green 2"), QStringLiteral("Move 0/0"));
+    SetPanels(QStringLiteral("Yellow is moving"), QStringLiteral("Yellow 2 : Green 2"),
+        QStringLiteral("Move 0/0"));
     DrawBoard();
     BoardWidget->repaint();
     MakeComputerMove();
@@ -57,7 +63,8 @@ void TReversiForm::NewGameItemClick()
 
 void TReversiForm::FormClick()
 {
-    if (GameOver || SearchRunning.load(std::memory_order_acquire) || (NetworkGame && SideToMove != ComputerSide))
+    if (GameOver || SearchRunning.load(std::memory_order_acquire)
+        || (NetworkGame && SideToMove != ComputerSide))
         return;
     if (HistoryMode) {
         if (!Choice)
@@ -219,7 +226,8 @@ void TReversiForm::RefreshHistoryStatus()
 
 void TReversiForm::UpdateMoveCounter()
 {
-    Panels[2]->setText(QStringLiteral("Move %1/%2").arg(GameRecord->Current).arg(GameRecord->Count));
+    Panels[2]->setText(
+        QStringLiteral("Move %1/%2").arg(GameRecord->Current).arg(GameRecord->Count));
 }
 
 void TReversiForm::ListMenuUndoMoveClick()
@@ -310,13 +318,19 @@ bool TReversiForm::OpenGameFile(const QString& fileName)
         ReloadBoardGraphics();
         SelectRoutines();
     }
+    if (SideDlg) {
+        SideDlg->ShowBoardSize(BoardSize);
+        SideDlg->ShowPlayers(ComputerSide, OpponentIsComputer);
+    }
+
     if (GameRecord->Count == 0) {
         // A saved game without moves: a new game of its size with its players.
         NewGame();
         NoPreviousBoard = true;
         HistoryMode = false;
         DisableUndoRedo();
-        SetPanels(QStringLiteral("Yellow is moving"), QStringLiteral("Yellow 2 : Green 2"), QStringLiteral("Move 0/0"));
+        SetPanels(QStringLiteral("Yellow is moving"), QStringLiteral("Yellow 2 : Green 2"),
+            QStringLiteral("Move 0/0"));
         DrawBoard();
         BoardWidget->repaint();
         ShowHoverMark();
@@ -345,7 +359,8 @@ void TReversiForm::ReloadBoardGraphics()
     const QPoint panelAt((clientWidth - 200) / 2, (clientHeight - 60) / 2 - statusHeight / 2);
 
     PreparedSheet prepared;
-    RunWithPanel(*LoadingPanel, panelAt, [&] { prepared = PrepareDiscSheet(FigureSet, BoardSize == 10); });
+    RunWithPanel(
+        *LoadingPanel, panelAt, [&] { prepared = PrepareDiscSheet(FigureSet, BoardSize == 10); });
     if (prepared.Status)
         InstallDiscSheet(std::move(prepared.Sheet));
     else
@@ -380,10 +395,13 @@ void TReversiForm::StartNetworkGame()
         BoardWidget->repaint();
         ReloadBoardGraphics();
     }
+    if (SideDlg)
+        SideDlg->ShowBoardSize(BoardSize);
     NewGame();
     NoPreviousBoard = true;
     HistoryMode = false;
-    SetPanels(QStringLiteral("Yellow is moving"), QStringLiteral("Yellow 2 : Green 2"), QStringLiteral("Move 0/0"));
+    SetPanels(QStringLiteral("Yellow is moving"), QStringLiteral("Yellow 2 : Green 2"),
+        QStringLiteral("Move 0/0"));
     DrawBoard();
     BoardWidget->repaint();
     NetworkGame = true;
@@ -402,11 +420,15 @@ void TReversiForm::EndNetworkGame()
 void TReversiForm::LockGameSettings()
 {
     HintItem->setEnabled(false);
+    if (SideDlg)
+        SideDlg->SetGameSettingsEnabled(false);
     DisableUndoRedo();
 }
 
 void TReversiForm::UnlockGameSettings()
 {
     HintItem->setEnabled(true);
+    if (SideDlg)
+        SideDlg->SetGameSettingsEnabled(true);
     UpdateUndoRedo();
 }

@@ -38,9 +38,11 @@ void TReversiForm::FormMouseMove(int x, int y)
         EraseHoverMark();
         ShowHoverMark();
     }
-    if (HistoryMode || SearchRunning.load(std::memory_order_acquire) || (NetworkGame && SideToMove != ComputerSide))
+    if (HistoryMode || SearchRunning.load(std::memory_order_acquire)
+        || (NetworkGame && SideToMove != ComputerSide))
         return;
-    if (Routines.IsLegalMove(BoardStack[0], SquareIndex(HoverCol, HoverRow), SideToMove, Opponent())) {
+    if (Routines.IsLegalMove(
+            BoardStack[0], SquareIndex(HoverCol, HoverRow), SideToMove, Opponent())) {
         SetBoardCursor(Qt::PointingHandCursor);
         if (changed && !HintPointerMoved)
             PlaySoundResource("SOUND_LEGAL");
@@ -52,8 +54,9 @@ void TReversiForm::FormMouseMove(int x, int y)
 
 void TReversiForm::FormMouseDown(Qt::MouseButton button)
 {
-    if (HistoryMode || SearchRunning.load(std::memory_order_acquire) || (NetworkGame && SideToMove != ComputerSide)
-        || button != Qt::RightButton || HelpMoveAsyncTimer->Enabled())
+    if (HistoryMode || SearchRunning.load(std::memory_order_acquire)
+        || (NetworkGame && SideToMove != ComputerSide) || button != Qt::RightButton
+        || HelpMoveAsyncTimer->Enabled())
         return;
     StartMoveDisplay();
 }

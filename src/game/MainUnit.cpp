@@ -5,30 +5,38 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QScreen>
+#include <QSlider>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
 #include "AsyncTimer.h"
-#include "ChoiceUnit.h"
-#include "FinalUnit.h"
 #include "BoardTracker.h"
+#include "ChoiceUnit.h"
 #include "DialogPlacement.h"
+#include "Evaluation.h"
+#include "FinalUnit.h"
 #include "GrHolder.h"
 #include "MoveRules.h"
 #include "ProgressPanel.h"
 #include "ResourceStore.h"
 #include "RoutineTable.h"
+#include "RulersUnit.h"
+#include "Search.h"
 #include "SearchThread.h"
 #include "Settings.h"
-#include "RulersUnit.h"
+#include "SideUnit.h"
 #include "Sound.h"
 
 namespace {
@@ -54,7 +62,8 @@ QIcon ApplicationIcon()
         const std::string name = "ICON_APP_" + std::to_string(size);
         if (const ResourceLookup found = FindResource(name)) {
             QPixmap pixmap;
-            if (pixmap.loadFromData(found.Entry->Bytes.data(), uint(found.Entry->Bytes.size()), "PNG"))
+            if (pixmap.loadFromData(
+                    found.Entry->Bytes.data(), uint(found.Entry->Bytes.size()), "PNG"))
                 icon.addPixmap(pixmap);
         }
     }
@@ -69,11 +78,14 @@ TReversiForm::TReversiForm(QWidget* parent)
     setWindowTitle(QStringLiteral("Corvana"));
     setWindowIcon(ApplicationIcon());
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->geometry().height() < 600)
-        QMessageBox::warning(nullptr, QStringLiteral("Corvana"), QStringLiteral("WARNING: You have less then 800 x 600 resolution!"));
+    if (const QScreen* screen = QGuiApplication::primaryScreen();
+        screen && screen->geometry().height() < 600)
+        QMessageBox::warning(nullptr, QStringLiteral("Corvana"),
+            QStringLiteral("WARNING: You have less then 800 x 600 resolution!"));
 
     DisplayTick = 0;
     NoPreviousBoard = true;
+    LoadSettings();
 
     BoardWidget = new TBoardWidget(this);
     setCentralWidget(BoardWidget);
@@ -86,15 +98,16 @@ TReversiForm::TReversiForm(QWidget* parent)
     HelpMoveAsyncTimer->SetThreadPriority(QThread::HighestPriority);
     HelpMoveAsyncTimer->OnTimer = [this](TAsyncTimer*) { HelpMoveAsyncTimerTimer(); };
 
-    LoadingPanel = new TProgressPanel(BoardWidget, LoadTransparentBitmap("PACK_BMP"), QPoint(12, 12),
-        LoadTransparentBitmap("PACK_TXT"), QPoint(65, 20));
+    LoadingPanel = new TProgressPanel(BoardWidget, LoadTransparentBitmap("PACK_BMP"),
+        QPoint(12, 12), LoadTransparentBitmap("PACK_TXT"), QPoint(65, 20));
 
     TrayIcon = new QSystemTrayIcon(windowIcon(), this);
     TrayIcon->setToolTip(QStringLiteral("Corvana"));
-    connect(TrayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
-            RestoreFromTray();
-    });
+    connect(TrayIcon, &QSystemTrayIcon::activated, this,
+        [this](QSystemTrayIcon::ActivationReason reason) {
+            if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+                RestoreFromTray();
+        });
 
     CellSize = CellSizeFor(BoardSize);
     HalfCell = HalfCellFor(BoardSize);
@@ -119,13 +132,16 @@ TReversiForm::TReversiForm(QWidget* parent)
     NewGame();
     HoverCol = HoverRow = 0;
     PrevHoverCol = PrevHoverRow = 0;
-    SetPanels(QStringLiteral("Yellow is moving"), QStringLiteral("Yellow 2 : Green 2"), QStringLiteral("Move 0/0"));
+    SetPanels(QStringLiteral("Yellow is moving"), QStringLiteral("Yellow 2 : Green 2"),
+        QStringLiteral("Move 0/0"));
 }
 
 TReversiForm::~TReversiForm() { FormDestroy(); }
 
-void TReversiForm::SetDialogs(TFinalDlg* finalDlg, TChoice* choice, TRulersDlg* rulers)
+void TReversiForm::SetDialogs(
+    TSideDlg* sideDlg, TFinalDlg* finalDlg, TChoice* choice, TRulersDlg* rulers)
 {
+    SideDlg = sideDlg;
     FinalDlg = finalDlg;
     Choice = choice;
     RulersDlg = rulers;
@@ -135,7 +151,8 @@ void TReversiForm::Start()
 {
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+        move(screen->availableGeometry().center()
+            - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
     show();
     statusBar()->repaint();
     DrawBoard();
@@ -145,8 +162,8 @@ void TReversiForm::Start()
 
 void TReversiForm::CreateMenu()
 {
-    auto item = [this](QMenu* menu, const QString& text, const QKeySequence& key, const QString& hint,
-                    const QIcon& icon, void (TReversiForm::*handler)()) {
+    auto item = [this](QMenu* menu, const QString& text, const QKeySequence& key,
+                    const QString& hint, const QIcon& icon, void (TReversiForm::*handler)()) {
         QAction* a = menu->addAction(icon, text);
         a->setShortcut(key);
         a->setStatusTip(hint);
@@ -157,53 +174,61 @@ void TReversiForm::CreateMenu()
 
     GameMenu = menuBar()->addMenu(QStringLiteral("&Game"));
     GameMenu->menuAction()->setStatusTip(QStringLiteral("New game / exit"));
-    NewGameItem = item(GameMenu, QStringLiteral("&New"), Qt::Key_F2, QStringLiteral("Start new game"),
-        MenuIcon("document-new", "ICON_NEW"), &TReversiForm::NewGameItemClick);
+    NewGameItem
+        = item(GameMenu, QStringLiteral("&New"), Qt::Key_F2, QStringLiteral("Start new game"),
+            MenuIcon("document-new", "ICON_NEW"), &TReversiForm::NewGameItemClick);
     HintItem = item(GameMenu, QStringLiteral("&Hint"), Qt::Key_F3, QStringLiteral("Display hint"),
         MenuIcon("help-hint", "ICON_HINT"), &TReversiForm::HintItemClick);
-    OptionsItem = item(GameMenu, QStringLiteral("&Settings"), Qt::Key_F4, QStringLiteral("Game settings"),
-        MenuIcon("preferences-system", "ICON_SETTINGS"), nullptr);
+    OptionsItem
+        = item(GameMenu, QStringLiteral("&Settings"), Qt::Key_F4, QStringLiteral("Game settings"),
+            MenuIcon("preferences-system", "ICON_SETTINGS"), &TReversiForm::OptionsItemClick);
     GameMenu->addSeparator();
-    ExitItem = item(GameMenu, QStringLiteral("E&xit"), QKeySequence(Qt::ALT | Qt::Key_X), QStringLiteral("Exit from game"),
-        MenuIcon("application-exit", "ICON_EXIT"), &TReversiForm::ExitItemClick);
+    ExitItem = item(GameMenu, QStringLiteral("E&xit"), QKeySequence(Qt::ALT | Qt::Key_X),
+        QStringLiteral("Exit from game"), MenuIcon("application-exit", "ICON_EXIT"),
+        &TReversiForm::ExitItemClick);
 
     NetMenu = menuBar()->addMenu(QStringLiteral("&Network"));
     NetMenu->menuAction()->setStatusTip(QStringLiteral("Network play"));
-    NetMenuConnect = item(NetMenu, QStringLiteral("&Call"), Qt::Key_F5, QStringLiteral("Call remote player"),
-        MenuIcon("call-start", "ICON_CALL"), nullptr);
+    NetMenuConnect = item(NetMenu, QStringLiteral("&Call"), Qt::Key_F5,
+        QStringLiteral("Call remote player"), MenuIcon("call-start", "ICON_CALL"), nullptr);
     NetMenuListing = item(NetMenu, QStringLiteral("&Allow call"), QKeySequence(Qt::ALT | Qt::Key_L),
         QStringLiteral("Allow remote player to call you"), QIcon(), nullptr);
     NetMenuListing->setCheckable(true);
     NetMenuListing->setChecked(true);
-    NetMenuDisconnect = item(NetMenu, QStringLiteral("&Disconnect"), QKeySequence(Qt::CTRL | Qt::Key_F6),
-        QStringLiteral("Disconnect"), MenuIcon("call-stop", "ICON_DISCONNECT"), nullptr);
+    NetMenuDisconnect
+        = item(NetMenu, QStringLiteral("&Disconnect"), QKeySequence(Qt::CTRL | Qt::Key_F6),
+            QStringLiteral("Disconnect"), MenuIcon("call-stop", "ICON_DISCONNECT"), nullptr);
     NetMenuDisconnect->setEnabled(false);
     NetMenu->addSeparator();
-    NetMenuSendMessage = item(NetMenu, QStringLiteral("&Message"), Qt::Key_F7, QStringLiteral("Send message"),
-        MenuIcon("mail-message-new", "ICON_MESSAGE"), nullptr);
+    NetMenuSendMessage = item(NetMenu, QStringLiteral("&Message"), Qt::Key_F7,
+        QStringLiteral("Send message"), MenuIcon("mail-message-new", "ICON_MESSAGE"), nullptr);
     NetMenuSendMessage->setEnabled(false);
 
     MatchMenu = menuBar()->addMenu(QStringLiteral("&Match"));
     MatchMenu->menuAction()->setStatusTip(QStringLiteral("Undo / redo / save / load"));
-    ListMenuUndoMove = item(MatchMenu, QStringLiteral("&Undo move"), QKeySequence(Qt::CTRL | Qt::Key_Z),
-        QStringLiteral("Undo last move"), MenuIcon("edit-undo", "ICON_UNDO"), &TReversiForm::ListMenuUndoMoveClick);
-    ListMenuRedoMove = item(MatchMenu, QStringLiteral("&Redo move"), QKeySequence(Qt::CTRL | Qt::Key_X),
-        QStringLiteral("Redo move"), MenuIcon("edit-redo", "ICON_REDO"), &TReversiForm::ListMenuRedoMoveClick);
+    ListMenuUndoMove = item(MatchMenu, QStringLiteral("&Undo move"),
+        QKeySequence(Qt::CTRL | Qt::Key_Z), QStringLiteral("Undo last move"),
+        MenuIcon("edit-undo", "ICON_UNDO"), &TReversiForm::ListMenuUndoMoveClick);
+    ListMenuRedoMove = item(MatchMenu, QStringLiteral("&Redo move"),
+        QKeySequence(Qt::CTRL | Qt::Key_X), QStringLiteral("Redo move"),
+        MenuIcon("edit-redo", "ICON_REDO"), &TReversiForm::ListMenuRedoMoveClick);
     ListMenuUndoMove->setEnabled(false);
     ListMenuRedoMove->setEnabled(false);
     MatchMenu->addSeparator();
     ListMenuSave = item(MatchMenu, QStringLiteral("&Save..."), QKeySequence(Qt::CTRL | Qt::Key_S),
-        QStringLiteral("Save match"), MenuIcon("document-save", "ICON_SAVE"), &TReversiForm::ListMenuSaveClick);
+        QStringLiteral("Save match"), MenuIcon("document-save", "ICON_SAVE"),
+        &TReversiForm::ListMenuSaveClick);
     ListMenuLoad = item(MatchMenu, QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_L),
-        QStringLiteral("Restore saved match"), MenuIcon("document-open", "ICON_OPEN"), &TReversiForm::ListMenuLoadClick);
+        QStringLiteral("Restore saved match"), MenuIcon("document-open", "ICON_OPEN"),
+        &TReversiForm::ListMenuLoadClick);
 
     InfoMenu = menuBar()->addMenu(QStringLiteral("&Info"));
     InfoMenu->menuAction()->setStatusTip(QStringLiteral("Information"));
     RulersItem = item(InfoMenu, QStringLiteral("&Help"), Qt::Key_F1, QStringLiteral("Display help"),
         MenuIcon("help-contents", "ICON_HELP"), &TReversiForm::RulersItemClick);
     InfoMenu->addSeparator();
-    AboutItem = item(InfoMenu, QStringLiteral("&About"), QKeySequence(), QStringLiteral("Display about"),
-        MenuIcon("help-about", "ICON_ABOUT"), nullptr);
+    AboutItem = item(InfoMenu, QStringLiteral("&About"), QKeySequence(),
+        QStringLiteral("Display about"), MenuIcon("help-about", "ICON_ABOUT"), nullptr);
 }
 
 void TReversiForm::CreateStatusBar()
@@ -225,7 +250,8 @@ void TReversiForm::ApplyBoardGeometry()
     const int side = BoardSize * CellSize + 44;
     BoardWidget->setFixedSize(side, side);
     AllocBackBuffer(side - 4, side - 4);
-    BoardWidget->Surface.SetPicture({ BackBuffer.Pixels.data(), BackBuffer.Width, BackBuffer.Height });
+    BoardWidget->Surface.SetPicture(
+        { BackBuffer.Pixels.data(), BackBuffer.Width, BackBuffer.Height });
 }
 
 void TReversiForm::SetPanels(const QString& turn, const QString& score, const QString& counter)
@@ -255,6 +281,8 @@ void TReversiForm::FormClose()
     Closing = true;
     RequestSearchStop();
     TrayIcon->hide();
+    if (const std::string error = WriteNetSettings(); !error.empty())
+        std::fprintf(stderr, "corvana: %s\n", error.c_str());
 }
 
 void TReversiForm::FormDestroy()
@@ -262,6 +290,8 @@ void TReversiForm::FormDestroy()
     if (Destroyed)
         return;
     Destroyed = true;
+    if (const std::string error = WriteCallSettings(); !error.empty())
+        std::fprintf(stderr, "corvana: %s\n", error.c_str());
     CancelSearch(); // the search thread must not outlive the window it reports to
     FreeGraphics();
     ResetGameRecord();
@@ -298,4 +328,61 @@ void TReversiForm::RulersItemClick()
         return;
     PlaceRulersDlg(*RulersDlg, *this, statusBar()->height());
     RulersDlg->exec();
+}
+
+void TReversiForm::OptionsItemClick()
+{
+    if (!SideDlg)
+        return;
+    EraseHoverMark();
+    CentreOverMainWindow(*SideDlg, *this);
+    SideDlg->exec();
+    BoardWidget->repaint();
+
+    Level = SideDlg->LevelBar->value();
+    SoundOn = SideDlg->SoundCheck->isChecked();
+    AnimationOn = SideDlg->AnimationCheck->isChecked();
+    UseTray = SideDlg->TrayCheck->isChecked();
+    ShowPreviousMove = SideDlg->PreviousMoveCheck->isChecked();
+    ShowAvailableMoves = SideDlg->AvailableMovesCheck->isChecked();
+    AdvancedEngine = SideDlg->EngineList->currentIndex() == 1;
+
+    bool restart = false, reload = false;
+    if (!NetworkGame) {
+        const int computerSide = SideDlg->YellowButton->isChecked() ? SideGreen : SideYellow;
+        const bool computer = SideDlg->ComputerButton->isChecked();
+        restart = computerSide != ComputerSide || computer != OpponentIsComputer;
+        ComputerSide = computerSide;
+        OpponentIsComputer = computer;
+    }
+    const int oldFigureSet = FigureSet;
+    FigureSet = SideDlg->FiguresList->currentIndex();
+    const int size = SideDlg->Size8Button->isChecked() ? 8 : 10;
+    if (size != BoardSize) {
+        BoardSize = size;
+        CellSize = CellSizeFor(size);
+        HalfCell = HalfCellFor(size);
+        restart = reload = true;
+    }
+    if (restart) {
+        NewGame();
+        NoPreviousBoard = true;
+        HistoryMode = false;
+        DisableUndoRedo();
+        SetPanels(QStringLiteral("Yellow is moving"), QStringLiteral("Yellow 2 : Green 2"),
+            QStringLiteral("Move 0/0"));
+        HoverCol = HoverRow = 0;
+    }
+    if (FigureSet != oldFigureSet) {
+        RestFrame = RestFrameFor(FigureSet);
+        reload = true;
+    }
+    if (reload)
+        ReloadBoardGraphics();
+    DrawBoard();
+    BoardWidget->repaint();
+    // In history mode the shown position is not played on until the player says so.
+    if (!HistoryMode)
+        MakeComputerMove();
+    ShowHoverMark();
 }

@@ -23,6 +23,7 @@ class TChoice;
 class TFinalDlg;
 class TProgressPanel;
 class TRulersDlg;
+class TSideDlg;
 
 class TReversiForm : public QMainWindow {
 public:
@@ -30,7 +31,7 @@ public:
     ~TReversiForm() override;
 
     // The dialogs are created after the main window and live as long as it does.
-    void SetDialogs(TFinalDlg* finalDlg, TChoice* choice, TRulersDlg* rulers);
+    void SetDialogs(TSideDlg* sideDlg, TFinalDlg* finalDlg, TChoice* choice, TRulersDlg* rulers);
     // Shows the window and starts the first game (the computer opens when it plays Yellow).
     void Start();
 
@@ -81,6 +82,9 @@ public:
     void FormKeyDown(int key);
     void FormKeyPress(QChar c);
     void HintItemClick();
+
+    // --- settings ---
+    void OptionsItemClick();
 
     // --- menu and window ---
     void RulersItemClick();
@@ -151,6 +155,7 @@ private:
     TAsyncTimer* HelpMoveAsyncTimer = nullptr;
     TProgressPanel* LoadingPanel = nullptr;
     QSystemTrayIcon* TrayIcon = nullptr;
+    QPointer<TSideDlg> SideDlg;
     QPointer<TFinalDlg> FinalDlg;
     QPointer<TChoice> Choice;
     QPointer<TRulersDlg> RulersDlg;

@@ -1,5 +1,13 @@
-// Defaults of the settings kept by the game window.
+// The settings' defaults and their file.
 #include "Settings.h"
+
+#include <cstdlib>
+
+#include "Board.h"
+#include "Evaluation.h"
+#include "ProfileFile.h"
+#include "Search.h"
+#include "Sound.h"
 
 int FigureSet = 0;
 bool AnimationOn = true;
@@ -10,3 +18,73 @@ bool CallAsYellow = true;
 bool CallOnEight = true;
 int NetPort = 8173;
 std::string NetService;
+std::string SettingsFile = DefaultSettingsFile();
+
+constexpr int DefaultNetPort = 8173;
+
+std::string DefaultSettingsFile()
+{
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    const std::string base = xdg && *xdg == '/' ? std::string(xdg)
+        : home && *home                         ? std::string(home).append("/.config")
+                                                : std::string(".");
+    return std::string(base).append("/corvana/reversi.ini");
+}
+
+const char* FigureSetStoredName(int figureSet)
+{
+    static const char* const Names[] = { "classic", "fire", "bugs" };
+    return Names[figureSet >= 0 && figureSet < 3 ? figureSet : 0];
+}
+
+int FigureSetFromStoredName(const std::string& name)
+{
+    if (name == "fire")
+        return 1;
+    if (name == "bugs")
+        return 2;
+    return 0;
+}
+
+void LoadSettings()
+{
+    const TProfileFile f = TProfileFile::Load(SettingsFile);
+    NetPort = f.GetInt("net", "port", DefaultNetPort);
+    if (NetPort < 1 || NetPort > 65535)
+        NetPort = DefaultNetPort; // no other port can be listened on
+    NetService = f.GetString("net", "service", "", 254);
+
+    auto option = [&f](const char* key, const char* fallback) {
+        return f.GetString("options", key, fallback);
+    };
+    OpponentIsComputer = option("gamet", "computer") == "computer";
+    Level = f.GetInt("options", "level", 1);
+    if (Level < 1 || Level > 9)
+        Level = 1;
+    ComputerSide = option("youpl", "white") == "white" ? SideGreen : SideYellow;
+    SoundOn = option("sndef", "yes") == "yes";
+    AnimationOn = option("anief", "yes") == "yes";
+    FigureSet = FigureSetFromStoredName(option("tfigs", "classic"));
+    BoardSize = f.GetInt("options", "brdim", 8);
+    if (BoardSize != 8 && BoardSize != 10)
+        BoardSize = 8;
+    UseTray = option("usetr", "yes") == "yes";
+    CallAsYellow = option("callw", "yes") == "yes";
+    CallOnEight = option("call8", "yes") == "yes";
+    ShowPreviousMove = option("prevm", "show") == "show";
+    ShowAvailableMoves = option("avmov", "show") == "show";
+    AdvancedEngine = option("engit", "norm") == "advn";
+}
+
+std::string WriteNetSettings()
+{
+    return WriteProfileStrings(
+        SettingsFile, "net", { { "service", NetService }, { "port", std::to_string(NetPort) } });
+}
+
+std::string WriteCallSettings()
+{
+    return WriteProfileStrings(SettingsFile, "options",
+        { { "call8", CallOnEight ? "yes" : "no" }, { "callw", CallAsYellow ? "yes" : "no" } });
+}

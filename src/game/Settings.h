@@ -1,6 +1,6 @@
 // The user's settings as process-wide variables, with the values they have when no configuration
-// file exists. The engine keeps its own (BoardSize, ComputerSide, OpponentIsComputer, Level,
-// AdvancedEngine) and the sound player SoundOn; the rest live here.
+// file exists, and their file "reversi.ini". The engine keeps its own (BoardSize, ComputerSide,
+// OpponentIsComputer, Level, AdvancedEngine) and the sound player SoundOn; the rest live here.
 #pragma once
 
 #include <string>
@@ -14,3 +14,21 @@ extern bool CallAsYellow;
 extern bool CallOnEight;
 extern int NetPort;
 extern std::string NetService;
+
+// The settings file: $XDG_CONFIG_HOME/corvana/reversi.ini (~/.config/corvana/ by default), or
+// the file named on the command line.
+extern std::string SettingsFile;
+std::string DefaultSettingsFile();
+
+// Reads every key once, at start-up; missing keys and values out of range take their defaults.
+void LoadSettings();
+
+// Writes section net (when the main window closes) and the call defaults (when it is destroyed).
+// Return an empty string or why the file could not be written.
+std::string WriteNetSettings();
+std::string WriteCallSettings();
+
+// The figure sets' names in the file: the set shown as "Flame" is stored as "classic" and the one
+// shown as "Classic" as "fire"; older files depend on the pairing.
+const char* FigureSetStoredName(int figureSet);
+int FigureSetFromStoredName(const std::string& name);

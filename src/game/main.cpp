@@ -1,12 +1,15 @@
 // Corvana's program entry: the application, then the main window, then the dialogs that live as
 // long as it does, then the message loop.
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include "ChoiceUnit.h"
 #include "FinalUnit.h"
 #include "MainUnit.h"
 #include "ResourceStore.h"
 #include "RulersUnit.h"
+#include "Settings.h"
+#include "SideUnit.h"
 
 int main(int argc, char** argv)
 {
@@ -14,13 +17,26 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Corvana"));
     QApplication::setApplicationDisplayName(QStringLiteral("Corvana"));
 
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Corvana, a Reversi game."));
+    parser.addHelpOption();
+    const QCommandLineOption configOption(QStringLiteral("config"),
+        QStringLiteral(
+            "Read and write the settings in <file> instead of ~/.config/corvana/reversi.ini."),
+        QStringLiteral("file"));
+    parser.addOption(configOption);
+    parser.process(app);
+    if (parser.isSet(configOption))
+        SettingsFile = parser.value(configOption).toStdString();
+
     TReversiForm form;
+    TSideDlg sideDlg(&form);
     TFinalDlg finalDlg(&form);
     TRulersDlg rulersDlg(&form);
     if (const ResourceLookup rules = FindResource("RULERS_TEXT"))
         rulersDlg.LoadRules(rules.Entry->Bytes);
     TChoice choice(&form);
-    form.SetDialogs(&finalDlg, &choice, &rulersDlg);
+    form.SetDialogs(&sideDlg, &finalDlg, &choice, &rulersDlg);
     form.Start();
     return app.exec();
 }

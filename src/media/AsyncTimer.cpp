@@ -58,14 +58,16 @@ void TTimerThread::run()
             continue;
         }
         const auto interval = std::chrono::milliseconds(Interval);
-        const bool woken = Signal.wait_for(lock, interval, [this] { return WakeEvent || StopRequested; });
+        const bool woken
+            = Signal.wait_for(lock, interval, [this] { return WakeEvent || StopRequested; });
         if (woken) {
             WakeEvent = false; // a wake is never a tick
             continue;
         }
         // The wait ran out: one tick, run on the main thread; wait for it before the next interval.
         TickPending = true;
-        QMetaObject::invokeMethod(Owner, [owner = Owner] { owner->Tick(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            Owner, [owner = Owner] { owner->Tick(); }, Qt::QueuedConnection);
         Signal.wait(lock, [this] { return !TickPending || StopRequested; });
     }
 }
@@ -94,10 +96,7 @@ void TAsyncTimer::SetEnabled(bool enabled)
     Thread.SetRunning(enabled && Thread.Interval != 0);
 }
 
-void TAsyncTimer::SetInterval(std::uint16_t interval)
-{
-    Thread.Interval = interval;
-}
+void TAsyncTimer::SetInterval(std::uint16_t interval) { Thread.Interval = interval; }
 
 void TAsyncTimer::SetThreadPriority(QThread::Priority priority)
 {

@@ -70,7 +70,8 @@ PreparedSheet PrepareDiscSheet(int figureSet, bool large)
     reduced.Width = set.Frames * ReducedCell;
     reduced.Height = SheetBands * ReducedCell;
     reduced.Pixels.assign(std::size_t(reduced.Width) * reduced.Height, 0);
-    const PixelStatus s = Downscale(full.Pixels, reduced.Pixels, full.Width, full.Height, reduced.Width, reduced.Height);
+    const PixelStatus s = Downscale(
+        full.Pixels, reduced.Pixels, full.Width, full.Height, reduced.Width, reduced.Height);
     if (!s) {
         result.Status = { s.Error };
         return result;
@@ -106,17 +107,21 @@ void FreeGraphics()
 
 void SetSourceSize(int width, int height) { SourceHeader = { width, height }; }
 
-void BlitToBack(int destX, int destRow, int width, int height, int sourceX, int sourceRow, const PixelBlock& source)
+void BlitToBack(int destX, int destRow, int width, int height, int sourceX, int sourceRow,
+    const PixelBlock& source)
 {
     const int sourceWidth = SourceHeader.Width;
-    auto inside = [](int start, int length, int limit) { return start >= 0 && length >= 0 && start + length <= limit; };
+    auto inside = [](int start, int length, int limit) {
+        return start >= 0 && length >= 0 && start + length <= limit;
+    };
     // A rectangle outside either picture is a caller's mistake; refusing it keeps memory safe.
     if (!inside(destX, width, BackBuffer.Width) || !inside(destRow, height, BackBuffer.Height)
         || !inside(sourceX, width, sourceWidth)
         || std::size_t(sourceRow + height) * sourceWidth > source.Pixels.size() || sourceRow < 0)
         return;
     for (int r = 0; r < height; ++r) {
-        const std::uint32_t* from = source.Pixels.data() + std::size_t(sourceRow + r) * sourceWidth + sourceX;
+        const std::uint32_t* from
+            = source.Pixels.data() + std::size_t(sourceRow + r) * sourceWidth + sourceX;
         std::memcpy(BackBuffer.MemoryRow(destRow + r) + destX, from, std::size_t(width) * 4);
     }
 }

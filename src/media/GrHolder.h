@@ -18,8 +18,14 @@ struct PixelBlock {
 
     bool Exists() const { return !Pixels.empty(); }
     std::uint32_t* MemoryRow(int row) { return Pixels.data() + std::size_t(row) * Width; }
-    const std::uint32_t* MemoryRow(int row) const { return Pixels.data() + std::size_t(row) * Width; }
-    std::uint32_t At(int x, int memoryRow) const { return Pixels[std::size_t(memoryRow) * Width + x]; }
+    const std::uint32_t* MemoryRow(int row) const
+    {
+        return Pixels.data() + std::size_t(row) * Width;
+    }
+    std::uint32_t At(int x, int memoryRow) const
+    {
+        return Pixels[std::size_t(memoryRow) * Width + x];
+    }
 };
 
 extern PixelBlock VerticalBorder; // BORDR_V, 80 × 490
@@ -72,7 +78,8 @@ void SetSourceSize(int width, int height);
 
 // Copies height rows of width pixels from source (row length SourceHeader.Width) to BackBuffer.
 // Rectangles that do not lie inside both pictures are not copied.
-void BlitToBack(int destX, int destRow, int width, int height, int sourceX, int sourceRow, const PixelBlock& source);
+void BlitToBack(int destX, int destRow, int width, int height, int sourceX, int sourceRow,
+    const PixelBlock& source);
 
 void HLine(int x1, int x2, int row, std::uint32_t value);
 void VLine(int x, int row1, int row2, std::uint32_t value);

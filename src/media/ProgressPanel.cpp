@@ -9,7 +9,8 @@
 
 #include "ResourceStore.h"
 
-TProgressPanel::TProgressPanel(QWidget* canvas, const QImage& picture, QPoint picturePos, const QImage& word, QPoint wordPos)
+TProgressPanel::TProgressPanel(
+    QWidget* canvas, const QImage& picture, QPoint picturePos, const QImage& word, QPoint wordPos)
     : QWidget(canvas)
     , Picture(picture)
     , Word(word)
@@ -102,7 +103,8 @@ void RunWithPanel(TProgressPanel& panel, QPoint topLeft, const std::function<voi
         busy.store(false, std::memory_order_release);
     });
     while (busy.load(std::memory_order_acquire)) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers, 20);
+        QCoreApplication::processEvents(
+            QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers, 20);
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     worker.join();

@@ -11,7 +11,8 @@ class TProgressPanel : public QWidget {
 public:
     // picture and word are drawn at their positions inside the panel, with the colour of their
     // bottom-left pixel transparent.
-    TProgressPanel(QWidget* canvas, const QImage& picture, QPoint picturePos, const QImage& word, QPoint wordPos);
+    TProgressPanel(QWidget* canvas, const QImage& picture, QPoint picturePos, const QImage& word,
+        QPoint wordPos);
 
     // Shows the panel with its top-left corner at topLeft of the canvas and starts the blinking.
     void Start(QPoint topLeft);

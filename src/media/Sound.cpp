@@ -61,7 +61,8 @@ void PlaySoundResource(const char* name)
     if (!device.isFormatSupported(format))
         return;
     Held->Buffer = std::make_unique<QBuffer>();
-    Held->Buffer->setData(reinterpret_cast<const char*>(wave.Samples.data()), qsizetype(wave.Samples.size()));
+    Held->Buffer->setData(
+        reinterpret_cast<const char*>(wave.Samples.data()), qsizetype(wave.Samples.size()));
     Held->Buffer->open(QIODevice::ReadOnly);
     Held->Sink = std::make_unique<QAudioSink>(device, format);
     Held->Sink->start(Held->Buffer.get());

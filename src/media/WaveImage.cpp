@@ -5,7 +5,10 @@
 
 namespace {
 
-std::uint32_t Le32(const std::uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | std::uint32_t(p[3]) << 24; }
+std::uint32_t Le32(const std::uint8_t* p)
+{
+    return p[0] | p[1] << 8 | p[2] << 16 | std::uint32_t(p[3]) << 24;
+}
 std::uint16_t Le16(const std::uint8_t* p) { return std::uint16_t(p[0] | p[1] << 8); }
 
 WaveImage Fail(const char* why)
@@ -19,7 +22,8 @@ WaveImage Fail(const char* why)
 
 WaveImage ParseWave(std::span<const std::uint8_t> image)
 {
-    if (image.size() < 12 || std::memcmp(image.data(), "RIFF", 4) != 0 || std::memcmp(image.data() + 8, "WAVE", 4) != 0)
+    if (image.size() < 12 || std::memcmp(image.data(), "RIFF", 4) != 0
+        || std::memcmp(image.data() + 8, "WAVE", 4) != 0)
         return Fail("not a RIFF WAVE image");
     WaveImage w;
     bool haveFormat = false, haveData = false;

@@ -5,23 +5,29 @@
 // watcher that records what they said.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QMessageBox>
+#include <QRadioButton>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "AsyncTimer.h"
 #include "BoardTracker.h"
-#include "Evaluation.h"
 #include "ChoiceUnit.h"
+#include "Evaluation.h"
 #include "FinalUnit.h"
 #include "GrHolder.h"
 #include "MainUnit.h"
+#include "ProfileFile.h"
 #include "RoutineTable.h"
 #include "RulersUnit.h"
 #include "Search.h"
 #include "SearchThread.h"
 #include "Settings.h"
+#include "SideUnit.h"
 #include "Sound.h"
 
 namespace {
@@ -38,6 +44,8 @@ public:
     QStringList Shown;
     int ChoiceAnswer = ChoiceReturnToHistory;
     int ChoicesAsked = 0;
+    // Sets the settings dialog's controls; the dialog then closes as with Esc.
+    std::function<void(TSideDlg&)> OnSettings;
 
 private:
     void Answer()
@@ -56,6 +64,12 @@ private:
                 c->done(ChoiceAnswer);
                 return;
             }
+            if (auto* side = dynamic_cast<TSideDlg*>(modal)) {
+                if (OnSettings)
+                    OnSettings(*side);
+                side->reject();
+                return;
+            }
         }
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             Shown << box->text();
@@ -68,7 +82,8 @@ private:
 // Square centre in board-widget coordinates.
 QPoint Centre(const TReversiForm& form, int col, int row)
 {
-    return { 20 + col * form.CellSize + form.CellSize / 2, 20 + row * form.CellSize + form.CellSize / 2 };
+    return { 20 + col * form.CellSize + form.CellSize / 2,
+        20 + row * form.CellSize + form.CellSize / 2 };
 }
 
 // The first square of the square order where side may play (for clicks that must be legal).
@@ -87,7 +102,9 @@ void SetPosition(int size, const std::vector<std::string>& rows, int side)
     for (int row = 0; row < size; ++row)
         for (int col = 0; col < size; ++col) {
             const char c = rows.at(row).at(col);
-            BoardStack[0][SquareIndex(size, col, row)] = c == 'Y' ? CellYellow : c == 'G' ? CellGreen : CellEmpty;
+            BoardStack[0][SquareIndex(size, col, row)] = c == 'Y' ? CellYellow
+                : c == 'G'                                        ? CellGreen
+                                                                  : CellEmpty;
         }
     SideToMove = side;
 }
@@ -97,35 +114,42 @@ void SetPosition(int size, const std::vector<std::string>& rows, int side)
 class MainWindowTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir ConfigDir;
     std::unique_ptr<TReversiForm> Form;
+    std::unique_ptr<TSideDlg> Side;
     std::unique_ptr<TFinalDlg> Final;
     std::unique_ptr<TChoice> Choice;
     std::unique_ptr<TRulersDlg> Rulers;
     std::unique_ptr<ModalWatcher> Watcher;
 
-    void Open(int size, bool computer, int computerSide)
+    // Starts the program's windows as main() does, with a settings file of its own.
+    void Open(int size, bool computer, int computerSide, const std::string& extraOptions = "")
     {
         Close();
-        BoardSize = size;
-        OpponentIsComputer = computer;
-        ComputerSide = computerSide;
-        Level = 1;
-        AdvancedEngine = false;
-        FigureSet = 0;
-        AnimationOn = false;
-        SoundOn = false;
-        ShowAvailableMoves = ShowPreviousMove = true;
+        SettingsFile = ConfigDir.filePath(QStringLiteral("reversi.ini")).toStdString();
+        QFile ini(QString::fromStdString(SettingsFile));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write(("[options]\n" + extraOptions + "gamet=" + (computer ? "computer" : "human")
+            + "\nyoupl=" + (computerSide == SideGreen ? "white" : "black")
+            + "\nbrdim=" + std::to_string(size) + "\nlevel=1\nsndef=no\nanief=no\nengit=norm\n")
+                      .c_str());
+        ini.close();
         Watcher = std::make_unique<ModalWatcher>();
         Form = std::make_unique<TReversiForm>();
+        Side = std::make_unique<TSideDlg>(Form.get());
         Final = std::make_unique<TFinalDlg>(Form.get());
         Choice = std::make_unique<TChoice>(Form.get());
         Rulers = std::make_unique<TRulersDlg>(Form.get());
-        Form->SetDialogs(Final.get(), Choice.get(), Rulers.get());
+        Form->SetDialogs(Side.get(), Final.get(), Choice.get(), Rulers.get());
         Form->Start();
     }
 
+    // Ends the program as closing the window does: the settings file is written.
     void Close()
     {
+        if (Form)
+            Form->close();
+        Side.reset();
         Choice.reset();
         Final.reset();
         Rulers.reset();
@@ -258,7 +282,8 @@ private slots:
         Open(8, false, SideGreen);
         // Yellow plays H7; Green then has nothing, while Yellow still has H8.
         SetPosition(8,
-            { "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYG", "YYYYYYGG", "YYYYYYG.", "YYYYYYG." },
+            { "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYG", "YYYYYYGG", "YYYYYYG.",
+                "YYYYYYG." },
             SideYellow);
         BoardStack[0][SquareIndex(8, 7, 4)] = CellGreen;
         BoardStack[0][SquareIndex(8, 7, 6)] = CellEmpty;
@@ -283,7 +308,8 @@ private slots:
     {
         Open(8, true, SideGreen);
         SetPosition(8,
-            { "..YYYGGG", "YYYYYGGG", "YYGYYYYG", "YYYGYGGG", ".YYGGGGG", ".YGYGGGG", "YGYYGGGG", "GYYYY..G" },
+            { "..YYYGGG", "YYYYYGGG", "YYGYYYYG", "YYYGYGGG", ".YYGGGGG", ".YGYGGGG", "YGYYGGGG",
+                "GYYYY..G" },
             SideYellow);
         Click(5, 7); // square 68; the computer answers 78 and Yellow has nothing left
         QVERIFY(GameRecord->Count >= 3);
@@ -297,7 +323,8 @@ private slots:
         // Green fills the board by taking H1 and turning G1: the winner's count comes first.
         Open(8, false, SideGreen);
         SetPosition(8,
-            { "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "GGGGGGGG", "GGGGGGGG", "GGGGGGGG", "GGGGGGGG", "GGGGGGY." },
+            { "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "GGGGGGGG", "GGGGGGGG", "GGGGGGGG", "GGGGGGGG",
+                "GGGGGGY." },
             SideGreen);
         Click(7, 7);
         QCOMPARE(Watcher->Shown.last(), QStringLiteral("Green won 40 : 24"));
@@ -305,7 +332,8 @@ private slots:
 
         Open(8, false, SideGreen);
         SetPosition(8,
-            { "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "GGGGGGGG", "GGGGGGGG", "GGGGGGGG", "GGGGGGY." },
+            { "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "GGGGGGGG", "GGGGGGGG", "GGGGGGGG",
+                "GGGGGGY." },
             SideGreen);
         Click(7, 7);
         QCOMPARE(Watcher->Shown.last(), QStringLiteral("Tie up"));
@@ -471,13 +499,115 @@ private slots:
         QVERIFY(HeldSoundResource().empty());
     }
 
+    // --- the settings dialog applied to a running game ---
+
+    void EscapeAfterChangingTheOpponentStillRestarts()
+    {
+        Open(8, true, SideGreen);
+        Click(4, 2);
+        QCOMPARE(GameRecord->Count, 2);
+        Watcher->OnSettings = [](TSideDlg& d) {
+            d.PlayerButton->setChecked(true);
+            QVERIFY(!d.YellowButton->isEnabled()); // two players: no side for the computer
+        };
+        Form->OptionsItemClick();
+        QVERIFY(!OpponentIsComputer);
+        QCOMPARE(GameRecord->Count, 0);
+        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/0"));
+
+        // The computer taking Yellow opens at once.
+        Watcher->OnSettings = [](TSideDlg& d) {
+            d.ComputerButton->setChecked(true);
+            d.GreenButton->setChecked(true);
+        };
+        Form->OptionsItemClick();
+        QCOMPARE(ComputerSide, SideYellow);
+        QCOMPARE(GameRecord->Count, 1);
+    }
+
+    void ChangingOnlyTheFigureSetKeepsTheGame()
+    {
+        Open(8, true, SideGreen);
+        Click(4, 2);
+        Form->ListMenuUndoMoveClick();
+        const Board position = BoardStack[0];
+        Watcher->OnSettings = [](TSideDlg& d) {
+            d.FiguresList->setCurrentIndex(1);
+            d.LevelBar->setValue(4);
+            QCOMPARE(d.LevelBox->title(), QStringLiteral("Computer level 4"));
+        };
+        Form->OptionsItemClick();
+        QCOMPARE(FigureSet, 1);
+        QCOMPARE(Form->RestFrame, 14);
+        QCOMPARE(Level, 4);
+        QCOMPARE(DiscSheet.Width, 15 * 61);
+        QCOMPARE(BoardStack[0], position);
+        QCOMPARE(GameRecord->Count, 2);
+        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 1/2"));
+        QVERIFY(Form->HistoryMode);
+    }
+
+    void ChangingTheSizeRestartsAndResizes()
+    {
+        Open(8, true, SideGreen);
+        Click(4, 2);
+        Watcher->OnSettings = [](TSideDlg& d) { d.Size10Button->setChecked(true); };
+        Form->OptionsItemClick();
+        QCOMPARE(BoardSize, 10);
+        QCOMPARE(Form->BoardView()->width(), 534);
+        QCOMPARE(DiscSheet.Width, 20 * 49);
+        QCOMPARE(GameRecord->Count, 0);
+        QCOMPARE(Form->PanelText(1), QStringLiteral("Yellow 2 : Green 2"));
+        Click(3, 5); // square 54 plays on the new board
+        QCOMPARE(GameRecord->Entries[0].Move, 54);
+    }
+
+    void AnOpenedGameOfTheOtherSizeIsWhatTheFileKeeps()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("ten.kpx"));
+        Open(10, false, SideGreen);
+        Click(3, 5);
+        QVERIFY(GameRecord->SaveToFile(file.toStdString()));
+        Open(8, true, SideGreen);
+        QVERIFY(Form->OpenGameFile(file));
+        QVERIFY(Side->Size10Button->isChecked());
+        QVERIFY(Side->PlayerButton->isChecked());
+        Close();
+        const TProfileFile written = TProfileFile::Load(SettingsFile);
+        QCOMPARE(written.GetString("options", "brdim", ""), std::string("10"));
+        QCOMPARE(written.GetString("options", "gamet", ""), std::string("human"));
+        QCOMPARE(written.GetString("net", "port", ""), std::string("8173"));
+        QCOMPARE(written.GetString("options", "callw", ""), std::string("yes"));
+    }
+
+    void TheDialogWritesBackWhatItShowed()
+    {
+        // Earlier keys win, so these override what Open writes after them.
+        Open(8, true, SideGreen, "brdim=9\ntfigs=fire\nyoupl=moon\nlevel=12\nmystery=kept\n");
+        QVERIFY(Side->Size8Button->isChecked());
+        QCOMPARE(Side->FiguresList->currentText(), QStringLiteral("Classic"));
+        QVERIFY(Side->GreenButton->isChecked());
+        QCOMPARE(Side->LevelBar->value(), 1);
+        Close();
+        const TProfileFile written = TProfileFile::Load(SettingsFile);
+        QCOMPARE(written.GetString("options", "brdim", ""), std::string("8"));
+        QCOMPARE(written.GetString("options", "tfigs", ""), std::string("fire"));
+        QCOMPARE(written.GetString("options", "youpl", ""), std::string("black"));
+        QCOMPARE(written.GetString("options", "level", ""), std::string("1"));
+        QCOMPARE(written.GetString("options", "mystery", ""), std::string("kept"));
+        QCOMPARE(written.GetString("options", "engit", ""), std::string("norm"));
+        QCOMPARE(written.GetString("options", "prevm", ""), std::string("show"));
+    }
+
     void TheKeySequenceOutsideANetworkGame()
     {
         Open(8, true, SideGreen);
         for (QChar c : QStringLiteral("kvXbnqkv1bnrz"))
             Form->FormKeyPress(c);
         QCOMPARE(Watcher->Shown.size(), 1);
-        QCOMPARE(Watcher->Shown[0], QStringLiteral("Network game not in progress.\nFunction not work."));
+        QCOMPARE(
+            Watcher->Shown[0], QStringLiteral("Network game not in progress.\nFunction not work."));
         QCOMPARE(Form->KeySequencePos, 0);
     }
 };

@@ -63,7 +63,9 @@ private slots:
         timer.SetEnabled(true);
         const qint64 reEnabled = clock.elapsed();
         QTRY_VERIFY_WITH_TIMEOUT(first >= 0, 5000);
-        QVERIFY2(first >= reEnabled + 140, qPrintable(QString("first tick at %1 ms, re-enabled at %2 ms").arg(first).arg(reEnabled)));
+        QVERIFY2(first >= reEnabled + 140,
+            qPrintable(
+                QString("first tick at %1 ms, re-enabled at %2 ms").arg(first).arg(reEnabled)));
     }
 
     void TicksNeverOverlapOrQueueUp()

@@ -15,7 +15,8 @@ std::vector<std::uint32_t> TestPicture(int width, int height)
     for (int memoryRow = 0; memoryRow < height; ++memoryRow)
         for (int x = 0; x < width; ++x) {
             const int pictureRow = height - 1 - memoryRow;
-            pixels[memoryRow * width + x] = 0x00000000u | (x * 40) << 16 | (pictureRow * 60) << 8 | 0x33;
+            pixels[memoryRow * width + x]
+                = 0x00000000u | (x * 40) << 16 | (pictureRow * 60) << 8 | 0x33;
         }
     return pixels;
 }
@@ -94,7 +95,8 @@ private slots:
         {
             QPainter p(&target);
             DrawDibDraw(p, QPoint(0, 0), { pixels.data(), 4, 3 }, QRect(-1, 1, 3, 5));
-            DrawDibDraw(p, QPoint(5, 5), { nullptr, 4, 3 }, QRect(0, 0, 4, 3)); // no picture: nothing
+            DrawDibDraw(
+                p, QPoint(5, 5), { nullptr, 4, 3 }, QRect(0, 0, 4, 3)); // no picture: nothing
         }
         // Source (0, 1) lands one pixel right of the destination point.
         QCOMPARE(target.pixel(1, 0), qRgb(0, 60, 0x33));

@@ -11,7 +11,10 @@
 namespace {
 
 // Encodes a picture, an x and a picture row (from the top) into a pixel.
-std::uint32_t Tag(int picture, int x, int row) { return std::uint32_t(picture) << 24 | x << 12 | row; }
+std::uint32_t Tag(int picture, int x, int row)
+{
+    return std::uint32_t(picture) << 24 | x << 12 | row;
+}
 
 PixelBlock TaggedPicture(int picture, int width, int height)
 {
@@ -135,7 +138,8 @@ TEST(BoardPixels, OutlinesStayInsideTheirSquare)
         ASSERT_FALSE(changed.empty());
         int minX = 1 << 20, minY = 1 << 20, maxX = -1, maxY = -1;
         for (auto [x, y] : changed) {
-            minX = std::min(minX, x), minY = std::min(minY, y), maxX = std::max(maxX, x), maxY = std::max(maxY, y);
+            minX = std::min(minX, x), minY = std::min(minY, y), maxX = std::max(maxX, x),
+            maxY = std::max(maxY, y);
         }
         // Left and top edges 1 + k inside, right and bottom k inside.
         EXPECT_EQ(minX, sq.X + 1 + k);

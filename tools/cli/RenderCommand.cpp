@@ -38,11 +38,13 @@ int RunRender(CliArgs& args)
         const FileResult r = record.LoadFromFile(*position);
         if (!r) {
             std::cerr << "corvana-cli: " << *position << ": "
-                      << (r.Status == FileResult::NotSavedGame ? "not a saved game" : r.Message) << "\n";
+                      << (r.Status == FileResult::NotSavedGame ? "not a saved game" : r.Message)
+                      << "\n";
             return 1;
         }
         if (record.Size != size) {
-            std::cerr << "corvana-cli: " << *position << " is a " << record.Size << " x " << record.Size << " game\n";
+            std::cerr << "corvana-cli: " << *position << " is a " << record.Size << " x "
+                      << record.Size << " game\n";
             return 1;
         }
         if (record.Count > 0) {

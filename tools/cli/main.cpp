@@ -26,7 +26,8 @@ const Command CommandTable[] = {
         "show FILE.kpx\n"
         "      prints a saved game and its final board, or why the file is refused" },
     { "render", RunRender,
-        "render [--size 8|10] [--figures 0|1|2] [--position FILE.kpx] [--hover COL,ROW] --out FILE.png\n"
+        "render [--size 8|10] [--figures 0|1|2] [--position FILE.kpx] [--hover COL,ROW] --out "
+        "FILE.png\n"
         "      draws the board as the window shows it (the position at the end of a saved game)" },
     { "resources", RunResources,
         "resources --list | --extract DIR\n"

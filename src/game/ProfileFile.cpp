@@ -1,0 +1,213 @@
+// Parsing and rewriting of the settings file, line by line.
+#include "ProfileFile.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string Trim(const std::string& s)
+{
+    std::size_t a = 0, b = s.size();
+    while (a < b && std::isspace(static_cast<unsigned char>(s[a])))
+        ++a;
+    while (b > a && std::isspace(static_cast<unsigned char>(s[b - 1])))
+        --b;
+    return s.substr(a, b - a);
+}
+
+bool SameName(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i]))
+            != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+// "[name]" → name; anything else → not a header.
+bool SectionHeader(const std::string& line, std::string& name)
+{
+    const std::string t = Trim(line);
+    if (t.size() < 2 || t.front() != '[' || t.back() != ']')
+        return false;
+    name = Trim(t.substr(1, t.size() - 2));
+    return true;
+}
+
+// "key=value" → key and value, trimmed; comments and lines without '=' are not entries.
+bool Entry(const std::string& line, std::string& key, std::string& value)
+{
+    const std::string t = Trim(line);
+    if (t.empty() || t[0] == ';' || t[0] == '#' || t[0] == '[')
+        return false;
+    const std::size_t eq = t.find('=');
+    if (eq == std::string::npos || eq == 0)
+        return false;
+    key = Trim(t.substr(0, eq));
+    value = Trim(t.substr(eq + 1));
+    return !key.empty();
+}
+
+} // namespace
+
+TProfileFile TProfileFile::Load(const std::string& fileName)
+{
+    TProfileFile file;
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in)
+        return file;
+    std::string line;
+    // A settings file is small; anything larger than this is not one of ours.
+    constexpr std::size_t MaxBytes = 1 << 20;
+    std::size_t total = 0;
+    while (std::getline(in, line)) {
+        total += line.size() + 1;
+        if (total > MaxBytes)
+            break;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        file.Lines.push_back(line);
+    }
+    return file;
+}
+
+int TProfileFile::FindSection(const std::string& section) const
+{
+    std::string name;
+    for (int i = 0; i < int(Lines.size()); ++i)
+        if (SectionHeader(Lines[i], name) && SameName(name, section))
+            return i;
+    return -1;
+}
+
+int TProfileFile::FindKey(const std::string& section, const std::string& key) const
+{
+    bool inSection = false;
+    std::string name, k, v;
+    for (int i = 0; i < int(Lines.size()); ++i) {
+        if (SectionHeader(Lines[i], name)) {
+            inSection = SameName(name, section);
+            continue;
+        }
+        if (inSection && Entry(Lines[i], k, v) && SameName(k, key))
+            return i;
+    }
+    return -1;
+}
+
+std::string TProfileFile::GetString(const std::string& section, const std::string& key,
+    const std::string& fallback, std::size_t maxLength) const
+{
+    const int i = FindKey(section, key);
+    std::string k, value = fallback;
+    if (i >= 0)
+        Entry(Lines[i], k, value);
+    if (value.size() > maxLength)
+        value.resize(maxLength);
+    return value;
+}
+
+int TProfileFile::GetInt(const std::string& section, const std::string& key, int fallback) const
+{
+    const int i = FindKey(section, key);
+    if (i < 0)
+        return fallback;
+    std::string k, value;
+    Entry(Lines[i], k, value);
+    std::size_t p = 0;
+    bool negative = false;
+    if (p < value.size() && (value[p] == '-' || value[p] == '+'))
+        negative = value[p++] == '-';
+    long long n = 0;
+    for (; p < value.size() && std::isdigit(static_cast<unsigned char>(value[p])); ++p) {
+        n = n * 10 + (value[p] - '0');
+        if (n > 2147483647LL)
+            n = 2147483647LL; // saturate: a huge number is simply out of every range
+    }
+    return int(negative ? -n : n);
+}
+
+void TProfileFile::SetString(
+    const std::string& section, const std::string& key, const std::string& value)
+{
+    const std::string line = key + "=" + value;
+    if (const int i = FindKey(section, key); i >= 0) {
+        Lines[i] = line;
+        return;
+    }
+    const int header = FindSection(section);
+    if (header < 0) {
+        if (!Lines.empty() && !Trim(Lines.back()).empty())
+            Lines.push_back("");
+        Lines.push_back("[" + section + "]");
+        Lines.push_back(line);
+        return;
+    }
+    // After the last entry of the section (before blank lines that end it).
+    int at = header + 1;
+    std::string name;
+    int lastContent = header;
+    for (; at < int(Lines.size()) && !SectionHeader(Lines[at], name); ++at)
+        if (!Trim(Lines[at]).empty())
+            lastContent = at;
+    Lines.insert(Lines.begin() + lastContent + 1, line);
+}
+
+std::string TProfileFile::Text() const
+{
+    std::string text;
+    for (const std::string& line : Lines)
+        text += line + "\n";
+    return text;
+}
+
+std::string TProfileFile::Save(const std::string& fileName) const
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path target(fileName);
+    if (target.has_parent_path())
+        fs::create_directories(target.parent_path(), ec);
+    std::string temp = fileName + ".XXXXXX";
+    const int fd = mkstemp(temp.data());
+    if (fd < 0)
+        return "cannot write " + fileName + ": " + std::strerror(errno);
+    const std::string text = Text();
+    bool ok = true;
+    std::size_t done = 0;
+    while (ok && done < text.size()) {
+        const ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        done += ok ? std::size_t(n) : 0;
+    }
+    ok = ok && fchmod(fd, 0644) == 0 && fsync(fd) == 0;
+    const int savedErrno = errno;
+    ok = close(fd) == 0 && ok;
+    if (!ok || std::rename(temp.c_str(), fileName.c_str()) != 0) {
+        const std::string why = std::strerror(ok ? errno : savedErrno);
+        unlink(temp.c_str());
+        return "cannot write " + fileName + ": " + why;
+    }
+    return {};
+}
+
+std::string WriteProfileStrings(const std::string& fileName, const std::string& section,
+    const std::vector<std::pair<std::string, std::string>>& values)
+{
+    TProfileFile file = TProfileFile::Load(fileName);
+    for (const auto& [key, value] : values)
+        file.SetString(section, key, value);
+    return file.Save(fileName);
+}

@@ -1,0 +1,43 @@
+// The settings file format: sections in brackets, one key=value a line. Names are matched without
+// regard to case, the first of two equal keys counts, values are trimmed. Reading a missing or
+// unreadable file gives an empty one; writing keeps every line it does not change (unknown
+// sections and keys, comments) and replaces the file in one step. Qt-free; used by the settings.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+class TProfileFile {
+public:
+    // Reads fileName; a file that cannot be read counts as empty.
+    static TProfileFile Load(const std::string& fileName);
+
+    // The value of key in section, trimmed and cut to maxLength characters, or fallback.
+    std::string GetString(const std::string& section, const std::string& key,
+        const std::string& fallback, std::size_t maxLength = 39) const;
+    // The value read as a whole number (leading blanks, an optional sign, then digits; anything
+    // after them is ignored; no digits give 0), or fallback when the key is missing.
+    int GetInt(const std::string& section, const std::string& key, int fallback) const;
+
+    // Sets key in section, adding the section or the key at its end when missing.
+    void SetString(const std::string& section, const std::string& key, const std::string& value);
+
+    // The file's text as it would be written.
+    std::string Text() const;
+
+    // Writes the file through a temporary beside it and a rename; an empty string on success,
+    // otherwise why it failed (the old file is then untouched).
+    std::string Save(const std::string& fileName) const;
+
+private:
+    std::vector<std::string> Lines;
+    // Index of the key's line, or -1; and of the section's header line.
+    int FindKey(const std::string& section, const std::string& key) const;
+    int FindSection(const std::string& section) const;
+};
+
+// Reads the file, sets the keys of one section and writes it back: what the program does each
+// time it stores settings. Returns an empty string on success, otherwise why not.
+std::string WriteProfileStrings(const std::string& fileName, const std::string& section,
+    const std::vector<std::pair<std::string, std::string>>& values);

@@ -1,0 +1,172 @@
+// The settings file: its reading rules (case, duplicates, trimming, lengths, numbers), values out
+// of range and their normalisation, what is kept when it is written back, and safe writing.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+#include "Board.h"
+#include "Evaluation.h"
+#include "ProfileFile.h"
+#include "Search.h"
+#include "Settings.h"
+#include "Sound.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TempFile {
+public:
+    TempFile()
+    {
+        Dir = fs::temp_directory_path()
+            / ("corvana-settings-" + std::to_string(::getpid()) + "-" + std::to_string(Counter++));
+        fs::create_directories(Dir);
+    }
+    ~TempFile() { fs::remove_all(Dir); }
+    std::string Path(const char* name = "reversi.ini") const { return (Dir / name).string(); }
+    void Write(const std::string& text, const char* name = "reversi.ini") const
+    {
+        std::ofstream(Path(name)) << text;
+    }
+    std::string Read(const char* name = "reversi.ini") const
+    {
+        std::ifstream in(Path(name));
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    fs::path Dir;
+
+private:
+    static inline int Counter = 0;
+};
+
+} // namespace
+
+TEST(ProfileFile, ReadsLikeTheProfileFunctions)
+{
+    TempFile t;
+    t.Write("; a comment\n"
+            "[Options]\r\n"
+            "  Level =  7  \n"
+            "level=3\n"
+            "this line means nothing\n"
+            "=orphan\n"
+            "tfigs="
+        + std::string(60, 'x')
+        + "\n"
+          "[net]\n"
+          "port=8200abc\n"
+          "service="
+        + std::string(300, 's')
+        + "\n"
+          "neg=-12\n"
+          "huge=99999999999999\n");
+    const TProfileFile f = TProfileFile::Load(t.Path());
+    EXPECT_EQ(f.GetInt("OPTIONS", "LEVEL", 1), 7); // names in any case; the first key wins
+    EXPECT_EQ(f.GetString("options", "level", ""), "7");
+    EXPECT_EQ(f.GetString("options", "tfigs", "").size(), 39u);
+    EXPECT_EQ(f.GetString("net", "service", "", 254).size(), 254u);
+    EXPECT_EQ(f.GetInt("net", "port", 1), 8200);
+    EXPECT_EQ(f.GetInt("net", "neg", 1), -12);
+    EXPECT_EQ(f.GetInt("net", "huge", 1), 2147483647);
+    EXPECT_EQ(f.GetInt("net", "service", 1), 0); // no digits
+    EXPECT_EQ(f.GetString("net", "missing", "fallback"), "fallback");
+    EXPECT_EQ(f.GetString("nosuch", "level", "none"), "none");
+
+    const TProfileFile missing = TProfileFile::Load(t.Path("absent.ini"));
+    EXPECT_EQ(missing.GetInt("options", "level", 5), 5);
+    EXPECT_TRUE(missing.Text().empty());
+}
+
+TEST(ProfileFile, WritingKeepsEverythingItDoesNotChange)
+{
+    TempFile t;
+    t.Write("[extra]\nmine=42\n; note\n[OPTIONS]\nLevel=3\nodd "
+            "line\nunknown=kept\n\n[net]\nport=9000\n");
+    ASSERT_EQ(
+        WriteProfileStrings(t.Path(), "options", { { "level", "5" }, { "brdim", "10" } }), "");
+    ASSERT_EQ(WriteProfileStrings(t.Path(), "sounds", { { "volume", "high" } }), "");
+    const std::string text = t.Read();
+    EXPECT_NE(text.find("[extra]\nmine=42\n; note\n"), std::string::npos);
+    EXPECT_NE(text.find("odd line\nunknown=kept\nbrdim=10\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("level=5\n"), std::string::npos);
+    EXPECT_EQ(text.find("Level=3"), std::string::npos);
+    EXPECT_NE(text.find("[net]\nport=9000\n"), std::string::npos);
+    EXPECT_NE(text.find("[sounds]\nvolume=high\n"), std::string::npos);
+    int files = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(t.Dir))
+        ++files;
+    EXPECT_EQ(files, 1); // no temporary left behind
+
+    // The folder is created when missing; a file that cannot be written says why.
+    const std::string nested = (t.Dir / "a" / "b" / "reversi.ini").string();
+    EXPECT_EQ(WriteProfileStrings(nested, "net", { { "port", "1" } }), "");
+    EXPECT_TRUE(fs::exists(nested));
+    t.Write("x", "file");
+    EXPECT_NE(
+        WriteProfileStrings((t.Dir / "file" / "reversi.ini").string(), "net", { { "port", "1" } }),
+        "");
+}
+
+TEST(Settings, OutOfRangeAndUnknownValuesTakeTheirFallbacks)
+{
+    TempFile t;
+    SettingsFile = t.Path();
+    t.Write("[options]\nlevel=12\nbrdim=9\nyoupl=black\ntfigs=fire\ngamet=robot\nsndef=YES\nengit="
+            "advn\n"
+            "prevm=hide\n[net]\nport=0\nservice= reversi \n");
+    LoadSettings();
+    EXPECT_EQ(Level, 1);
+    EXPECT_EQ(BoardSize, 8);
+    EXPECT_EQ(ComputerSide, SideYellow); // the player plays Green
+    EXPECT_EQ(FigureSet, 1); // "fire" is the set shown as "Classic"
+    EXPECT_FALSE(OpponentIsComputer);
+    EXPECT_FALSE(SoundOn); // comparisons are exact
+    EXPECT_TRUE(AdvancedEngine);
+    EXPECT_FALSE(ShowPreviousMove);
+    EXPECT_TRUE(ShowAvailableMoves);
+    EXPECT_EQ(NetPort, 8173); // port 0 cannot be listened on
+    EXPECT_EQ(NetService, "reversi");
+
+    t.Write("[options]\nlevel=0\ntfigs=stones\nyoupl=White\nbrdim=10\n");
+    LoadSettings();
+    EXPECT_EQ(Level, 1);
+    EXPECT_EQ(FigureSet, 0);
+    EXPECT_EQ(ComputerSide, SideYellow);
+    EXPECT_EQ(BoardSize, 10);
+
+    // No file: every default.
+    SettingsFile = t.Path("absent.ini");
+    LoadSettings();
+    EXPECT_TRUE(OpponentIsComputer);
+    EXPECT_EQ(ComputerSide, SideGreen);
+    EXPECT_EQ(Level, 1);
+    EXPECT_EQ(BoardSize, 8);
+    EXPECT_EQ(FigureSet, 0);
+    EXPECT_TRUE(SoundOn && AnimationOn && UseTray && CallAsYellow && CallOnEight);
+    EXPECT_FALSE(AdvancedEngine);
+    EXPECT_EQ(NetPort, 8173);
+    EXPECT_EQ(FigureSetStoredName(0), std::string("classic"));
+    EXPECT_EQ(FigureSetStoredName(1), std::string("fire"));
+    EXPECT_EQ(FigureSetStoredName(2), std::string("bugs"));
+}
+
+TEST(Settings, TheDefaultFileFollowsTheConfigurationFolder)
+{
+    const char* saved = std::getenv("XDG_CONFIG_HOME");
+    const std::string keep = saved ? saved : "";
+    setenv("XDG_CONFIG_HOME", "/tmp/cfg", 1);
+    EXPECT_EQ(DefaultSettingsFile(), "/tmp/cfg/corvana/reversi.ini");
+    setenv("XDG_CONFIG_HOME", "relative", 1); // not absolute: ignored
+    setenv("HOME", "/home/someone", 1);
+    EXPECT_EQ(DefaultSettingsFile(), "/home/someone/.config/corvana/reversi.ini");
+    if (saved)
+        setenv("XDG_CONFIG_HOME", keep.c_str(), 1);
+    else
+        unsetenv("XDG_CONFIG_HOME");
+}
