@@ -17,6 +17,10 @@ QPoint RulersPositionOver(const QRect& main, const QSize& dialog, int statusBarH
 
 void CentreOverMainWindow(QWidget& dialog, const QWidget& mainWindow)
 {
+    // A hidden dialog may not have laid itself out yet; its size comes from that. (Only the
+    // fixed-size dialogs are placed here.)
+    if (!dialog.isVisible())
+        dialog.adjustSize();
     dialog.move(CentredOver(mainWindow.frameGeometry(), dialog.frameGeometry().size()));
 }
 

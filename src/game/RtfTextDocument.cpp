@@ -89,6 +89,7 @@ void FillTextDocument(QTextDocument& target, const RtfDocument& rtf)
     for (const RtfParagraph& paragraph : rtf.Paragraphs) {
         QTextBlockFormat block;
         block.setAlignment(QtAlignment(paragraph.Alignment));
+        block.setBottomMargin(3); // a little air between paragraphs
         // An empty paragraph is a blank line as tall as the text before it.
         const QTextCharFormat blockChars
             = paragraph.Runs.empty() ? last : CharFormatFor(rtf, paragraph.Runs.front().Format);
