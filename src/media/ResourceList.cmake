@@ -5,6 +5,16 @@
 #   BITMAP  a complete Windows bitmap file image, as the generator wrote it
 # corvana-gen must write NAME.raw for each name below; the build fails on a name no generator
 # writes. Adding a line here is all it takes to compile a resource in.
+#
+# The program's own resources, to be moved into the list as their generators land:
+#   ANIM_B1 LZHUF          ANIM_B2 LZHUF          ANIM_B3 LZHUF
+#   BORDR_H LZHUF          BORDR_V LZHUF
+#   INTRO_BACKFON LZHUF    INTRO_FONTIM LZHUF     INTRO_FRONTIM LZHUF
+#   INTRO_3DMESH RAW       INTRO_GRAD RAW         RULERS_TEXT RAW
+#   SOUND_BUGS LZHUF       SOUND_CLICK LZHUF      SOUND_CONNECT LZHUF    SOUND_CONNECTED LZHUF
+#   SOUND_DISCONNECT LZHUF SOUND_FLAME LZHUF      SOUND_HINT LZHUF       SOUND_LEGAL LZHUF
+#   SOUND_MESSAGE LZHUF    SOUND_ROTATE LZHUF
+#   PACK_BMP BITMAP        PACK_TXT BITMAP        CONNECT_BMP BITMAP     CONNECT_TXT BITMAP
 set(CORVANA_RESOURCES
     # Test resources of the codec's own (tools/gen/SampleGenerators.cpp, group "samples"). They
     # prove the pipeline until the program's content lands; remove them together with that file.
