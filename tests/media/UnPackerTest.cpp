@@ -140,7 +140,9 @@ TEST(UnpackByName, UnknownNamesAndUnpackedResourcesAreErrors)
         ASSERT_TRUE(block.Result) << e.Name << ": " << block.Result.Message;
         EXPECT_EQ(block.Bytes.size(), ParseLzhContainer(e.Bytes)->DeclaredSize) << e.Name;
         Bytes larger(block.Bytes.size() + 1);
-        EXPECT_EQ(UnpackResource(e.Name, larger).Status, UnpackResult::SizeMismatch) << e.Name;
+        const UnpackResult refused = UnpackResource(e.Name, larger);
+        EXPECT_EQ(refused.Status, UnpackResult::SizeMismatch) << e.Name;
+        EXPECT_EQ(refused.Message.rfind(std::string(e.Name) + ": ", 0), 0u) << refused.Message;
     }
 }
 
