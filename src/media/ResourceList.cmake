@@ -16,7 +16,7 @@
 #   SOUND_MESSAGE LZHUF    SOUND_ROTATE LZHUF
 #   PACK_BMP BITMAP        PACK_TXT BITMAP        CONNECT_BMP BITMAP     CONNECT_TXT BITMAP
 set(CORVANA_RESOURCES
-    # Test resources of the codec's own (tools/gen/SampleGenerators.cpp, group "samples"). They
+    # Test resources of the codec's own (tools/gen/SampleGenerators.*, group "samples"). They
     # prove the pipeline until the program's content lands; remove them together with that file.
     SAMPLE_PLANES    LZHUF
     SAMPLE_TRIPLETS  LZHUF

@@ -8,7 +8,7 @@
 #include <QRadialGradient>
 #include <cmath>
 
-#include "Generators.h"
+#include "SampleGenerators.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "Generators.h"
+#include "SampleGenerators.h"
 
 namespace {
 
