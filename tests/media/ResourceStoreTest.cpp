@@ -40,6 +40,14 @@ TEST(ResourceStore, EveryResourceIsEmbeddedAsGenerated)
         ASSERT_TRUE(r) << e.Name;
         EXPECT_EQ(decoded, generated) << e.Name;
         EXPECT_EQ(r.InputNeeded, c->Stream.size()) << e.Name;
+        // Sounds are whole RIFF WAVE files, handed to the player as they are.
+        if (decoded.size() >= 12 && std::string(decoded.begin(), decoded.begin() + 4) == "RIFF") {
+            const std::uint32_t riffSize = std::uint32_t(decoded[4])
+                | std::uint32_t(decoded[5]) << 8 | std::uint32_t(decoded[6]) << 16
+                | std::uint32_t(decoded[7]) << 24;
+            EXPECT_EQ(riffSize + 8, decoded.size()) << e.Name;
+            EXPECT_EQ(std::string(decoded.begin() + 8, decoded.begin() + 12), "WAVE") << e.Name;
+        }
     }
 }
 
