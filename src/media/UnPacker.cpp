@@ -35,6 +35,14 @@ UnpackResult FindPacked(std::string_view name, std::span<const std::uint8_t>& st
     return {};
 }
 
+// A refusal of a named resource says which one.
+UnpackResult Named(std::string_view name, UnpackResult r)
+{
+    if (!r && r.Status != UnpackResult::NotFound && r.Status != UnpackResult::NotPacked)
+        r.Message = std::string(name) + ": " + r.Message;
+    return r;
+}
+
 // The container's header, checked against the size the caller expects (nullopt: any size up to
 // the decoder's limit).
 UnpackResult OpenContainer(std::span<const std::uint8_t> stored,
@@ -113,7 +121,7 @@ UnpackResult UnpackResource(std::string_view name, std::span<std::uint8_t> desti
     std::span<const std::uint8_t> stored;
     if (UnpackResult r = FindPacked(name, stored); !r)
         return r;
-    return UnpackResource(stored, destination);
+    return Named(name, UnpackResource(stored, destination));
 }
 
 UnpackedBlock UnpackResourceAlloc(std::span<const std::uint8_t> stored)
@@ -133,7 +141,9 @@ UnpackedBlock UnpackResourceAlloc(std::string_view name)
     std::span<const std::uint8_t> stored;
     if (UnpackResult r = FindPacked(name, stored); !r)
         return { std::move(r), {} };
-    return UnpackResourceAlloc(stored);
+    UnpackedBlock block = UnpackResourceAlloc(stored);
+    block.Result = Named(name, std::move(block.Result));
+    return block;
 }
 
 UnpackResult UnpackTriplets(std::span<const std::uint8_t> stored,
@@ -156,7 +166,7 @@ UnpackResult UnpackTriplets(
     std::span<const std::uint8_t> stored;
     if (UnpackResult r = FindPacked(name, stored); !r)
         return r;
-    return UnpackTriplets(stored, destination, width, height);
+    return Named(name, UnpackTriplets(stored, destination, width, height));
 }
 
 UnpackResult UnpackPlanes(std::span<const std::uint8_t> stored,
@@ -187,5 +197,5 @@ UnpackResult UnpackPlanes(
     std::span<const std::uint8_t> stored;
     if (UnpackResult r = FindPacked(name, stored); !r)
         return r;
-    return UnpackPlanes(stored, destination, width, height);
+    return Named(name, UnpackPlanes(stored, destination, width, height));
 }

@@ -20,8 +20,7 @@ const Command CommandTable[] = {
         "      the computer plays both sides; prints the moves, the result and the node count" },
     { "bench", RunBench,
         "bench [--level N]\n"
-        "      searches a fixed set of positions; prints each choice, the node signature and "
-        "speed" },
+        "      searches a fixed set of positions; prints each choice, the node signature and speed" },
     { "show", RunShow,
         "show FILE.kpx\n"
         "      prints a saved game and its final board, or why the file is refused" },

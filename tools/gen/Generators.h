@@ -24,6 +24,3 @@ struct GeneratorEntry {
     const char* Name; // group name, for the command line
     GeneratorFn Run;
 };
-
-// Generator groups (one function per group, listed in main.cpp's GeneratorTable).
-std::vector<GeneratedResource> GenerateSamples(const GeneratorContext& context);

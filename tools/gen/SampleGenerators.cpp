@@ -8,7 +8,7 @@
 #include <QRadialGradient>
 #include <cmath>
 
-#include "Generators.h"
+#include "SampleGenerators.h"
 
 namespace {
 
@@ -31,6 +31,7 @@ QImage PaintDiscSheet()
             const QRect cell(frame * Cell, band * Cell, Cell, Cell);
             p.fillRect(cell, square);
             p.setPen(QColor(70, 50, 30));
+            p.setBrush(Qt::NoBrush);
             p.drawRect(cell.adjusted(0, 0, -1, -1));
             // The disc narrows as it turns edge-on and shows its other face past half way.
             const double turn = std::cos(frame * M_PI / 4);
@@ -148,7 +149,7 @@ std::vector<std::uint8_t> Chirp()
     return b;
 }
 
-// A 44 × 34 picture of a box, 8 bits per pixel, as a Windows bitmap file image.
+// A 44 × 34 picture of a box with a small palette, as a Windows bitmap file image.
 QImage PaintBox()
 {
     QImage rgb(44, 34, QImage::Format_RGB32);

@@ -14,6 +14,7 @@
 #include "Sounds.h"
 #include "Icons.h"
 #include "SmallPictures.h"
+#include "SampleGenerators.h"
 
 namespace {
 
