@@ -6,15 +6,6 @@
 # corvana-gen must write NAME.raw for each name below; the build fails on a name no generator
 # writes. Adding a line here is all it takes to compile a resource in.
 set(CORVANA_RESOURCES
-    # Test resources of the codec's own (tools/gen/SampleGenerators.*, group "samples"). They
-    # prove the pipeline until the program's content lands; remove them together with that file.
-    SAMPLE_PLANES    LZHUF
-    SAMPLE_TRIPLETS  LZHUF
-    SAMPLE_WAVE      LZHUF
-    SAMPLE_EMPTY     LZHUF
-    SAMPLE_RAW       RAW
-    SAMPLE_BITMAP    BITMAP
-
     # The intro, the sounds and the rules text.
     INTRO_BACKFON    LZHUF
     INTRO_FONTIM     LZHUF

@@ -14,12 +14,10 @@
 #include "Sounds.h"
 #include "Icons.h"
 #include "SmallPictures.h"
-#include "SampleGenerators.h"
 
 namespace {
 
 const GeneratorEntry GeneratorTable[] = {
-    { "samples", GenerateSamples }, // the codec's test resources, until the content lands
     { "intro", GenerateIntro },
     { "sounds", GenerateSounds },
     { "rules", GenerateRulesText },
