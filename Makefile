@@ -6,7 +6,7 @@ BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all setup configure build run test bench sanitize clean
+.PHONY: all setup configure build run test bench sanitize install package clean
 
 all: build
 
@@ -32,6 +32,17 @@ test: build
 
 bench: build
 	./$(BUILD_DIR)/tools/cli/corvana-cli bench
+
+# Installs into PREFIX (default /usr/local).
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+	-update-desktop-database -q $(PREFIX)/share/applications 2>/dev/null
+	-update-mime-database $(PREFIX)/share/mime 2>/dev/null
+
+# A Debian package in build/ (corvana_VERSION_ARCH.deb).
+package: build
+	cd $(BUILD_DIR) && cpack
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize:

@@ -1,0 +1,44 @@
+#!/bin/sh
+# Installs the build into a temporary prefix and checks the tree a desktop expects: the programs,
+# a valid desktop entry, valid AppStream metainfo, the saved-game file type, icons and man pages.
+set -eu
+build=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+fail() { echo "FAIL: $*"; exit 1; }
+for f in bin/corvana bin/corvana-cli; do
+    [ -x "$prefix/$f" ] || fail "$f missing or not executable"
+done
+for size in 16 22 24 32 48 64 128 256; do
+    icon="$prefix/share/icons/hicolor/${size}x${size}/apps/corvana.png"
+    [ -s "$icon" ] || fail "no ${size}x${size} icon"
+    # A PNG of the size its folder claims.
+    dims=$(od -An -tu1 -j16 -N8 "$icon" | awk '{print $3*256+$4 "x" $7*256+$8}')
+    [ "$dims" = "${size}x${size}" ] || fail "${size}x${size} icon is $dims"
+done
+desktop="$prefix/share/applications/io.corvana.Corvana.desktop"
+desktop-file-validate "$desktop" || fail "desktop entry invalid"
+grep -q '^Categories=Game;BoardGame;' "$desktop" || fail "desktop entry categories"
+grep -qi '^Keywords=.*reversi.*othello' "$desktop" || fail "desktop entry keywords"
+grep -q '^MimeType=application/x-corvana-game;' "$desktop" || fail "desktop entry file type"
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$prefix/share/metainfo/io.corvana.Corvana.metainfo.xml" >/dev/null \
+        || fail "metainfo invalid"
+fi
+mime="$prefix/share/mime/packages/corvana.xml"
+grep -q 'pattern="\*.kpx"' "$mime" || fail "no *.kpx glob"
+grep -q 'value="0XPK"' "$mime" || fail "no 0XPK magic"
+if command -v update-mime-database >/dev/null; then
+    update-mime-database "$prefix/share/mime" || fail "mime database"
+    grep -q 'application/x-corvana-game' "$prefix/share/mime/globs2" || fail "type not registered"
+fi
+for page in corvana corvana-cli; do
+    [ -s "$prefix/share/man/man6/$page.6" ] || fail "no man page for $page"
+    if command -v groff >/dev/null; then
+        groff -man -Tutf8 -ww -z "$prefix/share/man/man6/$page.6" 2>&1 | grep -q . && fail "man page $page has warnings"
+    fi
+done
+"$prefix/bin/corvana-cli" show /dev/null >/dev/null 2>&1 && fail "corvana-cli accepted an empty file"
+echo "install tree ok"
