@@ -142,6 +142,10 @@ void WriteSheetPreviews(
     WritePreview(context, name + "_closeup.png", closeup, 4);
     const PixelImage reduced = ReduceSheet(sheet, frames);
     WritePreview(context, name + "_reduced.png", reduced);
+    PixelImage small(4 * 49, 49);
+    for (int i = 0; i < 4; ++i)
+        Paste(small, Crop(reduced, (frames - 1) * 49, (4 + i) * 49, 49, 49), i * 49, 0);
+    WritePreview(context, name + "_reduced_closeup.png", small, 4);
     const BorderPictures borders = BuildBorders();
     WritePreview(context, name + "_board8.png",
         DrawBoardPicture(

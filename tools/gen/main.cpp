@@ -46,6 +46,15 @@ int main(int argc, char** argv)
         else
             groups << QString::fromLocal8Bit(argv[i]);
     }
+    for (const QString& group : groups) {
+        bool known = false;
+        for (const GeneratorEntry& g : GeneratorTable)
+            known = known || (g.Name && group == QLatin1String(g.Name));
+        if (!known) {
+            std::fprintf(stderr, "corvana-gen: no generator group %s\n", qPrintable(group));
+            return 2;
+        }
+    }
     QDir().mkpath(outDir);
     if (!context.PreviewDir.empty())
         QDir().mkpath(QString::fromStdString(context.PreviewDir));
