@@ -43,7 +43,7 @@ const FloatImage& Square(bool light)
     return squares[light ? 1 : 0];
 }
 
-Rgb Lacquer(Side side) { return side == Side::Yellow ? Srgb(0xF6BE00) : Srgb(0x129548); }
+Rgb Lacquer(Side side) { return side == Side::Yellow ? Srgb(0xFFD21C) : Srgb(0x129548); }
 
 } // namespace
 
