@@ -103,8 +103,8 @@ FloatImage PaintSquare(bool light)
 {
     // Lapis lazuli: mottled blue, pale calcite veins and specks of golden pyrite.
     const std::uint32_t seed = light ? 31 : 47;
-    const Rgb deep = light ? Srgb(0x2B4C9C) : Srgb(0x14234F);
-    const Rgb mid = light ? Srgb(0x4A70C4) : Srgb(0x223A7C);
+    const Rgb deep = light ? Srgb(0x2C4A90) : Srgb(0x14234F);
+    const Rgb mid = light ? Srgb(0x4466AE) : Srgb(0x223A7C);
     const Rgb calcite = light ? Srgb(0xAEBCD8) : Srgb(0x5B6C92);
     FloatImage square = PaintSquareTexture([&](float u, float v) {
         const float mottle = Fbm(u * 0.06f, v * 0.06f, 4, seed);
@@ -221,10 +221,12 @@ FloatImage Compose(bool light, const AncientMoment& m, Side top, Side bottom, st
             const float angle = Hash01(k, 0, seed) * 2 * Pi + m.Dust * 2.5f;
             const float dist
                 = (0.25f + 0.75f * Hash01(k, 1, seed)) * (1 - m.Dust) * 26 * Supersample;
-            const float size = 1.2f + 1.5f * Hash01(k, 2, seed);
+            const float size = 2.0f + 2.0f * Hash01(k, 2, seed);
             const float px = m.Pose.X + std::cos(angle) * dist,
                         py = m.Pose.Y + std::sin(angle) * dist;
-            AddGlint(canvas, px, py, size, glintColour * (0.8f * std::sin(Pi * m.Dust)));
+            const float shine
+                = Smoothstep(0.0f, 0.02f, m.Dust) * (1 - Smoothstep(0.75f, 1.0f, m.Dust));
+            AddGlint(canvas, px, py, size, glintColour * (0.9f * shine));
         }
     }
     if (m.Glints > 0) {

@@ -18,8 +18,8 @@ FloatImage PaintSquare(bool light)
 {
     // Marquetry: pale maple and dark walnut, the grain of neighbouring squares running crosswise.
     const std::uint32_t seed = light ? 11 : 23;
-    const Rgb pale = light ? Srgb(0xF0E0BE) : Srgb(0x8E5C37);
-    const Rgb deep = light ? Srgb(0xD4B88C) : Srgb(0x4F2D17);
+    const Rgb pale = light ? Srgb(0xD6A86C) : Srgb(0x8E5C37);
+    const Rgb deep = light ? Srgb(0xB3814A) : Srgb(0x4F2D17);
     FloatImage square = PaintSquareTexture([&](float u, float v) {
         const float along = light ? u : v, across = light ? v : u;
         const float warp = Fbm(along * 0.01f, across * 0.04f, 3, seed) * 5
@@ -43,7 +43,7 @@ const FloatImage& Square(bool light)
     return squares[light ? 1 : 0];
 }
 
-Rgb Lacquer(Side side) { return side == Side::Yellow ? Srgb(0xF6BE00) : Srgb(0x129548); }
+Rgb Lacquer(Side side) { return side == Side::Yellow ? Srgb(0xFFD21C) : Srgb(0x129548); }
 
 } // namespace
 

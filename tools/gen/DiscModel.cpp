@@ -113,8 +113,6 @@ bool DiscCaster::Shadows(float x, float y) const
     return Cross({ x, y, 0 }, LightDirection, span) && span.Exit > 0;
 }
 
-float DiscHeight(const DiscPose& pose) { return pose.Lift; }
-
 Rgb StudioReflection(Vec3 r)
 {
     // Ceiling to floor.
@@ -137,7 +135,7 @@ void PaintDisc(FloatImage& canvas, const DiscPose& pose,
     // Only the pixels near the disc can be hit: a bounding box saves most of the rays.
     const DiscCaster caster(pose);
     const float reach = (pose.Radius + pose.Thickness) * pose.Scale + 2;
-    const float top = pose.Y - reach - ViewLean * (DiscHeight(pose) + 2 * reach);
+    const float top = pose.Y - reach - ViewLean * (pose.Lift + 2 * reach);
     const int x0 = std::max(0, int(pose.X - reach)),
               x1 = std::min(canvas.Width - 1, int(pose.X + reach) + 1);
     const int y0 = std::max(0, int(top)), y1 = std::min(canvas.Height - 1, int(pose.Y + reach) + 1);
@@ -155,7 +153,7 @@ void PaintDiscShadow(FloatImage& canvas, const DiscPose& pose, float strength)
 {
     if (strength <= 0)
         return;
-    const float height = DiscHeight(pose);
+    const float height = pose.Lift;
     const float r = pose.Radius * pose.Scale;
     const DiscCaster caster(pose);
     Mask cast(canvas.Width, canvas.Height), contact(canvas.Width, canvas.Height);

@@ -87,10 +87,6 @@ private:
     float AxisCos, AxisSin;
 };
 
-// How high the disc floats above its resting place (for soft shadows: the higher the disc, the
-// wider and fainter its shadow).
-float DiscHeight(const DiscPose& pose);
-
 // Blinn-Phong highlight.
 inline float Highlight(Vec3 n, float shininess)
 {

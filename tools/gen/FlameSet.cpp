@@ -51,18 +51,32 @@ Rgb FlameBlend(Side from, float mix, float t)
 
 FloatImage PaintSquare(bool light)
 {
-    // Basalt: fine grain, broad mottling, a few pale mineral specks; the dark squares are
-    // scorched nearly black.
+    // Volcanic stone: warm grey basalt for the light squares, near-black lava rock with faint
+    // embers still glowing in its cracks for the dark ones.
     const std::uint32_t seed = light ? 101 : 211;
-    const Rgb base = light ? Srgb(0x4E4440) : Srgb(0x231D1B);
-    const Rgb pale = light ? Srgb(0x6A5D56) : Srgb(0x3A302C);
+    const Rgb base = light ? Srgb(0x574A43) : Srgb(0x1E1816);
+    const Rgb pale = light ? Srgb(0x76665C) : Srgb(0x33291F);
     FloatImage square = PaintSquareTexture([&](float u, float v) {
         const float mottle = Fbm(u * 0.05f, v * 0.05f, 4, seed);
         const float grain = Fbm(u * 0.6f, v * 0.6f, 2, seed + 1);
-        const float speck = Hash01(int(u * 1.5f), int(v * 1.5f), seed + 2) > 0.985f ? 1.0f : 0.0f;
         const float t = Clamp01(0.45f + 0.5f * mottle + 0.25f * grain);
         Rgb c = Mix(base, pale, t);
-        c += Rgb { 0.05f, 0.045f, 0.04f } * speck;
+        // Pits and mineral specks.
+        const float pit = Hash01(int(u * 1.5f), int(v * 1.5f), seed + 2);
+        if (pit > 0.97f)
+            c = c * 0.6f;
+        else if (pit < 0.01f)
+            c += Rgb { 0.04f, 0.035f, 0.03f };
+        // Cracks: thin creases of ridged noise.
+        const float wu = u + 4 * Fbm(u * 0.08f, v * 0.08f, 2, seed + 5),
+                    wv = v + 4 * Fbm(u * 0.08f + 5, v * 0.08f, 2, seed + 6);
+        const float crack = Smoothstep(0.9f, 0.985f,
+                                1 - std::fabs(GradientNoise(wu * 0.055f, wv * 0.055f, seed + 3)))
+            * Smoothstep(-0.2f, 0.3f, Fbm(u * 0.04f + 3, v * 0.04f, 2, seed + 7));
+        if (light)
+            c = c * (1 - 0.35f * crack);
+        else
+            c = c * (1 - 0.3f * crack) + Srgb(0x7A2606) * (0.22f * crack * (0.5f + 0.5f * mottle));
         return c;
     });
     BevelSquare(square, 0.35f, 0.55f);
@@ -81,9 +95,11 @@ Rgb GlassGlow(Side side, float u, float v, float heat)
 {
     const float r = std::sqrt(u * u + v * v) / Bezel;
     const std::uint32_t seed = side == Side::Yellow ? 7 : 13;
-    const float cloud = Fbm(u * 2.2f, v * 2.2f, 3, seed);
-    const float veins = RidgedFbm(u * 2.6f + 5, v * 2.6f, 3, seed + 1);
-    const float t = 0.44f + 0.42f * (1 - r * r) + 0.08f * cloud + 0.07f * veins;
+    // Marbled, like molten glass stirred: noise whose coordinates are bent by more noise.
+    const float bendU = 1.4f * Fbm(u * 1.3f, v * 1.3f, 2, seed + 1),
+                bendV = 1.4f * Fbm(u * 1.3f + 4, v * 1.3f, 2, seed + 2);
+    const float cloud = Fbm(u * 2.0f + bendU, v * 2.0f + bendV, 3, seed);
+    const float t = 0.45f + 0.4f * (1 - r * r) + 0.13f * cloud;
     return Fire(side, t * heat);
 }
 
@@ -121,7 +137,7 @@ void AddHalo(FloatImage& canvas, const DiscPose& pose, Rgb colour, float strengt
         for (int x = 0; x < canvas.Width; ++x) {
             const float dx = float(x) + 0.5f - pose.X, dy = float(y) + 0.5f - pose.Y;
             const float d = std::sqrt(dx * dx + dy * dy);
-            const float glow = std::exp(-std::max(0.0f, d - r * 0.9f) / (r * 0.13f));
+            const float glow = std::exp(-std::max(0.0f, d - r * 0.92f) / (r * 0.1f));
             canvas.At(x, y)
                 += colour * (glow * strength * EdgeWindow(float(x) + 0.5f, float(y) + 0.5f));
         }
@@ -212,7 +228,7 @@ FloatImage Compose(bool light, const FlameMoment& m, Side top, Side bottom, Side
     // The halo follows the face that is up: mid-turn it is the blend of the two.
     const float up = std::cos(m.Pose.Turn) * 0.5f + 0.5f;
     const Rgb haloColour = Mix(Fire(bottom, 0.55f), Fire(top, 0.55f), up);
-    AddHalo(canvas, m.Pose, haloColour, 0.22f * m.Opacity * m.Heat);
+    AddHalo(canvas, m.Pose, haloColour, 0.14f * m.Opacity * m.Heat);
     PaintDisc(
         canvas, m.Pose, [&](const DiscHit& h) { return ShadeDisc(h, top, bottom, m.Heat); },
         m.Opacity);

@@ -142,10 +142,29 @@ void WriteSheetPreviews(
     WritePreview(context, name + "_closeup.png", closeup, 4);
     const PixelImage reduced = ReduceSheet(sheet, frames);
     WritePreview(context, name + "_reduced.png", reduced);
+    PixelImage small(4 * 49, 49);
+    for (int i = 0; i < 4; ++i)
+        Paste(small, Crop(reduced, (frames - 1) * 49, (4 + i) * 49, 49, 49), i * 49, 0);
+    WritePreview(context, name + "_reduced_closeup.png", small, 4);
     const BorderPictures borders = BuildBorders();
-    WritePreview(context, name + "_board8.png",
-        DrawBoardPicture(
-            8, borders.Horizontal, borders.Vertical, sheet, frames - 1, PreviewPosition(8)));
+    PixelImage board8 = DrawBoardPicture(
+        8, borders.Horizontal, borders.Vertical, sheet, frames - 1, PreviewPosition(8));
+    WritePreview(context, name + "_board8.png", board8);
+    // The game's outlines over the squares: the hover outline, available moves of either side
+    // and changed squares, at a few insets, to see that they show on these squares.
+    const auto outline = [&](int x, int y, int k, std::uint32_t colour) {
+        const int left = 20 + x * 61 + 1 + k, top = 20 + y * 61 + 1 + k;
+        const int right = 20 + x * 61 + 60 - k, bottom = 20 + y * 61 + 60 - k;
+        for (int i = left; i <= right; ++i)
+            board8.At(i, top) = board8.At(i, bottom) = colour;
+        for (int j = top; j <= bottom; ++j)
+            board8.At(left, j) = board8.At(right, j) = colour;
+    };
+    outline(2, 2, 0, 0xFFCF40);
+    outline(1, 1, 0, 0xFFF000), outline(2, 1, 6, 0xFFF000), outline(5, 2, 14, 0xFFF000);
+    outline(1, 5, 0, 0xA0E87C), outline(2, 5, 6, 0xA0E87C), outline(5, 6, 14, 0xA0E87C);
+    outline(3, 3, 10, 0xFFFFFF), outline(4, 3, 20, 0xFFFFFF), outline(3, 4, 3, 0xFFFFFF);
+    WritePreview(context, name + "_marks8.png", board8);
     WritePreview(context, name + "_board10.png",
         DrawBoardPicture(
             10, borders.Horizontal, borders.Vertical, reduced, frames - 1, PreviewPosition(10)));

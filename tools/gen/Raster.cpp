@@ -120,14 +120,6 @@ PixelImage ToPixels(const FloatImage& image)
     return out;
 }
 
-FloatImage ToFloat(const PixelImage& image)
-{
-    FloatImage out(image.Width, image.Height);
-    for (std::size_t i = 0; i < image.Pixels.size(); ++i)
-        out.Pixels[i] = Srgb(image.Pixels[i]);
-    return out;
-}
-
 void Paste(PixelImage& dst, const PixelImage& src, int x, int y)
 {
     for (int j = 0; j < src.Height; ++j)

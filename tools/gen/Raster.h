@@ -31,7 +31,6 @@ inline float Smoothstep(float e0, float e1, float x)
     const float t = Clamp01((x - e0) / (e1 - e0));
     return t * t * (3 - 2 * t);
 }
-inline float Luminance(Rgb c) { return 0.2126f * c.R + 0.7152f * c.G + 0.0722f * c.B; }
 
 // The linear colour of an sRGB hex value 0xRRGGBB, so palettes can be written as designers
 // write them.
@@ -98,8 +97,6 @@ void Blur(Mask& mask, float radius);
 
 // Clips and encodes to sRGB, rounding to the nearest step.
 PixelImage ToPixels(const FloatImage& image);
-// Decodes to linear light.
-FloatImage ToFloat(const PixelImage& image);
 
 // Copies src into dst with its top-left corner at (x, y); the parts outside dst are dropped.
 void Paste(PixelImage& dst, const PixelImage& src, int x, int y);

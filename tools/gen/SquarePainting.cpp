@@ -40,12 +40,6 @@ DiscPose RestingPose(float radius, float thickness)
     return p;
 }
 
-void AddLight(FloatImage& canvas, const Mask& intensity, Rgb colour)
-{
-    for (std::size_t i = 0; i < canvas.Pixels.size(); ++i)
-        canvas.Pixels[i] += colour * intensity.Values[i];
-}
-
 float EdgeWindow(float x, float y)
 {
     const float half = FrameSize / 2.0f;

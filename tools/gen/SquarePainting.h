@@ -24,6 +24,3 @@ float EdgeWindow(float x, float y);
 
 // Adds a four-pointed glint at (x, y) (canvas coordinates), size in frame pixels.
 void AddGlint(FloatImage& canvas, float x, float y, float size, Rgb colour);
-
-// Multiplies a copy's opacity-weighted glow into a canvas (additive light).
-void AddLight(FloatImage& canvas, const Mask& intensity, Rgb colour);

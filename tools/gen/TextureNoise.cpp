@@ -17,12 +17,11 @@ float Grad(int x, int y, std::uint32_t seed, float dx, float dy)
     return d[0] * dx + d[1] * dy;
 }
 
-float Noise(float x, float y, int period, std::uint32_t seed)
+float Noise(float x, float y, std::uint32_t seed)
 {
     const int x0 = int(std::floor(x)), y0 = int(std::floor(y));
     const float dx = x - float(x0), dy = y - float(y0);
-    const auto wrap = [period](int v) { return period > 0 ? ((v % period) + period) % period : v; };
-    const int xa = wrap(x0), xb = wrap(x0 + 1);
+    const int xa = x0, xb = x0 + 1;
     const float u = Fade(dx), v = Fade(dy);
     const float n00 = Grad(xa, y0, seed, dx, dy), n10 = Grad(xb, y0, seed, dx - 1, dy);
     const float n01 = Grad(xa, y0 + 1, seed, dx, dy - 1),
@@ -50,18 +49,13 @@ float Hash01(int x, int y, std::uint32_t seed)
     return float(Hash(x, y, seed) >> 8) / 16777216.0f;
 }
 
-float GradientNoise(float x, float y, std::uint32_t seed) { return Noise(x, y, 0, seed); }
-
-float PeriodicNoise(float x, float y, int period, std::uint32_t seed)
-{
-    return Noise(x, y, period, seed);
-}
+float GradientNoise(float x, float y, std::uint32_t seed) { return Noise(x, y, seed); }
 
 float Fbm(float x, float y, int octaves, std::uint32_t seed)
 {
     float sum = 0, amplitude = 0.5f, norm = 0;
     for (int o = 0; o < octaves; ++o) {
-        sum += amplitude * Noise(x, y, 0, seed + std::uint32_t(o) * 101);
+        sum += amplitude * Noise(x, y, seed + std::uint32_t(o) * 101);
         norm += amplitude;
         x = x * 2.03f + 17.1f;
         y = y * 2.03f - 9.7f;
@@ -74,7 +68,7 @@ float RidgedFbm(float x, float y, int octaves, std::uint32_t seed)
 {
     float sum = 0, amplitude = 0.5f, norm = 0;
     for (int o = 0; o < octaves; ++o) {
-        const float n = 1 - std::fabs(Noise(x, y, 0, seed + std::uint32_t(o) * 131));
+        const float n = 1 - std::fabs(Noise(x, y, seed + std::uint32_t(o) * 131));
         sum += amplitude * n * n;
         norm += amplitude;
         x = x * 2.03f + 5.3f;

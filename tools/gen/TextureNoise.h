@@ -11,8 +11,6 @@ float Hash01(int x, int y, std::uint32_t seed);
 
 // Smooth gradient noise in about [-1, 1], one feature per unit.
 float GradientNoise(float x, float y, std::uint32_t seed);
-// Gradient noise that repeats every period units along x (for angles around a circle).
-float PeriodicNoise(float x, float y, int period, std::uint32_t seed);
 // Octaves of gradient noise, each twice as fine and half as strong; about [-1, 1].
 float Fbm(float x, float y, int octaves, std::uint32_t seed);
 // The same with creases (1 − |noise|): veins, cracks and flame tongues.
