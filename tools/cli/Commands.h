@@ -8,3 +8,4 @@ int RunSelfPlay(CliArgs& args);
 int RunBench(CliArgs& args);
 int RunShow(CliArgs& args);
 int RunResources(CliArgs& args);
+int RunIntro(CliArgs& args);

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "Generators.h"
-#include "Intro.h"
+#include "IntroGroup.h"
 #include "RulesText.h"
 #include "Sounds.h"
 
