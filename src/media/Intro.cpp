@@ -79,16 +79,18 @@ TIntroResult Refuse(std::string message) { return { std::move(message) }; }
 // arithmetic (in 64 bits) cannot overflow whatever the mesh.
 constexpr float CornerLimit = 1 << 20;
 
-// A projected corner coordinate: rounded to nearest (ties to even) and held to the limits.
-int CornerCoordinate(float v)
-{
-    return int(std::clamp(std::nearbyint(v), -CornerLimit, CornerLimit));
-}
+// Rounding to nearest, ties to even (the default rounding mode, which the program never
+// changes); rint rather than nearbyint, which saves and restores the floating-point state on
+// every call.
+float RoundEven(float v) { return std::rint(v); }
+
+// A projected corner coordinate, rounded and held to the limits.
+int CornerCoordinate(float v) { return int(std::clamp(RoundEven(v), -CornerLimit, CornerLimit)); }
 
 std::int32_t CornerDepth(float v)
 {
     constexpr double Limit = std::numeric_limits<std::int32_t>::max();
-    return std::int32_t(std::clamp(double(std::nearbyint(v)), -Limit, Limit));
+    return std::int32_t(std::clamp(double(RoundEven(v)), -Limit, Limit));
 }
 
 // One side of a triangle being filled: where it is on the current row and how far it goes.
@@ -407,7 +409,7 @@ TProjectedFace TIntro::ProjectFace(std::size_t face) const
             return p;
         p.Corners[k] = { CornerCoordinate(x), CornerCoordinate(y), CornerDepth(d) };
     }
-    const float brightness = std::nearbyint(m * f.K);
+    const float brightness = RoundEven(m * f.K);
     // Only the brightness modulo 256 is used; a value too large to say that of is taken as 0.
     if (std::isfinite(brightness) && std::abs(brightness) < 0x1p62f)
         p.Brightness = std::int64_t(brightness);
@@ -460,20 +462,17 @@ void TIntro::FillTriangle(const std::array<TIntroCorner, 3>& c, std::uint8_t sha
             // Straight on to the first row in the frame, or to where a segment runs out.
             rows = std::max<std::int64_t>(1, std::min({ 1 - y, ea.Rows, eb.Rows }));
         } else {
-            std::int64_t left = eb.X >> 16;
-            const std::int64_t right = std::min<std::int64_t>(ea.X >> 16, IntroWidth);
-            const std::int64_t width = (ea.X >> 16) - left;
-            if (width > 0) {
+            const std::int64_t left = eb.X >> 16, right = ea.X >> 16;
+            const std::int64_t width = right - left;
+            const std::int64_t from = std::max<std::int64_t>(left, 0);
+            const std::int64_t to = std::min<std::int64_t>(right, IntroWidth);
+            if (width > 0 && from < to) {
                 const std::int64_t dstep = (ea.D - eb.D) / width;
-                std::int64_t d = eb.D;
-                if (left < 0) {
-                    d += dstep * -left;
-                    left = 0;
-                }
+                std::int64_t d = eb.D + dstep * (from - left);
                 const std::size_t row = std::size_t(IntroHeight - y) * IntroWidth;
                 std::int32_t* depth = DepthBuffer.data() + row;
                 std::uint8_t* shades = ShadeBuffer.data() + row;
-                for (std::int64_t x = left; x < right; ++x, d += dstep)
+                for (std::int64_t x = from; x < to; ++x, d += dstep)
                     if (depth[x] < d) {
                         depth[x] = std::int32_t(d);
                         shades[x] = shade;
