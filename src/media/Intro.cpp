@@ -119,6 +119,7 @@ void StartEdge(TEdge& e, const std::array<TIntroCorner, 3>& c, int from, int to)
 
 std::uint32_t BlendPixel(std::uint32_t pixel, int keep, int r, int g, int b, int toward)
 {
+    // Each channel: (c × keep) div 256 + (target × toward) div 256, both looked up.
     const std::uint8_t* mul = MulTable.data();
     const std::uint32_t nb = mul[(pixel & 255) * 256 + unsigned(keep)] + mul[b * 256 + toward];
     const std::uint32_t ng = mul[(pixel >> 8 & 255) * 256 + unsigned(keep)] + mul[g * 256 + toward];
@@ -538,6 +539,8 @@ int TIntro::TextWidth(std::span<const std::uint8_t> codes) const
 
 void TIntro::DrawTextLine(int x, int y, std::span<const std::uint8_t> codes)
 {
+    // The pen is kept in 64 bits and held far outside the frame, so that no text, however long,
+    // overflows it; where it stands out there nothing is drawn anyway.
     std::int64_t pen = x;
     for (const std::uint8_t code : codes) {
         const int clamped = int(std::clamp<std::int64_t>(pen, -(1 << 30), 1 << 30));
