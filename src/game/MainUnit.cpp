@@ -21,6 +21,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "AboutUnit.h"
 #include "AsyncTimer.h"
 #include "BoardTracker.h"
 #include "ChoiceUnit.h"
@@ -321,6 +322,8 @@ void TReversiForm::RestoreFromTray()
     activateWindow();
     TrayIcon->hide();
 }
+
+void TReversiForm::AboutItemClick() { ShowAboutBox(this); }
 
 void TReversiForm::RulersItemClick()
 {

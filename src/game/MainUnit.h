@@ -88,6 +88,7 @@ public:
 
     // --- menu and window ---
     void RulersItemClick();
+    void AboutItemClick();
     void ExitItemClick();
 
     // State shared with the dialogs and the tests.

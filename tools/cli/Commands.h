@@ -9,3 +9,4 @@ int RunBench(CliArgs& args);
 int RunShow(CliArgs& args);
 int RunResources(CliArgs& args);
 int RunRender(CliArgs& args);
+int RunIntro(CliArgs& args);

@@ -33,6 +33,10 @@ const Command CommandTable[] = {
         "      lists the compiled-in resources and checks that every packed one decodes, or\n"
         "      writes each one's stored bytes to DIR/NAME.stored and a packed one's decoded\n"
         "      bytes to DIR/NAME.bin" },
+    { "intro", RunIntro,
+        "intro --frames N --out DIR [--from F] [--seed S]\n"
+        "      plays the About window's intro and writes frames F..N-1 (F: 0 unless given) to\n"
+        "      DIR/intro-NNNN.png; the seed (default 1) repeats a run exactly" },
 };
 
 void PrintUsage(std::ostream& out)

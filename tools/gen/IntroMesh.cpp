@@ -11,7 +11,7 @@
 #include <numbers>
 
 #include "GeneratorError.h"
-#include "IntroProjection.h"
+#include "Intro.h"
 
 namespace {
 
@@ -153,7 +153,7 @@ TMesh BuildUprightMesh()
 // leaning the model the other way first keeps the stand level while it turns.
 void Level(TMesh& mesh)
 {
-    const double a = 2 * Pi * IntroAngleY / IntroAngleSteps;
+    const double a = 2 * Pi * IntroStartRY / IntroAngleSteps;
     for (TMeshGroup& g : mesh.Groups)
         for (TVec3& v : g.Vertices)
             v = { std::cos(a) * v.X + std::sin(a) * v.Z, v.Y,
@@ -172,13 +172,18 @@ void Scale(TMesh& mesh, double factor)
 // so that it stays below that.
 int PeakBrightness(const TMesh& mesh)
 {
-    const TIntroProjection projection(mesh);
-    int peak = 0;
-    for (int angle = 0; angle < IntroAngleSteps; ++angle)
-        for (const TProjectedFace& f : projection.Project(IntroAngleX, IntroAngleY, angle).Faces)
-            if (f.M > 0)
-                peak = std::max(peak, f.Brightness);
-    return peak;
+    TIntro intro(0);
+    if (const TIntroResult loaded = intro.LoadMesh(SerializeMesh(mesh)); !loaded)
+        throw TGeneratorError(loaded.Error);
+    std::int64_t peak = 0;
+    for (int angle = 0; angle < IntroAngleSteps; ++angle) {
+        intro.RZ = angle;
+        intro.ProjectMesh();
+        for (std::size_t f = 0; f < intro.FaceCount(); ++f)
+            if (const TProjectedFace p = intro.ProjectFace(f); p.Visible)
+                peak = std::max(peak, p.Brightness);
+    }
+    return int(std::min<std::int64_t>(peak, 1 << 30));
 }
 
 constexpr int BrightnessTarget = 248;

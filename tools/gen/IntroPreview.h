@@ -1,6 +1,6 @@
-// Software previews of the intro: frames composed the way the About window composes them
-// (turning background, shaded mesh, ivory title with its shadow, scrolling text), and plain
-// shaded views of the mesh, so the generated data can be judged as players will see it.
+// Previews of the intro drawn by the About window's own renderer: whole frames (turning
+// background, shaded mesh, ivory title with its shadow, scrolling text) and plain shaded views of
+// the mesh, so the generated data can be judged as players will see it.
 #pragma once
 
 #include <QImage>
@@ -17,9 +17,9 @@ struct TIntroData {
     TMesh Mesh;
 };
 
-// The intro as it looks after `frame` animation steps (the mesh turned by 3 steps a frame, the
-// text scrolled by 2 pixels a frame). Without `mesh` the stage is left empty.
+// Frame `frame` of the intro as the About window shows it (frame 0 is the one it opens with).
+// Without `mesh` the stage is left empty.
 QImage RenderIntroFrame(const TIntroData& data, int frame, bool mesh = true);
 
 // The mesh alone, flat-shaded in grey on black at one turning angle, scaled up.
-QImage RenderMeshView(const TMesh& mesh, int angleZ, int scale);
+QImage RenderMeshView(const TIntroData& data, int angleZ, int scale);

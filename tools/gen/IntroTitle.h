@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-inline constexpr int IntroWidth = 380;
-inline constexpr int IntroHeight = 260;
+#include "Intro.h"
+
 inline constexpr int IntroScrollRows = 35; // bottom rows kept free for the scrolling text
 
 // The picture as stored: 380 × 260 bytes, bottom row first, 255 transparent and lower values

@@ -9,7 +9,7 @@
 #include "DejaVuFonts.h"
 #include "DiscSheets.h"
 #include "Generators.h"
-#include "Intro.h"
+#include "IntroGroup.h"
 #include "RulesText.h"
 #include "Sounds.h"
 #include "Icons.h"

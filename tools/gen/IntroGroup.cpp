@@ -1,5 +1,5 @@
 // The "intro" group: builds the intro's five resources and, on request, their previews.
-#include "Intro.h"
+#include "IntroGroup.h"
 
 #include <QPainter>
 
@@ -59,7 +59,7 @@ void PreviewIntro(const GeneratorContext& context, const TIntroData& data)
     SavePreviewImage(context, "intro-frames", sheet);
     for (int angle : { 0, 256, 512, 768, 1024, 1536 })
         SavePreviewImage(context, QString("intro-mesh-%1").arg(angle, 4, 10, QChar('0')),
-            RenderMeshView(data.Mesh, angle, 2));
+            RenderMeshView(data, angle, 2));
 }
 
 } // namespace

@@ -1,0 +1,131 @@
+// The About window around the intro renderer: its frame, its timer and its ways to close.
+#include "AboutUnit.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <random>
+
+#include "IntroResources.h"
+
+namespace {
+
+// The scroll position outlives the windows: each showing goes on with the text where the last
+// one left it.
+int ScrollPosition = 0;
+
+constexpr int ClientWidth = IntroWidth + 2;
+constexpr int ClientHeight = IntroHeight + 2;
+
+} // namespace
+
+TAboutBox::TAboutBox(QWidget* parent, std::uint32_t seed)
+    : QDialog(parent,
+        Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+            | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , Intro(seed)
+    , Surface(this, QPoint(1, 1))
+{
+    setWindowTitle("About...");
+    setCursor(Qt::PointingHandCursor);
+    // Every pixel of the client area is painted by FormPaint: nothing is erased first, so the
+    // frame never flickers.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    AsyncTimer.SetInterval(15);
+    AsyncTimer.SetThreadPriority(QThread::HighestPriority);
+    AsyncTimer.OnTimer = [this](TAsyncTimer*) { AsyncTimerTimer(); };
+    AsyncTimer.SetEnabled(true);
+    FormCreate();
+}
+
+TAboutBox::~TAboutBox() { FormDestroy(); }
+
+void TAboutBox::FormCreate()
+{
+    setFixedSize(ClientWidth, ClientHeight);
+    const TIntroResourcesRead read = ReadIntroResources();
+    Loaded = read.Result ? Intro.LoadIntro(read.Resources) : read.Result;
+    Intro.S = ScrollPosition;
+    if (Loaded)
+        Intro.IntroFrame();
+    Surface.SetPicture({ Intro.FrameBuffer.data(), IntroWidth, IntroHeight });
+}
+
+void TAboutBox::FormDestroy()
+{
+    AsyncTimer.SetEnabled(false);
+    ScrollPosition = Intro.S;
+}
+
+void TAboutBox::FormPaint(QPainter& painter, const QRect& exposed)
+{
+    const int w = width(), h = height();
+    const QColor shadow = palette().color(QPalette::Dark);
+    const QColor highlight = palette().color(QPalette::Light);
+    painter.setPen(shadow);
+    painter.drawLine(0, 0, 0, h - 1);
+    painter.setPen(highlight);
+    painter.drawLine(0, h - 1, w - 1, h - 1);
+    painter.drawLine(w - 1, h - 1, w - 1, 0);
+    painter.setPen(shadow);
+    painter.drawLine(w - 1, 0, 0, 0);
+    if (Loaded) {
+        Surface.Paint(painter, exposed);
+        return;
+    }
+    // Without its pictures the window still opens, closes as usual and says why it is empty.
+    const QRect frame(1, 1, IntroWidth, IntroHeight);
+    painter.fillRect(frame, Qt::black);
+    painter.setPen(Qt::white);
+    painter.drawText(frame.adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap,
+        QString::fromStdString("The intro cannot be shown: " + Loaded.Error));
+}
+
+void TAboutBox::ShowIntroFrame() { Surface.Push(QRect(0, 0, IntroWidth, IntroHeight)); }
+
+void TAboutBox::AsyncTimerTimer()
+{
+    if (!isVisible() || !Loaded)
+        return;
+    Intro.IntroFrame();
+    ShowIntroFrame();
+}
+
+void TAboutBox::IntrosImageClick() { close(); }
+
+void TAboutBox::FormKeyDown(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        close();
+        break;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void TAboutBox::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    FormPaint(painter, event->rect());
+}
+
+void TAboutBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        IntrosImageClick();
+    else
+        QDialog::mouseReleaseEvent(event);
+}
+
+void TAboutBox::keyPressEvent(QKeyEvent* event) { FormKeyDown(event); }
+
+void ShowAboutBox(QWidget* mainWindow)
+{
+    // A dialog is centred over its parent window when it is shown.
+    TAboutBox box(mainWindow ? mainWindow->window() : nullptr, std::random_device {}());
+    box.exec();
+}
