@@ -229,7 +229,7 @@ void TReversiForm::CreateMenu()
         MenuIcon("help-contents", "ICON_HELP"), &TReversiForm::RulersItemClick);
     InfoMenu->addSeparator();
     AboutItem = item(InfoMenu, QStringLiteral("&About"), QKeySequence(),
-        QStringLiteral("Display about"), MenuIcon("help-about", "ICON_ABOUT"), nullptr);
+        QStringLiteral("Display about"), MenuIcon("help-about", "ICON_ABOUT"), &TReversiForm::AboutItemClick);
 }
 
 void TReversiForm::CreateStatusBar()

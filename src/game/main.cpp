@@ -15,7 +15,6 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvana"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Corvana"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Corvana, a Reversi game."));
