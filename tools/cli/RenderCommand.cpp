@@ -1,6 +1,7 @@
 // corvana-cli render: the board as the window draws it (borders, resting discs, hover outline),
 // without a window, written as a PNG for reviews and documentation.
 #include <QImage>
+#include <algorithm>
 #include <iostream>
 #include <sstream>
 
@@ -18,6 +19,7 @@ int RunRender(CliArgs& args)
     const int figures = args.TakeInt("--figures", 0, 2, 0);
     const std::optional<std::string> position = args.Take("--position");
     const std::optional<std::string> hover = args.Take("--hover");
+    const int moves = args.TakeInt("--moves", 0, 100, -1);
     const std::optional<std::string> out = args.Take("--out");
     if (!out)
         throw UsageError("render needs --out FILE.png");
@@ -47,8 +49,10 @@ int RunRender(CliArgs& args)
                       << record.Size << " game\n";
             return 1;
         }
-        if (record.Count > 0) {
-            const TTrackerEntry& last = record.Entries.back();
+        // The position after the first `moves` moves (all of them by default).
+        const int played = moves < 0 ? record.Count : std::min(moves, int(record.Count));
+        if (played > 0) {
+            const TTrackerEntry& last = record.Entries[played - 1];
             BoardStack[0] = last.Before;
             Routines.MakeMove(BoardStack[0], last.Move, last.MoverSide, last.OtherSide);
         }

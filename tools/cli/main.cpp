@@ -25,9 +25,10 @@ const Command CommandTable[] = {
         "show FILE.kpx\n"
         "      prints a saved game and its final board, or why the file is refused" },
     { "render", RunRender,
-        "render [--size 8|10] [--figures 0|1|2] [--position FILE.kpx] [--hover COL,ROW] --out "
+        "render [--size 8|10] [--figures 0|1|2] [--position FILE.kpx [--moves N]] [--hover COL,ROW] --out "
         "FILE.png\n"
-        "      draws the board as the window shows it (the position at the end of a saved game)" },
+        "      draws the board as the window shows it (the position of a saved game after N moves,\n"
+        "      or at its end)" },
     { "resources", RunResources,
         "resources --list | --extract DIR\n"
         "      lists the compiled-in resources and checks that every packed one decodes, or\n"
