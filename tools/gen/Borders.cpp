@@ -13,7 +13,7 @@
 #include "DejaVuFonts.h"
 #include "DiscModel.h"
 #include "FlameSet.h"
-#include "TextureNoise.h"
+#include "Noise.h"
 #include "Previews.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <numbers>
 
-#include "TextureNoise.h"
+#include "Noise.h"
 #include "SquarePainting.h"
 
 namespace {

@@ -57,6 +57,15 @@ QFont DejaVuFont(DejaVuFace face, int pixelSize)
     return font;
 }
 
+QFont HintedDejaVuFont(DejaVuFace face, int pixelSize)
+{
+    QFont font = DejaVuFont(face, pixelSize);
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoFontMerging));
+    font.setKerning(false);
+    return font;
+}
+
 QPainterPath TextOutline(
     const QString& text, DejaVuFace face, double pixelSize, double letterSpacing)
 {

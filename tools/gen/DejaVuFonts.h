@@ -16,6 +16,10 @@ QString LoadDejaVuFonts();
 // A font of the face at a pixel size, unhinted, so outlines are the same on every machine.
 QFont DejaVuFont(DejaVuFace face, int pixelSize);
 
+// The same, hinted vertically and without kerning: for small bitmap text whose stems and
+// baselines must fall on whole pixels (the intro's glyph strip and title).
+QFont HintedDejaVuFont(DejaVuFace face, int pixelSize);
+
 // The outline of text set in that font, with its baseline starting at the origin.
 QPainterPath TextOutline(
     const QString& text, DejaVuFace face, double pixelSize, double letterSpacing = 0);

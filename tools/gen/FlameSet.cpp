@@ -5,7 +5,7 @@
 
 #include <numbers>
 
-#include "TextureNoise.h"
+#include "Noise.h"
 #include "SquarePainting.h"
 
 namespace {

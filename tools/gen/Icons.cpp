@@ -16,7 +16,7 @@
 #include "ClassicSet.h"
 #include "DejaVuFonts.h"
 #include "DiscModel.h"
-#include "TextureNoise.h"
+#include "Noise.h"
 #include "Previews.h"
 
 namespace {

@@ -31,9 +31,7 @@ double SmoothStep(double e0, double e1, double x)
 
 std::vector<std::uint8_t> MakeBackgroundTile()
 {
-    const TTileNoise warpNoise(0x51A7E0B1);
-    const TTileNoise bodyNoise(0xC0BA17);
-    const TTileNoise cloudNoise(0xDEE9);
+    constexpr std::uint32_t WarpSeed = 0x51A7E0B1, BodySeed = 0xC0BA17, CloudSeed = 0xDEE9;
 
     const TColour deep { 5, 10, 28 };
     const TColour teal { 12, 46, 64 };
@@ -45,10 +43,10 @@ std::vector<std::uint8_t> MakeBackgroundTile()
     for (int y = 0; y < BackgroundTileSize; ++y) {
         for (int x = 0; x < BackgroundTileSize; ++x) {
             const double u = (x + 0.5) / BackgroundTileSize, v = (y + 0.5) / BackgroundTileSize;
-            const double wu = warpNoise.Fractal(u, v, 2, 4);
-            const double wv = warpNoise.Fractal(u + 0.5, v + 0.25, 2, 4);
-            const double f = bodyNoise.Fractal(u + 0.25 * wu, v + 0.25 * wv, 2, 3, 0.45);
-            const double clouds = cloudNoise.Fractal(u, v, 2, 3);
+            const double wu = TileFbm(u, v, 2, 4, 0.5, WarpSeed);
+            const double wv = TileFbm(u + 0.5, v + 0.25, 2, 4, 0.5, WarpSeed);
+            const double f = TileFbm(u + 0.25 * wu, v + 0.25 * wv, 2, 3, 0.45, BodySeed);
+            const double clouds = TileFbm(u, v, 2, 3, 0.5, CloudSeed);
             // Marble veins: soft bright bands where a warped periodic wave crosses zero, wide
             // enough not to break up when the tile is turned and sampled without filtering.
             const double wave = std::sin(2 * std::numbers::pi * (u + v) * 2 + 6.0 * f);

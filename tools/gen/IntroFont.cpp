@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "Fonts.h"
+#include "DejaVuFonts.h"
 #include "GeneratorError.h"
 #include "IntroGlyphs.h"
 #include "IntroText.h"
@@ -74,7 +74,7 @@ struct TGlyphPicture {
 // All 147 glyphs at one pixel size, and the rows their ink spans together.
 std::vector<TGlyphPicture> RenderAll(int pixelSize, TInkBox& together)
 {
-    const QFont font = DejaVuFont("DejaVuSans-Bold.ttf", pixelSize);
+    const QFont font = HintedDejaVuFont(DejaVuFace::SansBold, int(pixelSize));
     std::vector<TGlyphPicture> glyphs;
     together = TInkBox();
     for (std::size_t g = 1; g < IntroAlphabetSize; ++g) {

@@ -6,7 +6,7 @@
 #include <QPainterPath>
 #include <algorithm>
 
-#include "Fonts.h"
+#include "DejaVuFonts.h"
 
 namespace {
 
@@ -57,13 +57,13 @@ std::vector<std::uint8_t> MakeTitlePicture()
     const qreal centreX = IntroWidth / 2.0;
 
     // Title.
-    const QFont titleFont = DejaVuFont("DejaVuSerif-Bold.ttf", 50);
+    const QFont titleFont = HintedDejaVuFont(DejaVuFace::SerifBold, 50);
     p.setPen(Qt::NoPen);
     p.setBrush(Ink(Solid));
     p.drawPath(SpacedText(titleFont, "CORVANA", 3, centreX, 58));
 
     // Subtitle between two rules, at the foot of the stage.
-    const QFont subtitleFont = DejaVuFont("DejaVuSans-Bold.ttf", 11);
+    const QFont subtitleFont = HintedDejaVuFont(DejaVuFace::SansBold, 11);
     const QPainterPath subtitle = SpacedText(subtitleFont, "REVERSI", 6, centreX, 209);
     p.drawPath(subtitle);
     const QRectF sub = subtitle.boundingRect();

@@ -1,66 +1,92 @@
-// Periodic gradient noise.
+// Deterministic gradient noise (Perlin's construction over a hashed lattice).
 #include "Noise.h"
 
 #include <cmath>
-#include <numbers>
-
-#include "Random.h"
 
 namespace {
-constexpr int TableSize = 256;
 
-double Fade(double t) { return t * t * t * (t * (t * 6 - 15) + 10); }
+float Fade(float t) { return t * t * t * (t * (t * 6 - 15) + 10); }
+
+float Grad(int x, int y, std::uint32_t seed, float dx, float dy)
+{
+    // Eight unit directions, chosen by the hash.
+    static const float directions[8][2]
+        = { { 1, 0 }, { -1, 0 }, { 0, 1 }, { 0, -1 }, { 0.7071f, 0.7071f }, { -0.7071f, 0.7071f },
+              { 0.7071f, -0.7071f }, { -0.7071f, -0.7071f } };
+    const float* d = directions[Hash(x, y, seed) & 7];
+    return d[0] * dx + d[1] * dy;
+}
+
+// Lattice points wrap every `period` cells in both directions when period > 0.
+float Noise(float x, float y, std::uint32_t seed, int period = 0)
+{
+    const int x0 = int(std::floor(x)), y0 = int(std::floor(y));
+    const float dx = x - float(x0), dy = y - float(y0);
+    const auto wrap = [period](int v) { return period > 0 ? ((v % period) + period) % period : v; };
+    const int xa = wrap(x0), xb = wrap(x0 + 1), ya = wrap(y0), yb = wrap(y0 + 1);
+    const float u = Fade(dx), v = Fade(dy);
+    const float n00 = Grad(xa, ya, seed, dx, dy), n10 = Grad(xb, ya, seed, dx - 1, dy);
+    const float n01 = Grad(xa, yb, seed, dx, dy - 1), n11 = Grad(xb, yb, seed, dx - 1, dy - 1);
+    const float a = n00 + (n10 - n00) * u, b = n01 + (n11 - n01) * u;
+    return (a + (b - a) * v) * 1.41f;
+}
+
 } // namespace
 
-TTileNoise::TTileNoise(std::uint64_t seed)
-    : GradX(TableSize)
-    , GradY(TableSize)
-    , Perm(TableSize)
+std::uint32_t Hash(int x, int y, std::uint32_t seed)
 {
-    TRandom random(seed);
-    for (int i = 0; i < TableSize; ++i) {
-        const double angle = random.Range(0, 2 * std::numbers::pi);
-        GradX[i] = std::cos(angle);
-        GradY[i] = std::sin(angle);
-        Perm[i] = i;
+    std::uint32_t h
+        = seed * 0x9E3779B9u ^ std::uint32_t(x) * 0x85EBCA6Bu ^ std::uint32_t(y) * 0xC2B2AE35u;
+    h ^= h >> 16;
+    h *= 0x7FEB352Du;
+    h ^= h >> 15;
+    h *= 0x846CA68Bu;
+    h ^= h >> 16;
+    return h;
+}
+
+float Hash01(int x, int y, std::uint32_t seed)
+{
+    return float(Hash(x, y, seed) >> 8) / 16777216.0f;
+}
+
+float GradientNoise(float x, float y, std::uint32_t seed) { return Noise(x, y, seed); }
+
+float Fbm(float x, float y, int octaves, std::uint32_t seed)
+{
+    float sum = 0, amplitude = 0.5f, norm = 0;
+    for (int o = 0; o < octaves; ++o) {
+        sum += amplitude * Noise(x, y, seed + std::uint32_t(o) * 101);
+        norm += amplitude;
+        x = x * 2.03f + 17.1f;
+        y = y * 2.03f - 9.7f;
+        amplitude *= 0.5f;
     }
-    for (int i = TableSize - 1; i > 0; --i)
-        std::swap(Perm[i], Perm[random.Below(std::uint32_t(i + 1))]);
+    return sum / norm;
 }
 
-double TTileNoise::Gradient(int ix, int iy, int cells, double dx, double dy) const
+float RidgedFbm(float x, float y, int octaves, std::uint32_t seed)
 {
-    // Wrapping the lattice at `cells` is what makes the noise periodic.
-    ix = ((ix % cells) + cells) % cells;
-    iy = ((iy % cells) + cells) % cells;
-    const int h = Perm[(Perm[ix % TableSize] + iy) % TableSize];
-    return GradX[h] * dx + GradY[h] * dy;
+    float sum = 0, amplitude = 0.5f, norm = 0;
+    for (int o = 0; o < octaves; ++o) {
+        const float n = 1 - std::fabs(Noise(x, y, seed + std::uint32_t(o) * 131));
+        sum += amplitude * n * n;
+        norm += amplitude;
+        x = x * 2.03f + 5.3f;
+        y = y * 2.03f + 11.9f;
+        amplitude *= 0.5f;
+    }
+    return sum / norm * 2 - 1;
 }
 
-double TTileNoise::Noise(double u, double v, int cells) const
-{
-    const double x = u * cells, y = v * cells;
-    const double fx = std::floor(x), fy = std::floor(y);
-    const int ix = int(fx), iy = int(fy);
-    const double dx = x - fx, dy = y - fy;
-    const double n00 = Gradient(ix, iy, cells, dx, dy);
-    const double n10 = Gradient(ix + 1, iy, cells, dx - 1, dy);
-    const double n01 = Gradient(ix, iy + 1, cells, dx, dy - 1);
-    const double n11 = Gradient(ix + 1, iy + 1, cells, dx - 1, dy - 1);
-    const double sx = Fade(dx), sy = Fade(dy);
-    const double a = n00 + sx * (n10 - n00);
-    const double b = n01 + sx * (n11 - n01);
-    return (a + sy * (b - a)) * std::numbers::sqrt2;
-}
-
-double TTileNoise::Fractal(double u, double v, int cells, int octaves, double gain) const
+float TileFbm(double u, double v, int cells, int octaves, double gain, std::uint32_t seed)
 {
     double sum = 0, amplitude = 1, total = 0;
     for (int o = 0; o < octaves; ++o) {
-        sum += amplitude * Noise(u, v, cells);
+        sum += amplitude * Noise(float(u * cells), float(v * cells), seed + std::uint32_t(o) * 101, cells);
         total += amplitude;
         amplitude *= gain;
         cells *= 2;
     }
-    return sum / total;
+    return float(sum / total);
 }

@@ -1,24 +1,21 @@
-// Periodic gradient noise for seamless textures: every function here repeats exactly over the
-// unit square, so a tile made from it joins its neighbours without a seam.
+// Deterministic noise for textures and flames: the same inputs give the same picture on every
+// run, which keeps corvana-gen's output byte for byte reproducible.
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
-class TTileNoise {
-public:
-    explicit TTileNoise(std::uint64_t seed);
+// A well-mixed 32-bit hash of a lattice point.
+std::uint32_t Hash(int x, int y, std::uint32_t seed);
+// The hash as a float in [0, 1).
+float Hash01(int x, int y, std::uint32_t seed);
 
-    // Gradient noise in about [-1, 1] at tile coordinates (u, v), with `cells` lattice cells
-    // across the tile (so it repeats every 1 / cells as well as every 1).
-    double Noise(double u, double v, int cells) const;
-
-    // Fractal sum of `octaves` octaves, starting with `cells` cells and doubling; amplitudes
-    // fall by `gain` per octave. Normalised to about [-1, 1].
-    double Fractal(double u, double v, int cells, int octaves, double gain = 0.5) const;
-
-private:
-    std::vector<double> GradX, GradY;
-    std::vector<int> Perm;
-    double Gradient(int ix, int iy, int cells, double dx, double dy) const;
-};
+// Smooth gradient noise in about [-1, 1], one feature per unit.
+float GradientNoise(float x, float y, std::uint32_t seed);
+// Octaves of gradient noise, each twice as fine and half as strong; about [-1, 1].
+float Fbm(float x, float y, int octaves, std::uint32_t seed);
+// The same with creases (1 − |noise|): veins, cracks and flame tongues.
+float RidgedFbm(float x, float y, int octaves, std::uint32_t seed);
+// Octaves of gradient noise at tile coordinates (u, v) that repeat exactly over the unit square,
+// so a tile made from it joins its neighbours without a seam: `cells` lattice cells across the
+// tile at the first octave, twice as many at each next, amplitudes falling by `gain`.
+float TileFbm(double u, double v, int cells, int octaves, double gain, std::uint32_t seed);
