@@ -9,7 +9,7 @@
 #include "IntroMesh.h"
 #include "IntroPreview.h"
 #include "IntroTitle.h"
-#include "Preview.h"
+#include "Previews.h"
 
 namespace {
 

@@ -1,27 +1,53 @@
 // PNG previews, and the game's reduction and board assembly replayed on generated pictures.
 #include "Previews.h"
 
-#include <QImage>
-#include <QString>
-#include <cstdio>
+#include <QFile>
 
 #include "Borders.h"
 #include "Downscale.h"
+#include "GeneratorError.h"
+
+void SavePreviewImage(const GeneratorContext& context, const QString& name, const QImage& image)
+{
+    if (context.PreviewDir.empty())
+        return;
+    const QString path = QString::fromStdString(context.PreviewDir) + "/" + name + ".png";
+    if (!image.save(path, "PNG"))
+        throw TGeneratorError("cannot write preview " + path.toStdString());
+}
+
+void SavePreviewFile(
+    const GeneratorContext& context, const QString& name, const std::vector<std::uint8_t>& bytes)
+{
+    if (context.PreviewDir.empty())
+        return;
+    QFile file(QString::fromStdString(context.PreviewDir) + "/" + name);
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()))
+            != qint64(bytes.size()))
+        throw TGeneratorError("cannot write preview " + file.fileName().toStdString());
+}
+
+QImage Magnified(const QImage& image, int factor)
+{
+    return image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
 
 void WritePreview(const GeneratorContext& context, const std::string& fileName,
     const PixelImage& picture, int zoom)
 {
     if (context.PreviewDir.empty())
         return;
-    QImage image(picture.Width * zoom, picture.Height * zoom, QImage::Format_RGB32);
+    QImage image(picture.Width, picture.Height, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)
-            line[x] = 0xFF000000u | picture.At(x / zoom, y / zoom);
+            line[x] = 0xFF000000u | picture.At(x, y);
     }
-    const QString path = QString::fromStdString(context.PreviewDir + "/" + fileName);
-    if (!image.save(path, "PNG"))
-        std::fprintf(stderr, "corvana-gen: cannot write preview %s\n", qPrintable(path));
+    QString name = QString::fromStdString(fileName);
+    if (name.endsWith(QLatin1String(".png")))
+        name.chop(4);
+    SavePreviewImage(context, name, zoom > 1 ? Magnified(image, zoom) : image);
 }
 
 void WriteCloseup(const GeneratorContext& context, const std::string& fileName,

@@ -3,6 +3,8 @@
 // judged, and tested, exactly as the game will show it.
 #pragma once
 
+#include <QImage>
+#include <QString>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -10,8 +12,19 @@
 #include "Generators.h"
 #include "Raster.h"
 
-// Writes picture as PreviewDir/fileName (PNG), each pixel enlarged zoom times. Does nothing
-// without a preview directory; reports a failed write on stderr.
+// Writes PREVIEWDIR/name.png; does nothing when no preview directory was asked for. Throws
+// TGeneratorError when the file cannot be written.
+void SavePreviewImage(const GeneratorContext& context, const QString& name, const QImage& image);
+
+// Writes PREVIEWDIR/name as raw bytes (for example a WAVE copy of a sound).
+void SavePreviewFile(
+    const GeneratorContext& context, const QString& name, const std::vector<std::uint8_t>& bytes);
+
+// The image scaled up by an integer factor without smoothing, so single pixels stay visible.
+QImage Magnified(const QImage& image, int factor);
+
+// Writes picture as PreviewDir/fileName (a name ending in .png), each pixel enlarged zoom times.
+// Does nothing without a preview directory.
 void WritePreview(const GeneratorContext& context, const std::string& fileName,
     const PixelImage& picture, int zoom = 1);
 

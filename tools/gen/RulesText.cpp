@@ -8,7 +8,7 @@
 
 #include "GeneratorError.h"
 #include "IntroText.h"
-#include "Preview.h"
+#include "Previews.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <functional>
 #include <numbers>
 
-#include "Preview.h"
+#include "Previews.h"
 #include "Synth.h"
 #include "WaveFile.h"
 
