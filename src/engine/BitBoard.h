@@ -125,6 +125,17 @@ template <int N> struct Bits : BitLayout<N> {
                 + std::popcount(static_cast<std::uint64_t>(b >> 64));
     }
 
+    static int LowestBit(BB b)
+    {
+        if constexpr (N == 8) {
+            return std::countr_zero(b);
+        } else {
+            const auto lo = static_cast<std::uint64_t>(b);
+            return lo ? std::countr_zero(lo)
+                      : 64 + std::countr_zero(static_cast<std::uint64_t>(b >> 64));
+        }
+    }
+
     // Calls f(bit) for every set bit, lowest first.
     template <class F> static void ForEachBit(BB b, F f)
     {

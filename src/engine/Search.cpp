@@ -43,9 +43,13 @@ template <int N> struct SearchTables {
     std::array<CornerMasks, 4> Groups {};
     static constexpr int OrderLength = N * N - 4; // the centre squares are never empty
     std::array<int, OrderLength> OrderBit {};
-    std::array<BB, OrderLength> OrderMask {};
     std::array<int, OrderLength> OrderSquare {};
     BB Searched = 0; // the squares of OrderBit; a centre square is never tried, even when empty
+    // The legal squares of a position, as positions in the square order: bit i set when entry i
+    // of the order is one of them. Built a byte of the bit set at a time, so a node walks its
+    // moves in order without testing every entry.
+    static constexpr int Chunks = (N * B::W + 7) / 8;
+    std::array<std::array<BB, 256>, Chunks> OrderOfByte {};
     int MobilityRange = 0; // cells from the first to the last playable square
 
     SearchTables()
@@ -73,10 +77,33 @@ template <int N> struct SearchTables {
         for (int i = 0; i < OrderLength; ++i) {
             OrderSquare[i] = order.Squares[i];
             OrderBit[i] = B::BitOfSquare(order.Squares[i]);
-            OrderMask[i] = B::One(OrderBit[i]);
-            Searched |= OrderMask[i];
+            Searched |= B::One(OrderBit[i]);
         }
+        for (int chunk = 0; chunk < Chunks; ++chunk)
+            for (int byte = 0; byte < 256; ++byte)
+                for (int i = 0; i < OrderLength; ++i) {
+                    const int bit = OrderBit[i] - 8 * chunk;
+                    if (bit >= 0 && bit < 8 && (byte >> bit & 1))
+                        OrderOfByte[chunk][byte] |= BB(1) << i;
+                }
         MobilityRange = N * (N + 2) + N - (N + 3) + 1;
+    }
+
+    BB InOrder(BB moves) const
+    {
+        BB order = 0;
+        if constexpr (N == 8) {
+            for (int c = 0; c < Chunks; ++c)
+                order |= OrderOfByte[c][(moves >> (8 * c)) & 0xFF];
+        } else {
+            const auto lo = static_cast<std::uint64_t>(moves),
+                       hi = static_cast<std::uint64_t>(moves >> 64);
+            for (int c = 0; c < 8; ++c)
+                order |= OrderOfByte[c][(lo >> (8 * c)) & 0xFF];
+            for (int c = 8; c < Chunks; ++c)
+                order |= OrderOfByte[c][(hi >> (8 * (c - 8))) & 0xFF];
+        }
+        return order;
     }
 
     WeightSums Sum(BB b) const
@@ -139,12 +166,10 @@ public:
         if (moves) {
             // Children on the horizon are scored here rather than through a call each.
             const bool childrenAtHorizon = ply + 1 == MaxPly;
-            for (int i = 0; moves; ++i) {
-                if (!(moves & T.OrderMask[i]))
-                    continue;
+            for (BB order = T.InOrder(moves); order; order &= order - 1) {
+                const int i = B::LowestBit(order);
                 if (Cancel->load(std::memory_order_relaxed))
                     return 0;
-                moves &= ~T.OrderMask[i];
                 int v;
                 if (childrenAtHorizon) {
                     ++Nodes;
