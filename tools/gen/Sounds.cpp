@@ -292,13 +292,13 @@ std::vector<GeneratedResource> GenerateSounds(const GeneratorContext& context)
 {
     std::vector<GeneratedResource> out;
     std::vector<std::pair<QString, std::vector<std::uint8_t>>> waveforms;
-    for (const TSoundSpec& spec : SoundTable) {
-        const std::size_t samples = spec.FileSize - WaveHeaderSize(spec.Fact);
-        const std::vector<std::uint8_t> pcm = spec.Make(samples, spec.Rate);
-        std::vector<std::uint8_t> image = MakeWaveImage(pcm, spec.Rate, spec.Fact);
-        SavePreviewFile(context, QString::fromLatin1(spec.Name) + ".wav", image);
-        waveforms.push_back({ QString::fromLatin1(spec.Name), pcm });
-        out.push_back({ spec.Name, std::move(image) });
+    for (const TSoundSpec& sound : SoundTable) {
+        const std::size_t samples = sound.FileSize - WaveHeaderSize(sound.Fact);
+        const std::vector<std::uint8_t> pcm = sound.Make(samples, sound.Rate);
+        std::vector<std::uint8_t> image = MakeWaveImage(pcm, sound.Rate, sound.Fact);
+        SavePreviewFile(context, QString::fromLatin1(sound.Name) + ".wav", image);
+        waveforms.push_back({ QString::fromLatin1(sound.Name), pcm });
+        out.push_back({ sound.Name, std::move(image) });
     }
     PreviewWaveforms(context, waveforms);
     return out;
