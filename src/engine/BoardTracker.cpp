@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "RoutineTable.h"
+#include "SafeFile.h"
 
 std::unique_ptr<OBoardTracker> GameRecord = std::make_unique<OBoardTracker>();
 
@@ -193,34 +194,10 @@ FileResult OBoardTracker::SaveToFile(const std::string& fileName) const
     const SavedGameSettings settings { ComputerSide, NetworkGame ? false : OpponentIsComputer };
     const std::vector<std::uint8_t> bytes = EncodeSavedGame(*this, settings);
 
-    std::string temp = fileName + ".XXXXXX";
-    const int fd = mkstemp(temp.data());
-    if (fd < 0)
-        return IoFailure("Cannot create", fileName);
-    fchmod(fd, 0644);
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            const FileResult r = IoFailure("Cannot write", fileName);
-            close(fd);
-            unlink(temp.c_str());
-            return r;
-        }
-        done += std::size_t(n);
-    }
-    if (fsync(fd) != 0 || close(fd) != 0) {
-        const FileResult r = IoFailure("Cannot write", fileName);
-        unlink(temp.c_str());
-        return r;
-    }
-    if (rename(temp.c_str(), fileName.c_str()) != 0) {
-        const FileResult r = IoFailure("Cannot replace", fileName);
-        unlink(temp.c_str());
-        return r;
-    }
+    const std::string error = ReplaceFile(
+        fileName, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    if (!error.empty())
+        return { FileResult::IoError, error };
     return {};
 }
 

@@ -1,15 +1,11 @@
 // Parsing and rewriting of the settings file, line by line.
 #include "ProfileFile.h"
 
+#include "SafeFile.h"
+
 #include <cctype>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -173,34 +169,11 @@ std::string TProfileFile::Text() const
 
 std::string TProfileFile::Save(const std::string& fileName) const
 {
-    namespace fs = std::filesystem;
     std::error_code ec;
-    const fs::path target(fileName);
+    const std::filesystem::path target(fileName);
     if (target.has_parent_path())
-        fs::create_directories(target.parent_path(), ec);
-    std::string temp = fileName + ".XXXXXX";
-    const int fd = mkstemp(temp.data());
-    if (fd < 0)
-        return "cannot write " + fileName + ": " + std::strerror(errno);
-    const std::string text = Text();
-    bool ok = true;
-    std::size_t done = 0;
-    while (ok && done < text.size()) {
-        const ssize_t n = write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n > 0;
-        done += ok ? std::size_t(n) : 0;
-    }
-    ok = ok && fchmod(fd, 0644) == 0 && fsync(fd) == 0;
-    const int savedErrno = errno;
-    ok = close(fd) == 0 && ok;
-    if (!ok || std::rename(temp.c_str(), fileName.c_str()) != 0) {
-        const std::string why = std::strerror(ok ? errno : savedErrno);
-        unlink(temp.c_str());
-        return "cannot write " + fileName + ": " + why;
-    }
-    return {};
+        std::filesystem::create_directories(target.parent_path(), ec);
+    return ReplaceFile(fileName, Text());
 }
 
 std::string WriteProfileStrings(const std::string& fileName, const std::string& section,
