@@ -96,3 +96,10 @@ void TCallDlg::FormCreate()
     CallNetWhite->setChecked(true);
     CallNetSize10->setChecked(true);
 }
+
+void TCallDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    NetCallAddress->setFocus();
+    NetCallAddress->selectAll();
+}

@@ -28,4 +28,8 @@ public:
     QLineEdit* NetCallAddress; // every typed letter becomes upper case
     QPushButton* OKBtn; // "&Call", accepts
     QPushButton* CancelBtn; // "C&ancel", rejects
+
+protected:
+    // The address is what is typed first; the focus starts there.
+    void showEvent(QShowEvent* event) override;
 };

@@ -211,6 +211,34 @@ std::string CleanText(std::string_view utf8, std::size_t maxChars)
     return out;
 }
 
+bool ParseCallAddress(std::string_view address, int defaultPort, CallTarget& target)
+{
+    const auto isSpace = [](char c) { return c == ' ' || c == '\t'; };
+    while (!address.empty() && isSpace(address.front()))
+        address.remove_prefix(1);
+    while (!address.empty() && isSpace(address.back()))
+        address.remove_suffix(1);
+    std::string_view host = address;
+    int port = defaultPort;
+    if (const std::size_t colon = address.rfind(':'); colon != std::string_view::npos) {
+        const std::string_view digits = address.substr(colon + 1);
+        if (digits.empty() || digits.size() > 5)
+            return false;
+        port = 0;
+        for (const char c : digits) {
+            if (c < '0' || c > '9')
+                return false;
+            port = port * 10 + (c - '0');
+        }
+        host = address.substr(0, colon);
+    }
+    if (host.empty() || host.find(':') != std::string_view::npos || port < 1 || port > 65535)
+        return false;
+    target.Host = std::string(host);
+    target.Port = port;
+    return true;
+}
+
 bool TMessageReader::Feed(std::string_view bytes, std::vector<std::string>& messages)
 {
     if (bytes.size() > MaxPendingBytes || Held.size() + bytes.size() > MaxPendingBytes) {

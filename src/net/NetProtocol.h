@@ -70,6 +70,16 @@ std::string Cp1251ToUtf8(std::string_view bytes);
 // breaks, tabs, escapes) into spaces, so that a received text stays one line of plain text.
 std::string CleanText(std::string_view utf8, std::size_t maxChars);
 
+// The address typed in the call dialog: a host name or dotted IPv4 address, optionally followed
+// by ":" and a port (for a copy listening on another port, such as a second copy on the same
+// machine). Without a port the call goes to defaultPort. False when the address is empty or the
+// port is not a number from 1 to 65535.
+struct CallTarget {
+    std::string Host;
+    int Port = 0;
+};
+bool ParseCallAddress(std::string_view address, int defaultPort, CallTarget& target);
+
 // Cuts the bytes of one connection into messages. A fixed-length message ("Y", "N", "A", "G",
 // "R", "F" one byte, "M" three) is taken off the front and what follows is the next message; an
 // incomplete one waits for the rest of its bytes. "B", "T", "D" and any unknown letter take the

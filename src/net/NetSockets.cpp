@@ -256,14 +256,10 @@ TClientSocket::TClientSocket(TNetEventQueue& events, QObject* parent)
 bool TClientSocket::Open(const QString& host, QString* error)
 {
     Close();
-    if (host.trimmed().isEmpty()) {
+    CallTarget target;
+    if (!ParseCallAddress(host.toStdString(), Port, target)) {
         if (error)
-            *error = QStringLiteral("no address to call");
-        return false;
-    }
-    if (Port < 1 || Port > 65535) {
-        if (error)
-            *error = QStringLiteral("no port to call");
+            *error = QStringLiteral("no address or port to call");
         return false;
     }
     auto* socket = new QTcpSocket;
@@ -287,8 +283,8 @@ bool TClientSocket::Open(const QString& host, QString* error)
         if (OnError)
             OnError(text);
     };
-    socket->connectToHost(
-        host.trimmed(), quint16(Port), QIODevice::ReadWrite, QAbstractSocket::IPv4Protocol);
+    socket->connectToHost(QString::fromStdString(target.Host), quint16(target.Port),
+        QIODevice::ReadWrite, QAbstractSocket::IPv4Protocol);
     ConnectTimer.start(ConnectTimeoutMs);
     return true;
 }

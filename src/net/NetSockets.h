@@ -116,7 +116,8 @@ public:
 
     void SetPort(int port) { Port = port; }
     // Starts the name lookup and the connection in the background; they end in OnConnect or
-    // OnError. False and why when the call cannot even start (no address, no port).
+    // OnError. host may end in ":port" (ParseCallAddress). False and why when the call cannot
+    // even start (no address, a bad port).
     bool Open(const QString& host, QString* error = nullptr);
     // Drops the call or the connection without reporting it.
     void Close();

@@ -14,6 +14,10 @@ TRemoteField::TRemoteField(QWidget* parent)
     setWindowTitle(QStringLiteral("R_BRD"));
     setFixedSize(ClientSize, ClientSize);
     setCursor(Qt::PointingHandCursor);
+    // The squares between the discs: a board's green, on which white, black and grey all show.
+    QPalette board = palette();
+    board.setColor(QPalette::Window, QColor(QRgb(0x2F7D4A)));
+    setPalette(board);
     setAutoFillBackground(true);
     QPoint at = DesignedPosition;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
