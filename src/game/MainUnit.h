@@ -144,6 +144,7 @@ public:
     TBoardWidget* BoardView() const { return BoardWidget; }
     QAction* UndoAction() const { return ListMenuUndoMove; }
     QAction* RedoAction() const { return ListMenuRedoMove; }
+    QAction* HintAction() const { return HintItem; }
     QAction* NetworkMenuAction() const;
     QAction* CallAction() const { return NetMenuConnect; }
     QAction* AllowCallAction() const { return NetMenuListing; }

@@ -57,7 +57,8 @@ void CheckAndSave(QWidget& window, const QString& name)
         QVERIFY2(w->width() >= w->sizeHint().width(), what);
         QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), what);
         for (QWidget* other : w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            QVERIFY2(other == w || !other->isVisible() || !other->geometry().intersects(w->geometry()),
+            QVERIFY2(
+                other == w || !other->isVisible() || !other->geometry().intersects(w->geometry()),
                 what + " / " + other->objectName().toUtf8() + other->metaObject()->className());
     }
     QDir().mkpath(QStringLiteral(CORVANA_PREVIEW_DIR));
@@ -102,8 +103,8 @@ private slots:
         QVERIFY(showingWhileOpen);
         QVERIFY(!req.ReqShowing);
         QCOMPARE(captions,
-            QStringList({ QStringLiteral("&No=30"), QStringLiteral("No=30"), QStringLiteral("No=29"),
-                QStringLiteral("No=1") }));
+            QStringList({ QStringLiteral("&No=30"), QStringLiteral("No=30"),
+                QStringLiteral("No=29"), QStringLiteral("No=1") }));
         QCOMPARE(req.ReqProgressBar->value(), 300);
 
         // Every showing starts from 30 again; the real timer ticks on its own.
@@ -185,7 +186,8 @@ private slots:
         for (int i = 0; i < send.SendedMessages->count(); ++i)
             items << send.SendedMessages->itemText(i);
         QCOMPARE(items,
-            QStringList({ QStringLiteral("HI!"), QStringLiteral("good luck"), QStringLiteral("HI!") }));
+            QStringList(
+                { QStringLiteral("HI!"), QStringLiteral("good luck"), QStringLiteral("HI!") }));
         QCOMPARE(send.ResivedMessages->toPlainText(),
             QStringLiteral("<<HI!\n>>hello\n<<good luck\n<<HI!"));
 
@@ -222,8 +224,7 @@ private slots:
             QCOMPARE(h - send.OKBtn->geometry().bottom() - 1, 10);
             QCOMPARE(send.SizeGrip->geometry().bottomRight(), QPoint(w - 1, h - 1));
             QCOMPARE(send.GroupBox1->geometry(),
-                QRect(5, 5, w - 10,
-                    h - send.GroupBox2->height() - send.OKBtn->height() - 30));
+                QRect(5, 5, w - 10, h - send.GroupBox2->height() - send.OKBtn->height() - 30));
             QCOMPARE(send.GroupBox2->y(), send.GroupBox1->height() + 10);
             QCOMPARE(send.ResivedMessages->width(), send.GroupBox1->width() - 20);
             QCOMPARE(send.SendedMessages->width(), send.GroupBox2->width() - 20);
