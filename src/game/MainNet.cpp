@@ -95,7 +95,10 @@ void TReversiForm::OpenNetwork()
     RevClientSocket->SetPort(port);
     if (port == 0 || !RevServerSocket->Open(&error)) {
         std::fprintf(stderr, "corvana: no network play: %s\n", qPrintable(error));
+        // The items too, so that their shortcuts do not reach past the disabled menu.
         NetMenu->setEnabled(false);
+        for (QAction* a : NetMenu->actions())
+            a->setEnabled(false);
     }
 }
 
@@ -253,7 +256,8 @@ void TReversiForm::NetMenuSendMessageClick()
 {
     if (!SendDlg || SendDlg->isVisible())
         return;
-    CentreOverMainWindow(*SendDlg, *this);
+    // Centred at the size the user left it (the chat dialog is sizeable).
+    SendDlg->move(CentredOver(frameGeometry(), SendDlg->frameGeometry().size()));
     if (SendDlg->exec() != QDialog::Accepted)
         return;
     const QString text = SendDlg->TextToSend().left(int(MaxChatChars));

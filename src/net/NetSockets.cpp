@@ -59,7 +59,7 @@ void TNetEventQueue::Dispatch()
 TNetConnection::TNetConnection(QTcpSocket* socket, TNetEventQueue& events, QObject* parent)
     : QObject(parent)
     , TcpSocket(socket)
-    , Events(events)
+    , Events(&events)
 {
     TcpSocket->setParent(this);
     // Qt buffers no more than one over-long read; the reader then refuses it.
@@ -69,7 +69,7 @@ TNetConnection::TNetConnection(QTcpSocket* socket, TNetEventQueue& events, QObje
     QPointer<TNetConnection> self(this);
     connect(TcpSocket, &QTcpSocket::connected, this, [this, self] {
         TcpSocket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        Events.Post(this, [self] {
+        Post([self] {
             if (self && self->OnConnect)
                 self->OnConnect(self);
         });
@@ -79,14 +79,24 @@ TNetConnection::TNetConnection(QTcpSocket* socket, TNetEventQueue& events, QObje
     connect(
         TcpSocket, &QTcpSocket::errorOccurred, this, [this, self](QAbstractSocket::SocketError) {
             const QString text = TcpSocket->errorString();
-            Events.Post(this, [self, text] {
+            Post([self, text] {
                 if (self && self->OnError)
                     self->OnError(self, text);
             });
         });
 }
 
-TNetConnection::~TNetConnection() { Events.Drop(this); }
+TNetConnection::~TNetConnection()
+{
+    if (Events)
+        Events->Drop(this);
+}
+
+void TNetConnection::Post(std::function<void()> event)
+{
+    if (Events)
+        Events->Post(this, std::move(event));
+}
 
 bool TNetConnection::Send(std::string_view message)
 {
@@ -101,7 +111,8 @@ void TNetConnection::Close()
     TcpSocket->disconnect(this);
     TcpSocket->abort();
     Reader.Clear();
-    Events.Drop(this);
+    if (Events)
+        Events->Drop(this);
 }
 
 bool TNetConnection::Connected() const
@@ -121,7 +132,7 @@ void TNetConnection::ReadAvailable()
         = Reader.Feed(std::string_view(bytes.constData(), std::size_t(bytes.size())), messages);
     QPointer<TNetConnection> self(this);
     for (std::string& message : messages)
-        Events.Post(this, [self, message = std::move(message)] {
+        Post([self, message = std::move(message)] {
             if (self && self->OnRead)
                 self->OnRead(self, message);
         });
@@ -140,7 +151,7 @@ void TNetConnection::PeerGone()
     ReadAvailable(); // what came before the closing is handled before it
     GoneReported = true;
     QPointer<TNetConnection> self(this);
-    Events.Post(this, [self] {
+    Post([self] {
         if (self && self->OnDisconnect)
             self->OnDisconnect(self);
     });

@@ -69,9 +69,11 @@ public:
 private:
     void ReadAvailable();
     void PeerGone();
+    void Post(std::function<void()> event);
 
     QTcpSocket* TcpSocket;
-    TNetEventQueue& Events;
+    // The queue may go first when the window's children are destroyed.
+    QPointer<TNetEventQueue> Events;
     TMessageReader Reader;
     bool GoneReported = false;
 };

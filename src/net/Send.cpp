@@ -59,6 +59,13 @@ TSendDlg::TSendDlg(QWidget* parent)
     FormResize();
 }
 
+void TSendDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    SendedMessages->setFocus();
+    SendedMessages->lineEdit()->selectAll();
+}
+
 void TSendDlg::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);

@@ -38,6 +38,8 @@ public:
     static constexpr int MaxHistoryLines = 1000;
 
 protected:
+    // The text to send is what the user came for: the focus starts there, on the whole text.
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -166,10 +166,14 @@ private slots:
             });
             QCOMPARE(result, int(QDialog::Rejected));
         }
-        // Enter in the text sends.
-        const int sent = ExecWith(
-            send, [&] { QTest::keyClick(send.SendedMessages->lineEdit(), Qt::Key_Return); });
+        // The focus starts in the text, all of it selected; typing replaces it, Enter sends.
+        const int sent = ExecWith(send, [&] {
+            QCOMPARE(send.focusWidget(), send.SendedMessages);
+            QTest::keyClicks(send.SendedMessages->lineEdit(), QStringLiteral("gg"));
+            QTest::keyClick(send.SendedMessages->lineEdit(), Qt::Key_Return);
+        });
         QCOMPARE(sent, int(QDialog::Accepted));
+        QCOMPARE(send.TextToSend(), QStringLiteral("gg"));
     }
 
     void SentTextsAreListedNewestFirstAndTheHistoryKeepsOrder()

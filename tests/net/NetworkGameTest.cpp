@@ -499,10 +499,20 @@ private slots:
         QVERIFY(SendDlg->ResivedMessages->toPlainText().endsWith(QStringLiteral(">>Привет")));
 
         // The peer says goodbye and goes: its going is handled while the chat dialog is open.
+        // (The check runs from a timer of its own: the watcher must stay free to answer the
+        // message box that the going brings.)
         bool goneWhileOpen = false;
         Watcher->OnChat = [&](TSendDlg& dialog) {
-            goneWhileOpen = WaitFor([] { return !NetConnected; }, 2000);
-            dialog.reject();
+            auto* poll = new QTimer(&dialog);
+            QDeadlineTimer deadline(2000);
+            connect(poll, &QTimer::timeout, &dialog, [&dialog, poll, deadline, &goneWhileOpen] {
+                goneWhileOpen = !NetConnected && dialog.isVisible();
+                if (goneWhileOpen || deadline.hasExpired()) {
+                    poll->deleteLater();
+                    dialog.reject();
+                }
+            });
+            poll->start(10);
         };
         peer.Send("Tbye");
         peer.Socket->disconnectFromHost();
@@ -806,6 +816,8 @@ private slots:
         ini.close();
         TReversiForm form;
         QVERIFY(!form.NetworkMenuAction()->isEnabled());
+        QVERIFY(!form.CallAction()->isEnabled());
+        QVERIFY(!form.AllowCallAction()->isEnabled());
         QVERIFY(!form.ServerSocket()->Active());
     }
 
