@@ -16,6 +16,8 @@
 #include "GrHolder.h"
 #include "MainUnit.h"
 #include "MoveRules.h"
+#include "NetProtocol.h"
+#include "NetSockets.h"
 #include "NetState.h"
 #include "ProgressPanel.h"
 #include "RoutineTable.h"
@@ -50,6 +52,12 @@ const QString SavedGameFilter = QStringLiteral("Reversi games (*.kpx)");
 
 void TReversiForm::NewGameItemClick()
 {
+    if (NetworkGame) {
+        // Both copies start again with the terms of the call; the peer obeys without asking.
+        SendToPeer(std::string(1, MsgRestart));
+        StartNetworkGame();
+        return;
+    }
     NewGame();
     NoPreviousBoard = true;
     HistoryMode = false;
@@ -120,6 +128,11 @@ void TReversiForm::ApplyMove(int square, bool local, bool remote)
     AnimateMove();
     if (!AnimationOn)
         PlaySoundResource("SOUND_CLICK");
+    if (local && NetworkGame) {
+        // Sent before the turn passes, so the peer learns of it however this copy goes on.
+        const int rw = RowWidth();
+        SendToPeer(EncodeMove(square / rw - 1, square % rw - 1));
+    }
 }
 
 void TReversiForm::MakeComputerMove()
@@ -287,6 +300,11 @@ void TReversiForm::ListMenuSaveClick()
 
 void TReversiForm::ListMenuLoadClick()
 {
+    if (NetConnected) {
+        if (!NetQuestion(QStringLiteral("NETWORK: Do you want abort network game ?")))
+            return;
+        NetMenuDisconnectClick();
+    }
     QFileDialog dialog(this, QStringLiteral("Open..."), QString(), SavedGameFilter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -358,6 +376,13 @@ void TReversiForm::ReloadBoardGraphics()
     const int clientHeight = BoardWidget->height() + statusHeight;
     const QPoint panelAt((clientWidth - 200) / 2, (clientHeight - 60) / 2 - statusHeight / 2);
 
+    // One panel at a time: a call being opened shows its panel again afterwards. Network events
+    // wait meanwhile, so that no message arrives in the middle of the resizing.
+    const bool connecting = ConnectPanel && ConnectPanel->isVisible();
+    if (connecting)
+        ConnectPanel->Stop();
+    if (NetEvents)
+        NetEvents->Hold();
     PreparedSheet prepared;
     RunWithPanel(
         *LoadingPanel, panelAt, [&] { prepared = PrepareDiscSheet(FigureSet, BoardSize == 10); });
@@ -366,6 +391,10 @@ void TReversiForm::ReloadBoardGraphics()
     else
         ShowError(QStringLiteral("Corvana"), QString::fromStdString(prepared.Status.Error));
     ApplyBoardGeometry();
+    if (NetEvents)
+        NetEvents->Release();
+    if (connecting)
+        ConnectPanel->Start(PanelPosition());
 }
 
 void TReversiForm::ApplyRemoteMove()
@@ -373,7 +402,8 @@ void TReversiForm::ApplyRemoteMove()
     if (!RemoteMovePending)
         return;
     const int square = SquareIndex(RemoteMoveCol, RemoteMoveRow);
-    if (!Routines.IsLegalMove(BoardStack[0], square, SideToMove, Opponent()))
+    if (!IsPlayableSquare(BoardSize, square)
+        || !Routines.IsLegalMove(BoardStack[0], square, SideToMove, Opponent()))
         return; // an illegal move from the peer is ignored without a message
     ApplyMove(square, false, true);
     FinishMove();

@@ -6,6 +6,7 @@
 
 #include "AsyncTimer.h"
 #include "MainUnit.h"
+#include "NetProtocol.h"
 #include "RoutineTable.h"
 #include "SearchThread.h"
 #include "Sound.h"
@@ -109,6 +110,8 @@ void TReversiForm::FormKeyPress(QChar c)
             if (!NetworkGame)
                 QMessageBox::information(this, QStringLiteral("Corvana"),
                     QStringLiteral("Network game not in progress.\nFunction not work."));
+            else
+                SendToPeer(std::string(1, MsgBoardRequest)); // the answer shows in R_BRD
         }
     } else if (c == QLatin1Char(KeySequenceReset)) {
         KeySequencePos = 0;

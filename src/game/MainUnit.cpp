@@ -129,6 +129,7 @@ TReversiForm::TReversiForm(QWidget* parent)
     NetworkGame = false;
     KeySequencePos = 0;
     HistoryMode = false;
+    OpenNetwork();
 
     NewGame();
     HoverCol = HoverRow = 0;
@@ -190,19 +191,22 @@ void TReversiForm::CreateMenu()
 
     NetMenu = menuBar()->addMenu(QStringLiteral("&Network"));
     NetMenu->menuAction()->setStatusTip(QStringLiteral("Network play"));
-    NetMenuConnect = item(NetMenu, QStringLiteral("&Call"), Qt::Key_F5,
-        QStringLiteral("Call remote player"), MenuIcon("call-start", "ICON_CALL"), nullptr);
+    NetMenuConnect
+        = item(NetMenu, QStringLiteral("&Call"), Qt::Key_F5, QStringLiteral("Call remote player"),
+            MenuIcon("call-start", "ICON_CALL"), &TReversiForm::NetMenuConnectClick);
     NetMenuListing = item(NetMenu, QStringLiteral("&Allow call"), QKeySequence(Qt::ALT | Qt::Key_L),
-        QStringLiteral("Allow remote player to call you"), QIcon(), nullptr);
+        QStringLiteral("Allow remote player to call you"), QIcon(),
+        &TReversiForm::NetMenuListingClick);
     NetMenuListing->setCheckable(true);
     NetMenuListing->setChecked(true);
-    NetMenuDisconnect
-        = item(NetMenu, QStringLiteral("&Disconnect"), QKeySequence(Qt::CTRL | Qt::Key_F6),
-            QStringLiteral("Disconnect"), MenuIcon("call-stop", "ICON_DISCONNECT"), nullptr);
+    NetMenuDisconnect = item(NetMenu, QStringLiteral("&Disconnect"),
+        QKeySequence(Qt::CTRL | Qt::Key_F6), QStringLiteral("Disconnect"),
+        MenuIcon("call-stop", "ICON_DISCONNECT"), &TReversiForm::NetMenuDisconnectClick);
     NetMenuDisconnect->setEnabled(false);
     NetMenu->addSeparator();
-    NetMenuSendMessage = item(NetMenu, QStringLiteral("&Message"), Qt::Key_F7,
-        QStringLiteral("Send message"), MenuIcon("mail-message-new", "ICON_MESSAGE"), nullptr);
+    NetMenuSendMessage
+        = item(NetMenu, QStringLiteral("&Message"), Qt::Key_F7, QStringLiteral("Send message"),
+            MenuIcon("mail-message-new", "ICON_MESSAGE"), &TReversiForm::NetMenuSendMessageClick);
     NetMenuSendMessage->setEnabled(false);
 
     MatchMenu = menuBar()->addMenu(QStringLiteral("&Match"));
@@ -279,6 +283,7 @@ void TReversiForm::closeEvent(QCloseEvent* event)
 
 void TReversiForm::FormClose()
 {
+    CloseNetwork();
     Closing = true;
     RequestSearchStop();
     TrayIcon->hide();

@@ -1,13 +1,15 @@
 // The main window: the board between its borders, the menu and the status bar, and everything that
 // runs a game in it: moves from the player, the computer and the network peer, passes and the end
 // of the game, hints, the right-click move display, undo and redo with the history mode, saving
-// and opening games, the settings, and start-up and shutdown.
+// and opening games, the settings, network play (calls, the protocol's handlers, chat and board
+// requests), and start-up and shutdown.
 #pragma once
 
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
 #include <memory>
+#include <string>
 
 #include "Board.h"
 #include "BoardPainter.h"
@@ -19,10 +21,18 @@ class QMenu;
 class QSystemTrayIcon;
 class TAsyncTimer;
 class TBoardWidget;
+class TCallDlg;
+class TCallReq;
 class TChoice;
+class TClientSocket;
 class TFinalDlg;
+class TNetConnection;
+class TNetEventQueue;
 class TProgressPanel;
+class TRemoteField;
 class TRulersDlg;
+class TSendDlg;
+class TServerSocket;
 class TSideDlg;
 
 class TReversiForm : public QMainWindow {
@@ -32,6 +42,8 @@ public:
 
     // The dialogs are created after the main window and live as long as it does.
     void SetDialogs(TSideDlg* sideDlg, TFinalDlg* finalDlg, TChoice* choice, TRulersDlg* rulers);
+    void SetNetDialogs(
+        TCallDlg* callDlg, TSendDlg* sendDlg, TCallReq* callReq, TRemoteField* field);
     // Shows the window and starts the first game (the computer opens when it plays Yellow).
     void Start();
 
@@ -61,6 +73,30 @@ public:
     void EndNetworkGame();
     void LockGameSettings();
     void UnlockGameSettings();
+
+    // --- network play (MainNet.cpp) ---
+    void NetMenuConnectClick();
+    void NetMenuListingClick();
+    void NetMenuDisconnectClick();
+    void NetMenuSendMessageClick();
+    void RevServerSocketClientConnect(TNetConnection* connection);
+    void RevServerSocketClientRead(TNetConnection* connection, const std::string& message);
+    void RevServerSocketClientDisconnect(TNetConnection* connection);
+    void RevServerSocketClientError(TNetConnection* connection, const QString& error);
+    void RevClientSocketConnect();
+    void RevClientSocketRead(const std::string& message);
+    void RevClientSocketDisconnect();
+    void RevClientSocketError(const QString& error);
+    // Sends on the first accepted connection when the peer called us, else on the calling socket.
+    void SendToPeer(const std::string& message);
+    void RestoreListening();
+    void EndNetConnection(bool abandoned);
+
+    // The connection state; see MainNet.cpp.
+    bool NetServerRole = false;
+    bool NetBusyPending = false;
+    bool NetListenSuspended = false;
+    bool NetCallPending = false;
 
     // --- board drawing and the move display ---
     void DrawBoard();
@@ -109,6 +145,15 @@ public:
     TBoardWidget* BoardView() const { return BoardWidget; }
     QAction* UndoAction() const { return ListMenuUndoMove; }
     QAction* RedoAction() const { return ListMenuRedoMove; }
+    QAction* HintAction() const { return HintItem; }
+    QAction* NetworkMenuAction() const;
+    QAction* CallAction() const { return NetMenuConnect; }
+    QAction* AllowCallAction() const { return NetMenuListing; }
+    QAction* DisconnectAction() const { return NetMenuDisconnect; }
+    QAction* MessageAction() const { return NetMenuSendMessage; }
+    TServerSocket* ServerSocket() const { return RevServerSocket; }
+    TClientSocket* ClientSocket() const { return RevClientSocket; }
+    TProgressPanel* ConnectionPanel() const { return ConnectPanel; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -132,6 +177,18 @@ private:
     void FormClose();
     void FormDestroy();
     void ShowError(const QString& title, const QString& message);
+    // Network helpers (MainNet.cpp).
+    void OpenNetwork();
+    void CloseNetwork();
+    void BringToFront();
+    void SetConnectedMenus(bool connected);
+    void NetMessage(const QString& text);
+    bool NetQuestion(const QString& text);
+    void ReceiveCall(const std::string& message);
+    void ReceiveGameMessage(const std::string& message);
+    void StartConnectPanel();
+    void StopConnectPanel();
+    QPoint PanelPosition() const;
 
     TBoardWidget* BoardWidget = nullptr;
     std::array<QLabel*, 3> Panels {};
@@ -155,11 +212,27 @@ private:
     QAction* AboutItem = nullptr;
     TAsyncTimer* HelpMoveAsyncTimer = nullptr;
     TProgressPanel* LoadingPanel = nullptr;
+    TProgressPanel* ConnectPanel = nullptr; // "Connecting..." while a call is being opened
+    TNetEventQueue* NetEvents = nullptr;
+    TServerSocket* RevServerSocket = nullptr;
+    TClientSocket* RevClientSocket = nullptr;
+    // The accepted connection of the peer that called us; others are callers told we are busy.
+    QPointer<TNetConnection> PeerConnection;
+    QList<TNetConnection*> BusyConnections;
+    // The callee has shown the request dialog for this connection / the call has been accepted;
+    // messages that only make sense later in the handshake are ignored before.
+    bool CallAsked = false;
+    bool CallAccepted = false;
+    QString CallAddress; // the address of our own call, as typed
     QSystemTrayIcon* TrayIcon = nullptr;
     QPointer<TSideDlg> SideDlg;
     QPointer<TFinalDlg> FinalDlg;
     QPointer<TChoice> Choice;
     QPointer<TRulersDlg> RulersDlg;
+    QPointer<TCallDlg> CallDlg;
+    QPointer<TSendDlg> SendDlg;
+    QPointer<TCallReq> CallReq;
+    QPointer<TRemoteField> RemoteField;
     bool Closing = false;
     bool Destroyed = false;
     bool LastSearchCancelled = false;

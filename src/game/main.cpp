@@ -3,11 +3,15 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include "Call.h"
 #include "ChoiceUnit.h"
 #include "FinalUnit.h"
 #include "MainUnit.h"
+#include "R_BRD.h"
+#include "Request.h"
 #include "ResourceStore.h"
 #include "RulersUnit.h"
+#include "Send.h"
 #include "Settings.h"
 #include "SideUnit.h"
 
@@ -31,11 +35,16 @@ int main(int argc, char** argv)
     TReversiForm form;
     TSideDlg sideDlg(&form);
     TFinalDlg finalDlg(&form);
+    TCallDlg callDlg(&form);
+    TSendDlg sendDlg(&form);
+    TCallReq callReq(&form);
     TRulersDlg rulersDlg(&form);
     if (const ResourceLookup rules = FindResource("RULERS_TEXT"))
         rulersDlg.LoadRules(rules.Entry->Bytes);
+    TRemoteField remoteField(&form);
     TChoice choice(&form);
     form.SetDialogs(&sideDlg, &finalDlg, &choice, &rulersDlg);
+    form.SetNetDialogs(&callDlg, &sendDlg, &callReq, &remoteField);
     form.Start();
     return app.exec();
 }

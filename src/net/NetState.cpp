@@ -7,3 +7,7 @@ int RemoteMoveCol = 0;
 int RemoteMoveRow = 0;
 bool RemoteMovePending = false;
 bool NetConnected = false;
+
+std::string CallerName = "NO_NAME";
+std::string CallerColourText = "???";
+std::string CallerSizeText = "???";

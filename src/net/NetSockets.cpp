@@ -1,0 +1,316 @@
+// The socket components and their event queue.
+#include "NetSockets.h"
+
+#include <QHostAddress>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <arpa/inet.h>
+#include <netdb.h>
+
+// --- event queue ---
+
+TNetEventQueue::TNetEventQueue(QObject* parent)
+    : QObject(parent)
+{
+}
+
+void TNetEventQueue::Post(const QObject* source, std::function<void()> event)
+{
+    Items.push_back({ source, std::move(event) });
+    Schedule();
+}
+
+void TNetEventQueue::Drop(const QObject* source)
+{
+    std::erase_if(Items, [source](const Item& item) { return item.Source == source; });
+}
+
+void TNetEventQueue::Hold() { ++HoldCount; }
+
+void TNetEventQueue::Release()
+{
+    if (HoldCount > 0 && --HoldCount == 0)
+        Schedule();
+}
+
+void TNetEventQueue::Schedule()
+{
+    if (Scheduled || HoldCount > 0 || Items.empty())
+        return;
+    Scheduled = true;
+    QMetaObject::invokeMethod(
+        this, [this] { Dispatch(); }, Qt::QueuedConnection);
+}
+
+void TNetEventQueue::Dispatch()
+{
+    Scheduled = false;
+    while (HoldCount == 0 && !Items.empty()) {
+        Item item = std::move(Items.front());
+        Items.pop_front();
+        // Should this event open a modal dialog, the ones behind it are handed on inside it.
+        Schedule();
+        item.Event();
+    }
+}
+
+// --- one connection ---
+
+TNetConnection::TNetConnection(QTcpSocket* socket, TNetEventQueue& events, QObject* parent)
+    : QObject(parent)
+    , TcpSocket(socket)
+    , Events(&events)
+{
+    TcpSocket->setParent(this);
+    // Qt buffers no more than one over-long read; the reader then refuses it.
+    TcpSocket->setReadBufferSize(qint64(MaxPendingBytes) + 1);
+    // Every message goes out at once, in its own segment where the network allows.
+    TcpSocket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    QPointer<TNetConnection> self(this);
+    connect(TcpSocket, &QTcpSocket::connected, this, [this, self] {
+        TcpSocket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        Post([self] {
+            if (self && self->OnConnect)
+                self->OnConnect(self);
+        });
+    });
+    connect(TcpSocket, &QTcpSocket::readyRead, this, [this] { ReadAvailable(); });
+    connect(TcpSocket, &QTcpSocket::disconnected, this, [this] { PeerGone(); });
+    connect(
+        TcpSocket, &QTcpSocket::errorOccurred, this, [this, self](QAbstractSocket::SocketError) {
+            const QString text = TcpSocket->errorString();
+            Post([self, text] {
+                if (self && self->OnError)
+                    self->OnError(self, text);
+            });
+        });
+}
+
+TNetConnection::~TNetConnection()
+{
+    if (Events)
+        Events->Drop(this);
+}
+
+void TNetConnection::Post(std::function<void()> event)
+{
+    if (Events)
+        Events->Post(this, std::move(event));
+}
+
+bool TNetConnection::Send(std::string_view message)
+{
+    if (!Connected())
+        return false;
+    return TcpSocket->write(message.data(), qint64(message.size())) == qint64(message.size());
+}
+
+void TNetConnection::Close()
+{
+    GoneReported = true;
+    TcpSocket->disconnect(this);
+    TcpSocket->abort();
+    Reader.Clear();
+    if (Events)
+        Events->Drop(this);
+}
+
+bool TNetConnection::Connected() const
+{
+    return TcpSocket->state() == QAbstractSocket::ConnectedState;
+}
+
+void TNetConnection::ReadAvailable()
+{
+    if (GoneReported)
+        return;
+    const QByteArray bytes = TcpSocket->readAll();
+    if (bytes.isEmpty())
+        return;
+    std::vector<std::string> messages;
+    const bool withinLimit
+        = Reader.Feed(std::string_view(bytes.constData(), std::size_t(bytes.size())), messages);
+    QPointer<TNetConnection> self(this);
+    for (std::string& message : messages)
+        Post([self, message = std::move(message)] {
+            if (self && self->OnRead)
+                self->OnRead(self, message);
+        });
+    if (!withinLimit) {
+        // No game needs this much at once: the peer is flooding us. It is dropped as gone.
+        TcpSocket->disconnect(this);
+        TcpSocket->abort();
+        PeerGone();
+    }
+}
+
+void TNetConnection::PeerGone()
+{
+    if (GoneReported)
+        return;
+    ReadAvailable(); // what came before the closing is handled before it
+    GoneReported = true;
+    QPointer<TNetConnection> self(this);
+    Post([self] {
+        if (self && self->OnDisconnect)
+            self->OnDisconnect(self);
+    });
+}
+
+// --- port ---
+
+int ResolveNetPort(int port, const std::string& service, QString* error)
+{
+    if (!service.empty()) {
+        const servent* entry = getservbyname(service.c_str(), "tcp");
+        if (!entry) {
+            if (error)
+                *error
+                    = QStringLiteral("unknown service \"%1\"").arg(QString::fromStdString(service));
+            return 0;
+        }
+        return ntohs(std::uint16_t(entry->s_port));
+    }
+    if (port < 1 || port > 65535) {
+        if (error)
+            *error = QStringLiteral("port %1 is out of range").arg(port);
+        return 0;
+    }
+    return port;
+}
+
+// --- listening socket ---
+
+TServerSocket::TServerSocket(TNetEventQueue& events, QObject* parent)
+    : QObject(parent)
+    , Events(events)
+    , Server(new QTcpServer(this))
+{
+    connect(Server, &QTcpServer::newConnection, this, [this] { AcceptPending(); });
+}
+
+bool TServerSocket::Open(QString* error)
+{
+    if (Server->isListening())
+        return true;
+    if (Port < 1 || Port > 65535) {
+        if (error)
+            *error = QStringLiteral("no port to listen on");
+        return false;
+    }
+    if (!Server->listen(QHostAddress::AnyIPv4, quint16(Port))) {
+        if (error)
+            *error = Server->errorString();
+        return false;
+    }
+    return true;
+}
+
+void TServerSocket::Close()
+{
+    Server->close();
+    const QList<TNetConnection*> connections = Accepted;
+    Accepted.clear();
+    for (TNetConnection* c : connections) {
+        c->Close();
+        c->deleteLater();
+    }
+}
+
+bool TServerSocket::Active() const { return Server->isListening(); }
+
+void TServerSocket::AcceptPending()
+{
+    while (QTcpSocket* socket = Server->nextPendingConnection()) {
+        auto* c = new TNetConnection(socket, Events, this);
+        Accepted.append(c);
+        c->OnRead = [this](TNetConnection* from, const std::string& message) {
+            if (OnClientRead)
+                OnClientRead(from, message);
+        };
+        c->OnDisconnect = [this](TNetConnection* from) {
+            Accepted.removeOne(from);
+            from->deleteLater();
+            if (OnClientDisconnect)
+                OnClientDisconnect(from);
+        };
+        c->OnError = [this](TNetConnection* from, const QString& text) {
+            if (OnClientError)
+                OnClientError(from, text);
+        };
+        QPointer<TNetConnection> accepted(c);
+        Events.Post(c, [this, accepted] {
+            if (accepted && OnClientConnect)
+                OnClientConnect(accepted);
+        });
+    }
+}
+
+// --- calling socket ---
+
+TClientSocket::TClientSocket(TNetEventQueue& events, QObject* parent)
+    : QObject(parent)
+    , Events(events)
+{
+    ConnectTimer.setSingleShot(true);
+    connect(&ConnectTimer, &QTimer::timeout, this, [this] {
+        if (!Current || Current->Connected())
+            return;
+        Current->Close();
+        Events.Post(this, [this] {
+            if (OnError)
+                OnError(QStringLiteral("The connection timed out"));
+        });
+    });
+}
+
+bool TClientSocket::Open(const QString& host, QString* error)
+{
+    Close();
+    CallTarget target;
+    if (!ParseCallAddress(host.toStdString(), Port, target)) {
+        if (error)
+            *error = QStringLiteral("no address or port to call");
+        return false;
+    }
+    auto* socket = new QTcpSocket;
+    auto* c = new TNetConnection(socket, Events, this);
+    Current = c;
+    connect(socket, &QTcpSocket::connected, &ConnectTimer, &QTimer::stop);
+    connect(socket, &QTcpSocket::errorOccurred, &ConnectTimer, &QTimer::stop);
+    c->OnConnect = [this](TNetConnection*) {
+        if (OnConnect)
+            OnConnect();
+    };
+    c->OnRead = [this](TNetConnection*, const std::string& message) {
+        if (OnRead)
+            OnRead(message);
+    };
+    c->OnDisconnect = [this](TNetConnection*) {
+        if (OnDisconnect)
+            OnDisconnect();
+    };
+    c->OnError = [this](TNetConnection*, const QString& text) {
+        if (OnError)
+            OnError(text);
+    };
+    socket->connectToHost(QString::fromStdString(target.Host), quint16(target.Port),
+        QIODevice::ReadWrite, QAbstractSocket::IPv4Protocol);
+    ConnectTimer.start(ConnectTimeoutMs);
+    return true;
+}
+
+void TClientSocket::Close()
+{
+    ConnectTimer.stop();
+    Events.Drop(this);
+    if (Current) {
+        Current->Close();
+        Current->deleteLater();
+        Current = nullptr;
+    }
+}
+
+bool TClientSocket::Connected() const { return Current && Current->Connected(); }
+
+bool TClientSocket::Send(std::string_view message) { return Current && Current->Send(message); }

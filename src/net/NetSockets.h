@@ -1,0 +1,142 @@
+// The main window's two socket components over Qt Network, on the main thread: the listening
+// socket with its accepted connections in arrival order, and the calling socket with its
+// asynchronous name lookup. What they report (accepted, connected, a message, closed, an error)
+// goes through one event queue that the main window's protocol handlers are called from.
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "NetProtocol.h"
+
+class QTcpServer;
+class QTcpSocket;
+
+// Socket events wait here and are handed on one at a time from the event loop, never from inside
+// a socket's own signal: a handler may open a modal dialog, and the events that come in meanwhile
+// (the peer hanging up, a chat text) are handed on inside that dialog's loop, in arrival order.
+class TNetEventQueue : public QObject {
+public:
+    explicit TNetEventQueue(QObject* parent = nullptr);
+
+    void Post(const QObject* source, std::function<void()> event);
+    // Forgets the events of a socket that is closed here: nothing more is reported of it.
+    void Drop(const QObject* source);
+    // While held (the board graphics being reloaded) events wait; Release hands them on again.
+    void Hold();
+    void Release();
+    std::size_t Waiting() const { return Items.size(); }
+
+private:
+    struct Item {
+        const QObject* Source;
+        std::function<void()> Event;
+    };
+    void Schedule();
+    void Dispatch();
+
+    std::deque<Item> Items;
+    int HoldCount = 0;
+    bool Scheduled = false;
+};
+
+// One TCP connection: cuts what arrives into messages and reports them, its closing and its
+// errors through the event queue.
+class TNetConnection : public QObject {
+public:
+    TNetConnection(QTcpSocket* socket, TNetEventQueue& events, QObject* parent);
+    ~TNetConnection() override;
+
+    // Sends one message in one piece; false when the connection cannot take it.
+    bool Send(std::string_view message);
+    // Drops the connection; nothing more is reported of it.
+    void Close();
+    bool Connected() const;
+    QTcpSocket* Socket() const { return TcpSocket; }
+
+    std::function<void(TNetConnection*)> OnConnect;
+    std::function<void(TNetConnection*, const std::string&)> OnRead;
+    std::function<void(TNetConnection*)> OnDisconnect;
+    std::function<void(TNetConnection*, const QString&)> OnError;
+
+private:
+    void ReadAvailable();
+    void PeerGone();
+    void Post(std::function<void()> event);
+
+    QTcpSocket* TcpSocket;
+    // The queue may go first when the window's children are destroyed.
+    QPointer<TNetEventQueue> Events;
+    TMessageReader Reader;
+    bool GoneReported = false;
+};
+
+// The port both sockets use: the services database's port for service (protocol "tcp") when
+// service is not empty, otherwise port. 0 and a message when the service is unknown.
+int ResolveNetPort(int port, const std::string& service, QString* error);
+
+// The listening socket (RevServerSocket).
+class TServerSocket : public QObject {
+public:
+    TServerSocket(TNetEventQueue& events, QObject* parent);
+
+    void SetPort(int port) { Port = port; }
+    int ListenPort() const { return Port; }
+    // Listens on every IPv4 address; false and why when that is not possible.
+    bool Open(QString* error = nullptr);
+    // Stops listening and drops every accepted connection without reporting it.
+    void Close();
+    bool Active() const;
+    const QList<TNetConnection*>& Connections() const { return Accepted; }
+
+    std::function<void(TNetConnection*)> OnClientConnect;
+    std::function<void(TNetConnection*, const std::string&)> OnClientRead;
+    std::function<void(TNetConnection*)> OnClientDisconnect;
+    std::function<void(TNetConnection*, const QString&)> OnClientError;
+
+private:
+    void AcceptPending();
+
+    TNetEventQueue& Events;
+    QTcpServer* Server;
+    QList<TNetConnection*> Accepted;
+    int Port = 0;
+};
+
+// The calling socket (RevClientSocket). Each call gets a fresh TCP socket; the one of a failed or
+// ended call is released when the next call starts or the socket is closed.
+class TClientSocket : public QObject {
+public:
+    TClientSocket(TNetEventQueue& events, QObject* parent);
+
+    void SetPort(int port) { Port = port; }
+    // Starts the name lookup and the connection in the background; they end in OnConnect or
+    // OnError. host may end in ":port" (ParseCallAddress). False and why when the call cannot
+    // even start (no address, a bad port).
+    bool Open(const QString& host, QString* error = nullptr);
+    // Drops the call or the connection without reporting it.
+    void Close();
+    bool Connected() const;
+    bool Send(std::string_view message);
+
+    // A call that has neither connected nor failed after this long is given up as failed.
+    static constexpr int ConnectTimeoutMs = 30000;
+
+    std::function<void()> OnConnect;
+    std::function<void(const std::string&)> OnRead;
+    std::function<void()> OnDisconnect;
+    std::function<void(const QString&)> OnError;
+
+private:
+    TNetEventQueue& Events;
+    QPointer<TNetConnection> Current;
+    QTimer ConnectTimer;
+    int Port = 0;
+};

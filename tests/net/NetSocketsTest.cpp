@@ -1,0 +1,185 @@
+// The socket components under the protocol: the event queue's order (also across modal loops),
+// holding and dropping events, messages reassembled from a real TCP stream, the closing reported
+// after what came before it, a flood dropped as a closing, and the port from a service name.
+#include <QEventLoop>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+
+#include "NetSockets.h"
+
+namespace {
+
+QString EventText(const QString& what, const std::string& message = {})
+{
+    return what + QString::fromStdString(message);
+}
+
+} // namespace
+
+class NetSocketsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void EventsRunInOrderAlsoInsideAModalLoop()
+    {
+        TNetEventQueue queue;
+        QObject a, b;
+        QStringList log;
+        // The first event runs a loop of its own (as a modal dialog does); the ones queued behind
+        // it are handed on inside that loop, in order.
+        queue.Post(&a, [&] {
+            log << "first begins";
+            QEventLoop loop;
+            QTimer::singleShot(100, &loop, &QEventLoop::quit);
+            loop.exec();
+            log << "first ends";
+        });
+        queue.Post(&b, [&] { log << "second"; });
+        queue.Post(&a, [&] { log << "third"; });
+        QVERIFY(log.isEmpty()); // never from inside Post
+        QTRY_COMPARE(log.size(), 4);
+        QCOMPARE(log, QStringList({ "first begins", "second", "third", "first ends" }));
+
+        // Held events wait for the release; a dropped source's events never run.
+        log.clear();
+        queue.Hold();
+        queue.Post(&a, [&] { log << "a"; });
+        queue.Post(&b, [&] { log << "b"; });
+        queue.Post(&a, [&] { log << "a again"; });
+        QTest::qWait(30);
+        QVERIFY(log.isEmpty());
+        queue.Drop(&a);
+        QCOMPARE(queue.Waiting(), std::size_t(1));
+        queue.Release();
+        QTRY_COMPARE(log, QStringList { "b" });
+    }
+
+    void MessagesThenTheClosingInArrivalOrder()
+    {
+        TNetEventQueue queue;
+        TServerSocket server(queue, nullptr);
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::AnyIPv4, 0));
+        const int port = probe.serverPort();
+        probe.close();
+        server.SetPort(port);
+        QVERIFY(server.Open());
+        QVERIFY(server.Active());
+
+        QStringList log;
+        TNetConnection* seen = nullptr;
+        server.OnClientConnect = [&](TNetConnection* c) {
+            seen = c;
+            log << "connect";
+        };
+        server.OnClientRead = [&](TNetConnection* c, const std::string& m) {
+            QCOMPARE(c, seen);
+            log << EventText("read ", m);
+        };
+        server.OnClientDisconnect = [&](TNetConnection*) { log << "gone"; };
+
+        QTcpSocket peer;
+        peer.connectToHost(QHostAddress::LocalHost, quint16(port));
+        QVERIFY(peer.waitForConnected(2000));
+        QTRY_COMPARE(log, QStringList { "connect" });
+        QCOMPARE(server.Connections().size(), 1);
+        // Written in pieces and all at once, closed right after the last write.
+        for (const char* piece : { "M", "4", "2R", "M5" }) {
+            peer.write(piece);
+            peer.waitForBytesWritten(1000);
+            QTest::qWait(20);
+        }
+        peer.write("3FTbye");
+        peer.disconnectFromHost();
+        QTRY_COMPARE(log.size(), 7);
+        QCOMPARE(log,
+            QStringList(
+                { "connect", "read M42", "read R", "read M53", "read F", "read Tbye", "gone" }));
+        QTRY_COMPARE(server.Connections().size(), 0);
+
+        // Sending to a calling socket: one message a write, as it is.
+        TClientSocket client(queue, nullptr);
+        client.SetPort(port);
+        QStringList clientLog;
+        client.OnConnect = [&] { clientLog << "connected"; };
+        client.OnRead = [&](const std::string& m) { clientLog << EventText("read ", m); };
+        client.OnDisconnect = [&] { clientLog << "gone"; };
+        log.clear();
+        QVERIFY(client.Open(QStringLiteral("localhost")));
+        QTRY_COMPARE(clientLog, QStringList { "connected" });
+        QTRY_COMPARE(log, QStringList { "connect" });
+        QVERIFY(client.Send("BW8me"));
+        QTRY_COMPARE(log, QStringList({ "connect", "read BW8me" }));
+        QVERIFY(seen->Send("Y"));
+        QTRY_COMPARE(clientLog, QStringList({ "connected", "read Y" }));
+        // Closing here reports nothing here; the other side sees it go.
+        client.Close();
+        QVERIFY(!client.Connected());
+        QVERIFY(!client.Send("G"));
+        QTRY_COMPARE(log, QStringList({ "connect", "read BW8me", "gone" }));
+        QTest::qWait(30);
+        QCOMPARE(clientLog, QStringList({ "connected", "read Y" }));
+
+        // Closing the listening socket drops every accepted connection, silently.
+        QTcpSocket other;
+        other.connectToHost(QHostAddress::LocalHost, quint16(port));
+        QVERIFY(other.waitForConnected(2000));
+        QTRY_COMPARE(server.Connections().size(), 1);
+        log.clear();
+        server.Close();
+        QVERIFY(!server.Active());
+        QTRY_VERIFY(other.state() == QAbstractSocket::UnconnectedState);
+        QTest::qWait(30);
+        QVERIFY(log.isEmpty());
+    }
+
+    void AFloodIsDroppedAsThePeerGoingAway()
+    {
+        TNetEventQueue queue;
+        TServerSocket server(queue, nullptr);
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::AnyIPv4, 0));
+        server.SetPort(probe.serverPort());
+        probe.close();
+        QVERIFY(server.Open());
+        QStringList log;
+        server.OnClientRead = [&](TNetConnection*, const std::string& m) {
+            log << QStringLiteral("read %1").arg(m.size());
+        };
+        server.OnClientDisconnect = [&](TNetConnection*) { log << "gone"; };
+
+        QTcpSocket peer;
+        peer.connectToHost(QHostAddress::LocalHost, quint16(server.ListenPort()));
+        QVERIFY(peer.waitForConnected(2000));
+        // Everything lands before the program reads: far more than one read may hold.
+        peer.write(QByteArray("T") + QByteArray(int(3 * MaxPendingBytes), 'x'));
+        peer.waitForBytesWritten(2000);
+        QTRY_VERIFY(log.contains("gone"));
+        QTRY_VERIFY(peer.state() == QAbstractSocket::UnconnectedState);
+        QCOMPARE(log.last(), QStringLiteral("gone"));
+        QCOMPARE(log.count("gone"), 1);
+    }
+
+    void ThePortOfAServiceName()
+    {
+        QString error;
+        QCOMPARE(ResolveNetPort(8173, "", &error), 8173);
+        QCOMPARE(ResolveNetPort(8173, "ssh", &error), 22); // from the services database
+        QCOMPARE(ResolveNetPort(8173, "no-such-service-here", &error), 0);
+        QVERIFY(error.contains(QStringLiteral("no-such-service-here")));
+        QCOMPARE(ResolveNetPort(0, "", &error), 0);
+        QCOMPARE(ResolveNetPort(70000, "", &error), 0);
+
+        // A call needs an address and a sensible port.
+        TNetEventQueue queue;
+        TClientSocket client(queue, nullptr);
+        client.SetPort(8173);
+        QVERIFY(!client.Open(QStringLiteral("  "), &error));
+        QVERIFY(!client.Open(QStringLiteral("HOST:99999"), &error));
+    }
+};
+
+QTEST_MAIN(NetSocketsTest)
+#include "NetSocketsTest.moc"
