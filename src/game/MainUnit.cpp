@@ -149,7 +149,7 @@ void TReversiForm::SetDialogs(
     RulersDlg = rulers;
 }
 
-void TReversiForm::Start()
+void TReversiForm::Start(const QString& gameFile)
 {
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -159,7 +159,10 @@ void TReversiForm::Start()
     statusBar()->repaint();
     DrawBoard();
     BoardWidget->repaint();
-    MakeComputerMove();
+    // A game named on the command line opens as "Open..." opens it; otherwise the computer opens
+    // the new game when it plays Yellow.
+    if (gameFile.isEmpty() || !OpenGameFile(gameFile))
+        MakeComputerMove();
 }
 
 void TReversiForm::CreateMenu()
@@ -232,8 +235,9 @@ void TReversiForm::CreateMenu()
     RulersItem = item(InfoMenu, QStringLiteral("&Help"), Qt::Key_F1, QStringLiteral("Display help"),
         MenuIcon("help-contents", "ICON_HELP"), &TReversiForm::RulersItemClick);
     InfoMenu->addSeparator();
-    AboutItem = item(InfoMenu, QStringLiteral("&About"), QKeySequence(),
-        QStringLiteral("Display about"), MenuIcon("help-about", "ICON_ABOUT"), &TReversiForm::AboutItemClick);
+    AboutItem
+        = item(InfoMenu, QStringLiteral("&About"), QKeySequence(), QStringLiteral("Display about"),
+            MenuIcon("help-about", "ICON_ABOUT"), &TReversiForm::AboutItemClick);
 }
 
 void TReversiForm::CreateStatusBar()

@@ -44,8 +44,9 @@ public:
     void SetDialogs(TSideDlg* sideDlg, TFinalDlg* finalDlg, TChoice* choice, TRulersDlg* rulers);
     void SetNetDialogs(
         TCallDlg* callDlg, TSendDlg* sendDlg, TCallReq* callReq, TRemoteField* field);
-    // Shows the window and starts the first game (the computer opens when it plays Yellow).
-    void Start();
+    // Shows the window and starts the first game (the computer opens when it plays Yellow), or
+    // opens gameFile when one is named.
+    void Start(const QString& gameFile = {});
 
     // --- game session ---
     void NewGameItemClick();

@@ -1,0 +1,55 @@
+// The program as its entry point starts it: the command line, then the main window, then the
+// dialogs that live as long as it does, in that order (the main window reads the settings the
+// dialogs then show). Used by main() and by the tests that start the program.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <string>
+
+class TCallDlg;
+class TCallReq;
+class TChoice;
+class TFinalDlg;
+class TRemoteField;
+class TReversiForm;
+class TRulersDlg;
+class TSendDlg;
+class TSideDlg;
+
+struct TProgramOptions {
+    std::string SettingsFile; // empty: the default one
+    QString GameFile; // a saved game to open at start-up, or empty
+};
+
+// Prints the help or the version when the command line asks for one (no window system needed)
+// and says whether it did.
+bool AnswerHelpOrVersion(const QStringList& arguments);
+
+// Reads the command line left after the application took its own options (--config FILE, an
+// optional GAME.kpx). A line that is wrong is reported and ends the program.
+TProgramOptions ParseCommandLine(const QStringList& arguments);
+
+class TProgram {
+public:
+    explicit TProgram(const TProgramOptions& options);
+    ~TProgram();
+
+    // Shows the main window and starts the first game, or opens the named one.
+    void Start();
+
+    TReversiForm& Form() { return *MainForm; }
+
+private:
+    QString GameFile;
+    std::unique_ptr<TReversiForm> MainForm;
+    std::unique_ptr<TSideDlg> SideDlg;
+    std::unique_ptr<TFinalDlg> FinalDlg;
+    std::unique_ptr<TCallDlg> CallDlg;
+    std::unique_ptr<TSendDlg> SendDlg;
+    std::unique_ptr<TCallReq> CallReq;
+    std::unique_ptr<TRulersDlg> RulersDlg;
+    std::unique_ptr<TRemoteField> RemoteField;
+    std::unique_ptr<TChoice> Choice;
+};

@@ -1,0 +1,123 @@
+// The program started as its command line says: a saved game named there is open and shown from
+// its first position, as "Open..." shows it; a refused one leaves a new game; --config picks the
+// settings file.
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "BoardTracker.h"
+#include "MainUnit.h"
+#include "Program.h"
+#include "RoutineTable.h"
+#include "Settings.h"
+
+namespace {
+
+// A 10 x 10 game of three moves, saved to file.
+void SaveTenByTenGame(const QString& file)
+{
+    BoardSize = 10;
+    NewGame();
+    for (int i = 0; i < 3; ++i) {
+        const SquareOrder order = MoveOrderFor(10);
+        for (int k = 0; k < order.Length; ++k) {
+            const int sq = order.Squares[k];
+            if (Routines.IsLegalMove(BoardStack[0], sq, SideToMove, Opponent())) {
+                GameRecord->Push(sq, SideToMove, Opponent());
+                Routines.MakeMove(BoardStack[0], sq, SideToMove, Opponent());
+                SideToMove = Opponent();
+                break;
+            }
+        }
+    }
+    QVERIFY(GameRecord->SaveToFile(file.toStdString()));
+}
+
+} // namespace
+
+class ProgramTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir Dir;
+
+    QString WriteSettings(const char* text)
+    {
+        const QString path = Dir.filePath(QStringLiteral("reversi.ini"));
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(text);
+        return path;
+    }
+
+private slots:
+    void ASavedGameOnTheCommandLineOpensAtStartUp()
+    {
+        const QString game = Dir.filePath(QStringLiteral("ten.kpx"));
+        SaveTenByTenGame(game);
+        const QString ini = WriteSettings("[options]\nbrdim=8\nanief=no\nsndef=no\n");
+        const TProgramOptions options = ParseCommandLine(
+            { QStringLiteral("corvana"), QStringLiteral("--config"), ini, game });
+        QCOMPARE(QString::fromStdString(options.SettingsFile), ini);
+        QCOMPARE(options.GameFile, game);
+        {
+            TProgram program(options);
+            QCOMPARE(BoardSize, 8); // from the settings file
+            program.Start();
+            TReversiForm& form = program.Form();
+            QCOMPARE(BoardSize, 10);
+            QCOMPARE(form.BoardView()->width(), 534);
+            QVERIFY(form.HistoryMode);
+            QCOMPARE(GameRecord->Count, 3);
+            QCOMPARE(form.PanelText(2), QStringLiteral("Move 0/3"));
+            form.ListMenuRedoMoveClick();
+            QCOMPARE(form.PanelText(2), QStringLiteral("Move 1/3"));
+            form.close();
+        }
+        // What the program wrote at its end went to the file named on the command line.
+        QFile written(ini);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray text = written.readAll();
+        QVERIFY2(text.contains("brdim=10"), text.constData());
+        QVERIFY(text.contains("[net]"));
+    }
+
+    void ARefusedGameLeavesANewOne()
+    {
+        const QString junk = Dir.filePath(QStringLiteral("junk.kpx"));
+        QFile f(junk);
+        f.open(QIODevice::WriteOnly);
+        f.write("0XPK\x07\0\0\0", 8);
+        f.close();
+        const QString ini = WriteSettings("[options]\nbrdim=8\nanief=no\nsndef=no\n");
+        QStringList shown;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown << box->text();
+                box->accept();
+            }
+        });
+        answer.start(5);
+        TProgram program(
+            ParseCommandLine({ QStringLiteral("corvana"), QStringLiteral("--config"), ini, junk }));
+        program.Start();
+        QCOMPARE(shown.size(), 1); // the reason, as "Open..." reports it
+        QVERIFY(!program.Form().HistoryMode);
+        QCOMPARE(BoardSize, 8);
+        QCOMPARE(program.Form().PanelText(2), QStringLiteral("Move 0/0"));
+        program.Form().close();
+    }
+
+    void HelpAndVersionAnswerWithoutAWindow()
+    {
+        QVERIFY(AnswerHelpOrVersion({ QStringLiteral("corvana"), QStringLiteral("--version") }));
+        QVERIFY(AnswerHelpOrVersion({ QStringLiteral("corvana"), QStringLiteral("-h") }));
+        QVERIFY(!AnswerHelpOrVersion({ QStringLiteral("corvana"), QStringLiteral("game.kpx") }));
+    }
+};
+
+QTEST_MAIN(ProgramTest)
+#include "ProgramTest.moc"
