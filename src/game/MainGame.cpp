@@ -50,6 +50,17 @@ const QString SavedGameFilter = QStringLiteral("Reversi games (*.kpx)");
 
 } // namespace
 
+// A new game on board 0 with the window's state to match: no previous move to show, not in
+// history mode, undo and redo off, the panels of a start position.
+void TReversiForm::ResetGame()
+{
+    NewGame();
+    NoPreviousBoard = true;
+    HistoryMode = false;
+    DisableUndoRedo();
+    SetPanels(QStringLiteral("Yellow is moving"), QStringLiteral("Yellow 2 : Green 2"), QStringLiteral("Move 0/0"));
+}
+
 void TReversiForm::NewGameItemClick()
 {
     if (NetworkGame) {
@@ -58,12 +69,7 @@ void TReversiForm::NewGameItemClick()
         StartNetworkGame();
         return;
     }
-    NewGame();
-    NoPreviousBoard = true;
-    HistoryMode = false;
-    DisableUndoRedo();
-    SetPanels(QStringLiteral("Yellow is moving"), QStringLiteral("Yellow 2 : Green 2"),
-        QStringLiteral("Move 0/0"));
+    ResetGame();
     DrawBoard();
     BoardWidget->repaint();
     MakeComputerMove();
@@ -343,12 +349,7 @@ bool TReversiForm::OpenGameFile(const QString& fileName)
 
     if (GameRecord->Count == 0) {
         // A saved game without moves: a new game of its size with its players.
-        NewGame();
-        NoPreviousBoard = true;
-        HistoryMode = false;
-        DisableUndoRedo();
-        SetPanels(QStringLiteral("Yellow is moving"), QStringLiteral("Yellow 2 : Green 2"),
-            QStringLiteral("Move 0/0"));
+        ResetGame();
         DrawBoard();
         BoardWidget->repaint();
         ShowHoverMark();
@@ -427,11 +428,7 @@ void TReversiForm::StartNetworkGame()
     }
     if (SideDlg)
         SideDlg->ShowBoardSize(BoardSize);
-    NewGame();
-    NoPreviousBoard = true;
-    HistoryMode = false;
-    SetPanels(QStringLiteral("Yellow is moving"), QStringLiteral("Yellow 2 : Green 2"),
-        QStringLiteral("Move 0/0"));
+    ResetGame();
     DrawBoard();
     BoardWidget->repaint();
     NetworkGame = true;

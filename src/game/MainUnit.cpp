@@ -377,12 +377,7 @@ void TReversiForm::OptionsItemClick()
         restart = reload = true;
     }
     if (restart) {
-        NewGame();
-        NoPreviousBoard = true;
-        HistoryMode = false;
-        DisableUndoRedo();
-        SetPanels(QStringLiteral("Yellow is moving"), QStringLiteral("Yellow 2 : Green 2"),
-            QStringLiteral("Move 0/0"));
+        ResetGame();
         HoverCol = HoverRow = 0;
     }
     if (FigureSet != oldFigureSet) {

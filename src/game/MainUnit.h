@@ -166,6 +166,7 @@ private:
     void CreateStatusBar();
     void ApplyBoardGeometry();
     void SetPanels(const QString& turn, const QString& score, const QString& counter);
+    void ResetGame();
     void ApplyMove(int square, bool local, bool remote);
     void ShowFinal(int kind, int a, int b);
     BoardLayout Layout() const;
