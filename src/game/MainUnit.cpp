@@ -42,15 +42,22 @@
 
 namespace {
 
-// A menu icon: the desktop theme's when it has one, else the program's own.
+// A picture compiled in as a PNG file, or a null one.
+QPixmap ResourcePixmap(const std::string& name)
+{
+    QPixmap pixmap;
+    if (const ResourceLookup found = FindResource(name))
+        pixmap.loadFromData(found.Entry->Bytes.data(), uint(found.Entry->Bytes.size()), "PNG");
+    return pixmap;
+}
+
+// A menu icon: the desktop theme's when it has one, else the program's own at 16 and 32 pixels.
 QIcon MenuIcon(const char* themeName, const char* resourceName)
 {
     QIcon fallback;
-    if (const ResourceLookup found = FindResource(resourceName)) {
-        QPixmap pixmap;
-        pixmap.loadFromData(found.Entry->Bytes.data(), uint(found.Entry->Bytes.size()), "PNG");
-        fallback = QIcon(pixmap);
-    }
+    for (const std::string& name : { std::string(resourceName), std::string(resourceName) + "_32" })
+        if (const QPixmap pixmap = ResourcePixmap(name); !pixmap.isNull())
+            fallback.addPixmap(pixmap);
     return QIcon::fromTheme(QString::fromLatin1(themeName), fallback);
 }
 
@@ -59,15 +66,9 @@ QIcon MenuIcon(const char* themeName, const char* resourceName)
 QIcon ApplicationIcon()
 {
     QIcon icon;
-    for (int size : { 16, 22, 24, 32, 48, 64, 128, 256 }) {
-        const std::string name = "ICON_APP_" + std::to_string(size);
-        if (const ResourceLookup found = FindResource(name)) {
-            QPixmap pixmap;
-            if (pixmap.loadFromData(
-                    found.Entry->Bytes.data(), uint(found.Entry->Bytes.size()), "PNG"))
-                icon.addPixmap(pixmap);
-        }
-    }
+    for (int size : { 16, 22, 24, 32, 48, 64, 128, 256 })
+        if (const QPixmap pixmap = ResourcePixmap("ICON_APP_" + std::to_string(size)); !pixmap.isNull())
+            icon.addPixmap(pixmap);
     return icon;
 }
 
