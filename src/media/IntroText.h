@@ -8,34 +8,7 @@
 #include <string_view>
 #include <vector>
 
-// Code page 1251 byte of a character, or 0 when the code page has no such character. Covers
-// ASCII and the Russian letters, which is all the intro and the rules text use.
-constexpr std::uint8_t Cp1251FromUnicode(char32_t c)
-{
-    if (c < 0x80)
-        return std::uint8_t(c);
-    if (c >= U'А' && c <= U'я')
-        return std::uint8_t(0xC0 + (c - U'А'));
-    if (c == U'Ё')
-        return 0xA8;
-    if (c == U'ё')
-        return 0xB8;
-    return 0;
-}
-
-// The inverse of Cp1251FromUnicode for the same range; other bytes give 0.
-constexpr char32_t UnicodeFromCp1251(std::uint8_t b)
-{
-    if (b < 0x80)
-        return b;
-    if (b >= 0xC0)
-        return U'А' + (b - 0xC0);
-    if (b == 0xA8)
-        return U'Ё';
-    if (b == 0xB8)
-        return U'ё';
-    return 0;
-}
+#include "CodePage1251.h"
 
 // The intro's characters in glyph order: glyph g of the font strip shows character g. Letters
 // follow the keyboard rows, Latin then Russian, small letters before capitals.

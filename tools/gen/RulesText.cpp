@@ -12,31 +12,6 @@
 
 namespace {
 
-// Code page 1251 bytes for the typographic characters the prose uses; letters come from
-// Cp1251FromUnicode.
-std::uint8_t Cp1251Byte(char32_t c)
-{
-    switch (c) {
-    case U'\u2013':
-        return 0x96; // en dash
-    case U'\u2014':
-        return 0x97; // em dash
-    case U'\u2018':
-        return 0x91;
-    case U'\u2019':
-        return 0x92;
-    case U'\u201C':
-        return 0x93;
-    case U'\u201D':
-        return 0x94;
-    case U'\u2026':
-        return 0x85; // ellipsis
-    case U'\u00A0':
-        return 0xA0; // no-break space
-    }
-    return Cp1251FromUnicode(c);
-}
-
 // RTF text for a UTF-8 string: control characters escaped, non-ASCII as \'hh.
 std::string RtfText(const char* utf8)
 {
@@ -48,7 +23,7 @@ std::string RtfText(const char* utf8)
         } else if (c >= 0x20 && c < 0x7F) {
             out += char(c);
         } else {
-            const std::uint8_t b = Cp1251Byte(c);
+            const std::uint8_t b = Cp1251FromUnicode(c);
             if (b < 0x80)
                 throw TGeneratorError("rules text: character U+"
                     + QString::number(uint(c), 16).toStdString() + " has no code page 1251 byte");
