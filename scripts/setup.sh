@@ -11,6 +11,7 @@ PACKAGES=(
     fonts-dejavu-core fonts-dejavu-extra
     xvfb xauth
     desktop-file-utils appstream
+    netbase
 )
 
 missing=()

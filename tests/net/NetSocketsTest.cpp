@@ -107,7 +107,7 @@ private slots:
         client.OnRead = [&](const std::string& m) { clientLog << EventText("read ", m); };
         client.OnDisconnect = [&] { clientLog << "gone"; };
         log.clear();
-        QVERIFY(client.Open(QStringLiteral("localhost")));
+        QVERIFY(client.Open(QStringLiteral("127.0.0.1")));
         QTRY_COMPARE(clientLog, QStringList { "connected" });
         QTRY_COMPARE(log, QStringList { "connect" });
         QVERIFY(client.Send("BW8me"));
