@@ -31,7 +31,7 @@
 #include "GrHolder.h"
 #include "MoveRules.h"
 #include "ProgressPanel.h"
-#include "ResourceStore.h"
+#include "ResourceIcon.h"
 #include "RoutineTable.h"
 #include "RulersUnit.h"
 #include "Search.h"
@@ -42,35 +42,13 @@
 
 namespace {
 
-// A picture compiled in as a PNG file, or a null one.
-QPixmap ResourcePixmap(const std::string& name)
-{
-    QPixmap pixmap;
-    if (const ResourceLookup found = FindResource(name))
-        pixmap.loadFromData(found.Entry->Bytes.data(), uint(found.Entry->Bytes.size()), "PNG");
-    return pixmap;
-}
-
 // A menu icon: the desktop theme's when it has one, else the program's own at 16 and 32 pixels.
 QIcon MenuIcon(const char* themeName, const char* resourceName)
 {
-    QIcon fallback;
-    for (const std::string& name : { std::string(resourceName), std::string(resourceName) + "_32" })
-        if (const QPixmap pixmap = ResourcePixmap(name); !pixmap.isNull())
-            fallback.addPixmap(pixmap);
-    return QIcon::fromTheme(QString::fromLatin1(themeName), fallback);
+    return QIcon::fromTheme(QString::fromLatin1(themeName), ResourceIcon(resourceName));
 }
 
 } // namespace
-
-QIcon ApplicationIcon()
-{
-    QIcon icon;
-    for (int size : { 16, 22, 24, 32, 48, 64, 128, 256 })
-        if (const QPixmap pixmap = ResourcePixmap("ICON_APP_" + std::to_string(size)); !pixmap.isNull())
-            icon.addPixmap(pixmap);
-    return icon;
-}
 
 TReversiForm::TReversiForm(QWidget* parent)
     : QMainWindow(parent)

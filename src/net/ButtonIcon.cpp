@@ -2,25 +2,33 @@
 #include "ButtonIcon.h"
 
 #include <QApplication>
-#include <QPixmap>
-#include <string>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <algorithm>
 
-#include "ResourceStore.h"
+#include "ResourceIcon.h"
 
 QIcon ButtonIcon(const char* resourceName, QStyle::StandardPixmap fallback)
 {
-    QIcon icon;
-    for (const std::string& name : { std::string(resourceName), std::string(resourceName) + "_32" })
-        if (const ResourceLookup found = FindResource(name)) {
-            QPixmap pixmap;
-            if (pixmap.loadFromData(
-                    found.Entry->Bytes.data(), uint(found.Entry->Bytes.size()), "PNG"))
-                icon.addPixmap(pixmap);
-        }
+    const QIcon icon = ResourceIcon(resourceName);
     return icon.isNull() ? ButtonIcon(fallback) : icon;
 }
 
 QIcon ButtonIcon(QStyle::StandardPixmap standard)
 {
     return QApplication::style()->standardIcon(standard);
+}
+
+QHBoxLayout* CentredButtonRow(QPushButton* left, QPushButton* right)
+{
+    const int width = std::max({ left->sizeHint().width(), right->sizeHint().width(), 96 });
+    left->setMinimumWidth(width);
+    right->setMinimumWidth(width);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(left);
+    row->addSpacing(10);
+    row->addWidget(right);
+    row->addStretch();
+    return row;
 }

@@ -68,17 +68,7 @@ TCallDlg::TCallDlg(QWidget* parent)
     CancelBtn = new QPushButton(
         ButtonIcon(QStyle::SP_DialogCancelButton), QStringLiteral("C&ancel"), this);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    const int buttonWidth
-        = std::max({ OKBtn->sizeHint().width(), CancelBtn->sizeHint().width(), 96 });
-    OKBtn->setMinimumWidth(buttonWidth);
-    CancelBtn->setMinimumWidth(buttonWidth);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKBtn);
-    buttons->addSpacing(10);
-    buttons->addWidget(CancelBtn);
-    buttons->addStretch();
+    QHBoxLayout* buttons = CentredButtonRow(OKBtn, CancelBtn);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);

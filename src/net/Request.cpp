@@ -79,17 +79,7 @@ TCallReq::TCallReq(QWidget* parent)
     CancelBtn
         = new QPushButton(ButtonIcon(QStyle::SP_DialogNoButton), QStringLiteral("&No=30"), this);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    const int buttonWidth
-        = std::max({ OkBtn->sizeHint().width(), CancelBtn->sizeHint().width(), 96 });
-    OkBtn->setMinimumWidth(buttonWidth);
-    CancelBtn->setMinimumWidth(buttonWidth);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OkBtn);
-    buttons->addSpacing(10);
-    buttons->addWidget(CancelBtn);
-    buttons->addStretch();
+    QHBoxLayout* buttons = CentredButtonRow(OkBtn, CancelBtn);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
