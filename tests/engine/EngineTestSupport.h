@@ -16,5 +16,10 @@ std::vector<int> PlayRandomGame(int size, int plies, std::mt19937& rng);
 // Sets board 0 of the given size from rows of text, row 1 first: 'Y' Yellow, 'G' Green, '.' empty.
 void SetBoard(int size, const std::vector<std::string>& rows);
 
+// An almost full 8 x 8 board: Yellow can still play on the right edge (H2), Green has no square.
+inline const std::vector<std::string> GreenStuckPosition = {
+    "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYGG", "YYYYYYG.", "YYYYYYG.",
+};
+
 // The legal squares of side on board 0, in square-index order, through the routine table.
 std::vector<int> LegalSquares(int side);

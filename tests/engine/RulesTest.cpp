@@ -159,17 +159,7 @@ TEST(Rules, PassMoveChangesNothing)
 TEST(Rules, ScanAndAdvanceTurnDecidePassesAndTheEnd)
 {
     // Green has no move after Yellow's; Yellow still has one.
-    SetBoard(8,
-        {
-            "YYYYYYYY",
-            "YYYYYYYY",
-            "YYYYYYYY",
-            "YYYYYYYY",
-            "YYYYYYYY",
-            "YYYYYYGG",
-            "YYYYYYG.",
-            "YYYYYYG.",
-        });
+    SetBoard(8, GreenStuckPosition);
     PositionScan scan = ScanPosition(BoardStack[0]);
     EXPECT_EQ(scan.Yellow, 58);
     EXPECT_EQ(scan.Green, 4);

@@ -75,17 +75,7 @@ TEST(Search, LevelOneScoresTheStartMovesByWeights)
 TEST(Search, NoLegalSquareGivesPassWithoutExploring)
 {
     // Green to move with nothing to play; Yellow can still move.
-    SetBoard(8,
-        {
-            "YYYYYYYY",
-            "YYYYYYYY",
-            "YYYYYYYY",
-            "YYYYYYYY",
-            "YYYYYYYY",
-            "YYYYYYGG",
-            "YYYYYYG.",
-            "YYYYYYG.",
-        });
+    SetBoard(8, GreenStuckPosition);
     SideToMove = SideGreen;
     Level = 5;
     const SearchOutcome r = FastRoot();
@@ -198,17 +188,7 @@ TEST(Search, FinishedLinesScoreByDiscsAndTheAdvancedMobilityTerm)
 TEST(Search, HorizonAfterAPassIsScoredByDiscCount)
 {
     // Yellow passed at the horizon: the line is scored as finished even though Green could move.
-    SetBoard(8,
-        {
-            "YYYYYYYY",
-            "YYYYYYYY",
-            "YYYYYYYY",
-            "YYYYYYYY",
-            "YYYYYYYY",
-            "YYYYYYGG",
-            "YYYYYYG.",
-            "YYYYYYG.",
-        });
+    SetBoard(8, GreenStuckPosition);
     BoardStack[2] = BoardStack[0];
     Level = 2;
     AdvancedEngine = false;
