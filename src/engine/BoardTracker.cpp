@@ -1,12 +1,9 @@
 // Undo and redo over board 0, and the .kpx file with its validation.
 #include "BoardTracker.h"
 
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
+#include "MoveRules.h"
 #include "RoutineTable.h"
 #include "SafeFile.h"
 
@@ -80,9 +77,17 @@ std::int32_t GetInt(const std::uint8_t* p)
 
 FileResult Refuse(const std::string& why) { return { FileResult::Refused, why }; }
 
-FileResult IoFailure(const std::string& what, const std::string& fileName)
+// 9377 → "9,377": byte counts the user reads.
+std::string Grouped(std::size_t n)
 {
-    return { FileResult::IoError, what + " \"" + fileName + "\": " + std::strerror(errno) };
+    const std::string digits = std::to_string(n);
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            out += ',';
+        out += digits[i];
+    }
+    return out;
 }
 
 bool IsSidePair(std::int32_t a, std::int32_t b)
@@ -98,6 +103,18 @@ bool IsWellFormedBoard(const Board& b, int size)
         if (playable ? (b[i] < CellEmpty || b[i] > CellGreen) : b[i] != CellBorder)
             return false;
     }
+    return true;
+}
+
+// A real game never empties the four centre squares: they start occupied and discs only turn.
+// (The search never tries them, so a board with one empty would have moves it cannot see.)
+bool CentreOccupied(const Board& b, int size)
+{
+    const int lo = size / 2 - 1, hi = size / 2;
+    for (const int col : { lo, hi })
+        for (const int row : { lo, hi })
+            if (b[SquareIndex(size, col, row)] == CellEmpty)
+                return false;
     return true;
 }
 
@@ -128,22 +145,23 @@ FileResult DecodeSavedGame(
     const std::vector<std::uint8_t>& bytes, OBoardTracker& record, SavedGameSettings& settings)
 {
     if (bytes.size() < 4)
-        return Refuse("the file is too short to be a saved game");
+        return Refuse("it is too short to be a saved game");
     if (std::memcmp(bytes.data(), Signature, 4) != 0)
         return { FileResult::NotSavedGame, "" };
     if (bytes.size() < HeaderBytes + TrailerBytes)
-        return Refuse("the file ends before its header is complete");
+        return Refuse("it ends after " + Grouped(bytes.size()) + " bytes, before its header is complete");
 
     const std::int32_t size = GetInt(&bytes[4]);
     const std::int32_t count = GetInt(&bytes[8]);
     if (size != 8 && size != 10)
-        return Refuse("the board size " + std::to_string(size) + " is neither 8 nor 10");
+        return Refuse("its board size " + std::to_string(size) + " is neither 8 nor 10");
     if (count < 0 || count > size * size)
-        return Refuse("the move count " + std::to_string(count) + " is impossible");
+        return Refuse("its move count " + std::to_string(count) + " is impossible");
     const std::size_t expected = HeaderBytes + EntryBytes * std::size_t(count) + TrailerBytes;
     if (bytes.size() != expected)
-        return Refuse("the file holds " + std::to_string(bytes.size()) + " bytes where "
-            + std::to_string(count) + " moves take " + std::to_string(expected));
+        return Refuse((bytes.size() < expected ? "it ends after " : "it holds ")
+            + Grouped(bytes.size()) + " bytes, " + std::to_string(count) + " moves need "
+            + Grouped(expected));
 
     const RoutineTable& rules = RoutinesFor(size);
     std::vector<TTrackerEntry> entries(count);
@@ -161,6 +179,10 @@ FileResult DecodeSavedGame(
             return Refuse(where + " names impossible sides");
         if (!IsWellFormedBoard(e.Before, size))
             return Refuse("the board before " + where + " holds impossible cells");
+        if (!CentreOccupied(e.Before, size))
+            return Refuse("the board before " + where + " has an empty centre square");
+        if (i == 0 && e.Before != StartBoard(size))
+            return Refuse("the board before move 1 is not the start position");
         if (!rules.IsLegalMove(e.Before, e.Move, e.MoverSide, e.OtherSide))
             return Refuse(where + " is not a legal move");
         if (i > 0) {
@@ -176,9 +198,9 @@ FileResult DecodeSavedGame(
     const std::uint8_t opponentFlag = p[4];
     if (computerSide != SideYellow && computerSide != SideGreen)
         return Refuse(
-            "the computer's side " + std::to_string(computerSide) + " is neither 2 nor 3");
+            "its computer side " + std::to_string(computerSide) + " is neither 2 nor 3");
     if (opponentFlag > 1)
-        return Refuse("the opponent flag " + std::to_string(opponentFlag) + " is neither 0 nor 1");
+        return Refuse("its opponent flag " + std::to_string(opponentFlag) + " is neither 0 nor 1");
 
     record.Size = size;
     record.Count = count;
@@ -203,43 +225,21 @@ FileResult OBoardTracker::SaveToFile(const std::string& fileName) const
 
 FileResult OBoardTracker::LoadFromFile(const std::string& fileName)
 {
-    const int fd = open(fileName.c_str(), O_RDONLY);
-    if (fd < 0)
-        return IoFailure("Cannot open", fileName);
-    struct stat st { };
-    if (fstat(fd, &st) != 0) {
-        const FileResult r = IoFailure("Cannot read", fileName);
-        close(fd);
-        return r;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        close(fd);
-        return { FileResult::IoError, "\"" + fileName + "\" is not a regular file" };
-    }
-    // Read one byte more than any valid game can hold, to tell an oversized file from a full one.
-    std::vector<std::uint8_t> bytes(MaxSavedGameBytes + 1);
-    std::size_t got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const FileResult r = IoFailure("Cannot read", fileName);
-            close(fd);
-            return r;
-        }
-        if (n == 0)
-            break;
-        got += std::size_t(n);
-    }
-    close(fd);
-    bytes.resize(got);
-    if (got > MaxSavedGameBytes && std::memcmp(bytes.data(), Signature, 4) == 0)
-        return Refuse("the file is too large to be a saved game");
+    const std::string notOpened = BaseName(fileName) + " was not opened: ";
+    // One byte more than any valid game can hold tells an oversized file from a full one.
+    const FileRead read = ReadFileBounded(fileName, MaxSavedGameBytes);
+    if (read.Status != FileRead::Ok && read.Status != FileRead::TooLarge)
+        return { FileResult::IoError, notOpened + read.Reason };
+    const std::vector<std::uint8_t> bytes(read.Bytes.begin(), read.Bytes.end());
+    if (read.Status == FileRead::TooLarge && bytes.size() >= 4
+        && std::memcmp(bytes.data(), Signature, 4) == 0)
+        return { FileResult::Refused, notOpened + "it is damaged (it is too large to be a saved game)" };
 
     OBoardTracker loaded;
     SavedGameSettings settings;
     FileResult r = DecodeSavedGame(bytes, loaded, settings);
+    if (r.Status == FileResult::Refused)
+        r.Message = notOpened + "it is damaged (" + r.Message + ")";
     if (!r)
         return r;
     *this = std::move(loaded);

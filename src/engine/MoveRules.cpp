@@ -4,19 +4,26 @@
 #include "BoardTracker.h"
 #include "RoutineTable.h"
 
+Board StartBoard(int size)
+{
+    Board b;
+    b.fill(CellBorder);
+    for (int col = 0; col < size; ++col)
+        for (int row = 0; row < size; ++row)
+            b[SquareIndex(size, col, row)] = CellEmpty;
+    const int lo = size / 2 - 1; // 0-based column/row of the upper left centre square
+    b[SquareIndex(size, lo, lo)] = CellYellow;
+    b[SquareIndex(size, lo + 1, lo + 1)] = CellYellow;
+    b[SquareIndex(size, lo, lo + 1)] = CellGreen;
+    b[SquareIndex(size, lo + 1, lo)] = CellGreen;
+    return b;
+}
+
 template <int N> void InitPositionT()
 {
     for (Board& b : BoardStack)
         b.fill(CellBorder);
-    Board& b = BoardStack[0];
-    for (int col = 0; col < N; ++col)
-        for (int row = 0; row < N; ++row)
-            b[SquareIndex(N, col, row)] = CellEmpty;
-    const int lo = N / 2 - 1; // 0-based column/row of the upper left centre square
-    b[SquareIndex(N, lo, lo)] = CellYellow;
-    b[SquareIndex(N, lo + 1, lo + 1)] = CellYellow;
-    b[SquareIndex(N, lo, lo + 1)] = CellGreen;
-    b[SquareIndex(N, lo + 1, lo)] = CellGreen;
+    BoardStack[0] = StartBoard(N);
     ResetGameRecord();
 }
 

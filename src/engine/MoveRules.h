@@ -55,6 +55,9 @@ template <int N> void MakeMoveT(Board& board, int square, int side, int opponent
     board[square] = static_cast<Cell>(side);
 }
 
+// The start position of a board of the given size, without touching the shared state.
+Board StartBoard(int size);
+
 template <int N> void InitPositionT();
 
 // What the controller needs to know after a move: the disc counts and whether each side is

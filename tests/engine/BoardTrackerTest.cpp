@@ -303,6 +303,11 @@ TEST(GameRecord, RefusedFilesChangeNothing)
                 b[entry1 + 12 + 44] = b[entry1 + 12 + 44] == CellYellow ? CellGreen : CellYellow;
             },
             FileResult::Refused },
+        { "empty centre square",
+            [=](auto& b) { b[entry1 + 12 + 44] = b[entry1 + 12 + 55] = CellEmpty; },
+            FileResult::Refused },
+        { "first board not the start position",
+            [=](auto& b) { b[entry0 + 12 + 11] = CellGreen; }, FileResult::Refused },
         { "computer side 4", [=](auto& b) { PutInt(b, trailer, 4); }, FileResult::Refused },
         { "opponent flag 2", [=](auto& b) { b[trailer + 4] = 2; }, FileResult::Refused },
     };
@@ -332,6 +337,50 @@ TEST(GameRecord, RefusedFilesChangeNothing)
     // And the untouched file still loads.
     WriteBytes(dir.File("good.kpx"), valid);
     EXPECT_TRUE(GameRecord->LoadFromFile(dir.File("good.kpx")));
+}
+
+// A game that is consistent in itself but begins where no real game can (the centre empty): the
+// search never looks at the centre squares, so such a game once made the window pass forever.
+TEST(GameRecord, AGameThatCannotHaveBeenPlayedIsRefused)
+{
+    TempDir dir;
+    BoardSize = 8;
+    NewGame();
+    Board odd = BoardStack[0];
+    for (const int sq : { 44, 45, 54, 55 })
+        odd[sq] = CellEmpty;
+    odd[42] = CellYellow; // D7 Yellow, D6 Green: Yellow closes the line on the centre square D5
+    odd[43] = CellGreen;
+    ASSERT_TRUE(Routines.IsLegalMove(odd, 44, SideYellow, SideGreen));
+    OBoardTracker crafted;
+    crafted.Entries.push_back({ 44, SideYellow, SideGreen, odd });
+    crafted.Count = crafted.Current = 1;
+    crafted.Size = 8;
+    WriteBytes(dir.File("odd.kpx"), EncodeSavedGame(crafted, { SideGreen, true }));
+    const FileResult r = GameRecord->LoadFromFile(dir.File("odd.kpx"));
+    EXPECT_EQ(r.Status, FileResult::Refused);
+    EXPECT_EQ(r.Message,
+        "odd.kpx was not opened: it is damaged (the board before move 1 has an empty centre square)");
+}
+
+// What the user reads names the file, says it was not opened and why, in plain words.
+TEST(GameRecord, RefusalsNameTheFileInPlainWords)
+{
+    TempDir dir;
+    std::mt19937 rng(9);
+    const std::vector<int> squares = PlayRandomGame(8, 60, rng);
+    NewGame();
+    Play(squares);
+    std::vector<std::uint8_t> bytes = EncodeSavedGame(*GameRecord, { SideGreen, true });
+    ASSERT_EQ(GameRecord->Count, 60);
+    bytes.resize(200);
+    WriteBytes(dir.File("game.kpx"), bytes);
+    EXPECT_EQ(GameRecord->LoadFromFile(dir.File("game.kpx")).Message,
+        "game.kpx was not opened: it is damaged (it ends after 200 bytes, 60 moves need 9,377)");
+
+    const FileResult missing = GameRecord->LoadFromFile(dir.File("gone.kpx"));
+    EXPECT_EQ(missing.Status, FileResult::IoError);
+    EXPECT_EQ(missing.Message, "gone.kpx was not opened: it does not exist");
 }
 
 // Thousands of random corruptions of valid files: the loader never crashes, and either takes the
