@@ -12,12 +12,13 @@ const char* SideName(int side) { return side == SideYellow ? "Yellow" : "Green";
 
 void PrintBoard(const Board& b, int size)
 {
+    // Laid out as the window shows it, with the border's labels: rows counted from the bottom.
     std::printf("   ");
     for (int col = 0; col < size; ++col)
         std::printf(" %c", 'A' + col);
     std::printf("\n");
     for (int row = 0; row < size; ++row) {
-        std::printf("%3d", row + 1);
+        std::printf("%3d", size - row);
         for (int col = 0; col < size; ++col) {
             const Cell c = b[SquareIndex(size, col, row)];
             std::printf(" %c", c == CellYellow ? 'Y' : c == CellGreen ? 'G' : '.');
@@ -39,20 +40,25 @@ int RunShow(CliArgs& args)
     const bool savedOpponent = OpponentIsComputer;
     OBoardTracker record;
     const FileResult r = record.LoadFromFile(*file);
-    if (!r) {
-        if (r.Status == FileResult::NotSavedGame)
-            std::cerr << "corvana-cli: " << *file << " is not a saved game (no 0XPK signature)\n";
-        else
-            std::cerr << "corvana-cli: " << *file << " refused: " << r.Message << "\n";
+    switch (r.Status) {
+    case FileResult::Ok:
+        break;
+    case FileResult::NotSavedGame:
+        std::cerr << "corvana-cli: " << *file << " is not a saved game (no 0XPK signature)\n";
+        return 1;
+    case FileResult::Refused:
+        std::cerr << "corvana-cli: refused: " << r.Message << "\n";
+        return 1;
+    case FileResult::IoError:
+        std::cerr << "corvana-cli: error: " << r.Message << "\n";
         return 1;
     }
 
-    const int rw = RowWidthFor(record.Size);
     std::printf("size: %d\ncount: %d\n", record.Size, record.Count);
     for (int i = 0; i < record.Count; ++i) {
         const TTrackerEntry& e = record.Entries[i];
-        std::printf("%3d. %-6s %3d (%c%d)\n", i + 1, SideName(e.MoverSide), e.Move,
-            'A' + e.Move / rw - 1, e.Move % rw);
+        std::printf("%3d. %-6s %3d (%s)\n", i + 1, SideName(e.MoverSide), e.Move,
+            SquareName(record.Size, e.Move).c_str());
     }
     std::printf("computer side: %s (%d)\n", SideName(ComputerSide), ComputerSide);
     std::printf("opponent: %s\n", OpponentIsComputer ? "computer" : "player");

@@ -55,8 +55,13 @@ int main(int argc, char** argv)
         PrintUsage(std::cerr);
         return 2;
     }
-    if (!std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "help")) {
+    if (!std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")
+        || !std::strcmp(argv[1], "help")) {
         PrintUsage(std::cout);
+        return 0;
+    }
+    if (!std::strcmp(argv[1], "--version") || !std::strcmp(argv[1], "-v")) {
+        std::cout << "corvana-cli " << CORVANA_VERSION << "\n";
         return 0;
     }
     for (const Command& c : CommandTable) {
