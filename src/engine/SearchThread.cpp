@@ -5,11 +5,14 @@
 
 std::atomic<bool> SearchRunning { false };
 std::unique_ptr<TMyThread> SearchThread;
+std::function<void(const std::atomic<bool>&)> SearchStartHook;
 
 TMyThread::TMyThread()
 {
     SearchRunning.store(true, std::memory_order_relaxed);
-    Thread = std::thread([this] {
+    Thread = std::thread([this, hook = SearchStartHook] {
+        if (hook)
+            hook(TerminateRequested);
         DoSearch();
         EndSearch();
     });

@@ -14,6 +14,7 @@
 #include "DialogPlacement.h"
 #include "FinalUnit.h"
 #include "GrHolder.h"
+#include "Invariant.h"
 #include "MainUnit.h"
 #include "MoveRules.h"
 #include "NetProtocol.h"
@@ -54,6 +55,7 @@ const QString SavedGameFilter = QStringLiteral("Reversi games (*.kpx)");
 // history mode, undo and redo off, the panels of a start position.
 void TReversiForm::ResetGame()
 {
+    GameChanged();
     NewGame();
     NoPreviousBoard = true;
     HistoryMode = false;
@@ -87,6 +89,7 @@ void TReversiForm::FormClick()
         switch (Choice->exec()) {
         case ChoiceContinueFromLast:
             while (GameRecord->Redo()) { }
+            GameChanged();
             UpdateMoveCounter();
             RefreshHistoryStatus();
             DrawBoard();
@@ -110,19 +113,28 @@ void TReversiForm::FormClick()
 
 void TReversiForm::PlayLocalMove(int square)
 {
-    if (!Routines.IsLegalMove(BoardStack[0], square, SideToMove, Opponent()))
+    if (!IsPlayableSquare(BoardSize, square)
+        || !Routines.IsLegalMove(BoardStack[0], square, SideToMove, Opponent()))
         return; // an illegal square is ignored without a sound or a message
-    ApplyMove(square, true, false);
+    if (!ApplyMove(square, true, false))
+        return;
     FinishMove();
     ShowHoverMark();
     UpdateUndoRedo();
 }
 
 // Steps shared by every move before the turn is handed on: record, play, count, sound, animation.
-void TReversiForm::ApplyMove(int square, bool local, bool remote)
+// Every caller has checked the move; a square that is not legal here is a bug, and it is refused
+// rather than recorded.
+bool TReversiForm::ApplyMove(int square, bool local, bool remote)
 {
     const int side = SideToMove;
     const int other = Opponent();
+    if (!CORVANA_INVARIANT(IsPlayableSquare(BoardSize, square)
+                && Routines.IsLegalMove(BoardStack[0], square, side, other),
+            "a move applied is legal for the side to move"))
+        return false;
+    GameChanged();
     if (local || remote)
         EraseHoverMark();
     RememberBoard();
@@ -139,20 +151,45 @@ void TReversiForm::ApplyMove(int square, bool local, bool remote)
         const int rw = RowWidth();
         SendToPeer(EncodeMove(square / rw - 1, square % rw - 1));
     }
+    return true;
 }
 
 void TReversiForm::MakeComputerMove()
 {
-    if (GameOver || !OpponentIsComputer || SideToMove != ComputerSide || Closing)
+    // One search at a time. A game that changes while a search is waited for (opened, restarted,
+    // begun over the network) is looked at again by that wait's caller when the wait ends.
+    if (WaitingForSearch)
         return;
-    const int square = SearchAndWait();
-    // A search cut short (a game opened meanwhile, the window closing) has no move for this
-    // position, and the position it was asked about may be gone: play nothing.
-    if (LastSearchCancelled || Closing)
+    for (;;) {
+        if (GameOver || HistoryMode || !OpponentIsComputer || SideToMove != ComputerSide
+            || Closing)
+            return;
+        int square = SearchAndWait();
+        if (Closing)
+            return;
+        // The search answered for a position that is gone: think again about the one shown.
+        if (LastSearchStale)
+            continue;
+        if (square == PassMove) {
+            const int fallback = FirstLegalSquare();
+            if (!CORVANA_INVARIANT(fallback == PassMove, "the search passes only without a move"))
+                square = fallback;
+        }
+        if (square != PassMove && !ApplyMove(square, false, false))
+            return;
+        FinishMove();
         return;
-    if (square != PassMove)
-        ApplyMove(square, false, false);
-    FinishMove();
+    }
+}
+
+// The first legal square of SideToMove in the square order, or PassMove.
+int TReversiForm::FirstLegalSquare() const
+{
+    const SquareOrder order = MoveOrderFor(BoardSize);
+    for (int i = 0; i < order.Length; ++i)
+        if (Routines.IsLegalMove(BoardStack[0], order.Squares[i], SideToMove, Opponent()))
+            return order.Squares[i];
+    return PassMove;
 }
 
 int TReversiForm::SearchAndWait()
@@ -163,6 +200,8 @@ int TReversiForm::SearchAndWait()
     OptionsItem->setEnabled(false);
     DisableUndoRedo();
 
+    const std::uint64_t stamp = GameStamp;
+    WaitingForSearch = true;
     StartSearch();
     // The window keeps working while the search runs: repaint, menu items still enabled.
     QEventLoop wait;
@@ -174,9 +213,12 @@ int TReversiForm::SearchAndWait()
     poll.start(2);
     if (SearchRunning.load(std::memory_order_acquire))
         wait.exec();
+    WaitingForSearch = false;
 
     const int square = BestMoves[0];
-    LastSearchCancelled = SearchThread && SearchThread->Terminated();
+    // A result belongs to the game and the position it was asked about: one cut short, or one
+    // that finished while another game was opened or begun, is no move of the game shown.
+    LastSearchStale = GameStamp != stamp || (SearchThread && SearchThread->Terminated());
     QApplication::restoreOverrideCursor();
     NewGameItem->setEnabled(true);
     HintItem->setEnabled(!NetworkGame);
@@ -218,7 +260,7 @@ void TReversiForm::FinishMove()
 
 void TReversiForm::ShowFinal(int kind, int a, int b)
 {
-    if (!FinalDlg || FinalDlg->isVisible())
+    if (!FinalDlg || FinalDlg->isVisible() || Closing)
         return;
     FinalDlg->SetResultMessage(kind, a, b);
     CentreOverMainWindow(*FinalDlg, *this);
@@ -253,6 +295,7 @@ void TReversiForm::ListMenuUndoMoveClick()
 {
     if (!GameRecord->Undo())
         return;
+    GameChanged();
     UpdateMoveCounter();
     RefreshHistoryStatus();
     DrawBoard();
@@ -263,6 +306,7 @@ void TReversiForm::ListMenuRedoMoveClick()
 {
     if (!GameRecord->Redo())
         return;
+    GameChanged();
     UpdateMoveCounter();
     RefreshHistoryStatus();
     DrawBoard();
@@ -329,6 +373,8 @@ bool TReversiForm::OpenGameFile(const QString& fileName)
         ShowError(QStringLiteral("Open..."), QString::fromStdString(r.Message));
         return false;
     }
+    // From here on a search still waited for has no move for the game shown.
+    GameChanged();
     BoardWidget->repaint();
     if (SearchRunning.load(std::memory_order_acquire))
         CancelSearch();
@@ -337,10 +383,11 @@ bool TReversiForm::OpenGameFile(const QString& fileName)
         EraseHoverMark();
         HoverCol = HoverRow = 0;
         BoardSize = GameRecord->Size;
+        // The rules of the new size before anything (the loading panel's event loop) can ask.
+        SelectRoutines();
         CellSize = CellSizeFor(BoardSize);
         HalfCell = HalfCellFor(BoardSize);
         ReloadBoardGraphics();
-        SelectRoutines();
     }
     if (SideDlg) {
         SideDlg->ShowBoardSize(BoardSize);
@@ -406,7 +453,8 @@ void TReversiForm::ApplyRemoteMove()
     if (!IsPlayableSquare(BoardSize, square)
         || !Routines.IsLegalMove(BoardStack[0], square, SideToMove, Opponent()))
         return; // an illegal move from the peer is ignored without a message
-    ApplyMove(square, false, true);
+    if (!ApplyMove(square, false, true))
+        return;
     FinishMove();
     ShowHoverMark();
 }

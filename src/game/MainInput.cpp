@@ -120,10 +120,17 @@ void TReversiForm::FormKeyPress(QChar c)
 
 void TReversiForm::HintItemClick()
 {
-    if (GameOver || NetworkGame)
+    if (GameOver || NetworkGame || WaitingForSearch)
         return;
     const int square = SearchAndWait();
-    if (LastSearchCancelled || Closing || square == PassMove)
+    if (Closing)
+        return;
+    if (LastSearchStale) {
+        // Another game came while the hint was thought about; it may be the computer's turn there.
+        MakeComputerMove();
+        return;
+    }
+    if (square == PassMove)
         return;
     HintPointerMoved = true;
     const int rw = RowWidth();

@@ -25,6 +25,7 @@
 #include "Call.h"
 #include "ChoiceUnit.h"
 #include "FinalUnit.h"
+#include "InvariantCounter.h"
 #include "MainUnit.h"
 #include "NetSockets.h"
 #include "NetState.h"
@@ -32,7 +33,10 @@
 #include "R_BRD.h"
 #include "Request.h"
 #include "RoutineTable.h"
+#include "SearchThread.h"
 #include "RulersUnit.h"
+#include "RunWhen.h"
+#include "SearchGate.h"
 #include "Send.h"
 #include "Settings.h"
 #include "SideUnit.h"
@@ -366,7 +370,12 @@ class NetworkGameTest : public QObject {
     }
 
 private slots:
-    void cleanup() { Close(); }
+    void initTestCase() { CountInvariantFailures(); }
+    void cleanup()
+    {
+        Close();
+        QCOMPARE(InvariantFailures, 0);
+    }
 
     void CallerWithYellowOn10PlaysAWholeGameWithPasses()
     {
@@ -436,6 +445,28 @@ private slots:
         QVERIFY(NetConnected);
         QVERIFY(!peer->Closed);
         QVERIFY(peer->Received.isEmpty());
+    }
+
+    // A call accepted while the computer's finished search is still waited for (the request
+    // dialog's loop runs inside that wait): the search's square is no move of the network game.
+    void AcceptingACallWhileTheComputersMoveWaitsPlaysNothing()
+    {
+        Open(8);
+        SearchGate gate;
+        std::unique_ptr<TPeer> peer;
+        RunWhen([&] { return gate.Holding(); },
+            [&] {
+                gate.Release();
+                QVERIFY(WaitFor([] { return !SearchRunning.load(); }));
+                peer = CalledByPeer("BB8peer");
+            });
+        Click(4, 2);
+        QVERIFY(peer);
+        QVERIFY(NetworkGame);
+        QCOMPARE(GameRecord->Count, 0);
+        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/0"));
+        QCOMPARE(SideToMove, SideYellow);
+        QCOMPARE(gate.Arrived(), 1);
     }
 
     void CalleeAcceptsAGreenCallerOn8AndChatsBothWays()
