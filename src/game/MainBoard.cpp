@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QPaintEvent>
 #include <chrono>
+#include <functional>
 #include <thread>
 
 #include "AsyncTimer.h"
+#include "NetSockets.h"
 #include "GrHolder.h"
 #include "MainUnit.h"
 #include "RoutineTable.h"
@@ -69,15 +71,85 @@ void TReversiForm::AnimateMove()
     AnimateDiscs();
 }
 
+std::function<void(int frame)> AnimationFrameHook;
+
 void TReversiForm::AnimateDiscs()
 {
     using Clock = std::chrono::steady_clock;
     for (int frame = 0; frame <= RestFrame; ++frame) {
         const auto start = Clock::now();
         PushRect(DrawAnimationFrame(Layout(), TransitionCodes, frame));
+        if (AnimationFrameHook)
+            AnimationFrameHook(frame);
         // 55 ms a frame, or longer when drawing takes longer; no messages are handled meanwhile.
         std::this_thread::sleep_until(start + std::chrono::milliseconds(55));
     }
+    DiscardInputMadeMeanwhile();
+}
+
+namespace {
+
+// Swallows the pointer buttons and keys meant for one window (and the shortcuts they would
+// trigger), letting everything else through.
+class InputSwallower : public QObject {
+public:
+    explicit InputSwallower(QWidget* window)
+        : Window(window)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Shortcut:
+        case QEvent::ContextMenu:
+            return BelongsToWindow(watched);
+        case QEvent::ShortcutOverride:
+            // Accepted, the key counts as the widget's own and triggers no menu shortcut.
+            if (BelongsToWindow(watched)) {
+                event->accept();
+                return true;
+            }
+            return false;
+        default:
+            return false;
+        }
+    }
+
+private:
+    bool BelongsToWindow(QObject* o) const
+    {
+        for (; o; o = o->parent())
+            if (auto* w = qobject_cast<QWidget*>(o))
+                return w->window() == Window;
+        return false;
+    }
+    QWidget* Window;
+};
+
+} // namespace
+
+// The animation holds the main thread, and what the player clicked or typed meanwhile was meant
+// for a board that has changed since: taken from the queue now, it is dropped instead of being
+// played on the new position. Network messages wait in their own queue meanwhile.
+void TReversiForm::DiscardInputMadeMeanwhile()
+{
+    InputSwallower swallower(this);
+    qApp->installEventFilter(&swallower);
+    if (NetEvents)
+        NetEvents->Hold();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (NetEvents)
+        NetEvents->Release();
+    qApp->removeEventFilter(&swallower);
 }
 
 void TReversiForm::DrawMoveMark(int x, int y, int k)

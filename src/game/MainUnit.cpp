@@ -17,6 +17,7 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -56,6 +57,9 @@ TReversiForm::TReversiForm(QWidget* parent)
     // FormCreate
     std::srand(unsigned(std::time(nullptr))); // the intro's animation draws from it
     setWindowTitle(QStringLiteral("Corvana"));
+    // The window's size follows the board: it can be minimised and closed, not maximised.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(ApplicationIcon());
 
     if (const QScreen* screen = QGuiApplication::primaryScreen();
@@ -217,6 +221,13 @@ void TReversiForm::CreateMenu()
     AboutItem
         = item(InfoMenu, QStringLiteral("&About"), QKeySequence(), QStringLiteral("Display about"),
             MenuIcon("help-about", "ICON_ABOUT"), &TReversiForm::AboutItemClick);
+
+    // However a menu closes (Esc too, which sends no empty hint), the three panels come back. The
+    // menu bar shows its title's hint again as the menu goes, so the panels return just after.
+    for (QMenu* menu : { GameMenu, NetMenu, MatchMenu, InfoMenu })
+        connect(menu, &QMenu::aboutToHide, this, [this] {
+            QTimer::singleShot(0, statusBar(), &QStatusBar::clearMessage);
+        });
 }
 
 void TReversiForm::CreateStatusBar()

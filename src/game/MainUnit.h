@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -34,6 +36,9 @@ class TRulersDlg;
 class TSendDlg;
 class TServerSocket;
 class TSideDlg;
+
+// Tests only: runs after each frame of the disc animation has been pushed to the window.
+extern std::function<void(int frame)> AnimationFrameHook;
 
 class TReversiForm : public QMainWindow {
 public:
@@ -107,6 +112,7 @@ public:
     void RememberBoard();
     void AnimateMove();
     void AnimateDiscs();
+    void DiscardInputMadeMeanwhile();
     void DrawMoveMark(int x, int y, int k);
     void DrawChangeMark(int x, int y, int k);
     void StopMoveDisplay();
@@ -167,7 +173,11 @@ private:
     void ApplyBoardGeometry();
     void SetPanels(const QString& turn, const QString& score, const QString& counter);
     void ResetGame();
-    void ApplyMove(int square, bool local, bool remote);
+    bool ApplyMove(int square, bool local, bool remote);
+    int FirstLegalSquare() const;
+    // Every change of the game shown (a move, undo, redo, a new or opened game) moves the stamp
+    // on, so a search result can tell whether it still belongs to the game.
+    void GameChanged() { ++GameStamp; }
     void ShowFinal(int kind, int a, int b);
     BoardLayout Layout() const;
     void PushSquare(int x, int y);
@@ -237,7 +247,9 @@ private:
     QPointer<TRemoteField> RemoteField;
     bool Closing = false;
     bool Destroyed = false;
-    bool LastSearchCancelled = false;
+    std::uint64_t GameStamp = 0;
+    bool WaitingForSearch = false; // inside SearchAndWait
+    bool LastSearchStale = false; // the last search's result belongs to no position shown
 };
 
 // The client area below the menu: the back buffer at (2, 2) inside a sunken bevel. Every pixel

@@ -7,12 +7,22 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDeadlineTimer>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
+#include <functional>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 #include "AsyncTimer.h"
 #include "BoardTracker.h"
@@ -20,11 +30,14 @@
 #include "Evaluation.h"
 #include "FinalUnit.h"
 #include "GrHolder.h"
+#include "InvariantCounter.h"
 #include "MainUnit.h"
 #include "ProfileFile.h"
 #include "RoutineTable.h"
 #include "RulersUnit.h"
+#include "RunWhen.h"
 #include "Search.h"
+#include "SearchGate.h"
 #include "SearchThread.h"
 #include "Settings.h"
 #include "SideUnit.h"
@@ -109,6 +122,35 @@ void SetPosition(int size, const std::vector<std::string>& rows, int side)
     SideToMove = side;
 }
 
+// What the program writes on standard error while it lives.
+class StderrCapture {
+public:
+    StderrCapture()
+    {
+        File.open();
+        std::fflush(stderr);
+        Saved = ::dup(2);
+        ::dup2(File.handle(), 2);
+    }
+    ~StderrCapture()
+    {
+        std::fflush(stderr);
+        ::dup2(Saved, 2);
+        ::close(Saved);
+    }
+    QString Text()
+    {
+        std::fflush(stderr);
+        QFile in(File.fileName());
+        in.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(in.readAll());
+    }
+
+private:
+    QTemporaryFile File;
+    int Saved = -1;
+};
+
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -165,7 +207,12 @@ class MainWindowTest : public QObject {
     }
 
 private slots:
-    void cleanup() { Close(); }
+    void initTestCase() { CountInvariantFailures(); }
+    void cleanup()
+    {
+        Close();
+        QCOMPARE(InvariantFailures, 0);
+    }
 
     void FreshGameAndTheWindowSize()
     {
@@ -378,6 +425,10 @@ private slots:
         QCOMPARE(Watcher->Shown.size(), 1);
     }
 
+    // --- a computer move belongs to the game it was computed for ---
+    // The search is held open by a gate, and the file is opened the first time the test sees the
+    // search waiting, so nothing here depends on how fast a search is.
+
     void OpeningDuringTheComputersSearchDiscardsItsMove()
     {
         QTemporaryDir dir;
@@ -386,28 +437,191 @@ private slots:
         Click(4, 2);
         QVERIFY(GameRecord->SaveToFile(file.toStdString()));
 
-        // A 10 x 10 middle game where a level-9 search takes a while.
         Open(10, true, SideGreen);
-        OpponentIsComputer = false;
-        for (int i = 0; i < 36; ++i) {
-            const QPoint p = FirstLegal(SideToMove);
-            Click(p.x(), p.y());
-        }
-        OpponentIsComputer = true;
-        Level = 9;
-        bool openedWhileThinking = false;
-        QTimer::singleShot(50, Form.get(), [&] {
-            openedWhileThinking = SearchRunning.load();
-            Form->OpenGameFile(file);
-        });
+        SearchGate gate;
+        bool opened = false;
+        RunWhen([&] { return gate.Holding(); }, [&] { opened = Form->OpenGameFile(file); });
         const QPoint p = FirstLegal(SideYellow);
         Click(p.x(), p.y());
-        QVERIFY(openedWhileThinking);
+        QVERIFY(opened);
         QVERIFY(!SearchRunning.load());
         QCOMPARE(BoardSize, 8);
         QCOMPARE(GameRecord->Count, 1); // the loaded game, with no computer move played on it
         QVERIFY(Form->HistoryMode);
         QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/1"));
+    }
+
+    // The search ends while the file dialog is still open (a modal loop inside the wait): its
+    // square is for the old game and must not be played on the one opened.
+    void ASearchThatEndedBehindTheOpenDialogPlaysNothing()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("long.kpx"));
+        Open(8, false, SideGreen);
+        while (!GameOver) {
+            const QPoint p = FirstLegal(SideToMove);
+            Click(p.x(), p.y());
+        }
+        const int moves = GameRecord->Count;
+        QVERIFY(moves > 50);
+        QVERIFY(GameRecord->SaveToFile(file.toStdString()));
+
+        for (const int size : { 10, 8 }) {
+            Open(size, true, SideGreen);
+            SearchGate gate;
+            RunWhen([&] { return gate.Holding(); },
+                [&] {
+                    gate.Release();
+                    QDeadlineTimer deadline(10000);
+                    while (SearchRunning.load() && !deadline.hasExpired())
+                        std::this_thread::yield();
+                    Form->OpenGameFile(file);
+                });
+            const QPoint p = FirstLegal(SideYellow);
+            Click(p.x(), p.y());
+            QCOMPARE(gate.Arrived(), 1);
+            QCOMPARE(BoardSize, 8);
+            QCOMPARE(GameRecord->Count, moves);
+            QVERIFY(Form->HistoryMode);
+            QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/%1").arg(moves));
+            // What is saved now is what was opened, and the loader takes it.
+            const QString again = dir.filePath(QStringLiteral("again.kpx"));
+            QVERIFY(GameRecord->SaveToFile(again.toStdString()));
+            QVERIFY(GameRecord->LoadFromFile(again.toStdString()));
+            QCOMPARE(GameRecord->Count, moves);
+        }
+    }
+
+    // Opened during the search, an empty game where the computer plays Yellow gets exactly one
+    // opening move, from one search of its own.
+    void AnEmptyGameOpenedDuringTheSearchGetsOneComputerMove()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("empty.kpx"));
+        OBoardTracker empty;
+        empty.Size = 8;
+        const std::vector<std::uint8_t> bytes = EncodeSavedGame(empty, { SideYellow, true });
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+        f.close();
+
+        SearchGate gate;
+        bool opened = false;
+        RunWhen([&] { return gate.Holding(); }, [&] { opened = Form->OpenGameFile(file); });
+        Open(8, true, SideYellow); // the computer opens: its first search is held
+        QVERIFY(opened);
+        QCOMPARE(gate.Arrived(), 2);
+        QCOMPARE(GameRecord->Count, 1);
+        QCOMPARE(GameRecord->Entries[0].MoverSide, SideYellow);
+        QCOMPARE(GameRecord->Entries[0].Move, 53);
+        QCOMPARE(SideToMove, SideGreen);
+        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 1/1"));
+    }
+
+    // What the player clicks or types while discs turn over was meant for the old position.
+    void ClicksAndKeysDuringTheAnimationAreDropped()
+    {
+        Open(8, true, SideGreen, "anief=yes\n");
+        int animations = 0;
+        AnimationFrameHook = [&](int frame) {
+            if (frame == 0)
+                ++animations;
+            if (animations != 2 || frame != 3)
+                return;
+            // The computer's reply is turning over: aim at a square the player may take next.
+            const QPoint target = Centre(*Form, FirstLegal(SideYellow).x(), FirstLegal(SideYellow).y());
+            QWidget* board = Form->BoardView();
+            const QPointF at(target), global(board->mapToGlobal(target));
+            QCoreApplication::postEvent(board, new QMouseEvent(QEvent::MouseMove, at, global,
+                Qt::NoButton, Qt::NoButton, Qt::NoModifier));
+            QCoreApplication::postEvent(board, new QMouseEvent(QEvent::MouseButtonPress, at, global,
+                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+            QCoreApplication::postEvent(board, new QMouseEvent(QEvent::MouseButtonRelease, at,
+                global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+            QCoreApplication::postEvent(
+                board, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" ")));
+        };
+        Click(4, 2);
+        AnimationFrameHook = nullptr;
+        QCOMPARE(animations, 2);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(GameRecord->Count, 2); // the player's move and the reply, nothing more
+        QCOMPARE(SideToMove, SideYellow);
+        // Input after the animation is the player's again.
+        const QPoint p = FirstLegal(SideYellow);
+        Click(p.x(), p.y());
+        QCOMPARE(GameRecord->Count, 4);
+    }
+
+    // A search that reports a pass while the side has a move is a bug; the window neither loops
+    // nor hands the turn over, it plays the move.
+    void APassReportedWithALegalMoveIsNotBelieved()
+    {
+        Open(8, true, SideGreen);
+        // Green's one move is the centre square D5, which the search never tries.
+        SetPosition(8,
+            { "........", "...G....", "...Y....", "........", "........", "........", "........",
+                "........" },
+            SideGreen);
+        QVERIFY(Routines.IsLegalMove(BoardStack[0], 44, SideGreen, SideYellow));
+        Form->MakeComputerMove();
+        QCOMPARE(InvariantFailures, 1);
+        InvariantFailures = 0;
+        QCOMPARE(int(BoardStack[0][44]), int(CellGreen));
+        QCOMPARE(GameRecord->Count, 1);
+    }
+
+    void TheStatusPanelsComeBackWhenAMenuClosesWithEsc()
+    {
+        Open(8, true, SideGreen);
+        QMenu* game = Form->menuBar()->actions().at(0)->menu();
+        Form->menuBar()->setActiveAction(game->menuAction()); // as a click on "&Game" opens it
+        QTRY_VERIFY(game->isVisible());
+        QTest::keyClick(game, Qt::Key_Down); // highlights "&New"
+        QTRY_COMPARE(Form->statusBar()->currentMessage(), QStringLiteral("Start new game"));
+        QTest::keyClick(game, Qt::Key_Escape);
+        QTRY_VERIFY(!game->isVisible());
+        QTRY_COMPARE(Form->statusBar()->currentMessage(), QString());
+        QCOMPARE(Form->PanelText(0), QStringLiteral("Yellow is moving"));
+    }
+
+    void TheWindowOffersNoMaximiseButton()
+    {
+        Open(8, true, SideGreen);
+        const Qt::WindowFlags flags = Form->windowFlags();
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+    }
+
+    // Every settings write at the end that fails says so, the settings dialog's own included.
+    void EveryFailedSettingsWriteIsReported()
+    {
+        Open(8, true, SideGreen);
+        const std::string saved = SettingsFile;
+        SettingsFile = "/proc/corvana-no-such-folder/reversi.ini";
+        QString said;
+        {
+            StderrCapture capture;
+            Close();
+            said = capture.Text();
+        }
+        SettingsFile = saved;
+        QCOMPARE(said.count(QStringLiteral("corvana: Cannot create")), 3);
+    }
+
+    void AFifoIsNotOpenedAndTheReasonIsShown()
+    {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(QStringLiteral("pipe.kpx"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+        Open(8, true, SideGreen);
+        QVERIFY(!Form->OpenGameFile(fifo));
+        QCOMPARE(Watcher->Shown,
+            QStringList { QStringLiteral("pipe.kpx was not opened: it is not a regular file") });
+        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/0"));
     }
 
     void PointerMarginsAndKeyboard()
