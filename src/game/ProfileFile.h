@@ -1,7 +1,8 @@
 // The settings file format: sections in brackets, one key=value a line. Names are matched without
-// regard to case, the first of two equal keys counts, values are trimmed. Reading a missing or
-// unreadable file gives an empty one; writing keeps every line it does not change (unknown
-// sections and keys, comments) and replaces the file in one step. Qt-free; used by the settings.
+// regard to case, the first of two equal keys counts, values are trimmed. Reading a missing file
+// gives an empty one; writing keeps every line it does not change (unknown sections and keys,
+// comments, a byte-order mark, CRLF line ends) and replaces the file in one step. A file that
+// could not be read completely is never written back. Qt-free; used by the settings.
 #pragma once
 
 #include <string>
@@ -10,8 +11,17 @@
 
 class TProfileFile {
 public:
-    // Reads fileName; a file that cannot be read counts as empty.
+    // A settings file is small: anything larger is read only this far.
+    static constexpr std::size_t MaxBytes = 1 << 20;
+
+    // Reads fileName. What cannot be read (too large, unreadable, not a regular file) counts as
+    // missing, and the file is then not Complete.
     static TProfileFile Load(const std::string& fileName);
+
+    // Everything the file holds was read (or there is no file yet): writing it back loses nothing.
+    bool Complete() const { return Problem.empty(); }
+    // Why the file was not read completely, in plain words ("it is not a regular file").
+    const std::string& ReadProblem() const { return Problem; }
 
     // The value of key in section, trimmed and cut to maxLength characters, or fallback.
     std::string GetString(const std::string& section, const std::string& key,
@@ -27,11 +37,15 @@ public:
     std::string Text() const;
 
     // Writes the file through a temporary beside it and a rename; an empty string on success,
-    // otherwise why it failed (the old file is then untouched).
+    // otherwise why it failed (the old file is then untouched). A file that was not read
+    // completely is not written.
     std::string Save(const std::string& fileName) const;
 
 private:
     std::vector<std::string> Lines;
+    bool ByteOrderMark = false;
+    bool CrLf = false;
+    std::string Problem;
     // Index of the key's line, or -1; and of the section's header line.
     int FindKey(const std::string& section, const std::string& key) const;
     int FindSection(const std::string& section) const;

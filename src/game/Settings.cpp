@@ -1,6 +1,7 @@
 // The settings' defaults and their file.
 #include "Settings.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "Board.h"
@@ -19,6 +20,7 @@ bool CallOnEight = true;
 int NetPort = 8173;
 std::string NetService;
 std::string SettingsFile = DefaultSettingsFile();
+bool SettingsFileKept = false;
 
 constexpr int DefaultNetPort = 8173;
 
@@ -50,6 +52,12 @@ int FigureSetFromStoredName(const std::string& name)
 void LoadSettings()
 {
     const TProfileFile f = TProfileFile::Load(SettingsFile);
+    SettingsFileKept = !f.Complete();
+    if (SettingsFileKept)
+        std::fprintf(stderr,
+            "corvana: %s could not be read completely (%s); playing with what could be read, "
+            "and it will not be rewritten\n",
+            SettingsFile.c_str(), f.ReadProblem().c_str());
     NetPort = f.GetInt("net", "port", DefaultNetPort);
     if (NetPort < 1 || NetPort > 65535)
         NetPort = DefaultNetPort; // no other port can be listened on
@@ -77,14 +85,22 @@ void LoadSettings()
     AdvancedEngine = option("engit", "norm") == "advn";
 }
 
+std::string WriteSettingsSection(
+    const std::string& section, const std::vector<std::pair<std::string, std::string>>& values)
+{
+    if (SettingsFileKept)
+        return {};
+    return WriteProfileStrings(SettingsFile, section, values);
+}
+
 std::string WriteNetSettings()
 {
-    return WriteProfileStrings(
-        SettingsFile, "net", { { "service", NetService }, { "port", std::to_string(NetPort) } });
+    return WriteSettingsSection(
+        "net", { { "service", NetService }, { "port", std::to_string(NetPort) } });
 }
 
 std::string WriteCallSettings()
 {
-    return WriteProfileStrings(SettingsFile, "options",
+    return WriteSettingsSection("options",
         { { "call8", CallOnEight ? "yes" : "no" }, { "callw", CallAsYellow ? "yes" : "no" } });
 }

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 extern int FigureSet; // 0 "Flame", 1 "Classic", 2 "Ancient"
 extern bool AnimationOn;
@@ -22,6 +24,15 @@ std::string DefaultSettingsFile();
 
 // Reads every key once, at start-up; missing keys and values out of range take their defaults.
 void LoadSettings();
+
+// Reads every key once, at start-up (above). A file that could not be read completely is played
+// with as far as it was read, said once on standard error, and never written back: this is set.
+extern bool SettingsFileKept;
+
+// Writes keys of one section into the settings file, keeping everything else in it. Returns an
+// empty string or why the file could not be written; does nothing to a kept file.
+std::string WriteSettingsSection(
+    const std::string& section, const std::vector<std::pair<std::string, std::string>>& values);
 
 // Writes section net (when the main window closes) and the call defaults (when it is destroyed).
 // Return an empty string or why the file could not be written.

@@ -1,6 +1,8 @@
 // The settings dialog's controls and what it writes back.
 #include "SideUnit.h"
 
+#include <cstdio>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -127,7 +129,11 @@ TSideDlg::TSideDlg(QWidget* parent)
     FormCreate();
 }
 
-TSideDlg::~TSideDlg() { FormDestroy(); }
+TSideDlg::~TSideDlg()
+{
+    if (const std::string error = FormDestroy(); !error.empty())
+        std::fprintf(stderr, "corvana: %s\n", error.c_str());
+}
 
 void TSideDlg::FormCreate()
 {
@@ -191,7 +197,7 @@ std::string TSideDlg::FormDestroy()
         return {};
     Written = true;
     // What the controls show, not the variables: the file keeps what the dialog last showed.
-    return WriteProfileStrings(SettingsFile, "options",
+    return WriteSettingsSection("options",
         {
             { "gamet", ComputerButton->isChecked() ? "computer" : "human" },
             { "level", std::to_string(LevelBar->value()) },

@@ -9,6 +9,7 @@
 
 #include "Board.h"
 #include "Evaluation.h"
+#include "AsOtherUser.h"
 #include "ProfileFile.h"
 #include "Search.h"
 #include "Settings.h"
@@ -169,4 +170,74 @@ TEST(Settings, TheDefaultFileFollowsTheConfigurationFolder)
         setenv("XDG_CONFIG_HOME", keep.c_str(), 1);
     else
         unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST(ProfileFile, HeadersWithCommentsByteOrderMarksAndCrLfLines)
+{
+    TempFile t;
+    // A comment after the header and a byte-order mark before the first one hide nothing.
+    t.Write("\xEF\xBB\xBF[net] ; mine\r\nport=9001\r\n[options]   # chosen by hand\r\nlevel=4\r\n");
+    const TProfileFile f = TProfileFile::Load(t.Path());
+    EXPECT_TRUE(f.Complete());
+    EXPECT_EQ(f.GetInt("net", "port", 0), 9001);
+    EXPECT_EQ(f.GetInt("options", "level", 0), 4);
+    // "[net]x" is no header: the key after it belongs to no section.
+    t.Write("[net]x\nport=9002\n", "other.ini");
+    EXPECT_EQ(TProfileFile::Load(t.Path("other.ini")).GetInt("net", "port", 0), 0);
+
+    // Written back, the file keeps its mark and its CRLF line ends, new lines included.
+    ASSERT_EQ(WriteProfileStrings(t.Path(), "options", { { "brdim", "10" } }), "");
+    EXPECT_EQ(t.Read(),
+        "\xEF\xBB\xBF[net] ; mine\r\nport=9001\r\n[options]   # chosen by hand\r\nlevel=4\r\n"
+        "brdim=10\r\n");
+}
+
+// A settings file that could not be read completely (too large, unreadable, not a regular file)
+// is played with as far as it was read, and never cut short or replaced by defaults at exit.
+TEST(Settings, AFileThatCannotBeReadCompletelyIsNeverRewritten)
+{
+    TempFile t;
+    SettingsFile = t.Path();
+    // 2 MB: the known keys come first, then one endless line, then a section of the user's.
+    const std::string large = "[options]\nlevel=6\nbrdim=10\n[mine]\nnote=" + std::string(2 << 20, 'x')
+        + "\n[tail]\nkept=yes\n";
+    t.Write(large);
+    LoadSettings();
+    EXPECT_TRUE(SettingsFileKept);
+    EXPECT_EQ(Level, 6);
+    EXPECT_EQ(BoardSize, 10);
+    EXPECT_EQ(WriteNetSettings(), "");
+    EXPECT_EQ(WriteCallSettings(), "");
+    EXPECT_EQ(t.Read(), large);
+
+    // Grown too large after start-up, it is not written either, and the writer says why.
+    t.Write("[options]\nlevel=2\n");
+    LoadSettings();
+    EXPECT_FALSE(SettingsFileKept);
+    t.Write(large);
+    const std::string refused = WriteNetSettings();
+    EXPECT_NE(refused.find("reversi.ini was not written"), std::string::npos) << refused;
+    EXPECT_EQ(t.Read(), large);
+
+    // A FIFO is neither waited on nor replaced.
+    SettingsFile = t.Path("fifo.ini");
+    ASSERT_EQ(::mkfifo(SettingsFile.c_str(), 0644), 0);
+    LoadSettings();
+    EXPECT_TRUE(SettingsFileKept);
+    EXPECT_EQ(Level, 1);
+    EXPECT_EQ(WriteNetSettings(), "");
+    EXPECT_TRUE(fs::is_fifo(SettingsFile));
+
+    // A file the user may not read keeps what it holds.
+    SettingsFile = t.Path("locked.ini");
+    t.Write("[options]\nlevel=8\n", "locked.ini");
+    fs::permissions(t.Dir, fs::perms::all);
+    fs::permissions(SettingsFile, fs::perms::none);
+    EXPECT_TRUE(AsUnprivilegedUser([] {
+        LoadSettings();
+        return SettingsFileKept && WriteNetSettings().empty() && WriteCallSettings().empty();
+    }));
+    fs::permissions(SettingsFile, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(t.Read("locked.ini"), "[options]\nlevel=8\n");
+    SettingsFileKept = false;
 }
