@@ -3,8 +3,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <cstdio>
-#include <cstdlib>
 
 #include "Call.h"
 #include "ChoiceUnit.h"
@@ -20,6 +18,13 @@
 
 namespace {
 
+// The toolkit's own options, which the application takes from the command line itself; the ones
+// in the first list are followed by a value.
+const char* const ToolkitOptionsWithValue[] = { "platform", "platformpluginpath", "platformtheme",
+    "plugin", "qwindowgeometry", "geometry", "qwindowtitle", "title", "qwindowicon", "icon",
+    "session", "style", "stylesheet", "display", "name", "dialogs", "fontengine", "qmljsdebugger" };
+const char* const ToolkitFlags[] = { "reverse", "widgetcount", "nograb", "dograb", "sync" };
+
 struct Parser {
     QCommandLineParser Line;
     QCommandLineOption Help = Line.addHelpOption();
@@ -31,47 +36,62 @@ struct Parser {
     Parser()
     {
         Line.setApplicationDescription(QStringLiteral("Corvana, a game of Reversi."));
+        Line.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         Line.addOption(Config);
         Line.addPositionalArgument(QStringLiteral("game"),
             QStringLiteral("A saved game (.kpx) to open."), QStringLiteral("[game]"));
+        for (const char* name : ToolkitOptionsWithValue) {
+            QCommandLineOption o(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+            o.setFlags(QCommandLineOption::HiddenFromHelp);
+            Line.addOption(o);
+        }
+        for (const char* name : ToolkitFlags) {
+            QCommandLineOption o(QString::fromLatin1(name));
+            o.setFlags(QCommandLineOption::HiddenFromHelp);
+            Line.addOption(o);
+        }
+    }
+    QString HelpText() const
+    {
+        QString text = Line.helpText();
+        text.replace(QStringLiteral("<executable_name>"), QStringLiteral("corvana"));
+        return text;
     }
 };
 
 } // namespace
 
-bool AnswerHelpOrVersion(const QStringList& arguments)
+TCommandLine ReadCommandLine(const QStringList& arguments)
 {
     Parser p;
-    p.Line.parse(arguments);
+    TCommandLine line;
+    if (!p.Line.parse(arguments)) {
+        line.What = TCommandLine::Mistake;
+        line.Text = QStringLiteral("corvana: %1\n\n%2").arg(p.Line.errorText(), p.HelpText());
+        return line;
+    }
     if (p.Line.isSet(p.Version)) {
-        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
-            qPrintable(QCoreApplication::applicationVersion()));
-        return true;
+        line.What = TCommandLine::Version;
+        line.Text = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+            QCoreApplication::applicationVersion());
+        return line;
     }
     if (p.Line.isSet(p.Help)) {
-        QString text = p.Line.helpText();
-        text.replace(QStringLiteral("<executable_name>"), QStringLiteral("corvana"));
-        std::printf("%s", qPrintable(text));
-        return true;
+        line.What = TCommandLine::Help;
+        line.Text = p.HelpText();
+        return line;
     }
-    return false;
-}
-
-TProgramOptions ParseCommandLine(const QStringList& arguments)
-{
-    Parser p;
-    p.Line.process(arguments);
-    TProgramOptions options;
     if (p.Line.isSet(p.Config))
-        options.SettingsFile = p.Line.value(p.Config).toStdString();
+        line.Options.SettingsFile = p.Line.value(p.Config).toStdString();
     const QStringList games = p.Line.positionalArguments();
     if (games.size() > 1) {
-        std::fprintf(stderr, "corvana: only one saved game can be opened\n");
-        std::exit(2);
+        line.What = TCommandLine::Mistake;
+        line.Text = QStringLiteral("corvana: only one saved game can be opened\n\n") + p.HelpText();
+        return line;
     }
     if (!games.isEmpty())
-        options.GameFile = games.first();
-    return options;
+        line.Options.GameFile = games.first();
+    return line;
 }
 
 TProgram::TProgram(const TProgramOptions& options)

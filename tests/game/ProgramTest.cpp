@@ -58,8 +58,10 @@ private slots:
         const QString game = Dir.filePath(QStringLiteral("ten.kpx"));
         SaveTenByTenGame(game);
         const QString ini = WriteSettings("[options]\nbrdim=8\nanief=no\nsndef=no\n");
-        const TProgramOptions options = ParseCommandLine(
+        const TCommandLine line = ReadCommandLine(
             { QStringLiteral("corvana"), QStringLiteral("--config"), ini, game });
+        QCOMPARE(line.What, TCommandLine::Run);
+        const TProgramOptions& options = line.Options;
         QCOMPARE(QString::fromStdString(options.SettingsFile), ini);
         QCOMPARE(options.GameFile, game);
         {
@@ -102,7 +104,8 @@ private slots:
         });
         answer.start(5);
         TProgram program(
-            ParseCommandLine({ QStringLiteral("corvana"), QStringLiteral("--config"), ini, junk }));
+            ReadCommandLine({ QStringLiteral("corvana"), QStringLiteral("--config"), ini, junk })
+                .Options);
         program.Start();
         QCOMPARE(shown.size(), 1); // the reason, as "Open..." reports it
         QVERIFY(!program.Form().HistoryMode);
@@ -111,11 +114,26 @@ private slots:
         program.Form().close();
     }
 
-    void HelpAndVersionAnswerWithoutAWindow()
+    void TheCommandLineIsReadBeforeTheApplication()
     {
-        QVERIFY(AnswerHelpOrVersion({ QStringLiteral("corvana"), QStringLiteral("--version") }));
-        QVERIFY(AnswerHelpOrVersion({ QStringLiteral("corvana"), QStringLiteral("-h") }));
-        QVERIFY(!AnswerHelpOrVersion({ QStringLiteral("corvana"), QStringLiteral("game.kpx") }));
+        auto read = [](QStringList args) {
+            args.prepend(QStringLiteral("corvana"));
+            return ReadCommandLine(args);
+        };
+        QCOMPARE(read({ QStringLiteral("--version") }).What, TCommandLine::Version);
+        QCOMPARE(read({ QStringLiteral("-h") }).What, TCommandLine::Help);
+        QCOMPARE(read({ QStringLiteral("game.kpx") }).What, TCommandLine::Run);
+        const TCommandLine bogus = read({ QStringLiteral("--bogus") });
+        QCOMPARE(bogus.What, TCommandLine::Mistake);
+        QVERIFY2(bogus.Text.contains(QStringLiteral("bogus")), qPrintable(bogus.Text));
+        QVERIFY(bogus.Text.contains(QStringLiteral("--config")));
+        QCOMPARE(read({ QStringLiteral("a.kpx"), QStringLiteral("b.kpx") }).What,
+            TCommandLine::Mistake);
+        // The toolkit's own options pass through to the application.
+        const TCommandLine toolkit = read({ QStringLiteral("-platform"), QStringLiteral("offscreen"),
+            QStringLiteral("--style"), QStringLiteral("fusion"), QStringLiteral("game.kpx") });
+        QCOMPARE(toolkit.What, TCommandLine::Run);
+        QCOMPARE(toolkit.Options.GameFile, QStringLiteral("game.kpx"));
     }
 };
 
