@@ -24,6 +24,8 @@ void TTimerThread::SetRunning(bool running)
         std::lock_guard lock(Mutex);
         Running = running;
         WakeEvent = true;
+        if (running)
+            ++Generation;
     }
     Signal.notify_all();
 }
@@ -67,7 +69,8 @@ void TTimerThread::run()
         // The wait ran out: one tick, run on the main thread; wait for it before the next interval.
         TickPending = true;
         QMetaObject::invokeMethod(
-            Owner, [owner = Owner] { owner->Tick(); }, Qt::QueuedConnection);
+            Owner, [owner = Owner, generation = Generation] { owner->Tick(generation); },
+            Qt::QueuedConnection);
         Signal.wait(lock, [this] { return !TickPending || StopRequested; });
     }
 }
@@ -104,11 +107,13 @@ void TAsyncTimer::SetThreadPriority(QThread::Priority priority)
     Thread.setPriority(priority);
 }
 
-void TAsyncTimer::Tick()
+void TAsyncTimer::Tick(std::uint64_t generation)
 {
-    // A tick requested before the timer was disabled still arrives; it then does nothing.
+    // A tick requested before the timer was disabled still arrives; it then does nothing, also
+    // when the timer has been enabled again meanwhile (its interval starts afresh).
     QPointer<TAsyncTimer> alive(this);
-    if (EnabledFlag && OnTimer) {
+    // Only the main thread writes the generation, so it reads it here without the lock.
+    if (EnabledFlag && generation == Thread.Generation && OnTimer) {
         const auto handler = OnTimer; // outlives the timer should the handler destroy it
         handler(this);
     }

@@ -26,6 +26,9 @@ public:
     void TickDone();
 
     std::atomic<std::uint16_t> Interval { 1000 };
+    // Moves on with every enabling, on the main thread; a tick carries the value it was waited out
+    // under, so one requested before the timer was disabled is not run after it is enabled again.
+    std::uint64_t Generation = 0;
 
 protected:
     void run() override;
@@ -57,7 +60,7 @@ public:
 
 private:
     friend class TTimerThread;
-    void Tick();
+    void Tick(std::uint64_t generation);
 
     bool EnabledFlag = false;
     QThread::Priority Priority = QThread::NormalPriority;

@@ -6,6 +6,8 @@
 #include <QTimer>
 
 #include "AboutUnit.h"
+#include "LetTimersRun.h"
+#include "RunWhen.h"
 
 class AboutUnitTest : public QObject {
     Q_OBJECT
@@ -69,13 +71,13 @@ void AboutUnitTest::RendersOnlyWhileVisible()
 {
     TAboutBox box(nullptr, 2);
     const int opened = box.IntroState().S;
-    QTest::qWait(150); // ten ticks' worth while hidden
+    LetTimersRun(10, 15); // ten ticks' worth while hidden
     QCOMPARE(box.IntroState().S, opened);
     box.show();
-    QTRY_VERIFY_WITH_TIMEOUT(box.IntroState().S >= opened + 10, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(box.IntroState().S >= opened + 10, 20000);
     box.hide();
     const int hidden = box.IntroState().S;
-    QTest::qWait(150);
+    LetTimersRun(10, 15);
     QCOMPARE(box.IntroState().S, hidden);
 }
 
@@ -85,7 +87,7 @@ void AboutUnitTest::TheScrollGoesOnAcrossShowings()
     {
         TAboutBox first(nullptr, 3);
         first.show();
-        QTRY_VERIFY_WITH_TIMEOUT(first.IntroState().S >= 40, 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(first.IntroState().S >= 40, 20000);
         first.hide();
         last = first.IntroState().S;
     }
@@ -105,10 +107,8 @@ void AboutUnitTest::OpensModalAndCentredOverTheMainWindow()
     QString title;
     QPoint centre;
     bool modal = false;
-    QTimer::singleShot(200, [&] {
+    RunWhen([] { return QApplication::activeModalWidget() != nullptr; }, [&] {
         QWidget* box = QApplication::activeModalWidget();
-        if (!box)
-            return;
         title = box->windowTitle();
         centre = box->frameGeometry().center();
         modal = box->isModal();

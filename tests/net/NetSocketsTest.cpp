@@ -11,6 +11,16 @@
 
 namespace {
 
+// Everything posted to the queue before this call has been handed on when it returns: a marker
+// event runs behind it.
+void Settle(TNetEventQueue& queue)
+{
+    QObject marker;
+    bool reached = false;
+    queue.Post(&marker, [&] { reached = true; });
+    QTRY_VERIFY_WITH_TIMEOUT(reached, 10000);
+}
+
 QString EventText(const QString& what, const std::string& message = {})
 {
     return what + QString::fromStdString(message);
@@ -31,8 +41,14 @@ private slots:
         // it are handed on inside that loop, in order.
         queue.Post(&a, [&] {
             log << "first begins";
+            // The loop ends once the events behind this one have run inside it.
             QEventLoop loop;
-            QTimer::singleShot(100, &loop, &QEventLoop::quit);
+            QTimer poll;
+            QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+                if (log.size() >= 3)
+                    loop.quit();
+            });
+            poll.start(1);
             loop.exec();
             log << "first ends";
         });
@@ -48,7 +64,8 @@ private slots:
         queue.Post(&a, [&] { log << "a"; });
         queue.Post(&b, [&] { log << "b"; });
         queue.Post(&a, [&] { log << "a again"; });
-        QTest::qWait(30);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
         QVERIFY(log.isEmpty());
         queue.Drop(&a);
         QCOMPARE(queue.Waiting(), std::size_t(1));
@@ -89,7 +106,7 @@ private slots:
         for (const char* piece : { "M", "4", "2R", "M5" }) {
             peer.write(piece);
             peer.waitForBytesWritten(1000);
-            QTest::qWait(20);
+            QCoreApplication::processEvents();
         }
         peer.write("3FTbye");
         peer.disconnectFromHost();
@@ -119,7 +136,7 @@ private slots:
         QVERIFY(!client.Connected());
         QVERIFY(!client.Send("G"));
         QTRY_COMPARE(log, QStringList({ "connect", "read BW8me", "gone" }));
-        QTest::qWait(30);
+        Settle(queue);
         QCOMPARE(clientLog, QStringList({ "connected", "read Y" }));
 
         // Closing the listening socket drops every accepted connection, silently.
@@ -131,7 +148,7 @@ private slots:
         server.Close();
         QVERIFY(!server.Active());
         QTRY_VERIFY(other.state() == QAbstractSocket::UnconnectedState);
-        QTest::qWait(30);
+        Settle(queue);
         QVERIFY(log.isEmpty());
     }
 
