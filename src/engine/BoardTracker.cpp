@@ -1,8 +1,10 @@
 // Undo and redo over board 0, and the .kpx file with its validation.
 #include "BoardTracker.h"
 
+#include <algorithm>
 #include <cstring>
 
+#include "Invariant.h"
 #include "MoveRules.h"
 #include "RoutineTable.h"
 #include "SafeFile.h"
@@ -24,15 +26,24 @@ void OBoardTracker::Truncate()
 
 void OBoardTracker::Push(int move, int mover, int opponent)
 {
+    if (!Consistent())
+        Current = std::clamp(Current, 0, std::int32_t(Entries.size()));
     Truncate();
     Entries.push_back(TTrackerEntry { move, mover, opponent, BoardStack[0] });
     Count = static_cast<std::int32_t>(Entries.size());
     Current = Count;
 }
 
+// The record's position lies inside it and every entry is there.
+bool OBoardTracker::Consistent() const
+{
+    return CORVANA_INVARIANT(Current >= 0 && Current <= Count && Count == std::int32_t(Entries.size()),
+        "the record's position lies inside it");
+}
+
 bool OBoardTracker::Undo()
 {
-    if (Current < 1)
+    if (!Consistent() || Current < 1)
         return false;
     --Current;
     const TTrackerEntry& e = Entries[Current];
@@ -44,7 +55,7 @@ bool OBoardTracker::Undo()
 
 bool OBoardTracker::Redo()
 {
-    if (Current >= Count)
+    if (!Consistent() || Current >= Count)
         return false;
     const TTrackerEntry& e = Entries[Current];
     BoardStack[0] = e.Before;

@@ -51,6 +51,7 @@ public:
     void Truncate();
     bool Undo(); // false, changing nothing, at the start of the record
     bool Redo(); // false, changing nothing, at the end of the record
+    bool Consistent() const; // 0 ≤ Current ≤ Count = the number of entries
 
     // Writes all entries (also those after Current), ComputerSide and the opponent flag (0 in a
     // network game). Writes a temporary file and renames it, so a failure leaves the old file.
