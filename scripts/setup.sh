@@ -10,7 +10,7 @@ PACKAGES=(
     gstreamer1.0-plugins-base
     fonts-dejavu-core fonts-dejavu-extra
     xvfb xauth
-    desktop-file-utils appstream
+    desktop-file-utils appstream shared-mime-info groff-base
     netbase
 )
 
