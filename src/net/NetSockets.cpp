@@ -1,6 +1,8 @@
 // The socket components and their event queue.
 #include "NetSockets.h"
 
+#include <QTimer>
+
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -100,9 +102,50 @@ void TNetConnection::Post(std::function<void()> event)
 
 bool TNetConnection::Send(std::string_view message)
 {
-    if (!Connected())
+    if (!Connected() || GoneReported)
         return false;
+    if (TcpSocket->bytesToWrite() + qint64(message.size()) > MaxUnsentBytes) {
+        // The peer leaves what we send unread (asking for boards it never takes, say): it is
+        // dropped rather than buffered without end.
+        TcpSocket->disconnect(this);
+        TcpSocket->abort();
+        PeerGone();
+        return false;
+    }
     return TcpSocket->write(message.data(), qint64(message.size())) == qint64(message.size());
+}
+
+void TNetConnection::SendAndClose(std::string_view message)
+{
+    if (GoneReported)
+        return;
+    const bool sent = Send(message);
+    GoneReported = true;
+    Reader.Clear();
+    if (Events)
+        Events->Drop(this);
+    if (!sent)
+        return;
+    TcpSocket->disconnect(this);
+    connect(TcpSocket, &QTcpSocket::disconnected, this, [this] { Released(); });
+    // Closes once what was written has gone out; a peer that reads nothing cannot keep it open.
+    TcpSocket->disconnectFromHost();
+    QTimer::singleShot(5000, this, [this] {
+        if (TcpSocket->state() != QAbstractSocket::UnconnectedState)
+            TcpSocket->abort();
+        Released();
+    });
+    if (TcpSocket->state() == QAbstractSocket::UnconnectedState)
+        Released();
+}
+
+void TNetConnection::Released()
+{
+    if (ReleaseReported)
+        return;
+    ReleaseReported = true;
+    if (OnReleased)
+        OnReleased(this);
 }
 
 void TNetConnection::Close()
@@ -113,6 +156,7 @@ void TNetConnection::Close()
     Reader.Clear();
     if (Events)
         Events->Drop(this);
+    Released();
 }
 
 bool TNetConnection::Connected() const
@@ -151,6 +195,7 @@ void TNetConnection::PeerGone()
     ReadAvailable(); // what came before the closing is handled before it
     GoneReported = true;
     QPointer<TNetConnection> self(this);
+    // Its descriptor is given back once the closing has been handled (OnDisconnect's owner).
     Post([self] {
         if (self && self->OnDisconnect)
             self->OnDisconnect(self);
@@ -185,8 +230,46 @@ TServerSocket::TServerSocket(TNetEventQueue& events, QObject* parent)
     : QObject(parent)
     , Events(events)
     , Server(new QTcpServer(this))
+    , RetryTimer(new QTimer(this))
 {
+    // Connections beyond the limit stay in the system's queue, not in ours: no descriptor each.
+    Server->setMaxPendingConnections(1);
     connect(Server, &QTcpServer::newConnection, this, [this] { AcceptPending(); });
+    connect(Server, &QTcpServer::acceptError, this, [this](QAbstractSocket::SocketError error) {
+        if (error == QAbstractSocket::SocketResourceError)
+            OutOfDescriptors();
+    });
+    RetryTimer->setSingleShot(true);
+    connect(RetryTimer, &QTimer::timeout, this, [this] {
+        AcceptPaused = false;
+        if (Server->isListening())
+            Server->resumeAccepting();
+        AcceptPending();
+    });
+}
+
+void TServerSocket::OutOfDescriptors()
+{
+    // The system has paused accepting; try again in a while (or when a connection goes),
+    // never at once, which would only spin.
+    Server->pauseAccepting();
+    AcceptPaused = true;
+    RetryTimer->start(AcceptRetryMs);
+}
+
+void TServerSocket::Release(TNetConnection* connection)
+{
+    if (!Accepted.removeOne(connection))
+        return;
+    connection->deleteLater();
+    // A place is free: the next caller waiting in the system's queue may come in.
+    if (AcceptPaused) {
+        RetryTimer->stop();
+        AcceptPaused = false;
+        if (Server->isListening())
+            Server->resumeAccepting();
+    }
+    QMetaObject::invokeMethod(this, [this] { AcceptPending(); }, Qt::QueuedConnection);
 }
 
 bool TServerSocket::Open(QString* error)
@@ -209,9 +292,12 @@ bool TServerSocket::Open(QString* error)
 void TServerSocket::Close()
 {
     Server->close();
+    RetryTimer->stop();
+    AcceptPaused = false;
     const QList<TNetConnection*> connections = Accepted;
     Accepted.clear();
     for (TNetConnection* c : connections) {
+        c->OnReleased = nullptr;
         c->Close();
         c->deleteLater();
     }
@@ -221,18 +307,21 @@ bool TServerSocket::Active() const { return Server->isListening(); }
 
 void TServerSocket::AcceptPending()
 {
-    while (QTcpSocket* socket = Server->nextPendingConnection()) {
+    while (Accepted.size() < MaxConnections) {
+        QTcpSocket* socket = Server->nextPendingConnection();
+        if (!socket)
+            break;
         auto* c = new TNetConnection(socket, Events, this);
         Accepted.append(c);
+        c->OnReleased = [this](TNetConnection* from) { Release(from); };
         c->OnRead = [this](TNetConnection* from, const std::string& message) {
             if (OnClientRead)
                 OnClientRead(from, message);
         };
         c->OnDisconnect = [this](TNetConnection* from) {
-            Accepted.removeOne(from);
-            from->deleteLater();
             if (OnClientDisconnect)
                 OnClientDisconnect(from);
+            Release(from);
         };
         c->OnError = [this](TNetConnection* from, const QString& text) {
             if (OnClientError)
@@ -314,3 +403,9 @@ void TClientSocket::Close()
 bool TClientSocket::Connected() const { return Current && Current->Connected(); }
 
 bool TClientSocket::Send(std::string_view message) { return Current && Current->Send(message); }
+
+void TClientSocket::SetBoardLetters(std::size_t letters)
+{
+    if (Current)
+        Current->SetBoardLetters(letters);
+}

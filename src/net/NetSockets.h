@@ -54,10 +54,17 @@ public:
     TNetConnection(QTcpSocket* socket, TNetEventQueue& events, QObject* parent);
     ~TNetConnection() override;
 
-    // Sends one message in one piece; false when the connection cannot take it.
+    // Sends one message in one piece; false when the connection cannot take it. A peer that
+    // leaves more than MaxUnsentBytes unread is not reading: it is dropped as gone.
     bool Send(std::string_view message);
+    // Sends message, then closes the connection once it has gone out; nothing more is reported.
+    void SendAndClose(std::string_view message);
     // Drops the connection; nothing more is reported of it.
     void Close();
+    // "D" on this connection carries this many letters.
+    void SetBoardLetters(std::size_t letters) { Reader.SetBoardLetters(letters); }
+    // Bytes written here that the peer has not taken yet.
+    static constexpr qint64 MaxUnsentBytes = 8 * 1024;
     bool Connected() const;
     QTcpSocket* Socket() const { return TcpSocket; }
 
@@ -65,10 +72,13 @@ public:
     std::function<void(TNetConnection*, const std::string&)> OnRead;
     std::function<void(TNetConnection*)> OnDisconnect;
     std::function<void(TNetConnection*, const QString&)> OnError;
+    // The socket is closed for good (also after SendAndClose): its descriptor is free again.
+    std::function<void(TNetConnection*)> OnReleased;
 
 private:
     void ReadAvailable();
     void PeerGone();
+    void Released();
     void Post(std::function<void()> event);
 
     QTcpSocket* TcpSocket;
@@ -76,16 +86,23 @@ private:
     QPointer<TNetEventQueue> Events;
     TMessageReader Reader;
     bool GoneReported = false;
+    bool ReleaseReported = false;
 };
 
 // The port both sockets use: the services database's port for service (protocol "tcp") when
 // service is not empty, otherwise port. 0 and a message when the service is unknown.
 int ResolveNetPort(int port, const std::string& service, QString* error);
 
-// The listening socket (RevServerSocket).
+// The listening socket (RevServerSocket). It holds at most MaxConnections accepted connections at
+// once (the peer and a few callers being turned away); further callers wait in the system's
+// queue until one goes. When the system has no descriptor left it stops accepting for a while
+// instead of trying again at once.
 class TServerSocket : public QObject {
 public:
     TServerSocket(TNetEventQueue& events, QObject* parent);
+
+    static constexpr int MaxConnections = 4;
+    static constexpr int AcceptRetryMs = 1000;
 
     void SetPort(int port) { Port = port; }
     int ListenPort() const { return Port; }
@@ -95,6 +112,8 @@ public:
     void Close();
     bool Active() const;
     const QList<TNetConnection*>& Connections() const { return Accepted; }
+    // Accepting is paused: the connection limit is reached or descriptors ran out.
+    bool Paused() const { return AcceptPaused; }
 
     std::function<void(TNetConnection*)> OnClientConnect;
     std::function<void(TNetConnection*, const std::string&)> OnClientRead;
@@ -103,10 +122,14 @@ public:
 
 private:
     void AcceptPending();
+    void Release(TNetConnection* connection);
+    void OutOfDescriptors();
 
     TNetEventQueue& Events;
     QTcpServer* Server;
     QList<TNetConnection*> Accepted;
+    QTimer* RetryTimer;
+    bool AcceptPaused = false;
     int Port = 0;
 };
 
@@ -125,6 +148,9 @@ public:
     void Close();
     bool Connected() const;
     bool Send(std::string_view message);
+    void SetBoardLetters(std::size_t letters);
+    // The socket of the current call, or none.
+    QTcpSocket* Socket() const { return Current ? Current->Socket() : nullptr; }
 
     // A call that has neither connected nor failed after this long is given up as failed.
     static constexpr int ConnectTimeoutMs = 30000;
