@@ -1,19 +1,11 @@
-// Network play in the main window: the "&Network" menu, the handlers of the listening and the
-// calling socket, the handshake, the messages of a running game, chat and board requests, and the
-// end of a connection with its message boxes and sounds.
+// Network play in the main window: the "&Network" menu, the sockets' handlers and what the
+// network session asks of the window. The session (NetSession) decides what each event means
+// where the handshake has got to; this file carries its requests to the sockets, the dialogs and
+// the game.
 //
 // The sockets run on the main thread and report through TNetEventQueue, so every handler here runs
 // from the event loop; while one of them shows a modal dialog, the events behind it (the peer
 // hanging up, a chat text, a move) are handled inside that dialog's loop.
-//
-// Connection state, besides NetConnected (NetState.h):
-// - NetServerRole: the current or last connection came in on the listening socket.
-// - NetBusyPending: a caller that arrived during a connection was told we are busy and has not
-//   hung up yet.
-// - NetListenSuspended: listening was switched off to place a call and is to be switched on again.
-// - NetCallPending: a call of ours is being opened; its failure is reported.
-// Everything the peer sends is untrusted: only the peer's connection is listened to, messages are
-// acted on only where the handshake has got to, and texts are shown as plain text, cut short.
 #include <QAction>
 #include <QApplication>
 #include <QHostInfo>
@@ -23,12 +15,15 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 #include "Board.h"
 #include "Call.h"
 #include "DialogPlacement.h"
 #include "MainUnit.h"
 #include "NetProtocol.h"
+#include "NetSession.h"
+#include "WindowNetHost.h"
 #include "NetSockets.h"
 #include "NetState.h"
 #include "ProgressPanel.h"
@@ -42,13 +37,6 @@ namespace {
 
 const QString AppTitle = QStringLiteral("Corvana");
 
-QString PeerCaption(const QString& peer) { return peer + QStringLiteral(" + ") + AppTitle; }
-
-// The computer name sent with a call: the host name, at most 15 characters.
-std::string ComputerName()
-{
-    return QHostInfo::localHostName().left(int(MaxComputerNameChars)).toStdString();
-}
 
 } // namespace
 
@@ -67,6 +55,8 @@ QAction* TReversiForm::NetworkMenuAction() const { return NetMenu->menuAction();
 // Without a listening socket there is no network play in this run.
 void TReversiForm::OpenNetwork()
 {
+    NetHost = std::make_unique<WindowNetHost>(*this);
+    Net = std::make_unique<NetSession>(*NetHost);
     NetEvents = new TNetEventQueue(this);
     RevServerSocket = new TServerSocket(*NetEvents, this);
     RevClientSocket = new TClientSocket(*NetEvents, this);
@@ -85,8 +75,6 @@ void TReversiForm::OpenNetwork()
 
     ConnectPanel = new TProgressPanel(BoardWidget, LoadTransparentBitmap("CONNECT_BMP"),
         QPoint(12, 12), LoadTransparentBitmap("CONNECT_TXT"), QPoint(62, 20));
-
-    NetServerRole = NetConnected = NetBusyPending = NetListenSuspended = NetCallPending = false;
     RemoteMovePending = false;
 
     QString error;
@@ -105,7 +93,8 @@ void TReversiForm::OpenNetwork()
 // The window is closing: nothing of the connection is reported any more, and the peer sees it go.
 void TReversiForm::CloseNetwork()
 {
-    NetConnected = false;
+    if (Net)
+        Net->WindowClosing();
     if (ConnectPanel)
         ConnectPanel->Stop();
     if (RevClientSocket)
@@ -147,12 +136,8 @@ bool TReversiForm::NetQuestion(const QString& text)
 
 void TReversiForm::SendToPeer(const std::string& message)
 {
-    if (NetServerRole) {
-        if (PeerConnection)
-            PeerConnection->Send(message);
-    } else if (RevClientSocket) {
-        RevClientSocket->Send(message);
-    }
+    if (Net)
+        Net->SendToPeer(message);
 }
 
 // --- the menu ---
@@ -170,7 +155,7 @@ void TReversiForm::NetMenuListingClick()
 
 void TReversiForm::RestoreListening()
 {
-    NetListenSuspended = false;
+    Net->ListeningRestored();
     NetMenuListing->setChecked(RevServerSocket->Active());
     if (RevServerSocket->Active())
         return;
@@ -216,41 +201,28 @@ void TReversiForm::NetMenuConnectClick()
         return;
     CallAsYellow = CallDlg->CallNetWhite->isChecked();
     CallOnEight = !CallDlg->CallNetSize10->isChecked();
-    CallAddress = CallDlg->NetCallAddress->text();
+    const QString address = CallDlg->NetCallAddress->text();
 
     // The panel blinks while the name is looked up and the connection is made; the call's
     // connection or failure ends it.
     StartConnectPanel();
-    NetCallPending = true;
+    Net->CallStarted(CallAsYellow, CallOnEight, address.toStdString());
     if (RevServerSocket->Active()) {
         RevServerSocket->Close();
         NetMenuListing->setChecked(false);
-        NetListenSuspended = true;
+        Net->ListeningSuspended();
     }
     QString error;
-    if (!RevClientSocket->Open(CallAddress, &error)) {
-        NetCallPending = false;
+    if (!RevClientSocket->Open(address, &error)) {
+        Net->CallCouldNotStart();
         StopConnectPanel();
         NetMessage(QStringLiteral("NETWORK: Connection failed - open socket error!"));
     }
-    if (NetListenSuspended)
+    if (Net->ListeningIsSuspended())
         RestoreListening();
 }
 
-void TReversiForm::NetMenuDisconnectClick()
-{
-    NetConnected = false; // the closings that follow report nothing
-    if (NetServerRole) {
-        RevServerSocket->Close();
-        PeerConnection = nullptr;
-        BusyConnections.clear();
-        NetBusyPending = false;
-        RestoreListening();
-    } else {
-        RevClientSocket->Close();
-    }
-    EndNetConnection(false);
-}
+void TReversiForm::NetMenuDisconnectClick() { Net->Disconnect(); }
 
 void TReversiForm::NetMenuSendMessageClick()
 {
@@ -268,119 +240,24 @@ void TReversiForm::NetMenuSendMessageClick()
         SendToPeer(EncodeChat(text.toStdString()));
 }
 
-// --- the end of a connection ---
-
-void TReversiForm::EndNetConnection(bool abandoned)
-{
-    NetConnected = false;
-    CallAsked = CallAccepted = false;
-    setWindowTitle(AppTitle);
-    SetConnectedMenus(false);
-    if (abandoned) {
-        PlaySoundResource("SOUND_DISCONNECT");
-        NetMessage(QStringLiteral("NETWORK: Opponent has abandonned a game."));
-    }
-    EndNetworkGame();
-    UnlockGameSettings();
-}
-
-// --- the listening side (we are called) ---
+// --- the sockets ---
 
 void TReversiForm::RevServerSocketClientConnect(TNetConnection* connection)
 {
-    BringToFront();
-    if (NetConnected) {
-        // Someone else calls while a connection is in use: tell them and wait for them to go.
-        NetBusyPending = true;
-        BusyConnections.append(connection);
-        connection->Send(std::string(1, MsgBusy));
-        return;
-    }
-    NetServerRole = true;
-    NetConnected = true;
-    PeerConnection = connection;
-    CallAsked = CallAccepted = false;
-    SetConnectedMenus(true);
+    // A connection has until its handshake time to say it is a call.
+    const ConnectionId id = IdOf(connection);
+    QTimer::singleShot(NetHandshakeTimeoutMs, connection, [this, id] { Net->HandshakeTimedOut(id); });
+    Net->ConnectionOpened(id);
 }
 
 void TReversiForm::RevServerSocketClientRead(TNetConnection* connection, const std::string& message)
 {
-    // Only the peer is listened to; callers told we are busy have nothing to say.
-    if (message.empty() || connection != PeerConnection || !NetServerRole)
-        return;
-    switch (message[0]) {
-    case MsgCall:
-        ReceiveCall(message);
-        break;
-    case MsgGo:
-        if (NetConnected && CallAccepted) {
-            LockGameSettings();
-            StartNetworkGame();
-        }
-        break;
-    case MsgRestart:
-    case MsgMove:
-    case MsgChat:
-    case MsgBoardRequest:
-    case MsgBoard:
-        ReceiveGameMessage(message);
-        break;
-    default:
-        break; // not a callee's message
-    }
-}
-
-// The callee's answer to a call.
-void TReversiForm::ReceiveCall(const std::string& message)
-{
-    // One request per connection, and only while the connection is ours.
-    if (!NetConnected || CallAsked)
-        return;
-    CallAsked = true;
-    PlaySoundResource("SOUND_CONNECT");
-    const CallTerms terms = DecodeCall(message);
-    CallerName = terms.Name;
-    NetLocalGreen = terms.CallerYellow;
-    CallerColourText = terms.CallerYellow ? "Green" : "Yellow";
-    NetSize10 = !terms.Size8;
-    CallerSizeText = terms.Size8 ? "8 x 8" : "10 x 10";
-
-    const QPointer<TNetConnection> caller = PeerConnection;
-    int result = QDialog::Rejected;
-    if (CallReq) {
-        CentreOverMainWindow(*CallReq, *this);
-        result = CallReq->exec();
-    }
-    // The caller may have hung up meanwhile; then NetConnected is clear and nothing is sent.
-    if (result != QDialog::Accepted) {
-        if (NetConnected && caller)
-            caller->Send(std::string(1, MsgRefuse));
-        NetConnected = false;
-        return;
-    }
-    if (NetConnected && caller) {
-        setWindowTitle(PeerCaption(QString::fromStdString(CallerName)));
-        CallAccepted = true;
-        caller->Send(std::string(1, MsgAccept));
-    }
+    Net->ConnectionRead(IdOf(connection), message);
 }
 
 void TReversiForm::RevServerSocketClientDisconnect(TNetConnection* connection)
 {
-    if (connection != PeerConnection) {
-        // A caller we turned away (or one whose call is over) has gone.
-        BusyConnections.removeOne(connection);
-        NetBusyPending = !BusyConnections.isEmpty();
-        return;
-    }
-    PeerConnection = nullptr;
-    if (CallReq && CallReq->ReqShowing) {
-        // The caller hung up while we were deciding: the dialog closes as declined, quietly.
-        CallReq->done(QDialog::Rejected);
-        EndNetConnection(false);
-        return;
-    }
-    EndNetConnection(NetConnected);
+    Net->ConnectionClosed(IdOf(connection));
 }
 
 void TReversiForm::RevServerSocketClientError(TNetConnection*, const QString&)
@@ -388,131 +265,10 @@ void TReversiForm::RevServerSocketClientError(TNetConnection*, const QString&)
     // Nothing to say: a lost connection arrives as its closing.
 }
 
-// --- the calling side ---
+void TReversiForm::RevClientSocketConnect() { Net->CallConnected(); }
 
-void TReversiForm::RevClientSocketConnect()
-{
-    StopConnectPanel();
-    NetCallPending = false;
-    if (NetConnected) {
-        // Someone called us while our call was on its way; that connection stays, ours goes.
-        RevClientSocket->Close();
-        return;
-    }
-    BringToFront();
-    NetServerRole = false;
-    NetConnected = true;
-    CallAsked = CallAccepted = false;
-    NetLocalGreen = !CallAsYellow;
-    NetSize10 = !CallOnEight;
-    RevClientSocket->Send(EncodeCall(CallAsYellow, CallOnEight, ComputerName()));
-    SetConnectedMenus(true);
-}
+void TReversiForm::RevClientSocketRead(const std::string& message) { Net->CallRead(message); }
 
-void TReversiForm::RevClientSocketRead(const std::string& message)
-{
-    if (message.empty() || NetServerRole || !NetConnected)
-        return;
-    const bool answered = CallAccepted;
-    switch (message[0]) {
-    case MsgAccept:
-        if (answered)
-            break;
-        CallAccepted = true;
-        RevClientSocket->Send(std::string(1, MsgGo));
-        setWindowTitle(PeerCaption(CallAddress));
-        PlaySoundResource("SOUND_CONNECTED");
-        LockGameSettings();
-        StartNetworkGame();
-        break;
-    case MsgRefuse:
-        if (answered)
-            break;
-        NetMenuDisconnectClick();
-        NetMessage(QStringLiteral("NETWORK: Opponent has refused to play."));
-        break;
-    case MsgBusy:
-        if (answered)
-            break;
-        NetConnected = false; // nothing more of this call is reported while the box is shown
-        NetMessage(QStringLiteral("NETWORK: Opponent is busy."));
-        if (NetServerRole) // someone called us meanwhile: only our own call ends
-            RevClientSocket->Close();
-        else
-            NetMenuDisconnectClick();
-        break;
-    case MsgRestart:
-    case MsgMove:
-    case MsgChat:
-    case MsgBoardRequest:
-    case MsgBoard:
-        ReceiveGameMessage(message);
-        break;
-    default:
-        break; // not a caller's message
-    }
-}
+void TReversiForm::RevClientSocketDisconnect() { Net->CallClosed(); }
 
-void TReversiForm::RevClientSocketDisconnect() { EndNetConnection(NetConnected); }
-
-void TReversiForm::RevClientSocketError(const QString&)
-{
-    const bool reportCall = NetCallPending;
-    NetCallPending = false;
-    if (reportCall) {
-        StopConnectPanel();
-        NetMessage(QStringLiteral("NETWORK: Connection failed - opponent call error!"));
-    }
-    if (NetListenSuspended)
-        RestoreListening();
-}
-
-// --- messages of either role once connected ---
-
-void TReversiForm::ReceiveGameMessage(const std::string& message)
-{
-    if (!NetConnected)
-        return;
-    switch (message[0]) {
-    case MsgRestart:
-        // The peer starts again with the terms of the call, whatever our game's state; but only
-        // once the call has been accepted.
-        if (!CallAccepted)
-            return;
-        LockGameSettings();
-        StartNetworkGame();
-        break;
-    case MsgMove: {
-        // Only the peer's own moves, on its turn, in a running game.
-        if (!NetworkGame || GameOver || SideToMove == ComputerSide)
-            return;
-        const MoveCoords move = DecodeMove(message);
-        RemoteMovePending = true;
-        RemoteMoveCol = move.Col;
-        RemoteMoveRow = move.Row;
-        ApplyRemoteMove();
-        break;
-    }
-    case MsgChat:
-        if (SendDlg) {
-            SendDlg->AddHistoryLine(
-                QStringLiteral(">>") + QString::fromStdString(DecodeChat(message)));
-            SendDlg->ScrollHistoryToEnd();
-        }
-        PlaySoundResource("SOUND_MESSAGE");
-        NetMenuSendMessageClick();
-        break;
-    case MsgBoardRequest:
-        SendToPeer(EncodeBoard(BoardToText()));
-        break;
-    case MsgBoard:
-        if (RemoteField) {
-            RemoteField->SetRemoteBoard(DecodeBoard(message));
-            RemoteField->show();
-            RemoteField->raise();
-        }
-        break;
-    default:
-        break;
-    }
-}
+void TReversiForm::RevClientSocketError(const QString&) { Net->CallFailed(); }

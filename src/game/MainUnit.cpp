@@ -31,6 +31,7 @@
 #include "FinalUnit.h"
 #include "GrHolder.h"
 #include "MoveRules.h"
+#include "NetSession.h"
 #include "ProgressPanel.h"
 #include "ResourceIcon.h"
 #include "RoutineTable.h"
@@ -40,6 +41,7 @@
 #include "Settings.h"
 #include "SideUnit.h"
 #include "Sound.h"
+#include "WindowNetHost.h"
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include <functional>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "Board.h"
@@ -36,11 +37,15 @@ class TRulersDlg;
 class TSendDlg;
 class TServerSocket;
 class TSideDlg;
+class NetSession;
+class WindowNetHost;
 
 // Tests only: runs after each frame of the disc animation has been pushed to the window.
 extern std::function<void(int frame)> AnimationFrameHook;
 
 class TReversiForm : public QMainWindow {
+    friend class WindowNetHost;
+
 public:
     explicit TReversiForm(QWidget* parent = nullptr);
     ~TReversiForm() override;
@@ -93,16 +98,10 @@ public:
     void RevClientSocketRead(const std::string& message);
     void RevClientSocketDisconnect();
     void RevClientSocketError(const QString& error);
-    // Sends on the first accepted connection when the peer called us, else on the calling socket.
+    // Sends on the peer's accepted connection when the peer called us, else on the calling socket.
     void SendToPeer(const std::string& message);
     void RestoreListening();
-    void EndNetConnection(bool abandoned);
-
-    // The connection state; see MainNet.cpp.
-    bool NetServerRole = false;
-    bool NetBusyPending = false;
-    bool NetListenSuspended = false;
-    bool NetCallPending = false;
+    const NetSession& Network() const { return *Net; }
 
     // --- board drawing and the move display ---
     void DrawBoard();
@@ -196,8 +195,6 @@ private:
     void SetConnectedMenus(bool connected);
     void NetMessage(const QString& text);
     bool NetQuestion(const QString& text);
-    void ReceiveCall(const std::string& message);
-    void ReceiveGameMessage(const std::string& message);
     void StartConnectPanel();
     void StopConnectPanel();
     QPoint PanelPosition() const;
@@ -228,14 +225,9 @@ private:
     TNetEventQueue* NetEvents = nullptr;
     TServerSocket* RevServerSocket = nullptr;
     TClientSocket* RevClientSocket = nullptr;
-    // The accepted connection of the peer that called us; others are callers told we are busy.
-    QPointer<TNetConnection> PeerConnection;
-    QList<TNetConnection*> BusyConnections;
-    // The callee has shown the request dialog for this connection / the call has been accepted;
-    // messages that only make sense later in the handshake are ignored before.
-    bool CallAsked = false;
-    bool CallAccepted = false;
-    QString CallAddress; // the address of our own call, as typed
+    // The conversation with the network peer, and what it asks of this window.
+    std::unique_ptr<WindowNetHost> NetHost;
+    std::unique_ptr<NetSession> Net;
     QSystemTrayIcon* TrayIcon = nullptr;
     QPointer<TSideDlg> SideDlg;
     QPointer<TFinalDlg> FinalDlg;
@@ -249,6 +241,7 @@ private:
     bool Destroyed = false;
     std::uint64_t GameStamp = 0;
     bool WaitingForSearch = false; // inside SearchAndWait
+    std::optional<std::array<int, 3>> PendingFinal; // a result to show when the open one closes
     bool LastSearchStale = false; // the last search's result belongs to no position shown
 };
 
