@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTimer>
+#include <optional>
+#include <utility>
 
 #include "BoardTracker.h"
 #include "ChoiceUnit.h"
@@ -233,6 +235,9 @@ void TReversiForm::FinishMove()
     BoardWidget->repaint();
     const PositionScan scan = ScanPosition(BoardStack[0]);
     Panels[1]->setText(ScoreText(scan));
+    // Network messages are handled while a dialog is open: a restart or the peer's next move may
+    // change the game under it. What is left to do afterwards belongs to this game only.
+    const std::uint64_t stamp = GameStamp;
     switch (AdvanceTurn(scan)) {
     case TurnResult::GameEnded:
         Panels[0]->setText(QStringLiteral("Game over"));
@@ -242,11 +247,14 @@ void TReversiForm::FinishMove()
             ShowFinal(1, scan.Green, scan.Yellow);
         else
             ShowFinal(0, scan.Yellow, scan.Green);
-        GameOver = true;
+        if (GameStamp == stamp)
+            GameOver = true;
         return;
     case TurnResult::Passed:
         // The side that could not move is the one that is not moving again.
         ShowFinal(Opponent() == SideYellow ? 3 : 4, 0, 0);
+        if (GameStamp != stamp)
+            return;
         break;
     case TurnResult::NextSide:
         break;
@@ -260,11 +268,20 @@ void TReversiForm::FinishMove()
 
 void TReversiForm::ShowFinal(int kind, int a, int b)
 {
-    if (!FinalDlg || FinalDlg->isVisible() || Closing)
+    if (!FinalDlg || Closing)
         return;
-    FinalDlg->SetResultMessage(kind, a, b);
-    CentreOverMainWindow(*FinalDlg, *this);
-    FinalDlg->exec();
+    if (FinalDlg->isVisible()) {
+        // A pass dialog is open and the game has ended meanwhile: the result follows it.
+        PendingFinal = { kind, a, b };
+        return;
+    }
+    std::optional<std::array<int, 3>> next = std::array<int, 3> { kind, a, b };
+    while (next && !Closing) {
+        FinalDlg->SetResultMessage((*next)[0], (*next)[1], (*next)[2]);
+        CentreOverMainWindow(*FinalDlg, *this);
+        FinalDlg->exec();
+        next = std::exchange(PendingFinal, std::nullopt);
+    }
 }
 
 void TReversiForm::RefreshHistoryStatus()
