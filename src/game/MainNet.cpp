@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include "Board.h"
+#include "BoardView.h"
 #include "Call.h"
 #include "DialogPlacement.h"
 #include "MainUnit.h"
@@ -43,49 +44,47 @@ const QString AppTitle = QStringLiteral("Corvana");
 void TReversiForm::SetNetDialogs(
     TCallDlg* callDlg, TSendDlg* sendDlg, TCallReq* callReq, TRemoteField* field)
 {
-    CallDlg = callDlg;
-    SendDlg = sendDlg;
-    CallReq = callReq;
-    RemoteField = field;
+    Dialogs.CallDlg = callDlg;
+    Dialogs.SendDlg = sendDlg;
+    Dialogs.CallReq = callReq;
+    Dialogs.RemoteField = field;
 }
-
-QAction* TReversiForm::NetworkMenuAction() const { return NetMenu->menuAction(); }
 
 // Start-up: both sockets get the port, the connection state is cleared and calls can come in.
 // Without a listening socket there is no network play in this run.
 void TReversiForm::OpenNetwork()
 {
-    NetHost = std::make_unique<WindowNetHost>(*this);
-    Net = std::make_unique<NetSession>(*NetHost);
-    NetEvents = new TNetEventQueue(this);
-    RevServerSocket = new TServerSocket(*NetEvents, this);
-    RevClientSocket = new TClientSocket(*NetEvents, this);
-    RevServerSocket->OnClientConnect
+    Net.Host = std::make_unique<WindowNetHost>(*this);
+    Net.Session = std::make_unique<NetSession>(*Net.Host);
+    Net.NetEvents = new TNetEventQueue(this);
+    Net.RevServerSocket = new TServerSocket(*Net.NetEvents, this);
+    Net.RevClientSocket = new TClientSocket(*Net.NetEvents, this);
+    Net.RevServerSocket->OnClientConnect
         = [this](TNetConnection* c) { RevServerSocketClientConnect(c); };
-    RevServerSocket->OnClientRead
+    Net.RevServerSocket->OnClientRead
         = [this](TNetConnection* c, const std::string& m) { RevServerSocketClientRead(c, m); };
-    RevServerSocket->OnClientDisconnect
+    Net.RevServerSocket->OnClientDisconnect
         = [this](TNetConnection* c) { RevServerSocketClientDisconnect(c); };
-    RevServerSocket->OnClientError
+    Net.RevServerSocket->OnClientError
         = [this](TNetConnection* c, const QString& e) { RevServerSocketClientError(c, e); };
-    RevClientSocket->OnConnect = [this] { RevClientSocketConnect(); };
-    RevClientSocket->OnRead = [this](const std::string& m) { RevClientSocketRead(m); };
-    RevClientSocket->OnDisconnect = [this] { RevClientSocketDisconnect(); };
-    RevClientSocket->OnError = [this](const QString& e) { RevClientSocketError(e); };
+    Net.RevClientSocket->OnConnect = [this] { RevClientSocketConnect(); };
+    Net.RevClientSocket->OnRead = [this](const std::string& m) { RevClientSocketRead(m); };
+    Net.RevClientSocket->OnDisconnect = [this] { RevClientSocketDisconnect(); };
+    Net.RevClientSocket->OnError = [this](const QString& e) { RevClientSocketError(e); };
 
-    ConnectPanel = new TProgressPanel(BoardWidget, LoadTransparentBitmap("CONNECT_BMP"),
+    Net.ConnectPanel = new TProgressPanel(BoardWidget, LoadTransparentBitmap("CONNECT_BMP"),
         QPoint(12, 12), LoadTransparentBitmap("CONNECT_TXT"), QPoint(62, 20));
     RemoteMovePending = false;
 
     QString error;
     const int port = ResolveNetPort(NetPort, NetService, &error);
-    RevServerSocket->SetPort(port);
-    RevClientSocket->SetPort(port);
-    if (port == 0 || !RevServerSocket->Open(&error)) {
+    Net.RevServerSocket->SetPort(port);
+    Net.RevClientSocket->SetPort(port);
+    if (port == 0 || !Net.RevServerSocket->Open(&error)) {
         std::fprintf(stderr, "corvana: no network play: %s\n", qPrintable(error));
         // The items too, so that their shortcuts do not reach past the disabled menu.
-        NetMenu->setEnabled(false);
-        for (QAction* a : NetMenu->actions())
+        Items.NetMenu->setEnabled(false);
+        for (QAction* a : Items.NetMenu->actions())
             a->setEnabled(false);
     }
 }
@@ -93,14 +92,14 @@ void TReversiForm::OpenNetwork()
 // The window is closing: nothing of the connection is reported any more, and the peer sees it go.
 void TReversiForm::CloseNetwork()
 {
-    if (Net)
-        Net->WindowClosing();
-    if (ConnectPanel)
-        ConnectPanel->Stop();
-    if (RevClientSocket)
-        RevClientSocket->Close();
-    if (RevServerSocket)
-        RevServerSocket->Close();
+    if (Net.Session)
+        Net.Session->WindowClosing();
+    if (Net.ConnectPanel)
+        Net.ConnectPanel->Stop();
+    if (Net.RevClientSocket)
+        Net.RevClientSocket->Close();
+    if (Net.RevServerSocket)
+        Net.RevServerSocket->Close();
 }
 
 void TReversiForm::BringToFront()
@@ -114,10 +113,10 @@ void TReversiForm::BringToFront()
 
 void TReversiForm::SetConnectedMenus(bool connected)
 {
-    NetMenuConnect->setEnabled(!connected);
-    NetMenuListing->setEnabled(!connected);
-    NetMenuDisconnect->setEnabled(connected);
-    NetMenuSendMessage->setEnabled(connected);
+    Items.NetMenuConnect->setEnabled(!connected);
+    Items.NetMenuListing->setEnabled(!connected);
+    Items.NetMenuDisconnect->setEnabled(connected);
+    Items.NetMenuSendMessage->setEnabled(connected);
 }
 
 void TReversiForm::NetMessage(const QString& text)
@@ -136,34 +135,34 @@ bool TReversiForm::NetQuestion(const QString& text)
 
 void TReversiForm::SendToPeer(const std::string& message)
 {
-    if (Net)
-        Net->SendToPeer(message);
+    if (Net.Session)
+        Net.Session->SendToPeer(message);
 }
 
 // --- the menu ---
 
 void TReversiForm::NetMenuListingClick()
 {
-    if (!RevServerSocket)
+    if (!Net.RevServerSocket)
         return;
-    if (RevServerSocket->Active())
-        RevServerSocket->Close();
-    else if (!RevServerSocket->Open())
+    if (Net.RevServerSocket->Active())
+        Net.RevServerSocket->Close();
+    else if (!Net.RevServerSocket->Open())
         NetMessage(QStringLiteral("NETWORK: Cannot enable listing!"));
-    NetMenuListing->setChecked(RevServerSocket->Active());
+    Items.NetMenuListing->setChecked(Net.RevServerSocket->Active());
 }
 
 void TReversiForm::RestoreListening()
 {
-    Net->ListeningRestored();
-    NetMenuListing->setChecked(RevServerSocket->Active());
-    if (RevServerSocket->Active())
+    Net.Session->ListeningRestored();
+    Items.NetMenuListing->setChecked(Net.RevServerSocket->Active());
+    if (Net.RevServerSocket->Active())
         return;
-    if (RevServerSocket->Open()) {
-        NetMenuListing->setChecked(true);
+    if (Net.RevServerSocket->Open()) {
+        Items.NetMenuListing->setChecked(true);
     } else {
         NetMessage(QStringLiteral("NETWORK: Cannot enable listing!"));
-        NetMenuListing->setChecked(false);
+        Items.NetMenuListing->setChecked(false);
     }
 }
 
@@ -179,63 +178,63 @@ QPoint TReversiForm::PanelPosition() const
 void TReversiForm::StartConnectPanel()
 {
     BoardWidget->repaint();
-    ConnectPanel->Start(PanelPosition());
+    Net.ConnectPanel->Start(PanelPosition());
 }
 
 void TReversiForm::StopConnectPanel()
 {
-    if (ConnectPanel->isVisible()) {
-        ConnectPanel->Stop();
+    if (Net.ConnectPanel->isVisible()) {
+        Net.ConnectPanel->Stop();
         BoardWidget->repaint();
     }
 }
 
 void TReversiForm::NetMenuConnectClick()
 {
-    if (!CallDlg || !RevClientSocket || NetConnected)
+    if (!Dialogs.CallDlg || !Net.RevClientSocket || NetConnected)
         return;
-    (CallAsYellow ? CallDlg->CallNetWhite : CallDlg->CallNetBlack)->setChecked(true);
-    (CallOnEight ? CallDlg->CallNetSize8 : CallDlg->CallNetSize10)->setChecked(true);
-    CentreOverMainWindow(*CallDlg, *this);
-    if (CallDlg->exec() != QDialog::Accepted)
+    (CallAsYellow ? Dialogs.CallDlg->CallNetWhite : Dialogs.CallDlg->CallNetBlack)->setChecked(true);
+    (CallOnEight ? Dialogs.CallDlg->CallNetSize8 : Dialogs.CallDlg->CallNetSize10)->setChecked(true);
+    CentreOverMainWindow(*Dialogs.CallDlg, *this);
+    if (Dialogs.CallDlg->exec() != QDialog::Accepted)
         return;
-    CallAsYellow = CallDlg->CallNetWhite->isChecked();
-    CallOnEight = !CallDlg->CallNetSize10->isChecked();
-    const QString address = CallDlg->NetCallAddress->text();
+    CallAsYellow = Dialogs.CallDlg->CallNetWhite->isChecked();
+    CallOnEight = !Dialogs.CallDlg->CallNetSize10->isChecked();
+    const QString address = Dialogs.CallDlg->NetCallAddress->text();
 
     // The panel blinks while the name is looked up and the connection is made; the call's
     // connection or failure ends it.
     StartConnectPanel();
-    Net->CallStarted(CallAsYellow, CallOnEight, address.toStdString());
-    if (RevServerSocket->Active()) {
-        RevServerSocket->Close();
-        NetMenuListing->setChecked(false);
-        Net->ListeningSuspended();
+    Net.Session->CallStarted(CallAsYellow, CallOnEight, address.toStdString());
+    if (Net.RevServerSocket->Active()) {
+        Net.RevServerSocket->Close();
+        Items.NetMenuListing->setChecked(false);
+        Net.Session->ListeningSuspended();
     }
     QString error;
-    if (!RevClientSocket->Open(address, &error)) {
-        Net->CallCouldNotStart();
+    if (!Net.RevClientSocket->Open(address, &error)) {
+        Net.Session->CallCouldNotStart();
         StopConnectPanel();
         NetMessage(QStringLiteral("NETWORK: Connection failed - open socket error!"));
     }
-    if (Net->ListeningIsSuspended())
+    if (Net.Session->ListeningIsSuspended())
         RestoreListening();
 }
 
-void TReversiForm::NetMenuDisconnectClick() { Net->Disconnect(); }
+void TReversiForm::NetMenuDisconnectClick() { Net.Session->Disconnect(); }
 
 void TReversiForm::NetMenuSendMessageClick()
 {
-    if (!SendDlg || SendDlg->isVisible())
+    if (!Dialogs.SendDlg || Dialogs.SendDlg->isVisible())
         return;
     // Centred at the size the user left it (the chat dialog is sizeable).
-    SendDlg->move(CentredOver(frameGeometry(), SendDlg->frameGeometry().size()));
-    if (SendDlg->exec() != QDialog::Accepted)
+    Dialogs.SendDlg->move(CentredOver(frameGeometry(), Dialogs.SendDlg->frameGeometry().size()));
+    if (Dialogs.SendDlg->exec() != QDialog::Accepted)
         return;
-    const QString text = SendDlg->TextToSend().left(int(MaxChatChars));
-    SendDlg->RememberSentText(text);
-    SendDlg->AddHistoryLine(QStringLiteral("<<") + text);
-    SendDlg->ScrollHistoryToEnd();
+    const QString text = Dialogs.SendDlg->TextToSend().left(int(MaxChatChars));
+    Dialogs.SendDlg->RememberSentText(text);
+    Dialogs.SendDlg->AddHistoryLine(QStringLiteral("<<") + text);
+    Dialogs.SendDlg->ScrollHistoryToEnd();
     if (NetConnected)
         SendToPeer(EncodeChat(text.toStdString()));
 }
@@ -246,18 +245,18 @@ void TReversiForm::RevServerSocketClientConnect(TNetConnection* connection)
 {
     // A connection has until its handshake time to say it is a call.
     const ConnectionId id = IdOf(connection);
-    QTimer::singleShot(NetHandshakeTimeoutMs, connection, [this, id] { Net->HandshakeTimedOut(id); });
-    Net->ConnectionOpened(id);
+    QTimer::singleShot(NetHandshakeTimeoutMs, connection, [this, id] { Net.Session->HandshakeTimedOut(id); });
+    Net.Session->ConnectionOpened(id);
 }
 
 void TReversiForm::RevServerSocketClientRead(TNetConnection* connection, const std::string& message)
 {
-    Net->ConnectionRead(IdOf(connection), message);
+    Net.Session->ConnectionRead(IdOf(connection), message);
 }
 
 void TReversiForm::RevServerSocketClientDisconnect(TNetConnection* connection)
 {
-    Net->ConnectionClosed(IdOf(connection));
+    Net.Session->ConnectionClosed(IdOf(connection));
 }
 
 void TReversiForm::RevServerSocketClientError(TNetConnection*, const QString&)
@@ -265,10 +264,10 @@ void TReversiForm::RevServerSocketClientError(TNetConnection*, const QString&)
     // Nothing to say: a lost connection arrives as its closing.
 }
 
-void TReversiForm::RevClientSocketConnect() { Net->CallConnected(); }
+void TReversiForm::RevClientSocketConnect() { Net.Session->CallConnected(); }
 
-void TReversiForm::RevClientSocketRead(const std::string& message) { Net->CallRead(message); }
+void TReversiForm::RevClientSocketRead(const std::string& message) { Net.Session->CallRead(message); }
 
-void TReversiForm::RevClientSocketDisconnect() { Net->CallClosed(); }
+void TReversiForm::RevClientSocketDisconnect() { Net.Session->CallClosed(); }
 
-void TReversiForm::RevClientSocketError(const QString&) { Net->CallFailed(); }
+void TReversiForm::RevClientSocketError(const QString&) { Net.Session->CallFailed(); }

@@ -1,23 +1,19 @@
-// Start-up, shutdown, the menu, the status bar and the window-level behaviour of the main window.
-// The game session, the board drawing and the input live in MainGame.cpp, MainBoard.cpp and
-// MainInput.cpp.
+// The main window: start-up (FormCreate in the constructor), shutdown, the tray, and the
+// handlers the design names, each handing its work to the game session, the board view or the
+// network session.
 #include "MainUnit.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QLabel>
+#include <QFileDialog>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QRadioButton>
 #include <QScreen>
-#include <QSlider>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
-#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -25,31 +21,30 @@
 #include "AboutUnit.h"
 #include "AsyncTimer.h"
 #include "BoardTracker.h"
-#include "ChoiceUnit.h"
+#include "BoardView.h"
 #include "DialogPlacement.h"
 #include "Evaluation.h"
-#include "FinalUnit.h"
+#include "GameSession.h"
 #include "GrHolder.h"
-#include "MoveRules.h"
+#include "NetProtocol.h"
 #include "NetSession.h"
+#include "NetSockets.h"
+#include "NetState.h"
 #include "ProgressPanel.h"
 #include "ResourceIcon.h"
-#include "RoutineTable.h"
 #include "RulersUnit.h"
 #include "Search.h"
 #include "SearchThread.h"
 #include "Settings.h"
 #include "SideUnit.h"
 #include "Sound.h"
+#include "StatusPanels.h"
+#include "WindowGameView.h"
 #include "WindowNetHost.h"
 
 namespace {
 
-// A menu icon: the desktop theme's when it has one, else the program's own at 16 and 32 pixels.
-QIcon MenuIcon(const char* themeName, const char* resourceName)
-{
-    return QIcon::fromTheme(QString::fromLatin1(themeName), ResourceIcon(resourceName));
-}
+const QString SavedGameFilter = QStringLiteral("Reversi games (*.kpx)");
 
 } // namespace
 
@@ -69,20 +64,28 @@ TReversiForm::TReversiForm(QWidget* parent)
         QMessageBox::warning(nullptr, QStringLiteral("Corvana"),
             QStringLiteral("WARNING: You have less then 800 x 600 resolution!"));
 
-    DisplayTick = 0;
-    NoPreviousBoard = true;
     LoadSettings();
 
-    BoardWidget = new TBoardWidget(this);
+    BoardWidget = new BoardView(this);
     setCentralWidget(BoardWidget);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    CreateMenu();
-    CreateStatusBar();
-
-    HelpMoveAsyncTimer = new TAsyncTimer(this);
-    HelpMoveAsyncTimer->SetInterval(40);
-    HelpMoveAsyncTimer->SetThreadPriority(QThread::HighestPriority);
-    HelpMoveAsyncTimer->OnTimer = [this](TAsyncTimer*) { HelpMoveAsyncTimerTimer(); };
+    Items = BuildMainMenu(*this);
+    Panels = new StatusPanels(statusBar());
+    GameHost = std::make_unique<WindowGameView>(*this);
+    Game = std::make_unique<GameSession>(*GameHost);
+    BoardWidget->OnClick = [this] { FormClick(); };
+    BoardWidget->InputTaken = [this] { return !Game->HistoryMode() && Game->TakesInput(); };
+    BoardWidget->OnKeySequence = [this] {
+        if (!NetworkGame)
+            QMessageBox::information(this, QStringLiteral("Corvana"),
+                QStringLiteral("Network game not in progress.\nFunction not work."));
+        else
+            SendToPeer(std::string(1, MsgBoardRequest)); // the answer shows in R_BRD
+    };
+    BoardWidget->HoldNetwork = [this](bool hold) {
+        if (Net.NetEvents)
+            hold ? Net.NetEvents->Hold() : Net.NetEvents->Release();
+    };
 
     LoadingPanel = new TProgressPanel(BoardWidget, LoadTransparentBitmap("PACK_BMP"),
         QPoint(12, 12), LoadTransparentBitmap("PACK_TXT"), QPoint(65, 20));
@@ -95,32 +98,22 @@ TReversiForm::TReversiForm(QWidget* parent)
                 RestoreFromTray();
         });
 
-    CellSize = CellSizeFor(BoardSize);
-    HalfCell = HalfCellFor(BoardSize);
+    FitBoard();
     GraphicsStatus loaded = LoadBorders();
     if (loaded)
         loaded = LoadDiscSheet(FigureSet, BoardSize == 10);
     if (!loaded)
         ShowError(QStringLiteral("Corvana"), QString::fromStdString(loaded.Error));
     ApplyBoardGeometry();
-    RestFrame = RestFrameFor(FigureSet);
+    Panels->SetWidths(BoardSize * BoardWidget->CellSize + 44);
 
-    const int clientWidth = BoardSize * CellSize + 44;
-    Panels[0]->setFixedWidth(4 * clientWidth / 10);
-    Panels[1]->setFixedWidth(4 * clientWidth / 10);
-    Panels[2]->setFixedWidth(clientWidth / 5);
-
-    HintPointerMoved = false;
     NetworkGame = false;
-    KeySequencePos = 0;
-    HistoryMode = false;
     OpenNetwork();
 
-    NewGame();
-    HoverCol = HoverRow = 0;
-    PrevHoverCol = PrevHoverRow = 0;
-    SetPanels(QStringLiteral("Yellow is moving"), QStringLiteral("Yellow 2 : Green 2"),
-        QStringLiteral("Move 0/0"));
+    ::NewGame();
+    Panels->ShowTurn(TurnShown::Yellow);
+    Panels->ShowScore(2, 2);
+    Panels->ShowCounter(0, 0);
 }
 
 TReversiForm::~TReversiForm() { FormDestroy(); }
@@ -128,10 +121,10 @@ TReversiForm::~TReversiForm() { FormDestroy(); }
 void TReversiForm::SetDialogs(
     TSideDlg* sideDlg, TFinalDlg* finalDlg, TChoice* choice, TRulersDlg* rulers)
 {
-    SideDlg = sideDlg;
-    FinalDlg = finalDlg;
-    Choice = choice;
-    RulersDlg = rulers;
+    Dialogs.SideDlg = sideDlg;
+    Dialogs.FinalDlg = finalDlg;
+    Dialogs.Choice = choice;
+    Dialogs.RulersDlg = rulers;
 }
 
 void TReversiForm::Start(const QString& gameFile)
@@ -150,119 +143,143 @@ void TReversiForm::Start(const QString& gameFile)
         MakeComputerMove();
 }
 
-void TReversiForm::CreateMenu()
+// --- the game session ---
+
+void TReversiForm::NewGameItemClick() { Game->NewGame(); }
+
+void TReversiForm::FormClick()
 {
-    auto item = [this](QMenu* menu, const QString& text, const QKeySequence& key,
-                    const QString& hint, const QIcon& icon, void (TReversiForm::*handler)()) {
-        QAction* a = menu->addAction(icon, text);
-        a->setShortcut(key);
-        a->setStatusTip(hint);
-        if (handler)
-            connect(a, &QAction::triggered, this, handler);
-        return a;
-    };
-
-    GameMenu = menuBar()->addMenu(QStringLiteral("&Game"));
-    GameMenu->menuAction()->setStatusTip(QStringLiteral("New game / exit"));
-    NewGameItem
-        = item(GameMenu, QStringLiteral("&New"), Qt::Key_F2, QStringLiteral("Start new game"),
-            MenuIcon("document-new", "ICON_NEW"), &TReversiForm::NewGameItemClick);
-    HintItem = item(GameMenu, QStringLiteral("&Hint"), Qt::Key_F3, QStringLiteral("Display hint"),
-        MenuIcon("help-hint", "ICON_HINT"), &TReversiForm::HintItemClick);
-    OptionsItem
-        = item(GameMenu, QStringLiteral("&Settings"), Qt::Key_F4, QStringLiteral("Game settings"),
-            MenuIcon("preferences-system", "ICON_SETTINGS"), &TReversiForm::OptionsItemClick);
-    GameMenu->addSeparator();
-    ExitItem = item(GameMenu, QStringLiteral("E&xit"), QKeySequence(Qt::ALT | Qt::Key_X),
-        QStringLiteral("Exit from game"), MenuIcon("application-exit", "ICON_EXIT"),
-        &TReversiForm::ExitItemClick);
-
-    NetMenu = menuBar()->addMenu(QStringLiteral("&Network"));
-    NetMenu->menuAction()->setStatusTip(QStringLiteral("Network play"));
-    NetMenuConnect
-        = item(NetMenu, QStringLiteral("&Call"), Qt::Key_F5, QStringLiteral("Call remote player"),
-            MenuIcon("call-start", "ICON_CALL"), &TReversiForm::NetMenuConnectClick);
-    NetMenuListing = item(NetMenu, QStringLiteral("&Allow call"), QKeySequence(Qt::ALT | Qt::Key_L),
-        QStringLiteral("Allow remote player to call you"), QIcon(),
-        &TReversiForm::NetMenuListingClick);
-    NetMenuListing->setCheckable(true);
-    NetMenuListing->setChecked(true);
-    NetMenuDisconnect = item(NetMenu, QStringLiteral("&Disconnect"),
-        QKeySequence(Qt::CTRL | Qt::Key_F6), QStringLiteral("Disconnect"),
-        MenuIcon("call-stop", "ICON_DISCONNECT"), &TReversiForm::NetMenuDisconnectClick);
-    NetMenuDisconnect->setEnabled(false);
-    NetMenu->addSeparator();
-    NetMenuSendMessage
-        = item(NetMenu, QStringLiteral("&Message"), Qt::Key_F7, QStringLiteral("Send message"),
-            MenuIcon("mail-message-new", "ICON_MESSAGE"), &TReversiForm::NetMenuSendMessageClick);
-    NetMenuSendMessage->setEnabled(false);
-
-    MatchMenu = menuBar()->addMenu(QStringLiteral("&Match"));
-    MatchMenu->menuAction()->setStatusTip(QStringLiteral("Undo / redo / save / load"));
-    ListMenuUndoMove = item(MatchMenu, QStringLiteral("&Undo move"),
-        QKeySequence(Qt::CTRL | Qt::Key_Z), QStringLiteral("Undo last move"),
-        MenuIcon("edit-undo", "ICON_UNDO"), &TReversiForm::ListMenuUndoMoveClick);
-    ListMenuRedoMove = item(MatchMenu, QStringLiteral("&Redo move"),
-        QKeySequence(Qt::CTRL | Qt::Key_X), QStringLiteral("Redo move"),
-        MenuIcon("edit-redo", "ICON_REDO"), &TReversiForm::ListMenuRedoMoveClick);
-    ListMenuUndoMove->setEnabled(false);
-    ListMenuRedoMove->setEnabled(false);
-    MatchMenu->addSeparator();
-    ListMenuSave = item(MatchMenu, QStringLiteral("&Save..."), QKeySequence(Qt::CTRL | Qt::Key_S),
-        QStringLiteral("Save match"), MenuIcon("document-save", "ICON_SAVE"),
-        &TReversiForm::ListMenuSaveClick);
-    ListMenuLoad = item(MatchMenu, QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_L),
-        QStringLiteral("Restore saved match"), MenuIcon("document-open", "ICON_OPEN"),
-        &TReversiForm::ListMenuLoadClick);
-
-    InfoMenu = menuBar()->addMenu(QStringLiteral("&Info"));
-    InfoMenu->menuAction()->setStatusTip(QStringLiteral("Information"));
-    RulersItem = item(InfoMenu, QStringLiteral("&Help"), Qt::Key_F1, QStringLiteral("Display help"),
-        MenuIcon("help-contents", "ICON_HELP"), &TReversiForm::RulersItemClick);
-    InfoMenu->addSeparator();
-    AboutItem
-        = item(InfoMenu, QStringLiteral("&About"), QKeySequence(), QStringLiteral("Display about"),
-            MenuIcon("help-about", "ICON_ABOUT"), &TReversiForm::AboutItemClick);
-
-    // However a menu closes (Esc too, which sends no empty hint), the three panels come back. The
-    // menu bar shows its title's hint again as the menu goes, so the panels return just after.
-    for (QMenu* menu : { GameMenu, NetMenu, MatchMenu, InfoMenu })
-        connect(menu, &QMenu::aboutToHide, this, [this] {
-            QTimer::singleShot(0, statusBar(), &QStatusBar::clearMessage);
-        });
+    Game->Click(SquareIndex(BoardWidget->HoverCol, BoardWidget->HoverRow));
 }
 
-void TReversiForm::CreateStatusBar()
+void TReversiForm::MakeComputerMove() { Game->MakeComputerMove(); }
+int TReversiForm::SearchAndWait() { return Game->SearchAndWait(); }
+void TReversiForm::FinishMove() { Game->FinishMove(); }
+void TReversiForm::RefreshHistoryStatus() { Game->RefreshHistoryStatus(); }
+void TReversiForm::UpdateMoveCounter() { Game->UpdateMoveCounter(); }
+void TReversiForm::ListMenuUndoMoveClick() { Game->Undo(); }
+void TReversiForm::ListMenuRedoMoveClick() { Game->Redo(); }
+void TReversiForm::DisableUndoRedo() { Game->DisableUndoRedo(); }
+void TReversiForm::UpdateUndoRedo() { Game->UpdateUndoRedo(); }
+void TReversiForm::ApplyRemoteMove() { Game->ApplyRemoteMove(); }
+void TReversiForm::StartNetworkGame() { Game->StartNetworkGame(); }
+void TReversiForm::EndNetworkGame() { Game->EndNetworkGame(); }
+bool TReversiForm::OpenGameFile(const QString& fileName)
 {
-    // Three centred panels; while a menu item is highlighted its hint replaces them.
-    QStatusBar* bar = statusBar();
-    bar->setSizeGripEnabled(false);
-    for (QLabel*& panel : Panels) {
-        panel = new QLabel(bar);
-        panel->setAlignment(Qt::AlignCenter);
-        panel->setFrameShape(QFrame::Panel);
-        panel->setFrameShadow(QFrame::Sunken);
-        bar->addWidget(panel);
+    return Game->Open(fileName.toStdString());
+}
+
+void TReversiForm::ListMenuSaveClick()
+{
+    QFileDialog dialog(this, QStringLiteral("Save..."), QString(), SavedGameFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("kpx"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const FileResult r = Game->Save(dialog.selectedFiles().first().toStdString());
+    if (!r)
+        ShowError(QStringLiteral("Corvana"), QString::fromStdString(r.Message));
+}
+
+void TReversiForm::ListMenuLoadClick()
+{
+    if (NetConnected) {
+        if (!NetQuestion(QStringLiteral("NETWORK: Do you want abort network game ?")))
+            return;
+        NetMenuDisconnectClick();
     }
+    QFileDialog dialog(this, QStringLiteral("Open..."), QString(), SavedGameFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("kpx"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    OpenGameFile(dialog.selectedFiles().first());
+}
+
+void TReversiForm::LockGameSettings()
+{
+    GameHost->NetworkGameLocked(true);
+    DisableUndoRedo();
+}
+
+void TReversiForm::UnlockGameSettings()
+{
+    GameHost->NetworkGameLocked(false);
+    UpdateUndoRedo();
+}
+
+void TReversiForm::ReloadBoardGraphics()
+{
+    const int statusHeight = statusBar()->height();
+    const int clientWidth = BoardWidget->width();
+    const int clientHeight = BoardWidget->height() + statusHeight;
+    const QPoint panelAt((clientWidth - 200) / 2, (clientHeight - 60) / 2 - statusHeight / 2);
+
+    // One panel at a time: a call being opened shows its panel again afterwards. Network events
+    // wait meanwhile, so that no message arrives in the middle of the resizing.
+    const bool connecting = Net.ConnectPanel && Net.ConnectPanel->isVisible();
+    if (connecting)
+        Net.ConnectPanel->Stop();
+    if (Net.NetEvents)
+        Net.NetEvents->Hold();
+    // The worker gets the set and the size by value: it reads no setting of the main thread's.
+    PreparedSheet prepared;
+    const int figureSet = FigureSet;
+    const bool large = BoardSize == 10;
+    RunWithPanel(
+        *LoadingPanel, panelAt, [&prepared, figureSet, large] { prepared = PrepareDiscSheet(figureSet, large); });
+    if (prepared.Status)
+        InstallDiscSheet(std::move(prepared.Sheet));
+    else
+        ShowError(QStringLiteral("Corvana"), QString::fromStdString(prepared.Status.Error));
+    ApplyBoardGeometry();
+    if (Net.NetEvents)
+        Net.NetEvents->Release();
+    if (connecting)
+        Net.ConnectPanel->Start(PanelPosition());
+}
+
+// --- the board ---
+
+void TReversiForm::DrawBoard() { BoardWidget->DrawBoard(); }
+void TReversiForm::ShowHoverMark() { BoardWidget->ShowHoverMark(); }
+void TReversiForm::EraseHoverMark() { BoardWidget->EraseHoverMark(); }
+void TReversiForm::RememberBoard() { BoardWidget->RememberBoard(); }
+void TReversiForm::AnimateMove() { BoardWidget->AnimateMove(); }
+void TReversiForm::StopMoveDisplay() { BoardWidget->StopMoveDisplay(); }
+void TReversiForm::HelpMoveAsyncTimerTimer() { BoardWidget->MoveDisplayTick(); }
+void TReversiForm::FormMouseMove(int x, int y) { BoardWidget->FormMouseMove(x, y); }
+void TReversiForm::FormMouseDown(Qt::MouseButton button) { BoardWidget->FormMouseDown(button); }
+void TReversiForm::FormKeyDown(int key) { BoardWidget->FormKeyDown(key); }
+void TReversiForm::FormKeyPress(QChar c) { BoardWidget->FormKeyPress(c); }
+
+void TReversiForm::HintItemClick()
+{
+    const std::optional<int> square = Game->Hint();
+    if (!square)
+        return;
+    BoardWidget->HintPointerMoved = true;
+    const int rw = RowWidth();
+    BoardWidget->MovePointerToSquare((*square - rw - 1) / rw, (*square - rw - 1) % rw);
+    PlaySoundResource("SOUND_HINT");
+}
+
+// --- the window ---
+
+void TReversiForm::FitBoard()
+{
+    BoardWidget->FitBoard();
 }
 
 void TReversiForm::ApplyBoardGeometry()
 {
-    const int side = BoardSize * CellSize + 44;
+    const int side = BoardSize * BoardWidget->CellSize + 44;
     BoardWidget->setFixedSize(side, side);
     AllocBackBuffer(side - 4, side - 4);
     BoardWidget->Surface.SetPicture(
         { BackBuffer.Pixels.data(), BackBuffer.Width, BackBuffer.Height });
 }
-
-void TReversiForm::SetPanels(const QString& turn, const QString& score, const QString& counter)
-{
-    Panels[0]->setText(turn);
-    Panels[1]->setText(score);
-    Panels[2]->setText(counter);
-}
-
-QString TReversiForm::PanelText(int panel) const { return Panels.at(panel)->text(); }
 
 void TReversiForm::ShowError(const QString& title, const QString& message)
 {
@@ -328,52 +345,50 @@ void TReversiForm::AboutItemClick() { ShowAboutBox(this); }
 
 void TReversiForm::RulersItemClick()
 {
-    if (!RulersDlg)
+    if (!Dialogs.RulersDlg)
         return;
-    PlaceRulersDlg(*RulersDlg, *this, statusBar()->height());
-    RulersDlg->exec();
+    PlaceRulersDlg(*Dialogs.RulersDlg, *this, statusBar()->height());
+    Dialogs.RulersDlg->exec();
 }
 
 void TReversiForm::OptionsItemClick()
 {
-    if (!SideDlg)
+    if (!Dialogs.SideDlg)
         return;
     EraseHoverMark();
-    CentreOverMainWindow(*SideDlg, *this);
-    SideDlg->exec();
+    CentreOverMainWindow(*Dialogs.SideDlg, *this);
+    Dialogs.SideDlg->exec();
     BoardWidget->repaint();
 
-    Level = SideDlg->LevelBar->value();
-    SoundOn = SideDlg->SoundCheck->isChecked();
-    AnimationOn = SideDlg->AnimationCheck->isChecked();
-    UseTray = SideDlg->TrayCheck->isChecked();
-    ShowPreviousMove = SideDlg->PreviousMoveCheck->isChecked();
-    ShowAvailableMoves = SideDlg->AvailableMovesCheck->isChecked();
-    AdvancedEngine = SideDlg->EngineList->currentIndex() == 1;
+    const GameSettings chosen = Dialogs.SideDlg->Values();
+    Level = chosen.Level;
+    SoundOn = chosen.SoundOn;
+    AnimationOn = chosen.AnimationOn;
+    UseTray = chosen.UseTray;
+    ShowPreviousMove = chosen.ShowPreviousMove;
+    ShowAvailableMoves = chosen.ShowAvailableMoves;
+    AdvancedEngine = chosen.AdvancedEngine;
 
     bool restart = false, reload = false;
     if (!NetworkGame) {
-        const int computerSide = SideDlg->YellowButton->isChecked() ? SideGreen : SideYellow;
-        const bool computer = SideDlg->ComputerButton->isChecked();
-        restart = computerSide != ComputerSide || computer != OpponentIsComputer;
-        ComputerSide = computerSide;
-        OpponentIsComputer = computer;
+        restart = chosen.ComputerSide != ComputerSide
+            || chosen.OpponentIsComputer != OpponentIsComputer;
+        ComputerSide = chosen.ComputerSide;
+        OpponentIsComputer = chosen.OpponentIsComputer;
     }
     const int oldFigureSet = FigureSet;
-    FigureSet = SideDlg->FiguresList->currentIndex();
-    const int size = SideDlg->Size8Button->isChecked() ? 8 : 10;
-    if (size != BoardSize) {
-        BoardSize = size;
-        CellSize = CellSizeFor(size);
-        HalfCell = HalfCellFor(size);
+    FigureSet = chosen.FigureSet;
+    if (chosen.BoardSize != BoardSize) {
+        BoardSize = chosen.BoardSize;
+        FitBoard();
         restart = reload = true;
     }
     if (restart) {
-        ResetGame();
-        HoverCol = HoverRow = 0;
+        Game->ResetGame();
+        BoardWidget->MoveHoverHome();
     }
     if (FigureSet != oldFigureSet) {
-        RestFrame = RestFrameFor(FigureSet);
+        FitBoard();
         reload = true;
     }
     if (reload)
@@ -381,7 +396,7 @@ void TReversiForm::OptionsItemClick()
     DrawBoard();
     BoardWidget->repaint();
     // In history mode the shown position is not played on until the player says so.
-    if (!HistoryMode)
+    if (!Game->HistoryMode())
         MakeComputerMove();
     ShowHoverMark();
 }

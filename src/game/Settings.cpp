@@ -34,6 +34,23 @@ std::string DefaultSettingsFile()
     return std::string(base).append("/corvana/reversi.ini");
 }
 
+GameSettings CurrentSettings()
+{
+    GameSettings s;
+    s.OpponentIsComputer = OpponentIsComputer;
+    s.ComputerSide = ComputerSide;
+    s.Level = Level;
+    s.BoardSize = BoardSize;
+    s.FigureSet = FigureSet;
+    s.SoundOn = SoundOn;
+    s.AnimationOn = AnimationOn;
+    s.UseTray = UseTray;
+    s.ShowPreviousMove = ShowPreviousMove;
+    s.ShowAvailableMoves = ShowAvailableMoves;
+    s.AdvancedEngine = AdvancedEngine;
+    return s;
+}
+
 const char* FigureSetStoredName(int figureSet)
 {
     static const char* const Names[] = { "classic", "fire", "bugs" };

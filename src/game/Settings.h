@@ -17,6 +17,26 @@ extern bool CallOnEight;
 extern int NetPort;
 extern std::string NetService;
 
+// Every setting the settings dialog shows, as one value: what the dialog is set from and what it
+// gives back when it closes.
+struct GameSettings {
+    bool OpponentIsComputer = true;
+    int ComputerSide = 3; // the computer plays Green: the player Yellow
+    int Level = 1;
+    int BoardSize = 8;
+    int FigureSet = 0;
+    bool SoundOn = true;
+    bool AnimationOn = true;
+    bool UseTray = true;
+    bool ShowPreviousMove = true;
+    bool ShowAvailableMoves = true;
+    bool AdvancedEngine = false;
+    bool operator==(const GameSettings&) const = default;
+};
+
+// The settings as the process-wide variables hold them now.
+GameSettings CurrentSettings();
+
 // The settings file: $XDG_CONFIG_HOME/corvana/reversi.ini (~/.config/corvana/ by default), or
 // the file named on the command line.
 extern std::string SettingsFile;

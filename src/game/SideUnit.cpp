@@ -135,21 +135,40 @@ TSideDlg::~TSideDlg()
         std::fprintf(stderr, "corvana: %s\n", error.c_str());
 }
 
-void TSideDlg::FormCreate()
+void TSideDlg::FormCreate() { SetValues(CurrentSettings()); }
+
+void TSideDlg::SetValues(const GameSettings& s)
 {
-    (OpponentIsComputer ? ComputerButton : PlayerButton)->setChecked(true);
-    (ComputerSide == SideGreen ? YellowButton : GreenButton)->setChecked(true);
-    LevelBar->setValue(Level);
-    (BoardSize == 8 ? Size8Button : Size10Button)->setChecked(true);
-    FiguresList->setCurrentIndex(FigureSet);
-    SoundCheck->setChecked(SoundOn);
-    AnimationCheck->setChecked(AnimationOn);
-    TrayCheck->setChecked(UseTray);
-    PreviousMoveCheck->setChecked(ShowPreviousMove);
-    AvailableMovesCheck->setChecked(ShowAvailableMoves);
-    EngineList->setCurrentIndex(AdvancedEngine ? 1 : 0);
+    (s.OpponentIsComputer ? ComputerButton : PlayerButton)->setChecked(true);
+    (s.ComputerSide == SideGreen ? YellowButton : GreenButton)->setChecked(true);
+    LevelBar->setValue(s.Level);
+    (s.BoardSize == 8 ? Size8Button : Size10Button)->setChecked(true);
+    FiguresList->setCurrentIndex(s.FigureSet);
+    SoundCheck->setChecked(s.SoundOn);
+    AnimationCheck->setChecked(s.AnimationOn);
+    TrayCheck->setChecked(s.UseTray);
+    PreviousMoveCheck->setChecked(s.ShowPreviousMove);
+    AvailableMovesCheck->setChecked(s.ShowAvailableMoves);
+    EngineList->setCurrentIndex(s.AdvancedEngine ? 1 : 0);
     UpdateSideButtons();
     FormShow();
+}
+
+GameSettings TSideDlg::Values() const
+{
+    GameSettings s;
+    s.OpponentIsComputer = ComputerButton->isChecked();
+    s.ComputerSide = YellowButton->isChecked() ? SideGreen : SideYellow;
+    s.Level = LevelBar->value();
+    s.BoardSize = Size8Button->isChecked() ? 8 : 10;
+    s.FigureSet = FiguresList->currentIndex();
+    s.SoundOn = SoundCheck->isChecked();
+    s.AnimationOn = AnimationCheck->isChecked();
+    s.UseTray = TrayCheck->isChecked();
+    s.ShowPreviousMove = PreviousMoveCheck->isChecked();
+    s.ShowAvailableMoves = AvailableMovesCheck->isChecked();
+    s.AdvancedEngine = EngineList->currentIndex() == 1;
+    return s;
 }
 
 void TSideDlg::FormShow()
@@ -197,18 +216,19 @@ std::string TSideDlg::FormDestroy()
         return {};
     Written = true;
     // What the controls show, not the variables: the file keeps what the dialog last showed.
+    const GameSettings v = Values();
     return WriteSettingsSection("options",
         {
-            { "gamet", ComputerButton->isChecked() ? "computer" : "human" },
-            { "level", std::to_string(LevelBar->value()) },
-            { "youpl", YellowButton->isChecked() ? "white" : "black" },
-            { "sndef", SoundCheck->isChecked() ? "yes" : "no" },
-            { "anief", AnimationCheck->isChecked() ? "yes" : "no" },
-            { "tfigs", FigureSetStoredName(FiguresList->currentIndex()) },
-            { "brdim", Size8Button->isChecked() ? "8" : "10" },
-            { "usetr", TrayCheck->isChecked() ? "yes" : "no" },
-            { "prevm", PreviousMoveCheck->isChecked() ? "show" : "hide" },
-            { "avmov", AvailableMovesCheck->isChecked() ? "show" : "hide" },
-            { "engit", EngineList->currentIndex() == 1 ? "advn" : "norm" },
+            { "gamet", v.OpponentIsComputer ? "computer" : "human" },
+            { "level", std::to_string(v.Level) },
+            { "youpl", v.ComputerSide == SideGreen ? "white" : "black" },
+            { "sndef", v.SoundOn ? "yes" : "no" },
+            { "anief", v.AnimationOn ? "yes" : "no" },
+            { "tfigs", FigureSetStoredName(v.FigureSet) },
+            { "brdim", v.BoardSize == 8 ? "8" : "10" },
+            { "usetr", v.UseTray ? "yes" : "no" },
+            { "prevm", v.ShowPreviousMove ? "show" : "hide" },
+            { "avmov", v.ShowAvailableMoves ? "show" : "hide" },
+            { "engit", v.AdvancedEngine ? "advn" : "norm" },
         });
 }

@@ -5,6 +5,9 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
+
+#include "Settings.h"
 
 class QCheckBox;
 class QComboBox;
@@ -22,6 +25,9 @@ public:
 
     // Sets every control from the settings (done once, at creation).
     void FormCreate();
+    // The settings as the controls show them, and the controls set from settings.
+    GameSettings Values() const;
+    void SetValues(const GameSettings& settings);
     // Refreshes the level caption (every showing).
     void FormShow();
     // Writes the options the controls show; an empty string or why the file could not be written.

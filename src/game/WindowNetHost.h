@@ -31,7 +31,7 @@ public:
 
     TNetConnection* Accepted(ConnectionId id) const
     {
-        for (TNetConnection* c : Form.RevServerSocket->Connections())
+        for (TNetConnection* c : Form.Net.RevServerSocket->Connections())
             if (IdOf(c) == id)
                 return c;
         return nullptr;
@@ -40,7 +40,7 @@ public:
     void Send(ConnectionId to, const std::string& message) override
     {
         if (to == CallConnection)
-            Form.RevClientSocket->Send(message);
+            Form.Net.RevClientSocket->Send(message);
         else if (TNetConnection* c = Accepted(to))
             c->Send(message);
     }
@@ -52,16 +52,16 @@ public:
     void Close(ConnectionId id) override
     {
         if (id == CallConnection)
-            Form.RevClientSocket->Close();
+            Form.Net.RevClientSocket->Close();
         else if (TNetConnection* c = Accepted(id))
             c->Close();
     }
-    void CloseListening() override { Form.RevServerSocket->Close(); }
+    void CloseListening() override { Form.Net.RevServerSocket->Close(); }
     void RestoreListening() override { Form.RestoreListening(); }
     void SetBoardLetters(ConnectionId id, std::size_t letters) override
     {
         if (id == CallConnection)
-            Form.RevClientSocket->SetBoardLetters(letters);
+            Form.Net.RevClientSocket->SetBoardLetters(letters);
         else if (TNetConnection* c = Accepted(id))
             c->SetBoardLetters(letters);
     }
@@ -82,15 +82,15 @@ public:
     }
     bool AskCall() override
     {
-        if (!Form.CallReq)
+        if (!Form.Dialogs.CallReq)
             return false;
-        CentreOverMainWindow(*Form.CallReq, Form);
-        return Form.CallReq->exec() == QDialog::Accepted;
+        CentreOverMainWindow(*Form.Dialogs.CallReq, Form);
+        return Form.Dialogs.CallReq->exec() == QDialog::Accepted;
     }
     void CloseCallRequest() override
     {
-        if (Form.CallReq && Form.CallReq->ReqShowing)
-            Form.CallReq->done(QDialog::Rejected);
+        if (Form.Dialogs.CallReq && Form.Dialogs.CallReq->ReqShowing)
+            Form.Dialogs.CallReq->done(QDialog::Rejected);
     }
     void StopConnectPanel() override { Form.StopConnectPanel(); }
 
@@ -116,19 +116,19 @@ public:
     }
     void ChatReceived(const std::string& text) override
     {
-        if (Form.SendDlg) {
-            Form.SendDlg->AddHistoryLine(QStringLiteral(">>") + QString::fromStdString(text));
-            Form.SendDlg->ScrollHistoryToEnd();
+        if (Form.Dialogs.SendDlg) {
+            Form.Dialogs.SendDlg->AddHistoryLine(QStringLiteral(">>") + QString::fromStdString(text));
+            Form.Dialogs.SendDlg->ScrollHistoryToEnd();
         }
         PlaySoundResource("SOUND_MESSAGE");
         Form.NetMenuSendMessageClick();
     }
     void BoardReceived(const std::string& message) override
     {
-        if (Form.RemoteField) {
-            Form.RemoteField->SetRemoteBoard(message);
-            Form.RemoteField->show();
-            Form.RemoteField->raise();
+        if (Form.Dialogs.RemoteField) {
+            Form.Dialogs.RemoteField->SetRemoteBoard(message);
+            Form.Dialogs.RemoteField->show();
+            Form.Dialogs.RemoteField->raise();
         }
     }
     std::string BoardText() override { return ::BoardToText(); }

@@ -31,7 +31,11 @@
 #include "FinalUnit.h"
 #include "GrHolder.h"
 #include "InvariantCounter.h"
+#include "BoardView.h"
+#include "GameSession.h"
 #include "MainUnit.h"
+#include "NetSession.h"
+#include "StatusPanels.h"
 #include "ProfileFile.h"
 #include "RoutineTable.h"
 #include "RulersUnit.h"
@@ -95,8 +99,8 @@ private:
 // Square centre in board-widget coordinates.
 QPoint Centre(const TReversiForm& form, int col, int row)
 {
-    return { 20 + col * form.CellSize + form.CellSize / 2,
-        20 + row * form.CellSize + form.CellSize / 2 };
+    return { 20 + col * form.Board().CellSize + form.Board().CellSize / 2,
+        20 + row * form.Board().CellSize + form.Board().CellSize / 2 };
 }
 
 // The first square of the square order where side may play (for clicks that must be legal).
@@ -217,14 +221,14 @@ private slots:
     void FreshGameAndTheWindowSize()
     {
         Open(8, true, SideGreen);
-        QCOMPARE(Form->PanelText(0), QStringLiteral("Yellow is moving"));
-        QCOMPARE(Form->PanelText(1), QStringLiteral("Yellow 2 : Green 2"));
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/0"));
-        QCOMPARE(Form->BoardView()->width(), 532);
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Yellow is moving"));
+        QCOMPARE(Form->Status().Text(1), QStringLiteral("Yellow 2 : Green 2"));
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/0"));
+        QCOMPARE(Form->Board().width(), 532);
         QCOMPARE(BackBuffer.Width, 528);
         Open(10, true, SideGreen);
-        QCOMPARE(Form->BoardView()->width(), 534);
-        QCOMPARE(Form->BoardView()->height(), 534);
+        QCOMPARE(Form->Board().width(), 534);
+        QCOMPARE(Form->Board().height(), 534);
         QCOMPARE(BackBuffer.Width, 530);
     }
 
@@ -238,10 +242,10 @@ private slots:
         QCOMPARE(GameRecord->Entries[0].Move, 53);
         QCOMPARE(GameRecord->Entries[1].MoverSide, SideGreen);
         QCOMPARE(SideToMove, SideYellow);
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 2/2"));
-        QCOMPARE(Form->PanelText(0), QStringLiteral("Yellow is moving"));
-        QVERIFY(Form->UndoAction()->isEnabled());
-        QVERIFY(Form->RedoAction()->isEnabled());
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 2/2"));
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Yellow is moving"));
+        QVERIFY(Form->Menu().ListMenuUndoMove->isEnabled());
+        QVERIFY(Form->Menu().ListMenuRedoMove->isEnabled());
         // The board on screen shows the position: the placed disc rests on its square.
         QVERIFY(Watcher->Shown.isEmpty());
     }
@@ -252,10 +256,10 @@ private slots:
         QCOMPARE(GameRecord->Count, 1);
         QCOMPARE(GameRecord->Entries[0].Move, 53);
         QCOMPARE(SideToMove, SideGreen);
-        QCOMPARE(Form->PanelText(0), QStringLiteral("Green is moving"));
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Green is moving"));
         Form->NewGameItemClick();
         QCOMPARE(GameRecord->Count, 1);
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 1/1"));
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 1/1"));
     }
 
     void OneRecordedMoveKeepsUndoOff()
@@ -263,11 +267,11 @@ private slots:
         Open(8, false, SideGreen);
         Click(4, 2);
         QCOMPARE(GameRecord->Count, 1);
-        QVERIFY(!Form->UndoAction()->isEnabled());
+        QVERIFY(!Form->Menu().ListMenuUndoMove->isEnabled());
         const QPoint reply = FirstLegal(SideGreen);
         Click(reply.x(), reply.y());
         QCOMPARE(GameRecord->Count, 2);
-        QVERIFY(Form->UndoAction()->isEnabled());
+        QVERIFY(Form->Menu().ListMenuUndoMove->isEnabled());
     }
 
     void UndoEntersHistoryAndAClickAsks()
@@ -276,21 +280,21 @@ private slots:
         Click(4, 2);
         const Board afterTwo = BoardStack[0];
         Form->ListMenuUndoMoveClick();
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 1/2"));
-        QVERIFY(Form->HistoryMode);
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 1/2"));
+        QVERIFY(Form->Session().HistoryMode());
         QCOMPARE(SideToMove, SideGreen);
 
         Watcher->ChoiceAnswer = ChoiceReturnToHistory;
         Click(2, 3);
         QCOMPARE(Watcher->ChoicesAsked, 1);
         QCOMPARE(GameRecord->Count, 2); // nothing was played
-        QVERIFY(Form->HistoryMode);
+        QVERIFY(Form->Session().HistoryMode());
 
         // Back to the last position: the redo is replayed, history mode ends, the player moves.
         Watcher->ChoiceAnswer = ChoiceContinueFromLast;
         Form->FormClick();
         QCOMPARE(Watcher->ChoicesAsked, 2);
-        QVERIFY(!Form->HistoryMode);
+        QVERIFY(!Form->Session().HistoryMode());
         QCOMPARE(GameRecord->Current, 2);
         QCOMPARE(BoardStack[0], afterTwo);
         QCOMPARE(SideToMove, SideYellow);
@@ -299,7 +303,7 @@ private slots:
         Form->ListMenuUndoMoveClick();
         Watcher->ChoiceAnswer = ChoiceContinueFromThis;
         Form->FormClick();
-        QVERIFY(!Form->HistoryMode);
+        QVERIFY(!Form->Session().HistoryMode());
         QCOMPARE(GameRecord->Count, 2);
         QCOMPARE(GameRecord->Current, 2);
         QCOMPARE(SideToMove, SideYellow);
@@ -314,14 +318,14 @@ private slots:
         QCOMPARE(GameRecord->Count, 2);
         Form->ListMenuUndoMoveClick();
         Form->ListMenuUndoMoveClick();
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/2"));
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/2"));
         Form->ListMenuUndoMoveClick(); // nothing more to undo
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/2"));
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/2"));
         Form->ListMenuRedoMoveClick();
-        QVERIFY(Form->HistoryMode);
+        QVERIFY(Form->Session().HistoryMode());
         Form->ListMenuRedoMoveClick();
-        QVERIFY(!Form->HistoryMode);
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 2/2"));
+        QVERIFY(!Form->Session().HistoryMode());
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 2/2"));
     }
 
     void APassIsAnnouncedAndTheSideMovesAgain()
@@ -338,12 +342,12 @@ private slots:
         Click(7, 6);
         QCOMPARE(Watcher->Shown, QStringList { QStringLiteral("Green pass") });
         QCOMPARE(SideToMove, SideYellow);
-        QCOMPARE(Form->PanelText(0), QStringLiteral("Yellow is moving"));
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Yellow is moving"));
         QVERIFY(!GameOver);
 
         // Filling the board ends the game: both sides are stuck.
         Click(7, 7);
-        QCOMPARE(Form->PanelText(0), QStringLiteral("Game over"));
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Game over"));
         QVERIFY(GameOver);
         QCOMPARE(Watcher->Shown.last(), QStringLiteral("Yellow won 64 : 0"));
         const int moves = GameRecord->Count;
@@ -375,7 +379,7 @@ private slots:
             SideGreen);
         Click(7, 7);
         QCOMPARE(Watcher->Shown.last(), QStringLiteral("Green won 40 : 24"));
-        QCOMPARE(Form->PanelText(1), QStringLiteral("Yellow 24 : Green 40"));
+        QCOMPARE(Form->Status().Text(1), QStringLiteral("Yellow 24 : Green 40"));
 
         Open(8, false, SideGreen);
         SetPosition(8,
@@ -384,7 +388,7 @@ private slots:
             SideGreen);
         Click(7, 7);
         QCOMPARE(Watcher->Shown.last(), QStringLiteral("Tie up"));
-        QCOMPARE(Form->PanelText(0), QStringLiteral("Game over"));
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Game over"));
     }
 
     void SavedGamesOpenInHistoryMode()
@@ -399,15 +403,15 @@ private slots:
         Open(8, false, SideYellow);
         QVERIFY(Form->OpenGameFile(file10));
         QCOMPARE(BoardSize, 10);
-        QCOMPARE(Form->BoardView()->width(), 534); // resized before the position is shown
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/2"));
-        QVERIFY(Form->HistoryMode);
+        QCOMPARE(Form->Board().width(), 534); // resized before the position is shown
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/2"));
+        QVERIFY(Form->Session().HistoryMode());
         QVERIFY(OpponentIsComputer);
         QCOMPARE(ComputerSide, SideGreen);
         Form->ListMenuRedoMoveClick();
         Form->ListMenuRedoMoveClick();
-        QVERIFY(!Form->HistoryMode);
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 2/2"));
+        QVERIFY(!Form->Session().HistoryMode());
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 2/2"));
 
         // A refused file says why and changes nothing; a file without the signature says nothing.
         const QString junk = dir.filePath(QStringLiteral("junk.kpx"));
@@ -417,7 +421,7 @@ private slots:
         f.close();
         QVERIFY(!Form->OpenGameFile(junk));
         QCOMPARE(Watcher->Shown.size(), 1);
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 2/2"));
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 2/2"));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("hello, world");
         f.close();
@@ -447,8 +451,8 @@ private slots:
         QVERIFY(!SearchRunning.load());
         QCOMPARE(BoardSize, 8);
         QCOMPARE(GameRecord->Count, 1); // the loaded game, with no computer move played on it
-        QVERIFY(Form->HistoryMode);
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/1"));
+        QVERIFY(Form->Session().HistoryMode());
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/1"));
     }
 
     // The search ends while the file dialog is still open (a modal loop inside the wait): its
@@ -482,8 +486,8 @@ private slots:
             QCOMPARE(gate.Arrived(), 1);
             QCOMPARE(BoardSize, 8);
             QCOMPARE(GameRecord->Count, moves);
-            QVERIFY(Form->HistoryMode);
-            QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/%1").arg(moves));
+            QVERIFY(Form->Session().HistoryMode());
+            QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/%1").arg(moves));
             // What is saved now is what was opened, and the loader takes it.
             const QString again = dir.filePath(QStringLiteral("again.kpx"));
             QVERIFY(GameRecord->SaveToFile(again.toStdString()));
@@ -516,7 +520,7 @@ private slots:
         QCOMPARE(GameRecord->Entries[0].MoverSide, SideYellow);
         QCOMPARE(GameRecord->Entries[0].Move, 53);
         QCOMPARE(SideToMove, SideGreen);
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 1/1"));
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 1/1"));
     }
 
     // What the player clicks or types while discs turn over was meant for the old position.
@@ -531,7 +535,7 @@ private slots:
                 return;
             // The computer's reply is turning over: aim at a square the player may take next.
             const QPoint target = Centre(*Form, FirstLegal(SideYellow).x(), FirstLegal(SideYellow).y());
-            QWidget* board = Form->BoardView();
+            QWidget* board = (&Form->Board());
             const QPointF at(target), global(board->mapToGlobal(target));
             QCoreApplication::postEvent(board, new QMouseEvent(QEvent::MouseMove, at, global,
                 Qt::NoButton, Qt::NoButton, Qt::NoModifier));
@@ -584,7 +588,7 @@ private slots:
         QTest::keyClick(game, Qt::Key_Escape);
         QTRY_VERIFY(!game->isVisible());
         QTRY_COMPARE(Form->statusBar()->currentMessage(), QString());
-        QCOMPARE(Form->PanelText(0), QStringLiteral("Yellow is moving"));
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Yellow is moving"));
     }
 
     void TheWindowOffersNoMaximiseButton()
@@ -621,28 +625,28 @@ private slots:
         QVERIFY(!Form->OpenGameFile(fifo));
         QCOMPARE(Watcher->Shown,
             QStringList { QStringLiteral("pipe.kpx was not opened: it is not a regular file") });
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/0"));
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/0"));
     }
 
     void PointerMarginsAndKeyboard()
     {
         Open(8, true, SideGreen);
         Form->FormMouseMove(5, 100); // the margin left of the board counts as column 0
-        QCOMPARE(Form->HoverCol, 0);
+        QCOMPARE(Form->Board().HoverCol, 0);
         Form->FormMouseMove(300, 300);
-        QCOMPARE(Form->HoverCol, 4);
+        QCOMPARE(Form->Board().HoverCol, 4);
         Form->FormMouseMove(520, 300); // right of the board: the column stays
-        QCOMPARE(Form->HoverCol, 4);
-        QCOMPARE(Form->HoverRow, 4);
+        QCOMPARE(Form->Board().HoverCol, 4);
+        QCOMPARE(Form->Board().HoverRow, 4);
         Form->FormKeyDown(Qt::Key_Up);
         Form->FormKeyDown(Qt::Key_Up);
-        QCOMPARE(Form->HoverRow, 2);
+        QCOMPARE(Form->Board().HoverRow, 2);
         Form->FormKeyDown(Qt::Key_Return); // plays square 53
         QCOMPARE(GameRecord->Count, 2);
         QCOMPARE(GameRecord->Entries[0].Move, 53);
         for (int i = 0; i < 12; ++i)
             Form->FormKeyDown(Qt::Key_Left);
-        QCOMPARE(Form->HoverCol, 0);
+        QCOMPARE(Form->Board().HoverCol, 0);
     }
 
     void HintMovesThePointerOntoTheChosenSquare()
@@ -650,8 +654,8 @@ private slots:
         Open(8, true, SideGreen);
         SoundOn = true;
         Form->HintItemClick();
-        QCOMPARE(Form->HoverCol, 4); // square 53 at level 1
-        QCOMPARE(Form->HoverRow, 2);
+        QCOMPARE(Form->Board().HoverCol, 4); // square 53 at level 1
+        QCOMPARE(Form->Board().HoverRow, 2);
         QCOMPARE(QString::fromStdString(HeldSoundResource()), QStringLiteral("SOUND_HINT"));
         QCOMPARE(GameRecord->Count, 0); // a hint plays nothing
         // Arriving on the hinted (legal) square made no legal-square sound; the next one does.
@@ -664,23 +668,23 @@ private slots:
     {
         Open(8, true, SideGreen);
         Form->FormMouseDown(Qt::LeftButton);
-        QVERIFY(!Form->MoveDisplayTimer()->Enabled());
+        QVERIFY(!Form->Board().MoveDisplayTimer()->Enabled());
         Form->FormMouseDown(Qt::RightButton);
-        QVERIFY(Form->MoveDisplayTimer()->Enabled());
+        QVERIFY(Form->Board().MoveDisplayTimer()->Enabled());
         // The four legal squares carry the Yellow mark at the square's edge.
         const PictureRect sq = SquareRect({ 8, 61, 19 }, 4, 2);
         QCOMPARE(BackBuffer.At(sq.X + 1, BackBuffer.Height - 1 - (sq.Y + 10)), 0xFFF000u);
-        QTRY_VERIFY_WITH_TIMEOUT(!Form->MoveDisplayTimer()->Enabled(), 5000);
-        QCOMPARE(Form->DisplayTick, 30);
+        QTRY_VERIFY_WITH_TIMEOUT(!Form->Board().MoveDisplayTimer()->Enabled(), 5000);
+        QCOMPARE(Form->Board().DisplayTick, 30);
 
         // With both marks off the timer still runs its course; on 10 x 10 it takes 24 ticks.
         Open(10, true, SideGreen);
         ShowAvailableMoves = ShowPreviousMove = false;
         const std::vector<std::uint32_t> before = BackBuffer.Pixels;
         Form->FormMouseDown(Qt::RightButton);
-        QVERIFY(Form->MoveDisplayTimer()->Enabled());
-        QTRY_VERIFY_WITH_TIMEOUT(!Form->MoveDisplayTimer()->Enabled(), 5000);
-        QCOMPARE(Form->DisplayTick, 24);
+        QVERIFY(Form->Board().MoveDisplayTimer()->Enabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!Form->Board().MoveDisplayTimer()->Enabled(), 5000);
+        QCOMPARE(Form->Board().DisplayTick, 24);
         QVERIFY(BackBuffer.Pixels == before);
     }
 
@@ -688,9 +692,9 @@ private slots:
     {
         Open(8, true, SideGreen);
         Form->FormMouseDown(Qt::RightButton);
-        QVERIFY(Form->MoveDisplayTimer()->Enabled());
+        QVERIFY(Form->Board().MoveDisplayTimer()->Enabled());
         Click(4, 2);
-        QVERIFY(!Form->MoveDisplayTimer()->Enabled());
+        QVERIFY(!Form->Board().MoveDisplayTimer()->Enabled());
         // The marks are gone from the back buffer: square (2, 3), legal before the move, rests.
         const PictureRect sq = SquareRect({ 8, 61, 19 }, 2, 3);
         QVERIFY(BackBuffer.At(sq.X + 1, BackBuffer.Height - 1 - (sq.Y + 10)) != 0xFFF000u);
@@ -727,7 +731,7 @@ private slots:
         Form->OptionsItemClick();
         QVERIFY(!OpponentIsComputer);
         QCOMPARE(GameRecord->Count, 0);
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/0"));
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/0"));
 
         // The computer taking Yellow opens at once.
         Watcher->OnSettings = [](TSideDlg& d) {
@@ -752,13 +756,13 @@ private slots:
         };
         Form->OptionsItemClick();
         QCOMPARE(FigureSet, 1);
-        QCOMPARE(Form->RestFrame, 14);
+        QCOMPARE(Form->Board().RestFrame, 14);
         QCOMPARE(Level, 4);
         QCOMPARE(DiscSheet.Width, 15 * 61);
         QCOMPARE(BoardStack[0], position);
         QCOMPARE(GameRecord->Count, 2);
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 1/2"));
-        QVERIFY(Form->HistoryMode);
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 1/2"));
+        QVERIFY(Form->Session().HistoryMode());
     }
 
     void ChangingTheSizeRestartsAndResizes()
@@ -768,10 +772,10 @@ private slots:
         Watcher->OnSettings = [](TSideDlg& d) { d.Size10Button->setChecked(true); };
         Form->OptionsItemClick();
         QCOMPARE(BoardSize, 10);
-        QCOMPARE(Form->BoardView()->width(), 534);
+        QCOMPARE(Form->Board().width(), 534);
         QCOMPARE(DiscSheet.Width, 20 * 49);
         QCOMPARE(GameRecord->Count, 0);
-        QCOMPARE(Form->PanelText(1), QStringLiteral("Yellow 2 : Green 2"));
+        QCOMPARE(Form->Status().Text(1), QStringLiteral("Yellow 2 : Green 2"));
         Click(3, 5); // square 54 plays on the new board
         QCOMPARE(GameRecord->Entries[0].Move, 54);
     }
@@ -822,7 +826,7 @@ private slots:
         QCOMPARE(Watcher->Shown.size(), 1);
         QCOMPARE(
             Watcher->Shown[0], QStringLiteral("Network game not in progress.\nFunction not work."));
-        QCOMPARE(Form->KeySequencePos, 0);
+        QCOMPARE(Form->Board().KeySequencePos, 0);
     }
 };
 

@@ -9,7 +9,11 @@
 #include <QTimer>
 
 #include "BoardTracker.h"
+#include "BoardView.h"
+#include "GameSession.h"
 #include "MainUnit.h"
+#include "NetSession.h"
+#include "StatusPanels.h"
 #include "Program.h"
 #include "RoutineTable.h"
 #include "Settings.h"
@@ -70,12 +74,12 @@ private slots:
             program.Start();
             TReversiForm& form = program.Form();
             QCOMPARE(BoardSize, 10);
-            QCOMPARE(form.BoardView()->width(), 534);
-            QVERIFY(form.HistoryMode);
+            QCOMPARE(form.Board().width(), 534);
+            QVERIFY(form.Session().HistoryMode());
             QCOMPARE(GameRecord->Count, 3);
-            QCOMPARE(form.PanelText(2), QStringLiteral("Move 0/3"));
+            QCOMPARE(form.Status().Text(2), QStringLiteral("Move 0/3"));
             form.ListMenuRedoMoveClick();
-            QCOMPARE(form.PanelText(2), QStringLiteral("Move 1/3"));
+            QCOMPARE(form.Status().Text(2), QStringLiteral("Move 1/3"));
             form.close();
         }
         // What the program wrote at its end went to the file named on the command line.
@@ -108,9 +112,9 @@ private slots:
                 .Options);
         program.Start();
         QCOMPARE(shown.size(), 1); // the reason, as "Open..." reports it
-        QVERIFY(!program.Form().HistoryMode);
+        QVERIFY(!program.Form().Session().HistoryMode());
         QCOMPARE(BoardSize, 8);
-        QCOMPARE(program.Form().PanelText(2), QStringLiteral("Move 0/0"));
+        QCOMPARE(program.Form().Status().Text(2), QStringLiteral("Move 0/0"));
         program.Form().close();
     }
 

@@ -10,6 +10,7 @@
 #include <QHostInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -33,7 +34,11 @@
 #include "ChoiceUnit.h"
 #include "FinalUnit.h"
 #include "InvariantCounter.h"
+#include "BoardView.h"
+#include "GameSession.h"
 #include "MainUnit.h"
+#include "NetSession.h"
+#include "StatusPanels.h"
 #include "NetSession.h"
 #include "NetSockets.h"
 #include "NetState.h"
@@ -386,7 +391,7 @@ class NetworkGameTest : public QObject {
         Form->SetDialogs(Side.get(), Final.get(), Choice.get(), Rulers.get());
         Form->SetNetDialogs(CallDlg.get(), SendDlg.get(), CallReq.get(), Remote.get());
         Form->Start();
-        QVERIFY(Form->ServerSocket()->Active());
+        QVERIFY(Form->Network().RevServerSocket->Active());
     }
 
     void Close()
@@ -408,8 +413,8 @@ class NetworkGameTest : public QObject {
 
     void Click(int col, int row)
     {
-        const QPoint p(20 + col * Form->CellSize + Form->CellSize / 2,
-            20 + row * Form->CellSize + Form->CellSize / 2);
+        const QPoint p(20 + col * Form->Board().CellSize + Form->Board().CellSize / 2,
+            20 + row * Form->Board().CellSize + Form->Board().CellSize / 2);
         Form->FormMouseMove(p.x(), p.y());
         Form->FormClick();
     }
@@ -464,9 +469,9 @@ class NetworkGameTest : public QObject {
         const auto drained = [&] {
             QCoreApplication::sendPostedEvents();
             QCoreApplication::processEvents();
-            if (Unread(Form->ClientSocket()->Socket()) > 0)
+            if (Unread(Form->Network().RevClientSocket->Socket()) > 0)
                 return false;
-            for (const TNetConnection* c : Form->ServerSocket()->Connections())
+            for (const TNetConnection* c : Form->Network().RevServerSocket->Connections())
                 if (Unread(c->Socket()) > 0)
                     return false;
             return true;
@@ -481,10 +486,10 @@ class NetworkGameTest : public QObject {
         QVERIFY(!NetConnected);
         QVERIFY(!NetworkGame);
         QCOMPARE(Form->windowTitle(), QStringLiteral("Corvana"));
-        QVERIFY(Form->CallAction()->isEnabled());
-        QVERIFY(Form->AllowCallAction()->isEnabled());
-        QVERIFY(!Form->DisconnectAction()->isEnabled());
-        QVERIFY(!Form->MessageAction()->isEnabled());
+        QVERIFY(Form->Menu().NetMenuConnect->isEnabled());
+        QVERIFY(Form->Menu().NetMenuListing->isEnabled());
+        QVERIFY(!Form->Menu().NetMenuDisconnect->isEnabled());
+        QVERIFY(!Form->Menu().NetMenuSendMessage->isEnabled());
     }
 
 private slots:
@@ -504,11 +509,11 @@ private slots:
         QVERIFY(peer);
         QCOMPARE(peer->Take(4 + LocalName().size()), "BW0" + EndedName());
         QVERIFY(NetConnected);
-        QVERIFY(!Form->CallAction()->isEnabled());
-        QVERIFY(!Form->AllowCallAction()->isEnabled());
-        QVERIFY(Form->DisconnectAction()->isEnabled());
-        QVERIFY(Form->MessageAction()->isEnabled());
-        QVERIFY(!Form->ConnectionPanel()->isVisible());
+        QVERIFY(!Form->Menu().NetMenuConnect->isEnabled());
+        QVERIFY(!Form->Menu().NetMenuListing->isEnabled());
+        QVERIFY(Form->Menu().NetMenuDisconnect->isEnabled());
+        QVERIFY(Form->Menu().NetMenuSendMessage->isEnabled());
+        QVERIFY(!Form->Network().ConnectPanel->isVisible());
         QVERIFY(!NetworkGame); // not before the callee has said yes
 
         peer->Send("Y");
@@ -518,12 +523,12 @@ private slots:
         SoundOn = false;
         QCOMPARE(Form->windowTitle(), Watcher->Address.toUpper() + QStringLiteral(" + Corvana"));
         QCOMPARE(BoardSize, 10);
-        QCOMPARE(Form->BoardView()->width(), 534);
+        QCOMPARE(Form->Board().width(), 534);
         QCOMPARE(ComputerSide, SideYellow); // the local player's side
         QVERIFY(!OpponentIsComputer);
         QVERIFY(!Side->Size8Button->isEnabled());
         QVERIFY(Side->Size10Button->isChecked());
-        QVERIFY(!Form->HintAction()->isEnabled());
+        QVERIFY(!Form->Menu().HintItem->isEnabled());
 
         const ScriptedGame game = FindGameWithPasses(BoardStack[0], 10);
         QVERIFY(game.YellowPasses > 0 && game.GreenPasses > 0);
@@ -531,7 +536,7 @@ private slots:
         for (const auto& [side, square] : game.Moves) {
             QCOMPARE(SideToMove, side);
             if (side == SideYellow) {
-                QVERIFY(!Form->UndoAction()->isEnabled());
+                QVERIFY(!Form->Menu().ListMenuUndoMove->isEnabled());
                 ClickSquare(square);
                 QCOMPARE(peer->Take(3), Move(10, square));
             } else {
@@ -551,7 +556,7 @@ private slots:
             }
         }
         QVERIFY(WaitFor([] { return GameOver; }));
-        QCOMPARE(Form->PanelText(0), QStringLiteral("Game over"));
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Game over"));
         QVERIFY(Watcher->Shown.contains(QStringLiteral("Yellow pass")));
         QVERIFY(Watcher->Shown.contains(QStringLiteral("Green pass")));
         const QString result = game.Yellow == game.Green ? QStringLiteral("Tie up")
@@ -582,7 +587,7 @@ private slots:
         QVERIFY(peer);
         QVERIFY(NetworkGame);
         QCOMPARE(GameRecord->Count, 0);
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/0"));
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/0"));
         QCOMPARE(SideToMove, SideYellow);
         QCOMPARE(gate.Arrived(), 1);
     }
@@ -596,7 +601,7 @@ private slots:
         peer.Send("BB8peer-box");
         QCOMPARE(peer.Take(2), Accepted);
         QVERIFY(NetConnected);
-        QVERIFY(!Form->CallAction()->isEnabled());
+        QVERIFY(!Form->Menu().NetMenuConnect->isEnabled());
         QCOMPARE(Watcher->RequestLabels,
             QStringList({ QStringLiteral("\"peer-box\""), QStringLiteral("\"Yellow\""),
                 QStringLiteral("\"8 x 8\""), QStringLiteral("&No=30") }));
@@ -680,7 +685,7 @@ private slots:
         const auto peer = CalledByPeer("BW8peer"); // the peer plays Yellow: we are Green
         QVERIFY(peer);
         QCOMPARE(ComputerSide, SideGreen);
-        QVERIFY(!Form->UndoAction()->isEnabled());
+        QVERIFY(!Form->Menu().ListMenuUndoMove->isEnabled());
         QVERIFY(!Side->GreenButton->isEnabled());
 
         // The 8 × 8 start position is answered with 64 letters.
@@ -708,7 +713,7 @@ private slots:
         QVERIFY(WaitFor([] { return GameRecord->Count == 0; }));
         QVERIFY(NetworkGame);
         QCOMPARE(ComputerSide, SideGreen);
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/0"));
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/0"));
         peer->Send("M42");
         QVERIFY(WaitFor([] { return GameRecord->Count == 1; }));
         // New from our side sends "R" and starts again here too.
@@ -731,7 +736,7 @@ private slots:
             QCOMPARE(peer.Take(1), QByteArray("N"));
             QVERIFY(!NetConnected);
             peer.HangUp();
-            QVERIFY(WaitFor([&] { return Form->CallAction()->isEnabled(); }));
+            QVERIFY(WaitFor([&] { return Form->Menu().NetMenuConnect->isEnabled(); }));
             ExpectIdle();
         }
         // Nobody answers: after 300 ticks the call is declined.
@@ -753,7 +758,7 @@ private slots:
                     { QStringLiteral("No=30"), QStringLiteral("No=29"), QStringLiteral("No=1") }));
             QVERIFY(!CallReq->ReqShowing);
             peer.HangUp();
-            QVERIFY(WaitFor([&] { return Form->CallAction()->isEnabled(); }));
+            QVERIFY(WaitFor([&] { return Form->Menu().NetMenuConnect->isEnabled(); }));
             ExpectIdle();
         }
         QVERIFY(Watcher->Shown.isEmpty());
@@ -769,8 +774,8 @@ private slots:
         QCOMPARE(Watcher->Shown,
             QStringList { QStringLiteral("NETWORK: Opponent has refused to play.") });
         ExpectIdle();
-        QVERIFY(Form->ServerSocket()->Active());
-        QVERIFY(Form->AllowCallAction()->isChecked());
+        QVERIFY(Form->Network().RevServerSocket->Active());
+        QVERIFY(Form->Menu().NetMenuListing->isChecked());
     }
 
     void AThirdCallerIsToldBusyWhileTheGameGoesOn()
@@ -838,7 +843,7 @@ private slots:
         QVERIFY(peer->WaitClosed());
         ExpectIdle();
         QCOMPARE(BoardStack[0], position);
-        QVERIFY(Form->HintAction()->isEnabled());
+        QVERIFY(Form->Menu().HintItem->isEnabled());
         QVERIFY(Side->Size8Button->isEnabled());
         // Both sides can go on at this machine.
         QVERIFY(!OpponentIsComputer);
@@ -849,8 +854,8 @@ private slots:
         Form->NetMenuDisconnectClick();
         QVERIFY(peer->WaitClosed());
         ExpectIdle();
-        QVERIFY(Form->ServerSocket()->Active());
-        QVERIFY(Form->AllowCallAction()->isChecked());
+        QVERIFY(Form->Network().RevServerSocket->Active());
+        QVERIFY(Form->Menu().NetMenuListing->isChecked());
         peer = CalledByPeer("BW8again"); // a new call is taken
         QVERIFY(peer);
         QVERIFY(Watcher->Shown.isEmpty());
@@ -862,7 +867,7 @@ private slots:
         QVERIFY(caller.Call(Port));
         caller.Send("BW8gone");
         QVERIFY(WaitFor([&] { return Watcher->Requests == 1 && !CallReq->ReqShowing; }));
-        QVERIFY(WaitFor([&] { return Form->CallAction()->isEnabled(); }));
+        QVERIFY(WaitFor([&] { return Form->Menu().NetMenuConnect->isEnabled(); }));
         ExpectIdle();
         QVERIFY(caller.Received.isEmpty());
         QVERIFY(Watcher->Shown.isEmpty());
@@ -934,24 +939,24 @@ private slots:
     void AllowCallSwitchesListening()
     {
         Open(8);
-        QVERIFY(Form->AllowCallAction()->isChecked());
-        Form->AllowCallAction()->trigger();
-        QVERIFY(!Form->ServerSocket()->Active());
-        QVERIFY(!Form->AllowCallAction()->isChecked());
+        QVERIFY(Form->Menu().NetMenuListing->isChecked());
+        Form->Menu().NetMenuListing->trigger();
+        QVERIFY(!Form->Network().RevServerSocket->Active());
+        QVERIFY(!Form->Menu().NetMenuListing->isChecked());
         QTcpSocket probe;
         probe.connectToHost(QHostAddress::LocalHost, quint16(Port));
         QVERIFY(!probe.waitForConnected(1000));
-        Form->AllowCallAction()->trigger();
-        QVERIFY(Form->ServerSocket()->Active());
-        QVERIFY(Form->AllowCallAction()->isChecked());
+        Form->Menu().NetMenuListing->trigger();
+        QVERIFY(Form->Network().RevServerSocket->Active());
+        QVERIFY(Form->Menu().NetMenuListing->isChecked());
 
         // A port that is taken: listening cannot be switched back on, and says so.
-        Form->AllowCallAction()->trigger();
+        Form->Menu().NetMenuListing->trigger();
         QTcpServer squatter;
         QVERIFY(squatter.listen(QHostAddress::AnyIPv4, quint16(Port)));
-        Form->AllowCallAction()->trigger();
+        Form->Menu().NetMenuListing->trigger();
         QCOMPARE(Watcher->Shown, QStringList { QStringLiteral("NETWORK: Cannot enable listing!") });
-        QVERIFY(!Form->AllowCallAction()->isChecked());
+        QVERIFY(!Form->Menu().NetMenuListing->isChecked());
         // And at start-up it takes the whole menu away, silently.
         const int taken = Port;
         Close();
@@ -961,10 +966,10 @@ private slots:
         ini.write(("[net]\nport=" + std::to_string(taken) + "\n").c_str());
         ini.close();
         TReversiForm form;
-        QVERIFY(!form.NetworkMenuAction()->isEnabled());
-        QVERIFY(!form.CallAction()->isEnabled());
-        QVERIFY(!form.AllowCallAction()->isEnabled());
-        QVERIFY(!form.ServerSocket()->Active());
+        QVERIFY(!form.Menu().NetMenu->menuAction()->isEnabled());
+        QVERIFY(!form.Menu().NetMenuConnect->isEnabled());
+        QVERIFY(!form.Menu().NetMenuListing->isEnabled());
+        QVERIFY(!form.Network().RevServerSocket->Active());
     }
 
     void CallsThatCannotBeMade()
@@ -979,13 +984,13 @@ private slots:
         Watcher->Shown.clear();
         Watcher->Address = QStringLiteral("127.0.0.1:%1").arg(FreePort());
         Form->NetMenuConnectClick();
-        QVERIFY(Form->ConnectionPanel()->isVisible() || !Watcher->Shown.isEmpty());
+        QVERIFY(Form->Network().ConnectPanel->isVisible() || !Watcher->Shown.isEmpty());
         QVERIFY(WaitFor([&] { return !Watcher->Shown.isEmpty(); }));
         QCOMPARE(Watcher->Shown,
             QStringList { QStringLiteral("NETWORK: Connection failed - opponent call error!") });
-        QVERIFY(!Form->ConnectionPanel()->isVisible());
-        QVERIFY(Form->ServerSocket()->Active());
-        QVERIFY(Form->AllowCallAction()->isChecked());
+        QVERIFY(!Form->Network().ConnectPanel->isVisible());
+        QVERIFY(Form->Network().RevServerSocket->Active());
+        QVERIFY(Form->Menu().NetMenuListing->isChecked());
         ExpectIdle();
         // A name that does not resolve fails the same way.
         Watcher->Shown.clear();
@@ -1105,7 +1110,7 @@ private slots:
             QVERIFY(stranger.Call(Port));
             stranger.Socket->abort();
         }
-        QVERIFY(WaitFor([&] { return Form->ServerSocket()->Connections().isEmpty(); }, 20000));
+        QVERIFY(WaitFor([&] { return Form->Network().RevServerSocket->Connections().isEmpty(); }, 20000));
         Settle();
         QVERIFY(Watcher->Shown.isEmpty()); // not one "abandoned" box
         ExpectIdle();
@@ -1180,14 +1185,14 @@ private slots:
         flood(stranger, QByteArray(4096, 'F'), 2 << 20);
         Settle();
         QVERIFY(received(stranger).isEmpty());
-        for (const TNetConnection* c : Form->ServerSocket()->Connections())
+        for (const TNetConnection* c : Form->Network().RevServerSocket->Connections())
             QCOMPARE(c->Socket()->bytesToWrite(), 0);
         ::close(stranger);
-        QVERIFY(WaitFor([&] { return Form->ServerSocket()->Connections().isEmpty(); }));
+        QVERIFY(WaitFor([&] { return Form->Network().RevServerSocket->Connections().isEmpty(); }));
 
         // In a game, a peer that asks for boards and reads nothing is dropped, not buffered.
         const int peer = rawConnect();
-        QVERIFY(WaitFor([&] { return Form->ServerSocket()->Connections().size() == 1; }));
+        QVERIFY(WaitFor([&] { return Form->Network().RevServerSocket->Connections().size() == 1; }));
         flood(peer, "BB8flood", 8);
         QVERIFY(WaitFor([&] { return received(peer) == Accepted; }));
         flood(peer, "G", 1);
@@ -1223,7 +1228,7 @@ private slots:
         QCOMPARE(::setrlimit(RLIMIT_NOFILE, &low), 0);
         first.Socket->connectToHost(QHostAddress::LocalHost, quint16(Port));
         second.Socket->connectToHost(QHostAddress::LocalHost, quint16(Port));
-        const bool paused = WaitFor([&] { return Form->ServerSocket()->Paused(); }, 20000);
+        const bool paused = WaitFor([&] { return Form->Network().RevServerSocket->Paused(); }, 20000);
         // The window goes on working meanwhile: a move and the computer's answer.
         Click(4, 2);
         const int moves = GameRecord->Count;
@@ -1233,7 +1238,7 @@ private slots:
         // With descriptors back (and the strangers gone) a friend gets through again.
         first.Socket->abort();
         second.Socket->abort();
-        QVERIFY(WaitFor([&] { return !Form->ServerSocket()->Paused(); }, 20000));
+        QVERIFY(WaitFor([&] { return !Form->Network().RevServerSocket->Paused(); }, 20000));
         QVERIFY(CalledByPeer("BB8friend"));
     }
 
@@ -1271,7 +1276,7 @@ private slots:
         QVERIFY(WaitFor([&] { return restartedUnder && !Watcher->Handling(); }));
         // The new game is on: not over, our click plays, the peer's answer is taken.
         QVERIFY(!GameOver);
-        QCOMPARE(Form->PanelText(0), QStringLiteral("Yellow is moving"));
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Yellow is moving"));
         Click(4, 2);
         QCOMPARE(peer->Take(3), QByteArray("M42"));
         QCOMPARE(GameRecord->Count, 1);
@@ -1317,7 +1322,7 @@ private slots:
         }
         QVERIFY(WaitFor([&] { return endedUnder && !Watcher->Handling(); }));
         QVERIFY(GameOver);
-        QCOMPARE(Form->PanelText(0), QStringLiteral("Game over"));
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Game over"));
         QVERIFY2(Watcher->Shown.last().contains(QStringLiteral("won"))
                 || Watcher->Shown.last() == QStringLiteral("Tie up"),
             qPrintable(Watcher->Shown.join(QStringLiteral(" | "))));
