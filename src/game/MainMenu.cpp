@@ -7,7 +7,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#include "MainUnit.h"
+#include "MainWindow.h"
 #include "ResourceIcon.h"
 
 namespace {

@@ -4,17 +4,17 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-#include "Call.h"
-#include "ChoiceUnit.h"
-#include "FinalUnit.h"
-#include "MainUnit.h"
-#include "R_BRD.h"
-#include "Request.h"
+#include "CallDialog.h"
+#include "ChoiceDialog.h"
+#include "ResultDialog.h"
+#include "MainWindow.h"
+#include "RemoteBoardWindow.h"
+#include "CallRequestDialog.h"
 #include "ResourceStore.h"
-#include "RulersUnit.h"
-#include "Send.h"
+#include "RulesWindow.h"
+#include "ChatDialog.h"
 #include "Settings.h"
-#include "SideUnit.h"
+#include "SettingsDialog.h"
 
 namespace {
 

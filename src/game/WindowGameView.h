@@ -13,15 +13,15 @@
 #include <utility>
 
 #include "BoardView.h"
-#include "ChoiceUnit.h"
+#include "ChoiceDialog.h"
 #include "DialogPlacement.h"
-#include "FinalUnit.h"
+#include "ResultDialog.h"
 #include "GameSession.h"
-#include "MainUnit.h"
+#include "MainWindow.h"
 #include "NetProtocol.h"
 #include "NetState.h"
 #include "SearchThread.h"
-#include "SideUnit.h"
+#include "SettingsDialog.h"
 #include "Sound.h"
 #include "StatusPanels.h"
 

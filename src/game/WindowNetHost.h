@@ -1,5 +1,5 @@
 // The main window as the network session's host: the session's requests carried to the
-// window's sockets, dialogs and game. Used by the main window (MainNet.cpp), which owns it.
+// window's sockets, dialogs and game. Used by the main window (MainWindowNetwork.cpp), which owns it.
 #pragma once
 
 #include <QDialog>
@@ -9,14 +9,14 @@
 
 #include "Board.h"
 #include "DialogPlacement.h"
-#include "MainUnit.h"
+#include "MainWindow.h"
 #include "NetProtocol.h"
 #include "NetSession.h"
 #include "NetSockets.h"
 #include "NetState.h"
-#include "R_BRD.h"
-#include "Request.h"
-#include "Send.h"
+#include "RemoteBoardWindow.h"
+#include "CallRequestDialog.h"
+#include "ChatDialog.h"
 #include "Sound.h"
 
 inline ConnectionId IdOf(const TNetConnection* c) { return reinterpret_cast<ConnectionId>(c); }

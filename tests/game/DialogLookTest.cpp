@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ChoiceUnit.h"
-#include "FinalUnit.h"
-#include "RulersUnit.h"
+#include "ChoiceDialog.h"
+#include "ResultDialog.h"
+#include "RulesWindow.h"
 #include "SampleRules.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "BoardTracker.h"
 #include "BoardView.h"
 #include "GameSession.h"
-#include "MainUnit.h"
+#include "MainWindow.h"
 #include "NetSession.h"
 #include "StatusPanels.h"
 #include "Program.h"

@@ -18,12 +18,12 @@
 #include <QTimer>
 
 #include "Board.h"
-#include "Call.h"
+#include "CallDialog.h"
 #include "NetState.h"
 #include "ProgressPanel.h"
-#include "R_BRD.h"
-#include "Request.h"
-#include "Send.h"
+#include "RemoteBoardWindow.h"
+#include "CallRequestDialog.h"
+#include "ChatDialog.h"
 
 namespace {
 

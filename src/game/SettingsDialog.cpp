@@ -1,5 +1,5 @@
 // The settings dialog's controls and what it writes back.
-#include "SideUnit.h"
+#include "SettingsDialog.h"
 
 #include <cstdio>
 

@@ -2,7 +2,7 @@
 // does not jump from one message to the next.
 #include <QTest>
 
-#include "FinalUnit.h"
+#include "ResultDialog.h"
 #include "ModalRunner.h"
 
 class FinalDlgTest : public QObject {
@@ -56,4 +56,4 @@ private slots:
 };
 
 QTEST_MAIN(FinalDlgTest)
-#include "FinalDlgTest.moc"
+#include "ResultDialogTest.moc"

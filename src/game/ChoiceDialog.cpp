@@ -1,5 +1,5 @@
 // Three buttons in a group box, each ending the dialog with its own result.
-#include "ChoiceUnit.h"
+#include "ChoiceDialog.h"
 
 #include <QVBoxLayout>
 

@@ -2,7 +2,7 @@
 // answer and with the focus on "return to history watching", and what closing it otherwise gives.
 #include <QTest>
 
-#include "ChoiceUnit.h"
+#include "ChoiceDialog.h"
 #include "ModalRunner.h"
 
 class ChoiceTest : public QObject {
@@ -67,4 +67,4 @@ private slots:
 };
 
 QTEST_MAIN(ChoiceTest)
-#include "ChoiceTest.moc"
+#include "ChoiceDialogTest.moc"

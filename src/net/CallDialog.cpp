@@ -1,5 +1,5 @@
 // The call dialog's controls.
-#include "Call.h"
+#include "CallDialog.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

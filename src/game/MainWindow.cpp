@@ -1,7 +1,7 @@
 // The main window: start-up (FormCreate in the constructor), shutdown, the tray, and the
 // handlers the design names, each handing its work to the game session, the board view or the
 // network session.
-#include "MainUnit.h"
+#include "MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,11 +32,11 @@
 #include "NetState.h"
 #include "ProgressPanel.h"
 #include "ResourceIcon.h"
-#include "RulersUnit.h"
+#include "RulesWindow.h"
 #include "Search.h"
 #include "SearchThread.h"
 #include "Settings.h"
-#include "SideUnit.h"
+#include "SettingsDialog.h"
 #include "Sound.h"
 #include "StatusPanels.h"
 #include "WindowGameView.h"
@@ -80,7 +80,7 @@ TReversiForm::TReversiForm(QWidget* parent)
             QMessageBox::information(this, QStringLiteral("Corvana"),
                 QStringLiteral("Network game not in progress.\nFunction not work."));
         else
-            SendToPeer(std::string(1, MsgBoardRequest)); // the answer shows in R_BRD
+            SendToPeer(std::string(1, MsgBoardRequest)); // the answer shows in the remote board window
     };
     BoardWidget->HoldNetwork = [this](bool hold) {
         if (Net.NetEvents)

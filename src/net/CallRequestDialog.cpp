@@ -1,5 +1,5 @@
 // The request dialog's controls and its countdown.
-#include "Request.h"
+#include "CallRequestDialog.h"
 
 #include <QFrame>
 #include <QGridLayout>

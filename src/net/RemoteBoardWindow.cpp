@@ -1,5 +1,5 @@
 // Painting the remote board: one filled rectangle per disc, a line of background between squares.
-#include "R_BRD.h"
+#include "RemoteBoardWindow.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

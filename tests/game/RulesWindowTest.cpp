@@ -6,7 +6,7 @@
 
 #include "DialogPlacement.h"
 #include "ModalRunner.h"
-#include "RulersUnit.h"
+#include "RulesWindow.h"
 #include "SampleRules.h"
 
 namespace {
@@ -133,4 +133,4 @@ private slots:
 };
 
 QTEST_MAIN(RulersDlgTest)
-#include "RulersDlgTest.moc"
+#include "RulesWindowTest.moc"

@@ -1,6 +1,6 @@
 // The controls are placed by hand on every resize rather than by a layout, so that the text box
 // and the button keep the same margins at every size, down to the 200 × 200 minimum.
-#include "RulersUnit.h"
+#include "RulesWindow.h"
 
 #include <QKeyEvent>
 #include <QStyle>

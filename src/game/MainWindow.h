@@ -148,7 +148,7 @@ private:
     void FormClose();
     void FormDestroy();
     void ShowError(const QString& title, const QString& message);
-    // Network helpers (MainNet.cpp).
+    // Network helpers (MainWindowNetwork.cpp).
     void OpenNetwork();
     void CloseNetwork();
     void BringToFront();

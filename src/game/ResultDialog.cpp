@@ -1,5 +1,5 @@
 // The result dialog: a sunken panel with the message centred in it and the button below.
-#include "FinalUnit.h"
+#include "ResultDialog.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -1,5 +1,5 @@
 // The chat dialog's controls, layout and keys.
-#include "Send.h"
+#include "ChatDialog.h"
 
 #include <QComboBox>
 #include <QGroupBox>
