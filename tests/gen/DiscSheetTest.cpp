@@ -182,6 +182,16 @@ TEST_P(DiscSheet, EveryBandEndsInTheRestingPictureOfItsColour)
             << "bands " << band << " and " << band + 4;
 }
 
+// A turn starts from the disc the board shows before the move, to the pixel, or the disc
+// would jump and lose its highlight as the flip begins.
+TEST_P(DiscSheet, TurningBandsStartFromTheRestingDiscTheyLeave)
+{
+    for (int band = 0; band < 4; ++band) {
+        const int resting = band < 2 ? 6 + band : 2 + band; // Yellow rests in 6/7, Green in 4/5
+        EXPECT_EQ(Frame(band, 0).Pixels, Frame(resting, Last()).Pixels) << "band " << band;
+    }
+}
+
 TEST_P(DiscSheet, AppearingBandsStartFromTheBareSquare)
 {
     EXPECT_EQ(Frame(4, 0).Pixels, Frame(6, 0).Pixels);

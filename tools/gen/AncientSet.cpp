@@ -257,7 +257,7 @@ FloatImage PaintRest(Side side, bool light)
 
 FloatImage PaintTurn(Side from, bool light, int frame)
 {
-    const float p = float(frame + 1) / float(Frames);
+    const float p = float(frame) / float(Frames - 1);
     AncientMoment m;
     m.Pose = RestingPose(Radius, Thickness);
     m.Pose.Dome = 0.2f;

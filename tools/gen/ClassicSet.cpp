@@ -92,8 +92,7 @@ FloatImage PaintRest(Side side, bool light)
 
 FloatImage PaintTurn(Side from, bool light, int frame)
 {
-    // Frame 0 already moves: the board shows the resting disc before the first frame.
-    const float p = float(frame + 1) / float(Frames);
+    const float p = float(frame) / float(Frames - 1);
     DiscPose pose = RestingPose(Radius, Thickness);
     pose.AxisAngle = Pi / 2; // a vertical axis: the disc narrows to its edge and widens again
     pose.Turn = Pi * Smoothstep(0.0f, 0.9f, p);

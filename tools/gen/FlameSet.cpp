@@ -269,7 +269,7 @@ FloatImage PaintRest(Side side, bool light)
 
 FloatImage PaintTurn(Side from, bool light, int frame)
 {
-    const float p = float(frame + 1) / float(Frames);
+    const float p = float(frame) / float(Frames - 1);
     FlameMoment m;
     m.Pose = RestingPose(Radius, Thickness);
     m.Pose.AxisAngle = -Pi / 4; // turns over along a diagonal, inside the fire
