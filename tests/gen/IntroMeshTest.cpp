@@ -10,6 +10,7 @@
 #include <numbers>
 
 #include "GeneratedFiles.h"
+#include "Intro.h"
 
 namespace {
 
@@ -256,6 +257,49 @@ TEST(IntroMesh, VisibleFacesAreTheFrontFacesAndStayWithinTheGradient)
     // Above 255 the brightness would wrap round to the dark end of the gradient.
     EXPECT_LE(peak, 255);
     EXPECT_GT(peak, 200) << "the mesh should use the bright end of the gradient";
+}
+
+// A face seen edge-on gets almost no brightness, and a thin one (a wall between two surfaces)
+// then shows as a dark line or a trail of dark dots across a lit surface. Drawn by the program's
+// own renderer over a whole turn: a pixel much darker than both its neighbours, where the two
+// neighbours are shaded alike and lie at one depth (one surface, not an outline over a part
+// further back), is such a sliver.
+TEST(IntroMesh, NoFaceShowsAsADarkSliverAcrossALitSurface)
+{
+    TIntro intro(1);
+    ASSERT_TRUE(intro.LoadMesh(Generated("INTRO_3DMESH")));
+    for (int i = 0; i < 256; ++i) // shades in brightness order, 0 kept for "no mesh"
+        intro.Gradient[std::size_t(i)] = std::uint8_t(std::max(i, 1));
+    int worst = 0, worstAngle = 0;
+    for (int rz = 0; rz < IntroAngleSteps; rz += 12) {
+        intro.RZ = rz;
+        intro.ClearMeshBuffers();
+        intro.DrawMesh();
+        const auto at = [](int x, int y) { return std::size_t(y) * IntroWidth + std::size_t(x); };
+        const auto shade = [&](int x, int y) { return int(intro.ShadeBuffer[at(x, y)]); };
+        const auto depth = [&](int x, int y) { return std::int64_t(intro.DepthBuffer[at(x, y)]); };
+        int slivers = 0;
+        for (int y = 1; y + 1 < IntroHeight; ++y)
+            for (int x = 1; x + 1 < IntroWidth; ++x) {
+                const int s = shade(x, y);
+                if (s == 0)
+                    continue;
+                for (const auto& [dx, dy] : { std::pair { 1, 0 }, std::pair { 0, 1 } }) {
+                    const int a = shade(x - dx, y - dy), b = shade(x + dx, y + dy);
+                    const std::int64_t step = depth(x - dx, y - dy) - depth(x + dx, y + dy);
+                    if (a > 0 && b > 0 && std::abs(a - b) <= 16 && s + 60 < std::min(a, b)
+                        && std::abs(step) < 6554) { // a tenth of a unit in 16.16
+                        ++slivers;
+                        break;
+                    }
+                }
+            }
+        if (slivers > worst)
+            worst = slivers, worstAngle = rz;
+    }
+    // A disc seen exactly edge-on still shows its crest as a short dark line (the whole disc is
+    // a sliver then); the walls that drew dark arcs and chevrons across lit faces gave 79.
+    EXPECT_LE(worst, 16) << worst << " dark sliver pixels at angle " << worstAngle;
 }
 
 } // namespace
