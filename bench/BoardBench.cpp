@@ -9,7 +9,7 @@
 
 #include "BoardPainter.h"
 #include "DrawDib.h"
-#include "GrHolder.h"
+#include "SpriteStore.h"
 #include "RoutineTable.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <thread>
 
 #include "AsyncTimer.h"
-#include "GrHolder.h"
+#include "SpriteStore.h"
 #include "RoutineTable.h"
 #include "Settings.h"
 #include "Sound.h"

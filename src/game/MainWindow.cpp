@@ -18,14 +18,14 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "AboutUnit.h"
+#include "AboutWindow.h"
 #include "AsyncTimer.h"
 #include "BoardTracker.h"
 #include "BoardView.h"
 #include "DialogPlacement.h"
 #include "Evaluation.h"
 #include "GameSession.h"
-#include "GrHolder.h"
+#include "SpriteStore.h"
 #include "NetProtocol.h"
 #include "NetSession.h"
 #include "NetSockets.h"

@@ -29,7 +29,7 @@
 #include "ChoiceDialog.h"
 #include "Evaluation.h"
 #include "ResultDialog.h"
-#include "GrHolder.h"
+#include "SpriteStore.h"
 #include "InvariantCounter.h"
 #include "BoardView.h"
 #include "GameSession.h"

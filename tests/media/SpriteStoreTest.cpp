@@ -6,7 +6,7 @@
 #include <set>
 
 #include "BoardPainter.h"
-#include "GrHolder.h"
+#include "SpriteStore.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "BoardPainter.h"
 #include "BoardTracker.h"
 #include "Commands.h"
-#include "GrHolder.h"
+#include "SpriteStore.h"
 #include "RoutineTable.h"
 
 int RunRender(CliArgs& args)

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "GrHolder.h"
+#include "SpriteStore.h"
 
 int CellSizeFor(int boardSize) { return boardSize == 10 ? 49 : 61; }
 int HalfCellFor(int boardSize) { return boardSize == 10 ? 25 : 30; }

@@ -1,5 +1,5 @@
 // Loading the pictures and the primitives of the back buffer.
-#include "GrHolder.h"
+#include "SpriteStore.h"
 
 #include <algorithm>
 #include <cstring>

@@ -5,11 +5,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "AboutUnit.h"
+#include "AboutWindow.h"
 #include "LetTimersRun.h"
 #include "RunWhen.h"
 
-class AboutUnitTest : public QObject {
+class AboutWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -20,7 +20,7 @@ private slots:
     void OpensModalAndCentredOverTheMainWindow();
 };
 
-void AboutUnitTest::HasItsCaptionSizeAndFrame()
+void AboutWindowTest::HasItsCaptionSizeAndFrame()
 {
     TAboutBox box(nullptr, 1);
     QVERIFY2(box.LoadResult(), box.LoadResult().Error.c_str());
@@ -49,7 +49,7 @@ void AboutUnitTest::HasItsCaptionSizeAndFrame()
     }
 }
 
-void AboutUnitTest::ClosesOnAClickEscOrEnter()
+void AboutWindowTest::ClosesOnAClickEscOrEnter()
 {
     const auto closes = [](auto&& act) {
         TAboutBox box(nullptr, 1);
@@ -67,7 +67,7 @@ void AboutUnitTest::ClosesOnAClickEscOrEnter()
         !closes([](TAboutBox& b) { QTest::mouseClick(&b, Qt::RightButton, {}, QPoint(5, 5)); }));
 }
 
-void AboutUnitTest::RendersOnlyWhileVisible()
+void AboutWindowTest::RendersOnlyWhileVisible()
 {
     TAboutBox box(nullptr, 2);
     const int opened = box.IntroState().S;
@@ -81,7 +81,7 @@ void AboutUnitTest::RendersOnlyWhileVisible()
     QCOMPARE(box.IntroState().S, hidden);
 }
 
-void AboutUnitTest::TheScrollGoesOnAcrossShowings()
+void AboutWindowTest::TheScrollGoesOnAcrossShowings()
 {
     int last = 0;
     {
@@ -98,7 +98,7 @@ void AboutUnitTest::TheScrollGoesOnAcrossShowings()
     QCOMPARE(second.IntroState().A, 1);
 }
 
-void AboutUnitTest::OpensModalAndCentredOverTheMainWindow()
+void AboutWindowTest::OpensModalAndCentredOverTheMainWindow()
 {
     QWidget main;
     main.setGeometry(150, 120, 700, 520);
@@ -122,5 +122,5 @@ void AboutUnitTest::OpensModalAndCentredOverTheMainWindow()
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
-QTEST_MAIN(AboutUnitTest)
-#include "AboutUnitTest.moc"
+QTEST_MAIN(AboutWindowTest)
+#include "AboutWindowTest.moc"

@@ -1,5 +1,5 @@
 // The About window around the intro renderer: its frame, its timer and its ways to close.
-#include "AboutUnit.h"
+#include "AboutWindow.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
