@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "GameFlow.h"
 #include "BoardPainter.h"
 #include "DrawDib.h"
 #include "SpriteStore.h"

@@ -1,7 +1,6 @@
 // The shared board state and the fixed tables of square orders and directions.
 #include "Board.h"
 
-#include "RoutineTable.h"
 
 Board BoardStack[BoardStackDepth];
 
@@ -78,12 +77,4 @@ std::string BoardToText()
         }
     }
     return text;
-}
-
-void NewGame()
-{
-    SelectRoutines();
-    Routines.InitPosition();
-    GameOver = false;
-    SideToMove = SideYellow;
 }

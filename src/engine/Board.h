@@ -80,4 +80,3 @@ SquareOrder MoveOrderFor(int size);
 int Opponent(); // the side that is not SideToMove
 bool IsComputerTurn();
 std::string BoardToText(); // board 0, one letter per square, board-array order
-void NewGame();

@@ -7,6 +7,7 @@
 // left to do after a dialog or a search is done only when the stamp is still the same.
 #include "GameSession.h"
 
+#include "GameFlow.h"
 #include "Invariant.h"
 #include "MoveRules.h"
 #include "NetState.h"

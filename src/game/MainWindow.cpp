@@ -24,6 +24,7 @@
 #include "BoardView.h"
 #include "DialogPlacement.h"
 #include "Evaluation.h"
+#include "GameFlow.h"
 #include "GameSession.h"
 #include "SpriteStore.h"
 #include "NetProtocol.h"

@@ -9,6 +9,7 @@
 #include <random>
 #include <unistd.h>
 
+#include "GameFlow.h"
 #include "BoardTracker.h"
 #include "EngineTestSupport.h"
 #include "RoutineTable.h"

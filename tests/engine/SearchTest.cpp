@@ -5,6 +5,7 @@
 #include <chrono>
 #include <thread>
 
+#include "GameFlow.h"
 #include "Board.h"
 #include "EngineTestSupport.h"
 #include "Evaluation.h"

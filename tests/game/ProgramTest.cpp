@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "GameFlow.h"
 #include "BoardTracker.h"
 #include "BoardView.h"
 #include "GameSession.h"

@@ -5,6 +5,7 @@
 
 #include <set>
 
+#include "GameFlow.h"
 #include "BoardPainter.h"
 #include "SpriteStore.h"
 

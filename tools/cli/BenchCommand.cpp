@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "GameFlow.h"
 #include "Board.h"
 #include "Commands.h"
 #include "Evaluation.h"

@@ -5,6 +5,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "GameFlow.h"
 #include "BoardPainter.h"
 #include "BoardTracker.h"
 #include "Commands.h"

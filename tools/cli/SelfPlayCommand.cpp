@@ -5,6 +5,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "GameFlow.h"
 #include "BoardTracker.h"
 #include "Commands.h"
 #include "Evaluation.h"
