@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "AsyncTimer.h"
+#include "BoardTracker.h"
 #include "SpriteStore.h"
 #include "RoutineTable.h"
 #include "Settings.h"
@@ -111,7 +112,26 @@ void BoardView::PushRect(const PictureRect& r)
 
 void BoardView::PushSquare(int x, int y) { PushRect(SquareRect(Layout(), x, y)); }
 
-void BoardView::DrawBoard() { PaintBoard(Layout(), BoardStack[0]); }
+void BoardView::DrawBoard()
+{
+    PaintBoard(Layout(), BoardStack[0]);
+    for (int x = 0; x < BoardSize; ++x)
+        for (int y = 0; y < BoardSize; ++y)
+            DrawMarkers(x, y);
+}
+
+// The markers that stay on the board when the extras ask for them, over the square's sprite;
+// every redraw of a square draws them again, so a marker leaves with its reason.
+void BoardView::DrawMarkers(int x, int y)
+{
+    if (Extras.MarkLegalMoves && !GameOver && IsAvailable(x, y))
+        DrawLegalMoveDot(
+            Layout(), x, y, SideToMove == SideYellow ? YellowMoveColour : GreenMoveColour);
+    if (Extras.MarkLastMove && GameRecord && GameRecord->Current > 0
+        && GameRecord->Current <= GameRecord->Count
+        && GameRecord->Entries[std::size_t(GameRecord->Current - 1)].Move == SquareIndex(x, y))
+        DrawLastMoveMarker(Layout(), x, y);
+}
 
 void BoardView::Present() { repaint(); }
 
@@ -120,6 +140,7 @@ void BoardView::RedrawSquare(int x, int y, bool show)
     if (x < 0 || x >= BoardSize || y < 0 || y >= BoardSize)
         return;
     DrawRestingSprite(Layout(), BoardStack[0], x, y);
+    DrawMarkers(x, y);
     if (show)
         PushSquare(x, y);
 }
@@ -138,6 +159,7 @@ void BoardView::EraseHoverMark()
         || PrevHoverRow >= BoardSize)
         return;
     DrawRestingSprite(Layout(), BoardStack[0], PrevHoverCol, PrevHoverRow);
+    DrawMarkers(PrevHoverCol, PrevHoverRow);
     PushSquare(PrevHoverCol, PrevHoverRow);
 }
 
@@ -170,8 +192,9 @@ void BoardView::AnimateDiscs()
         PushRect(DrawAnimationFrame(Layout(), TransitionCodes, frame));
         if (AnimationFrameHook)
             AnimationFrameHook(frame);
-        // 55 ms a frame, or longer when drawing takes longer; no messages are handled meanwhile.
-        std::this_thread::sleep_until(start + std::chrono::milliseconds(55));
+        // 55 ms a frame (or the speed the extras choose), or longer when drawing takes longer;
+        // no messages are handled meanwhile.
+        std::this_thread::sleep_until(start + std::chrono::milliseconds(Extras.AnimationFrameMs));
     }
     DiscardInputMadeMeanwhile();
 }

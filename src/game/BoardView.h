@@ -26,6 +26,7 @@ public:
     void DrawBoard(); // board 0 into the back buffer
     void Present(); // the back buffer on the screen at once
     void RedrawSquare(int x, int y, bool show);
+    void DrawMarkers(int x, int y);
     void ShowHoverMark();
     void EraseHoverMark();
     void MoveHoverHome(); // the hover square back to (0, 0)

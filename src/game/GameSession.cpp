@@ -7,6 +7,9 @@
 // left to do after a dialog or a search is done only when the stamp is still the same.
 #include "GameSession.h"
 
+#include <cstdio>
+#include <filesystem>
+
 #include "GameFlow.h"
 #include "Invariant.h"
 #include "MoveRules.h"
@@ -221,7 +224,9 @@ void GameSession::FinishMove()
     const PositionScan scan = ScanPosition(BoardStack[0]);
     View.ShowScore(scan.Yellow, scan.Green);
     const std::uint64_t stamp = GameStamp;
-    switch (AdvanceTurn(scan)) {
+    const TurnResult turn = AdvanceTurn(scan);
+    View.TurnChanged();
+    switch (turn) {
     case TurnResult::GameEnded:
         View.ShowTurn(TurnShown::GameOver);
         if (scan.Yellow == scan.Green)
@@ -396,4 +401,108 @@ void GameSession::EndNetworkGame()
 {
     NetworkGame = false;
     View.ShowNetworkTurn(true);
+}
+
+// --- beyond the original ---
+
+namespace {
+
+int PlayerSide() { return ComputerSide == SideYellow ? SideGreen : SideYellow; }
+
+} // namespace
+
+bool GameSession::CanTakeBack() const
+{
+    if (NetworkGame || WaitingForSearch || SearchRunning.load(std::memory_order_acquire))
+        return false;
+    const OBoardTracker& record = *GameRecord;
+    if (record.Current == 0)
+        return false;
+    if (!OpponentIsComputer)
+        return true;
+    for (int i = record.Current - 1; i >= 0; --i)
+        if (record.Entries[std::size_t(i)].MoverSide == PlayerSide())
+            return true;
+    return false;
+}
+
+void GameSession::TakeBack()
+{
+    if (!CanTakeBack())
+        return;
+    if (OpponentIsComputer) {
+        // Back to before the player's last move: the computer's replies after it go with it.
+        while (GameRecord->Current > 0) {
+            const bool players
+                = GameRecord->Entries[std::size_t(GameRecord->Current - 1)].MoverSide == PlayerSide();
+            GameRecord->Undo();
+            if (players)
+                break;
+        }
+    } else {
+        GameRecord->Undo();
+    }
+    GameChanged();
+    History = false;
+    View.ForgetPreviousBoard();
+    UpdateMoveCounter();
+    const PositionScan scan = ScanPosition(BoardStack[0]);
+    View.ShowScore(scan.Yellow, scan.Green);
+    View.ShowTurn(Turn());
+    View.DrawPosition();
+    View.ShowHover();
+    UpdateUndoRedo();
+}
+
+bool GameSession::CanJump() const
+{
+    return !NetworkGame && !WaitingForSearch && !SearchRunning.load(std::memory_order_acquire);
+}
+
+void GameSession::JumpTo(int position)
+{
+    if (!CanJump() || position < 0 || position > GameRecord->Count
+        || position == GameRecord->Current)
+        return;
+    while (GameRecord->Current > position && GameRecord->Undo()) { }
+    while (GameRecord->Current < position && GameRecord->Redo()) { }
+    GameChanged();
+    UpdateMoveCounter();
+    RefreshHistoryStatus();
+    View.DrawPosition();
+    if (GameRecord->Current == GameRecord->Count && History) {
+        History = false;
+        // At the end of the game play goes on, with the computer's move if it is its turn.
+        MakeComputerMove();
+    }
+}
+
+bool GameSession::Resume(const std::string& fileName)
+{
+    if (!Open(fileName))
+        return false;
+    JumpTo(GameRecord->Count);
+    return true;
+}
+
+std::string GameSession::KeepForResume(const std::string& fileName) const
+{
+    if (NetworkGame)
+        return {};
+    const OBoardTracker& record = *GameRecord;
+    bool finished = record.Count == 0;
+    if (!finished) {
+        const TTrackerEntry& last = record.Entries.back();
+        Board end = last.Before;
+        RoutinesFor(record.Size).MakeMove(end, last.Move, last.MoverSide, last.OtherSide);
+        finished = ScanPosition(end).BothStuck();
+    }
+    if (finished) {
+        std::remove(fileName.c_str());
+        return {};
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(fileName).parent_path(), ec);
+    const FileResult r = record.SaveToFile(fileName);
+    return r ? std::string() : r.Message;
 }

@@ -30,6 +30,7 @@ public:
     virtual void RememberBoard() = 0;
     virtual void ForgetPreviousBoard() = 0; // a new position: no last move to show
     virtual void AnimateMove() = 0; // from the remembered position to board 0
+    virtual void TurnChanged() = 0; // markers that follow the side to move are drawn again
     virtual void PlaySound(const char* name) = 0;
     // The board size changed (an opened game): new graphics and window size.
     virtual void BoardSizeChanged() = 0;
@@ -91,6 +92,21 @@ public:
     void UpdateUndoRedo();
     // The computer's choice for the player (nothing when the game is over or it cannot be asked).
     std::optional<int> Hint();
+
+    // --- beyond the original ---
+    // Takes back the player's last move: against the computer with the computer's reply, in a
+    // two-player game one move. Play goes on at once, not in the history; the moves taken back
+    // can be redone until a new move is played. Not in a network game or while thinking.
+    bool CanTakeBack() const;
+    void TakeBack();
+    // Shows the position after `position` moves of the record, as undo and redo do.
+    bool CanJump() const;
+    void JumpTo(int position);
+    // Opens a saved game at its end, ready to play on (the game kept at exit).
+    bool Resume(const std::string& fileName);
+    // Keeps the game for Resume when it is unfinished and not a network game; removes a kept one
+    // when the game is over. Returns why not, or an empty string.
+    std::string KeepForResume(const std::string& fileName) const;
 
     // --- files ---
     // Opens a saved game as "Open..." does; false (after saying why, when the file was refused)

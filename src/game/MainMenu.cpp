@@ -49,6 +49,12 @@ MainMenu BuildMainMenu(TReversiForm& form)
         QStringLiteral("Exit from game"), MenuIcon("application-exit", "ICON_EXIT"),
         &TReversiForm::ExitItemClick);
 
+    // Beyond the original: after its items, so that they keep their places.
+    m.GameMenu->addSeparator();
+    m.ResumeItem = item(m.GameMenu, QStringLiteral("&Resume last game"), QKeySequence(),
+        QStringLiteral("Play on the game left unfinished at the last exit"),
+        MenuIcon("document-open-recent", "ICON_OPEN"), &TReversiForm::ResumeItemClick);
+
     m.NetMenu = bar->addMenu(QStringLiteral("&Network"));
     m.NetMenu->menuAction()->setStatusTip(QStringLiteral("Network play"));
     m.NetMenuConnect
@@ -86,6 +92,15 @@ MainMenu BuildMainMenu(TReversiForm& form)
     m.ListMenuLoad = item(m.MatchMenu, QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_L),
         QStringLiteral("Restore saved match"), MenuIcon("document-open", "ICON_OPEN"),
         &TReversiForm::ListMenuLoadClick);
+
+    // Beyond the original: after its items.
+    m.MatchMenu->addSeparator();
+    m.TakeBackItem = item(m.MatchMenu, QStringLiteral("&Take back move"),
+        QKeySequence(Qt::Key_Backspace), QStringLiteral("Take back your last move"),
+        MenuIcon("edit-undo", "ICON_UNDO"), &TReversiForm::TakeBackItemClick);
+    m.MoveListItem = item(m.MatchMenu, QStringLiteral("Move &list"), QKeySequence(Qt::Key_F8),
+        QStringLiteral("Show the moves of the game"), QIcon(), &TReversiForm::MoveListItemClick);
+    m.MoveListItem->setCheckable(true);
 
     m.InfoMenu = bar->addMenu(QStringLiteral("&Info"));
     m.InfoMenu->menuAction()->setStatusTip(QStringLiteral("Information"));

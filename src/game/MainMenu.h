@@ -25,6 +25,10 @@ struct MainMenu {
     QAction* ListMenuLoad = nullptr;
     QAction* RulersItem = nullptr;
     QAction* AboutItem = nullptr;
+    // Beyond the original, after its items.
+    QAction* ResumeItem = nullptr;
+    QAction* TakeBackItem = nullptr;
+    QAction* MoveListItem = nullptr;
 };
 
 // Builds the menu bar of form.

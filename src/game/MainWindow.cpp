@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QLayout>
 #include <QMenu>
@@ -26,6 +28,7 @@
 #include "Evaluation.h"
 #include "GameFlow.h"
 #include "GameSession.h"
+#include "MoveListWindow.h"
 #include "SpriteStore.h"
 #include "NetProtocol.h"
 #include "NetSession.h"
@@ -88,6 +91,15 @@ TReversiForm::TReversiForm(QWidget* parent)
             hold ? Net.NetEvents->Hold() : Net.NetEvents->Release();
     };
 
+    Moves = new MoveListWindow(this);
+    Moves->OnJump = [this](int position) { Game->JumpTo(position); };
+    Moves->OnClosed = [this] {
+        Extras.ShowMoveList = false;
+        Items.MoveListItem->setChecked(false);
+    };
+    connect(Items.GameMenu, &QMenu::aboutToShow, this, [this] { UpdateExtraItems(); });
+    connect(Items.MatchMenu, &QMenu::aboutToShow, this, [this] { UpdateExtraItems(); });
+
     LoadingPanel = new TProgressPanel(BoardWidget, LoadTransparentBitmap("PACK_BMP"),
         QPoint(12, 12), LoadTransparentBitmap("PACK_TXT"), QPoint(65, 20));
 
@@ -138,6 +150,9 @@ void TReversiForm::Start(const QString& gameFile)
     statusBar()->repaint();
     DrawBoard();
     BoardWidget->repaint();
+    UpdateExtraItems();
+    if (Extras.ShowMoveList)
+        ShowMoveList(true);
     // A game named on the command line opens as "Open..." opens it; otherwise the computer opens
     // the new game when it plays Yellow.
     if (gameFile.isEmpty() || !OpenGameFile(gameFile))
@@ -172,11 +187,15 @@ bool TReversiForm::OpenGameFile(const QString& fileName)
 
 void TReversiForm::ListMenuSaveClick()
 {
-    QFileDialog dialog(this, QStringLiteral("Save..."), QString(), SavedGameFilter);
+    QFileDialog dialog(this, QStringLiteral("Save..."), FileDialogFolder(), SavedGameFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("kpx"));
+    // A name to start from: the date and time of the save.
+    dialog.selectFile(QStringLiteral("Corvana %1.kpx")
+                          .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH-mm"))));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
+    RememberFolder(dialog.selectedFiles().first());
     const FileResult r = Game->Save(dialog.selectedFiles().first().toStdString());
     if (!r)
         ShowError(QStringLiteral("Corvana"), QString::fromStdString(r.Message));
@@ -189,12 +208,13 @@ void TReversiForm::ListMenuLoadClick()
             return;
         NetMenuDisconnectClick();
     }
-    QFileDialog dialog(this, QStringLiteral("Open..."), QString(), SavedGameFilter);
+    QFileDialog dialog(this, QStringLiteral("Open..."), FileDialogFolder(), SavedGameFilter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("kpx"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
+    RememberFolder(dialog.selectedFiles().first());
     OpenGameFile(dialog.selectedFiles().first());
 }
 
@@ -202,12 +222,66 @@ void TReversiForm::LockGameSettings()
 {
     GameHost->NetworkGameLocked(true);
     DisableUndoRedo();
+    UpdateExtraItems();
 }
 
 void TReversiForm::UnlockGameSettings()
 {
     GameHost->NetworkGameLocked(false);
     UpdateUndoRedo();
+    UpdateExtraItems();
+}
+
+// --- beyond the original ---
+
+void TReversiForm::ResumeItemClick()
+{
+    if (NetConnected || !Extras.ResumeLastGame)
+        return;
+    Game->Resume(ResumeFile());
+}
+
+void TReversiForm::TakeBackItemClick() { Game->TakeBack(); }
+
+void TReversiForm::MoveListItemClick() { ShowMoveList(Items.MoveListItem->isChecked()); }
+
+void TReversiForm::ShowMoveList(bool show)
+{
+    Extras.ShowMoveList = show;
+    Items.MoveListItem->setChecked(show);
+    if (!show) {
+        Moves->hide();
+        return;
+    }
+    Moves->ShowRecord();
+    if (!Moves->isVisible()) {
+        // Beside the board, where it covers nothing of the window.
+        Moves->move(frameGeometry().topRight() + QPoint(8, 0));
+        Moves->resize(Moves->width(), std::max(Moves->height(), height()));
+    }
+    Moves->show();
+}
+
+// The items that are not the original's follow what can be done now.
+void TReversiForm::UpdateExtraItems()
+{
+    Items.ResumeItem->setVisible(Extras.ResumeLastGame);
+    Items.ResumeItem->setEnabled(
+        Extras.ResumeLastGame && !NetConnected && QFileInfo::exists(QString::fromStdString(ResumeFile())));
+    Items.TakeBackItem->setEnabled(Game->CanTakeBack());
+    Items.MoveListItem->setChecked(Extras.ShowMoveList);
+    Moves->SetNavigationEnabled(Game->CanJump());
+}
+
+QString TReversiForm::FileDialogFolder() const
+{
+    const QString folder = QString::fromStdString(Extras.LastFolder);
+    return QFileInfo(folder).isDir() ? folder : QString();
+}
+
+void TReversiForm::RememberFolder(const QString& fileName)
+{
+    Extras.LastFolder = QFileInfo(fileName).absolutePath().toStdString();
 }
 
 void TReversiForm::ReloadBoardGraphics()
@@ -303,6 +377,9 @@ void TReversiForm::FormClose()
     TrayIcon->hide();
     if (const std::string error = WriteNetSettings(); !error.empty())
         std::fprintf(stderr, "corvana: %s\n", error.c_str());
+    if (Extras.ResumeLastGame)
+        if (const std::string error = Game->KeepForResume(ResumeFile()); !error.empty())
+            std::fprintf(stderr, "corvana: %s\n", error.c_str());
 }
 
 void TReversiForm::FormDestroy()
@@ -311,6 +388,8 @@ void TReversiForm::FormDestroy()
         return;
     Destroyed = true;
     if (const std::string error = WriteCallSettings(); !error.empty())
+        std::fprintf(stderr, "corvana: %s\n", error.c_str());
+    if (const std::string error = WriteExtraSettings(); !error.empty())
         std::fprintf(stderr, "corvana: %s\n", error.c_str());
     CancelSearch(); // the search thread must not outlive the window it reports to
     FreeGraphics();
@@ -369,6 +448,9 @@ void TReversiForm::OptionsItemClick()
     ShowPreviousMove = chosen.ShowPreviousMove;
     ShowAvailableMoves = chosen.ShowAvailableMoves;
     AdvancedEngine = chosen.AdvancedEngine;
+    Extras = chosen.Extra; // the board is drawn again below, markers and all
+    ShowMoveList(Extras.ShowMoveList);
+    UpdateExtraItems();
 
     bool restart = false, reload = false;
     if (!NetworkGame) {

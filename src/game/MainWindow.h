@@ -15,6 +15,7 @@ class QSystemTrayIcon;
 class BoardView;
 class GameSession;
 class NetSession;
+class MoveListWindow;
 class StatusPanels;
 class TCallDlg;
 class TCallReq;
@@ -123,6 +124,11 @@ public:
     void FormKeyPress(QChar c);
     void HintItemClick();
 
+    // --- beyond the original ---
+    void ResumeItemClick();
+    void TakeBackItemClick();
+    void MoveListItemClick();
+
     // --- settings, information, the window ---
     void OptionsItemClick();
     void RulersItemClick();
@@ -135,6 +141,7 @@ public:
     StatusPanels& Status() const { return *Panels; }
     const MainMenu& Menu() const { return Items; }
     const NetworkParts& Network() const { return Net; }
+    MoveListWindow& MoveList() const { return *Moves; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -155,6 +162,10 @@ private:
     void SetConnectedMenus(bool connected);
     void NetMessage(const QString& text);
     bool NetQuestion(const QString& text);
+    void UpdateExtraItems();
+    void ShowMoveList(bool show);
+    QString FileDialogFolder() const;
+    void RememberFolder(const QString& fileName);
     void StartConnectPanel();
     void StopConnectPanel();
     QPoint PanelPosition() const;
@@ -166,6 +177,7 @@ private:
     std::unique_ptr<GameSession> Game;
     NetworkParts Net;
     WindowDialogs Dialogs;
+    MoveListWindow* Moves = nullptr;
     TProgressPanel* LoadingPanel = nullptr;
     QSystemTrayIcon* TrayIcon = nullptr;
     bool Closing = false;

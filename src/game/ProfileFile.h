@@ -33,6 +33,8 @@ public:
     // Sets key in section, adding the section or the key at its end when missing.
     void SetString(const std::string& section, const std::string& key, const std::string& value);
 
+    bool HasSection(const std::string& section) const { return FindSection(section) >= 0; }
+
     // The file's text as it would be written.
     std::string Text() const;
 

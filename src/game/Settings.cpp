@@ -21,6 +21,7 @@ int NetPort = 8173;
 std::string NetService;
 std::string SettingsFile = DefaultSettingsFile();
 bool SettingsFileKept = false;
+ExtraSettings Extras;
 
 constexpr int DefaultNetPort = 8173;
 
@@ -48,8 +49,34 @@ GameSettings CurrentSettings()
     s.ShowPreviousMove = ShowPreviousMove;
     s.ShowAvailableMoves = ShowAvailableMoves;
     s.AdvancedEngine = AdvancedEngine;
+    s.Extra = Extras;
     return s;
 }
+
+const char* AnimationSpeedName(int frameMs)
+{
+    return frameMs > 55 ? "slow" : frameMs < 55 ? "fast" : "normal";
+}
+
+namespace {
+
+int AnimationFrameMsFromName(const std::string& name)
+{
+    return name == "slow" ? 110 : name == "fast" ? 25 : 55;
+}
+
+std::string StateFolder()
+{
+    const char* xdg = std::getenv("XDG_STATE_HOME");
+    const char* home = std::getenv("HOME");
+    return xdg && *xdg == '/' ? std::string(xdg)
+        : home && *home       ? std::string(home).append("/.local/state")
+                              : std::string(".");
+}
+
+} // namespace
+
+std::string ResumeFile() { return StateFolder() + "/corvana/last.kpx"; }
 
 const char* FigureSetStoredName(int figureSet)
 {
@@ -100,6 +127,34 @@ void LoadSettings()
     ShowPreviousMove = option("prevm", "show") == "show";
     ShowAvailableMoves = option("avmov", "show") == "show";
     AdvancedEngine = option("engit", "norm") == "advn";
+
+    auto extra = [&f](const char* key, const char* fallback) {
+        return f.GetString("extras", key, fallback, 1024);
+    };
+    Extras = ExtraSettings {};
+    Extras.ShowMoveList = extra("movelist", "hide") == "show";
+    Extras.MarkLastMove = extra("lastmove", "hide") == "show";
+    Extras.MarkLegalMoves = extra("legalmoves", "hide") == "show";
+    Extras.AnimationFrameMs = AnimationFrameMsFromName(extra("animspeed", "normal"));
+    Extras.ResumeLastGame = extra("resume", "yes") == "yes";
+    Extras.LastFolder = extra("folder", "");
+}
+
+std::string WriteExtraSettings()
+{
+    if (SettingsFileKept)
+        return {};
+    if (Extras == ExtraSettings {} && !TProfileFile::Load(SettingsFile).HasSection("extras"))
+        return {};
+    return WriteProfileStrings(SettingsFile, "extras",
+        {
+            { "movelist", Extras.ShowMoveList ? "show" : "hide" },
+            { "lastmove", Extras.MarkLastMove ? "show" : "hide" },
+            { "legalmoves", Extras.MarkLegalMoves ? "show" : "hide" },
+            { "animspeed", AnimationSpeedName(Extras.AnimationFrameMs) },
+            { "resume", Extras.ResumeLastGame ? "yes" : "no" },
+            { "folder", Extras.LastFolder },
+        });
 }
 
 std::string WriteSettingsSection(

@@ -17,6 +17,31 @@ extern bool CallOnEight;
 extern int NetPort;
 extern std::string NetService;
 
+// Settings beyond the original program's, in section [extras] of the settings file. At their
+// defaults the program behaves, looks and writes its file as the original does.
+struct ExtraSettings {
+    bool ShowMoveList = false; // the move list window
+    bool MarkLastMove = false; // a small marker on the disc placed last
+    bool MarkLegalMoves = false; // small dots on the squares where the side to move may play
+    int AnimationFrameMs = 55; // 110 slow, 55 normal (the original's), 25 fast
+    bool ResumeLastGame = true; // an unfinished game is kept at exit and can be resumed
+    std::string LastFolder; // where the last game was saved or opened
+    bool operator==(const ExtraSettings&) const = default;
+};
+extern ExtraSettings Extras;
+
+// The animation speeds the settings offer, slowest first, and their names in the file.
+constexpr int AnimationFrameMsChoices[] = { 110, 55, 25 };
+const char* AnimationSpeedName(int frameMs);
+
+// Writes section [extras]: only when something differs from the defaults or the file already has
+// the section, so that a file of the original's keys stays one. An empty string or why not.
+std::string WriteExtraSettings();
+
+// Where an unfinished game is kept at exit: $XDG_STATE_HOME/corvana/last.kpx
+// (~/.local/state/corvana/last.kpx by default).
+std::string ResumeFile();
+
 // Every setting the settings dialog shows, as one value: what the dialog is set from and what it
 // gives back when it closes.
 struct GameSettings {
@@ -31,6 +56,7 @@ struct GameSettings {
     bool ShowPreviousMove = true;
     bool ShowAvailableMoves = true;
     bool AdvancedEngine = false;
+    ExtraSettings Extra;
     bool operator==(const GameSettings&) const = default;
 };
 

@@ -1,6 +1,7 @@
 // The settings dialog's controls and what it writes back.
 #include "SettingsDialog.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include <QCheckBox>
@@ -109,6 +110,26 @@ TSideDlg::TSideDlg(QWidget* parent)
     advancedLayout->addWidget(AdvancedBox);
     Pages->addTab(advancedPage, QStringLiteral("&Advanced"));
 
+    auto* extrasPage = new QWidget;
+    auto* extrasLayout = new QVBoxLayout(extrasPage);
+    QGroupBox* boardBox = Box(QStringLiteral("On the board"), extrasPage);
+    LastMoveMarkCheck = Add(boardBox, new QCheckBox(QStringLiteral("Mark the last mov&e")));
+    LegalMoveMarksCheck = Add(boardBox, new QCheckBox(QStringLiteral("Mark the legal s&quares")));
+    auto* speedRow = new QHBoxLayout;
+    auto* speedLabel = new QLabel(QStringLiteral("Animation spee&d"));
+    SpeedList = new QComboBox;
+    SpeedList->addItems({ QStringLiteral("slow"), QStringLiteral("normal"), QStringLiteral("fast") });
+    speedLabel->setBuddy(SpeedList);
+    speedRow->addWidget(speedLabel);
+    speedRow->addWidget(SpeedList, 1);
+    static_cast<QVBoxLayout*>(boardBox->layout())->addLayout(speedRow);
+    QGroupBox* gameBox = Box(QStringLiteral("The game"), extrasPage);
+    MoveListCheck = Add(gameBox, new QCheckBox(QStringLiteral("Show the move l&ist")));
+    ResumeCheck = Add(gameBox, new QCheckBox(QStringLiteral("&Keep an unfinished game to resume")));
+    extrasLayout->addWidget(boardBox);
+    extrasLayout->addWidget(gameBox);
+    Pages->addTab(extrasPage, QStringLiteral("E&xtras"));
+
     OkButton = new QPushButton(QStringLiteral("&Ok"));
     OkButton->setDefault(true);
     connect(OkButton, &QPushButton::clicked, this, [this] { done(1); });
@@ -150,6 +171,12 @@ void TSideDlg::SetValues(const GameSettings& s)
     PreviousMoveCheck->setChecked(s.ShowPreviousMove);
     AvailableMovesCheck->setChecked(s.ShowAvailableMoves);
     EngineList->setCurrentIndex(s.AdvancedEngine ? 1 : 0);
+    MoveListCheck->setChecked(s.Extra.ShowMoveList);
+    LastMoveMarkCheck->setChecked(s.Extra.MarkLastMove);
+    LegalMoveMarksCheck->setChecked(s.Extra.MarkLegalMoves);
+    SpeedList->setCurrentIndex(s.Extra.AnimationFrameMs > 55 ? 0 : s.Extra.AnimationFrameMs < 55 ? 2 : 1);
+    ResumeCheck->setChecked(s.Extra.ResumeLastGame);
+    LastFolder = s.Extra.LastFolder;
     UpdateSideButtons();
     FormShow();
 }
@@ -168,6 +195,12 @@ GameSettings TSideDlg::Values() const
     s.ShowPreviousMove = PreviousMoveCheck->isChecked();
     s.ShowAvailableMoves = AvailableMovesCheck->isChecked();
     s.AdvancedEngine = EngineList->currentIndex() == 1;
+    s.Extra.ShowMoveList = MoveListCheck->isChecked();
+    s.Extra.MarkLastMove = LastMoveMarkCheck->isChecked();
+    s.Extra.MarkLegalMoves = LegalMoveMarksCheck->isChecked();
+    s.Extra.AnimationFrameMs = AnimationFrameMsChoices[std::clamp(SpeedList->currentIndex(), 0, 2)];
+    s.Extra.ResumeLastGame = ResumeCheck->isChecked();
+    s.Extra.LastFolder = LastFolder;
     return s;
 }
 

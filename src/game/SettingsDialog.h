@@ -65,6 +65,12 @@ public:
     QCheckBox* AvailableMovesCheck;
     QLabel* EngineLabel;
     QComboBox* EngineList;
+    // The extras page: what the original program does not have.
+    QCheckBox* MoveListCheck;
+    QCheckBox* LastMoveMarkCheck;
+    QCheckBox* LegalMoveMarksCheck;
+    QComboBox* SpeedList;
+    QCheckBox* ResumeCheck;
     QPushButton* OkButton;
 
 protected:
@@ -72,4 +78,5 @@ protected:
 
 private:
     bool Written = false;
+    std::string LastFolder; // not shown: kept as it was given
 };

@@ -18,9 +18,11 @@
 #include "ResultDialog.h"
 #include "GameSession.h"
 #include "MainWindow.h"
+#include "MoveListWindow.h"
 #include "NetProtocol.h"
 #include "NetState.h"
 #include "SearchThread.h"
+#include "Settings.h"
 #include "SettingsDialog.h"
 #include "Sound.h"
 #include "StatusPanels.h"
@@ -43,6 +45,11 @@ public:
     void RememberBoard() override { Form.BoardWidget->RememberBoard(); }
     void ForgetPreviousBoard() override { Form.BoardWidget->NoPreviousBoard = true; }
     void AnimateMove() override { Form.BoardWidget->AnimateMove(); }
+    void TurnChanged() override
+    {
+        if (Extras.MarkLegalMoves)
+            DrawPosition();
+    }
     void PlaySound(const char* name) override { PlaySoundResource(name); }
     void BoardSizeChanged() override
     {
@@ -61,7 +68,13 @@ public:
 
     void ShowTurn(TurnShown turn) override { Form.Panels->ShowTurn(turn); }
     void ShowScore(int yellow, int green) override { Form.Panels->ShowScore(yellow, green); }
-    void ShowCounter(int current, int count) override { Form.Panels->ShowCounter(current, count); }
+    void ShowCounter(int current, int count) override
+    {
+        Form.Panels->ShowCounter(current, count);
+        // Every change of the record passes here: the move list follows it.
+        if (Form.Moves && Form.Moves->isVisible())
+            Form.Moves->ShowRecord();
+    }
     void RepaintStatus() override { Form.Panels->Repaint(); }
 
     void ShowFinal(int kind, int a, int b) override
@@ -107,6 +120,7 @@ public:
         Form.Items.NewGameItem->setEnabled(false);
         Form.Items.HintItem->setEnabled(false);
         Form.Items.OptionsItem->setEnabled(false);
+        Form.UpdateExtraItems();
     }
     void ThinkingEnded() override
     {
@@ -114,6 +128,7 @@ public:
         Form.Items.NewGameItem->setEnabled(true);
         Form.Items.HintItem->setEnabled(!NetworkGame);
         Form.Items.OptionsItem->setEnabled(true);
+        Form.UpdateExtraItems();
     }
     void WaitWhileSearching() override
     {

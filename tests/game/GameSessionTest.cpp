@@ -41,6 +41,7 @@ public:
     void RememberBoard() override { }
     void ForgetPreviousBoard() override { }
     void AnimateMove() override { ++Animations; }
+    void TurnChanged() override { }
     void PlaySound(const char*) override { }
     void BoardSizeChanged() override { }
     void ShowGameSettings(bool) override { }

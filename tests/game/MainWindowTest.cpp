@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTabWidget>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
@@ -32,7 +33,10 @@
 #include "SpriteStore.h"
 #include "InvariantCounter.h"
 #include "BoardView.h"
+#include "GameFlow.h"
 #include "GameSession.h"
+#include "MoveListWindow.h"
+#include "MoveRules.h"
 #include "MainWindow.h"
 #include "NetSession.h"
 #include "StatusPanels.h"
@@ -169,7 +173,8 @@ class MainWindowTest : public QObject {
     std::unique_ptr<ModalWatcher> Watcher;
 
     // Starts the program's windows as main() does, with a settings file of its own.
-    void Open(int size, bool computer, int computerSide, const std::string& extraOptions = "")
+    void Open(int size, bool computer, int computerSide, const std::string& extraOptions = "",
+        const std::string& extrasSection = "")
     {
         Close();
         SettingsFile = ConfigDir.filePath(QStringLiteral("reversi.ini")).toStdString();
@@ -177,7 +182,8 @@ class MainWindowTest : public QObject {
         QVERIFY(ini.open(QIODevice::WriteOnly));
         ini.write(("[options]\n" + extraOptions + "gamet=" + (computer ? "computer" : "human")
             + "\nyoupl=" + (computerSide == SideGreen ? "white" : "black")
-            + "\nbrdim=" + std::to_string(size) + "\nlevel=1\nsndef=no\nanief=no\nengit=norm\n")
+            + "\nbrdim=" + std::to_string(size) + "\nlevel=1\nsndef=no\nanief=no\nengit=norm\n"
+            + (extrasSection.empty() ? "" : "[extras]\n" + extrasSection))
                       .c_str());
         ini.close();
         Watcher = std::make_unique<ModalWatcher>();
@@ -816,6 +822,211 @@ private slots:
         QCOMPARE(written.GetString("options", "mystery", ""), std::string("kept"));
         QCOMPARE(written.GetString("options", "engit", ""), std::string("norm"));
         QCOMPARE(written.GetString("options", "prevm", ""), std::string("show"));
+    }
+
+    // --- beyond the original ---
+
+    void TakingBackAgainstTheComputerTakesItsReplyToo()
+    {
+        Open(8, true, SideGreen);
+        QVERIFY(!Form->Session().CanTakeBack()); // nothing of the player's to take back
+        Click(4, 2);
+        QCOMPARE(GameRecord->Count, 2);
+        const Board start = StartBoard(8);
+        Form->TakeBackItemClick();
+        QCOMPARE(GameRecord->Current, 0);
+        QCOMPARE(BoardStack[0], start);
+        QCOMPARE(SideToMove, SideYellow);
+        QVERIFY(!Form->Session().HistoryMode()); // play on at once: no question asked
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/2"));
+        // What was taken back can be redone until a new move is played.
+        Form->ListMenuRedoMoveClick();
+        QCOMPARE(GameRecord->Current, 1);
+        Form->ListMenuUndoMoveClick();
+        Form->TakeBackItemClick(); // nothing of the player's before position 0
+        QCOMPARE(GameRecord->Current, 0);
+        Form->Session().SetHistoryMode(false);
+        Click(2, 3); // another first move
+        QCOMPARE(GameRecord->Count, 2);
+        QCOMPARE(Watcher->ChoicesAsked, 0);
+
+        // Between two players it takes back one move.
+        Open(8, false, SideGreen);
+        Click(4, 2);
+        const QPoint reply = FirstLegal(SideGreen);
+        Click(reply.x(), reply.y());
+        Form->TakeBackItemClick();
+        QCOMPARE(GameRecord->Current, 1);
+        QCOMPARE(SideToMove, SideGreen);
+
+        // Not while the computer thinks.
+        Open(8, true, SideGreen);
+        SearchGate gate;
+        bool whileThinking = true;
+        RunWhen([&] { return gate.Holding(); }, [&] {
+            whileThinking = Form->Session().CanTakeBack();
+            Form->TakeBackItemClick();
+            gate.Release();
+        });
+        Click(4, 2);
+        QVERIFY(!whileThinking);
+        QCOMPARE(GameRecord->Count, 2);
+    }
+
+    void TheMoveListShowsTheGameAndGoesToAPosition()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("long.kpx"));
+        Open(8, false, SideGreen);
+        while (!GameOver) {
+            const QPoint p = FirstLegal(SideToMove);
+            Click(p.x(), p.y());
+        }
+        const int moves = GameRecord->Count;
+        QVERIFY(GameRecord->SaveToFile(file.toStdString()));
+
+        Open(8, false, SideGreen, "", "movelist=show\n");
+        QVERIFY(Form->MoveList().isVisible());
+        QVERIFY(Form->Menu().MoveListItem->isChecked());
+        QVERIFY(Form->OpenGameFile(file));
+        const auto& plies = Form->MoveList().Plies();
+        QVERIFY(int(plies.size()) >= moves); // every move, and a pass where one was made
+        int entries = 0;
+        for (const auto& ply : plies)
+            entries += ply.Entry >= 0;
+        QCOMPARE(entries, moves);
+        QCOMPARE(plies.front().Side, SideYellow);
+        QCOMPARE(Form->MoveList().SelectedPosition(), 0);
+
+        // End: the game's end in one step, out of the history.
+        QTest::keyClick(&Form->MoveList(), Qt::Key_End);
+        QCOMPARE(GameRecord->Current, moves);
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move %1/%1").arg(moves));
+        QVERIFY(!Form->Session().HistoryMode());
+        // Page Up one back, into the history; Home to the start.
+        QTest::keyClick(&Form->MoveList(), Qt::Key_PageUp);
+        QCOMPARE(GameRecord->Current, moves - 1);
+        QVERIFY(Form->Session().HistoryMode());
+        QTest::keyClick(&Form->MoveList(), Qt::Key_Home);
+        QCOMPARE(GameRecord->Current, 0);
+        QCOMPARE(BoardStack[0], StartBoard(8));
+        QTest::keyClick(&Form->MoveList(), Qt::Key_PageDown);
+        QCOMPARE(GameRecord->Current, 1);
+        QCOMPARE(Form->MoveList().SelectedPosition(), 1);
+
+        // Hidden again from the menu; remembered in the file.
+        Form->Menu().MoveListItem->trigger();
+        QVERIFY(!Form->MoveList().isVisible());
+        Close();
+        QCOMPARE(TProfileFile::Load(SettingsFile).GetString("extras", "movelist", ""),
+            std::string("hide"));
+    }
+
+    // The markers live with their squares: whatever part of the board is drawn again, the back
+    // buffer is what a whole new drawing makes.
+    void MarkersAreDrawnAgainWithTheirSquares()
+    {
+        Open(8, true, SideGreen, "", "lastmove=show\nlegalmoves=show\n");
+        Form->DrawBoard();
+        const std::vector<std::uint32_t> start = BackBuffer.Pixels;
+        Extras.MarkLegalMoves = false;
+        Form->DrawBoard();
+        QVERIFY(BackBuffer.Pixels != start); // the dots are there at all
+        Extras.MarkLegalMoves = true;
+
+        Click(4, 2);
+        Form->DrawBoard();
+        const std::vector<std::uint32_t> whole = BackBuffer.Pixels;
+        for (int x = 0; x < 8; ++x)
+            for (int y = 0; y < 8; ++y) {
+                Form->Board().RedrawSquare(x, y, false);
+                QVERIFY2(BackBuffer.Pixels == whole, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            }
+        // The hover outline leaves with its square's markers in place.
+        Form->FormMouseMove(Centre(*Form, 4, 2).x(), Centre(*Form, 4, 2).y());
+        Form->FormMouseMove(Centre(*Form, 0, 0).x(), Centre(*Form, 0, 0).y());
+        Form->FormMouseMove(Centre(*Form, 7, 7).x(), Centre(*Form, 7, 7).y());
+        Form->EraseHoverMark();
+        const PictureRect sq = SquareRect({ 8, 61, Form->Board().RestFrame }, 0, 0);
+        for (int row = sq.Y; row < sq.Y + sq.Height; ++row)
+            for (int col = sq.X; col < sq.X + sq.Width; ++col)
+                QCOMPARE(BackBuffer.At(col, BackBuffer.Height - 1 - row),
+                    whole[std::size_t(BackBuffer.Height - 1 - row) * BackBuffer.Width + col]);
+    }
+
+    void AnUnfinishedGameIsKeptForResume()
+    {
+        const QString resume = QString::fromStdString(ResumeFile());
+        QFile::remove(resume);
+        Open(8, true, SideGreen);
+        QVERIFY(!Form->Menu().ResumeItem->isEnabled());
+        Click(4, 2);
+        Close();
+        QVERIFY(QFile::exists(resume));
+        Open(8, true, SideGreen);
+        QVERIFY(Form->Menu().ResumeItem->isEnabled());
+        Form->ResumeItemClick();
+        QCOMPARE(GameRecord->Count, 2);
+        QCOMPARE(GameRecord->Current, 2);
+        QVERIFY(!Form->Session().HistoryMode()); // ready to play on
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 2/2"));
+
+        // A finished game is not kept, and with the switch off nothing is.
+        SetPosition(8,
+            { "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYG",
+                "YYYYYYY." },
+            SideYellow);
+        OpponentIsComputer = false;
+        Form->Session().PlayLocalMove(SquareIndex(8, 7, 7));
+        QVERIFY(GameOver);
+        Close();
+        QVERIFY(!QFile::exists(resume));
+        Open(8, true, SideGreen, "", "resume=no\n");
+        QVERIFY(!Form->Menu().ResumeItem->isVisible());
+        Click(4, 2);
+        Close();
+        QVERIFY(!QFile::exists(resume));
+    }
+
+    void TheNewSettingsLiveInTheirOwnSection()
+    {
+        // At their defaults nothing of them is written: the file keeps the original's keys.
+        Open(8, true, SideGreen);
+        Close();
+        QVERIFY(!TProfileFile::Load(SettingsFile).HasSection("extras"));
+        // Chosen on the new page, they are used at once and kept.
+        Open(8, true, SideGreen);
+        Watcher->OnSettings = [](TSideDlg& d) {
+            QCOMPARE(d.Pages->count(), 5);
+            QCOMPARE(d.Pages->tabText(4), QStringLiteral("E&xtras"));
+            d.SpeedList->setCurrentIndex(2);
+            d.LegalMoveMarksCheck->setChecked(true);
+        };
+        Form->OptionsItemClick();
+        QCOMPARE(Extras.AnimationFrameMs, 25);
+        QVERIFY(Extras.MarkLegalMoves);
+        Close();
+        const TProfileFile written = TProfileFile::Load(SettingsFile);
+        QCOMPARE(written.GetString("extras", "animspeed", ""), std::string("fast"));
+        QCOMPARE(written.GetString("extras", "legalmoves", ""), std::string("show"));
+        QCOMPARE(written.GetString("extras", "resume", ""), std::string("yes"));
+    }
+
+    // The menus the original has keep their items in their places; the new ones come after.
+    void TheOriginalMenusAreKeptAsTheyWere()
+    {
+        Open(8, true, SideGreen);
+        const auto captions = [](QMenu* menu) {
+            QStringList texts;
+            for (QAction* a : menu->actions())
+                texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+            return texts;
+        };
+        QCOMPARE(captions(Form->Menu().GameMenu).mid(0, 5),
+            QStringList({ "&New", "&Hint", "&Settings", "-", "E&xit" }));
+        QCOMPARE(captions(Form->Menu().MatchMenu).mid(0, 5),
+            QStringList({ "&Undo move", "&Redo move", "-", "&Save...", "&Open..." }));
+        QCOMPARE(Form->menuBar()->actions().size(), 4);
     }
 
     void TheKeySequenceOutsideANetworkGame()

@@ -2,6 +2,7 @@
 #include "BoardPainter.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "SpriteStore.h"
 
@@ -62,6 +63,56 @@ void DrawInsetOutline(const BoardLayout& layout, int x, int y, int k, std::uint3
     const int left = BoardLayout::Margin + x * c;
     const int bottom = (layout.Size - 1 - y) * c + BoardLayout::Margin;
     FrameRect(left + 1 + k, bottom + k, left + c - 1 - k, bottom + c - 2 - k, value);
+}
+
+namespace {
+
+std::uint32_t Mix(std::uint32_t under, std::uint32_t over, double alpha)
+{
+    std::uint32_t out = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const double a = (under >> shift) & 0xFF, b = (over >> shift) & 0xFF;
+        out |= std::uint32_t(std::lround(a + (b - a) * alpha)) << shift;
+    }
+    return out;
+}
+
+// A round dot at the centre of square (x, y): fill inside radius r, a dark rim around it, both
+// with soft edges so that the dot looks round at these small sizes.
+void DrawDot(const BoardLayout& layout, int x, int y, double r, std::uint32_t fill)
+{
+    const int c = layout.CellSize;
+    const double cx = BoardLayout::Margin + x * c + (c - 1) / 2.0;
+    const double cy = (layout.Size - 1 - y) * c + BoardLayout::Margin + (c - 1) / 2.0;
+    const double rim = r + 1.5;
+    for (int row = int(cy - rim - 1); row <= int(cy + rim + 1); ++row) {
+        if (row < 0 || row >= BackBuffer.Height)
+            continue;
+        std::uint32_t* line = BackBuffer.MemoryRow(row);
+        for (int col = int(cx - rim - 1); col <= int(cx + rim + 1); ++col) {
+            if (col < 0 || col >= BackBuffer.Width)
+                continue;
+            const double d = std::hypot(col - cx, row - cy);
+            const double rimCover = std::clamp(rim + 0.5 - d, 0.0, 1.0);
+            const double fillCover = std::clamp(r + 0.5 - d, 0.0, 1.0);
+            if (rimCover <= 0)
+                continue;
+            std::uint32_t p = Mix(line[col], 0x181818, 0.85 * rimCover);
+            line[col] = Mix(p, fill, fillCover);
+        }
+    }
+}
+
+} // namespace
+
+void DrawLastMoveMarker(const BoardLayout& layout, int x, int y)
+{
+    DrawDot(layout, x, y, layout.CellSize * 0.075, LastMoveColour);
+}
+
+void DrawLegalMoveDot(const BoardLayout& layout, int x, int y, std::uint32_t value)
+{
+    DrawDot(layout, x, y, layout.CellSize * 0.06, value);
 }
 
 TransitionTable ComputeTransitionCodes(const Board& before, const Board& after)

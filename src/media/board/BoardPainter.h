@@ -46,6 +46,13 @@ void PaintBoard(const BoardLayout& layout, const Board& board);
 // A one-pixel outline k pixels inside square (x, y): the hover outline (k = 0) and the move marks.
 void DrawInsetOutline(const BoardLayout& layout, int x, int y, int k, std::uint32_t value);
 
+// The markers that can stay on the board (an addition to the original): a small dot on the disc
+// placed last, and a small dot on each square where the side to move may play, in that side's
+// move colour. Each has a dark rim so that it reads on every square and disc of every set.
+void DrawLastMoveMarker(const BoardLayout& layout, int x, int y);
+void DrawLegalMoveDot(const BoardLayout& layout, int x, int y, std::uint32_t value);
+constexpr std::uint32_t LastMoveColour = 0xE8402A;
+
 // Pixel values of the outlines.
 constexpr std::uint32_t HoverColour = 0xFFCF40;
 constexpr std::uint32_t YellowMoveColour = 0xFFF000;
