@@ -3,6 +3,7 @@
 // squares, playing from the keyboard and the typed key sequence.
 #include "BoardView.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
@@ -164,6 +165,15 @@ void BoardView::EraseHoverMark()
 }
 
 void BoardView::MoveHoverHome() { HoverCol = HoverRow = 0; }
+
+void BoardView::Announce(const QString& text)
+{
+    Announcement = text;
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
 
 void BoardView::RememberBoard()
 {
@@ -355,6 +365,14 @@ void BoardView::FormMouseMove(int x, int y)
     if (changed) {
         EraseHoverMark();
         ShowHoverMark();
+        // A screen reader follows the square the arrows (or the pointer) reach.
+        if (QAccessible::isActive())
+            if (QAccessibleInterface* board = QAccessible::queryAccessibleInterface(this))
+                if (QAccessibleTableInterface* table = board->tableInterface())
+                    if (QAccessibleInterface* cell = table->cellAt(HoverRow, HoverCol)) {
+                        QAccessibleEvent focus(cell, QAccessible::Focus);
+                        QAccessible::updateAccessibility(&focus);
+                    }
     }
     if (InputTaken && !InputTaken())
         return;

@@ -40,6 +40,9 @@ public:
     // Moves the pointer onto a square's centre, as the hint and the keyboard do.
     void MovePointerToSquare(int col, int row);
     TAsyncTimer* MoveDisplayTimer() const { return HelpMoveAsyncTimer; }
+    // Tells a screen reader what happened on the board (a move, a pass, the result).
+    void Announce(const QString& text);
+    const QString& LastAnnouncement() const { return Announcement; }
 
     // --- input, as the window's handlers receive it ---
     void FormMouseMove(int x, int y);
@@ -84,4 +87,5 @@ private:
     bool IsAvailable(int x, int y) const;
 
     TAsyncTimer* HelpMoveAsyncTimer;
+    QString Announcement;
 };

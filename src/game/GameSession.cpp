@@ -29,6 +29,14 @@ const char* MoveSound(int figureSet)
 
 TurnShown Turn() { return SideToMove == SideGreen ? TurnShown::Green : TurnShown::Yellow; }
 
+int CountDiscs(int side)
+{
+    int n = 0;
+    for (const Cell c : BoardStack[0])
+        n += c == side;
+    return n;
+}
+
 } // namespace
 
 GameSession::GameSession(GameView& view)
@@ -127,7 +135,9 @@ bool GameSession::ApplyMove(int square, bool local, bool remote)
         View.EraseHover();
     View.RememberBoard();
     GameRecord->Push(square, side, other);
+    const int before = CountDiscs(side);
     Routines.MakeMove(BoardStack[0], square, side, other);
+    View.MovePlayed(side, square, CountDiscs(side) - before - 1);
     UpdateMoveCounter();
     if (AnimationOn)
         View.PlaySound(MoveSound(FigureSet));

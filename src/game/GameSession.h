@@ -31,6 +31,8 @@ public:
     virtual void ForgetPreviousBoard() = 0; // a new position: no last move to show
     virtual void AnimateMove() = 0; // from the remembered position to board 0
     virtual void TurnChanged() = 0; // markers that follow the side to move are drawn again
+    // A move has been played (for a screen reader): who, where, and how many discs it turned.
+    virtual void MovePlayed(int side, int square, int turned) = 0;
     virtual void PlaySound(const char* name) = 0;
     // The board size changed (an opened game): new graphics and window size.
     virtual void BoardSizeChanged() = 0;

@@ -22,6 +22,7 @@
 
 #include "AboutWindow.h"
 #include "AsyncTimer.h"
+#include "BoardAccessible.h"
 #include "BoardTracker.h"
 #include "BoardView.h"
 #include "DialogPlacement.h"
@@ -70,6 +71,7 @@ TReversiForm::TReversiForm(QWidget* parent)
 
     LoadSettings();
 
+    InstallBoardAccessibility();
     BoardWidget = new BoardView(this);
     setCentralWidget(BoardWidget);
     layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -82,6 +82,10 @@ void TReversiForm::OpenNetwork()
     Net.RevClientSocket->SetPort(port);
     if (port == 0 || !Net.RevServerSocket->Open(&error)) {
         std::fprintf(stderr, "corvana: no network play: %s\n", qPrintable(error));
+        // Said nowhere else: the menu's hint tells whoever looks why it is off.
+        Items.NetMenu->menuAction()->setStatusTip(port != 0 && Net.RevServerSocket->AddressInUse()
+                ? QStringLiteral("Network play is off: port %1 is in use").arg(port)
+                : QStringLiteral("Network play is off: %1").arg(error));
         // The items too, so that their shortcuts do not reach past the disabled menu.
         Items.NetMenu->setEnabled(false);
         for (QAction* a : Items.NetMenu->actions())

@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QTabBar>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -143,6 +145,10 @@ TSideDlg::TSideDlg(QWidget* parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    installEventFilter(this);
+    for (QWidget* w : findChildren<QWidget*>())
+        w->installEventFilter(this);
+
     connect(ComputerButton, &QRadioButton::toggled, this, [this] { UpdateSideButtons(); });
     connect(PlayerButton, &QRadioButton::toggled, this, [this] { UpdateSideButtons(); });
     connect(LevelBar, &QSlider::valueChanged, this, [this] { FormShow(); });
@@ -213,6 +219,35 @@ void TSideDlg::showEvent(QShowEvent* event)
 {
     FormShow();
     QDialog::showEvent(event);
+}
+
+bool TSideDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_P || key->modifiers() != Qt::AltModifier)
+        return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept(); // ours, not the three mnemonics'
+        return true;
+    }
+    NextAltP();
+    return true;
+}
+
+void TSideDlg::NextAltP()
+{
+    QWidget* focus = focusWidget();
+    if (focus == PlayerButton) {
+        Pages->setCurrentIndex(3);
+        PreviousMoveCheck->setFocus(Qt::ShortcutFocusReason);
+    } else if (focus == Pages->tabBar() && Pages->currentIndex() == 0) {
+        PlayerButton->setFocus(Qt::ShortcutFocusReason);
+    } else {
+        Pages->setCurrentIndex(0);
+        Pages->tabBar()->setFocus(Qt::ShortcutFocusReason);
+    }
 }
 
 void TSideDlg::UpdateSideButtons()

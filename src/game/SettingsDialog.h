@@ -75,8 +75,13 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Alt+P belongs to the "Opponent" page, "Player" and "Previous move": each press goes on to
+    // the next of them, across the pages, so that every one can be reached from the keyboard.
+    void NextAltP();
+
     bool Written = false;
     std::string LastFolder; // not shown: kept as it was given
 };

@@ -45,6 +45,15 @@ public:
     void RememberBoard() override { Form.BoardWidget->RememberBoard(); }
     void ForgetPreviousBoard() override { Form.BoardWidget->NoPreviousBoard = true; }
     void AnimateMove() override { Form.BoardWidget->AnimateMove(); }
+    void MovePlayed(int side, int square, int turned) override
+    {
+        const QString who = side == SideYellow ? QCoreApplication::translate("TReversiForm", "Yellow")
+                                               : QCoreApplication::translate("TReversiForm", "Green");
+        Form.BoardWidget->Announce(
+            QCoreApplication::translate("TReversiForm", "%1 plays %2; discs turned: %3.")
+                .arg(who, QString::fromStdString(SquareName(BoardSize, square)))
+                .arg(turned));
+    }
     void TurnChanged() override
     {
         if (Extras.MarkLegalMoves)
@@ -90,6 +99,7 @@ public:
         std::optional<std::array<int, 3>> next = std::array<int, 3> { kind, a, b };
         while (next && !Form.Closing) {
             dialog->SetResultMessage((*next)[0], (*next)[1], (*next)[2]);
+            Form.BoardWidget->Announce(dialog->FinalMessage->text());
             CentreOverMainWindow(*dialog, Form);
             dialog->exec();
             next = std::exchange(PendingFinal, std::nullopt);

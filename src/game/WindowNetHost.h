@@ -129,6 +129,7 @@ public:
             Form.Dialogs.RemoteField->SetRemoteBoard(message);
             Form.Dialogs.RemoteField->show();
             Form.Dialogs.RemoteField->raise();
+            Form.Dialogs.RemoteField->activateWindow(); // so that Esc or Enter closes it too
         }
     }
     std::string BoardText() override { return ::BoardToText(); }

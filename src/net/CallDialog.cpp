@@ -35,6 +35,8 @@ TCallDlg::TCallDlg(QWidget* parent)
 
     GroupBox1 = new QGroupBox(QStringLiteral("Conditions"), this);
     GroupBox2 = new QGroupBox(QStringLiteral("You play"), GroupBox1);
+    // Nested in "Conditions", the boxes would be announced by the outer title: each says its own.
+    GroupBox2->setAccessibleName(GroupBox2->title());
     CallNetWhite = new QRadioButton(QStringLiteral("&Yellow"), GroupBox2);
     CallNetBlack = new QRadioButton(QStringLiteral("&Green"), GroupBox2);
     auto* sideLayout = new QVBoxLayout(GroupBox2);
@@ -42,6 +44,7 @@ TCallDlg::TCallDlg(QWidget* parent)
     sideLayout->addWidget(CallNetBlack);
 
     GroupBox3 = new QGroupBox(QStringLiteral("Field size"), GroupBox1);
+    GroupBox3->setAccessibleName(GroupBox3->title());
     CallNetSize8 = new QRadioButton(QStringLiteral("&8 x 8"), GroupBox3);
     CallNetSize10 = new QRadioButton(QStringLiteral("&10 x 10"), GroupBox3);
     auto* sizeLayout = new QVBoxLayout(GroupBox3);

@@ -305,6 +305,11 @@ void TServerSocket::Close()
 
 bool TServerSocket::Active() const { return Server->isListening(); }
 
+bool TServerSocket::AddressInUse() const
+{
+    return Server->serverError() == QAbstractSocket::AddressInUseError;
+}
+
 void TServerSocket::AcceptPending()
 {
     while (Accepted.size() < MaxConnections) {

@@ -111,6 +111,8 @@ public:
     // Stops listening and drops every accepted connection without reporting it.
     void Close();
     bool Active() const;
+    // The last Open failed because another program listens on the port.
+    bool AddressInUse() const;
     const QList<TNetConnection*>& Connections() const { return Accepted; }
     // Accepting is paused: the connection limit is reached or descriptors ran out.
     bool Paused() const { return AcceptPaused; }

@@ -2,6 +2,7 @@
 #include "RemoteBoardWindow.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -11,6 +12,7 @@
 TRemoteField::TRemoteField(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
+    setFocusPolicy(Qt::StrongFocus);
     setWindowTitle(QStringLiteral("R_BRD"));
     setFixedSize(ClientSize, ClientSize);
     setCursor(Qt::PointingHandCursor);
@@ -40,6 +42,20 @@ void TRemoteField::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
     FormClick();
+}
+
+void TRemoteField::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        FormClick();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void TRemoteField::FormClick() { hide(); }

@@ -22,6 +22,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // Esc and Enter close it as a click does, for those who do not use a mouse.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormPaint();

@@ -42,6 +42,8 @@ public:
     void ForgetPreviousBoard() override { }
     void AnimateMove() override { ++Animations; }
     void TurnChanged() override { }
+    std::vector<std::pair<int, int>> Played; // square, turned
+    void MovePlayed(int, int square, int turned) override { Played.emplace_back(square, turned); }
     void PlaySound(const char*) override { }
     void BoardSizeChanged() override { }
     void ShowGameSettings(bool) override { }

@@ -3,6 +3,7 @@
 // games, the hint, the right-click display and the typed key sequence. Runs offscreen, with the
 // animation and the sounds off so that moves are instant; the modal dialogs are answered by a
 // watcher that records what they said.
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -1027,6 +1028,62 @@ private slots:
         QCOMPARE(captions(Form->Menu().MatchMenu).mid(0, 5),
             QStringList({ "&Undo move", "&Redo move", "-", "&Save...", "&Open..." }));
         QCOMPARE(Form->menuBar()->actions().size(), 4);
+    }
+
+    // --- every player ---
+
+    void TheBoardIsATableOfNamedSquaresForAScreenReader()
+    {
+        Open(8, true, SideGreen);
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&Form->Board());
+        QVERIFY(board);
+        QCOMPARE(board->role(), QAccessible::Table);
+        QCOMPARE(board->text(QAccessible::Name), QStringLiteral("Reversi board"));
+        QVERIFY(board->text(QAccessible::Description).contains(QStringLiteral("Yellow is to move")));
+        QCOMPARE(board->childCount(), 64);
+        QAccessibleTableInterface* table = board->tableInterface();
+        QVERIFY(table);
+        QCOMPARE(table->rowCount(), 8);
+        // Named as the border names them: row 2 from the top is 6 from the bottom.
+        QCOMPARE(table->cellAt(2, 4)->text(QAccessible::Name), QStringLiteral("E6, empty, legal move"));
+        QCOMPARE(table->cellAt(3, 3)->text(QAccessible::Name), QStringLiteral("D5, Yellow disc"));
+        QCOMPARE(table->cellAt(3, 4)->text(QAccessible::Name), QStringLiteral("E5, Green disc"));
+        QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), QStringLiteral("A8, empty"));
+        QCOMPARE(board->indexOfChild(table->cellAt(2, 4)), 2 * 8 + 4);
+        QCOMPARE(table->cellAt(2, 4)->parent(), board);
+
+        // What happens is announced (an alert on the board, which needs a screen reader's bus;
+        // scripts/accessibility-check.sh shows it live): the board says the last of it.
+        Open(8, false, SideGreen);
+        board = QAccessible::queryAccessibleInterface(&Form->Board());
+        table = board->tableInterface();
+        Click(4, 2);
+        QVERIFY2(board->text(QAccessible::Description)
+                     .endsWith(QStringLiteral("Green is to move. Yellow plays E6; discs turned: 1.")),
+            qPrintable(board->text(QAccessible::Description)));
+        QCOMPARE(table->cellAt(2, 4)->text(QAccessible::Name), QStringLiteral("E6, Yellow disc"));
+    }
+
+    // Alt+P belongs to three controls of the settings dialog; each press reaches the next.
+    void EveryPlaceOfAltPInTheSettingsCanBeReached()
+    {
+        Open(8, true, SideGreen);
+        Side->show();
+        QApplication::setActiveWindow(Side.get());
+        QVERIFY(QTest::qWaitForWindowActive(Side.get()));
+        Side->Pages->setCurrentIndex(1);
+        Side->LevelBar->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(Side->Pages->currentIndex(), 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), Side->PlayerButton);
+        QVERIFY(!Side->PlayerButton->isChecked()); // reached, not pressed
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(Side->Pages->currentIndex(), 3);
+        QCOMPARE(QApplication::focusWidget(), Side->PreviousMoveCheck);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(Side->Pages->currentIndex(), 0);
+        Side->hide();
     }
 
     void TheKeySequenceOutsideANetworkGame()

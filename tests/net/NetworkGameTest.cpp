@@ -967,6 +967,9 @@ private slots:
         ini.close();
         TReversiForm form;
         QVERIFY(!form.Menu().NetMenu->menuAction()->isEnabled());
+        // Silently, but the menu's hint says why.
+        QCOMPARE(form.Menu().NetMenu->menuAction()->statusTip(),
+            QStringLiteral("Network play is off: port %1 is in use").arg(taken));
         QVERIFY(!form.Menu().NetMenuConnect->isEnabled());
         QVERIFY(!form.Menu().NetMenuListing->isEnabled());
         QVERIFY(!form.Network().RevServerSocket->Active());
