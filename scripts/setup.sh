@@ -7,6 +7,7 @@ PACKAGES=(
     build-essential g++ cmake make pkg-config
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libvulkan-dev
+    qt6-l10n-tools qt6-translations-l10n
     gstreamer1.0-plugins-base
     fonts-dejavu-core fonts-dejavu-extra
     xvfb xauth

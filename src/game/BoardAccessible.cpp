@@ -10,8 +10,6 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("BoardAccessible", text); }
-
 // Row r of the table is the board's row r from the top, as it is shown.
 class SquareAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
@@ -57,13 +55,13 @@ public:
         QString name = QString::fromStdString(SquareName(BoardSize, square)) + QStringLiteral(", ");
         switch (BoardStack[0][square]) {
         case CellYellow:
-            return name + Tr("Yellow disc");
+            return name + QCoreApplication::translate("BoardAccessible", "Yellow disc");
         case CellGreen:
-            return name + Tr("Green disc");
+            return name + QCoreApplication::translate("BoardAccessible", "Green disc");
         default:
-            name += Tr("empty");
+            name += QCoreApplication::translate("BoardAccessible", "empty");
             if (!GameOver && Routines.IsLegalMove(BoardStack[0], square, SideToMove, Opponent()))
-                name += QStringLiteral(", ") + Tr("legal move");
+                name += QStringLiteral(", ") + QCoreApplication::translate("BoardAccessible", "legal move");
             return name;
         }
     }
@@ -118,12 +116,12 @@ QString BoardAccessible::text(QAccessible::Text t) const
 {
     switch (t) {
     case QAccessible::Name:
-        return Tr("Reversi board");
+        return QCoreApplication::translate("BoardAccessible", "Reversi board");
     case QAccessible::Description: {
-        QString d = Tr("%1 by %1 squares.").arg(BoardSize) + QLatin1Char(' ');
-        d += GameOver ? Tr("The game is over.")
-            : SideToMove == SideYellow ? Tr("Yellow is to move.")
-                                       : Tr("Green is to move.");
+        QString d = QCoreApplication::translate("BoardAccessible", "%1 by %1 squares.").arg(BoardSize) + QLatin1Char(' ');
+        d += GameOver ? QCoreApplication::translate("BoardAccessible", "The game is over.")
+            : SideToMove == SideYellow ? QCoreApplication::translate("BoardAccessible", "Yellow is to move.")
+                                       : QCoreApplication::translate("BoardAccessible", "Green is to move.");
         const QString last = Board()->LastAnnouncement();
         if (!last.isEmpty())
             d += QLatin1Char(' ') + last;

@@ -7,12 +7,12 @@ TChoice::TChoice(QWidget* parent)
     : QDialog(parent,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowCloseButtonHint)
-    , ActionBox(new QGroupBox(QStringLiteral("Action"), this))
-    , ThisButton(new QPushButton(QStringLiteral("Continue from &this position..."), ActionBox))
-    , LastButton(new QPushButton(QStringLiteral("Continue from &last position..."), ActionBox))
-    , WatchButton(new QPushButton(QStringLiteral("Return to history &watching..."), ActionBox))
+    , ActionBox(new QGroupBox(tr("Action"), this))
+    , ThisButton(new QPushButton(tr("Continue from &this position..."), ActionBox))
+    , LastButton(new QPushButton(tr("Continue from &last position..."), ActionBox))
+    , WatchButton(new QPushButton(tr("Return to history &watching..."), ActionBox))
 {
-    setWindowTitle(QStringLiteral("Choice"));
+    setWindowTitle(tr("Choice"));
 
     connect(ThisButton, &QPushButton::clicked, this, [this] { done(ChoiceContinueFromThis); });
     connect(LastButton, &QPushButton::clicked, this, [this] { done(ChoiceContinueFromLast); });

@@ -3,6 +3,8 @@
 // whether to play on from the shown position, from the last one, or to go on watching.
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QDialog>
 #include <QGroupBox>
 #include <QPushButton>
@@ -16,6 +18,8 @@ enum TChoiceResult {
 };
 
 class TChoice : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TChoice)
+
 public:
     explicit TChoice(QWidget* parent = nullptr);
 

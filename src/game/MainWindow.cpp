@@ -49,7 +49,7 @@
 
 namespace {
 
-const QString SavedGameFilter = QStringLiteral("Reversi games (*.kpx)");
+QString SavedGameFilter() { return TReversiForm::tr("Reversi games (*.kpx)"); }
 
 } // namespace
 
@@ -67,7 +67,7 @@ TReversiForm::TReversiForm(QWidget* parent)
     if (const QScreen* screen = QGuiApplication::primaryScreen();
         screen && screen->geometry().height() < 600)
         QMessageBox::warning(nullptr, QStringLiteral("Corvana"),
-            QStringLiteral("WARNING: You have less then 800 x 600 resolution!"));
+            tr("WARNING: You have less then 800 x 600 resolution!"));
 
     LoadSettings();
 
@@ -84,7 +84,7 @@ TReversiForm::TReversiForm(QWidget* parent)
     BoardWidget->OnKeySequence = [this] {
         if (!NetworkGame)
             QMessageBox::information(this, QStringLiteral("Corvana"),
-                QStringLiteral("Network game not in progress.\nFunction not work."));
+                tr("Network game not in progress.\nFunction not work."));
         else
             SendToPeer(std::string(1, MsgBoardRequest)); // the answer shows in the remote board window
     };
@@ -189,7 +189,7 @@ bool TReversiForm::OpenGameFile(const QString& fileName)
 
 void TReversiForm::ListMenuSaveClick()
 {
-    QFileDialog dialog(this, QStringLiteral("Save..."), FileDialogFolder(), SavedGameFilter);
+    QFileDialog dialog(this, tr("Save..."), FileDialogFolder(), SavedGameFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("kpx"));
     // A name to start from: the date and time of the save.
@@ -206,11 +206,11 @@ void TReversiForm::ListMenuSaveClick()
 void TReversiForm::ListMenuLoadClick()
 {
     if (NetConnected) {
-        if (!NetQuestion(QStringLiteral("NETWORK: Do you want abort network game ?")))
+        if (!NetQuestion(tr("NETWORK: Do you want abort network game ?")))
             return;
         NetMenuDisconnectClick();
     }
-    QFileDialog dialog(this, QStringLiteral("Open..."), FileDialogFolder(), SavedGameFilter);
+    QFileDialog dialog(this, tr("Open..."), FileDialogFolder(), SavedGameFilter());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("kpx"));

@@ -4,6 +4,8 @@
 // names live here and hand their work to those parts.
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
@@ -56,6 +58,8 @@ struct NetworkParts {
 };
 
 class TReversiForm : public QMainWindow {
+    Q_DECLARE_TR_FUNCTIONS(TReversiForm)
+
     friend class WindowGameView;
     friend class WindowNetHost;
 

@@ -84,8 +84,8 @@ void TReversiForm::OpenNetwork()
         std::fprintf(stderr, "corvana: no network play: %s\n", qPrintable(error));
         // Said nowhere else: the menu's hint tells whoever looks why it is off.
         Items.NetMenu->menuAction()->setStatusTip(port != 0 && Net.RevServerSocket->AddressInUse()
-                ? QStringLiteral("Network play is off: port %1 is in use").arg(port)
-                : QStringLiteral("Network play is off: %1").arg(error));
+                ? tr("Network play is off: port %1 is in use").arg(port)
+                : tr("Network play is off: %1").arg(error));
         // The items too, so that their shortcuts do not reach past the disabled menu.
         Items.NetMenu->setEnabled(false);
         for (QAction* a : Items.NetMenu->actions())
@@ -152,7 +152,7 @@ void TReversiForm::NetMenuListingClick()
     if (Net.RevServerSocket->Active())
         Net.RevServerSocket->Close();
     else if (!Net.RevServerSocket->Open())
-        NetMessage(QStringLiteral("NETWORK: Cannot enable listing!"));
+        NetMessage(tr("NETWORK: Cannot enable listing!"));
     Items.NetMenuListing->setChecked(Net.RevServerSocket->Active());
 }
 
@@ -165,7 +165,7 @@ void TReversiForm::RestoreListening()
     if (Net.RevServerSocket->Open()) {
         Items.NetMenuListing->setChecked(true);
     } else {
-        NetMessage(QStringLiteral("NETWORK: Cannot enable listing!"));
+        NetMessage(tr("NETWORK: Cannot enable listing!"));
         Items.NetMenuListing->setChecked(false);
     }
 }
@@ -219,7 +219,7 @@ void TReversiForm::NetMenuConnectClick()
     if (!Net.RevClientSocket->Open(address, &error)) {
         Net.Session->CallCouldNotStart();
         StopConnectPanel();
-        NetMessage(QStringLiteral("NETWORK: Connection failed - open socket error!"));
+        NetMessage(tr("NETWORK: Connection failed - open socket error!"));
     }
     if (Net.Session->ListeningIsSuspended())
         RestoreListening();

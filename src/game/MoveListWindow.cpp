@@ -29,15 +29,15 @@ QToolButton* NavigationButton(const QString& text, const QString& tip, QWidget* 
 MoveListWindow::MoveListWindow(QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Tool)
 {
-    setWindowTitle(QStringLiteral("Moves"));
+    setWindowTitle(tr("Moves"));
     Table = new QTableWidget(0, 2, this);
-    Table->setHorizontalHeaderLabels({ QStringLiteral("Yellow"), QStringLiteral("Green") });
+    Table->setHorizontalHeaderLabels({ tr("Yellow"), tr("Green") });
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     Table->verticalHeader()->setDefaultSectionSize(Table->fontMetrics().height() + 6);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->setSelectionMode(QAbstractItemView::SingleSelection);
     Table->setSelectionBehavior(QAbstractItemView::SelectItems);
-    Table->setAccessibleName(QStringLiteral("Moves of the game"));
+    Table->setAccessibleName(tr("Moves of the game"));
     Table->installEventFilter(this);
     connect(Table, &QTableWidget::cellClicked, this, [this](int row, int column) {
         const std::size_t ply = std::size_t(row) * 2 + std::size_t(column);
@@ -45,10 +45,10 @@ MoveListWindow::MoveListWindow(QWidget* mainWindow)
             Jump(PlyList[ply].Entry + 1);
     });
 
-    FirstButton = NavigationButton(QStringLiteral("|<"), QStringLiteral("First position"), this);
-    PreviousButton = NavigationButton(QStringLiteral("<"), QStringLiteral("Previous move"), this);
-    NextButton = NavigationButton(QStringLiteral(">"), QStringLiteral("Next move"), this);
-    LastButton = NavigationButton(QStringLiteral(">|"), QStringLiteral("Last position"), this);
+    FirstButton = NavigationButton(QStringLiteral("|<"), tr("First position"), this);
+    PreviousButton = NavigationButton(QStringLiteral("<"), tr("Previous move"), this);
+    NextButton = NavigationButton(QStringLiteral(">"), tr("Next move"), this);
+    LastButton = NavigationButton(QStringLiteral(">|"), tr("Last position"), this);
     connect(FirstButton, &QToolButton::clicked, this, [this] { Jump(0); });
     connect(PreviousButton, &QToolButton::clicked, this, [this] { Jump(Position - 1); });
     connect(NextButton, &QToolButton::clicked, this, [this] { Jump(Position + 1); });
@@ -92,7 +92,7 @@ void MoveListWindow::ShowRecord()
             QString text;
             if (ply < PlyList.size())
                 text = PlyList[ply].Entry < 0
-                    ? QStringLiteral("pass")
+                    ? tr("pass")
                     : QString::fromStdString(SquareName(
                         record.Size, record.Entries[std::size_t(PlyList[ply].Entry)].Move));
             auto* item = new QTableWidgetItem(text);

@@ -4,6 +4,8 @@
 // position. Used by the main window, which tells it when the record changes.
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -12,6 +14,8 @@ class QTableWidget;
 class QToolButton;
 
 class MoveListWindow : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(MoveListWindow)
+
 public:
     explicit MoveListWindow(QWidget* mainWindow);
 

@@ -3,6 +3,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "CallDialog.h"
 #include "ChoiceDialog.h"
@@ -92,6 +94,20 @@ TCommandLine ReadCommandLine(const QStringList& arguments)
     if (!games.isEmpty())
         line.Options.GameFile = games.first();
     return line;
+}
+
+bool InstallTranslations(const QLocale& locale)
+{
+    static QTranslator program, qt;
+    QCoreApplication::removeTranslator(&program);
+    QCoreApplication::removeTranslator(&qt);
+    if (!program.load(locale, QStringLiteral("corvana"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        return false;
+    QCoreApplication::installTranslator(&program);
+    if (qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
+    return true;
 }
 
 TProgram::TProgram(const TProgramOptions& options)

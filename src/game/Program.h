@@ -3,6 +3,7 @@
 // dialogs then show). Used by main() and by the tests that start the program.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -40,6 +41,11 @@ struct TCommandLine {
 // Reads the whole command line (the toolkit's own options, such as -platform, are let through
 // for the application to take).
 TCommandLine ReadCommandLine(const QStringList& arguments);
+
+// Installs the program's translation for locale, and Qt's own for the standard dialogs; an
+// English locale (or one without a translation) removes any installed before. True when the
+// program has a translation for the locale.
+bool InstallTranslations(const QLocale& locale);
 
 class TProgram {
 public:

@@ -11,9 +11,9 @@ TFinalDlg::TFinalDlg(QWidget* parent)
             | Qt::WindowCloseButtonHint)
     , Bevel(new QFrame(this))
     , FinalMessage(new QLabel(QStringLiteral("Message"), Bevel))
-    , OkButton(new QPushButton(QStringLiteral("&Ok"), this))
+    , OkButton(new QPushButton(tr("&Ok"), this))
 {
-    setWindowTitle(QStringLiteral("Information"));
+    setWindowTitle(tr("Information"));
 
     Bevel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     FinalMessage->setAlignment(Qt::AlignCenter);
@@ -50,19 +50,19 @@ void TFinalDlg::SetResultMessage(int kind, int a, int b)
 {
     switch (kind) {
     case 0:
-        FinalMessage->setText(QStringLiteral("Yellow won %1 : %2").arg(a).arg(b));
+        FinalMessage->setText(tr("Yellow won %1 : %2").arg(a).arg(b));
         break;
     case 1:
-        FinalMessage->setText(QStringLiteral("Green won %1 : %2").arg(a).arg(b));
+        FinalMessage->setText(tr("Green won %1 : %2").arg(a).arg(b));
         break;
     case 2:
-        FinalMessage->setText(QStringLiteral("Tie up"));
+        FinalMessage->setText(tr("Tie up"));
         break;
     case 3:
-        FinalMessage->setText(QStringLiteral("Yellow pass"));
+        FinalMessage->setText(tr("Yellow pass"));
         break;
     case 4:
-        FinalMessage->setText(QStringLiteral("Green pass"));
+        FinalMessage->setText(tr("Green pass"));
         break;
     default:
         break;

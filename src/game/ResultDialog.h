@@ -2,12 +2,16 @@
 // once by the main window at start-up and shown modally after the move that caused it.
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
 class TFinalDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TFinalDlg)
+
 public:
     explicit TFinalDlg(QWidget* parent = nullptr);
 

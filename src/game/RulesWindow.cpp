@@ -14,10 +14,10 @@ TRulersDlg::TRulersDlg(QWidget* parent)
             | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
     , Memo1(new QTextBrowser(this))
     , BitBtn1(new QPushButton(
-          style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("&Ok"), this))
+          style()->standardIcon(QStyle::SP_DialogOkButton), tr("&Ok"), this))
     , SizeGrip(new QSizeGrip(this))
 {
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
     setSizeGripEnabled(false); // SizeGrip is ours, placed with the other controls
 
     Memo1->setOpenLinks(false);
@@ -49,7 +49,7 @@ QString TRulersDlg::LoadRules(std::span<const std::uint8_t> rtf)
     FillTextDocument(*Memo1->document(), document);
     Memo1->moveCursor(QTextCursor::Start);
     return document.Ok ? QString()
-                       : QStringLiteral("The rules text could not be read completely: %1")
+                       : tr("The rules text could not be read completely: %1")
                              .arg(QString::fromStdString(document.Error));
 }
 

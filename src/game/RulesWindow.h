@@ -2,6 +2,8 @@
 // (which hands it the rules document) and shown modally from the Info menu.
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QDialog>
 #include <QPushButton>
 #include <QSizeGrip>
@@ -11,6 +13,8 @@
 #include <span>
 
 class TRulersDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TRulersDlg)
+
 public:
     explicit TRulersDlg(QWidget* parent = nullptr);
 

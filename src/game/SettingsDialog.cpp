@@ -44,7 +44,7 @@ template <class W> W* Add(QGroupBox* box, W* w)
 TSideDlg::TSideDlg(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
         | Qt::WindowCloseButtonHint);
 
@@ -52,19 +52,19 @@ TSideDlg::TSideDlg(QWidget* parent)
 
     auto* opponentPage = new QWidget;
     auto* opponentLayout = new QHBoxLayout(opponentPage);
-    OpponentBox = Box(QStringLiteral("Opponent"), opponentPage);
-    ComputerButton = Add(OpponentBox, new QRadioButton(QStringLiteral("&Computer")));
-    PlayerButton = Add(OpponentBox, new QRadioButton(QStringLiteral("&Player")));
-    SideBox = Box(QStringLiteral("You play"), opponentPage);
-    YellowButton = Add(SideBox, new QRadioButton(QStringLiteral("&Yellow")));
-    GreenButton = Add(SideBox, new QRadioButton(QStringLiteral("&Green")));
+    OpponentBox = Box(tr("Opponent"), opponentPage);
+    ComputerButton = Add(OpponentBox, new QRadioButton(tr("&Computer")));
+    PlayerButton = Add(OpponentBox, new QRadioButton(tr("&Player")));
+    SideBox = Box(tr("You play"), opponentPage);
+    YellowButton = Add(SideBox, new QRadioButton(tr("&Yellow")));
+    GreenButton = Add(SideBox, new QRadioButton(tr("&Green")));
     opponentLayout->addWidget(OpponentBox);
     opponentLayout->addWidget(SideBox);
-    Pages->addTab(opponentPage, QStringLiteral("O&pponent"));
+    Pages->addTab(opponentPage, tr("O&pponent"));
 
     auto* levelPage = new QWidget;
     auto* levelLayout = new QHBoxLayout(levelPage);
-    LevelBox = Box(QStringLiteral("Computer's level"), levelPage);
+    LevelBox = Box(tr("Computer's level"), levelPage);
     LevelBar = Add(LevelBox, new QSlider(Qt::Horizontal));
     LevelBar->setRange(1, 9);
     LevelBar->setSingleStep(1);
@@ -72,67 +72,67 @@ TSideDlg::TSideDlg(QWidget* parent)
     LevelBar->setTickPosition(QSlider::TicksBelow);
     LevelBar->setTickInterval(1);
     LevelBar->setMinimumWidth(150);
-    SizeBox = Box(QStringLiteral("Field size"), levelPage);
-    Size8Button = Add(SizeBox, new QRadioButton(QStringLiteral("&8 x 8")));
-    Size10Button = Add(SizeBox, new QRadioButton(QStringLiteral("&10 x 10")));
+    SizeBox = Box(tr("Field size"), levelPage);
+    Size8Button = Add(SizeBox, new QRadioButton(tr("&8 x 8")));
+    Size10Button = Add(SizeBox, new QRadioButton(tr("&10 x 10")));
     levelLayout->addWidget(LevelBox, 2);
     levelLayout->addWidget(SizeBox, 1);
-    Pages->addTab(levelPage, QStringLiteral("&Level"));
+    Pages->addTab(levelPage, tr("&Level"));
 
     auto* mediaPage = new QWidget;
     auto* mediaLayout = new QHBoxLayout(mediaPage);
-    FiguresBox = Box(QStringLiteral("Figures"), mediaPage);
+    FiguresBox = Box(tr("Figures"), mediaPage);
     FiguresList = Add(FiguresBox, new QComboBox);
     FiguresList->addItems(
-        { QStringLiteral("Flame"), QStringLiteral("Classic"), QStringLiteral("Ancient") });
+        { tr("Flame"), tr("Classic"), tr("Ancient") });
     FiguresBox->layout()->addItem(
         new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding));
-    MediaBox = Box(QStringLiteral("Media"), mediaPage);
-    SoundCheck = Add(MediaBox, new QCheckBox(QStringLiteral("&Sound")));
-    AnimationCheck = Add(MediaBox, new QCheckBox(QStringLiteral("A&nimation")));
-    TrayCheck = Add(MediaBox, new QCheckBox(QStringLiteral("Sys&Tray")));
+    MediaBox = Box(tr("Media"), mediaPage);
+    SoundCheck = Add(MediaBox, new QCheckBox(tr("&Sound")));
+    AnimationCheck = Add(MediaBox, new QCheckBox(tr("A&nimation")));
+    TrayCheck = Add(MediaBox, new QCheckBox(tr("Sys&Tray")));
     mediaLayout->addWidget(FiguresBox);
     mediaLayout->addWidget(MediaBox);
-    Pages->addTab(mediaPage, QStringLiteral("&Media"));
+    Pages->addTab(mediaPage, tr("&Media"));
 
     auto* advancedPage = new QWidget;
     auto* advancedLayout = new QVBoxLayout(advancedPage);
-    AdvancedBox = Box(QStringLiteral("Advanced"), advancedPage);
-    RightClickBox = Add(AdvancedBox, Box(QStringLiteral("On right mouse click show"), nullptr));
-    PreviousMoveCheck = Add(RightClickBox, new QCheckBox(QStringLiteral("&Previous move")));
-    AvailableMovesCheck = Add(RightClickBox, new QCheckBox(QStringLiteral("A&vailable moves")));
+    AdvancedBox = Box(tr("Advanced"), advancedPage);
+    RightClickBox = Add(AdvancedBox, Box(tr("On right mouse click show"), nullptr));
+    PreviousMoveCheck = Add(RightClickBox, new QCheckBox(tr("&Previous move")));
+    AvailableMovesCheck = Add(RightClickBox, new QCheckBox(tr("A&vailable moves")));
     auto* engineRow = new QHBoxLayout;
-    EngineLabel = new QLabel(QStringLiteral("Think engine"));
+    EngineLabel = new QLabel(tr("Think engine"));
     EngineList = new QComboBox;
-    EngineList->addItems({ QStringLiteral("normal"), QStringLiteral("advanced") });
+    EngineList->addItems({ tr("normal"), tr("advanced") });
     EngineLabel->setBuddy(EngineList);
     engineRow->addWidget(EngineLabel);
     engineRow->addWidget(EngineList, 1);
     static_cast<QVBoxLayout*>(AdvancedBox->layout())->addLayout(engineRow);
     advancedLayout->addWidget(AdvancedBox);
-    Pages->addTab(advancedPage, QStringLiteral("&Advanced"));
+    Pages->addTab(advancedPage, tr("&Advanced"));
 
     auto* extrasPage = new QWidget;
     auto* extrasLayout = new QVBoxLayout(extrasPage);
-    QGroupBox* boardBox = Box(QStringLiteral("On the board"), extrasPage);
-    LastMoveMarkCheck = Add(boardBox, new QCheckBox(QStringLiteral("Mark the last mov&e")));
-    LegalMoveMarksCheck = Add(boardBox, new QCheckBox(QStringLiteral("Mark the legal s&quares")));
+    QGroupBox* boardBox = Box(tr("On the board"), extrasPage);
+    LastMoveMarkCheck = Add(boardBox, new QCheckBox(tr("Mark the last mov&e")));
+    LegalMoveMarksCheck = Add(boardBox, new QCheckBox(tr("Mark the legal s&quares")));
     auto* speedRow = new QHBoxLayout;
-    auto* speedLabel = new QLabel(QStringLiteral("Animation spee&d"));
+    auto* speedLabel = new QLabel(tr("Animation spee&d"));
     SpeedList = new QComboBox;
-    SpeedList->addItems({ QStringLiteral("slow"), QStringLiteral("normal"), QStringLiteral("fast") });
+    SpeedList->addItems({ tr("slow"), tr("normal"), tr("fast") });
     speedLabel->setBuddy(SpeedList);
     speedRow->addWidget(speedLabel);
     speedRow->addWidget(SpeedList, 1);
     static_cast<QVBoxLayout*>(boardBox->layout())->addLayout(speedRow);
-    QGroupBox* gameBox = Box(QStringLiteral("The game"), extrasPage);
-    MoveListCheck = Add(gameBox, new QCheckBox(QStringLiteral("Show the move l&ist")));
-    ResumeCheck = Add(gameBox, new QCheckBox(QStringLiteral("&Keep an unfinished game to resume")));
+    QGroupBox* gameBox = Box(tr("The game"), extrasPage);
+    MoveListCheck = Add(gameBox, new QCheckBox(tr("Show the move l&ist")));
+    ResumeCheck = Add(gameBox, new QCheckBox(tr("&Keep an unfinished game to resume")));
     extrasLayout->addWidget(boardBox);
     extrasLayout->addWidget(gameBox);
-    Pages->addTab(extrasPage, QStringLiteral("E&xtras"));
+    Pages->addTab(extrasPage, tr("E&xtras"));
 
-    OkButton = new QPushButton(QStringLiteral("&Ok"));
+    OkButton = new QPushButton(tr("&Ok"));
     OkButton->setDefault(true);
     connect(OkButton, &QPushButton::clicked, this, [this] { done(1); });
 
@@ -212,7 +212,7 @@ GameSettings TSideDlg::Values() const
 
 void TSideDlg::FormShow()
 {
-    LevelBox->setTitle(QStringLiteral("Computer level %1").arg(LevelBar->value()));
+    LevelBox->setTitle(tr("Computer level %1").arg(LevelBar->value()));
 }
 
 void TSideDlg::showEvent(QShowEvent* event)

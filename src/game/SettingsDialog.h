@@ -4,6 +4,8 @@
 // controls show to the settings file.
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QDialog>
 #include <string>
 
@@ -19,6 +21,8 @@ class QSlider;
 class QTabWidget;
 
 class TSideDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TSideDlg)
+
 public:
     explicit TSideDlg(QWidget* parent = nullptr);
     ~TSideDlg() override;

@@ -26,19 +26,19 @@ void StatusPanels::SetWidths(int clientWidth)
 
 void StatusPanels::ShowTurn(TurnShown turn)
 {
-    Panels[0]->setText(turn == TurnShown::GameOver ? QStringLiteral("Game over")
-            : turn == TurnShown::Green             ? QStringLiteral("Green is moving")
-                                                   : QStringLiteral("Yellow is moving"));
+    Panels[0]->setText(turn == TurnShown::GameOver ? tr("Game over")
+            : turn == TurnShown::Green             ? tr("Green is moving")
+                                                   : tr("Yellow is moving"));
 }
 
 void StatusPanels::ShowScore(int yellow, int green)
 {
-    Panels[1]->setText(QStringLiteral("Yellow %1 : Green %2").arg(yellow).arg(green));
+    Panels[1]->setText(tr("Yellow %1 : Green %2").arg(yellow).arg(green));
 }
 
 void StatusPanels::ShowCounter(int current, int count)
 {
-    Panels[2]->setText(QStringLiteral("Move %1/%2").arg(current).arg(count));
+    Panels[2]->setText(tr("Move %1/%2").arg(current).arg(count));
 }
 
 void StatusPanels::Repaint() { Bar->repaint(); }

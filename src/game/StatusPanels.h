@@ -2,6 +2,8 @@
 // menu item is highlighted its hint replaces them. Used by the main window.
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QString>
 #include <array>
 
@@ -11,6 +13,8 @@ class QLabel;
 class QStatusBar;
 
 class StatusPanels {
+    Q_DECLARE_TR_FUNCTIONS(StatusPanels)
+
 public:
     explicit StatusPanels(QStatusBar* bar);
 

@@ -78,7 +78,8 @@ public:
     void PlaySound(const char* name) override { PlaySoundResource(name); }
     void ShowMessage(const std::string& text) override
     {
-        Form.NetMessage(QString::fromStdString(text));
+        // The session's texts are marked for translation in its own context.
+        Form.NetMessage(QCoreApplication::translate("NetSession", text.c_str()));
     }
     bool AskCall() override
     {

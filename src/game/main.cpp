@@ -28,6 +28,7 @@ int main(int argc, char** argv)
     }
 
     QApplication app(argc, argv);
+    InstallTranslations(QLocale::system());
     TProgram program(line.Options);
     program.Start();
     return app.exec();

@@ -31,22 +31,22 @@ TCallDlg::TCallDlg(QWidget* parent)
         Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
             | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("Call"));
+    setWindowTitle(tr("Call"));
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Conditions"), this);
-    GroupBox2 = new QGroupBox(QStringLiteral("You play"), GroupBox1);
+    GroupBox1 = new QGroupBox(tr("Conditions"), this);
+    GroupBox2 = new QGroupBox(tr("You play"), GroupBox1);
     // Nested in "Conditions", the boxes would be announced by the outer title: each says its own.
     GroupBox2->setAccessibleName(GroupBox2->title());
-    CallNetWhite = new QRadioButton(QStringLiteral("&Yellow"), GroupBox2);
-    CallNetBlack = new QRadioButton(QStringLiteral("&Green"), GroupBox2);
+    CallNetWhite = new QRadioButton(tr("&Yellow"), GroupBox2);
+    CallNetBlack = new QRadioButton(tr("&Green"), GroupBox2);
     auto* sideLayout = new QVBoxLayout(GroupBox2);
     sideLayout->addWidget(CallNetWhite);
     sideLayout->addWidget(CallNetBlack);
 
-    GroupBox3 = new QGroupBox(QStringLiteral("Field size"), GroupBox1);
+    GroupBox3 = new QGroupBox(tr("Field size"), GroupBox1);
     GroupBox3->setAccessibleName(GroupBox3->title());
-    CallNetSize8 = new QRadioButton(QStringLiteral("&8 x 8"), GroupBox3);
-    CallNetSize10 = new QRadioButton(QStringLiteral("&10 x 10"), GroupBox3);
+    CallNetSize8 = new QRadioButton(tr("&8 x 8"), GroupBox3);
+    CallNetSize10 = new QRadioButton(tr("&10 x 10"), GroupBox3);
     auto* sizeLayout = new QVBoxLayout(GroupBox3);
     sizeLayout->addWidget(CallNetSize8);
     sizeLayout->addWidget(CallNetSize10);
@@ -55,7 +55,7 @@ TCallDlg::TCallDlg(QWidget* parent)
     conditions->addWidget(GroupBox2);
     conditions->addWidget(GroupBox3);
 
-    GroupBox4 = new QGroupBox(QStringLiteral("Computer name or IP address"), this);
+    GroupBox4 = new QGroupBox(tr("Computer name or IP address"), this);
     NetCallAddress = new QLineEdit(GroupBox4);
     NetCallAddress->setValidator(new TUpperCaseValidator(NetCallAddress));
     NetCallAddress->setMaxLength(255); // the longest host name there can be
@@ -65,11 +65,11 @@ TCallDlg::TCallDlg(QWidget* parent)
     addressLayout->addWidget(NetCallAddress);
 
     OKBtn = new QPushButton(
-        ButtonIcon("ICON_CALL", QStyle::SP_DialogOkButton), QStringLiteral("&Call"), this);
+        ButtonIcon("ICON_CALL", QStyle::SP_DialogOkButton), tr("&Call"), this);
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     CancelBtn = new QPushButton(
-        ButtonIcon(QStyle::SP_DialogCancelButton), QStringLiteral("C&ancel"), this);
+        ButtonIcon(QStyle::SP_DialogCancelButton), tr("C&ancel"), this);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     QHBoxLayout* buttons = CentredButtonRow(OKBtn, CancelBtn);
 

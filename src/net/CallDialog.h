@@ -3,6 +3,8 @@
 // every showing and reads them back after "&Call". The typed address lasts for the whole run.
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QDialog>
 
 class QGroupBox;
@@ -11,6 +13,8 @@ class QPushButton;
 class QRadioButton;
 
 class TCallDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TCallDlg)
+
 public:
     explicit TCallDlg(QWidget* parent = nullptr);
 

@@ -35,17 +35,17 @@ TCallReq::TCallReq(QWidget* parent)
         Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
             | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("Подтверждение вызова"));
+    setWindowTitle(tr("Подтверждение вызова"));
 
     Bevel1 = new QFrame(this);
     Bevel1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    Label1 = new QLabel(QStringLiteral("Поступил вызов от:"), Bevel1);
+    Label1 = new QLabel(tr("Поступил вызов от:"), Bevel1);
     ReqLabel = PlainLabel(Bevel1);
-    Label3 = new QLabel(QStringLiteral("Вы будете играть:"), Bevel1);
+    Label3 = new QLabel(tr("Вы будете играть:"), Bevel1);
     ReqLColor = PlainLabel(Bevel1);
-    Label4 = new QLabel(QStringLiteral("Размер поля:"), Bevel1);
+    Label4 = new QLabel(tr("Размер поля:"), Bevel1);
     ReqLSize = PlainLabel(Bevel1);
-    Label2 = new QLabel(QStringLiteral("Желаете ли Вы принять вызов ?"), Bevel1);
+    Label2 = new QLabel(tr("Желаете ли Вы принять вызов ?"), Bevel1);
     ReqProgressBar = new QProgressBar(Bevel1);
     ReqProgressBar->setRange(0, CountdownTicks);
     ReqProgressBar->setTextVisible(false);
@@ -73,11 +73,11 @@ TCallReq::TCallReq(QWidget* parent)
     bevelLayout->addWidget(Label2);
     bevelLayout->addWidget(ReqProgressBar);
 
-    OkBtn = new QPushButton(ButtonIcon(QStyle::SP_DialogYesButton), QStringLiteral("&Yes"), this);
+    OkBtn = new QPushButton(ButtonIcon(QStyle::SP_DialogYesButton), tr("&Yes"), this);
     OkBtn->setDefault(true);
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
     CancelBtn
-        = new QPushButton(ButtonIcon(QStyle::SP_DialogNoButton), QStringLiteral("&No=30"), this);
+        = new QPushButton(ButtonIcon(QStyle::SP_DialogNoButton), tr("&No=30"), this);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     QHBoxLayout* buttons = CentredButtonRow(OkBtn, CancelBtn);
 
@@ -105,12 +105,14 @@ void TCallReq::FormShow()
     // The dialog was centred with its previous texts; a longer name widens it about its centre.
     const QPoint centre = geometry().center();
     ReqLabel->setText(Quoted(CallerName));
-    ReqLColor->setText(Quoted(CallerColourText));
-    ReqLSize->setText(Quoted(CallerSizeText));
+    // The colour and size are the session's words ("Green", "10 x 10"), marked for translation
+    // there in this dialog's context.
+    ReqLColor->setText(Quoted(tr(CallerColourText.c_str()).toStdString()));
+    ReqLSize->setText(Quoted(tr(CallerSizeText.c_str()).toStdString()));
     adjustSize();
     move(pos() + centre - geometry().center());
     ReqProgressBar->setValue(0);
-    CancelBtn->setText(QStringLiteral("&No=30"));
+    CancelBtn->setText(tr("&No=30"));
     ReqShowing = true;
     ReqTimer->start();
 }
@@ -133,7 +135,7 @@ void TCallReq::ReqTimerTimer()
         return;
     ReqProgressBar->setValue(ReqProgressBar->value() + 1);
     const int elapsed = ReqProgressBar->value() / 10;
-    CancelBtn->setText(QStringLiteral("No=%1").arg(30 - elapsed));
+    CancelBtn->setText(tr("No=%1").arg(30 - elapsed));
     if (elapsed >= 30)
         done(Rejected);
 }

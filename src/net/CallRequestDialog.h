@@ -3,6 +3,8 @@
 // main window shows it modally for every incoming call and closes it when the caller hangs up.
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QDialog>
 
 class QFrame;
@@ -12,6 +14,8 @@ class QPushButton;
 class QTimer;
 
 class TCallReq : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TCallReq)
+
 public:
     explicit TCallReq(QWidget* parent = nullptr);
 

@@ -18,17 +18,17 @@ TSendDlg::TSendDlg(QWidget* parent)
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("Send message"));
+    setWindowTitle(tr("Send message"));
     setSizeGripEnabled(false); // the grip is a control of its own, placed by FormResize
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Messages history"), this);
+    GroupBox1 = new QGroupBox(tr("Messages history"), this);
     ResivedMessages = new QPlainTextEdit(GroupBox1);
     ResivedMessages->setReadOnly(true);
     ResivedMessages->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ResivedMessages->setLineWrapMode(QPlainTextEdit::NoWrap);
     ResivedMessages->setMaximumBlockCount(MaxHistoryLines);
 
-    GroupBox2 = new QGroupBox(QStringLiteral("Send"), this);
+    GroupBox2 = new QGroupBox(tr("Send"), this);
     SendedMessages = new QComboBox(GroupBox2);
     SendedMessages->setEditable(true);
     SendedMessages->setInsertPolicy(QComboBox::NoInsert); // the main window adds what was sent
@@ -36,11 +36,11 @@ TSendDlg::TSendDlg(QWidget* parent)
     SendedMessages->setEditText(QStringLiteral("HI!"));
 
     OKBtn = new QPushButton(
-        ButtonIcon("ICON_MESSAGE", QStyle::SP_DialogOkButton), QStringLiteral("&Send"), this);
+        ButtonIcon("ICON_MESSAGE", QStyle::SP_DialogOkButton), tr("&Send"), this);
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     CancelBtn = new QPushButton(
-        ButtonIcon(QStyle::SP_DialogCancelButton), QStringLiteral("&Cancel"), this);
+        ButtonIcon(QStyle::SP_DialogCancelButton), tr("&Cancel"), this);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     const int buttonWidth
         = std::max({ OKBtn->sizeHint().width(), CancelBtn->sizeHint().width(), 96 });

@@ -4,6 +4,8 @@
 // for every received text, and adds the lines.
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QDialog>
 
 class QComboBox;
@@ -13,6 +15,8 @@ class QPushButton;
 class QSizeGrip;
 
 class TSendDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TSendDlg)
+
 public:
     explicit TSendDlg(QWidget* parent = nullptr);
 

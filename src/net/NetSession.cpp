@@ -10,12 +10,20 @@
 #include "NetProtocol.h"
 #include "NetState.h"
 
+// The messages are marked for the translation tools (the host translates them in context
+// "NetSession"); this library knows nothing of Qt.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 namespace {
 
-constexpr const char* Refused = "NETWORK: Opponent has refused to play.";
-constexpr const char* Busy = "NETWORK: Opponent is busy.";
-constexpr const char* Abandoned = "NETWORK: Opponent has abandonned a game.";
-constexpr const char* CallError = "NETWORK: Connection failed - opponent call error!";
+constexpr const char* Refused = QT_TRANSLATE_NOOP("NetSession", "NETWORK: Opponent has refused to play.");
+constexpr const char* Busy = QT_TRANSLATE_NOOP("NetSession", "NETWORK: Opponent is busy.");
+constexpr const char* Abandoned
+    = QT_TRANSLATE_NOOP("NetSession", "NETWORK: Opponent has abandonned a game.");
+constexpr const char* CallError
+    = QT_TRANSLATE_NOOP("NetSession", "NETWORK: Connection failed - opponent call error!");
 
 std::size_t BoardLetters(bool size10) { return size10 ? 100 : 64; }
 
@@ -106,9 +114,11 @@ void NetSession::ReceiveCall(ConnectionId id, const std::string& message)
     const CallTerms terms = DecodeCall(message);
     CallerName = terms.Name;
     NetLocalGreen = terms.CallerYellow;
-    CallerColourText = terms.CallerYellow ? "Green" : "Yellow";
+    CallerColourText = terms.CallerYellow ? QT_TRANSLATE_NOOP("TCallReq", "Green")
+                                          : QT_TRANSLATE_NOOP("TCallReq", "Yellow");
     NetSize10 = !terms.Size8;
-    CallerSizeText = terms.Size8 ? "8 x 8" : "10 x 10";
+    CallerSizeText
+        = terms.Size8 ? QT_TRANSLATE_NOOP("TCallReq", "8 x 8") : QT_TRANSLATE_NOOP("TCallReq", "10 x 10");
     Host.SetBoardLetters(id, BoardLetters(NetSize10));
     Host.BringToFront();
     Host.SetConnectedMenus(true);

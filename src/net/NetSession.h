@@ -47,7 +47,9 @@ public:
     virtual void SetConnectedMenus(bool connected) = 0;
     virtual void SetPeerCaption(const std::string& peer) = 0; // empty: the program's own title
     virtual void PlaySound(const char* name) = 0;
-    virtual void ShowMessage(const std::string& text) = 0; // modal
+    // Modal; text is one of the session's messages, which the host translates (context
+    // "NetSession").
+    virtual void ShowMessage(const std::string& text) = 0;
     // The request dialog, modal: true when the user accepted. Network events are handled while it
     // is open, and CloseCallRequest ends it as declined.
     virtual bool AskCall() = 0;

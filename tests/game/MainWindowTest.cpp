@@ -42,6 +42,7 @@
 #include "NetSession.h"
 #include "StatusPanels.h"
 #include "ProfileFile.h"
+#include "Program.h"
 #include "RoutineTable.h"
 #include "RulesWindow.h"
 #include "RunWhen.h"
@@ -1084,6 +1085,26 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
         QCOMPARE(Side->Pages->currentIndex(), 0);
         Side->hide();
+    }
+
+    // In a German locale the window speaks German; English is the source and needs no file.
+    void TheWindowSpeaksTheLanguageOfTheLocale()
+    {
+        QVERIFY(InstallTranslations(QLocale(QLocale::German, QLocale::Germany)));
+        Open(8, true, SideGreen);
+        QCOMPARE(Form->Menu().GameMenu->title(), QStringLiteral("&Spiel"));
+        QCOMPARE(Form->Menu().NewGameItem->text(), QStringLiteral("&Neu"));
+        QCOMPARE(Form->Menu().MatchMenu->title(), QStringLiteral("&Partie"));
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Gelb ist am Zug"));
+        QCOMPARE(Side->Pages->tabText(0), QStringLiteral("&Gegner"));
+        Close();
+        QVERIFY(InstallTranslations(QLocale(QLocale::Russian, QLocale::Russia)));
+        Open(8, true, SideGreen);
+        QCOMPARE(Form->Menu().GameMenu->title(), QStringLiteral("&Игра"));
+        Close();
+        QVERIFY(!InstallTranslations(QLocale(QLocale::English, QLocale::UnitedStates)));
+        Open(8, true, SideGreen);
+        QCOMPARE(Form->Menu().GameMenu->title(), QStringLiteral("&Game"));
     }
 
     void TheKeySequenceOutsideANetworkGame()
