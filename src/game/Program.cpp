@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include "AboutWindow.h"
 #include "CallDialog.h"
 #include "ChoiceDialog.h"
 #include "ResultDialog.h"
@@ -72,8 +73,10 @@ TCommandLine ReadCommandLine(const QStringList& arguments)
     }
     if (p.Line.isSet(p.Version)) {
         line.What = TCommandLine::Version;
-        line.Text = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
-            QCoreApplication::applicationVersion());
+        // The version, and the licence as the About window states it.
+        line.Text = QStringLiteral("%1 %2\n%3\n")
+                        .arg(QCoreApplication::applicationName(),
+                            QCoreApplication::applicationVersion(), AboutLicence());
         return line;
     }
     if (p.Line.isSet(p.Help)) {
