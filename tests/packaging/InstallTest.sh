@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs the build into a temporary prefix and checks the tree a desktop expects: the programs,
-# a valid desktop entry, valid AppStream metainfo, the saved-game file type, icons and man pages.
+# a valid desktop entry, valid AppStream metainfo, the saved-game file type, icons, man pages and
+# the copyright file.
 set -eu
 build=$1
 prefix=$(mktemp -d)
@@ -29,6 +30,8 @@ grep -qi '^Keywords=.*reversi.*othello' "$desktop" || fail "desktop entry keywor
 grep -q '^MimeType=application/x-corvana-game;' "$desktop" || fail "desktop entry file type"
 appstreamcli validate --no-net "$prefix/share/metainfo/io.corvana.Corvana.metainfo.xml" >/dev/null \
     || fail "metainfo invalid"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' \
+    "$prefix/share/metainfo/io.corvana.Corvana.metainfo.xml" || fail "metainfo project licence"
 mime="$prefix/share/mime/packages/corvana.xml"
 grep -q 'pattern="\*.kpx"' "$mime" || fail "no *.kpx glob"
 grep -q 'value="0XPK"' "$mime" || fail "no 0XPK magic"
@@ -38,5 +41,10 @@ for page in corvana corvana-cli; do
     [ -s "$prefix/share/man/man6/$page.6" ] || fail "no man page for $page"
     groff -man -Tutf8 -ww -z "$prefix/share/man/man6/$page.6" 2>&1 | grep -q . && fail "man page $page has warnings"
 done
+copyright="$prefix/share/doc/corvana/copyright"
+[ -s "$copyright" ] || fail "no copyright file"
+head -n 1 "$copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' \
+    || fail "copyright file is not machine-readable"
+grep -q '^License: GPL-3+$' "$copyright" || fail "copyright file does not name GPL-3+"
 "$prefix/bin/corvana-cli" show /dev/null >/dev/null 2>&1 && fail "corvana-cli accepted an empty file"
 echo "install tree ok"
