@@ -23,6 +23,12 @@ for size in 16 22 24 32 48 64 128 256; do
     # A PNG of the size its folder claims.
     dims=$(od -An -tu1 -j16 -N8 "$icon" | awk '{print $3*256+$4 "x" $7*256+$8}')
     [ "$dims" = "${size}x${size}" ] || fail "${size}x${size} icon is $dims"
+    # The saved-game icon: there, of its size, and a picture of its own.
+    mimeicon="$prefix/share/icons/hicolor/${size}x${size}/mimetypes/application-x-corvana-game.png"
+    [ -s "$mimeicon" ] || fail "no ${size}x${size} saved-game icon"
+    dims=$(od -An -tu1 -j16 -N8 "$mimeicon" | awk '{print $3*256+$4 "x" $7*256+$8}')
+    [ "$dims" = "${size}x${size}" ] || fail "${size}x${size} saved-game icon is $dims"
+    cmp -s "$icon" "$mimeicon" && fail "${size}x${size} saved-game icon is the application icon"
 done
 desktop="$prefix/share/applications/io.corvana.Corvana.desktop"
 desktop-file-validate "$desktop" || fail "desktop entry invalid"
@@ -50,6 +56,8 @@ grep -q 'pattern="\*.kpx"' "$mime" || fail "no *.kpx glob"
 grep -q 'value="0XPK"' "$mime" || fail "no 0XPK magic"
 update-mime-database "$prefix/share/mime" || fail "mime database"
 grep -q 'application/x-corvana-game' "$prefix/share/mime/globs2" || fail "type not registered"
+grep -qx 'application/x-corvana-game:application-x-corvana-game' "$prefix/share/mime/icons" \
+    || fail "the file type does not name its icon"
 for page in corvana corvana-cli; do
     [ -s "$prefix/share/man/man6/$page.6" ] || fail "no man page for $page"
     groff -man -Tutf8 -ww -z "$prefix/share/man/man6/$page.6" 2>&1 | grep -q . && fail "man page $page has warnings"
