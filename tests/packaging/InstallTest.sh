@@ -59,8 +59,21 @@ grep -q 'application/x-corvana-game' "$prefix/share/mime/globs2" || fail "type n
 grep -qx 'application/x-corvana-game:application-x-corvana-game' "$prefix/share/mime/icons" \
     || fail "the file type does not name its icon"
 for page in corvana corvana-cli; do
-    [ -s "$prefix/share/man/man6/$page.6" ] || fail "no man page for $page"
-    groff -man -Tutf8 -ww -z "$prefix/share/man/man6/$page.6" 2>&1 | grep -q . && fail "man page $page has warnings"
+    man="$prefix/share/man/man6/$page.6"
+    [ -s "$man" ] || fail "no man page for $page"
+    groff -man -Tutf8 -ww -z "$man" 2>&1 | grep -q . && fail "man page $page has warnings"
+    grep -q "^\.TH .* \"Corvana $version\"" "$man" || fail "man page $page is not of version $version"
+    # Every option the program's own help names is in its page (written there as \-\-name).
+    # The toolkit adds --help-all to the help of corvana, which does not answer it yet.
+    options=$("$prefix/bin/$page" --help | grep -o -- '--[a-z][a-z-]*' | grep -vx -- '--help-all')
+    for option in $options; do
+        grep -qF -- "$(printf '%s' "$option" | sed 's/-/\\-/g')" "$man" \
+            || fail "man page $page does not describe $option"
+    done
+done
+for command in $("$prefix/bin/corvana-cli" --help | sed -n 's/^  \([a-z][a-z]*\) .*/\1/p'); do
+    grep -qF -- "\\fB$command" "$prefix/share/man/man6/corvana-cli.6" \
+        || fail "man page corvana-cli does not describe the command $command"
 done
 copyright="$prefix/share/doc/corvana/copyright"
 [ -s "$copyright" ] || fail "no copyright file"
