@@ -6,6 +6,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "AboutWindow.h"
 #include "CallDialog.h"
 #include "ChoiceDialog.h"
 #include "ResultDialog.h"
@@ -74,8 +75,10 @@ TCommandLine ReadCommandLine(const QStringList& arguments)
     }
     if (p.Line.isSet(p.Version)) {
         line.What = TCommandLine::Version;
-        line.Text = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
-            QCoreApplication::applicationVersion());
+        // The version, and the licence as the About window states it.
+        line.Text = QStringLiteral("%1 %2\n%3\n")
+                        .arg(QCoreApplication::applicationName(),
+                            QCoreApplication::applicationVersion(), AboutLicence());
         return line;
     }
     if (p.Line.isSet(p.Help)) {

@@ -1,7 +1,8 @@
 // The About window: caption, size and frame, the intro shown at (1, 1), the ways it closes, ticks
-// that render only while it is visible, the scroll carried across showings, and its place over
-// the main window when the menu command opens it.
+// that render only while it is visible, the scroll carried across showings, the version and the
+// licence under the intro, and its place over the main window when the menu command opens it.
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 
@@ -17,8 +18,26 @@ private slots:
     void ClosesOnAClickEscOrEnter();
     void RendersOnlyWhileVisible();
     void TheScrollGoesOnAcrossShowings();
+    void ShowsTheVersionAndTheLicenceUnderTheIntro();
     void OpensModalAndCentredOverTheMainWindow();
+    void TheMenuCommandShowsTheApplicationsVersion();
 };
+
+namespace {
+
+// Pixels of the grabbed window inside the label's area that differ from the panel's colour: the
+// text as drawn.
+int InkIn(const QImage& shot, const QLabel* label, QRgb background)
+{
+    int ink = 0;
+    const QRect area = label->geometry().translated(label->parentWidget()->pos());
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ink += shot.pixel(x, y) != background;
+    return ink;
+}
+
+} // namespace
 
 void AboutWindowTest::HasItsCaptionSizeAndFrame()
 {
@@ -98,6 +117,63 @@ void AboutWindowTest::TheScrollGoesOnAcrossShowings()
     QCOMPARE(second.IntroState().A, 1);
 }
 
+void AboutWindowTest::ShowsTheVersionAndTheLicenceUnderTheIntro()
+{
+    TAboutBox box(nullptr, 1);
+    QCOMPARE(box.VersionLine(), nullptr); // the intro alone until told the version
+    box.ShowProgramInfo(QStringLiteral("1.2.3"));
+    QVERIFY(box.VersionLine() && box.DescriptionLine() && box.CopyrightLine() && box.LicenceLine());
+    QCOMPARE(box.VersionLine()->text(), QStringLiteral("Corvana 1.2.3"));
+    QVERIFY(box.DescriptionLine()->text().contains(QStringLiteral("Reversi")));
+    QVERIFY(box.CopyrightLine()->text().contains(QStringLiteral("The Corvana developers")));
+    QVERIFY(box.LicenceLine()->text().contains(
+        QStringLiteral("GNU General Public License, version 3 or later")));
+    QCOMPARE(box.LicenceLine()->text(), AboutLicence());
+    // Told again, the same panel says the new version.
+    box.ShowProgramInfo(QStringLiteral("1.2.4"));
+    QCOMPARE(box.VersionLine()->text(), QStringLiteral("Corvana 1.2.4"));
+    QCOMPARE(box.findChildren<QLabel*>().size(), 4);
+
+    // The window grows downwards only, and stays fixed in size.
+    QCOMPARE(box.width(), 382);
+    QVERIFY(box.height() > 262 + 40);
+    QCOMPARE(box.minimumSize(), box.maximumSize());
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+
+    const QImage shot = box.grab().toImage();
+    const QRgb panel = box.palette().color(QPalette::Window).rgb();
+    for (const QLabel* line :
+        { box.VersionLine(), box.DescriptionLine(), box.CopyrightLine(), box.LicenceLine() }) {
+        QVERIFY(line->isVisible());
+        const QRect area = line->geometry().translated(line->parentWidget()->pos());
+        // Under the intro and its frame, inside the window, tall enough for its wrapped text.
+        QVERIFY2(area.top() >= 262 && box.rect().contains(area),
+            qPrintable(QStringLiteral("%1 at %2, %3 %4 × %5")
+                           .arg(line->text())
+                           .arg(area.x())
+                           .arg(area.y())
+                           .arg(area.width())
+                           .arg(area.height())));
+        QVERIFY(area.height() >= line->heightForWidth(area.width()));
+        QVERIFY2(InkIn(shot, line, panel) > 20, qPrintable(line->text()));
+    }
+    // The intro keeps its place and its frame above the panel.
+    const QRgb shadow = box.palette().color(QPalette::Dark).rgb();
+    const QRgb light = box.palette().color(QPalette::Light).rgb();
+    QCOMPARE(shot.pixel(0, 0), shadow);
+    QCOMPARE(shot.pixel(381, 0), shadow);
+    QCOMPARE(shot.pixel(0, 261), light);
+    QCOMPARE(shot.pixel(381, 261), light);
+    QCOMPARE(shot.pixel(200, 262), panel);
+    const std::vector<std::uint32_t>& frame = box.IntroState().FrameBuffer;
+    QCOMPARE(shot.pixel(191, 131), QRgb(frame[std::size_t(259 - 130) * 380 + 190] | 0xFF000000u));
+
+    // A click on the panel's text closes the window like a click on the intro.
+    QTest::mouseClick(const_cast<QLabel*>(box.LicenceLine()), Qt::LeftButton);
+    QVERIFY(!box.isVisible());
+}
+
 void AboutWindowTest::OpensModalAndCentredOverTheMainWindow()
 {
     QWidget main;
@@ -120,6 +196,24 @@ void AboutWindowTest::OpensModalAndCentredOverTheMainWindow()
     QVERIFY2((centre - main.frameGeometry().center()).manhattanLength() <= 2,
         qPrintable(QString("centred at %1, %2").arg(centre.x()).arg(centre.y())));
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
+}
+
+void AboutWindowTest::TheMenuCommandShowsTheApplicationsVersion()
+{
+    QCoreApplication::setApplicationVersion(QStringLiteral("7.8.9"));
+    QString version, licence;
+    RunWhen([] { return QApplication::activeModalWidget() != nullptr; }, [&] {
+        const auto* box = dynamic_cast<TAboutBox*>(QApplication::activeModalWidget());
+        if (box && box->VersionLine() && box->LicenceLine()) {
+            version = box->VersionLine()->text();
+            licence = box->LicenceLine()->text();
+        }
+        QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
+    });
+    ShowAboutBox(nullptr);
+    QCoreApplication::setApplicationVersion(QString());
+    QCOMPARE(version, QStringLiteral("Corvana 7.8.9"));
+    QCOMPARE(licence, AboutLicence());
 }
 
 QTEST_MAIN(AboutWindowTest)

@@ -1,9 +1,13 @@
-// The About window around the intro renderer: its frame, its timer and its ways to close.
+// The About window around the intro renderer: its frame, its timer, its ways to close and the
+// panel that tells the version and the licence.
 #include "AboutWindow.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QVBoxLayout>
 #include <random>
 
 #include "IntroResources.h"
@@ -18,6 +22,20 @@ constexpr int ClientWidth = IntroWidth + 2;
 constexpr int ClientHeight = IntroHeight + 2;
 
 } // namespace
+
+QString AboutDescription()
+{
+    return QStringLiteral(
+        "A game of Reversi for one or two players, against the computer or over the network.");
+}
+
+QString AboutCopyright() { return QStringLiteral("Copyright © 2026 The Corvana developers"); }
+
+QString AboutLicence()
+{
+    return QStringLiteral("Free software under the GNU General Public License, version 3 or later, "
+                          "with no warranty.");
+}
 
 TAboutBox::TAboutBox(QWidget* parent, std::uint32_t seed)
     : QDialog(parent,
@@ -52,6 +70,37 @@ void TAboutBox::FormCreate()
     Surface.SetPicture({ Intro.FrameBuffer.data(), IntroWidth, IntroHeight });
 }
 
+void TAboutBox::ShowProgramInfo(const QString& version)
+{
+    if (!InfoPanel) {
+        InfoPanel = new QWidget(this);
+        auto* lines = new QVBoxLayout(InfoPanel);
+        lines->setContentsMargins(10, 8, 10, 10);
+        lines->setSpacing(4);
+        const auto line = [&](const QString& text) {
+            auto* label = new QLabel(text, InfoPanel);
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            label->setWordWrap(true);
+            lines->addWidget(label);
+            return label;
+        };
+        Version = line(QString());
+        QFont bold = Version->font();
+        bold.setBold(true);
+        Version->setFont(bold);
+        Description = line(AboutDescription());
+        Copyright = line(AboutCopyright());
+        Licence = line(AboutLicence());
+    }
+    Version->setText(
+        version.isEmpty() ? QStringLiteral("Corvana") : QStringLiteral("Corvana %1").arg(version));
+    // The panel's height follows the desktop's font: as tall as its lines wrapped to the width.
+    const int height = InfoPanel->layout()->totalHeightForWidth(ClientWidth);
+    InfoPanel->setGeometry(0, ClientHeight, ClientWidth, height);
+    setFixedSize(ClientWidth, ClientHeight + height);
+}
+
 void TAboutBox::FormDestroy()
 {
     AsyncTimer.SetEnabled(false);
@@ -60,7 +109,10 @@ void TAboutBox::FormDestroy()
 
 void TAboutBox::FormPaint(QPainter& painter, const QRect& exposed)
 {
-    const int w = width(), h = height();
+    // The sunken frame lies around the intro; the panel, when shown, is below it.
+    const int w = ClientWidth, h = ClientHeight;
+    if (height() > h)
+        painter.fillRect(0, h, width(), height() - h, palette().color(QPalette::Window));
     const QColor shadow = palette().color(QPalette::Dark);
     const QColor highlight = palette().color(QPalette::Light);
     painter.setPen(shadow);
@@ -127,5 +179,6 @@ void ShowAboutBox(QWidget* mainWindow)
 {
     // A dialog is centred over its parent window when it is shown.
     TAboutBox box(mainWindow ? mainWindow->window() : nullptr, std::random_device {}());
+    box.ShowProgramInfo(QCoreApplication::applicationVersion());
     box.exec();
 }

@@ -43,3 +43,10 @@ endforeach()
 foreach(icon NEW OPEN SAVE UNDO REDO HINT SETTINGS CALL DISCONNECT MESSAGE HELP ABOUT EXIT)
     list(APPEND CORVANA_RESOURCES ICON_${icon} RAW ICON_${icon}_32 RAW)
 endforeach()
+
+# Pictures the generator writes for installing, not compiled in: the saved-game file type's icon,
+# which packaging/CMakeLists.txt puts into the hicolor theme.
+set(CORVANA_INSTALLED_PICTURES)
+foreach(size 16 22 24 32 48 64 128 256)
+    list(APPEND CORVANA_INSTALLED_PICTURES ICON_MIME_${size})
+endforeach()
