@@ -121,6 +121,25 @@
     </message>
 </context>
 <context>
+    <name>TAboutBox</name>
+    <message>
+        <source>A game of Reversi for one or two players, against the computer or over the network.</source>
+        <translation>Ein Reversi-Spiel für einen oder zwei Spieler, gegen den Computer oder über das Netzwerk.</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 The Corvana developers</source>
+        <translation>Copyright © 2026 Die Corvana-Entwickler</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later, with no warranty.</source>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder später, ohne Gewährleistung.</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Über...</translation>
+    </message>
+</context>
+<context>
     <name>TCallDlg</name>
     <message>
         <source>Call</source>

@@ -121,6 +121,25 @@
     </message>
 </context>
 <context>
+    <name>TAboutBox</name>
+    <message>
+        <source>A game of Reversi for one or two players, against the computer or over the network.</source>
+        <translation>Игра Реверси для одного или двух игроков, против компьютера или по сети.</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 The Corvana developers</source>
+        <translation>© 2026 Разработчики Corvana</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later, with no warranty.</source>
+        <translation>Свободная программа под лицензией GNU General Public License версии 3 или более поздней, без каких-либо гарантий.</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>О программе...</translation>
+    </message>
+</context>
+<context>
     <name>TCallDlg</name>
     <message>
         <source>Call</source>

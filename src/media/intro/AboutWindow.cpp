@@ -25,16 +25,19 @@ constexpr int ClientHeight = IntroHeight + 2;
 
 QString AboutDescription()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("TAboutBox",
         "A game of Reversi for one or two players, against the computer or over the network.");
 }
 
-QString AboutCopyright() { return QStringLiteral("Copyright © 2026 The Corvana developers"); }
+QString AboutCopyright()
+{
+    return QCoreApplication::translate("TAboutBox", "Copyright © 2026 The Corvana developers");
+}
 
 QString AboutLicence()
 {
-    return QStringLiteral("Free software under the GNU General Public License, version 3 or later, "
-                          "with no warranty.");
+    return QCoreApplication::translate("TAboutBox",
+        "Free software under the GNU General Public License, version 3 or later, with no warranty.");
 }
 
 TAboutBox::TAboutBox(QWidget* parent, std::uint32_t seed)
@@ -44,7 +47,7 @@ TAboutBox::TAboutBox(QWidget* parent, std::uint32_t seed)
     , Intro(seed)
     , Surface(this, QPoint(1, 1))
 {
-    setWindowTitle("About...");
+    setWindowTitle(QCoreApplication::translate("TAboutBox", "About..."));
     setCursor(Qt::PointingHandCursor);
     // Every pixel of the client area is painted by FormPaint: nothing is erased first, so the
     // frame never flickers.
