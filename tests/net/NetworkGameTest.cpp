@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTcpServer>
@@ -333,6 +334,69 @@ std::vector<std::pair<int, int>> FindGameEndingAfterAPass(const Board& start, in
     }
     return {};
 }
+
+// A second copy of the program (tests/net/PeerCopy.cpp) in a process of its own, listening on a
+// port of its own and driven by commands; its dialogs answer themselves.
+class TPeerCopy {
+public:
+    explicit TPeerCopy(const QString& folder)
+    {
+        Port = FreePort();
+        const QString ini = folder + QStringLiteral("/peer.ini");
+        QFile f(ini);
+        f.open(QIODevice::WriteOnly);
+        f.write(QStringLiteral("[net]\nport=%1\n[options]\nsndef=no\nanief=no\n[extras]\nresume=no\n")
+                    .arg(Port)
+                    .toUtf8());
+        f.close();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_STATE_HOME"), folder);
+        Process.setProcessEnvironment(env);
+        Process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        Process.start(QStringLiteral(CORVANA_PEER_COPY), { ini });
+    }
+    ~TPeerCopy()
+    {
+        if (Process.state() == QProcess::Running) {
+            Process.write("0 quit\n");
+            if (!Process.waitForFinished(10000))
+                Process.kill();
+        }
+    }
+    // Sends a command and returns its reply, handling this copy's events meanwhile (a reply to a
+    // command sent from inside them may come first: replies carry their command's number).
+    QString Ask(const QString& command)
+    {
+        const int tag = ++LastTag;
+        Process.write((QString::number(tag) + QLatin1Char(' ') + command + QLatin1Char('\n')).toUtf8());
+        WaitFor(
+            [&] {
+                while (Process.canReadLine()) {
+                    const QString line = QString::fromUtf8(Process.readLine()).trimmed();
+                    Replies.insert(line.section(QLatin1Char(' '), 0, 0).toInt(),
+                        line.section(QLatin1Char(' '), 1));
+                }
+                return Replies.contains(tag);
+            },
+            20000);
+        return Replies.take(tag);
+    }
+    // Its board as BoardToText writes it, its move count and whether its game is over.
+    QString Board() { return Ask(QStringLiteral("board")); }
+    int Moves() { return Board().section(QLatin1Char(' '), 2, 2).toInt(); }
+    // Plays square once it has received the moves before it.
+    QString Play(int square, int movesBefore)
+    {
+        WaitFor([&] { return Moves() == movesBefore; }, 20000);
+        return Ask(QStringLiteral("play %1").arg(square));
+    }
+
+    QProcess Process;
+    int Port = 0;
+    int LastTag = 0;
+    QMap<int, QString> Replies;
+};
 
 // What a call from this machine carries after "B" and the terms: the name and its end mark.
 QByteArray LocalName() { return QHostInfo::localHostName().left(15).toUtf8(); }
@@ -1329,6 +1393,85 @@ private slots:
         QVERIFY2(Watcher->Shown.last().contains(QStringLiteral("won"))
                 || Watcher->Shown.last() == QStringLiteral("Tie up"),
             qPrintable(Watcher->Shown.join(QStringLiteral(" | "))));
+    }
+
+    // --- two real copies ---
+
+    // The second copy restarts while this one shows the result: both play on, the same game.
+    void TwoCopiesRestartedUnderTheResultPlayOnTogether()
+    {
+        QTemporaryDir dir;
+        Open(8);
+        TPeerCopy peer(dir.path());
+        QCOMPARE(peer.Ask(QStringLiteral("call 127.0.0.1:%1 green 8").arg(Port)), QStringLiteral("ok"));
+        QVERIFY(WaitFor([] { return NetworkGame; }, 20000));
+        QCOMPARE(ComputerSide, SideYellow);
+        const ScriptedGame game = FindGameWithPasses(BoardStack[0], 8);
+        bool restartedUnder = false;
+        Watcher->OnFinal = [&](TFinalDlg& dialog) {
+            const QString text = dialog.FinalMessage->text();
+            if (text.contains(QStringLiteral("won")) || text == QStringLiteral("Tie up")) {
+                QCOMPARE(peer.Ask(QStringLiteral("new")), QStringLiteral("ok"));
+                restartedUnder = WaitFor([] { return GameRecord->Count == 0; }, 20000);
+            }
+            dialog.done(1);
+        };
+        int played = 0;
+        for (const auto& [side, square] : game.Moves) {
+            if (side == SideYellow)
+                ClickSquare(square);
+            else
+                QCOMPARE(peer.Play(square, played), QStringLiteral("ok"));
+            ++played;
+            QVERIFY(WaitFor([&] { return GameRecord->Count == played || restartedUnder; }, 20000));
+        }
+        QVERIFY(WaitFor([&] { return restartedUnder && !Watcher->Handling(); }, 20000));
+        QVERIFY(!GameOver);
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Yellow is moving"));
+        QCOMPARE(peer.Board(), QStringLiteral("board %1 0 0").arg(QString::fromStdString(BoardToText())));
+        // And the new game goes on, move for move the same on both boards.
+        Click(4, 2);
+        QVERIFY(WaitFor([&] {
+            return peer.Board() == QStringLiteral("board %1 1 0").arg(QString::fromStdString(BoardToText()));
+        }, 20000));
+    }
+
+    // The game ends while the pass is shown here: its result follows, and both boards agree.
+    void TwoCopiesAgreeOnAGameThatEndsUnderThePass()
+    {
+        QTemporaryDir dir;
+        Open(8);
+        TPeerCopy peer(dir.path());
+        QCOMPARE(peer.Ask(QStringLiteral("call 127.0.0.1:%1 green 8").arg(Port)), QStringLiteral("ok"));
+        QVERIFY(WaitFor([] { return NetworkGame; }, 20000));
+        const auto moves = FindGameEndingAfterAPass(BoardStack[0], 8, SideYellow);
+        QVERIFY(!moves.empty());
+        bool endedUnder = false;
+        Watcher->OnFinal = [&](TFinalDlg& dialog) {
+            if (dialog.FinalMessage->text() == QStringLiteral("Yellow pass")
+                && GameRecord->Count == int(moves.size()) - 1) {
+                QCOMPARE(peer.Play(moves.back().second, int(moves.size()) - 1), QStringLiteral("ok"));
+                endedUnder = WaitFor([&] { return GameRecord->Count == int(moves.size()); }, 20000);
+            }
+            dialog.done(1);
+        };
+        int played = 0;
+        for (std::size_t i = 0; i + 1 < moves.size(); ++i) {
+            const auto [side, square] = moves[i];
+            if (side == SideYellow)
+                ClickSquare(square);
+            else
+                QCOMPARE(peer.Play(square, played), QStringLiteral("ok"));
+            ++played;
+            QVERIFY(WaitFor([&] { return GameRecord->Count >= played; }, 20000));
+        }
+        QVERIFY(WaitFor([&] { return endedUnder && !Watcher->Handling(); }, 20000));
+        QVERIFY(GameOver);
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Game over"));
+        QVERIFY(Watcher->Shown.last().contains(QStringLiteral("won"))
+            || Watcher->Shown.last() == QStringLiteral("Tie up"));
+        QCOMPARE(peer.Board(),
+            QStringLiteral("board %1 %2 1").arg(QString::fromStdString(BoardToText())).arg(moves.size()));
     }
 
     void ACallerIgnoresWhatAFairCalleeWouldNotSend()
