@@ -49,6 +49,10 @@ TSideDlg::TSideDlg(QWidget* parent)
         | Qt::WindowCloseButtonHint);
 
     Pages = new QTabWidget(this);
+    // Every page's tab stays in sight: the dialog widens to the tabs rather than hiding
+    // some of them behind scroll arrows (the translations have longer names).
+    Pages->tabBar()->setUsesScrollButtons(false);
+    Pages->tabBar()->setElideMode(Qt::ElideNone);
 
     auto* opponentPage = new QWidget;
     auto* opponentLayout = new QHBoxLayout(opponentPage);
