@@ -28,6 +28,17 @@ const char* const ToolkitOptionsWithValue[] = { "platform", "platformpluginpath"
     "session", "style", "stylesheet", "display", "name", "dialogs", "fontengine", "qmljsdebugger" };
 const char* const ToolkitFlags[] = { "reverse", "widgetcount", "nograb", "dograb", "sync" };
 
+QString ToolkitOptionsText()
+{
+    QStringList names;
+    for (const char* name : ToolkitOptionsWithValue)
+        names << QStringLiteral("-%1 <value>").arg(QString::fromLatin1(name));
+    for (const char* name : ToolkitFlags)
+        names << QStringLiteral("-") + QString::fromLatin1(name);
+    return QStringLiteral("\nQt's own options, passed on to the toolkit:\n  %1\n")
+        .arg(names.join(QStringLiteral("\n  ")));
+}
+
 struct Parser {
     QCommandLineParser Line;
     QCommandLineOption Help = Line.addHelpOption();
@@ -81,9 +92,14 @@ TCommandLine ReadCommandLine(const QStringList& arguments)
                             QCoreApplication::applicationVersion(), AboutLicence());
         return line;
     }
-    if (p.Line.isSet(p.Help)) {
+    // "--help-all" is the parser's own addition to "--help"; here it also names the toolkit's
+    // options, which the help text otherwise keeps out of sight.
+    const bool helpAll = p.Line.isSet(QStringLiteral("help-all"));
+    if (p.Line.isSet(p.Help) || helpAll) {
         line.What = TCommandLine::Help;
         line.Text = p.HelpText();
+        if (helpAll)
+            line.Text += ToolkitOptionsText();
         return line;
     }
     if (p.Line.isSet(p.Config))

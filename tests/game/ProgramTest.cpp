@@ -127,6 +127,10 @@ private slots:
         };
         QCOMPARE(read({ QStringLiteral("--version") }).What, TCommandLine::Version);
         QCOMPARE(read({ QStringLiteral("-h") }).What, TCommandLine::Help);
+        // The parser adds --help-all on its own; it must answer, not start the game.
+        const TCommandLine all = read({ QStringLiteral("--help-all") });
+        QCOMPARE(all.What, TCommandLine::Help);
+        QVERIFY2(all.Text.contains(QStringLiteral("-platform")), qPrintable(all.Text));
         QCOMPARE(read({ QStringLiteral("game.kpx") }).What, TCommandLine::Run);
         const TCommandLine bogus = read({ QStringLiteral("--bogus") });
         QCOMPARE(bogus.What, TCommandLine::Mistake);
