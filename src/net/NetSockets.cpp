@@ -166,7 +166,8 @@ bool TNetConnection::Connected() const
 
 void TNetConnection::ReadAvailable()
 {
-    if (GoneReported)
+    // A socket this side has aborted (a flood, a peer that reads nothing) has nothing left to read.
+    if (GoneReported || !TcpSocket->isOpen())
         return;
     const QByteArray bytes = TcpSocket->readAll();
     if (bytes.isEmpty())
