@@ -227,10 +227,10 @@ FileResult OBoardTracker::SaveToFile(const std::string& fileName) const
     const SavedGameSettings settings { ComputerSide, NetworkGame ? false : OpponentIsComputer };
     const std::vector<std::uint8_t> bytes = EncodeSavedGame(*this, settings);
 
-    const std::string error = ReplaceFile(
+    const Status written = ReplaceFile(
         fileName, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    if (!error.empty())
-        return { FileResult::IoError, error };
+    if (!written)
+        return { FileResult::IoError, written.Failure().Message };
     return {};
 }
 
@@ -238,12 +238,11 @@ FileResult OBoardTracker::LoadFromFile(const std::string& fileName)
 {
     const std::string notOpened = BaseName(fileName) + " was not opened: ";
     // One byte more than any valid game can hold tells an oversized file from a full one.
-    const FileRead read = ReadFileBounded(fileName, MaxSavedGameBytes);
-    if (read.Status != FileRead::Ok && read.Status != FileRead::TooLarge)
-        return { FileResult::IoError, notOpened + read.Reason };
-    const std::vector<std::uint8_t> bytes(read.Bytes.begin(), read.Bytes.end());
-    if (read.Status == FileRead::TooLarge && bytes.size() >= 4
-        && std::memcmp(bytes.data(), Signature, 4) == 0)
+    const Result<FileBytes> read = ReadFileBounded(fileName, MaxSavedGameBytes);
+    if (!read)
+        return { FileResult::IoError, notOpened + read.Failure().Message };
+    const std::vector<std::uint8_t> bytes(read.Value().Bytes.begin(), read.Value().Bytes.end());
+    if (read.Value().Cut && bytes.size() >= 4 && std::memcmp(bytes.data(), Signature, 4) == 0)
         return { FileResult::Refused, notOpened + "it is damaged (it is too large to be a saved game)" };
 
     OBoardTracker loaded;

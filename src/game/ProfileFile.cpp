@@ -65,19 +65,15 @@ bool Entry(const std::string& line, std::string& key, std::string& value)
 TProfileFile TProfileFile::Load(const std::string& fileName)
 {
     TProfileFile file;
-    FileRead read = ReadFileBounded(fileName, MaxBytes);
-    switch (read.Status) {
-    case FileRead::Ok:
-    case FileRead::Missing:
-        break;
-    case FileRead::TooLarge:
-        file.Problem = read.Reason;
-        break; // the part that was read still counts
-    default:
-        file.Problem = read.Reason;
+    const Result<FileBytes> read = ReadFileBounded(fileName, MaxBytes);
+    if (!read) {
+        if (read.Failure().Kind != ErrorKind::NotFound) // a missing file is an empty one
+            file.Problem = read.Failure().Message;
         return file;
     }
-    std::string_view text = read.Bytes;
+    if (read.Value().Cut)
+        file.Problem = read.Value().Cut->Message; // the part that was read still counts
+    std::string_view text = read.Value().Bytes;
     if (text.substr(0, 3) == "\xEF\xBB\xBF") {
         file.ByteOrderMark = true;
         text.remove_prefix(3);
@@ -195,7 +191,9 @@ std::string TProfileFile::Save(const std::string& fileName) const
     const std::filesystem::path target(fileName);
     if (target.has_parent_path())
         std::filesystem::create_directories(target.parent_path(), ec);
-    return ReplaceFile(fileName, Text());
+    if (const Status written = ReplaceFile(fileName, Text()); !written)
+        return written.Failure().Message;
+    return {};
 }
 
 std::string WriteProfileStrings(const std::string& fileName, const std::string& section,
