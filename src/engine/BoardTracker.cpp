@@ -86,7 +86,7 @@ std::int32_t GetInt(const std::uint8_t* p)
     return static_cast<std::int32_t>(u);
 }
 
-FileResult Refuse(const std::string& why) { return { FileResult::Refused, why }; }
+Error Refuse(const std::string& why) { return { ErrorKind::Damaged, why }; }
 
 // 9377 → "9,377": byte counts the user reads.
 std::string Grouped(std::size_t n)
@@ -152,13 +152,13 @@ std::vector<std::uint8_t> EncodeSavedGame(
     return out;
 }
 
-FileResult DecodeSavedGame(
+Status DecodeSavedGame(
     const std::vector<std::uint8_t>& bytes, OBoardTracker& record, SavedGameSettings& settings)
 {
     if (bytes.size() < 4)
         return Refuse("it is too short to be a saved game");
     if (std::memcmp(bytes.data(), Signature, 4) != 0)
-        return { FileResult::NotSavedGame, "" };
+        return Error { ErrorKind::NotOurs, "it is not a saved game" };
     if (bytes.size() < HeaderBytes + TrailerBytes)
         return Refuse("it ends after " + Grouped(bytes.size()) + " bytes, before its header is complete");
 
@@ -222,38 +222,37 @@ FileResult DecodeSavedGame(
     return {};
 }
 
-FileResult OBoardTracker::SaveToFile(const std::string& fileName) const
+Status OBoardTracker::SaveToFile(const std::string& fileName) const
 {
     const SavedGameSettings settings { ComputerSide, NetworkGame ? false : OpponentIsComputer };
     const std::vector<std::uint8_t> bytes = EncodeSavedGame(*this, settings);
 
-    const Status written = ReplaceFile(
+    return ReplaceFile(
         fileName, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    if (!written)
-        return { FileResult::IoError, written.Failure().Message };
-    return {};
 }
 
-FileResult OBoardTracker::LoadFromFile(const std::string& fileName)
+Status OBoardTracker::LoadFromFile(const std::string& fileName)
 {
     const std::string notOpened = BaseName(fileName) + " was not opened: ";
     // One byte more than any valid game can hold tells an oversized file from a full one.
     const Result<FileBytes> read = ReadFileBounded(fileName, MaxSavedGameBytes);
     if (!read)
-        return { FileResult::IoError, notOpened + read.Failure().Message };
+        return Error { read.Failure().Kind, notOpened + read.Failure().Message };
     const std::vector<std::uint8_t> bytes(read.Value().Bytes.begin(), read.Value().Bytes.end());
     if (read.Value().Cut && bytes.size() >= 4 && std::memcmp(bytes.data(), Signature, 4) == 0)
-        return { FileResult::Refused, notOpened + "it is damaged (it is too large to be a saved game)" };
+        return Error { ErrorKind::Damaged,
+            notOpened + "it is damaged (it is too large to be a saved game)" };
 
     OBoardTracker loaded;
     SavedGameSettings settings;
-    FileResult r = DecodeSavedGame(bytes, loaded, settings);
-    if (r.Status == FileResult::Refused)
-        r.Message = notOpened + "it is damaged (" + r.Message + ")";
-    if (!r)
-        return r;
+    if (const Status decoded = DecodeSavedGame(bytes, loaded, settings); !decoded) {
+        const Error& e = decoded.Failure();
+        if (e.Kind == ErrorKind::Damaged)
+            return Error { e.Kind, notOpened + "it is damaged (" + e.Message + ")" };
+        return Error { e.Kind, notOpened + e.Message };
+    }
     *this = std::move(loaded);
     ComputerSide = settings.ComputerSide;
     OpponentIsComputer = settings.OpponentIsComputer;
-    return r;
+    return {};
 }

@@ -306,18 +306,17 @@ void GameSession::UpdateUndoRedo()
         View.SetUndoRedoEnabled(true);
 }
 
-FileResult GameSession::Save(const std::string& fileName) const
+Status GameSession::Save(const std::string& fileName) const
 {
     return GameRecord->SaveToFile(fileName);
 }
 
 bool GameSession::Open(const std::string& fileName)
 {
-    const FileResult r = GameRecord->LoadFromFile(fileName);
-    if (r.Status == FileResult::NotSavedGame)
-        return false; // not a saved game: nothing is said and nothing changes
-    if (!r) {
-        View.ShowError("Open...", r.Message);
+    if (const Status r = GameRecord->LoadFromFile(fileName); !r) {
+        // Not a saved game at all: nothing is said and nothing changes.
+        if (r.Failure().Kind != ErrorKind::NotOurs)
+            View.ShowError("Open...", r.Failure().Message);
         return false;
     }
     // From here on a search still waited for has no move for the game shown.

@@ -96,7 +96,7 @@ public:
     // Opens a saved game as "Open..." does; false (after saying why, when the file was refused)
     // when nothing changed.
     bool Open(const std::string& fileName);
-    FileResult Save(const std::string& fileName) const;
+    Status Save(const std::string& fileName) const;
 
     // --- the network game ---
     void ApplyRemoteMove();

@@ -177,9 +177,8 @@ void TReversiForm::ListMenuSaveClick()
     dialog.setDefaultSuffix(QStringLiteral("kpx"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    const FileResult r = Game->Save(dialog.selectedFiles().first().toStdString());
-    if (!r)
-        ShowError(QStringLiteral("Corvana"), QString::fromStdString(r.Message));
+    if (const auto saved = Game->Save(dialog.selectedFiles().first().toStdString()); !saved)
+        ShowError(QStringLiteral("Corvana"), QString::fromStdString(saved.Failure().Message));
 }
 
 void TReversiForm::ListMenuLoadClick()

@@ -38,10 +38,10 @@ int RunRender(CliArgs& args)
     NewGame();
     if (position) {
         OBoardTracker record;
-        const FileResult r = record.LoadFromFile(*position);
-        if (!r) {
+        if (const Status r = record.LoadFromFile(*position); !r) {
             std::cerr << "corvana-cli: " << *position << ": "
-                      << (r.Status == FileResult::NotSavedGame ? "not a saved game" : r.Message)
+                      << (r.Failure().Kind == ErrorKind::NotOurs ? "not a saved game"
+                                                                 : r.Failure().Message)
                       << "\n";
             return 1;
         }

@@ -39,18 +39,18 @@ int RunShow(CliArgs& args)
     const int savedComputerSide = ComputerSide;
     const bool savedOpponent = OpponentIsComputer;
     OBoardTracker record;
-    const FileResult r = record.LoadFromFile(*file);
-    switch (r.Status) {
-    case FileResult::Ok:
-        break;
-    case FileResult::NotSavedGame:
-        std::cerr << "corvana-cli: " << *file << " is not a saved game (no 0XPK signature)\n";
-        return 1;
-    case FileResult::Refused:
-        std::cerr << "corvana-cli: refused: " << r.Message << "\n";
-        return 1;
-    case FileResult::IoError:
-        std::cerr << "corvana-cli: error: " << r.Message << "\n";
+    if (const Status r = record.LoadFromFile(*file); !r) {
+        switch (r.Failure().Kind) {
+        case ErrorKind::NotOurs:
+            std::cerr << "corvana-cli: " << *file << " is not a saved game (no 0XPK signature)\n";
+            break;
+        case ErrorKind::Damaged:
+            std::cerr << "corvana-cli: refused: " << r.Failure().Message << "\n";
+            break;
+        default: // the file could not be read
+            std::cerr << "corvana-cli: error: " << r.Failure().Message << "\n";
+            break;
+        }
         return 1;
     }
 
