@@ -300,8 +300,8 @@ void TReversiForm::FormClose()
     Closing = true;
     RequestSearchStop();
     TrayIcon->hide();
-    if (const std::string error = WriteNetSettings(); !error.empty())
-        std::fprintf(stderr, "corvana: %s\n", error.c_str());
+    if (const auto written = WriteNetSettings(); !written)
+        std::fprintf(stderr, "corvana: %s\n", written.Failure().Message.c_str());
 }
 
 void TReversiForm::FormDestroy()
@@ -309,8 +309,8 @@ void TReversiForm::FormDestroy()
     if (Destroyed)
         return;
     Destroyed = true;
-    if (const std::string error = WriteCallSettings(); !error.empty())
-        std::fprintf(stderr, "corvana: %s\n", error.c_str());
+    if (const auto written = WriteCallSettings(); !written)
+        std::fprintf(stderr, "corvana: %s\n", written.Failure().Message.c_str());
     CancelSearch(); // the search thread must not outlive the window it reports to
     FreeGraphics();
     ResetGameRecord();

@@ -68,11 +68,11 @@ TProfileFile TProfileFile::Load(const std::string& fileName)
     const Result<FileBytes> read = ReadFileBounded(fileName, MaxBytes);
     if (!read) {
         if (read.Failure().Kind != ErrorKind::NotFound) // a missing file is an empty one
-            file.Problem = read.Failure().Message;
+            file.Problem = read.Failure();
         return file;
     }
     if (read.Value().Cut)
-        file.Problem = read.Value().Cut->Message; // the part that was read still counts
+        file.Problem = read.Value().Cut; // the part that was read still counts
     std::string_view text = read.Value().Bytes;
     if (text.substr(0, 3) == "\xEF\xBB\xBF") {
         file.ByteOrderMark = true;
@@ -182,21 +182,20 @@ std::string TProfileFile::Text() const
     return text;
 }
 
-std::string TProfileFile::Save(const std::string& fileName) const
+Status TProfileFile::Save(const std::string& fileName) const
 {
-    if (!Complete())
-        return BaseName(fileName) + " was not written: it could not be read completely ("
-            + Problem + ")";
+    if (Problem)
+        return Error { Problem->Kind,
+            BaseName(fileName) + " was not written: it could not be read completely ("
+                + Problem->Message + ")" };
     std::error_code ec;
     const std::filesystem::path target(fileName);
     if (target.has_parent_path())
         std::filesystem::create_directories(target.parent_path(), ec);
-    if (const Status written = ReplaceFile(fileName, Text()); !written)
-        return written.Failure().Message;
-    return {};
+    return ReplaceFile(fileName, Text());
 }
 
-std::string WriteProfileStrings(const std::string& fileName, const std::string& section,
+Status WriteProfileStrings(const std::string& fileName, const std::string& section,
     const std::vector<std::pair<std::string, std::string>>& values)
 {
     TProfileFile file = TProfileFile::Load(fileName);
