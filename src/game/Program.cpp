@@ -106,8 +106,8 @@ TProgram::TProgram(const TProgramOptions& options)
     SendDlg = std::make_unique<TSendDlg>(form);
     CallReq = std::make_unique<TCallReq>(form);
     RulersDlg = std::make_unique<TRulersDlg>(form);
-    if (const ResourceLookup rules = FindResource("RULERS_TEXT"))
-        RulersDlg->LoadRules(rules.Entry->Bytes);
+    if (const Result<ResourceEntry> rules = FindResource("RULERS_TEXT"))
+        RulersDlg->LoadRules(rules.Value().Bytes);
     RemoteField = std::make_unique<TRemoteField>(form);
     Choice = std::make_unique<TChoice>(form);
     form->SetDialogs(SideDlg.get(), FinalDlg.get(), Choice.get(), RulersDlg.get());

@@ -75,8 +75,10 @@ private:
 
 QByteArray SamplesOf(const char* name)
 {
-    const UnpackedBlock block = UnpackResourceAlloc(name);
-    const WaveImage wave = ParseWave(block.Bytes);
+    const Result<std::vector<std::uint8_t>> block = UnpackResourceAlloc(name);
+    if (!block)
+        return {};
+    const WaveImage wave = ParseWave(block.Value());
     return QByteArray(reinterpret_cast<const char*>(wave.Samples.data()),
         qsizetype(wave.Samples.size()));
 }

@@ -34,16 +34,16 @@ DecodeCheck Decode(const ResourceEntry& e)
     }
     check.Bytes.resize(c->DeclaredSize);
     check.Decoded = true;
-    const LzhResult r = LzhDecode(c->Stream, c->DeclaredSize, check.Bytes);
+    const Result<LzhDecoded> r = LzhDecode(c->Stream, c->DeclaredSize, check.Bytes);
     if (!r) {
-        check.Text = r.Message;
-    } else if (r.Produced != c->DeclaredSize) {
-        check.Text = "decoded " + std::to_string(r.Produced) + " bytes";
-    } else if (r.InputNeeded > c->Stream.size()) {
-        check.Text = "stream truncated: needs " + std::to_string(r.InputNeeded) + " bytes, has "
-            + std::to_string(c->Stream.size());
-    } else if (r.InputNeeded < c->Stream.size()) {
-        check.Text = "decoded, but " + std::to_string(c->Stream.size() - r.InputNeeded)
+        check.Text = r.Failure().Message;
+    } else if (r.Value().Produced != c->DeclaredSize) {
+        check.Text = "decoded " + std::to_string(r.Value().Produced) + " bytes";
+    } else if (r.Value().InputNeeded > c->Stream.size()) {
+        check.Text = "stream truncated: needs " + std::to_string(r.Value().InputNeeded)
+            + " bytes, has " + std::to_string(c->Stream.size());
+    } else if (r.Value().InputNeeded < c->Stream.size()) {
+        check.Text = "decoded, but " + std::to_string(c->Stream.size() - r.Value().InputNeeded)
             + " stream bytes were never reached";
     } else {
         check.Ok = true;

@@ -27,9 +27,8 @@ GraphicsStatus UnpackPicture(const char* name, int width, int height, PixelBlock
     loaded.Width = width;
     loaded.Height = height;
     loaded.Pixels.assign(std::size_t(width) * height, 0);
-    const UnpackResult r = UnpackPlanes(name, loaded.Pixels, width, height);
-    if (!r)
-        return { r.Message };
+    if (const Status r = UnpackPlanes(name, loaded.Pixels, width, height); !r)
+        return { r.Failure().Message };
     block = std::move(loaded);
     return {};
 }

@@ -15,22 +15,22 @@ TIntroResult Failed(std::string_view name, const std::string& why)
 // A resource stored as it is.
 TIntroResult ReadRaw(std::string_view name, std::vector<std::uint8_t>& bytes)
 {
-    const ResourceLookup lookup = FindResource(name);
-    if (!lookup)
-        return Failed(name, lookup.Message);
-    if (lookup.Entry->Form != StoredForm::Raw)
+    const Result<ResourceEntry> found = FindResource(name);
+    if (!found)
+        return Failed(name, found.Failure().Message);
+    if (found.Value().Form != StoredForm::Raw)
         return Failed(name,
-            std::string("stored as ") + StoredFormName(lookup.Entry->Form)
+            std::string("stored as ") + StoredFormName(found.Value().Form)
                 + ", expected raw bytes");
-    bytes.assign(lookup.Entry->Bytes.begin(), lookup.Entry->Bytes.end());
+    bytes.assign(found.Value().Bytes.begin(), found.Value().Bytes.end());
     return {};
 }
 
 TIntroResult ReadPacked(std::string_view name, std::vector<std::uint8_t>& bytes, std::size_t size)
 {
     bytes.assign(size, 0);
-    if (const UnpackResult r = UnpackResource(name, bytes); !r)
-        return Failed(name, r.Message);
+    if (const Status r = UnpackResource(name, bytes); !r)
+        return Failed(name, r.Failure().Message);
     return {};
 }
 
@@ -41,10 +41,9 @@ TIntroResourcesRead ReadIntroResources()
     TIntroResourcesRead read;
     TIntroResources& r = read.Resources;
     r.Tile.assign(std::size_t(IntroTileSize) * IntroTileSize, 0);
-    if (const UnpackResult u
-        = UnpackTriplets("INTRO_BACKFON", r.Tile, IntroTileSize, IntroTileSize);
+    if (const Status u = UnpackTriplets("INTRO_BACKFON", r.Tile, IntroTileSize, IntroTileSize);
         !u) {
-        read.Result = Failed("INTRO_BACKFON", u.Message);
+        read.Result = Failed("INTRO_BACKFON", u.Failure().Message);
         return read;
     }
     for (TIntroResult step : {
