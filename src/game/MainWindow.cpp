@@ -100,11 +100,11 @@ TReversiForm::TReversiForm(QWidget* parent)
         });
 
     FitBoard();
-    GraphicsStatus loaded = LoadBorders();
+    auto loaded = LoadBorders();
     if (loaded)
         loaded = LoadDiscSheet(FigureSet, BoardSize == 10);
     if (!loaded)
-        ShowError(QStringLiteral("Corvana"), QString::fromStdString(loaded.Error));
+        ShowError(QStringLiteral("Corvana"), QString::fromStdString(loaded.Failure().Message));
     ApplyBoardGeometry();
     Panels->SetWidths(BoardSize * BoardWidget->CellSize + 44);
 
@@ -224,15 +224,15 @@ void TReversiForm::ReloadBoardGraphics()
     if (Net.NetEvents)
         Net.NetEvents->Hold();
     // The worker gets the set and the size by value: it reads no setting of the main thread's.
-    PreparedSheet prepared;
+    Result<PixelBlock> prepared = Error { ErrorKind::NotFound, "the disc sheet was not prepared" };
     const int figureSet = FigureSet;
     const bool large = BoardSize == 10;
     RunWithPanel(
         *LoadingPanel, panelAt, [&prepared, figureSet, large] { prepared = PrepareDiscSheet(figureSet, large); });
-    if (prepared.Status)
-        InstallDiscSheet(std::move(prepared.Sheet));
+    if (prepared)
+        InstallDiscSheet(std::move(prepared).Value());
     else
-        ShowError(QStringLiteral("Corvana"), QString::fromStdString(prepared.Status.Error));
+        ShowError(QStringLiteral("Corvana"), QString::fromStdString(prepared.Failure().Message));
     ApplyBoardGeometry();
     if (Net.NetEvents)
         Net.NetEvents->Release();

@@ -59,11 +59,11 @@ int RunRender(CliArgs& args)
         }
     }
 
-    GraphicsStatus loaded = LoadBorders();
+    Status loaded = LoadBorders();
     if (loaded)
         loaded = LoadDiscSheet(figures, size == 10);
     if (!loaded) {
-        std::cerr << "corvana-cli: " << loaded.Error << "\n";
+        std::cerr << "corvana-cli: " << loaded.Failure().Message << "\n";
         return 1;
     }
     const BoardLayout layout { size, CellSizeFor(size), RestFrameFor(figures) };
