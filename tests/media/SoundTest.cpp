@@ -78,9 +78,11 @@ QByteArray SamplesOf(const char* name)
     const Result<std::vector<std::uint8_t>> block = UnpackResourceAlloc(name);
     if (!block)
         return {};
-    const WaveImage wave = ParseWave(block.Value());
-    return QByteArray(reinterpret_cast<const char*>(wave.Samples.data()),
-        qsizetype(wave.Samples.size()));
+    const Result<WaveImage> wave = ParseWave(block.Value());
+    if (!wave)
+        return {};
+    return QByteArray(reinterpret_cast<const char*>(wave.Value().Samples.data()),
+        qsizetype(wave.Value().Samples.size()));
 }
 
 } // namespace

@@ -49,9 +49,10 @@ public:
     void Play(TImage image, const TSoundOutputFactory& factory)
     {
         Stop();
-        const WaveImage wave = ParseWave(*image);
-        if (!wave)
+        const Result<WaveImage> parsed = ParseWave(*image);
+        if (!parsed)
             return;
+        const WaveImage& wave = parsed.Value();
         QAudioFormat format;
         format.setChannelCount(wave.Channels);
         format.setSampleRate(wave.SampleRate);
