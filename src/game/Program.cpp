@@ -3,6 +3,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <cstdio>
 
 #include "CallDialog.h"
 #include "ChoiceDialog.h"
@@ -106,8 +107,11 @@ TProgram::TProgram(const TProgramOptions& options)
     SendDlg = std::make_unique<TSendDlg>(form);
     CallReq = std::make_unique<TCallReq>(form);
     RulersDlg = std::make_unique<TRulersDlg>(form);
-    if (const Result<ResourceEntry> rules = FindResource("RULERS_TEXT"))
-        RulersDlg->LoadRules(rules.Value().Bytes);
+    if (const Result<ResourceEntry> rules = FindResource("RULERS_TEXT")) {
+        // The window shows what could be read; the rest is worth a line for whoever looks.
+        if (const Status shown = RulersDlg->LoadRules(rules.Value().Bytes); !shown)
+            std::fprintf(stderr, "corvana: %s\n", shown.Failure().Message.c_str());
+    }
     RemoteField = std::make_unique<TRemoteField>(form);
     Choice = std::make_unique<TChoice>(form);
     form->SetDialogs(SideDlg.get(), FinalDlg.get(), Choice.get(), RulersDlg.get());
