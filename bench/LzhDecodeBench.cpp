@@ -90,7 +90,7 @@ void ReportThroughput(benchmark::State& state, std::size_t bytes, std::size_t st
 
 void BM_LzhDecode(benchmark::State& state)
 {
-    const LzhContainer c = *ParseLzhContainer(SheetContainer());
+    const LzhContainer c = ParseLzhContainer(SheetContainer()).Value();
     std::vector<std::uint8_t> out(c.DeclaredSize);
     for (auto _ : state) {
         if (!LzhDecode(c.Stream, c.DeclaredSize, out)) {
@@ -105,7 +105,7 @@ void BM_LzhDecode(benchmark::State& state)
 
 void BM_PublishedLzhDecode(benchmark::State& state)
 {
-    const LzhContainer c = *ParseLzhContainer(SheetContainer());
+    const LzhContainer c = ParseLzhContainer(SheetContainer()).Value();
     std::vector<std::uint8_t> out(c.DeclaredSize);
     for (auto _ : state) {
         PublishedLzhDecode(c.Stream, c.DeclaredSize, out.data());
@@ -122,7 +122,7 @@ void BM_PublishedLzhDecode(benchmark::State& state)
 void BM_DecodeSpeedup(benchmark::State& state)
 {
     using Clock = std::chrono::steady_clock;
-    const LzhContainer c = *ParseLzhContainer(SheetContainer());
+    const LzhContainer c = ParseLzhContainer(SheetContainer()).Value();
     std::vector<std::uint8_t> out(c.DeclaredSize);
     double ours = 0, published = 0, oursBest = 1e9, publishedBest = 1e9;
     for (auto _ : state) {
@@ -169,7 +169,7 @@ void BM_UnpackPlanes(benchmark::State& state)
 
 void BM_EmbeddedResource(benchmark::State& state, const ResourceEntry* e)
 {
-    const LzhContainer c = *ParseLzhContainer(e->Bytes);
+    const LzhContainer c = ParseLzhContainer(e->Bytes).Value();
     std::vector<std::uint8_t> out(c.DeclaredSize);
     for (auto _ : state) {
         if (!LzhDecode(c.Stream, c.DeclaredSize, out)) {
@@ -185,7 +185,7 @@ void BM_EmbeddedResource(benchmark::State& state, const ResourceEntry* e)
 // Both decoders must agree on the sheet, or the figures compare different work.
 bool DecodersAgree()
 {
-    const LzhContainer c = *ParseLzhContainer(SheetContainer());
+    const LzhContainer c = ParseLzhContainer(SheetContainer()).Value();
     std::vector<std::uint8_t> ours(c.DeclaredSize), published(c.DeclaredSize);
     if (!LzhDecode(c.Stream, c.DeclaredSize, ours))
         return false;
@@ -207,9 +207,9 @@ int main(int argc, char** argv)
         return 1;
     }
     for (const ResourceEntry& e : AllResources()) {
-        const std::optional<LzhContainer> c = ParseLzhContainer(e.Bytes);
-        if (e.Form == StoredForm::Lzhuf && c && c->DeclaredSize >= 256 * 1024
-            && c->DeclaredSize <= LzhMaxDeclaredSize)
+        const Result<LzhContainer> c = ParseLzhContainer(e.Bytes);
+        if (e.Form == StoredForm::Lzhuf && c && c.Value().DeclaredSize >= 256 * 1024
+            && c.Value().DeclaredSize <= LzhMaxDeclaredSize)
             benchmark::RegisterBenchmark(
                 ("BM_EmbeddedResource/" + std::string(e.Name)).c_str(), BM_EmbeddedResource, &e)
                 ->Unit(benchmark::kMillisecond);

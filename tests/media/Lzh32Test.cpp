@@ -247,10 +247,11 @@ TEST(LzhRoundTrip, LargeInputsComeBackExactly)
     for (int kind : { 0, 3, 4 }) {
         const Bytes input = MakeInput(kind, 1300000, 7u + std::uint32_t(kind));
         const Bytes container = LzhPack(input);
-        const std::optional<LzhContainer> c = ParseLzhContainer(container);
-        ASSERT_TRUE(c);
-        EXPECT_EQ(c->DeclaredSize, input.size());
-        EXPECT_EQ(Decode(Bytes(c->Stream.begin(), c->Stream.end()), c->DeclaredSize), input)
+        const Result<LzhContainer> parsed = ParseLzhContainer(container);
+        ASSERT_TRUE(parsed);
+        const LzhContainer& c = parsed.Value();
+        EXPECT_EQ(c.DeclaredSize, input.size());
+        EXPECT_EQ(Decode(Bytes(c.Stream.begin(), c.Stream.end()), c.DeclaredSize), input)
             << "kind " << kind;
     }
 }
@@ -309,12 +310,13 @@ TEST(LzhDecode, DamagedStreamsEndNormally)
 TEST(LzhContainer, HeaderIsLittleEndianDeclaredSize)
 {
     const Bytes stored = { 0x78, 0x56, 0x34, 0x12, 0xAA, 0xBB };
-    const std::optional<LzhContainer> c = ParseLzhContainer(stored);
+    const Result<LzhContainer> c = ParseLzhContainer(stored);
     ASSERT_TRUE(c);
-    EXPECT_EQ(c->DeclaredSize, 0x12345678u);
-    EXPECT_EQ(c->Stream.size(), 2u);
-    EXPECT_EQ(c->Stream[0], 0xAA);
-    EXPECT_FALSE(ParseLzhContainer(Bytes { 1, 2, 3 }));
+    EXPECT_EQ(c.Value().DeclaredSize, 0x12345678u);
+    EXPECT_EQ(c.Value().Stream.size(), 2u);
+    EXPECT_EQ(c.Value().Stream[0], 0xAA);
+    EXPECT_EQ(ParseLzhContainer(Bytes { 1, 2, 3 }).Failure(),
+        (Error { ErrorKind::Damaged, "packed resource of 3 bytes has no declared size" }));
 
     const Bytes input = MakeInput(2, 70000, 5);
     const Bytes packed = LzhPack(input);

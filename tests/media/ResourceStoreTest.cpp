@@ -32,14 +32,15 @@ TEST(ResourceStore, EveryResourceIsEmbeddedAsGenerated)
             EXPECT_EQ(Bytes(e.Bytes.begin(), e.Bytes.end()), generated) << e.Name;
             continue;
         }
-        const std::optional<LzhContainer> c = ParseLzhContainer(e.Bytes);
-        ASSERT_TRUE(c) << e.Name;
-        ASSERT_EQ(c->DeclaredSize, generated.size()) << e.Name;
-        Bytes decoded(c->DeclaredSize);
-        const Result<LzhDecoded> r = LzhDecode(c->Stream, c->DeclaredSize, decoded);
+        const Result<LzhContainer> container = ParseLzhContainer(e.Bytes);
+        ASSERT_TRUE(container) << e.Name;
+        const LzhContainer& c = container.Value();
+        ASSERT_EQ(c.DeclaredSize, generated.size()) << e.Name;
+        Bytes decoded(c.DeclaredSize);
+        const Result<LzhDecoded> r = LzhDecode(c.Stream, c.DeclaredSize, decoded);
         ASSERT_TRUE(r) << e.Name;
         EXPECT_EQ(decoded, generated) << e.Name;
-        EXPECT_EQ(r.Value().InputNeeded, c->Stream.size()) << e.Name;
+        EXPECT_EQ(r.Value().InputNeeded, c.Stream.size()) << e.Name;
         // Sounds are whole RIFF WAVE files, handed to the player as they are.
         if (decoded.size() >= 12 && std::string(decoded.begin(), decoded.begin() + 4) == "RIFF") {
             const std::uint32_t riffSize = std::uint32_t(decoded[4])

@@ -140,7 +140,7 @@ TEST(UnpackByName, UnknownNamesAndUnpackedResourcesAreErrors)
         // one byte too large.
         const Result<Bytes> block = UnpackResourceAlloc(e.Name);
         ASSERT_TRUE(block) << e.Name << ": " << block.Failure().Message;
-        EXPECT_EQ(block.Value().size(), ParseLzhContainer(e.Bytes)->DeclaredSize) << e.Name;
+        EXPECT_EQ(block.Value().size(), ParseLzhContainer(e.Bytes).Value().DeclaredSize) << e.Name;
         Bytes larger(block.Value().size() + 1);
         const Status refused = UnpackResource(e.Name, larger);
         ASSERT_FALSE(refused) << e.Name;

@@ -48,7 +48,7 @@ int main(int argc, char** argv)
 
     const std::vector<std::uint8_t> packed = LzhPack(raw);
 
-    const LzhContainer c = *ParseLzhContainer(packed);
+    const LzhContainer c = ParseLzhContainer(packed).Value(); // the packer always writes a header
     std::vector<std::uint8_t> check(c.DeclaredSize);
     const Result<LzhDecoded> r = LzhDecode(c.Stream, c.DeclaredSize, check);
     if (!r || check != raw || r.Value().InputNeeded != c.Stream.size()) {

@@ -427,10 +427,11 @@ Result<LzhDecoded> LzhDecode(
     return LzhDecoded { count, (in.BitsRead() + 7) / 8 };
 }
 
-std::optional<LzhContainer> ParseLzhContainer(std::span<const std::uint8_t> stored)
+Result<LzhContainer> ParseLzhContainer(std::span<const std::uint8_t> stored)
 {
     if (stored.size() < 4)
-        return std::nullopt;
+        return Error { ErrorKind::Damaged,
+            "packed resource of " + std::to_string(stored.size()) + " bytes has no declared size" };
     LzhContainer c;
     c.DeclaredSize = std::uint32_t(stored[0]) | std::uint32_t(stored[1]) << 8
         | std::uint32_t(stored[2]) << 16 | std::uint32_t(stored[3]) << 24;

@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 
@@ -54,5 +53,5 @@ struct LzhContainer {
     std::span<const std::uint8_t> Stream;
 };
 
-// Splits stored bytes into header and stream; nullopt when they are too short to hold a header.
-std::optional<LzhContainer> ParseLzhContainer(std::span<const std::uint8_t> stored);
+// Splits stored bytes into header and stream; Damaged when they are too short to hold a header.
+Result<LzhContainer> ParseLzhContainer(std::span<const std::uint8_t> stored);

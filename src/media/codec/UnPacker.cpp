@@ -37,19 +37,19 @@ Error Named(std::string_view name, const Error& e)
 Result<LzhContainer> OpenContainer(
     std::span<const std::uint8_t> stored, std::optional<std::uint64_t> expected)
 {
-    const std::optional<LzhContainer> c = ParseLzhContainer(stored);
+    const Result<LzhContainer> c = ParseLzhContainer(stored);
     if (!c)
-        return Error { ErrorKind::Damaged,
-            "packed resource of " + std::to_string(stored.size()) + " bytes has no declared size" };
-    if (c->DeclaredSize > LzhMaxDeclaredSize)
+        return c;
+    const std::uint32_t declared = c.Value().DeclaredSize;
+    if (declared > LzhMaxDeclaredSize)
         return Error { ErrorKind::TooLarge,
-            "declared size " + std::to_string(c->DeclaredSize) + " is above the limit of "
+            "declared size " + std::to_string(declared) + " is above the limit of "
                 + std::to_string(LzhMaxDeclaredSize) + " bytes" };
-    if (expected && *expected != c->DeclaredSize)
+    if (expected && *expected != declared)
         return Error { ErrorKind::SizeMismatch,
-            "declared size " + std::to_string(c->DeclaredSize) + " does not match the "
+            "declared size " + std::to_string(declared) + " does not match the "
                 + std::to_string(*expected) + " bytes the destination holds" };
-    return *c;
+    return c;
 }
 
 // Decodes an opened container into destination, which holds at least its declared size.
