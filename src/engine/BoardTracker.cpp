@@ -231,7 +231,8 @@ Status OBoardTracker::SaveToFile(const std::string& fileName) const
         fileName, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
-Status OBoardTracker::LoadFromFile(const std::string& fileName)
+Status ReadSavedGameFile(
+    const std::string& fileName, OBoardTracker& record, SavedGameSettings& settings)
 {
     const std::string notOpened = BaseName(fileName) + " was not opened: ";
     // One byte more than any valid game can hold tells an oversized file from a full one.
@@ -244,14 +245,23 @@ Status OBoardTracker::LoadFromFile(const std::string& fileName)
             notOpened + "it is damaged (it is too large to be a saved game)" };
 
     OBoardTracker loaded;
-    SavedGameSettings settings;
-    if (const Status decoded = DecodeSavedGame(bytes, loaded, settings); !decoded) {
+    SavedGameSettings loadedSettings;
+    if (const Status decoded = DecodeSavedGame(bytes, loaded, loadedSettings); !decoded) {
         const Error& e = decoded.Failure();
         if (e.Kind == ErrorKind::Damaged)
             return Error { e.Kind, notOpened + "it is damaged (" + e.Message + ")" };
         return Error { e.Kind, notOpened + e.Message };
     }
-    *this = std::move(loaded);
+    record = std::move(loaded);
+    settings = loadedSettings;
+    return {};
+}
+
+Status OBoardTracker::LoadFromFile(const std::string& fileName)
+{
+    SavedGameSettings settings;
+    if (Status read = ReadSavedGameFile(fileName, *this, settings); !read)
+        return read;
     ComputerSide = settings.ComputerSide;
     OpponentIsComputer = settings.OpponentIsComputer;
     return {};

@@ -64,5 +64,10 @@ std::vector<std::uint8_t> EncodeSavedGame(
 Status DecodeSavedGame(
     const std::vector<std::uint8_t>& bytes, OBoardTracker& record, SavedGameSettings& settings);
 
+// LoadFromFile without touching the shared settings: fills record and settings from the file only
+// when it is a consistent game; the message of a failure begins "NAME was not opened: ".
+Status ReadSavedGameFile(
+    const std::string& fileName, OBoardTracker& record, SavedGameSettings& settings);
+
 // The largest file a valid game can have: every move fills a square of the 10 × 10 board.
 constexpr std::size_t MaxSavedGameBytes = 17 + 156 * 100;
