@@ -86,7 +86,7 @@ std::int32_t GetInt(const std::uint8_t* p)
     return static_cast<std::int32_t>(u);
 }
 
-FileResult Refuse(const std::string& why) { return { FileResult::Refused, why }; }
+Error Refuse(const std::string& why) { return { ErrorKind::Damaged, why }; }
 
 // 9377 → "9,377": byte counts the user reads.
 std::string Grouped(std::size_t n)
@@ -152,13 +152,13 @@ std::vector<std::uint8_t> EncodeSavedGame(
     return out;
 }
 
-FileResult DecodeSavedGame(
+Status DecodeSavedGame(
     const std::vector<std::uint8_t>& bytes, OBoardTracker& record, SavedGameSettings& settings)
 {
     if (bytes.size() < 4)
         return Refuse("it is too short to be a saved game");
     if (std::memcmp(bytes.data(), Signature, 4) != 0)
-        return { FileResult::NotSavedGame, "" };
+        return Error { ErrorKind::NotOurs, "it is not a saved game" };
     if (bytes.size() < HeaderBytes + TrailerBytes)
         return Refuse("it ends after " + Grouped(bytes.size()) + " bytes, before its header is complete");
 
@@ -222,39 +222,47 @@ FileResult DecodeSavedGame(
     return {};
 }
 
-FileResult OBoardTracker::SaveToFile(const std::string& fileName) const
+Status OBoardTracker::SaveToFile(const std::string& fileName) const
 {
     const SavedGameSettings settings { ComputerSide, NetworkGame ? false : OpponentIsComputer };
     const std::vector<std::uint8_t> bytes = EncodeSavedGame(*this, settings);
 
-    const std::string error = ReplaceFile(
+    return ReplaceFile(
         fileName, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    if (!error.empty())
-        return { FileResult::IoError, error };
-    return {};
 }
 
-FileResult OBoardTracker::LoadFromFile(const std::string& fileName)
+Status ReadSavedGameFile(
+    const std::string& fileName, OBoardTracker& record, SavedGameSettings& settings)
 {
     const std::string notOpened = BaseName(fileName) + " was not opened: ";
     // One byte more than any valid game can hold tells an oversized file from a full one.
-    const FileRead read = ReadFileBounded(fileName, MaxSavedGameBytes);
-    if (read.Status != FileRead::Ok && read.Status != FileRead::TooLarge)
-        return { FileResult::IoError, notOpened + read.Reason };
-    const std::vector<std::uint8_t> bytes(read.Bytes.begin(), read.Bytes.end());
-    if (read.Status == FileRead::TooLarge && bytes.size() >= 4
-        && std::memcmp(bytes.data(), Signature, 4) == 0)
-        return { FileResult::Refused, notOpened + "it is damaged (it is too large to be a saved game)" };
+    const Result<FileBytes> read = ReadFileBounded(fileName, MaxSavedGameBytes);
+    if (!read)
+        return Error { read.Failure().Kind, notOpened + read.Failure().Message };
+    const std::vector<std::uint8_t> bytes(read.Value().Bytes.begin(), read.Value().Bytes.end());
+    if (read.Value().Cut && bytes.size() >= 4 && std::memcmp(bytes.data(), Signature, 4) == 0)
+        return Error { ErrorKind::Damaged,
+            notOpened + "it is damaged (it is too large to be a saved game)" };
 
     OBoardTracker loaded;
+    SavedGameSettings loadedSettings;
+    if (const Status decoded = DecodeSavedGame(bytes, loaded, loadedSettings); !decoded) {
+        const Error& e = decoded.Failure();
+        if (e.Kind == ErrorKind::Damaged)
+            return Error { e.Kind, notOpened + "it is damaged (" + e.Message + ")" };
+        return Error { e.Kind, notOpened + e.Message };
+    }
+    record = std::move(loaded);
+    settings = loadedSettings;
+    return {};
+}
+
+Status OBoardTracker::LoadFromFile(const std::string& fileName)
+{
     SavedGameSettings settings;
-    FileResult r = DecodeSavedGame(bytes, loaded, settings);
-    if (r.Status == FileResult::Refused)
-        r.Message = notOpened + "it is damaged (" + r.Message + ")";
-    if (!r)
-        return r;
-    *this = std::move(loaded);
+    if (Status read = ReadSavedGameFile(fileName, *this, settings); !read)
+        return read;
     ComputerSide = settings.ComputerSide;
     OpponentIsComputer = settings.OpponentIsComputer;
-    return r;
+    return {};
 }

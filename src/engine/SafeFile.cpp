@@ -71,18 +71,22 @@ bool ResolveLinks(std::string& path)
 }
 
 // Rewrites an existing file in place: the way left when its folder takes no new file.
-std::string RewriteInPlace(const std::string& path, const std::string& shownName, std::string_view bytes)
+Status RewriteInPlace(const std::string& path, const std::string& shownName, std::string_view bytes)
 {
+    auto failure = [&](const char* what) {
+        return Error { ErrorKind::Io,
+            std::string(what) + " \"" + shownName + "\": " + SystemReason() };
+    };
     const int fd = open(path.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return "Cannot create \"" + shownName + "\": " + SystemReason();
+        return failure("Cannot create");
     if (!WriteAll(fd, bytes) || fsync(fd) != 0) {
-        const std::string error = "Cannot write \"" + shownName + "\": " + SystemReason();
+        Error error = failure("Cannot write");
         close(fd);
         return error;
     }
     if (close(fd) != 0)
-        return "Cannot write \"" + shownName + "\": " + SystemReason();
+        return failure("Cannot write");
     return {};
 }
 
@@ -94,30 +98,28 @@ std::string BaseName(const std::string& fileName)
     return slash == std::string::npos ? fileName : fileName.substr(slash + 1);
 }
 
-FileRead ReadFileBounded(const std::string& fileName, std::size_t maxBytes)
+Result<FileBytes> ReadFileBounded(const std::string& fileName, std::size_t maxBytes)
 {
-    FileRead result;
     // Non-blocking, so that a FIFO without a writer (or a device) cannot hold the program.
     const int fd = open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        result.Status = errno == ENOENT ? FileRead::Missing : FileRead::IoError;
-        result.Reason = errno == ENOENT ? "it does not exist" : "it could not be opened: " + SystemReason();
-        return result;
+        if (errno == ENOENT)
+            return Error { ErrorKind::NotFound, "it does not exist" };
+        return Error { ErrorKind::Io, "it could not be opened: " + SystemReason() };
     }
     struct stat st { };
     if (fstat(fd, &st) != 0) {
-        result.Status = FileRead::IoError;
-        result.Reason = "it could not be read: " + SystemReason();
+        Error error { ErrorKind::Io, "it could not be read: " + SystemReason() };
         close(fd);
-        return result;
+        return error;
     }
     if (!S_ISREG(st.st_mode)) {
         close(fd);
-        result.Status = FileRead::NotRegular;
-        result.Reason = S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a regular file";
-        return result;
+        return Error { ErrorKind::NotAFile,
+            S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a regular file" };
     }
     // One byte more than the budget tells a file of exactly the budget from a larger one.
+    FileBytes result;
     result.Bytes.resize(maxBytes + 1);
     std::size_t got = 0;
     while (got < result.Bytes.size()) {
@@ -125,11 +127,9 @@ FileRead ReadFileBounded(const std::string& fileName, std::size_t maxBytes)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            result.Status = FileRead::IoError;
-            result.Reason = "it could not be read: " + SystemReason();
-            result.Bytes.clear();
+            Error error { ErrorKind::Io, "it could not be read: " + SystemReason() };
             close(fd);
-            return result;
+            return error;
         }
         if (n == 0)
             break;
@@ -137,18 +137,19 @@ FileRead ReadFileBounded(const std::string& fileName, std::size_t maxBytes)
     }
     close(fd);
     if (got > maxBytes) {
-        result.Status = FileRead::TooLarge;
-        result.Reason = "it is larger than " + std::to_string(maxBytes) + " bytes";
+        result.Cut = Error { ErrorKind::TooLarge,
+            "it is larger than " + std::to_string(maxBytes) + " bytes" };
         got = maxBytes;
     }
     result.Bytes.resize(got);
     return result;
 }
 
-std::string ReplaceFile(const std::string& fileName, std::string_view bytes)
+Status ReplaceFile(const std::string& fileName, std::string_view bytes)
 {
     auto failure = [&](const char* what) {
-        return std::string(what) + " \"" + fileName + "\": " + SystemReason();
+        return Error { ErrorKind::Io,
+            std::string(what) + " \"" + fileName + "\": " + SystemReason() };
     };
     std::string path = fileName;
     if (!ResolveLinks(path))
@@ -158,7 +159,8 @@ std::string ReplaceFile(const std::string& fileName, std::string_view bytes)
     const bool exists = stat(path.c_str(), &st) == 0;
     if (exists && !S_ISREG(st.st_mode)) {
         errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
-        return "Cannot replace \"" + fileName + "\": it is not a regular file";
+        return Error { ErrorKind::NotAFile,
+            "Cannot replace \"" + fileName + "\": it is not a regular file" };
     }
 
     std::string temp = path + ".XXXXXX";
@@ -177,18 +179,18 @@ std::string ReplaceFile(const std::string& fileName, std::string_view bytes)
         fchmod(fd, NewFileMode());
     }
     if (!WriteAll(fd, bytes)) {
-        const std::string error = failure("Cannot write");
+        Error error = failure("Cannot write");
         close(fd);
         unlink(temp.c_str());
         return error;
     }
     if (fsync(fd) != 0 || close(fd) != 0) {
-        const std::string error = failure("Cannot write");
+        Error error = failure("Cannot write");
         unlink(temp.c_str());
         return error;
     }
     if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        const std::string error = failure("Cannot replace");
+        Error error = failure("Cannot replace");
         unlink(temp.c_str());
         return error;
     }

@@ -5,33 +5,31 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
-// What reading a whole file gave.
-struct FileRead {
-    enum Kind {
-        Ok,
-        Missing, // nothing at that path
-        NotRegular, // a folder, a FIFO, a device: never read
-        TooLarge, // more than the budget: Bytes holds the budget's worth
-        IoError, // it could not be opened or read
-    };
-    Kind Status = Ok;
+#include "Result.h"
+
+// The beginning of a file, as far as a bounded read goes.
+struct FileBytes {
     std::string Bytes;
-    std::string Reason; // for the user, in plain words: "it is not a regular file"
-    explicit operator bool() const { return Status == Ok; }
+    // Set (TooLarge: "it is larger than N bytes") when the file goes on past the budget; Bytes
+    // then holds the budget's worth, for the callers that can use the beginning of a file.
+    std::optional<Error> Cut;
 };
 
-// Reads fileName whole when it is a regular file of at most maxBytes bytes.
-FileRead ReadFileBounded(const std::string& fileName, std::size_t maxBytes);
+// Reads fileName whole when it is a regular file of at most maxBytes bytes, and the first maxBytes
+// of a larger one. Fails with NotFound, NotAFile (a folder, a FIFO, a device: never read) or Io;
+// the message is the reason in plain words: "it is not a regular file".
+Result<FileBytes> ReadFileBounded(const std::string& fileName, std::size_t maxBytes);
 
 // The file name without its folders, as messages name the file.
 std::string BaseName(const std::string& fileName);
 
-// Writes bytes as fileName; an empty string on success, otherwise a message naming the file and
-// the system's reason (the old file is then untouched). A symbolic link is written through to its
+// Writes bytes as fileName; on failure (Io, or NotAFile) the message names the file and the
+// system's reason, and the old file is untouched. A symbolic link is written through to its
 // target; an existing file keeps its permission bits, a new one gets those the umask allows; a
 // path that exists but is not a regular file is never replaced. When the folder cannot take a new
 // file but the file itself is writable, the file is rewritten in place.
-std::string ReplaceFile(const std::string& fileName, std::string_view bytes);
+Status ReplaceFile(const std::string& fileName, std::string_view bytes);

@@ -321,18 +321,17 @@ void GameSession::UpdateUndoRedo()
         View.SetUndoRedoEnabled(true);
 }
 
-FileResult GameSession::Save(const std::string& fileName) const
+Status GameSession::Save(const std::string& fileName) const
 {
     return GameRecord->SaveToFile(fileName);
 }
 
 bool GameSession::Open(const std::string& fileName)
 {
-    const FileResult r = GameRecord->LoadFromFile(fileName);
-    if (r.Status == FileResult::NotSavedGame)
-        return false; // not a saved game: nothing is said and nothing changes
-    if (!r) {
-        View.ShowError("Open...", r.Message);
+    if (const Status r = GameRecord->LoadFromFile(fileName); !r) {
+        // Not a saved game at all: nothing is said and nothing changes.
+        if (r.Failure().Kind != ErrorKind::NotOurs)
+            View.ShowError("Open...", r.Failure().Message);
         return false;
     }
     // From here on a search still waited for has no move for the game shown.
@@ -495,7 +494,7 @@ bool GameSession::Resume(const std::string& fileName)
     return true;
 }
 
-std::string GameSession::KeepForResume(const std::string& fileName) const
+Status GameSession::KeepForResume(const std::string& fileName) const
 {
     if (NetworkGame)
         return {};
@@ -513,6 +512,5 @@ std::string GameSession::KeepForResume(const std::string& fileName) const
     }
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(fileName).parent_path(), ec);
-    const FileResult r = record.SaveToFile(fileName);
-    return r ? std::string() : r.Message;
+    return record.SaveToFile(fileName);
 }

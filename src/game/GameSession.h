@@ -108,13 +108,13 @@ public:
     bool Resume(const std::string& fileName);
     // Keeps the game for Resume when it is unfinished and not a network game; removes a kept one
     // when the game is over. Returns why not, or an empty string.
-    std::string KeepForResume(const std::string& fileName) const;
+    Status KeepForResume(const std::string& fileName) const;
 
     // --- files ---
     // Opens a saved game as "Open..." does; false (after saying why, when the file was refused)
     // when nothing changed.
     bool Open(const std::string& fileName);
-    FileResult Save(const std::string& fileName) const;
+    Status Save(const std::string& fileName) const;
 
     // --- the network game ---
     void ApplyRemoteMove();

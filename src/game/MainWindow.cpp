@@ -114,11 +114,11 @@ TReversiForm::TReversiForm(QWidget* parent)
         });
 
     FitBoard();
-    GraphicsStatus loaded = LoadBorders();
+    auto loaded = LoadBorders();
     if (loaded)
         loaded = LoadDiscSheet(FigureSet, BoardSize == 10);
     if (!loaded)
-        ShowError(QStringLiteral("Corvana"), QString::fromStdString(loaded.Error));
+        ShowError(QStringLiteral("Corvana"), QString::fromStdString(loaded.Failure().Message));
     ApplyBoardGeometry();
     Panels->SetWidths(BoardSize * BoardWidget->CellSize + 44);
 
@@ -198,9 +198,8 @@ void TReversiForm::ListMenuSaveClick()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     RememberFolder(dialog.selectedFiles().first());
-    const FileResult r = Game->Save(dialog.selectedFiles().first().toStdString());
-    if (!r)
-        ShowError(QStringLiteral("Corvana"), QString::fromStdString(r.Message));
+    if (const auto saved = Game->Save(dialog.selectedFiles().first().toStdString()); !saved)
+        ShowError(QStringLiteral("Corvana"), QString::fromStdString(saved.Failure().Message));
 }
 
 void TReversiForm::ListMenuLoadClick()
@@ -301,15 +300,15 @@ void TReversiForm::ReloadBoardGraphics()
     if (Net.NetEvents)
         Net.NetEvents->Hold();
     // The worker gets the set and the size by value: it reads no setting of the main thread's.
-    PreparedSheet prepared;
+    Result<PixelBlock> prepared = Error { ErrorKind::NotFound, "the disc sheet was not prepared" };
     const int figureSet = FigureSet;
     const bool large = BoardSize == 10;
     RunWithPanel(
         *LoadingPanel, panelAt, [&prepared, figureSet, large] { prepared = PrepareDiscSheet(figureSet, large); });
-    if (prepared.Status)
-        InstallDiscSheet(std::move(prepared.Sheet));
+    if (prepared)
+        InstallDiscSheet(std::move(prepared).Value());
     else
-        ShowError(QStringLiteral("Corvana"), QString::fromStdString(prepared.Status.Error));
+        ShowError(QStringLiteral("Corvana"), QString::fromStdString(prepared.Failure().Message));
     ApplyBoardGeometry();
     if (Net.NetEvents)
         Net.NetEvents->Release();
@@ -377,11 +376,11 @@ void TReversiForm::FormClose()
     Closing = true;
     RequestSearchStop();
     TrayIcon->hide();
-    if (const std::string error = WriteNetSettings(); !error.empty())
-        std::fprintf(stderr, "corvana: %s\n", error.c_str());
+    if (const auto written = WriteNetSettings(); !written)
+        std::fprintf(stderr, "corvana: %s\n", written.Failure().Message.c_str());
     if (Extras.ResumeLastGame)
-        if (const std::string error = Game->KeepForResume(ResumeFile()); !error.empty())
-            std::fprintf(stderr, "corvana: %s\n", error.c_str());
+        if (const auto kept = Game->KeepForResume(ResumeFile()); !kept)
+            std::fprintf(stderr, "corvana: %s\n", kept.Failure().Message.c_str());
 }
 
 void TReversiForm::FormDestroy()
@@ -389,10 +388,10 @@ void TReversiForm::FormDestroy()
     if (Destroyed)
         return;
     Destroyed = true;
-    if (const std::string error = WriteCallSettings(); !error.empty())
-        std::fprintf(stderr, "corvana: %s\n", error.c_str());
-    if (const std::string error = WriteExtraSettings(); !error.empty())
-        std::fprintf(stderr, "corvana: %s\n", error.c_str());
+    if (const auto written = WriteCallSettings(); !written)
+        std::fprintf(stderr, "corvana: %s\n", written.Failure().Message.c_str());
+    if (const auto written = WriteExtraSettings(); !written)
+        std::fprintf(stderr, "corvana: %s\n", written.Failure().Message.c_str());
     CancelSearch(); // the search thread must not outlive the window it reports to
     FreeGraphics();
     ResetGameRecord();

@@ -76,16 +76,17 @@ void TReversiForm::OpenNetwork()
         QPoint(12, 12), LoadTransparentBitmap("CONNECT_TXT"), QPoint(62, 20));
     RemoteMovePending = false;
 
-    QString error;
-    const int port = ResolveNetPort(NetPort, NetService, &error);
-    Net.RevServerSocket->SetPort(port);
-    Net.RevClientSocket->SetPort(port);
-    if (port == 0 || !Net.RevServerSocket->Open(&error)) {
-        std::fprintf(stderr, "corvana: no network play: %s\n", qPrintable(error));
+    const Result<int> port = ResolveNetPort(NetPort, NetService);
+    Net.RevServerSocket->SetPort(port ? port.Value() : 0);
+    Net.RevClientSocket->SetPort(port ? port.Value() : 0);
+    if (const auto listening = port ? Net.RevServerSocket->Open() : ::Status(port.Failure());
+        !listening) {
+        std::fprintf(stderr, "corvana: no network play: %s\n", listening.Failure().Message.c_str());
         // Said nowhere else: the menu's hint tells whoever looks why it is off.
-        Items.NetMenu->menuAction()->setStatusTip(port != 0 && Net.RevServerSocket->AddressInUse()
-                ? tr("Network play is off: port %1 is in use").arg(port)
-                : tr("Network play is off: %1").arg(error));
+        Items.NetMenu->menuAction()->setStatusTip(port && Net.RevServerSocket->AddressInUse()
+                ? tr("Network play is off: port %1 is in use").arg(port.Value())
+                : tr("Network play is off: %1")
+                      .arg(QString::fromStdString(listening.Failure().Message)));
         // The items too, so that their shortcuts do not reach past the disabled menu.
         Items.NetMenu->setEnabled(false);
         for (QAction* a : Items.NetMenu->actions())
@@ -215,8 +216,7 @@ void TReversiForm::NetMenuConnectClick()
         Items.NetMenuListing->setChecked(false);
         Net.Session->ListeningSuspended();
     }
-    QString error;
-    if (!Net.RevClientSocket->Open(address, &error)) {
+    if (!Net.RevClientSocket->Open(address)) {
         Net.Session->CallCouldNotStart();
         StopConnectPanel();
         NetMessage(tr("NETWORK: Connection failed - open socket error!"));

@@ -65,19 +65,15 @@ bool Entry(const std::string& line, std::string& key, std::string& value)
 TProfileFile TProfileFile::Load(const std::string& fileName)
 {
     TProfileFile file;
-    FileRead read = ReadFileBounded(fileName, MaxBytes);
-    switch (read.Status) {
-    case FileRead::Ok:
-    case FileRead::Missing:
-        break;
-    case FileRead::TooLarge:
-        file.Problem = read.Reason;
-        break; // the part that was read still counts
-    default:
-        file.Problem = read.Reason;
+    const Result<FileBytes> read = ReadFileBounded(fileName, MaxBytes);
+    if (!read) {
+        if (read.Failure().Kind != ErrorKind::NotFound) // a missing file is an empty one
+            file.Problem = read.Failure();
         return file;
     }
-    std::string_view text = read.Bytes;
+    if (read.Value().Cut)
+        file.Problem = read.Value().Cut; // the part that was read still counts
+    std::string_view text = read.Value().Bytes;
     if (text.substr(0, 3) == "\xEF\xBB\xBF") {
         file.ByteOrderMark = true;
         text.remove_prefix(3);
@@ -186,11 +182,12 @@ std::string TProfileFile::Text() const
     return text;
 }
 
-std::string TProfileFile::Save(const std::string& fileName) const
+Status TProfileFile::Save(const std::string& fileName) const
 {
-    if (!Complete())
-        return BaseName(fileName) + " was not written: it could not be read completely ("
-            + Problem + ")";
+    if (Problem)
+        return Error { Problem->Kind,
+            BaseName(fileName) + " was not written: it could not be read completely ("
+                + Problem->Message + ")" };
     std::error_code ec;
     const std::filesystem::path target(fileName);
     if (target.has_parent_path())
@@ -198,7 +195,7 @@ std::string TProfileFile::Save(const std::string& fileName) const
     return ReplaceFile(fileName, Text());
 }
 
-std::string WriteProfileStrings(const std::string& fileName, const std::string& section,
+Status WriteProfileStrings(const std::string& fileName, const std::string& section,
     const std::vector<std::pair<std::string, std::string>>& values)
 {
     TProfileFile file = TProfileFile::Load(fileName);

@@ -5,9 +5,12 @@
 // could not be read completely is never written back. Qt-free; used by the settings.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "Result.h"
 
 class TProfileFile {
 public:
@@ -19,9 +22,9 @@ public:
     static TProfileFile Load(const std::string& fileName);
 
     // Everything the file holds was read (or there is no file yet): writing it back loses nothing.
-    bool Complete() const { return Problem.empty(); }
-    // Why the file was not read completely, in plain words ("it is not a regular file").
-    const std::string& ReadProblem() const { return Problem; }
+    bool Complete() const { return !Problem; }
+    // Why the file was not read completely ("it is not a regular file"); nothing when it was.
+    const std::optional<Error>& ReadProblem() const { return Problem; }
 
     // The value of key in section, trimmed and cut to maxLength characters, or fallback.
     std::string GetString(const std::string& section, const std::string& key,
@@ -38,22 +41,22 @@ public:
     // The file's text as it would be written.
     std::string Text() const;
 
-    // Writes the file through a temporary beside it and a rename; an empty string on success,
-    // otherwise why it failed (the old file is then untouched). A file that was not read
-    // completely is not written.
-    std::string Save(const std::string& fileName) const;
+    // Writes the file through a temporary beside it and a rename; on failure the old file is
+    // untouched. A file that was not read completely is not written: that fails too, with the
+    // kind of its read problem.
+    Status Save(const std::string& fileName) const;
 
 private:
     std::vector<std::string> Lines;
     bool ByteOrderMark = false;
     bool CrLf = false;
-    std::string Problem;
+    std::optional<Error> Problem;
     // Index of the key's line, or -1; and of the section's header line.
     int FindKey(const std::string& section, const std::string& key) const;
     int FindSection(const std::string& section) const;
 };
 
 // Reads the file, sets the keys of one section and writes it back: what the program does each
-// time it stores settings. Returns an empty string on success, otherwise why not.
-std::string WriteProfileStrings(const std::string& fileName, const std::string& section,
+// time it stores settings.
+Status WriteProfileStrings(const std::string& fileName, const std::string& section,
     const std::vector<std::pair<std::string, std::string>>& values);

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <cstdio>
 
 #include "AboutWindow.h"
 #include "CallDialog.h"
@@ -141,8 +142,11 @@ TProgram::TProgram(const TProgramOptions& options)
     SendDlg = std::make_unique<TSendDlg>(form);
     CallReq = std::make_unique<TCallReq>(form);
     RulersDlg = std::make_unique<TRulersDlg>(form);
-    if (const ResourceLookup rules = FindResource("RULERS_TEXT"))
-        RulersDlg->LoadRules(rules.Entry->Bytes);
+    if (const Result<ResourceEntry> rules = FindResource("RULERS_TEXT")) {
+        // The window shows what could be read; the rest is worth a line for whoever looks.
+        if (const Status shown = RulersDlg->LoadRules(rules.Value().Bytes); !shown)
+            std::fprintf(stderr, "corvana: %s\n", shown.Failure().Message.c_str());
+    }
     RemoteField = std::make_unique<TRemoteField>(form);
     Choice = std::make_unique<TChoice>(form);
     form->SetDialogs(SideDlg.get(), FinalDlg.get(), Choice.get(), RulersDlg.get());

@@ -43,14 +43,15 @@ TRulersDlg::TRulersDlg(QWidget* parent)
     resize(498, 493);
 }
 
-QString TRulersDlg::LoadRules(std::span<const std::uint8_t> rtf)
+Status TRulersDlg::LoadRules(std::span<const std::uint8_t> rtf)
 {
     const RtfDocument document = ParseRtf(rtf);
     FillTextDocument(*Memo1->document(), document);
     Memo1->moveCursor(QTextCursor::Start);
-    return document.Ok ? QString()
-                       : tr("The rules text could not be read completely: %1")
-                             .arg(QString::fromStdString(document.Error));
+    if (document.Problem)
+        return Error { document.Problem->Kind,
+            "The rules text could not be read completely: " + document.Problem->Message };
+    return {};
 }
 
 void TRulersDlg::FormResize()

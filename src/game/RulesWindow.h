@@ -12,15 +12,17 @@
 #include <cstdint>
 #include <span>
 
+#include "Result.h"
+
 class TRulersDlg : public QDialog {
     Q_DECLARE_TR_FUNCTIONS(TRulersDlg)
 
 public:
     explicit TRulersDlg(QWidget* parent = nullptr);
 
-    // Shows the rules document (Rich Text Format) in Memo1. Returns an empty string when the whole
-    // document was read, otherwise why not; what could be read is shown either way.
-    QString LoadRules(std::span<const std::uint8_t> rtf);
+    // Shows the rules document (Rich Text Format) in Memo1. Fails (Damaged) when the document
+    // could not be read completely; what could be read is shown either way.
+    Status LoadRules(std::span<const std::uint8_t> rtf);
 
     // Places the controls for the current client size: the button centred near the bottom, the
     // text above it, the grip in the corner.

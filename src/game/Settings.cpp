@@ -101,7 +101,7 @@ void LoadSettings()
         std::fprintf(stderr,
             "corvana: %s could not be read completely (%s); playing with what could be read, "
             "and it will not be rewritten\n",
-            SettingsFile.c_str(), f.ReadProblem().c_str());
+            SettingsFile.c_str(), f.ReadProblem()->Message.c_str());
     NetPort = f.GetInt("net", "port", DefaultNetPort);
     if (NetPort < 1 || NetPort > 65535)
         NetPort = DefaultNetPort; // no other port can be listened on
@@ -140,13 +140,11 @@ void LoadSettings()
     Extras.LastFolder = extra("folder", "");
 }
 
-std::string WriteExtraSettings()
+Status WriteExtraSettings()
 {
-    if (SettingsFileKept)
-        return {};
     if (Extras == ExtraSettings {} && !TProfileFile::Load(SettingsFile).HasSection("extras"))
         return {};
-    return WriteProfileStrings(SettingsFile, "extras",
+    return WriteSettingsSection("extras",
         {
             { "movelist", Extras.ShowMoveList ? "show" : "hide" },
             { "lastmove", Extras.MarkLastMove ? "show" : "hide" },
@@ -157,7 +155,7 @@ std::string WriteExtraSettings()
         });
 }
 
-std::string WriteSettingsSection(
+Status WriteSettingsSection(
     const std::string& section, const std::vector<std::pair<std::string, std::string>>& values)
 {
     if (SettingsFileKept)
@@ -165,13 +163,13 @@ std::string WriteSettingsSection(
     return WriteProfileStrings(SettingsFile, section, values);
 }
 
-std::string WriteNetSettings()
+Status WriteNetSettings()
 {
     return WriteSettingsSection(
         "net", { { "service", NetService }, { "port", std::to_string(NetPort) } });
 }
 
-std::string WriteCallSettings()
+Status WriteCallSettings()
 {
     return WriteSettingsSection("options",
         { { "call8", CallOnEight ? "yes" : "no" }, { "callw", CallAsYellow ? "yes" : "no" } });

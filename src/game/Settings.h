@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "Result.h"
+
 extern int FigureSet; // 0 "Flame", 1 "Classic", 2 "Ancient"
 extern bool AnimationOn;
 extern bool UseTray;
@@ -36,7 +38,7 @@ const char* AnimationSpeedName(int frameMs);
 
 // Writes section [extras]: only when something differs from the defaults or the file already has
 // the section, so that a file of the original's keys stays one. An empty string or why not.
-std::string WriteExtraSettings();
+Status WriteExtraSettings();
 
 // Where an unfinished game is kept at exit: $XDG_STATE_HOME/corvana/last.kpx
 // (~/.local/state/corvana/last.kpx by default).
@@ -75,15 +77,14 @@ void LoadSettings();
 // with as far as it was read, said once on standard error, and never written back: this is set.
 extern bool SettingsFileKept;
 
-// Writes keys of one section into the settings file, keeping everything else in it. Returns an
-// empty string or why the file could not be written; does nothing to a kept file.
-std::string WriteSettingsSection(
+// Writes keys of one section into the settings file, keeping everything else in it. Fails when
+// the file could not be written; does nothing (and succeeds) to a kept file.
+Status WriteSettingsSection(
     const std::string& section, const std::vector<std::pair<std::string, std::string>>& values);
 
 // Writes section net (when the main window closes) and the call defaults (when it is destroyed).
-// Return an empty string or why the file could not be written.
-std::string WriteNetSettings();
-std::string WriteCallSettings();
+Status WriteNetSettings();
+Status WriteCallSettings();
 
 // The figure sets' names in the file: the set shown as "Flame" is stored as "classic" and the one
 // shown as "Classic" as "fire"; older files depend on the pairing.

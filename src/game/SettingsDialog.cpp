@@ -162,8 +162,8 @@ TSideDlg::TSideDlg(QWidget* parent)
 
 TSideDlg::~TSideDlg()
 {
-    if (const std::string error = FormDestroy(); !error.empty())
-        std::fprintf(stderr, "corvana: %s\n", error.c_str());
+    if (const Status written = FormDestroy(); !written)
+        std::fprintf(stderr, "corvana: %s\n", written.Failure().Message.c_str());
 }
 
 void TSideDlg::FormCreate() { SetValues(CurrentSettings()); }
@@ -282,7 +282,7 @@ void TSideDlg::SetGameSettingsEnabled(bool enabled)
         UpdateSideButtons();
 }
 
-std::string TSideDlg::FormDestroy()
+Status TSideDlg::FormDestroy()
 {
     if (Written)
         return {};

@@ -34,8 +34,8 @@ public:
     void SetValues(const GameSettings& settings);
     // Refreshes the level caption (every showing).
     void FormShow();
-    // Writes the options the controls show; an empty string or why the file could not be written.
-    std::string FormDestroy();
+    // Writes the options the controls show (once); fails when the file could not be written.
+    Status FormDestroy();
 
     // The dialog follows a game opened from a file or started over the network.
     void ShowBoardSize(int size);

@@ -205,23 +205,16 @@ void TNetConnection::PeerGone()
 
 // --- port ---
 
-int ResolveNetPort(int port, const std::string& service, QString* error)
+Result<int> ResolveNetPort(int port, const std::string& service)
 {
     if (!service.empty()) {
         const servent* entry = getservbyname(service.c_str(), "tcp");
-        if (!entry) {
-            if (error)
-                *error
-                    = QStringLiteral("unknown service \"%1\"").arg(QString::fromStdString(service));
-            return 0;
-        }
-        return ntohs(std::uint16_t(entry->s_port));
+        if (!entry)
+            return Error { ErrorKind::NotFound, "unknown service \"" + service + "\"" };
+        return int(ntohs(std::uint16_t(entry->s_port)));
     }
-    if (port < 1 || port > 65535) {
-        if (error)
-            *error = QStringLiteral("port %1 is out of range").arg(port);
-        return 0;
-    }
+    if (port < 1 || port > 65535)
+        return Error { ErrorKind::Damaged, "port " + std::to_string(port) + " is out of range" };
     return port;
 }
 
@@ -273,21 +266,15 @@ void TServerSocket::Release(TNetConnection* connection)
     QMetaObject::invokeMethod(this, [this] { AcceptPending(); }, Qt::QueuedConnection);
 }
 
-bool TServerSocket::Open(QString* error)
+Status TServerSocket::Open()
 {
     if (Server->isListening())
-        return true;
-    if (Port < 1 || Port > 65535) {
-        if (error)
-            *error = QStringLiteral("no port to listen on");
-        return false;
-    }
-    if (!Server->listen(QHostAddress::AnyIPv4, quint16(Port))) {
-        if (error)
-            *error = Server->errorString();
-        return false;
-    }
-    return true;
+        return {};
+    if (Port < 1 || Port > 65535)
+        return Error { ErrorKind::Damaged, "no port to listen on" };
+    if (!Server->listen(QHostAddress::AnyIPv4, quint16(Port)))
+        return Error { ErrorKind::Io, Server->errorString().toStdString() };
+    return {};
 }
 
 void TServerSocket::Close()
@@ -359,15 +346,12 @@ TClientSocket::TClientSocket(TNetEventQueue& events, QObject* parent)
     });
 }
 
-bool TClientSocket::Open(const QString& host, QString* error)
+Status TClientSocket::Open(const QString& host)
 {
     Close();
     CallTarget target;
-    if (!ParseCallAddress(host.toStdString(), Port, target)) {
-        if (error)
-            *error = QStringLiteral("no address or port to call");
-        return false;
-    }
+    if (!ParseCallAddress(host.toStdString(), Port, target))
+        return Error { ErrorKind::Damaged, "no address or port to call" };
     auto* socket = new QTcpSocket;
     auto* c = new TNetConnection(socket, Events, this);
     Current = c;
@@ -392,7 +376,7 @@ bool TClientSocket::Open(const QString& host, QString* error)
     socket->connectToHost(QString::fromStdString(target.Host), quint16(target.Port),
         QIODevice::ReadWrite, QAbstractSocket::IPv4Protocol);
     ConnectTimer.start(ConnectTimeoutMs);
-    return true;
+    return {};
 }
 
 void TClientSocket::Close()

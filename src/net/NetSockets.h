@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "NetProtocol.h"
+#include "Result.h"
 
 class QTcpServer;
 class QTcpSocket;
@@ -90,8 +91,9 @@ private:
 };
 
 // The port both sockets use: the services database's port for service (protocol "tcp") when
-// service is not empty, otherwise port. 0 and a message when the service is unknown.
-int ResolveNetPort(int port, const std::string& service, QString* error);
+// service is not empty, otherwise port. NotFound when the service is unknown, Damaged when the
+// port is not one from 1 to 65535.
+Result<int> ResolveNetPort(int port, const std::string& service);
 
 // The listening socket (RevServerSocket). It holds at most MaxConnections accepted connections at
 // once (the peer and a few callers being turned away); further callers wait in the system's
@@ -106,8 +108,8 @@ public:
 
     void SetPort(int port) { Port = port; }
     int ListenPort() const { return Port; }
-    // Listens on every IPv4 address; false and why when that is not possible.
-    bool Open(QString* error = nullptr);
+    // Listens on every IPv4 address; fails, saying why, when that is not possible.
+    Status Open();
     // Stops listening and drops every accepted connection without reporting it.
     void Close();
     bool Active() const;
@@ -143,9 +145,9 @@ public:
 
     void SetPort(int port) { Port = port; }
     // Starts the name lookup and the connection in the background; they end in OnConnect or
-    // OnError. host may end in ":port" (ParseCallAddress). False and why when the call cannot
+    // OnError. host may end in ":port" (ParseCallAddress). Fails (Damaged) when the call cannot
     // even start (no address, a bad port).
-    bool Open(const QString& host, QString* error = nullptr);
+    Status Open(const QString& host);
     // Drops the call or the connection without reporting it.
     void Close();
     bool Connected() const;

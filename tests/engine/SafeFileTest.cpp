@@ -63,13 +63,15 @@ TEST(SafeFile, ReadingRefusesWhatIsNotARegularFileWithoutWaiting)
     const std::string fifo = dir.File("game.kpx");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
     // Without a writer a blocking open would never return; this one answers at once.
-    const FileRead fromFifo = ReadFileBounded(fifo, 1000);
-    EXPECT_EQ(fromFifo.Status, FileRead::NotRegular);
-    EXPECT_EQ(fromFifo.Reason, "it is not a regular file");
+    const Result<FileBytes> fromFifo = ReadFileBounded(fifo, 1000);
+    ASSERT_FALSE(fromFifo);
+    EXPECT_EQ(fromFifo.Failure(), (Error { ErrorKind::NotAFile, "it is not a regular file" }));
 
-    EXPECT_EQ(ReadFileBounded("/dev/zero", 1000).Status, FileRead::NotRegular);
-    EXPECT_EQ(ReadFileBounded(dir.File(""), 1000).Status, FileRead::NotRegular);
-    EXPECT_EQ(ReadFileBounded(dir.File("missing"), 1000).Status, FileRead::Missing);
+    EXPECT_EQ(ReadFileBounded("/dev/zero", 1000).Failure().Kind, ErrorKind::NotAFile);
+    EXPECT_EQ(ReadFileBounded(dir.File(""), 1000).Failure(),
+        (Error { ErrorKind::NotAFile, "it is a folder" }));
+    EXPECT_EQ(ReadFileBounded(dir.File("missing"), 1000).Failure(),
+        (Error { ErrorKind::NotFound, "it does not exist" }));
 }
 
 TEST(SafeFile, ReadingStopsAtItsBudget)
@@ -77,19 +79,23 @@ TEST(SafeFile, ReadingStopsAtItsBudget)
     OpenFolder dir;
     const std::string file = dir.File("big");
     Write(file, std::string(5000, 'x'));
-    const FileRead big = ReadFileBounded(file, 4096);
-    EXPECT_EQ(big.Status, FileRead::TooLarge);
-    EXPECT_EQ(big.Bytes.size(), 4096u); // what was read is kept for who can use a part
+    const Result<FileBytes> big = ReadFileBounded(file, 4096);
+    ASSERT_TRUE(big) << big.Failure().Message;
+    ASSERT_TRUE(big.Value().Cut);
+    EXPECT_EQ(*big.Value().Cut, (Error { ErrorKind::TooLarge, "it is larger than 4096 bytes" }));
+    EXPECT_EQ(big.Value().Bytes.size(), 4096u); // what was read is kept for who can use a part
 
-    const FileRead exact = ReadFileBounded(file, 5000);
-    EXPECT_TRUE(exact);
-    EXPECT_EQ(exact.Bytes.size(), 5000u);
+    const Result<FileBytes> exact = ReadFileBounded(file, 5000);
+    ASSERT_TRUE(exact) << exact.Failure().Message;
+    EXPECT_FALSE(exact.Value().Cut);
+    EXPECT_EQ(exact.Value().Bytes, std::string(5000, 'x'));
 
     ASSERT_TRUE(AsUnprivilegedUser([&] {
         Write(dir.File("secret"), "key=value\n");
         fs::permissions(dir.File("secret"), fs::perms::none);
-        const FileRead r = ReadFileBounded(dir.File("secret"), 100);
-        return r.Status == FileRead::IoError && r.Reason.find("Permission denied") != std::string::npos;
+        const Result<FileBytes> r = ReadFileBounded(dir.File("secret"), 100);
+        return !r && r.Failure().Kind == ErrorKind::Io
+            && r.Failure().Message.find("Permission denied") != std::string::npos;
     }));
 }
 
@@ -101,27 +107,27 @@ TEST(SafeFile, ReplacingKeepsLinksAndPermissions)
     const std::string link = dir.File("link.ini");
     Write(target, "old");
     fs::create_symlink("real.ini", link);
-    ASSERT_EQ(ReplaceFile(link, "new"), "");
+    ASSERT_TRUE(ReplaceFile(link, "new").Ok());
     EXPECT_TRUE(S_ISLNK(Mode(link)));
     EXPECT_EQ(Contents(target), "new");
 
     // A dangling link is written through too: the file appears where it points.
     const std::string dangling = dir.File("dangling.ini");
     fs::create_symlink("later.ini", dangling);
-    ASSERT_EQ(ReplaceFile(dangling, "made"), "");
+    ASSERT_TRUE(ReplaceFile(dangling, "made").Ok());
     EXPECT_TRUE(S_ISLNK(Mode(dangling)));
     EXPECT_EQ(Contents(dir.File("later.ini")), "made");
 
     // The permission bits the user gave the file survive.
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    ASSERT_EQ(ReplaceFile(target, "again"), "");
+    ASSERT_TRUE(ReplaceFile(target, "again").Ok());
     EXPECT_EQ(Mode(target) & 07777, 0640u);
 
     // A new file gets what the umask allows.
     const mode_t old = ::umask(027);
-    const std::string error = ReplaceFile(dir.File("fresh.kpx"), "x");
+    const Status written = ReplaceFile(dir.File("fresh.kpx"), "x");
     ::umask(old);
-    ASSERT_EQ(error, "");
+    ASSERT_TRUE(written) << written.Failure().Message;
     EXPECT_EQ(Mode(dir.File("fresh.kpx")) & 07777, 0640u);
 }
 
@@ -130,13 +136,17 @@ TEST(SafeFile, ReplacingNeverTouchesWhatIsNotARegularFile)
     OpenFolder dir;
     const std::string fifo = dir.File("pipe");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
-    EXPECT_NE(ReplaceFile(fifo, "data"), "");
+    const Status toFifo = ReplaceFile(fifo, "data");
+    ASSERT_FALSE(toFifo);
+    EXPECT_EQ(toFifo.Failure(),
+        (Error {
+            ErrorKind::NotAFile, "Cannot replace \"" + fifo + "\": it is not a regular file" }));
     EXPECT_TRUE(S_ISFIFO(Mode(fifo)));
-    EXPECT_NE(ReplaceFile(dir.File(""), "data"), ""); // a folder
+    EXPECT_EQ(ReplaceFile(dir.File(""), "data").Failure().Kind, ErrorKind::NotAFile); // a folder
     EXPECT_TRUE(fs::is_directory(dir.Path));
     // A device node is refused before anything is written beside it (as root this once replaced
     // /dev/full with a regular file).
-    EXPECT_NE(ReplaceFile("/dev/null", "data"), "");
+    EXPECT_EQ(ReplaceFile("/dev/null", "data").Failure().Kind, ErrorKind::NotAFile);
     EXPECT_TRUE(S_ISCHR(Mode("/dev/null")));
 }
 
@@ -148,7 +158,7 @@ TEST(SafeFile, AFolderThatTakesNoNewFileStillLetsAWritableFileBeSaved)
     fs::permissions(file, fs::perms::all);
     fs::permissions(dir.Path, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read
             | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
-    const bool saved = AsUnprivilegedUser([&] { return ReplaceFile(file, "new contents").empty(); });
+    const bool saved = AsUnprivilegedUser([&] { return ReplaceFile(file, "new contents").Ok(); });
     fs::permissions(dir.Path, fs::perms::all);
     EXPECT_TRUE(saved);
     EXPECT_EQ(Contents(file), "new contents");
@@ -162,7 +172,10 @@ TEST(SafeFile, AFolderThatTakesNoNewFileStillLetsAWritableFileBeSaved)
     fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     fs::permissions(dir.Path, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read
             | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
-    const bool refused = AsUnprivilegedUser([&] { return !ReplaceFile(file, "lost").empty(); });
+    const bool refused = AsUnprivilegedUser([&] {
+        const Status s = ReplaceFile(file, "lost");
+        return !s && s.Failure().Kind == ErrorKind::Io;
+    });
     fs::permissions(dir.Path, fs::perms::all);
     EXPECT_TRUE(refused);
     EXPECT_EQ(Contents(file), "new contents");

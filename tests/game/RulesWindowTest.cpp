@@ -53,7 +53,7 @@ private slots:
     void EscOrEnterInTheTextOrTheButtonCloses()
     {
         TRulersDlg dlg;
-        dlg.LoadRules(Bytes(SampleRulesRtf));
+        QVERIFY(dlg.LoadRules(Bytes(SampleRulesRtf)).Ok());
         for (QWidget* target :
             { static_cast<QWidget*>(dlg.Memo1), static_cast<QWidget*>(dlg.BitBtn1) })
             for (Qt::Key key : { Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter })
@@ -64,7 +64,7 @@ private slots:
     void ShowsTheRulesWithTheirFormats()
     {
         TRulersDlg dlg;
-        QCOMPARE(dlg.LoadRules(Bytes(SampleRulesRtf)), QString());
+        QVERIFY(dlg.LoadRules(Bytes(SampleRulesRtf)).Ok());
         const QTextDocument& doc = *dlg.Memo1->document();
         QCOMPARE(doc.blockCount(), 19);
         QVERIFY(
@@ -89,7 +89,7 @@ private slots:
         QCOMPARE(doc.defaultFont().styleHint(), QFont::Serif);
 
         // Text that looks like markup stays text.
-        dlg.LoadRules(Bytes("{\\rtf1 <b>not bold</b> &amp; <a href=\"x\">link</a>}"));
+        QVERIFY(dlg.LoadRules(Bytes("{\\rtf1 <b>not bold</b> &amp; <a href=\"x\">link</a>}")).Ok());
         QCOMPARE(doc.toPlainText(), QStringLiteral("<b>not bold</b> &amp; <a href=\"x\">link</a>"));
         QVERIFY(!doc.firstBlock().begin().fragment().charFormat().isAnchor());
     }
@@ -97,12 +97,16 @@ private slots:
     void ADamagedDocumentShowsWhatCouldBeReadAndSaysWhy()
     {
         TRulersDlg dlg;
-        const QString error
+        const Status shown
             = dlg.LoadRules(Bytes(SampleRulesRtf.substr(0, SampleRulesRtf.find("How to play?"))));
-        QVERIFY(error.contains(QStringLiteral("open group")));
+        QVERIFY(!shown);
+        QCOMPARE(shown.Failure().Kind, ErrorKind::Damaged);
+        QVERIFY(
+            shown.Failure().Message.starts_with("The rules text could not be read completely: "));
+        QVERIFY(shown.Failure().Message.find("open group") != std::string::npos);
         QVERIFY(dlg.Memo1->toPlainText().contains(
             QStringLiteral("The beginning and the order of the game.")));
-        QVERIFY(!dlg.LoadRules(Bytes("PK\x03\x04 not rich text")).isEmpty());
+        QVERIFY(!dlg.LoadRules(Bytes("PK\x03\x04 not rich text")).Ok());
         QCOMPARE(dlg.Memo1->toPlainText(), QString()); // the old text is gone, nothing made up
     }
 

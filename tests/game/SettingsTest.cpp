@@ -89,9 +89,9 @@ TEST(ProfileFile, WritingKeepsEverythingItDoesNotChange)
     TempFile t;
     t.Write("[extra]\nmine=42\n; note\n[OPTIONS]\nLevel=3\nodd "
             "line\nunknown=kept\n\n[net]\nport=9000\n");
-    ASSERT_EQ(
-        WriteProfileStrings(t.Path(), "options", { { "level", "5" }, { "brdim", "10" } }), "");
-    ASSERT_EQ(WriteProfileStrings(t.Path(), "sounds", { { "volume", "high" } }), "");
+    ASSERT_TRUE(
+        WriteProfileStrings(t.Path(), "options", { { "level", "5" }, { "brdim", "10" } }).Ok());
+    ASSERT_TRUE(WriteProfileStrings(t.Path(), "sounds", { { "volume", "high" } }).Ok());
     const std::string text = t.Read();
     EXPECT_NE(text.find("[extra]\nmine=42\n; note\n"), std::string::npos);
     EXPECT_NE(text.find("odd line\nunknown=kept\nbrdim=10\n"), std::string::npos) << text;
@@ -106,12 +106,15 @@ TEST(ProfileFile, WritingKeepsEverythingItDoesNotChange)
 
     // The folder is created when missing; a file that cannot be written says why.
     const std::string nested = (t.Dir / "a" / "b" / "reversi.ini").string();
-    EXPECT_EQ(WriteProfileStrings(nested, "net", { { "port", "1" } }), "");
+    EXPECT_TRUE(WriteProfileStrings(nested, "net", { { "port", "1" } }).Ok());
     EXPECT_TRUE(fs::exists(nested));
     t.Write("x", "file");
-    EXPECT_NE(
-        WriteProfileStrings((t.Dir / "file" / "reversi.ini").string(), "net", { { "port", "1" } }),
-        "");
+    const Status underAFile = WriteProfileStrings(
+        (t.Dir / "file" / "reversi.ini").string(), "net", { { "port", "1" } });
+    ASSERT_FALSE(underAFile);
+    EXPECT_EQ(underAFile.Failure().Kind, ErrorKind::Io);
+    EXPECT_NE(underAFile.Failure().Message.find("reversi.ini"), std::string::npos)
+        << underAFile.Failure().Message;
 }
 
 TEST(Settings, OutOfRangeAndUnknownValuesTakeTheirFallbacks)
@@ -186,7 +189,7 @@ TEST(ProfileFile, HeadersWithCommentsByteOrderMarksAndCrLfLines)
     EXPECT_EQ(TProfileFile::Load(t.Path("other.ini")).GetInt("net", "port", 0), 0);
 
     // Written back, the file keeps its mark and its CRLF line ends, new lines included.
-    ASSERT_EQ(WriteProfileStrings(t.Path(), "options", { { "brdim", "10" } }), "");
+    ASSERT_TRUE(WriteProfileStrings(t.Path(), "options", { { "brdim", "10" } }).Ok());
     EXPECT_EQ(t.Read(),
         "\xEF\xBB\xBF[net] ; mine\r\nport=9001\r\n[options]   # chosen by hand\r\nlevel=4\r\n"
         "brdim=10\r\n");
@@ -206,8 +209,8 @@ TEST(Settings, AFileThatCannotBeReadCompletelyIsNeverRewritten)
     EXPECT_TRUE(SettingsFileKept);
     EXPECT_EQ(Level, 6);
     EXPECT_EQ(BoardSize, 10);
-    EXPECT_EQ(WriteNetSettings(), "");
-    EXPECT_EQ(WriteCallSettings(), "");
+    EXPECT_TRUE(WriteNetSettings().Ok());
+    EXPECT_TRUE(WriteCallSettings().Ok());
     EXPECT_EQ(t.Read(), large);
 
     // Grown too large after start-up, it is not written either, and the writer says why.
@@ -215,8 +218,12 @@ TEST(Settings, AFileThatCannotBeReadCompletelyIsNeverRewritten)
     LoadSettings();
     EXPECT_FALSE(SettingsFileKept);
     t.Write(large);
-    const std::string refused = WriteNetSettings();
-    EXPECT_NE(refused.find("reversi.ini was not written"), std::string::npos) << refused;
+    const Status refused = WriteNetSettings();
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.Failure(),
+        (Error { ErrorKind::TooLarge,
+            "reversi.ini was not written: it could not be read completely (it is larger than "
+            "1048576 bytes)" }));
     EXPECT_EQ(t.Read(), large);
 
     // A FIFO is neither waited on nor replaced.
@@ -225,7 +232,7 @@ TEST(Settings, AFileThatCannotBeReadCompletelyIsNeverRewritten)
     LoadSettings();
     EXPECT_TRUE(SettingsFileKept);
     EXPECT_EQ(Level, 1);
-    EXPECT_EQ(WriteNetSettings(), "");
+    EXPECT_TRUE(WriteNetSettings().Ok());
     EXPECT_TRUE(fs::is_fifo(SettingsFile));
 
     // A file the user may not read keeps what it holds.
@@ -235,7 +242,7 @@ TEST(Settings, AFileThatCannotBeReadCompletelyIsNeverRewritten)
     fs::permissions(SettingsFile, fs::perms::none);
     EXPECT_TRUE(AsUnprivilegedUser([] {
         LoadSettings();
-        return SettingsFileKept && WriteNetSettings().empty() && WriteCallSettings().empty();
+        return SettingsFileKept && WriteNetSettings().Ok() && WriteCallSettings().Ok();
     }));
     fs::permissions(SettingsFile, fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(t.Read("locked.ini"), "[options]\nlevel=8\n");

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "GeneratedFiles.h"
+#include "Result.h"
 
 namespace {
 
@@ -18,7 +19,6 @@ struct TWave {
     bool HasFact = false;
     std::uint32_t FactSamples = 0;
     std::vector<std::uint8_t> Data;
-    std::string Error;
 };
 
 std::uint32_t U32(const std::vector<std::uint8_t>& b, std::size_t at)
@@ -27,30 +27,23 @@ std::uint32_t U32(const std::vector<std::uint8_t>& b, std::size_t at)
 }
 unsigned U16(const std::vector<std::uint8_t>& b, std::size_t at) { return b[at] | b[at + 1] << 8; }
 
-TWave ParseWave(const std::vector<std::uint8_t>& b)
+Result<TWave> ParseWave(const std::vector<std::uint8_t>& b)
 {
     TWave w;
     if (b.size() < 12 || std::string(b.begin(), b.begin() + 4) != "RIFF"
-        || std::string(b.begin() + 8, b.begin() + 12) != "WAVE") {
-        w.Error = "not a RIFF WAVE image";
-        return w;
-    }
-    if (U32(b, 4) != b.size() - 8) {
-        w.Error = "RIFF size " + std::to_string(U32(b, 4)) + " for a file of "
-            + std::to_string(b.size());
-        return w;
-    }
+        || std::string(b.begin() + 8, b.begin() + 12) != "WAVE")
+        return Error { ErrorKind::NotOurs, "not a RIFF WAVE image" };
+    if (U32(b, 4) != b.size() - 8)
+        return Error { ErrorKind::Damaged,
+            "RIFF size " + std::to_string(U32(b, 4)) + " for a file of "
+                + std::to_string(b.size()) };
     for (std::size_t at = 12; at < b.size();) {
-        if (at + 8 > b.size()) {
-            w.Error = "chunk header cut off";
-            return w;
-        }
+        if (at + 8 > b.size())
+            return Error { ErrorKind::Damaged, "chunk header cut off" };
         const std::string tag(b.begin() + std::ptrdiff_t(at), b.begin() + std::ptrdiff_t(at) + 4);
         const std::uint32_t size = U32(b, at + 4);
-        if (at + 8 + size > b.size()) {
-            w.Error = "chunk " + tag + " runs past the end";
-            return w;
-        }
+        if (at + 8 + size > b.size())
+            return Error { ErrorKind::Damaged, "chunk " + tag + " runs past the end" };
         w.Chunks.push_back(tag);
         const std::size_t body = at + 8;
         if (tag == "fmt " && size >= 16) {
@@ -85,8 +78,9 @@ class Sound : public ::testing::TestWithParam<TSoundCase> { };
 TEST_P(Sound, HeaderParsesToTheStatedFormat)
 {
     const TSoundCase& c = GetParam();
-    const TWave w = ParseWave(Generated(c.Name));
-    ASSERT_TRUE(w.Error.empty()) << w.Error;
+    const Result<TWave> parsed = ParseWave(Generated(c.Name));
+    ASSERT_TRUE(parsed) << parsed.Failure().Message;
+    const TWave& w = parsed.Value();
     const std::vector<std::string> order = c.Fact
         ? std::vector<std::string> { "fmt ", "fact", "data" }
         : std::vector<std::string> { "fmt ", "data" };
@@ -104,7 +98,7 @@ TEST_P(Sound, HeaderParsesToTheStatedFormat)
 
 TEST_P(Sound, SamplesAreClean)
 {
-    const TWave w = ParseWave(Generated(GetParam().Name));
+    const TWave w = ParseWave(Generated(GetParam().Name)).Value(); // a failure throws its message
     ASSERT_GT(w.Data.size(), 200u);
     int peak = 0;
     double sum = 0;
@@ -154,7 +148,7 @@ double ActiveLoudness(const std::vector<std::uint8_t>& data, std::uint32_t rate)
 // it starts at once: a sound that starts late is heard after the move it belongs to.
 TEST_P(Sound, IsAsLoudAsTheOthersAndStartsAtOnce)
 {
-    const TWave w = ParseWave(Generated(GetParam().Name));
+    const TWave w = ParseWave(Generated(GetParam().Name)).Value(); // a failure throws its message
     ASSERT_GT(w.Data.size(), 200u);
     EXPECT_NEAR(ActiveLoudness(w.Data, w.Rate), -16.0, 1.0);
     const auto first = std::find_if(

@@ -42,7 +42,8 @@ int InkIn(const QImage& shot, const QLabel* label, QRgb background)
 void AboutWindowTest::HasItsCaptionSizeAndFrame()
 {
     TAboutBox box(nullptr, 1);
-    QVERIFY2(box.LoadResult(), box.LoadResult().Error.c_str());
+    if (const Status& loaded = box.LoadResult(); !loaded)
+        QFAIL(loaded.Failure().Message.c_str());
     QCOMPARE(box.windowTitle(), QString("About..."));
     QCOMPARE(box.size(), QSize(382, 262));
     QCOMPARE(box.minimumSize(), box.maximumSize());

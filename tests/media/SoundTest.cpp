@@ -75,10 +75,14 @@ private:
 
 QByteArray SamplesOf(const char* name)
 {
-    const UnpackedBlock block = UnpackResourceAlloc(name);
-    const WaveImage wave = ParseWave(block.Bytes);
-    return QByteArray(reinterpret_cast<const char*>(wave.Samples.data()),
-        qsizetype(wave.Samples.size()));
+    const Result<std::vector<std::uint8_t>> block = UnpackResourceAlloc(name);
+    if (!block)
+        return {};
+    const Result<WaveImage> wave = ParseWave(block.Value());
+    if (!wave)
+        return {};
+    return QByteArray(reinterpret_cast<const char*>(wave.Value().Samples.data()),
+        qsizetype(wave.Value().Samples.size()));
 }
 
 } // namespace

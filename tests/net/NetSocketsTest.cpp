@@ -184,20 +184,23 @@ private slots:
 
     void ThePortOfAServiceName()
     {
-        QString error;
-        QCOMPARE(ResolveNetPort(8173, "", &error), 8173);
-        QCOMPARE(ResolveNetPort(8173, "ssh", &error), 22); // from the services database
-        QCOMPARE(ResolveNetPort(8173, "no-such-service-here", &error), 0);
-        QVERIFY(error.contains(QStringLiteral("no-such-service-here")));
-        QCOMPARE(ResolveNetPort(0, "", &error), 0);
-        QCOMPARE(ResolveNetPort(70000, "", &error), 0);
+        QCOMPARE(ResolveNetPort(8173, "").Value(), 8173);
+        QCOMPARE(ResolveNetPort(8173, "ssh").Value(), 22); // from the services database
+        const Result<int> unknown = ResolveNetPort(8173, "no-such-service-here");
+        QVERIFY(!unknown);
+        QCOMPARE(unknown.Failure(),
+            (Error { ErrorKind::NotFound, "unknown service \"no-such-service-here\"" }));
+        QCOMPARE(ResolveNetPort(0, "").Failure().Kind, ErrorKind::Damaged);
+        QCOMPARE(ResolveNetPort(70000, "").Failure(),
+            (Error { ErrorKind::Damaged, "port 70000 is out of range" }));
 
         // A call needs an address and a sensible port.
         TNetEventQueue queue;
         TClientSocket client(queue, nullptr);
         client.SetPort(8173);
-        QVERIFY(!client.Open(QStringLiteral("  "), &error));
-        QVERIFY(!client.Open(QStringLiteral("HOST:99999"), &error));
+        QCOMPARE(client.Open(QStringLiteral("  ")).Failure().Kind, ErrorKind::Damaged);
+        QCOMPARE(client.Open(QStringLiteral("HOST:99999")).Failure(),
+            (Error { ErrorKind::Damaged, "no address or port to call" }));
     }
 };
 

@@ -1,9 +1,12 @@
-// corvana-cli show: a saved game as text, or the reason it is refused.
+// corvana-cli show: a game file (saved game, transcript or GGF) as text, or the reason it is
+// refused.
 #include <cstdio>
 #include <iostream>
 
 #include "BoardTracker.h"
 #include "Commands.h"
+#include "GameFiles.h"
+#include "Notation.h"
 #include "RoutineTable.h"
 
 namespace {
@@ -36,23 +39,22 @@ int RunShow(CliArgs& args)
         throw UsageError("show needs a file name");
     args.ExpectEnd();
 
-    const int savedComputerSide = ComputerSide;
-    const bool savedOpponent = OpponentIsComputer;
-    OBoardTracker record;
-    const FileResult r = record.LoadFromFile(*file);
-    switch (r.Status) {
-    case FileResult::Ok:
-        break;
-    case FileResult::NotSavedGame:
-        std::cerr << "corvana-cli: " << *file << " is not a saved game (no 0XPK signature)\n";
-        return 1;
-    case FileResult::Refused:
-        std::cerr << "corvana-cli: refused: " << r.Message << "\n";
-        return 1;
-    case FileResult::IoError:
-        std::cerr << "corvana-cli: error: " << r.Message << "\n";
+    const Result<LoadedGame> read = ReadGameFile(*file);
+    if (!read) {
+        switch (read.Failure().Kind) {
+        case ErrorKind::NotOurs:
+            std::cerr << "corvana-cli: " << *file << " is not a saved game (no 0XPK signature)\n";
+            break;
+        case ErrorKind::Damaged:
+            std::cerr << "corvana-cli: refused: " << read.Failure().Message << "\n";
+            break;
+        default: // the file could not be read
+            std::cerr << "corvana-cli: error: " << read.Failure().Message << "\n";
+            break;
+        }
         return 1;
     }
+    const OBoardTracker& record = read.Value().Record;
 
     std::printf("size: %d\ncount: %d\n", record.Size, record.Count);
     for (int i = 0; i < record.Count; ++i) {
@@ -60,8 +62,12 @@ int RunShow(CliArgs& args)
         std::printf("%3d. %-6s %3d (%s)\n", i + 1, SideName(e.MoverSide), e.Move,
             SquareName(record.Size, e.Move).c_str());
     }
-    std::printf("computer side: %s (%d)\n", SideName(ComputerSide), ComputerSide);
-    std::printf("opponent: %s\n", OpponentIsComputer ? "computer" : "player");
+    std::printf("transcript: %s\n", TranscriptOf(record).c_str());
+    // Only a saved game says who played; a transcript or GGF game does not.
+    if (const std::optional<SavedGameSettings>& s = read.Value().Settings) {
+        std::printf("computer side: %s (%d)\n", SideName(s->ComputerSide), s->ComputerSide);
+        std::printf("opponent: %s\n", s->OpponentIsComputer ? "computer" : "player");
+    }
     if (record.Count > 0) {
         const TTrackerEntry& last = record.Entries.back();
         Board b = last.Before;
@@ -69,7 +75,5 @@ int RunShow(CliArgs& args)
         std::printf("final board:\n");
         PrintBoard(b, record.Size);
     }
-    ComputerSide = savedComputerSide;
-    OpponentIsComputer = savedOpponent;
     return 0;
 }

@@ -22,8 +22,13 @@ const Command CommandTable[] = {
         "bench [--level N]\n"
         "      searches a fixed set of positions; prints each choice, the node signature and speed" },
     { "show", RunShow,
-        "show FILE.kpx\n"
-        "      prints a saved game and its final board, or why the file is refused" },
+        "show FILE.kpx|FILE.txt|FILE.ggf\n"
+        "      prints a game (saved game, transcript or GGF) and its final board, or why the\n"
+        "      file is refused" },
+    { "convert", RunConvert,
+        "convert IN OUT\n"
+        "      writes the game of IN as OUT, each a saved game (.kpx), a transcript (.txt) or GGF\n"
+        "      (.ggf) by its extension; checks every move on the way" },
     { "render", RunRender,
         "render [--size 8|10] [--figures 0|1|2] [--position FILE.kpx [--moves N]] [--hover COL,ROW] --out "
         "FILE.png\n"

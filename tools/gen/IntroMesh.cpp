@@ -185,8 +185,8 @@ void Scale(TMesh& mesh, double factor)
 int PeakBrightness(const TMesh& mesh)
 {
     TIntro intro(0);
-    if (const TIntroResult loaded = intro.LoadMesh(SerializeMesh(mesh)); !loaded)
-        throw TGeneratorError(loaded.Error);
+    if (const Status loaded = intro.LoadMesh(SerializeMesh(mesh)); !loaded)
+        throw TGeneratorError(loaded.Failure().Message);
     std::int64_t peak = 0;
     for (int angle = 0; angle < IntroAngleSteps; ++angle) {
         intro.RZ = angle;

@@ -21,16 +21,26 @@ const FigureSetInfo FigureSets[FigureSetCount] = {
     { "ANIM_B3", 20 },
 };
 
-GraphicsStatus UnpackPicture(const char* name, int width, int height, PixelBlock& block)
+Result<PixelBlock> UnpackPicture(const char* name, int width, int height)
 {
     PixelBlock loaded;
     loaded.Width = width;
     loaded.Height = height;
     loaded.Pixels.assign(std::size_t(width) * height, 0);
-    const UnpackResult r = UnpackPlanes(name, loaded.Pixels, width, height);
-    if (!r)
-        return { r.Message };
-    block = std::move(loaded);
+    if (const Status r = UnpackPlanes(name, loaded.Pixels, width, height); !r)
+        return r.Failure();
+    return loaded;
+}
+
+// Fills block once; a block already loaded stays as it is.
+Status LoadOnce(PixelBlock& block, const char* name, int width, int height)
+{
+    if (block.Exists())
+        return {};
+    Result<PixelBlock> loaded = UnpackPicture(name, width, height);
+    if (!loaded)
+        return loaded.Failure();
+    block = std::move(loaded).Value();
     return {};
 }
 
@@ -41,53 +51,41 @@ const FigureSetInfo& FigureSetFor(int figureSet)
     return FigureSets[std::clamp(figureSet, 0, FigureSetCount - 1)];
 }
 
-GraphicsStatus LoadBorders()
+Status LoadBorders()
 {
-    if (!VerticalBorder.Exists()) {
-        if (GraphicsStatus s = UnpackPicture("BORDR_V", 80, 490, VerticalBorder); !s)
-            return s;
-    }
-    if (!HorizontalBorder.Exists()) {
-        if (GraphicsStatus s = UnpackPicture("BORDR_H", 530, 80, HorizontalBorder); !s)
-            return s;
-    }
-    return {};
+    if (const Status s = LoadOnce(VerticalBorder, "BORDR_V", 80, 490); !s)
+        return s;
+    return LoadOnce(HorizontalBorder, "BORDR_H", 530, 80);
 }
 
-PreparedSheet PrepareDiscSheet(int figureSet, bool large)
+Result<PixelBlock> PrepareDiscSheet(int figureSet, bool large)
 {
     const FigureSetInfo& set = FigureSetFor(figureSet);
-    PreparedSheet result;
-    PixelBlock full;
-    result.Status = UnpackPicture(set.Resource, set.Frames * FullCell, SheetBands * FullCell, full);
-    if (!result.Status)
-        return result;
-    if (!large) {
-        result.Sheet = std::move(full);
-        return result;
-    }
+    Result<PixelBlock> full
+        = UnpackPicture(set.Resource, set.Frames * FullCell, SheetBands * FullCell);
+    if (!full || !large)
+        return full;
     PixelBlock reduced;
     reduced.Width = set.Frames * ReducedCell;
     reduced.Height = SheetBands * ReducedCell;
     reduced.Pixels.assign(std::size_t(reduced.Width) * reduced.Height, 0);
-    const PixelStatus s = Downscale(
-        full.Pixels, reduced.Pixels, full.Width, full.Height, reduced.Width, reduced.Height);
-    if (!s) {
-        result.Status = { s.Error };
-        return result;
-    }
-    result.Sheet = std::move(reduced);
-    return result;
+    const PixelBlock& f = full.Value();
+    if (const Status s
+        = Downscale(f.Pixels, reduced.Pixels, f.Width, f.Height, reduced.Width, reduced.Height);
+        !s)
+        return s.Failure();
+    return reduced;
 }
 
 void InstallDiscSheet(PixelBlock&& sheet) { DiscSheet = std::move(sheet); }
 
-GraphicsStatus LoadDiscSheet(int figureSet, bool large)
+Status LoadDiscSheet(int figureSet, bool large)
 {
-    PreparedSheet prepared = PrepareDiscSheet(figureSet, large);
-    if (prepared.Status)
-        InstallDiscSheet(std::move(prepared.Sheet));
-    return prepared.Status;
+    Result<PixelBlock> prepared = PrepareDiscSheet(figureSet, large);
+    if (!prepared)
+        return prepared.Failure();
+    InstallDiscSheet(std::move(prepared).Value());
+    return {};
 }
 
 void AllocBackBuffer(int width, int height)

@@ -7,8 +7,9 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
+
+#include "Result.h"
 
 // Owns one fixed-size picture for as long as the store keeps it.
 struct PixelBlock {
@@ -40,12 +41,6 @@ struct SourceSize {
 };
 extern SourceSize SourceHeader;
 
-// Why a picture could not be loaded; empty when it was.
-struct GraphicsStatus {
-    std::string Error;
-    explicit operator bool() const { return Error.empty(); }
-};
-
 // The figure sets and their sheets.
 struct FigureSetInfo {
     const char* Resource;
@@ -57,19 +52,15 @@ constexpr int SheetBands = 8;
 constexpr int FullCell = 61;
 constexpr int ReducedCell = 49;
 
-// Unpacks both borders, once; later calls do nothing.
-GraphicsStatus LoadBorders();
+// Unpacks both borders, once; later calls do nothing. A failure says which picture and why.
+Status LoadBorders();
 
 // A sheet unpacked (and reduced for the 10 × 10 board) into a block of its own, without touching
 // the store, so it can be prepared away from the main thread.
-struct PreparedSheet {
-    GraphicsStatus Status;
-    PixelBlock Sheet;
-};
-PreparedSheet PrepareDiscSheet(int figureSet, bool large);
+Result<PixelBlock> PrepareDiscSheet(int figureSet, bool large);
 
 // Replaces the current sheet. On failure the current sheet stays.
-GraphicsStatus LoadDiscSheet(int figureSet, bool large);
+Status LoadDiscSheet(int figureSet, bool large);
 void InstallDiscSheet(PixelBlock&& sheet);
 
 void AllocBackBuffer(int width, int height);

@@ -334,22 +334,17 @@ std::uint8_t InitialRingByte(std::size_t back) { return back <= LzhN - LzhF ? Lz
 
 } // namespace
 
-LzhResult LzhDecode(
+Result<LzhDecoded> LzhDecode(
     std::span<const std::uint8_t> input, std::uint32_t declaredSize, std::span<std::uint8_t> output)
 {
-    LzhResult result;
-    if (declaredSize > LzhMaxDeclaredSize) {
-        result.Status = LzhResult::TooLarge;
-        result.Message = "declared size " + std::to_string(declaredSize) + " is above the limit of "
-            + std::to_string(LzhMaxDeclaredSize) + " bytes";
-        return result;
-    }
-    if (output.size() < declaredSize) {
-        result.Status = LzhResult::OutputTooSmall;
-        result.Message = "declared size " + std::to_string(declaredSize)
-            + " does not fit an output of " + std::to_string(output.size()) + " bytes";
-        return result;
-    }
+    if (declaredSize > LzhMaxDeclaredSize)
+        return Error { ErrorKind::TooLarge,
+            "declared size " + std::to_string(declaredSize) + " is above the limit of "
+                + std::to_string(LzhMaxDeclaredSize) + " bytes" };
+    if (output.size() < declaredSize)
+        return Error { ErrorKind::SizeMismatch,
+            "declared size " + std::to_string(declaredSize) + " does not fit an output of "
+                + std::to_string(output.size()) + " bytes" };
 
     const auto owned = std::make_unique<HuffmanModel>();
     HuffmanModel& model = *owned;
@@ -429,15 +424,14 @@ LzhResult LzhDecode(
         count += length;
     }
 
-    result.Produced = count;
-    result.InputNeeded = (in.BitsRead() + 7) / 8;
-    return result;
+    return LzhDecoded { count, (in.BitsRead() + 7) / 8 };
 }
 
-std::optional<LzhContainer> ParseLzhContainer(std::span<const std::uint8_t> stored)
+Result<LzhContainer> ParseLzhContainer(std::span<const std::uint8_t> stored)
 {
     if (stored.size() < 4)
-        return std::nullopt;
+        return Error { ErrorKind::Damaged,
+            "packed resource of " + std::to_string(stored.size()) + " bytes has no declared size" };
     LzhContainer c;
     c.DeclaredSize = std::uint32_t(stored[0]) | std::uint32_t(stored[1]) << 8
         | std::uint32_t(stored[2]) << 16 | std::uint32_t(stored[3]) << 24;

@@ -5,9 +5,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
+
+#include "Result.h"
 
 // The parameters of the published LZHUF program. The packer and the decoder must agree on every
 // one of them: a change to any is a different stream format.
@@ -30,26 +31,20 @@ constexpr std::uint32_t LzhMaxDeclaredSize = 64u << 20;
 extern const std::uint16_t LzhPositionUpper[256];
 extern const std::uint8_t LzhPositionLength[256];
 
-struct LzhResult {
-    enum Kind {
-        Ok,
-        TooLarge, // the declared size is above LzhMaxDeclaredSize
-        OutputTooSmall, // the output cannot hold the declared size
-    };
-    Kind Status = Ok;
-    std::string Message;
-    std::size_t Produced = 0; // bytes written to the output: the declared size when Status is Ok
+// What a decode did, for the tools that check streams.
+struct LzhDecoded {
+    std::size_t Produced = 0; // bytes written to the output: the declared size
     // Bytes of the stream the decoder needed to produce them. More than the input holds means the
     // stream was truncated (the rest was decoded from zero bits); noticeably fewer means the input
     // carries bytes the stream never reached.
     std::uint64_t InputNeeded = 0;
-    explicit operator bool() const { return Status == Ok; }
 };
 
 // Decodes the bit stream input until declaredSize bytes are in output. Any input ends normally:
-// bits past its end read as zeros and every match is cut at the declared size. Nothing is written
-// when the call is refused. Each call starts from a fresh model and ring.
-LzhResult LzhDecode(std::span<const std::uint8_t> input, std::uint32_t declaredSize,
+// bits past its end read as zeros and every match is cut at the declared size. Refused, writing
+// nothing, with TooLarge (a declared size above LzhMaxDeclaredSize) or SizeMismatch (an output
+// that cannot hold it). Each call starts from a fresh model and ring.
+Result<LzhDecoded> LzhDecode(std::span<const std::uint8_t> input, std::uint32_t declaredSize,
     std::span<std::uint8_t> output);
 
 // A compressed resource: the 4-byte little-endian declared size, then the bit stream.
@@ -58,5 +53,5 @@ struct LzhContainer {
     std::span<const std::uint8_t> Stream;
 };
 
-// Splits stored bytes into header and stream; nullopt when they are too short to hold a header.
-std::optional<LzhContainer> ParseLzhContainer(std::span<const std::uint8_t> stored);
+// Splits stored bytes into header and stream; Damaged when they are too short to hold a header.
+Result<LzhContainer> ParseLzhContainer(std::span<const std::uint8_t> stored);

@@ -13,90 +13,85 @@ static_assert(std::endian::native == std::endian::little);
 
 namespace {
 
-UnpackResult Refuse(UnpackResult::Kind kind, std::string message)
-{
-    UnpackResult r;
-    r.Status = kind;
-    r.Message = std::move(message);
-    return r;
-}
-
 // The stored bytes of a packed resource, or why there are none.
-UnpackResult FindPacked(std::string_view name, std::span<const std::uint8_t>& stored)
+Result<std::span<const std::uint8_t>> FindPacked(std::string_view name)
 {
-    const ResourceLookup lookup = FindResource(name);
-    if (!lookup)
-        return Refuse(UnpackResult::NotFound, lookup.Message);
-    if (lookup.Entry->Form != StoredForm::Lzhuf)
-        return Refuse(UnpackResult::NotPacked,
-            "resource " + std::string(name) + " is stored as " + StoredFormName(lookup.Entry->Form)
-                + ", not packed");
-    stored = lookup.Entry->Bytes;
-    return {};
+    const Result<ResourceEntry> found = FindResource(name);
+    if (!found)
+        return found.Failure();
+    if (found.Value().Form != StoredForm::Lzhuf)
+        return Error { ErrorKind::WrongForm,
+            "resource " + std::string(name) + " is stored as " + StoredFormName(found.Value().Form)
+                + ", not packed" };
+    return found.Value().Bytes;
 }
 
-// A refusal of a named resource says which one.
-UnpackResult Named(std::string_view name, UnpackResult r)
+// A refusal of a named resource's contents says which one.
+Error Named(std::string_view name, const Error& e)
 {
-    if (!r && r.Status != UnpackResult::NotFound && r.Status != UnpackResult::NotPacked)
-        r.Message = std::string(name) + ": " + r.Message;
-    return r;
+    return { e.Kind, std::string(name) + ": " + e.Message };
 }
 
 // The container's header, checked against the size the caller expects (nullopt: any size up to
 // the decoder's limit).
-UnpackResult OpenContainer(std::span<const std::uint8_t> stored,
-    std::optional<std::uint64_t> expected, LzhContainer& container)
+Result<LzhContainer> OpenContainer(
+    std::span<const std::uint8_t> stored, std::optional<std::uint64_t> expected)
 {
-    const std::optional<LzhContainer> c = ParseLzhContainer(stored);
+    const Result<LzhContainer> c = ParseLzhContainer(stored);
     if (!c)
-        return Refuse(UnpackResult::Malformed,
-            "packed resource of " + std::to_string(stored.size()) + " bytes has no declared size");
-    if (c->DeclaredSize > LzhMaxDeclaredSize)
-        return Refuse(UnpackResult::TooLarge,
-            "declared size " + std::to_string(c->DeclaredSize) + " is above the limit of "
-                + std::to_string(LzhMaxDeclaredSize) + " bytes");
-    if (expected && *expected != c->DeclaredSize)
-        return Refuse(UnpackResult::SizeMismatch,
-            "declared size " + std::to_string(c->DeclaredSize) + " does not match the "
-                + std::to_string(*expected) + " bytes the destination holds");
-    container = *c;
+        return c;
+    const std::uint32_t declared = c.Value().DeclaredSize;
+    if (declared > LzhMaxDeclaredSize)
+        return Error { ErrorKind::TooLarge,
+            "declared size " + std::to_string(declared) + " is above the limit of "
+                + std::to_string(LzhMaxDeclaredSize) + " bytes" };
+    if (expected && *expected != declared)
+        return Error { ErrorKind::SizeMismatch,
+            "declared size " + std::to_string(declared) + " does not match the "
+                + std::to_string(*expected) + " bytes the destination holds" };
+    return c;
+}
+
+// Decodes an opened container into destination, which holds at least its declared size.
+Status Decode(const LzhContainer& c, std::span<std::uint8_t> destination)
+{
+    if (const Result<LzhDecoded> decoded = LzhDecode(c.Stream, c.DeclaredSize, destination);
+        !decoded)
+        return decoded.Failure();
     return {};
 }
 
-// Checks the picture's dimensions against the destination; the decoded size it needs goes to
-// bytes.
-UnpackResult CheckPicture(
-    std::span<const std::uint32_t> destination, int width, int height, std::uint64_t& bytes)
+// Checks the picture's dimensions against the destination; the decoded size it needs on success.
+Result<std::uint64_t> CheckPicture(
+    std::span<const std::uint32_t> destination, int width, int height)
 {
     if (width < 0 || height < 0)
-        return Refuse(UnpackResult::SizeMismatch,
+        return Error { ErrorKind::SizeMismatch,
             "picture size " + std::to_string(width) + " x " + std::to_string(height)
-                + " is negative");
+                + " is negative" };
     const std::uint64_t pixels = std::uint64_t(width) * std::uint64_t(height);
     if (destination.size() != pixels)
-        return Refuse(UnpackResult::SizeMismatch,
+        return Error { ErrorKind::SizeMismatch,
             "a picture of " + std::to_string(width) + " x " + std::to_string(height)
                 + " does not match a destination of " + std::to_string(destination.size())
-                + " pixels");
-    bytes = pixels * 3;
-    return {};
+                + " pixels" };
+    return pixels * 3;
 }
 
 // Decodes a picture's bytes (width x height x 3 of them) into a temporary.
-UnpackResult DecodePicture(std::span<const std::uint8_t> stored,
-    std::span<const std::uint32_t> destination, int width, int height,
-    std::vector<std::uint8_t>& bytes)
+Result<std::vector<std::uint8_t>> DecodePicture(std::span<const std::uint8_t> stored,
+    std::span<const std::uint32_t> destination, int width, int height)
 {
-    std::uint64_t size = 0;
-    if (UnpackResult r = CheckPicture(destination, width, height, size); !r)
-        return r;
-    LzhContainer c;
-    if (UnpackResult r = OpenContainer(stored, size, c); !r)
-        return r;
-    bytes.resize(c.DeclaredSize);
-    LzhDecode(c.Stream, c.DeclaredSize, bytes);
-    return {};
+    const Result<std::uint64_t> size = CheckPicture(destination, width, height);
+    if (!size)
+        return size.Failure();
+    const Result<LzhContainer> c = OpenContainer(stored, size.Value());
+    if (!c)
+        return c.Failure();
+    std::vector<std::uint8_t> bytes(c.Value().DeclaredSize);
+    if (const Status decoded = Decode(c.Value(), bytes); !decoded)
+        return decoded.Failure();
+    return bytes;
 }
 
 std::uint32_t Pixel(std::uint8_t blue, std::uint8_t green, std::uint8_t red)
@@ -106,53 +101,54 @@ std::uint32_t Pixel(std::uint8_t blue, std::uint8_t green, std::uint8_t red)
 
 } // namespace
 
-UnpackResult UnpackResource(
-    std::span<const std::uint8_t> stored, std::span<std::uint8_t> destination)
+Status UnpackResource(std::span<const std::uint8_t> stored, std::span<std::uint8_t> destination)
 {
-    LzhContainer c;
-    if (UnpackResult r = OpenContainer(stored, destination.size(), c); !r)
-        return r;
-    LzhDecode(c.Stream, c.DeclaredSize, destination);
+    const Result<LzhContainer> c = OpenContainer(stored, destination.size());
+    if (!c)
+        return c.Failure();
+    return Decode(c.Value(), destination);
+}
+
+Status UnpackResource(std::string_view name, std::span<std::uint8_t> destination)
+{
+    const Result<std::span<const std::uint8_t>> stored = FindPacked(name);
+    if (!stored)
+        return stored.Failure();
+    if (const Status r = UnpackResource(stored.Value(), destination); !r)
+        return Named(name, r.Failure());
     return {};
 }
 
-UnpackResult UnpackResource(std::string_view name, std::span<std::uint8_t> destination)
+Result<std::vector<std::uint8_t>> UnpackResourceAlloc(std::span<const std::uint8_t> stored)
 {
-    std::span<const std::uint8_t> stored;
-    if (UnpackResult r = FindPacked(name, stored); !r)
-        return r;
-    return Named(name, UnpackResource(stored, destination));
+    const Result<LzhContainer> c = OpenContainer(stored, std::nullopt);
+    if (!c)
+        return c.Failure();
+    std::vector<std::uint8_t> bytes(c.Value().DeclaredSize);
+    if (const Status decoded = Decode(c.Value(), bytes); !decoded)
+        return decoded.Failure();
+    return bytes;
 }
 
-UnpackedBlock UnpackResourceAlloc(std::span<const std::uint8_t> stored)
+Result<std::vector<std::uint8_t>> UnpackResourceAlloc(std::string_view name)
 {
-    UnpackedBlock block;
-    LzhContainer c;
-    block.Result = OpenContainer(stored, std::nullopt, c);
-    if (!block.Result)
-        return block;
-    block.Bytes.resize(c.DeclaredSize);
-    LzhDecode(c.Stream, c.DeclaredSize, block.Bytes);
+    const Result<std::span<const std::uint8_t>> stored = FindPacked(name);
+    if (!stored)
+        return stored.Failure();
+    Result<std::vector<std::uint8_t>> block = UnpackResourceAlloc(stored.Value());
+    if (!block)
+        return Named(name, block.Failure());
     return block;
 }
 
-UnpackedBlock UnpackResourceAlloc(std::string_view name)
+Status UnpackTriplets(std::span<const std::uint8_t> stored, std::span<std::uint32_t> destination,
+    int width, int height)
 {
-    std::span<const std::uint8_t> stored;
-    if (UnpackResult r = FindPacked(name, stored); !r)
-        return { std::move(r), {} };
-    UnpackedBlock block = UnpackResourceAlloc(stored);
-    block.Result = Named(name, std::move(block.Result));
-    return block;
-}
-
-UnpackResult UnpackTriplets(std::span<const std::uint8_t> stored,
-    std::span<std::uint32_t> destination, int width, int height)
-{
-    std::vector<std::uint8_t> bytes;
-    if (UnpackResult r = DecodePicture(stored, destination, width, height, bytes); !r)
-        return r;
-    const std::uint8_t* t = bytes.data();
+    const Result<std::vector<std::uint8_t>> bytes
+        = DecodePicture(stored, destination, width, height);
+    if (!bytes)
+        return bytes.Failure();
+    const std::uint8_t* t = bytes.Value().data();
     for (std::uint32_t& p : destination) {
         p = Pixel(t[0], t[1], t[2]);
         t += 3;
@@ -160,26 +156,29 @@ UnpackResult UnpackTriplets(std::span<const std::uint8_t> stored,
     return {};
 }
 
-UnpackResult UnpackTriplets(
+Status UnpackTriplets(
     std::string_view name, std::span<std::uint32_t> destination, int width, int height)
 {
-    std::span<const std::uint8_t> stored;
-    if (UnpackResult r = FindPacked(name, stored); !r)
-        return r;
-    return Named(name, UnpackTriplets(stored, destination, width, height));
+    const Result<std::span<const std::uint8_t>> stored = FindPacked(name);
+    if (!stored)
+        return stored.Failure();
+    if (const Status r = UnpackTriplets(stored.Value(), destination, width, height); !r)
+        return Named(name, r.Failure());
+    return {};
 }
 
-UnpackResult UnpackPlanes(std::span<const std::uint8_t> stored,
-    std::span<std::uint32_t> destination, int width, int height)
+Status UnpackPlanes(std::span<const std::uint8_t> stored, std::span<std::uint32_t> destination,
+    int width, int height)
 {
-    std::vector<std::uint8_t> bytes;
-    if (UnpackResult r = DecodePicture(stored, destination, width, height, bytes); !r)
-        return r;
+    const Result<std::vector<std::uint8_t>> bytes
+        = DecodePicture(stored, destination, width, height);
+    if (!bytes)
+        return bytes.Failure();
     // Row y of the planes goes straight to memory row height - 1 - y: the same pixels as
     // converting in stored order and then exchanging rows, in one pass.
     const std::size_t w = std::size_t(width);
     const std::size_t plane = w * std::size_t(height);
-    const std::uint8_t* red = bytes.data();
+    const std::uint8_t* red = bytes.Value().data();
     const std::uint8_t* green = red + plane;
     const std::uint8_t* blue = green + plane;
     for (std::size_t y = 0; y < std::size_t(height); ++y) {
@@ -191,11 +190,13 @@ UnpackResult UnpackPlanes(std::span<const std::uint8_t> stored,
     return {};
 }
 
-UnpackResult UnpackPlanes(
+Status UnpackPlanes(
     std::string_view name, std::span<std::uint32_t> destination, int width, int height)
 {
-    std::span<const std::uint8_t> stored;
-    if (UnpackResult r = FindPacked(name, stored); !r)
-        return r;
-    return Named(name, UnpackPlanes(stored, destination, width, height));
+    const Result<std::span<const std::uint8_t>> stored = FindPacked(name);
+    if (!stored)
+        return stored.Failure();
+    if (const Status r = UnpackPlanes(stored.Value(), destination, width, height); !r)
+        return Named(name, r.Failure());
+    return {};
 }

@@ -76,11 +76,11 @@ void TProgressPanel::paintEvent(QPaintEvent*)
 
 QImage LoadTransparentBitmap(const char* resourceName)
 {
-    const ResourceLookup found = FindResource(resourceName);
+    const Result<ResourceEntry> found = FindResource(resourceName);
     if (!found)
         return {};
     QImage image;
-    const auto bytes = found.Entry->Bytes;
+    const auto bytes = found.Value().Bytes;
     if (!image.loadFromData(bytes.data(), int(bytes.size()), "BMP"))
         return {};
     image = image.convertToFormat(QImage::Format_ARGB32);

@@ -6,8 +6,8 @@
 QPixmap ResourcePixmap(const std::string& name)
 {
     QPixmap pixmap;
-    if (const ResourceLookup found = FindResource(name))
-        pixmap.loadFromData(found.Entry->Bytes.data(), uint(found.Entry->Bytes.size()), "PNG");
+    if (const Result<ResourceEntry> found = FindResource(name))
+        pixmap.loadFromData(found.Value().Bytes.data(), uint(found.Value().Bytes.size()), "PNG");
     return pixmap;
 }
 

@@ -65,8 +65,8 @@ TAboutBox::~TAboutBox() { FormDestroy(); }
 void TAboutBox::FormCreate()
 {
     setFixedSize(ClientWidth, ClientHeight);
-    const TIntroResourcesRead read = ReadIntroResources();
-    Loaded = read.Result ? Intro.LoadIntro(read.Resources) : read.Result;
+    const Result<TIntroResources> read = ReadIntroResources();
+    Loaded = read ? Intro.LoadIntro(read.Value()) : Status(read.Failure());
     Intro.S = ScrollPosition;
     if (Loaded)
         Intro.IntroFrame();
@@ -134,7 +134,7 @@ void TAboutBox::FormPaint(QPainter& painter, const QRect& exposed)
     painter.fillRect(frame, Qt::black);
     painter.setPen(Qt::white);
     painter.drawText(frame.adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap,
-        QString::fromStdString("The intro cannot be shown: " + Loaded.Error));
+        QString::fromStdString("The intro cannot be shown: " + Loaded.Failure().Message));
 }
 
 void TAboutBox::ShowIntroFrame() { Surface.Push(QRect(0, 0, IntroWidth, IntroHeight)); }

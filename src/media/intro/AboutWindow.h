@@ -37,7 +37,7 @@ public:
 
     // For tests and tools: the intro as it stands, and whether its resources could be read.
     const TIntro& IntroState() const { return Intro; }
-    const TIntroResult& LoadResult() const { return Loaded; }
+    const Status& LoadResult() const { return Loaded; }
     TAsyncTimer& Timer() { return AsyncTimer; }
 
 protected:
@@ -55,7 +55,7 @@ private:
     void ShowIntroFrame();
 
     TIntro Intro;
-    TIntroResult Loaded;
+    Status Loaded;
     TDibSurface Surface; // the frame at client (1, 1)
     TAsyncTimer AsyncTimer;
     QWidget* InfoPanel = nullptr;

@@ -73,7 +73,8 @@ float ReadFloat(std::span<const std::uint8_t> bytes, std::size_t at)
     return std::bit_cast<float>(bits);
 }
 
-TIntroResult Refuse(std::string message) { return { std::move(message) }; }
+Error Damaged(std::string message) { return { ErrorKind::Damaged, std::move(message) }; }
+Error WrongSize(std::string message) { return { ErrorKind::SizeMismatch, std::move(message) }; }
 
 // Projected corners far outside the frame are held to this many pixels, so that the 16.16 edge
 // arithmetic (in 64 bits) cannot overflow whatever the mesh.
@@ -162,11 +163,11 @@ TIntro::TIntro(std::uint32_t seed)
 
 int TIntro::RandomLim() { return int(Random() % 5) + 10; }
 
-TIntroResult TIntro::LoadMesh(std::span<const std::uint8_t> file)
+Status TIntro::LoadMesh(std::span<const std::uint8_t> file)
 {
     constexpr std::size_t HeaderSize = 22;
     if (file.size() < HeaderSize)
-        return Refuse("mesh file has " + std::to_string(file.size())
+        return Damaged("mesh file has " + std::to_string(file.size())
             + " bytes, fewer than its 22-byte header");
     const unsigned groups = ReadU16(file, 4);
     const unsigned vertices = ReadU16(file, 6);
@@ -182,18 +183,18 @@ TIntroResult TIntro::LoadMesh(std::span<const std::uint8_t> file)
     for (unsigned g = 0; g < groups; ++g) {
         const std::string group = "mesh group " + std::to_string(g);
         if (file.size() - at < 4)
-            return Refuse(group + " is cut short at byte " + std::to_string(at));
+            return Damaged(group + " is cut short at byte " + std::to_string(at));
         const int nv = std::int16_t(ReadU16(file, at));
         const int nf = std::int16_t(ReadU16(file, at + 2));
         at += 4;
         if (nv < 0 || nf < 0)
-            return Refuse(group + " declares " + std::to_string(nv) + " vertices and "
+            return Damaged(group + " declares " + std::to_string(nv) + " vertices and "
                 + std::to_string(nf) + " faces");
         if (x.size() + std::size_t(nv) > vertices || f.size() + std::size_t(nf) > faces)
-            return Refuse(group + " goes beyond the " + std::to_string(vertices) + " vertices and "
+            return Damaged(group + " goes beyond the " + std::to_string(vertices) + " vertices and "
                 + std::to_string(faces) + " faces the header declares");
         if (file.size() - at < std::size_t(nv) * 12 + std::size_t(nf) * 6)
-            return Refuse(group + " is cut short at byte " + std::to_string(at));
+            return Damaged(group + " is cut short at byte " + std::to_string(at));
         const std::size_t base = x.size();
         for (int v = 0; v < nv; ++v, at += 12) {
             x.push_back(ReadFloat(file, at));
@@ -204,14 +205,14 @@ TIntroResult TIntro::LoadMesh(std::span<const std::uint8_t> file)
             const unsigned a = ReadU16(file, at), b = ReadU16(file, at + 2),
                            c = ReadU16(file, at + 4);
             if (std::max({ a, b, c }) >= unsigned(nv))
-                return Refuse(group + ", face " + std::to_string(i) + " names a vertex outside the "
-                    + std::to_string(nv) + " of its group");
+                return Damaged(group + ", face " + std::to_string(i)
+                    + " names a vertex outside the " + std::to_string(nv) + " of its group");
             f.push_back(
                 { std::uint16_t(base + a), std::uint16_t(base + b), std::uint16_t(base + c), 0 });
         }
     }
     if (x.size() != vertices || f.size() != faces)
-        return Refuse("mesh header declares " + std::to_string(vertices) + " vertices and "
+        return Damaged("mesh header declares " + std::to_string(vertices) + " vertices and "
             + std::to_string(faces) + " faces, its groups hold " + std::to_string(x.size())
             + " and " + std::to_string(f.size()));
 
@@ -257,21 +258,22 @@ TIntroResult TIntro::LoadMesh(std::span<const std::uint8_t> file)
     return {};
 }
 
-TIntroResult TIntro::LoadIntro(const TIntroResources& r)
+Status TIntro::LoadIntro(const TIntroResources& r)
 {
     const std::size_t tilePixels = std::size_t(IntroTileSize) * IntroTileSize;
     if (r.Tile.size() != tilePixels)
-        return Refuse("background tile has " + std::to_string(r.Tile.size()) + " pixels, expected "
-            + std::to_string(tilePixels));
+        return WrongSize("background tile has " + std::to_string(r.Tile.size())
+            + " pixels, expected " + std::to_string(tilePixels));
     if (r.FrontImage.size() != std::size_t(IntroPixels))
-        return Refuse("title picture has " + std::to_string(r.FrontImage.size())
+        return WrongSize("title picture has " + std::to_string(r.FrontImage.size())
             + " bytes, expected " + std::to_string(IntroPixels));
     if (r.Gradient.size() != Gradient.size())
-        return Refuse("gradient has " + std::to_string(r.Gradient.size()) + " bytes, expected 256");
-    const TGlyphScan scan = ScanGlyphs(r.FontStrip);
-    if (!scan.Error.empty())
-        return Refuse(scan.Error);
-    if (TIntroResult mesh = LoadMesh(r.Mesh); !mesh)
+        return WrongSize(
+            "gradient has " + std::to_string(r.Gradient.size()) + " bytes, expected 256");
+    const Result<TGlyphScan> scan = ScanGlyphs(r.FontStrip);
+    if (!scan)
+        return scan.Failure();
+    if (const Status mesh = LoadMesh(r.Mesh); !mesh)
         return mesh;
 
     RX = IntroStartRX;
@@ -279,7 +281,7 @@ TIntroResult TIntro::LoadIntro(const TIntroResources& r)
     RZ = 0;
     for (std::size_t i = 0; i < Gradient.size(); ++i)
         Gradient[i] = ScaleGradient(r.Gradient[i]);
-    Glyphs = scan.Table;
+    Glyphs = scan.Value().Table;
     // One more on every byte: the stored blank 255 becomes 0, transparent, and ink v becomes
     // v + 1, so that a mask byte is 0 exactly where nothing is drawn.
     std::transform(r.FontStrip.begin(), r.FontStrip.end(), FontStrip.begin(),

@@ -37,12 +37,6 @@ struct TIntroResources {
     std::vector<std::uint8_t> Gradient; // INTRO_GRAD: 256 bytes
 };
 
-// Success, or why the data was refused (the intro is then left as it was).
-struct TIntroResult {
-    std::string Error;
-    explicit operator bool() const { return Error.empty(); }
-};
-
 // A triangle corner in frame coordinates: column, row counted from the top (the buffers' memory
 // row is 260 − Y), and depth in 16.16 fixed point, larger nearer.
 struct TIntroCorner {
@@ -65,11 +59,12 @@ public:
     explicit TIntro(std::uint32_t seed);
 
     // Prepares the resources (gradient, glyph table, masks, mesh) and starts the animation afresh,
-    // all but the scroll position S, which continues across showings.
-    TIntroResult LoadIntro(const TIntroResources& resources);
+    // all but the scroll position S, which continues across showings. Refused data (pieces of
+    // the wrong size: SizeMismatch, a damaged mesh) leaves the intro as it was.
+    Status LoadIntro(const TIntroResources& resources);
     // Reads a mesh file, works out each face's brightness factor and centres and scales the mesh
-    // so that its largest extent spans 6 units.
-    TIntroResult LoadMesh(std::span<const std::uint8_t> file);
+    // so that its largest extent spans 6 units. A file that contradicts itself is Damaged.
+    Status LoadMesh(std::span<const std::uint8_t> file);
 
     // Advances the animation by one step and composes FrameBuffer.
     void IntroFrame();

@@ -24,15 +24,14 @@ int FindColumn(std::span<const std::uint8_t> strip, int from, bool blank)
 
 } // namespace
 
-TGlyphScan ScanGlyphs(std::span<const std::uint8_t> strip)
+Result<TGlyphScan> ScanGlyphs(std::span<const std::uint8_t> strip)
 {
-    TGlyphScan scan;
     const std::size_t expected = std::size_t(GlyphStripWidth) * GlyphStripHeight;
-    if (strip.size() != expected) {
-        scan.Error = "glyph strip has " + std::to_string(strip.size()) + " bytes, expected "
-            + std::to_string(expected);
-        return scan;
-    }
+    if (strip.size() != expected)
+        return Error { ErrorKind::SizeMismatch,
+            "glyph strip has " + std::to_string(strip.size()) + " bytes, expected "
+                + std::to_string(expected) };
+    TGlyphScan scan;
     scan.Table[0] = { 0, 6, 6 };
     int end = 0;
     bool searching = true;

@@ -5,7 +5,8 @@
 #include <array>
 #include <cstdint>
 #include <span>
-#include <string>
+
+#include "Result.h"
 
 inline constexpr int GlyphStripWidth = 2820;
 inline constexpr int GlyphStripHeight = 20;
@@ -24,11 +25,10 @@ using TGlyphTable = std::array<TGlyphEntry, 256>;
 struct TGlyphScan {
     TGlyphTable Table {};
     int Found = 0; // glyphs found left to right: entries 1..Found
-    std::string Error; // empty on success
 };
 
 // Scans a strip of GlyphStripWidth × GlyphStripHeight bytes as stored (255 = background, any row
 // order). Entry 0 is the fixed 6-column blank; entries 1..148 follow the ink runs left to right,
 // and a search that finds nothing gives column 0 (entries after such a failure hold whatever the
-// restarted search finds). A strip of the wrong size is refused with a message.
-TGlyphScan ScanGlyphs(std::span<const std::uint8_t> strip);
+// restarted search finds). A strip of the wrong size is refused (SizeMismatch).
+Result<TGlyphScan> ScanGlyphs(std::span<const std::uint8_t> strip);

@@ -7,56 +7,50 @@
 
 namespace {
 
-TIntroResult Failed(std::string_view name, const std::string& why)
+Error Failed(std::string_view name, const Error& why)
 {
-    return { std::string(name) + ": " + why };
+    return { why.Kind, std::string(name) + ": " + why.Message };
 }
 
 // A resource stored as it is.
-TIntroResult ReadRaw(std::string_view name, std::vector<std::uint8_t>& bytes)
+Status ReadRaw(std::string_view name, std::vector<std::uint8_t>& bytes)
 {
-    const ResourceLookup lookup = FindResource(name);
-    if (!lookup)
-        return Failed(name, lookup.Message);
-    if (lookup.Entry->Form != StoredForm::Raw)
+    const Result<ResourceEntry> found = FindResource(name);
+    if (!found)
+        return Failed(name, found.Failure());
+    if (found.Value().Form != StoredForm::Raw)
         return Failed(name,
-            std::string("stored as ") + StoredFormName(lookup.Entry->Form)
-                + ", expected raw bytes");
-    bytes.assign(lookup.Entry->Bytes.begin(), lookup.Entry->Bytes.end());
+            { ErrorKind::WrongForm,
+                std::string("stored as ") + StoredFormName(found.Value().Form)
+                    + ", expected raw bytes" });
+    bytes.assign(found.Value().Bytes.begin(), found.Value().Bytes.end());
     return {};
 }
 
-TIntroResult ReadPacked(std::string_view name, std::vector<std::uint8_t>& bytes, std::size_t size)
+Status ReadPacked(std::string_view name, std::vector<std::uint8_t>& bytes, std::size_t size)
 {
     bytes.assign(size, 0);
-    if (const UnpackResult r = UnpackResource(name, bytes); !r)
-        return Failed(name, r.Message);
+    if (const Status r = UnpackResource(name, bytes); !r)
+        return Failed(name, r.Failure());
     return {};
 }
 
 } // namespace
 
-TIntroResourcesRead ReadIntroResources()
+Result<TIntroResources> ReadIntroResources()
 {
-    TIntroResourcesRead read;
-    TIntroResources& r = read.Resources;
+    TIntroResources r;
     r.Tile.assign(std::size_t(IntroTileSize) * IntroTileSize, 0);
-    if (const UnpackResult u
-        = UnpackTriplets("INTRO_BACKFON", r.Tile, IntroTileSize, IntroTileSize);
-        !u) {
-        read.Result = Failed("INTRO_BACKFON", u.Message);
-        return read;
-    }
-    for (TIntroResult step : {
+    if (const Status u = UnpackTriplets("INTRO_BACKFON", r.Tile, IntroTileSize, IntroTileSize); !u)
+        return Failed("INTRO_BACKFON", u.Failure());
+    for (const Status& step : {
              ReadPacked(
                  "INTRO_FONTIM", r.FontStrip, std::size_t(GlyphStripWidth) * GlyphStripHeight),
              ReadPacked("INTRO_FRONTIM", r.FrontImage, IntroPixels),
              ReadRaw("INTRO_3DMESH", r.Mesh),
              ReadRaw("INTRO_GRAD", r.Gradient),
          })
-        if (!step) {
-            read.Result = step;
-            return read;
-        }
-    return read;
+        if (!step)
+            return step.Failure();
+    return r;
 }

@@ -6,9 +6,5 @@
 
 #include "Intro.h"
 
-struct TIntroResourcesRead {
-    TIntroResult Result;
-    TIntroResources Resources;
-};
-
-TIntroResourcesRead ReadIntroResources();
+// The five resources, or the first that could not be read, named in the message.
+Result<TIntroResources> ReadIntroResources();

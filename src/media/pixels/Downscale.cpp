@@ -20,20 +20,23 @@ int RoundEven(float v) { return static_cast<int>(std::nearbyintf(v)); }
 
 } // namespace
 
-PixelStatus Downscale(std::span<const std::uint32_t> source, std::span<std::uint32_t> destination,
+Status Downscale(std::span<const std::uint32_t> source, std::span<std::uint32_t> destination,
     int sourceWidth, int sourceHeight, int destinationWidth, int destinationHeight)
 {
     if (sourceWidth <= 0 || sourceHeight <= 0 || destinationWidth <= 0 || destinationHeight <= 0)
-        return { "Downscale: picture sizes must be positive" };
+        return Error { ErrorKind::SizeMismatch, "Downscale: picture sizes must be positive" };
     if (destinationWidth > sourceWidth || destinationHeight > sourceHeight)
-        return { "Downscale: only reductions are supported (the destination is larger)" };
+        return Error { ErrorKind::Unsupported,
+            "Downscale: only reductions are supported (the destination is larger)" };
     const std::size_t sourcePixels = std::size_t(sourceWidth) * std::size_t(sourceHeight);
     const std::size_t destinationPixels
         = std::size_t(destinationWidth) * std::size_t(destinationHeight);
     if (source.size() < sourcePixels)
-        return { "Downscale: the source buffer is smaller than its picture" };
+        return Error { ErrorKind::SizeMismatch,
+            "Downscale: the source buffer is smaller than its picture" };
     if (destination.size() < destinationPixels)
-        return { "Downscale: the destination buffer is smaller than its picture" };
+        return Error { ErrorKind::SizeMismatch,
+            "Downscale: the destination buffer is smaller than its picture" };
 
     // One spare row and column: a rounded position may reach the destination's width or height.
     // Entries are addressed with the destination width as the row length, so a column equal to

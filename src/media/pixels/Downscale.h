@@ -5,20 +5,13 @@
 
 #include <cstdint>
 #include <span>
-#include <string>
 
-// The outcome of a pixel operation: empty Error when it did its work, otherwise why it wrote
-// nothing.
-struct PixelStatus {
-    std::string Error;
-    explicit operator bool() const { return Error.empty(); }
-};
+#include "Result.h"
 
 // Reduces a source picture (sourceWidth × sourceHeight pixels, rows in memory order, each pixel
 // the word 0x00RRGGBB) to destinationWidth × destinationHeight. Every destination pixel is the
 // weighted mean of the source pixels that round onto it and its neighbours. Only reductions are
-// accepted (no destination dimension above the source's); the buffers must hold their pictures.
-// On failure the destination is left untouched.
-[[nodiscard]] PixelStatus Downscale(std::span<const std::uint32_t> source,
-    std::span<std::uint32_t> destination, int sourceWidth, int sourceHeight, int destinationWidth,
-    int destinationHeight);
+// accepted (no destination dimension above the source's: Unsupported); the buffers must hold their
+// pictures (SizeMismatch). On failure the destination is left untouched.
+Status Downscale(std::span<const std::uint32_t> source, std::span<std::uint32_t> destination,
+    int sourceWidth, int sourceHeight, int destinationWidth, int destinationHeight);

@@ -43,17 +43,13 @@ const char* StoredFormName(StoredForm form)
     return "?";
 }
 
-ResourceLookup FindResource(std::string_view name)
+Result<ResourceEntry> FindResource(std::string_view name)
 {
-    ResourceLookup lookup;
-    for (const ResourceEntry& e : Table()) {
-        if (e.Name == name) {
-            lookup.Entry = &e;
-            return lookup;
-        }
-    }
-    lookup.Message = "resource " + std::string(name) + " is not compiled into this program";
-    return lookup;
+    for (const ResourceEntry& e : Table())
+        if (e.Name == name)
+            return e;
+    return Error { ErrorKind::NotFound,
+        "resource " + std::string(name) + " is not compiled into this program" };
 }
 
 std::span<const ResourceEntry> AllResources() { return Table(); }

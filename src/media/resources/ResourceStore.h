@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "Result.h"
+
 // How a resource is stored: packed LZHUF container, bytes as they are, or a Windows bitmap file
 // image (also as it is, loaded by the toolkit's image reader).
 enum class StoredForm {
@@ -23,14 +25,8 @@ struct ResourceEntry {
     std::span<const std::uint8_t> Bytes; // lives as long as the program
 };
 
-struct ResourceLookup {
-    const ResourceEntry* Entry = nullptr; // null when the name is not compiled in
-    std::string Message; // why not, when Entry is null
-    explicit operator bool() const { return Entry != nullptr; }
-};
-
-// The resource called name (names are matched exactly, as the program spells them).
-ResourceLookup FindResource(std::string_view name);
+// The resource called name (names are matched exactly, as the program spells them), or NotFound.
+Result<ResourceEntry> FindResource(std::string_view name);
 
 // Every resource compiled in, in the order of the resource list.
 std::span<const ResourceEntry> AllResources();

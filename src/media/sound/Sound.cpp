@@ -49,9 +49,10 @@ public:
     void Play(TImage image, const TSoundOutputFactory& factory)
     {
         Stop();
-        const WaveImage wave = ParseWave(*image);
-        if (!wave)
+        const Result<WaveImage> parsed = ParseWave(*image);
+        if (!parsed)
             return;
+        const WaveImage& wave = parsed.Value();
         QAudioFormat format;
         format.setChannelCount(wave.Channels);
         format.setSampleRate(wave.SampleRate);
@@ -153,12 +154,12 @@ void PlaySoundResource(const char* name)
         return;
     StopSound();
 
-    UnpackedBlock block = UnpackResourceAlloc(name);
-    if (!block.Result)
+    Result<std::vector<std::uint8_t>> block = UnpackResourceAlloc(name);
+    if (!block)
         return; // a sound that cannot be unpacked is simply not heard
     Held = std::make_unique<HeldSound>();
     Held->Name = name;
-    Held->Image = std::make_shared<const std::vector<std::uint8_t>>(std::move(block.Bytes));
+    Held->Image = std::make_shared<const std::vector<std::uint8_t>>(std::move(block).Value());
     // Without an application there is no event loop to play it in: the image is held, not heard.
     if (!ParseWave(*Held->Image) || !QCoreApplication::instance())
         return;

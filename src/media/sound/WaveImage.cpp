@@ -11,20 +11,16 @@ std::uint32_t Le32(const std::uint8_t* p)
 }
 std::uint16_t Le16(const std::uint8_t* p) { return std::uint16_t(p[0] | p[1] << 8); }
 
-WaveImage Fail(const char* why)
-{
-    WaveImage w;
-    w.Error = why;
-    return w;
-}
+Error Damaged(const char* why) { return { ErrorKind::Damaged, why }; }
+Error Unsupported(const char* why) { return { ErrorKind::Unsupported, why }; }
 
 } // namespace
 
-WaveImage ParseWave(std::span<const std::uint8_t> image)
+Result<WaveImage> ParseWave(std::span<const std::uint8_t> image)
 {
     if (image.size() < 12 || std::memcmp(image.data(), "RIFF", 4) != 0
         || std::memcmp(image.data() + 8, "WAVE", 4) != 0)
-        return Fail("not a RIFF WAVE image");
+        return Error { ErrorKind::NotOurs, "not a RIFF WAVE image" };
     WaveImage w;
     bool haveFormat = false, haveData = false;
     std::size_t at = 12;
@@ -32,13 +28,13 @@ WaveImage ParseWave(std::span<const std::uint8_t> image)
         const std::uint8_t* chunk = image.data() + at;
         const std::uint32_t length = Le32(chunk + 4);
         if (length > image.size() - at - 8)
-            return Fail("a chunk runs past the end of the image");
+            return Damaged("a chunk runs past the end of the image");
         const std::uint8_t* body = chunk + 8;
         if (std::memcmp(chunk, "fmt ", 4) == 0) {
             if (length < 16)
-                return Fail("the format chunk is too short");
+                return Damaged("the format chunk is too short");
             if (Le16(body) != 1)
-                return Fail("the samples are not plain PCM");
+                return Unsupported("the samples are not plain PCM");
             w.Channels = Le16(body + 2);
             w.SampleRate = int(Le32(body + 4));
             w.BitsPerSample = Le16(body + 14);
@@ -50,9 +46,9 @@ WaveImage ParseWave(std::span<const std::uint8_t> image)
         at += 8 + length + (length & 1); // chunks are padded to even lengths
     }
     if (!haveFormat || !haveData)
-        return Fail("the image has no format or no data chunk");
+        return Damaged("the image has no format or no data chunk");
     if ((w.Channels != 1 && w.Channels != 2) || (w.BitsPerSample != 8 && w.BitsPerSample != 16)
         || w.SampleRate < 1000 || w.SampleRate > 192000)
-        return Fail("the sample format is not one the player knows");
+        return Unsupported("the sample format is not one the player knows");
     return w;
 }
