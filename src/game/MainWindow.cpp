@@ -7,9 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QFileInfo>
-#include <QFileDialog>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -28,7 +26,7 @@
 #include "BoardView.h"
 #include "DialogPlacement.h"
 #include "Evaluation.h"
-#include "GameFiles.h"
+#include "GameFileDialogs.h"
 #include "GameFlow.h"
 #include "GameSession.h"
 #include "MoveListWindow.h"
@@ -48,60 +46,6 @@
 #include "StatusPanels.h"
 #include "WindowGameView.h"
 #include "WindowNetHost.h"
-
-namespace {
-
-// The file types Save and Open offer, the saved game first as it always was.
-struct GameFileType {
-    GameFileForm Form;
-    QString Filter;
-};
-QList<GameFileType> GameFileTypes()
-{
-    return {
-        { GameFileForm::Saved, TReversiForm::tr("Reversi games (*.kpx)") },
-        { GameFileForm::Transcript, TReversiForm::tr("Transcripts (*.txt)") },
-        { GameFileForm::Ggf, TReversiForm::tr("GGF games (*.ggf)") },
-    };
-}
-
-QStringList GameFileFilters()
-{
-    QStringList filters;
-    for (const GameFileType& type : GameFileTypes())
-        filters << type.Filter;
-    return filters;
-}
-
-GameFileForm FormOfFilter(const QString& filter)
-{
-    for (const GameFileType& type : GameFileTypes())
-        if (type.Filter == filter)
-            return type.Form;
-    return GameFileForm::Saved;
-}
-
-QString SuffixOf(GameFileForm form)
-{
-    return QString::fromStdString(GameFileExtension(form)).mid(1);
-}
-
-// Who played, for a GGF file: the computer by the program's name.
-GgfDetails GgfDetailsNow()
-{
-    GgfDetails details;
-    details.Date = QDateTime::currentDateTimeUtc()
-                       .toString(QStringLiteral("yyyy.MM.dd_HH:mm:ss.'GMT'"))
-                       .toStdString();
-    if (OpponentIsComputer && !NetworkGame) {
-        const bool computerYellow = ComputerSide == SideYellow;
-        details.BlackName = computerYellow ? "Corvana" : "Player";
-        details.WhiteName = computerYellow ? "Player" : "Corvana";
-    }
-    return details;
-}
-
-} // namespace
 
 TReversiForm::TReversiForm(QWidget* parent)
     : QMainWindow(parent)
@@ -173,7 +117,8 @@ TReversiForm::TReversiForm(QWidget* parent)
     Panels->SetWidths(BoardSize * BoardWidget->CellSize + 44);
 
     NetworkGame = false;
-    OpenNetwork();
+    Net.Host = std::make_unique<WindowNetHost>(*this);
+    Net.Host->StartNetwork();
 
     ::NewGame();
     Panels->ShowTurn(TurnShown::Yellow);
@@ -239,22 +184,9 @@ bool TReversiForm::OpenGameFile(const QString& fileName)
 
 void TReversiForm::ListMenuSaveClick()
 {
-    QFileDialog dialog(this, tr("Save..."), FileDialogFolder());
-    dialog.setNameFilters(GameFileFilters());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("kpx"));
-    // The type chosen gives a name without an extension its own.
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        dialog.setDefaultSuffix(SuffixOf(FormOfFilter(filter)));
-    });
-    // A name to start from: the date and time of the save.
-    dialog.selectFile(QStringLiteral("Corvana %1.kpx")
-                          .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH-mm"))));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const std::string fileName = AskSaveGameFile(this);
+    if (fileName.empty())
         return;
-    const std::string fileName = WithGameFileExtension(
-        dialog.selectedFiles().first().toStdString(), FormOfFilter(dialog.selectedNameFilter()));
-    RememberFolder(QString::fromStdString(fileName));
     if (const auto saved = Game->Save(fileName, GgfDetailsNow()); !saved)
         ShowError(QStringLiteral("Corvana"), QString::fromStdString(saved.Failure().Message));
 }
@@ -262,19 +194,12 @@ void TReversiForm::ListMenuSaveClick()
 void TReversiForm::ListMenuLoadClick()
 {
     if (NetConnected) {
-        if (!NetQuestion(tr("NETWORK: Do you want abort network game ?")))
+        if (!Net.Host->Question(tr("NETWORK: Do you want abort network game ?")))
             return;
         NetMenuDisconnectClick();
     }
-    QFileDialog dialog(this, tr("Open..."), FileDialogFolder());
-    dialog.setNameFilters(GameFileFilters());
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(QStringLiteral("kpx"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    RememberFolder(dialog.selectedFiles().first());
-    OpenGameFile(dialog.selectedFiles().first());
+    if (const std::string fileName = AskOpenGameFile(this); !fileName.empty())
+        OpenGameFile(QString::fromStdString(fileName));
 }
 
 void TReversiForm::LockGameSettings()
@@ -311,7 +236,7 @@ void TReversiForm::PasteGameItemClick()
 {
     const QString text = QGuiApplication::clipboard()->text();
     if (NetConnected) {
-        if (!NetQuestion(tr("NETWORK: Do you want abort network game ?")))
+        if (!Net.Host->Question(tr("NETWORK: Do you want abort network game ?")))
             return;
         NetMenuDisconnectClick();
     }
@@ -357,17 +282,6 @@ void TReversiForm::UpdateExtraItems()
     Moves->SetNavigationEnabled(Game->CanJump());
 }
 
-QString TReversiForm::FileDialogFolder() const
-{
-    const QString folder = QString::fromStdString(Extras.LastFolder);
-    return QFileInfo(folder).isDir() ? folder : QString();
-}
-
-void TReversiForm::RememberFolder(const QString& fileName)
-{
-    Extras.LastFolder = QFileInfo(fileName).absolutePath().toStdString();
-}
-
 void TReversiForm::ReloadBoardGraphics()
 {
     const int statusHeight = statusBar()->height();
@@ -395,8 +309,7 @@ void TReversiForm::ReloadBoardGraphics()
     ApplyBoardGeometry();
     if (Net.NetEvents)
         Net.NetEvents->Release();
-    if (connecting)
-        Net.ConnectPanel->Start(PanelPosition());
+    Net.Host->RestartConnectPanelIfShown(connecting);
 }
 
 // --- the board ---
@@ -455,7 +368,7 @@ void TReversiForm::closeEvent(QCloseEvent* event)
 
 void TReversiForm::FormClose()
 {
-    CloseNetwork();
+    Net.Host->StopNetwork();
     Closing = true;
     RequestSearchStop();
     TrayIcon->hide();

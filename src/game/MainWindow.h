@@ -164,20 +164,8 @@ private:
     void FormClose();
     void FormDestroy();
     void ShowError(const QString& title, const QString& message);
-    // Network helpers (MainWindowNetwork.cpp).
-    void OpenNetwork();
-    void CloseNetwork();
-    void BringToFront();
-    void SetConnectedMenus(bool connected);
-    void NetMessage(const QString& text);
-    bool NetQuestion(const QString& text);
     void UpdateExtraItems();
     void ShowMoveList(bool show);
-    QString FileDialogFolder() const;
-    void RememberFolder(const QString& fileName);
-    void StartConnectPanel();
-    void StopConnectPanel();
-    QPoint PanelPosition() const;
 
     BoardView* BoardWidget = nullptr;
     StatusPanels* Panels = nullptr;

@@ -1,0 +1,47 @@
+// Every piece of process-wide state, in one list: where it lives, which thread owns it and who
+// writes it. The design keeps the game's state process-wide (the board stack, the side to move,
+// the settings); each layer defines its own globals in its own header, and this header is the
+// map of all of them, with a reset for tests that need a fresh process without starting one.
+//
+// Threads: the main thread (the window, the game session, the sockets) owns everything below.
+// Two workers exist:
+//  - the search thread (SearchThread.h) reads BoardStack[0], SideToMove, Level, AdvancedEngine,
+//    BoardSize and Routines, and writes BoardStack[1..], BestMoves and SearchNodes. The main thread
+//    hands these over for the length of one search: it writes none of them while SearchRunning is
+//    set (every change of the game cancels and joins the search first, see GameSession), and reads
+//    the results only after SearchRunning reads false (release/acquire).
+//  - the disc sheet loader (MainWindow's ReloadBoardGraphics) is given the figure set and the size
+//    by value and returns the pixels by value; the main thread installs them.
+// The audio thread (Sound.cpp) is given each sound's bytes by value.
+//
+// | global                                   | header          | written by                              |
+// |------------------------------------------|-----------------|-----------------------------------------|
+// | BoardStack, BoardSize, SideToMove,       | Board.h         | game session (moves, new game, open),   |
+// | GameOver, ComputerSide,                  |                 | settings dialog (players, size),        |
+// | OpponentIsComputer, NetworkGame          |                 | network session (agreed game)           |
+// | Routines                                 | RoutineTable.h  | SelectRoutines, when BoardSize changes  |
+// | Level, AdvancedEngine                    | Search.h,       | settings (file, dialog)                 |
+// |                                          | Evaluation.h    |                                         |
+// | BestMoves, SearchNodes                   | Search.h        | the search thread                       |
+// | SearchRunning, SearchThread              | SearchThread.h  | StartSearch / the search thread's end   |
+// | GameRecord                               | BoardTracker.h  | game session                            |
+// | FigureSet, AnimationOn, UseTray,         | Settings.h      | settings (file, dialog), Extras also    |
+// | ShowPreviousMove, ShowAvailableMoves,    |                 | the window (move list shown, folder)    |
+// | CallAsYellow, CallOnEight, NetPort,      |                 |                                         |
+// | NetService, Extras, SettingsFile,        |                 |                                         |
+// | SettingsFileKept                         |                 |                                         |
+// | SoundOn                                  | Sound.h         | settings                                |
+// | NetLocalGreen, NetSize10, NetConnected,  | NetState.h      | network session                         |
+// | RemoteMoveCol/Row/Pending, CallerName,   |                 |                                         |
+// | CallerColourText, CallerSizeText         |                 |                                         |
+// | VerticalBorder, HorizontalBorder,        | SpriteStore.h   | the window (graphics loaded), board     |
+// | DiscSheet, BackBuffer, SourceHeader      |                 | drawing (BackBuffer)                    |
+// | test hooks: SearchStartHook,             | SearchThread.h, | tests only, while nothing runs          |
+// | AnimationFrameHook, NetHandshakeTimeoutMs| BoardView.h,    |                                         |
+// |                                          | NetState.h      |                                         |
+#pragma once
+
+// Tests only: every global above back to the value the program starts with (the graphics
+// emptied, no search thread), as if the process had just started. Call it while no search runs
+// and no window exists.
+void ResetProcessState();

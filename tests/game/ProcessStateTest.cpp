@@ -1,0 +1,91 @@
+// The reset of the process-wide state: after a game has changed everything a test can reach, the
+// reset brings back exactly what a new process starts with. Runs in its own process so the first
+// look at the globals is the program's own start.
+#include <gtest/gtest.h>
+
+#include "BoardTracker.h"
+#include "Evaluation.h"
+#include "GameFlow.h"
+#include "NetState.h"
+#include "ProcessState.h"
+#include "RoutineTable.h"
+#include "Search.h"
+#include "SearchThread.h"
+#include "Settings.h"
+#include "Sound.h"
+#include "SpriteStore.h"
+
+namespace {
+
+struct Snapshot {
+    std::array<Board, BoardStackDepth> Boards;
+    int Size, Side, Computer, Lvl, Figures, Port, Timeout;
+    bool Over, Opponent, Network, Advanced, Animation, Tray, Sound, Connected, Pending;
+    std::string File, Caller;
+    ExtraSettings Extra;
+    bool RoutinesOfEight;
+    std::size_t BackBufferPixels;
+
+    static Snapshot Take()
+    {
+        Snapshot s;
+        std::copy(std::begin(BoardStack), std::end(BoardStack), s.Boards.begin());
+        s.Size = BoardSize;
+        s.Side = SideToMove;
+        s.Computer = ComputerSide;
+        s.Lvl = Level;
+        s.Figures = FigureSet;
+        s.Port = NetPort;
+        s.Timeout = NetHandshakeTimeoutMs;
+        s.Over = GameOver;
+        s.Opponent = OpponentIsComputer;
+        s.Network = NetworkGame;
+        s.Advanced = AdvancedEngine;
+        s.Animation = AnimationOn;
+        s.Tray = UseTray;
+        s.Sound = SoundOn;
+        s.Connected = NetConnected;
+        s.Pending = RemoteMovePending;
+        s.File = SettingsFile;
+        s.Caller = CallerName;
+        s.Extra = Extras;
+        s.RoutinesOfEight = Routines.MakeMove == RoutinesFor(8).MakeMove;
+        s.BackBufferPixels = BackBuffer.Pixels.size();
+        return s;
+    }
+    bool operator==(const Snapshot&) const = default;
+};
+
+} // namespace
+
+TEST(ProcessState, TheResetGivesBackWhatTheProcessStartedWith)
+{
+    const Snapshot start = Snapshot::Take();
+
+    // A 10 x 10 network game in the middle, with a search that has run, and settings changed.
+    BoardSize = 10;
+    SelectRoutines();
+    NewGame();
+    Level = 3;
+    AdvancedEngine = true;
+    StartSearch();
+    SearchThread->WaitFor();
+    ComputerSide = SideYellow;
+    OpponentIsComputer = false;
+    NetworkGame = NetConnected = RemoteMovePending = true;
+    FigureSet = 2;
+    NetPort = 1;
+    NetHandshakeTimeoutMs = 5;
+    AnimationOn = UseTray = SoundOn = false;
+    SettingsFile = "/elsewhere/reversi.ini";
+    CallerName = "peer";
+    Extras.ShowMoveList = true;
+    BackBuffer = PixelBlock { std::vector<std::uint32_t>(16), 4, 4 };
+    ASSERT_FALSE(Snapshot::Take() == start);
+
+    ResetProcessState();
+    EXPECT_TRUE(Snapshot::Take() == start);
+    EXPECT_EQ(SearchThread, nullptr);
+    EXPECT_FALSE(SearchRunning.load());
+    EXPECT_EQ(GameRecord->Count, 0);
+}
