@@ -2,7 +2,10 @@
 // prints the usage text and exits with 2.
 #pragma once
 
+#include <string>
+
 #include "CliArgs.h"
+#include "Result.h"
 
 int RunSelfPlay(CliArgs& args);
 int RunBench(CliArgs& args);
@@ -11,3 +14,7 @@ int RunConvert(CliArgs& args);
 int RunResources(CliArgs& args);
 int RunRender(CliArgs& args);
 int RunIntro(CliArgs& args);
+
+// Says why a game file was not read: "refused:" for a file that is no valid game, "error:" for
+// one that could not be read at all.
+void ReportUnreadGame(const std::string& fileName, const Error& error);

@@ -15,10 +15,7 @@ int RunConvert(CliArgs& args)
 
     const Result<LoadedGame> read = ReadGameFile(*in);
     if (!read) {
-        if (read.Failure().Kind == ErrorKind::NotOurs)
-            std::cerr << "corvana-cli: " << *in << " is not a saved game (no 0XPK signature)\n";
-        else
-            std::cerr << "corvana-cli: refused: " << read.Failure().Message << "\n";
+        ReportUnreadGame(*in, read.Failure());
         return 1;
     }
     // A game from a transcript or GGF gets the settings of a new game: the computer plays Green.

@@ -32,6 +32,21 @@ void PrintBoard(const Board& b, int size)
 
 } // namespace
 
+void ReportUnreadGame(const std::string& fileName, const Error& error)
+{
+    switch (error.Kind) {
+    case ErrorKind::NotOurs:
+        std::cerr << "corvana-cli: " << fileName << " is not a saved game (no 0XPK signature)\n";
+        break;
+    case ErrorKind::Damaged:
+        std::cerr << "corvana-cli: refused: " << error.Message << "\n";
+        break;
+    default: // the file could not be read
+        std::cerr << "corvana-cli: error: " << error.Message << "\n";
+        break;
+    }
+}
+
 int RunShow(CliArgs& args)
 {
     const std::optional<std::string> file = args.TakePositional();
@@ -41,17 +56,7 @@ int RunShow(CliArgs& args)
 
     const Result<LoadedGame> read = ReadGameFile(*file);
     if (!read) {
-        switch (read.Failure().Kind) {
-        case ErrorKind::NotOurs:
-            std::cerr << "corvana-cli: " << *file << " is not a saved game (no 0XPK signature)\n";
-            break;
-        case ErrorKind::Damaged:
-            std::cerr << "corvana-cli: refused: " << read.Failure().Message << "\n";
-            break;
-        default: // the file could not be read
-            std::cerr << "corvana-cli: error: " << read.Failure().Message << "\n";
-            break;
-        }
+        ReportUnreadGame(*file, read.Failure());
         return 1;
     }
     const OBoardTracker& record = read.Value().Record;
