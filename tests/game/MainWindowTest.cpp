@@ -683,7 +683,7 @@ private slots:
         // The four legal squares carry the Yellow mark at the square's edge.
         const PictureRect sq = SquareRect({ 8, 61, 19 }, 4, 2);
         QCOMPARE(BackBuffer.At(sq.X + 1, BackBuffer.Height - 1 - (sq.Y + 10)), 0xFFF000u);
-        QTRY_VERIFY_WITH_TIMEOUT(!Form->Board().MoveDisplayTimer()->Enabled(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!Form->Board().MoveDisplayTimer()->Enabled(), 20000);
         QCOMPARE(Form->Board().DisplayTick, 30);
 
         // With both marks off the timer still runs its course; on 10 x 10 it takes 24 ticks.
@@ -692,7 +692,7 @@ private slots:
         const std::vector<std::uint32_t> before = BackBuffer.Pixels;
         Form->FormMouseDown(Qt::RightButton);
         QVERIFY(Form->Board().MoveDisplayTimer()->Enabled());
-        QTRY_VERIFY_WITH_TIMEOUT(!Form->Board().MoveDisplayTimer()->Enabled(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!Form->Board().MoveDisplayTimer()->Enabled(), 20000);
         QCOMPARE(Form->Board().DisplayTick, 24);
         QVERIFY(BackBuffer.Pixels == before);
     }

@@ -112,7 +112,7 @@ private slots:
         const int yes = ExecWith(req, [&] {
             QCOMPARE(req.CancelBtn->text(), QStringLiteral("&No=30"));
             QCOMPARE(req.ReqProgressBar->value(), 0);
-            QTRY_VERIFY_WITH_TIMEOUT(req.ReqProgressBar->value() >= 2, 2000);
+            QTRY_VERIFY_WITH_TIMEOUT(req.ReqProgressBar->value() >= 2, 10000);
             QTest::keyClick(req.OkBtn, Qt::Key_Return);
         });
         QCOMPARE(yes, int(QDialog::Accepted));
@@ -328,7 +328,7 @@ private slots:
         panel.Start(QPoint(50, 30));
         QVERIFY(panel.isVisible());
         const QImage shown = panel.grab().toImage();
-        QTRY_VERIFY_WITH_TIMEOUT(panel.Tick() % 24 >= 12, 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(panel.Tick() % 24 >= 12, 10000);
         const QImage hidden = panel.grab().toImage();
         // The picture stays; the word comes and goes.
         QCOMPARE(shown.copy(12, 12, 34, 34), hidden.copy(12, 12, 34, 34));

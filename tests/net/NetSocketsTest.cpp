@@ -100,13 +100,13 @@ private slots:
 
         QTcpSocket peer;
         peer.connectToHost(QHostAddress::LocalHost, quint16(port));
-        QVERIFY(peer.waitForConnected(2000));
+        QVERIFY(peer.waitForConnected(10000));
         QTRY_COMPARE(log, QStringList { "connect" });
         QCOMPARE(server.Connections().size(), 1);
         // Written in pieces and all at once, closed right after the last write.
         for (const char* piece : { "M", "4", "2R", "M5" }) {
             peer.write(piece);
-            peer.waitForBytesWritten(1000);
+            peer.waitForBytesWritten(10000);
             QCoreApplication::processEvents();
         }
         peer.write("3FTbye");
@@ -143,7 +143,7 @@ private slots:
         // Closing the listening socket drops every accepted connection, silently.
         QTcpSocket other;
         other.connectToHost(QHostAddress::LocalHost, quint16(port));
-        QVERIFY(other.waitForConnected(2000));
+        QVERIFY(other.waitForConnected(10000));
         QTRY_COMPARE(server.Connections().size(), 1);
         log.clear();
         server.Close();
@@ -172,10 +172,10 @@ private slots:
 
         QTcpSocket peer;
         peer.connectToHost(QHostAddress::LocalHost, quint16(server.ListenPort()));
-        QVERIFY(peer.waitForConnected(2000));
+        QVERIFY(peer.waitForConnected(10000));
         // Everything lands before the program reads: far more than one read may hold.
         peer.write(QByteArray("T") + QByteArray(int(3 * MaxPendingBytes), 'x'));
-        peer.waitForBytesWritten(2000);
+        peer.waitForBytesWritten(10000);
         QTRY_VERIFY(log.contains("gone"));
         QTRY_VERIFY(peer.state() == QAbstractSocket::UnconnectedState);
         QCOMPARE(log.last(), QStringLiteral("gone"));

@@ -59,7 +59,7 @@
 namespace {
 
 // Waits, handling events, until done() holds or the time is up.
-bool WaitFor(const std::function<bool()>& done, int ms = 5000)
+bool WaitFor(const std::function<bool()>& done, int ms = 20000)
 {
     QDeadlineTimer deadline(ms);
     while (!done()) {
@@ -723,7 +723,7 @@ private slots:
         bool goneWhileOpen = false;
         Watcher->OnChat = [&](TSendDlg& dialog) {
             auto* poll = new QTimer(&dialog);
-            QDeadlineTimer deadline(2000);
+            QDeadlineTimer deadline(20000);
             connect(poll, &QTimer::timeout, &dialog, [&dialog, poll, deadline, &goneWhileOpen] {
                 goneWhileOpen = !NetConnected && dialog.isVisible();
                 if (goneWhileOpen || deadline.hasExpired()) {
