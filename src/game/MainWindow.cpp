@@ -70,7 +70,7 @@ TReversiForm::TReversiForm(QWidget* parent)
     setCentralWidget(BoardWidget);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Items = BuildMainMenu(*this);
-    Panels = new StatusPanels(statusBar());
+    Panels = std::make_unique<StatusPanels>(statusBar());
     GameHost = std::make_unique<WindowGameView>(*this);
     Game = std::make_unique<GameSession>(*GameHost);
     BoardWidget->OnClick = [this] { FormClick(); };

@@ -168,7 +168,7 @@ private:
     void ShowMoveList(bool show);
 
     BoardView* BoardWidget = nullptr;
-    StatusPanels* Panels = nullptr;
+    std::unique_ptr<StatusPanels> Panels;
     MainMenu Items;
     std::unique_ptr<WindowGameView> GameHost;
     std::unique_ptr<GameSession> Game;
