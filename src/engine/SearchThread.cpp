@@ -5,6 +5,8 @@
 
 std::atomic<bool> SearchRunning { false };
 std::unique_ptr<TMyThread> SearchThread;
+EngineKind SearchEngine = EngineKind::Normal;
+SearchRoutine MasterSearchRoutine = nullptr;
 
 TMyThread::TMyThread()
 {
@@ -29,6 +31,10 @@ void TMyThread::WaitFor()
 
 void TMyThread::DoSearch()
 {
+    if (SearchEngine == EngineKind::Master && MasterSearchRoutine) {
+        MasterSearchRoutine(TerminateRequested);
+        return;
+    }
     SearchCancelRequest = &TerminateRequested;
     SearchBestMove();
     SearchCancelRequest = nullptr;
