@@ -10,3 +10,5 @@ int RunShow(CliArgs& args);
 int RunResources(CliArgs& args);
 int RunRender(CliArgs& args);
 int RunIntro(CliArgs& args);
+int RunMatch(CliArgs& args);
+int RunSolve(CliArgs& args);
