@@ -23,7 +23,27 @@ template <int N> struct Geo : Bits<N> {
 
     // --- single-bit helpers that work on both widths ---------------------------------------
 
-    static int Count(BB b) { return B::Count(b); }
+    // Without the popcnt instruction in the baseline, std::popcount calls a library routine;
+    // the arithmetic version inline is faster.
+    static int Count(BB b)
+    {
+        if constexpr (N == 8)
+            return Count64(b);
+        else
+            return Count64(static_cast<std::uint64_t>(b))
+                + Count64(static_cast<std::uint64_t>(b >> 64));
+    }
+    static int Count64(std::uint64_t x)
+    {
+#if defined(__POPCNT__)
+        return std::popcount(x);
+#else
+        x = x - ((x >> 1) & 0x5555555555555555ULL);
+        x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+        x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+        return int((x * 0x0101010101010101ULL) >> 56);
+#endif
+    }
     static BB Lowest(BB b) { return b & (~b + 1); }
     static BB Highest(BB b)
     {

@@ -73,10 +73,12 @@ public:
             return -Mid(opp, own, depth, -beta, -alpha, true);
         }
 
-        const std::uint64_t key = G::Hash(own, opp);
+        // Next to the leaves the table costs more (a cache miss) than it saves.
+        const bool useTable = depth >= TableDepth;
+        const std::uint64_t key = useTable ? G::Hash(own, opp) : 0;
         int ttMove = NoBit;
         TableEntry e;
-        if (Table.Probe(key, e)) {
+        if (useTable && Table.Probe(key, e)) {
             ttMove = e.Move;
             if (e.Endgame || e.Depth >= depth) {
                 const int s = e.Endgame ? e.Score * DiscScale : e.Score;
@@ -94,7 +96,9 @@ public:
         const int alpha0 = alpha;
         int best = -Infinity, bestBit = NoBit;
         for (int i = 0; i < list.Count; ++i) {
-            const Move& m = list.Pick(i);
+            Move& m = list.Pick(i);
+            if (!m.Flips)
+                m.Flips = G::Flips(m.Bit, own, opp);
             const BB nOwn = own | m.Flips | G::One(m.Bit), nOpp = opp & ~m.Flips;
             int v;
             if (i == 0) {
@@ -116,7 +120,8 @@ public:
                 }
             }
         }
-        Store(key, best, alpha0, beta, depth, bestBit, false);
+        if (useTable)
+            Store(key, best, alpha0, beta, depth, bestBit, false);
         return best;
     }
 
@@ -339,7 +344,7 @@ public:
         Move Moves[G::Squares];
         int Count = 0;
         // Selection sort, one step at a time: a cut-off usually comes before the list is sorted.
-        const Move& Pick(int i)
+        Move& Pick(int i)
         {
             int best = i;
             for (int j = i + 1; j < Count; ++j)
@@ -358,7 +363,9 @@ public:
         G::ForEachBit(moves, [&](int bit) {
             Move& m = list.Moves[list.Count++];
             m.Bit = bit;
-            m.Flips = G::Flips(bit, own, opp);
+            // Near the leaves a cut-off usually comes at the first move: the others' discs are
+            // turned only when they are tried (Flips 0 until then; a legal move turns some).
+            m.Flips = byMobility ? G::Flips(bit, own, opp) : BB(0);
             const BB one = G::One(bit);
             int s = SquareBonus(bit);
             if (bit == ttMove) {
@@ -400,11 +407,13 @@ public:
         });
     }
 
-    static inline int ShallowSortEmpties = 14;
-    static inline int EtcEmpties = 12;
-    static inline int SortMobility = 16;
-    static inline int SortCorner = 64;
-    static inline int SortEvalDivisor = 8;
+    // Chosen by the nodes and time the endgame set (tests) and midgame positions take.
+    static constexpr int TableDepth = 3; // the midgame table from this remaining depth
+    static constexpr int ShallowSortEmpties = 14; // solver: a shallow search orders from here
+    static constexpr int EtcEmpties = 12; // solver: children probed for a cut-off from here
+    static constexpr int SortMobility = 24; // solver: per reply of the opponent
+    static constexpr int SortCorner = 64; // solver: per corner among those replies
+    static constexpr int SortEvalDivisor = 8; // solver: centidiscs of the shallow search per point
 
     static int SquareBonus(int bit)
     {
@@ -453,8 +462,8 @@ public:
         return masks;
     }
 
-    static constexpr int ShallowEmpties = 5;
-    static inline int MidSolveEmpties = 9;
+    static constexpr int ShallowEmpties = 5; // solver: a list of empties, no move generation
+    static constexpr int MidSolveEmpties = 7; // solver: no table from here down
 
     TransTable& Table;
     StopSignal& Signal;
