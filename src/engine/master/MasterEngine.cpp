@@ -4,6 +4,7 @@
 #include "master/MasterEngine.h"
 
 #include <cmath>
+#include <condition_variable>
 #include <mutex>
 #include <thread>
 
@@ -275,13 +276,33 @@ namespace {
 
 } // namespace
 
+// What a search shares with its helper threads. It outlives the search when a helper is slow to
+// stop: the search answers at its deadline and the helper is joined by the next call.
+struct SearchShare {
+    StopSignal Signal;
+    std::atomic<std::uint64_t> HelperNodes { 0 };
+    int Running = 0; // helpers still searching, under Lock
+    std::mutex Lock;
+    std::condition_variable Finished;
+};
+
 struct Engine::Impl {
     TransTable Table;
     int ThreadCount;
+    std::vector<std::thread> Pending; // helpers of the last search, perhaps still stopping
+
     Impl(int mib, int threads)
         : Table(std::size_t(std::max(1, mib)))
         , ThreadCount(std::max(1, threads))
     {
+    }
+    ~Impl() { JoinHelpers(); }
+
+    void JoinHelpers()
+    {
+        for (std::thread& t : Pending)
+            t.join();
+        Pending.clear();
     }
 
     template <int N>
@@ -289,11 +310,13 @@ struct Engine::Impl {
         const Board& board, int side, const SearchLimits& limits, const std::atomic<bool>* cancel)
     {
         using G = Geo<N>;
-        typename G::BB own, opp;
+        using BB = typename G::BB;
+        JoinHelpers();
+        BB own, opp;
         ToBits<N>(board, side, own, opp);
         const Clock::time_point start = Clock::now();
         SearchReport report;
-        const typename G::BB moves = G::Moves(own, opp);
+        const BB moves = G::Moves(own, opp);
         if (!moves)
             return report;
         if (G::Count(moves) == 1 && limits.Seconds > 0) {
@@ -302,13 +325,15 @@ struct Engine::Impl {
             return report;
         }
 
-        StopSignal signal;
-        signal.Cancel = cancel;
+        const auto share = std::make_shared<SearchShare>();
+        // Only this thread reads the caller's flag (which may be gone once this returns); the
+        // helpers stop when it tells them to, or at the deadline.
+        share->Signal.Cancel = cancel;
         if (limits.Seconds > 0) {
             // A little short of the budget: the threads notice the deadline within a thousand
-            // nodes, but on a busy machine a helper may wait for a core before it can.
-            signal.HasDeadline = true;
-            signal.Deadline = start
+            // nodes, but on a busy machine a thread may wait for a core before it can.
+            share->Signal.HasDeadline = true;
+            share->Signal.Deadline = start
                 + std::chrono::duration_cast<Clock::duration>(
                     std::chrono::duration<double>(DeadlineShare * limits.Seconds));
         }
@@ -317,21 +342,34 @@ struct Engine::Impl {
         const int threads = limits.Threads > 0 ? limits.Threads : ThreadCount;
         Table.NextGeneration();
 
-        std::vector<std::thread> helpers;
-        std::vector<std::uint64_t> helperNodes(std::size_t(threads), 0);
+        share->Running = threads - 1;
         for (int t = 1; t < threads; ++t)
-            helpers.emplace_back([&, t] {
-                RootSearch<N> helper(Table, signal, own, opp, true);
+            Pending.emplace_back([this, share, own, opp, limits, solveEmpties, start, t] {
+                RootSearch<N> helper(Table, share->Signal, own, opp, true);
+                helper.C.WatchesCancel = false;
                 helper.C.Variation = 0x9E3779B9u * unsigned(t);
-                helperNodes[std::size_t(t)] = helper.Run(limits, solveEmpties, start).Nodes;
+                share->HelperNodes += helper.Run(limits, solveEmpties, start).Nodes;
+                std::lock_guard<std::mutex> lock(share->Lock);
+                --share->Running;
+                share->Finished.notify_all();
             });
-        RootSearch<N> main(Table, signal, own, opp, false);
+        RootSearch<N> main(Table, share->Signal, own, opp, false);
         report = main.Run(limits, solveEmpties, start);
-        signal.Stop.store(true, std::memory_order_relaxed);
-        for (std::thread& h : helpers)
-            h.join();
-        for (const std::uint64_t n : helperNodes)
-            report.Nodes += n;
+        share->Signal.Stop.store(true, std::memory_order_relaxed);
+        {
+            // The helpers' nodes belong to this search, but not at the price of the budget.
+            std::unique_lock<std::mutex> lock(share->Lock);
+            const auto stopped = [&] { return share->Running == 0; };
+            if (limits.Seconds > 0)
+                share->Finished.wait_until(lock,
+                    start
+                        + std::chrono::duration_cast<Clock::duration>(
+                            std::chrono::duration<double>(limits.Seconds)),
+                    stopped);
+            else
+                share->Finished.wait(lock, stopped);
+        }
+        report.Nodes += share->HelperNodes.load();
         report.Cancelled = cancel && cancel->load(std::memory_order_relaxed);
         report.Seconds = std::chrono::duration<double>(Clock::now() - start).count();
         return report;
@@ -418,9 +456,17 @@ int Engine::DefaultThreads()
     return int(std::clamp(hw, 1u, 8u));
 }
 
-void Engine::NewGame() { P->Table.Clear(); }
+void Engine::NewGame()
+{
+    P->JoinHelpers();
+    P->Table.Clear();
+}
 
-void Engine::SetTableSize(int mebibytes) { P->Table.Resize(std::size_t(std::max(1, mebibytes))); }
+void Engine::SetTableSize(int mebibytes)
+{
+    P->JoinHelpers();
+    P->Table.Resize(std::size_t(std::max(1, mebibytes)));
+}
 
 void Engine::SetThreads(int threads) { P->ThreadCount = std::max(1, threads); }
 
@@ -470,6 +516,7 @@ namespace {
 
     int RunSharedEngine(const std::atomic<bool>& cancel)
     {
+        const Clock::time_point start = Clock::now();
         const Board board = BoardStack[0]; // read once, as every search does
         const int size = BoardSize, side = SideToMove, level = Level;
         Engine& engine = SharedEngine();
@@ -478,8 +525,11 @@ namespace {
             engine.NewGame();
         LastSize = size;
         LastDiscs = discs;
-        const SearchReport report
-            = engine.Search(board, size, side, LevelLimits(level, size), &cancel);
+        // Clearing the table is part of the move's time.
+        SearchLimits limits = LevelLimits(level, size);
+        limits.Seconds = std::max(limits.Seconds / 2,
+            limits.Seconds - std::chrono::duration<double>(Clock::now() - start).count());
+        const SearchReport report = engine.Search(board, size, side, limits, &cancel);
         LastReport = report;
         BestMoves[0] = report.Move;
         return report.Move;
@@ -499,6 +549,8 @@ void SelectEngine(EngineKind kind)
     SearchEngine = kind;
     AdvancedEngine = kind == EngineKind::Advanced;
     MasterSearchRoutine = &RunSharedEngine;
+    if (kind == EngineKind::Master)
+        SharedEngine(); // the table is allocated here, not in the first move's time
 }
 
 void MasterNewGame()

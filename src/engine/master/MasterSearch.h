@@ -18,7 +18,7 @@ using Clock = std::chrono::steady_clock;
 
 // Why a search thread stops before it is done, shared by the threads of one search.
 struct StopSignal {
-    const std::atomic<bool>* Cancel = nullptr; // the caller's request (the window's thread)
+    const std::atomic<bool>* Cancel = nullptr; // the caller's request, for the first thread only
     std::atomic<bool> Stop { false }; // set by whichever thread saw a reason first
     bool HasDeadline = false;
     Clock::time_point Deadline {};
@@ -44,6 +44,8 @@ public:
     bool Stopped = false;
     // Perturbs the order of equally scored moves, so that helper threads go different ways.
     unsigned Variation = 0;
+    // Whether this thread reads the caller's cancel flag (the other threads follow Stop).
+    bool WatchesCancel = true;
 
     // ---------------------------------------------------------------- midgame
 
@@ -429,7 +431,7 @@ public:
 
     void Poll()
     {
-        if ((Signal.Cancel && Signal.Cancel->load(std::memory_order_relaxed))
+        if ((WatchesCancel && Signal.Cancel && Signal.Cancel->load(std::memory_order_relaxed))
             || Signal.Stop.load(std::memory_order_relaxed)
             || (Signal.HasDeadline && Clock::now() >= Signal.Deadline)) {
             Stopped = true;
