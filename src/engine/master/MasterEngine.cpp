@@ -91,7 +91,7 @@ namespace {
                 prevScore = score;
                 Report.Depth = depth;
                 Report.Move = G::SquareOfBit(Moves[0].Bit);
-                Report.Score = score;
+                Report.Score = Core::Centidiscs(score);
                 if (limits.Seconds > 0 && Since(start) > softLimit * limits.Seconds)
                     break;
             }

@@ -26,6 +26,10 @@ struct StopSignal {
 
 constexpr int Infinity = 32000;
 constexpr int DiscScale = 100; // centidiscs per disc
+// Added to the disc difference of a finished game in the midgame search: a certain win is worth
+// more than any estimate of one, and a certain loss (a wipe-out, say) is feared more than any
+// estimated loss. Estimates stay below it.
+constexpr int DecidedBonus = 10000;
 
 template <int N> class SearchCore {
 public:
@@ -49,13 +53,25 @@ public:
 
     // ---------------------------------------------------------------- midgame
 
-    int Evaluate(BB own, BB opp)
+    static int Evaluate(BB own, BB opp)
     {
-        const int v = Evaluator<N>::Evaluate(own, opp);
-        return std::clamp(v, -Infinity + 1000, Infinity - 1000);
+        return std::clamp(Evaluator<N>::Evaluate(own, opp), -DecidedBonus + 1, DecidedBonus - 1);
     }
 
     static int FinalDiscs(BB own, BB opp) { return G::Count(own) - G::Count(opp); }
+
+    // The midgame score of a finished game (or of an exact result) with this disc difference.
+    static int Decided(int discs)
+    {
+        return discs * DiscScale + (discs > 0 ? DecidedBonus : discs < 0 ? -DecidedBonus : 0);
+    }
+    // A midgame score as centidiscs of final disc difference, without the bonus.
+    static int Centidiscs(int score)
+    {
+        return score >= DecidedBonus ? score - DecidedBonus
+            : score <= -DecidedBonus ? score + DecidedBonus
+                                     : score;
+    }
 
     // Negamax principal-variation search to depth plies (a pass takes none).
     int Mid(BB own, BB opp, int depth, int alpha, int beta, bool passed = false)
@@ -68,10 +84,8 @@ public:
             return Evaluate(own, opp);
         const BB moves = G::Moves(own, opp);
         if (!moves) {
-            if (passed)
-                return FinalDiscs(opp, own) * -DiscScale;
-            if (!G::Moves(opp, own))
-                return FinalDiscs(own, opp) * DiscScale;
+            if (passed || !G::Moves(opp, own))
+                return Decided(FinalDiscs(own, opp));
             return -Mid(opp, own, depth, -beta, -alpha, true);
         }
 
@@ -83,7 +97,7 @@ public:
         if (useTable && Table.Probe(key, e)) {
             ttMove = e.Move;
             if (e.Endgame || e.Depth >= depth) {
-                const int s = e.Endgame ? e.Score * DiscScale : e.Score;
+                const int s = e.Endgame ? Decided(e.Score) : e.Score;
                 if (e.Kind == Bound::Exact)
                     return s;
                 if (e.Kind == Bound::Lower && s >= beta)

@@ -26,11 +26,11 @@ template <int N> int PlainNegamax(typename Geo<N>::BB own, typename Geo<N>::BB o
 {
     using G = Geo<N>;
     if (depth == 0)
-        return std::clamp(Evaluator<N>::Evaluate(own, opp), -Infinity + 1000, Infinity - 1000);
+        return SearchCore<N>::Evaluate(own, opp);
     const typename G::BB moves = G::Moves(own, opp);
     if (!moves) {
         if (!G::Moves(opp, own))
-            return (G::Count(own) - G::Count(opp)) * DiscScale;
+            return SearchCore<N>::Decided(G::Count(own) - G::Count(opp));
         return -PlainNegamax<N>(opp, own, depth);
     }
     int best = -Infinity;
@@ -75,7 +75,8 @@ template <int N> void CompareWithPlainNegamax(int positions, int maxDepth)
             const SearchReport got = engine.Search(p.Cells, N, p.SideToMove, FixedDepth(depth));
             ASSERT_EQ(got.Depth, std::min(depth, p.Empties));
             const int expected = PlainNegamax<N>(own, opp, got.Depth);
-            ASSERT_EQ(got.Score, expected) << "position " << i << " depth " << depth;
+            ASSERT_EQ(got.Score, SearchCore<N>::Centidiscs(expected))
+                << "position " << i << " depth " << depth;
             // The move chosen is one that reaches that score.
             ASSERT_TRUE(r.IsLegalMove(p.Cells, got.Move, p.SideToMove, OtherSide(p.SideToMove)));
             Board child = p.Cells;
