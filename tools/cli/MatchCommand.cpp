@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <random>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "Commands.h"
@@ -98,6 +99,7 @@ int RunMatch(CliArgs& args)
     const int seed = args.TakeInt("--seed", 0, 2147483647, 1);
     const int threads = args.TakeInt("--threads", 1, 64, master::Engine::DefaultThreads());
     const bool quiet = args.TakeFlag("--quiet");
+    const bool verbose = args.TakeFlag("--verbose");
     args.ExpectEnd();
 
     const std::vector<std::vector<int>> openings
@@ -125,7 +127,9 @@ int RunMatch(CliArgs& args)
                 p.NewGame();
             Board b = master::StartBoard(size);
             int mover = SideGreen;
+            std::string transcript;
             for (const int sq : openings[o]) {
+                transcript += master::SquareName(size, sq);
                 const int side = master::PositionWithTurn(size, b, mover).SideToMove;
                 r.MakeMove(b, sq, side, Other(side));
                 mover = side;
@@ -145,6 +149,14 @@ int RunMatch(CliArgs& args)
                 }
                 r.MakeMove(b, sq, p.SideToMove, Other(p.SideToMove));
                 mover = p.SideToMove;
+                transcript += master::SquareName(size, sq);
+                if (verbose && players[who].Kind == EngineKind::Master) {
+                    const master::SearchReport& rep = players[who].LastReport;
+                    std::fprintf(stderr, "%s depth %d%s score %+.2f, %.3f s\n",
+                        master::SquareName(size, sq).c_str(), rep.Depth,
+                        rep.Solution == master::Solved::Exact ? " solved" : "", rep.Score / 100.0,
+                        rep.Seconds);
+                }
             }
             int yellow = 0, green = 0;
             for (int col = 0; col < size; ++col)
@@ -156,6 +168,8 @@ int RunMatch(CliArgs& args)
             const int other = yellow + green - own;
             const char* outcome = own > other ? "win" : own < other ? "loss" : "draw";
             (own > other ? standing.Wins : own < other ? standing.Losses : standing.Draws)++;
+            if (verbose)
+                std::printf("moves: %s\n", transcript.c_str());
             if (!quiet) {
                 std::printf("game %3d opening %3zu: %s plays %s, %2d-%2d, %s\n", game, o + 1,
                     EngineName(first), firstPlays == SideYellow ? "Yellow" : "Green", own, other,

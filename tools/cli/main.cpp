@@ -22,7 +22,8 @@ const Command CommandTable[] = {
         "      the result and the node count" },
     { "match", RunMatch,
         "match [--size 8|10] [--engine1 E] [--level1 N] [--engine2 E] [--level2 N]\n"
-        "           [--openings N] [--opening-moves N] [--seed S] [--threads N] [--quiet]\n"
+        "           [--openings N] [--opening-moves N] [--seed S] [--threads N]\n"
+        "           [--quiet | --verbose]\n"
         "      engine 1 (master, level 5) against engine 2 (advanced, level 9) from N openings\n"
         "      of random moves (50 of 8), each with both colours; prints the score and the\n"
         "      time per move" },
