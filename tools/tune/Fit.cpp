@@ -294,14 +294,14 @@ int RunInit(TuneArgs& args)
     const std::string outName = args.Text("--out", "");
     if (outName.empty())
         throw std::invalid_argument("init needs --out FILE.inc");
-    // Mobility first, corners, stable discs, X squares next to empty corners; along the edges a
-    // corner is worth much, a C square next to an empty corner costs.
+    // Mobility first, corners, stable discs, X squares next to empty corners, few discs; along
+    // the edges a corner is worth much, a C square next to an empty corner costs.
     Model m;
     const int discs[EvalPhases] = { -8, -6, -4, -2, 0, 10, 30, 60 };
     for (int p = 0; p < EvalPhases; ++p) {
         const double t = p / double(EvalPhases - 1);
         const double w[FeatureCount] = { 60 - 30 * t, 100, 20 - 10 * t, -25 + 15 * t, 80 + 70 * t,
-            -200 + 100 * t, double(discs[p]), 50 * t, -100 };
+            -200 + 100 * t, double(discs[p]), 50 * t, -100, -300 };
         for (int f = 0; f < FeatureCount; ++f)
             m.Feature[std::size_t(p * FeatureCount + f)] = w[f];
         for (int idx = 0; idx < EdgeConfigurations; ++idx) {

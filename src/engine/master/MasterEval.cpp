@@ -1,6 +1,8 @@
 // The master engine's evaluation: the feature scan and the weighted sum.
 #include "MasterEval.h"
 
+#include <algorithm>
+
 namespace master {
 
 namespace {
@@ -69,6 +71,12 @@ namespace {
     // The left 8 × 8 column gather must put row k at bit k; checked once here.
     static_assert(((std::uint64_t(0x0000000000000101ULL) * 0x0102040810204080ULL) >> 56) == 0x03);
 
+    // Own's share of a count against the opponent's, from -64 to 64. Shares rather than
+    // differences:
+    // a side down to a few discs has far more potential mobility than its opponent, and a
+    // difference would carry the fitted weights far beyond the positions they were fitted on.
+    int Relative(int own, int opp) { return 64 * (own - opp) / (own + opp + 2); }
+
     template <int N> struct Quadrants {
         using G = Geo<N>;
         using BB = typename G::BB;
@@ -90,12 +98,13 @@ template <int N> void Evaluator<N>::Inputs(BB own, BB opp, EvalInputs& in)
     const BB ownMoves = G::Moves(own, opp), oppMoves = G::Moves(opp, own);
     in.Phase = PhaseOf<N>(G::Count(own | opp));
     auto& f = in.Feature;
-    f[FeatMobility] = G::Count(ownMoves) - G::Count(oppMoves);
+    f[FeatMobility] = Relative(G::Count(ownMoves), G::Count(oppMoves));
+    f[FeatMobilityCount] = G::Count(ownMoves) - G::Count(oppMoves);
     f[FeatCornerMobility] = G::Count(ownMoves & G::Corners) - G::Count(oppMoves & G::Corners);
     f[FeatPotentialMobility]
-        = G::Count(empty & G::Neighbours(opp)) - G::Count(empty & G::Neighbours(own));
+        = Relative(G::Count(empty & G::Neighbours(opp)), G::Count(empty & G::Neighbours(own)));
     const BB nearEmpty = G::Neighbours(empty);
-    f[FeatFrontier] = G::Count(own & nearEmpty) - G::Count(opp & nearEmpty);
+    f[FeatFrontier] = Relative(G::Count(own & nearEmpty), G::Count(opp & nearEmpty));
     BB ownStable, oppStable;
     G::StableDiscs(own, opp, ownStable, oppStable);
     f[FeatStable] = G::Count(ownStable) - G::Count(oppStable);
@@ -116,6 +125,11 @@ template <int N> void Evaluator<N>::Inputs(BB own, BB opp, EvalInputs& in)
     }
     f[FeatRegionParity] = parity;
     f[FeatStuck] = int(ownMoves == 0) - int(oppMoves == 0);
+    // Past the opening a side down to a handful of discs is often wiped out by force, however
+    // mobile it looks; the danger grows fast as the last discs go.
+    const int ownDiscs = G::Count(own), oppDiscs = G::Count(opp);
+    const auto danger = [](int discs) { return discs < 5 ? (5 - discs) * (5 - discs) : 0; };
+    f[FeatFewDiscs] = ownDiscs + oppDiscs >= 16 ? danger(ownDiscs) - danger(oppDiscs) : 0;
 
     std::array<unsigned, EdgeLines> ownLines, oppLines;
     LineReader<N>::Lines(own, ownLines);

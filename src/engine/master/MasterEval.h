@@ -11,18 +11,20 @@
 
 namespace master {
 
-// The features, each "own minus opponent's", so that the evaluation of a position seen from the
-// opponent's side is exactly its negation.
+// The features, each "own minus opponent's" or own's share against the opponent's, so that the
+// evaluation of a position seen from the opponent's side is exactly its negation.
 enum EvalFeature {
-    FeatMobility, // legal squares
+    FeatMobility, // legal squares (a share, see Relative)
+    FeatMobilityCount, // legal squares (the difference: it tells more near the end)
     FeatCornerMobility, // legal corner squares
-    FeatPotentialMobility, // empty squares next to the other side's discs
-    FeatFrontier, // own discs next to an empty square
+    FeatPotentialMobility, // empty squares next to the other side's discs (a share)
+    FeatFrontier, // own discs next to an empty square (a share)
     FeatStable, // discs that can never be turned
     FeatXSquares, // discs on an X square whose corner is empty
     FeatDiscs, // discs
     FeatRegionParity, // odd regions (quadrants) only own can play into
     FeatStuck, // having no legal square
+    FeatFewDiscs, // how close to none: (5 - discs)^2 for four discs or fewer, past the opening
     FeatureCount
 };
 

@@ -53,8 +53,14 @@ public:
 
     // ---------------------------------------------------------------- midgame
 
+    // The score of a leaf. A side without discs has lost, whatever the features would say of a
+    // board that empty (and a leaf is where such lines of forced moves end).
     static int Evaluate(BB own, BB opp)
     {
+        if (!opp)
+            return Decided(G::Count(own));
+        if (!own)
+            return Decided(-G::Count(opp));
         return std::clamp(Evaluator<N>::Evaluate(own, opp), -DecidedBonus + 1, DecidedBonus - 1);
     }
 
