@@ -24,10 +24,12 @@ double LevelSeconds(int level)
 SearchLimits LevelLimits(int level, int size)
 {
     level = std::clamp(level, 1, MaxLevel);
-    // The empties from which the solver usually finishes well inside the level's budget on two
-    // cores (corvana-cli bench --engine master shows the times).
-    static constexpr int Solve8[MaxLevel] = { 14, 15, 16, 17, 19, 20, 21, 22, 23 };
-    static constexpr int Solve10[MaxLevel] = { 12, 13, 14, 15, 16, 17, 18, 19, 20 };
+    // The empties from which the exact solution of positions from self-play games took, on two
+    // busy cores, half the level's budget or less on average (each empty more takes about twice
+    // as long). Win/loss/draw comes first and takes a third of that; when the margin does not
+    // come in time, the move that keeps the win (or the draw) is played.
+    static constexpr int Solve8[MaxLevel] = { 14, 15, 16, 17, 18, 19, 20, 21, 22 };
+    static constexpr int Solve10[MaxLevel] = { 13, 14, 15, 16, 17, 18, 19, 20, 21 };
     SearchLimits limits;
     limits.Seconds = LevelSeconds(level);
     limits.SolveEmpties = size == 8 ? Solve8[level - 1] : Solve10[level - 1];
