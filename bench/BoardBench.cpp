@@ -7,9 +7,10 @@
 #include <QImage>
 #include <QPainter>
 
+#include "GameFlow.h"
 #include "BoardPainter.h"
 #include "DrawDib.h"
-#include "GrHolder.h"
+#include "SpriteStore.h"
 #include "RoutineTable.h"
 
 namespace {
@@ -54,9 +55,9 @@ void LoadDiscSheetBench(benchmark::State& state)
 {
     const bool large = state.range(0) == 10;
     for (auto _ : state) {
-        const GraphicsStatus s = LoadDiscSheet(0, large);
+        const Status s = LoadDiscSheet(0, large);
         if (!s)
-            state.SkipWithError(s.Error.c_str());
+            state.SkipWithError(s.Failure().Message.c_str());
     }
 }
 BENCHMARK(LoadDiscSheetBench)->Arg(8)->Arg(10)->Unit(benchmark::kMillisecond);

@@ -19,10 +19,10 @@ TIntro& Intro()
 {
     static TIntro intro = [] {
         TIntro i(1);
-        const TIntroResourcesRead read = ReadIntroResources();
-        const TIntroResult loaded = read.Result ? i.LoadIntro(read.Resources) : read.Result;
+        const Result<TIntroResources> read = ReadIntroResources();
+        const Status loaded = read ? i.LoadIntro(read.Value()) : Status(read.Failure());
         if (!loaded) {
-            std::fprintf(stderr, "intro: %s\n", loaded.Error.c_str());
+            std::fprintf(stderr, "intro: %s\n", loaded.Failure().Message.c_str());
             std::exit(1);
         }
         for (int f = 0; f < 400; ++f)

@@ -90,10 +90,13 @@ void ReportThroughput(benchmark::State& state, std::size_t bytes, std::size_t st
 
 void BM_LzhDecode(benchmark::State& state)
 {
-    const LzhContainer c = *ParseLzhContainer(SheetContainer());
+    const LzhContainer c = ParseLzhContainer(SheetContainer()).Value();
     std::vector<std::uint8_t> out(c.DeclaredSize);
     for (auto _ : state) {
-        LzhDecode(c.Stream, c.DeclaredSize, out);
+        if (!LzhDecode(c.Stream, c.DeclaredSize, out)) {
+            state.SkipWithError("the sheet does not decode");
+            break;
+        }
         benchmark::DoNotOptimize(out.data());
         benchmark::ClobberMemory();
     }
@@ -102,7 +105,7 @@ void BM_LzhDecode(benchmark::State& state)
 
 void BM_PublishedLzhDecode(benchmark::State& state)
 {
-    const LzhContainer c = *ParseLzhContainer(SheetContainer());
+    const LzhContainer c = ParseLzhContainer(SheetContainer()).Value();
     std::vector<std::uint8_t> out(c.DeclaredSize);
     for (auto _ : state) {
         PublishedLzhDecode(c.Stream, c.DeclaredSize, out.data());
@@ -119,14 +122,18 @@ void BM_PublishedLzhDecode(benchmark::State& state)
 void BM_DecodeSpeedup(benchmark::State& state)
 {
     using Clock = std::chrono::steady_clock;
-    const LzhContainer c = *ParseLzhContainer(SheetContainer());
+    const LzhContainer c = ParseLzhContainer(SheetContainer()).Value();
     std::vector<std::uint8_t> out(c.DeclaredSize);
     double ours = 0, published = 0, oursBest = 1e9, publishedBest = 1e9;
     for (auto _ : state) {
         const Clock::time_point t0 = Clock::now();
-        LzhDecode(c.Stream, c.DeclaredSize, out);
+        const bool decoded = LzhDecode(c.Stream, c.DeclaredSize, out).Ok();
         benchmark::ClobberMemory();
         const Clock::time_point t1 = Clock::now();
+        if (!decoded) {
+            state.SkipWithError("the sheet does not decode");
+            break;
+        }
         PublishedLzhDecode(c.Stream, c.DeclaredSize, out.data());
         benchmark::ClobberMemory();
         const Clock::time_point t2 = Clock::now();
@@ -150,7 +157,10 @@ void BM_UnpackPlanes(benchmark::State& state)
 {
     std::vector<std::uint32_t> pixels(std::size_t(SheetWidth) * SheetHeight);
     for (auto _ : state) {
-        UnpackPlanes(SheetContainer(), pixels, SheetWidth, SheetHeight);
+        if (!UnpackPlanes(SheetContainer(), pixels, SheetWidth, SheetHeight)) {
+            state.SkipWithError("the sheet does not unpack");
+            break;
+        }
         benchmark::DoNotOptimize(pixels.data());
         benchmark::ClobberMemory();
     }
@@ -159,10 +169,13 @@ void BM_UnpackPlanes(benchmark::State& state)
 
 void BM_EmbeddedResource(benchmark::State& state, const ResourceEntry* e)
 {
-    const LzhContainer c = *ParseLzhContainer(e->Bytes);
+    const LzhContainer c = ParseLzhContainer(e->Bytes).Value();
     std::vector<std::uint8_t> out(c.DeclaredSize);
     for (auto _ : state) {
-        LzhDecode(c.Stream, c.DeclaredSize, out);
+        if (!LzhDecode(c.Stream, c.DeclaredSize, out)) {
+            state.SkipWithError("the resource does not decode");
+            break;
+        }
         benchmark::DoNotOptimize(out.data());
         benchmark::ClobberMemory();
     }
@@ -172,9 +185,10 @@ void BM_EmbeddedResource(benchmark::State& state, const ResourceEntry* e)
 // Both decoders must agree on the sheet, or the figures compare different work.
 bool DecodersAgree()
 {
-    const LzhContainer c = *ParseLzhContainer(SheetContainer());
+    const LzhContainer c = ParseLzhContainer(SheetContainer()).Value();
     std::vector<std::uint8_t> ours(c.DeclaredSize), published(c.DeclaredSize);
-    LzhDecode(c.Stream, c.DeclaredSize, ours);
+    if (!LzhDecode(c.Stream, c.DeclaredSize, ours))
+        return false;
     PublishedLzhDecode(c.Stream, c.DeclaredSize, published.data());
     return ours == published && ours == MakeSheetPlanes();
 }
@@ -193,9 +207,9 @@ int main(int argc, char** argv)
         return 1;
     }
     for (const ResourceEntry& e : AllResources()) {
-        const std::optional<LzhContainer> c = ParseLzhContainer(e.Bytes);
-        if (e.Form == StoredForm::Lzhuf && c && c->DeclaredSize >= 256 * 1024
-            && c->DeclaredSize <= LzhMaxDeclaredSize)
+        const Result<LzhContainer> c = ParseLzhContainer(e.Bytes);
+        if (e.Form == StoredForm::Lzhuf && c && c.Value().DeclaredSize >= 256 * 1024
+            && c.Value().DeclaredSize <= LzhMaxDeclaredSize)
             benchmark::RegisterBenchmark(
                 ("BM_EmbeddedResource/" + std::string(e.Name)).c_str(), BM_EmbeddedResource, &e)
                 ->Unit(benchmark::kMillisecond);

@@ -7,10 +7,11 @@ PACKAGES=(
     build-essential g++ cmake make pkg-config
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libvulkan-dev
+    qt6-l10n-tools qt6-translations-l10n
     gstreamer1.0-plugins-base
     fonts-dejavu-core fonts-dejavu-extra
     xvfb xauth
-    desktop-file-utils appstream
+    desktop-file-utils appstream shared-mime-info groff-base
     netbase
 )
 

@@ -1,7 +1,6 @@
 // The shared board state and the fixed tables of square orders and directions.
 #include "Board.h"
 
-#include "RoutineTable.h"
 
 Board BoardStack[BoardStackDepth];
 
@@ -33,6 +32,34 @@ SquareOrder MoveOrderFor(int size)
     return { MoveOrder8.data(), static_cast<int>(MoveOrder8.size()) };
 }
 
+std::string SquareName(int size, int square)
+{
+    if (!IsPlayableSquare(size, square))
+        return {};
+    const int rw = RowWidthFor(size);
+    const int col = square / rw - 1, row = square % rw - 1;
+    std::string name(1, char('A' + col));
+    name += std::to_string(size - row);
+    return name;
+}
+
+int SquareFromName(int size, std::string_view name)
+{
+    if (name.size() < 2 || name.size() > 3)
+        return -1;
+    const char letter = char(name[0] | 0x20); // lower case for letters
+    const int col = letter - 'a';
+    int number = 0;
+    for (const char c : name.substr(1)) {
+        if (c < '0' || c > '9')
+            return -1;
+        number = number * 10 + (c - '0');
+    }
+    if (col < 0 || col >= size || number < 1 || number > size || name[1] == '0')
+        return -1;
+    return SquareIndex(size, col, size - number);
+}
+
 int Opponent() { return SideToMove == SideGreen ? SideYellow : SideGreen; }
 
 bool IsComputerTurn() { return SideToMove == ComputerSide; }
@@ -50,12 +77,4 @@ std::string BoardToText()
         }
     }
     return text;
-}
-
-void NewGame()
-{
-    SelectRoutines();
-    Routines.InitPosition();
-    GameOver = false;
-    SideToMove = SideYellow;
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 using Cell = std::uint8_t;
 
@@ -62,6 +63,13 @@ constexpr bool IsPlayableSquare(int size, int square)
     return row >= 1 && row <= size;
 }
 
+// The square's name as the board's border labels give it: the column's letter counted from the
+// left, the row's number counted from the bottom ("E6" is square 53 on 8 × 8). Empty for a cell
+// that is not a square of the board.
+std::string SquareName(int size, int square);
+// The square a name gives (either case, "e6" or "E6"), or -1 when it names none of the board.
+int SquareFromName(int size, std::string_view name);
+
 // The square order of the given size, as a pointer and a length (all squares).
 struct SquareOrder {
     const int* Squares;
@@ -72,4 +80,3 @@ SquareOrder MoveOrderFor(int size);
 int Opponent(); // the side that is not SideToMove
 bool IsComputerTurn();
 std::string BoardToText(); // board 0, one letter per square, board-array order
-void NewGame();

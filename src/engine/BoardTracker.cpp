@@ -1,12 +1,11 @@
 // Undo and redo over board 0, and the .kpx file with its validation.
 #include "BoardTracker.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
+#include "Invariant.h"
+#include "MoveRules.h"
 #include "RoutineTable.h"
 #include "SafeFile.h"
 
@@ -27,15 +26,24 @@ void OBoardTracker::Truncate()
 
 void OBoardTracker::Push(int move, int mover, int opponent)
 {
+    if (!Consistent())
+        Current = std::clamp(Current, 0, std::int32_t(Entries.size()));
     Truncate();
     Entries.push_back(TTrackerEntry { move, mover, opponent, BoardStack[0] });
     Count = static_cast<std::int32_t>(Entries.size());
     Current = Count;
 }
 
+// The record's position lies inside it and every entry is there.
+bool OBoardTracker::Consistent() const
+{
+    return CORVANA_INVARIANT(Current >= 0 && Current <= Count && Count == std::int32_t(Entries.size()),
+        "the record's position lies inside it");
+}
+
 bool OBoardTracker::Undo()
 {
-    if (Current < 1)
+    if (!Consistent() || Current < 1)
         return false;
     --Current;
     const TTrackerEntry& e = Entries[Current];
@@ -47,7 +55,7 @@ bool OBoardTracker::Undo()
 
 bool OBoardTracker::Redo()
 {
-    if (Current >= Count)
+    if (!Consistent() || Current >= Count)
         return false;
     const TTrackerEntry& e = Entries[Current];
     BoardStack[0] = e.Before;
@@ -78,11 +86,19 @@ std::int32_t GetInt(const std::uint8_t* p)
     return static_cast<std::int32_t>(u);
 }
 
-FileResult Refuse(const std::string& why) { return { FileResult::Refused, why }; }
+Error Refuse(const std::string& why) { return { ErrorKind::Damaged, why }; }
 
-FileResult IoFailure(const std::string& what, const std::string& fileName)
+// 9377 → "9,377": byte counts the user reads.
+std::string Grouped(std::size_t n)
 {
-    return { FileResult::IoError, what + " \"" + fileName + "\": " + std::strerror(errno) };
+    const std::string digits = std::to_string(n);
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            out += ',';
+        out += digits[i];
+    }
+    return out;
 }
 
 bool IsSidePair(std::int32_t a, std::int32_t b)
@@ -98,6 +114,18 @@ bool IsWellFormedBoard(const Board& b, int size)
         if (playable ? (b[i] < CellEmpty || b[i] > CellGreen) : b[i] != CellBorder)
             return false;
     }
+    return true;
+}
+
+// A real game never empties the four centre squares: they start occupied and discs only turn.
+// (The search never tries them, so a board with one empty would have moves it cannot see.)
+bool CentreOccupied(const Board& b, int size)
+{
+    const int lo = size / 2 - 1, hi = size / 2;
+    for (const int col : { lo, hi })
+        for (const int row : { lo, hi })
+            if (b[SquareIndex(size, col, row)] == CellEmpty)
+                return false;
     return true;
 }
 
@@ -124,26 +152,27 @@ std::vector<std::uint8_t> EncodeSavedGame(
     return out;
 }
 
-FileResult DecodeSavedGame(
+Status DecodeSavedGame(
     const std::vector<std::uint8_t>& bytes, OBoardTracker& record, SavedGameSettings& settings)
 {
     if (bytes.size() < 4)
-        return Refuse("the file is too short to be a saved game");
+        return Refuse("it is too short to be a saved game");
     if (std::memcmp(bytes.data(), Signature, 4) != 0)
-        return { FileResult::NotSavedGame, "" };
+        return Error { ErrorKind::NotOurs, "it is not a saved game" };
     if (bytes.size() < HeaderBytes + TrailerBytes)
-        return Refuse("the file ends before its header is complete");
+        return Refuse("it ends after " + Grouped(bytes.size()) + " bytes, before its header is complete");
 
     const std::int32_t size = GetInt(&bytes[4]);
     const std::int32_t count = GetInt(&bytes[8]);
     if (size != 8 && size != 10)
-        return Refuse("the board size " + std::to_string(size) + " is neither 8 nor 10");
+        return Refuse("its board size " + std::to_string(size) + " is neither 8 nor 10");
     if (count < 0 || count > size * size)
-        return Refuse("the move count " + std::to_string(count) + " is impossible");
+        return Refuse("its move count " + std::to_string(count) + " is impossible");
     const std::size_t expected = HeaderBytes + EntryBytes * std::size_t(count) + TrailerBytes;
     if (bytes.size() != expected)
-        return Refuse("the file holds " + std::to_string(bytes.size()) + " bytes where "
-            + std::to_string(count) + " moves take " + std::to_string(expected));
+        return Refuse((bytes.size() < expected ? "it ends after " : "it holds ")
+            + Grouped(bytes.size()) + " bytes, " + std::to_string(count) + " moves need "
+            + Grouped(expected));
 
     const RoutineTable& rules = RoutinesFor(size);
     std::vector<TTrackerEntry> entries(count);
@@ -161,6 +190,10 @@ FileResult DecodeSavedGame(
             return Refuse(where + " names impossible sides");
         if (!IsWellFormedBoard(e.Before, size))
             return Refuse("the board before " + where + " holds impossible cells");
+        if (!CentreOccupied(e.Before, size))
+            return Refuse("the board before " + where + " has an empty centre square");
+        if (i == 0 && e.Before != StartBoard(size))
+            return Refuse("the board before move 1 is not the start position");
         if (!rules.IsLegalMove(e.Before, e.Move, e.MoverSide, e.OtherSide))
             return Refuse(where + " is not a legal move");
         if (i > 0) {
@@ -176,9 +209,9 @@ FileResult DecodeSavedGame(
     const std::uint8_t opponentFlag = p[4];
     if (computerSide != SideYellow && computerSide != SideGreen)
         return Refuse(
-            "the computer's side " + std::to_string(computerSide) + " is neither 2 nor 3");
+            "its computer side " + std::to_string(computerSide) + " is neither 2 nor 3");
     if (opponentFlag > 1)
-        return Refuse("the opponent flag " + std::to_string(opponentFlag) + " is neither 0 nor 1");
+        return Refuse("its opponent flag " + std::to_string(opponentFlag) + " is neither 0 nor 1");
 
     record.Size = size;
     record.Count = count;
@@ -189,61 +222,47 @@ FileResult DecodeSavedGame(
     return {};
 }
 
-FileResult OBoardTracker::SaveToFile(const std::string& fileName) const
+Status OBoardTracker::SaveToFile(const std::string& fileName) const
 {
     const SavedGameSettings settings { ComputerSide, NetworkGame ? false : OpponentIsComputer };
     const std::vector<std::uint8_t> bytes = EncodeSavedGame(*this, settings);
 
-    const std::string error = ReplaceFile(
+    return ReplaceFile(
         fileName, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    if (!error.empty())
-        return { FileResult::IoError, error };
+}
+
+Status ReadSavedGameFile(
+    const std::string& fileName, OBoardTracker& record, SavedGameSettings& settings)
+{
+    const std::string notOpened = BaseName(fileName) + " was not opened: ";
+    // One byte more than any valid game can hold tells an oversized file from a full one.
+    const Result<FileBytes> read = ReadFileBounded(fileName, MaxSavedGameBytes);
+    if (!read)
+        return Error { read.Failure().Kind, notOpened + read.Failure().Message };
+    const std::vector<std::uint8_t> bytes(read.Value().Bytes.begin(), read.Value().Bytes.end());
+    if (read.Value().Cut && bytes.size() >= 4 && std::memcmp(bytes.data(), Signature, 4) == 0)
+        return Error { ErrorKind::Damaged,
+            notOpened + "it is damaged (it is too large to be a saved game)" };
+
+    OBoardTracker loaded;
+    SavedGameSettings loadedSettings;
+    if (const Status decoded = DecodeSavedGame(bytes, loaded, loadedSettings); !decoded) {
+        const Error& e = decoded.Failure();
+        if (e.Kind == ErrorKind::Damaged)
+            return Error { e.Kind, notOpened + "it is damaged (" + e.Message + ")" };
+        return Error { e.Kind, notOpened + e.Message };
+    }
+    record = std::move(loaded);
+    settings = loadedSettings;
     return {};
 }
 
-FileResult OBoardTracker::LoadFromFile(const std::string& fileName)
+Status OBoardTracker::LoadFromFile(const std::string& fileName)
 {
-    const int fd = open(fileName.c_str(), O_RDONLY);
-    if (fd < 0)
-        return IoFailure("Cannot open", fileName);
-    struct stat st { };
-    if (fstat(fd, &st) != 0) {
-        const FileResult r = IoFailure("Cannot read", fileName);
-        close(fd);
-        return r;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        close(fd);
-        return { FileResult::IoError, "\"" + fileName + "\" is not a regular file" };
-    }
-    // Read one byte more than any valid game can hold, to tell an oversized file from a full one.
-    std::vector<std::uint8_t> bytes(MaxSavedGameBytes + 1);
-    std::size_t got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const FileResult r = IoFailure("Cannot read", fileName);
-            close(fd);
-            return r;
-        }
-        if (n == 0)
-            break;
-        got += std::size_t(n);
-    }
-    close(fd);
-    bytes.resize(got);
-    if (got > MaxSavedGameBytes && std::memcmp(bytes.data(), Signature, 4) == 0)
-        return Refuse("the file is too large to be a saved game");
-
-    OBoardTracker loaded;
     SavedGameSettings settings;
-    FileResult r = DecodeSavedGame(bytes, loaded, settings);
-    if (!r)
-        return r;
-    *this = std::move(loaded);
+    if (Status read = ReadSavedGameFile(fileName, *this, settings); !read)
+        return read;
     ComputerSide = settings.ComputerSide;
     OpponentIsComputer = settings.OpponentIsComputer;
-    return r;
+    return {};
 }

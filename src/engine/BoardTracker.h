@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Board.h"
+#include "Result.h"
 
 // One recorded move; the same 156 bytes in memory and in the file (integers little-endian there).
 struct TTrackerEntry {
@@ -17,19 +18,6 @@ struct TTrackerEntry {
     Board Before;
 };
 static_assert(sizeof(TTrackerEntry) == 156, "TTrackerEntry must have no padding");
-
-// The outcome of reading or writing a saved game.
-struct FileResult {
-    enum Kind {
-        Ok,
-        NotSavedGame, // the file does not begin with the signature: refused without a message
-        Refused, // the file claims something no valid game can hold; Message says what
-        IoError, // the file could not be opened, read, created or written; Message says why
-    };
-    Kind Status = Ok;
-    std::string Message;
-    explicit operator bool() const { return Status == Ok; }
-};
 
 // The settings a saved game carries along with its moves.
 struct SavedGameSettings {
@@ -51,14 +39,17 @@ public:
     void Truncate();
     bool Undo(); // false, changing nothing, at the start of the record
     bool Redo(); // false, changing nothing, at the end of the record
+    bool Consistent() const; // 0 ≤ Current ≤ Count = the number of entries
 
     // Writes all entries (also those after Current), ComputerSide and the opponent flag (0 in a
     // network game). Writes a temporary file and renames it, so a failure leaves the old file.
-    FileResult SaveToFile(const std::string& fileName) const;
+    Status SaveToFile(const std::string& fileName) const;
 
     // Replaces the record, ComputerSide and OpponentIsComputer from a file, only when the whole
-    // file is a consistent game; otherwise nothing changes. Current becomes Count.
-    FileResult LoadFromFile(const std::string& fileName);
+    // file is a consistent game; otherwise nothing changes. Current becomes Count. Fails with
+    // NotOurs when the file does not begin with the signature (the window then says nothing),
+    // Damaged when it claims what no valid game holds, or what reading the file gave.
+    Status LoadFromFile(const std::string& fileName);
 };
 
 extern std::unique_ptr<OBoardTracker> GameRecord;
@@ -70,8 +61,13 @@ void ResetGameRecord();
 // must pass. Kept apart from the file system so the format can be tested on bytes.
 std::vector<std::uint8_t> EncodeSavedGame(
     const OBoardTracker& record, const SavedGameSettings& settings);
-FileResult DecodeSavedGame(
+Status DecodeSavedGame(
     const std::vector<std::uint8_t>& bytes, OBoardTracker& record, SavedGameSettings& settings);
+
+// LoadFromFile without touching the shared settings: fills record and settings from the file only
+// when it is a consistent game; the message of a failure begins "NAME was not opened: ".
+Status ReadSavedGameFile(
+    const std::string& fileName, OBoardTracker& record, SavedGameSettings& settings);
 
 // The largest file a valid game can have: every move fills a square of the 10 × 10 board.
 constexpr std::size_t MaxSavedGameBytes = 17 + 156 * 100;

@@ -1,6 +1,5 @@
-// The rules of play on the bordered byte board: legality, making a move, start positions, and
-// the scan of a position that decides passes and the end of a game. Templates over the board
-// size; the rest of the program reaches them through the routine table.
+// The rules of play on the bordered byte board: legality, making a move and start positions.
+// Templates over the board size; the rest of the program reaches them through the routine table.
 #pragma once
 
 #include "Board.h"
@@ -55,29 +54,7 @@ template <int N> void MakeMoveT(Board& board, int square, int side, int opponent
     board[square] = static_cast<Cell>(side);
 }
 
+// The start position of a board of the given size, without touching the shared state.
+Board StartBoard(int size);
+
 template <int N> void InitPositionT();
-
-// What the controller needs to know after a move: the disc counts and whether each side is
-// without a legal square.
-struct PositionScan {
-    int Yellow = 0;
-    int Green = 0;
-    bool YellowStuck = true;
-    bool GreenStuck = true;
-    bool BothStuck() const { return YellowStuck && GreenStuck; }
-};
-
-// Walks the square order of BoardSize once over board, through the routine table.
-PositionScan ScanPosition(const Board& board);
-
-// What handing the turn on after a move did.
-enum class TurnResult {
-    NextSide, // the other side moves
-    Passed, // the other side had to pass: the mover moves again
-    GameEnded, // neither side can move
-};
-
-// Hands the turn on after a move on board 0, as the controller does: SideToMove becomes the other
-// side; when neither side can move the game is over (GameOver is left to the caller, who shows
-// the result first); when the new side is stuck it passes back. scan is ScanPosition(board 0).
-TurnResult AdvanceTurn(const PositionScan& scan);

@@ -3,6 +3,8 @@
 // carried down the tree and updated by each move, and nothing is allocated.
 #include "Search.h"
 
+#include "Invariant.h"
+
 #include "BitBoard.h"
 #include "Evaluation.h"
 #include "RoutineTable.h"
@@ -253,6 +255,13 @@ private:
 
 template <int N> int SearchT(int move, int mover, int toMove, int ply, int alpha, int beta)
 {
+    // Every ply down to the horizon has its board in the stack.
+    if (!CORVANA_INVARIANT(ply >= 0 && Level >= 1 && Level <= MaxLevel && ply <= Level
+                && Level + 1 < BoardStackDepth,
+            "the search stays inside the board stack")) {
+        BestMoves[0] = PassMove;
+        return 0;
+    }
     using B = Bits<N>;
     typename B::BB moverBits, toMoveBits;
     B::FromBoard(BoardStack[ply], mover, toMove, moverBits, toMoveBits);

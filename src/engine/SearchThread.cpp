@@ -7,11 +7,14 @@ std::atomic<bool> SearchRunning { false };
 std::unique_ptr<TMyThread> SearchThread;
 EngineKind SearchEngine = EngineKind::Normal;
 SearchRoutine MasterSearchRoutine = nullptr;
+std::function<void(const std::atomic<bool>&)> SearchStartHook;
 
 TMyThread::TMyThread()
 {
     SearchRunning.store(true, std::memory_order_relaxed);
-    Thread = std::thread([this] {
+    Thread = std::thread([this, hook = SearchStartHook] {
+        if (hook)
+            hook(TerminateRequested);
         DoSearch();
         EndSearch();
     });

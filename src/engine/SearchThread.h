@@ -3,6 +3,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -47,6 +48,11 @@ extern SearchRoutine MasterSearchRoutine;
 // The current (or last) search thread. Owned here rather than freeing itself, so that a
 // cancellation can never reach a thread object that has already gone.
 extern std::unique_ptr<TMyThread> SearchThread;
+
+// Tests only: runs on each new search thread before its search, given the thread's cancel flag,
+// so that a test can hold a search "still running" for as long as it needs. Set it only while no
+// search runs.
+extern std::function<void(const std::atomic<bool>& cancelled)> SearchStartHook;
 
 // Starts a search on a new thread (the previous one has ended: SearchRunning was false).
 void StartSearch();

@@ -5,7 +5,7 @@
 
 #include <cctype>
 #include <filesystem>
-#include <fstream>
+#include <string_view>
 
 namespace {
 
@@ -30,13 +30,19 @@ bool SameName(const std::string& a, const std::string& b)
     return true;
 }
 
-// "[name]" → name; anything else → not a header.
+// "[name]", also followed by a comment ("[net] ; mine") → name; anything else → not a header.
 bool SectionHeader(const std::string& line, std::string& name)
 {
     const std::string t = Trim(line);
-    if (t.size() < 2 || t.front() != '[' || t.back() != ']')
+    if (t.size() < 2 || t.front() != '[')
         return false;
-    name = Trim(t.substr(1, t.size() - 2));
+    const std::size_t close = t.find(']');
+    if (close == std::string::npos)
+        return false;
+    const std::string rest = Trim(t.substr(close + 1));
+    if (!rest.empty() && rest[0] != ';' && rest[0] != '#')
+        return false;
+    name = Trim(t.substr(1, close - 1));
     return true;
 }
 
@@ -59,20 +65,28 @@ bool Entry(const std::string& line, std::string& key, std::string& value)
 TProfileFile TProfileFile::Load(const std::string& fileName)
 {
     TProfileFile file;
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in)
+    const Result<FileBytes> read = ReadFileBounded(fileName, MaxBytes);
+    if (!read) {
+        if (read.Failure().Kind != ErrorKind::NotFound) // a missing file is an empty one
+            file.Problem = read.Failure();
         return file;
-    std::string line;
-    // A settings file is small; anything larger than this is not one of ours.
-    constexpr std::size_t MaxBytes = 1 << 20;
-    std::size_t total = 0;
-    while (std::getline(in, line)) {
-        total += line.size() + 1;
-        if (total > MaxBytes)
-            break;
+    }
+    if (read.Value().Cut)
+        file.Problem = read.Value().Cut; // the part that was read still counts
+    std::string_view text = read.Value().Bytes;
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") {
+        file.ByteOrderMark = true;
+        text.remove_prefix(3);
+    }
+    const std::size_t firstBreak = text.find('\n');
+    file.CrLf = firstBreak != std::string_view::npos && firstBreak > 0 && text[firstBreak - 1] == '\r';
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string line(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        file.Lines.push_back(line);
+        file.Lines.push_back(std::move(line));
     }
     return file;
 }
@@ -161,14 +175,19 @@ void TProfileFile::SetString(
 
 std::string TProfileFile::Text() const
 {
-    std::string text;
+    std::string text = ByteOrderMark ? "\xEF\xBB\xBF" : "";
+    const char* const lineEnd = CrLf ? "\r\n" : "\n";
     for (const std::string& line : Lines)
-        text += line + "\n";
+        text += line + lineEnd;
     return text;
 }
 
-std::string TProfileFile::Save(const std::string& fileName) const
+Status TProfileFile::Save(const std::string& fileName) const
 {
+    if (Problem)
+        return Error { Problem->Kind,
+            BaseName(fileName) + " was not written: it could not be read completely ("
+                + Problem->Message + ")" };
     std::error_code ec;
     const std::filesystem::path target(fileName);
     if (target.has_parent_path())
@@ -176,7 +195,7 @@ std::string TProfileFile::Save(const std::string& fileName) const
     return ReplaceFile(fileName, Text());
 }
 
-std::string WriteProfileStrings(const std::string& fileName, const std::string& section,
+Status WriteProfileStrings(const std::string& fileName, const std::string& section,
     const std::vector<std::pair<std::string, std::string>>& values)
 {
     TProfileFile file = TProfileFile::Load(fileName);

@@ -1,17 +1,30 @@
 // The settings file format: sections in brackets, one key=value a line. Names are matched without
-// regard to case, the first of two equal keys counts, values are trimmed. Reading a missing or
-// unreadable file gives an empty one; writing keeps every line it does not change (unknown
-// sections and keys, comments) and replaces the file in one step. Qt-free; used by the settings.
+// regard to case, the first of two equal keys counts, values are trimmed. Reading a missing file
+// gives an empty one; writing keeps every line it does not change (unknown sections and keys,
+// comments, a byte-order mark, CRLF line ends) and replaces the file in one step. A file that
+// could not be read completely is never written back. Qt-free; used by the settings.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "Result.h"
+
 class TProfileFile {
 public:
-    // Reads fileName; a file that cannot be read counts as empty.
+    // A settings file is small: anything larger is read only this far.
+    static constexpr std::size_t MaxBytes = 1 << 20;
+
+    // Reads fileName. What cannot be read (too large, unreadable, not a regular file) counts as
+    // missing, and the file is then not Complete.
     static TProfileFile Load(const std::string& fileName);
+
+    // Everything the file holds was read (or there is no file yet): writing it back loses nothing.
+    bool Complete() const { return !Problem; }
+    // Why the file was not read completely ("it is not a regular file"); nothing when it was.
+    const std::optional<Error>& ReadProblem() const { return Problem; }
 
     // The value of key in section, trimmed and cut to maxLength characters, or fallback.
     std::string GetString(const std::string& section, const std::string& key,
@@ -23,21 +36,27 @@ public:
     // Sets key in section, adding the section or the key at its end when missing.
     void SetString(const std::string& section, const std::string& key, const std::string& value);
 
+    bool HasSection(const std::string& section) const { return FindSection(section) >= 0; }
+
     // The file's text as it would be written.
     std::string Text() const;
 
-    // Writes the file through a temporary beside it and a rename; an empty string on success,
-    // otherwise why it failed (the old file is then untouched).
-    std::string Save(const std::string& fileName) const;
+    // Writes the file through a temporary beside it and a rename; on failure the old file is
+    // untouched. A file that was not read completely is not written: that fails too, with the
+    // kind of its read problem.
+    Status Save(const std::string& fileName) const;
 
 private:
     std::vector<std::string> Lines;
+    bool ByteOrderMark = false;
+    bool CrLf = false;
+    std::optional<Error> Problem;
     // Index of the key's line, or -1; and of the section's header line.
     int FindKey(const std::string& section, const std::string& key) const;
     int FindSection(const std::string& section) const;
 };
 
 // Reads the file, sets the keys of one section and writes it back: what the program does each
-// time it stores settings. Returns an empty string on success, otherwise why not.
-std::string WriteProfileStrings(const std::string& fileName, const std::string& section,
+// time it stores settings.
+Status WriteProfileStrings(const std::string& fileName, const std::string& section,
     const std::vector<std::pair<std::string, std::string>>& values);

@@ -3,22 +3,42 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cstdio>
-#include <cstdlib>
 
-#include "Call.h"
-#include "ChoiceUnit.h"
-#include "FinalUnit.h"
-#include "MainUnit.h"
-#include "R_BRD.h"
-#include "Request.h"
+#include "AboutWindow.h"
+#include "CallDialog.h"
+#include "ChoiceDialog.h"
+#include "ResultDialog.h"
+#include "MainWindow.h"
+#include "RemoteBoardWindow.h"
+#include "CallRequestDialog.h"
 #include "ResourceStore.h"
-#include "RulersUnit.h"
-#include "Send.h"
+#include "RulesWindow.h"
+#include "ChatDialog.h"
 #include "Settings.h"
-#include "SideUnit.h"
+#include "SettingsDialog.h"
 
 namespace {
+
+// The toolkit's own options, which the application takes from the command line itself; the ones
+// in the first list are followed by a value.
+const char* const ToolkitOptionsWithValue[] = { "platform", "platformpluginpath", "platformtheme",
+    "plugin", "qwindowgeometry", "geometry", "qwindowtitle", "title", "qwindowicon", "icon",
+    "session", "style", "stylesheet", "display", "name", "dialogs", "fontengine", "qmljsdebugger" };
+const char* const ToolkitFlags[] = { "reverse", "widgetcount", "nograb", "dograb", "sync" };
+
+QString ToolkitOptionsText()
+{
+    QStringList names;
+    for (const char* name : ToolkitOptionsWithValue)
+        names << QStringLiteral("-%1 <value>").arg(QString::fromLatin1(name));
+    for (const char* name : ToolkitFlags)
+        names << QStringLiteral("-") + QString::fromLatin1(name);
+    return QStringLiteral("\nQt's own options, passed on to the toolkit:\n  %1\n")
+        .arg(names.join(QStringLiteral("\n  ")));
+}
 
 struct Parser {
     QCommandLineParser Line;
@@ -31,47 +51,83 @@ struct Parser {
     Parser()
     {
         Line.setApplicationDescription(QStringLiteral("Corvana, a game of Reversi."));
+        Line.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         Line.addOption(Config);
         Line.addPositionalArgument(QStringLiteral("game"),
             QStringLiteral("A saved game (.kpx) to open."), QStringLiteral("[game]"));
+        for (const char* name : ToolkitOptionsWithValue) {
+            QCommandLineOption o(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+            o.setFlags(QCommandLineOption::HiddenFromHelp);
+            Line.addOption(o);
+        }
+        for (const char* name : ToolkitFlags) {
+            QCommandLineOption o(QString::fromLatin1(name));
+            o.setFlags(QCommandLineOption::HiddenFromHelp);
+            Line.addOption(o);
+        }
+    }
+    QString HelpText() const
+    {
+        QString text = Line.helpText();
+        text.replace(QStringLiteral("<executable_name>"), QStringLiteral("corvana"));
+        return text;
     }
 };
 
 } // namespace
 
-bool AnswerHelpOrVersion(const QStringList& arguments)
+TCommandLine ReadCommandLine(const QStringList& arguments)
 {
     Parser p;
-    p.Line.parse(arguments);
+    TCommandLine line;
+    if (!p.Line.parse(arguments)) {
+        line.What = TCommandLine::Mistake;
+        line.Text = QStringLiteral("corvana: %1\n\n%2").arg(p.Line.errorText(), p.HelpText());
+        return line;
+    }
     if (p.Line.isSet(p.Version)) {
-        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
-            qPrintable(QCoreApplication::applicationVersion()));
-        return true;
+        line.What = TCommandLine::Version;
+        // The version, and the licence as the About window states it.
+        line.Text = QStringLiteral("%1 %2\n%3\n")
+                        .arg(QCoreApplication::applicationName(),
+                            QCoreApplication::applicationVersion(), AboutLicence());
+        return line;
     }
-    if (p.Line.isSet(p.Help)) {
-        QString text = p.Line.helpText();
-        text.replace(QStringLiteral("<executable_name>"), QStringLiteral("corvana"));
-        std::printf("%s", qPrintable(text));
-        return true;
+    // "--help-all" is the parser's own addition to "--help"; here it also names the toolkit's
+    // options, which the help text otherwise keeps out of sight.
+    const bool helpAll = p.Line.isSet(QStringLiteral("help-all"));
+    if (p.Line.isSet(p.Help) || helpAll) {
+        line.What = TCommandLine::Help;
+        line.Text = p.HelpText();
+        if (helpAll)
+            line.Text += ToolkitOptionsText();
+        return line;
     }
-    return false;
-}
-
-TProgramOptions ParseCommandLine(const QStringList& arguments)
-{
-    Parser p;
-    p.Line.process(arguments);
-    TProgramOptions options;
     if (p.Line.isSet(p.Config))
-        options.SettingsFile = p.Line.value(p.Config).toStdString();
+        line.Options.SettingsFile = p.Line.value(p.Config).toStdString();
     const QStringList games = p.Line.positionalArguments();
     if (games.size() > 1) {
-        std::fprintf(stderr, "corvana: only one saved game can be opened\n");
-        std::exit(2);
+        line.What = TCommandLine::Mistake;
+        line.Text = QStringLiteral("corvana: only one saved game can be opened\n\n") + p.HelpText();
+        return line;
     }
     if (!games.isEmpty())
-        options.GameFile = games.first();
-    return options;
+        line.Options.GameFile = games.first();
+    return line;
+}
+
+bool InstallTranslations(const QLocale& locale)
+{
+    static QTranslator program, qt;
+    QCoreApplication::removeTranslator(&program);
+    QCoreApplication::removeTranslator(&qt);
+    if (!program.load(locale, QStringLiteral("corvana"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        return false;
+    QCoreApplication::installTranslator(&program);
+    if (qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
+    return true;
 }
 
 TProgram::TProgram(const TProgramOptions& options)
@@ -86,8 +142,11 @@ TProgram::TProgram(const TProgramOptions& options)
     SendDlg = std::make_unique<TSendDlg>(form);
     CallReq = std::make_unique<TCallReq>(form);
     RulersDlg = std::make_unique<TRulersDlg>(form);
-    if (const ResourceLookup rules = FindResource("RULERS_TEXT"))
-        RulersDlg->LoadRules(rules.Entry->Bytes);
+    if (const Result<ResourceEntry> rules = FindResource("RULERS_TEXT")) {
+        // The window shows what could be read; the rest is worth a line for whoever looks.
+        if (const Status shown = RulersDlg->LoadRules(rules.Value().Bytes); !shown)
+            std::fprintf(stderr, "corvana: %s\n", shown.Failure().Message.c_str());
+    }
     RemoteField = std::make_unique<TRemoteField>(form);
     Choice = std::make_unique<TChoice>(form);
     form->SetDialogs(SideDlg.get(), FinalDlg.get(), Choice.get(), RulersDlg.get());

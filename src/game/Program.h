@@ -3,6 +3,7 @@
 // dialogs then show). Used by main() and by the tests that start the program.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -23,13 +24,28 @@ struct TProgramOptions {
     QString GameFile; // a saved game to open at start-up, or empty
 };
 
-// Prints the help or the version when the command line asks for one (no window system needed)
-// and says whether it did.
-bool AnswerHelpOrVersion(const QStringList& arguments);
+// What the command line asks for. It is read before the application exists, so that help,
+// version and mistakes are answered without a window system.
+struct TCommandLine {
+    enum Action {
+        Run, // start the program with Options
+        Help, // print Text on standard output, exit 0
+        Version, // the same
+        Mistake, // print Text (the mistake and the usage) on standard error, exit 2
+    };
+    Action What = Run;
+    TProgramOptions Options;
+    QString Text;
+};
 
-// Reads the command line left after the application took its own options (--config FILE, an
-// optional GAME.kpx). A line that is wrong is reported and ends the program.
-TProgramOptions ParseCommandLine(const QStringList& arguments);
+// Reads the whole command line (the toolkit's own options, such as -platform, are let through
+// for the application to take).
+TCommandLine ReadCommandLine(const QStringList& arguments);
+
+// Installs the program's translation for locale, and Qt's own for the standard dialogs; an
+// English locale (or one without a translation) removes any installed before. True when the
+// program has a translation for the locale.
+bool InstallTranslations(const QLocale& locale);
 
 class TProgram {
 public:

@@ -237,10 +237,9 @@ public:
 private:
     void Fail(const std::string& message)
     {
-        if (!Doc.Ok)
+        if (Doc.Problem)
             return;
-        Doc.Ok = false;
-        Doc.Error = message + " (byte " + std::to_string(Pos) + ")";
+        Doc.Problem = Error { ErrorKind::Damaged, message + " (byte " + std::to_string(Pos) + ")" };
     }
 
     void OpenGroup()

@@ -9,10 +9,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "Result.h"
 
 enum class RtfAlignment { Left, Centre, Right, Justify };
 
@@ -49,8 +52,9 @@ struct RtfDocument {
     std::vector<RtfParagraph> Paragraphs;
     std::vector<RtfFont> Fonts;
     int DefaultFont = 0; // \deff
-    bool Ok = true; // false: the input was malformed and only partly read
-    std::string Error; // the first fault, with its byte offset
+    // Set (Damaged) when the input was malformed and only partly read: the first fault, with its
+    // byte offset. What was read before it is kept above.
+    std::optional<Error> Problem;
 
     // The font of a run (-1 meaning the default font), or nullptr when the table lacks it.
     const RtfFont* FindFont(int index) const;

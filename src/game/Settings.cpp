@@ -1,6 +1,7 @@
 // The settings' defaults and their file.
 #include "Settings.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "Board.h"
@@ -19,6 +20,8 @@ bool CallOnEight = true;
 int NetPort = 8173;
 std::string NetService;
 std::string SettingsFile = DefaultSettingsFile();
+bool SettingsFileKept = false;
+ExtraSettings Extras;
 
 constexpr int DefaultNetPort = 8173;
 
@@ -31,6 +34,49 @@ std::string DefaultSettingsFile()
                                                 : std::string(".");
     return std::string(base).append("/corvana/reversi.ini");
 }
+
+GameSettings CurrentSettings()
+{
+    GameSettings s;
+    s.OpponentIsComputer = OpponentIsComputer;
+    s.ComputerSide = ComputerSide;
+    s.Level = Level;
+    s.BoardSize = BoardSize;
+    s.FigureSet = FigureSet;
+    s.SoundOn = SoundOn;
+    s.AnimationOn = AnimationOn;
+    s.UseTray = UseTray;
+    s.ShowPreviousMove = ShowPreviousMove;
+    s.ShowAvailableMoves = ShowAvailableMoves;
+    s.AdvancedEngine = AdvancedEngine;
+    s.Extra = Extras;
+    return s;
+}
+
+const char* AnimationSpeedName(int frameMs)
+{
+    return frameMs > 55 ? "slow" : frameMs < 55 ? "fast" : "normal";
+}
+
+namespace {
+
+int AnimationFrameMsFromName(const std::string& name)
+{
+    return name == "slow" ? 110 : name == "fast" ? 25 : 55;
+}
+
+std::string StateFolder()
+{
+    const char* xdg = std::getenv("XDG_STATE_HOME");
+    const char* home = std::getenv("HOME");
+    return xdg && *xdg == '/' ? std::string(xdg)
+        : home && *home       ? std::string(home).append("/.local/state")
+                              : std::string(".");
+}
+
+} // namespace
+
+std::string ResumeFile() { return StateFolder() + "/corvana/last.kpx"; }
 
 const char* FigureSetStoredName(int figureSet)
 {
@@ -50,6 +96,12 @@ int FigureSetFromStoredName(const std::string& name)
 void LoadSettings()
 {
     const TProfileFile f = TProfileFile::Load(SettingsFile);
+    SettingsFileKept = !f.Complete();
+    if (SettingsFileKept)
+        std::fprintf(stderr,
+            "corvana: %s could not be read completely (%s); playing with what could be read, "
+            "and it will not be rewritten\n",
+            SettingsFile.c_str(), f.ReadProblem()->Message.c_str());
     NetPort = f.GetInt("net", "port", DefaultNetPort);
     if (NetPort < 1 || NetPort > 65535)
         NetPort = DefaultNetPort; // no other port can be listened on
@@ -75,16 +127,50 @@ void LoadSettings()
     ShowPreviousMove = option("prevm", "show") == "show";
     ShowAvailableMoves = option("avmov", "show") == "show";
     AdvancedEngine = option("engit", "norm") == "advn";
+
+    auto extra = [&f](const char* key, const char* fallback) {
+        return f.GetString("extras", key, fallback, 1024);
+    };
+    Extras = ExtraSettings {};
+    Extras.ShowMoveList = extra("movelist", "hide") == "show";
+    Extras.MarkLastMove = extra("lastmove", "hide") == "show";
+    Extras.MarkLegalMoves = extra("legalmoves", "hide") == "show";
+    Extras.AnimationFrameMs = AnimationFrameMsFromName(extra("animspeed", "normal"));
+    Extras.ResumeLastGame = extra("resume", "yes") == "yes";
+    Extras.LastFolder = extra("folder", "");
 }
 
-std::string WriteNetSettings()
+Status WriteExtraSettings()
 {
-    return WriteProfileStrings(
-        SettingsFile, "net", { { "service", NetService }, { "port", std::to_string(NetPort) } });
+    if (Extras == ExtraSettings {} && !TProfileFile::Load(SettingsFile).HasSection("extras"))
+        return {};
+    return WriteSettingsSection("extras",
+        {
+            { "movelist", Extras.ShowMoveList ? "show" : "hide" },
+            { "lastmove", Extras.MarkLastMove ? "show" : "hide" },
+            { "legalmoves", Extras.MarkLegalMoves ? "show" : "hide" },
+            { "animspeed", AnimationSpeedName(Extras.AnimationFrameMs) },
+            { "resume", Extras.ResumeLastGame ? "yes" : "no" },
+            { "folder", Extras.LastFolder },
+        });
 }
 
-std::string WriteCallSettings()
+Status WriteSettingsSection(
+    const std::string& section, const std::vector<std::pair<std::string, std::string>>& values)
 {
-    return WriteProfileStrings(SettingsFile, "options",
+    if (SettingsFileKept)
+        return {};
+    return WriteProfileStrings(SettingsFile, section, values);
+}
+
+Status WriteNetSettings()
+{
+    return WriteSettingsSection(
+        "net", { { "service", NetService }, { "port", std::to_string(NetPort) } });
+}
+
+Status WriteCallSettings()
+{
+    return WriteSettingsSection("options",
         { { "call8", CallOnEight ? "yes" : "no" }, { "callw", CallAsYellow ? "yes" : "no" } });
 }

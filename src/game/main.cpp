@@ -1,6 +1,7 @@
 // Corvana's program entry: the command line, the application, the windows in their order, the
 // message loop.
 #include <QApplication>
+#include <cstdio>
 
 #include "Program.h"
 
@@ -8,15 +9,27 @@ int main(int argc, char** argv)
 {
     QApplication::setApplicationName(QStringLiteral("Corvana"));
     QApplication::setApplicationVersion(QStringLiteral(CORVANA_VERSION));
-    // --help and --version answer before the window system is needed.
+    // The command line is answered before the window system is needed: help, version and
+    // mistakes work without a display.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    if (AnswerHelpOrVersion(arguments))
+    const TCommandLine line = ReadCommandLine(arguments);
+    switch (line.What) {
+    case TCommandLine::Help:
+    case TCommandLine::Version:
+        std::fputs(qPrintable(line.Text), stdout);
         return 0;
+    case TCommandLine::Mistake:
+        std::fputs(qPrintable(line.Text), stderr);
+        return 2;
+    case TCommandLine::Run:
+        break;
+    }
 
     QApplication app(argc, argv);
-    TProgram program(ParseCommandLine(QApplication::arguments()));
+    InstallTranslations(QLocale::system());
+    TProgram program(line.Options);
     program.Start();
     return app.exec();
 }

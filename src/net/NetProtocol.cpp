@@ -46,6 +46,41 @@ std::size_t SequenceLength(std::string_view bytes, std::size_t i)
     return length;
 }
 
+// U+202A..U+202E (embeddings and overrides) and U+2066..U+2069 (isolates): characters that
+// reorder the text around them, so a name could pretend to be something else.
+bool IsDirectionControl(std::string_view sequence)
+{
+    if (sequence.size() != 3 || std::uint8_t(sequence[0]) != 0xE2)
+        return false;
+    const auto b1 = std::uint8_t(sequence[1]), b2 = std::uint8_t(sequence[2]);
+    return (b1 == 0x80 && b2 >= 0xAA && b2 <= 0xAE) || (b1 == 0x81 && b2 >= 0xA6 && b2 <= 0xA9);
+}
+
+// The text of a message field: up to its end mark when it has one.
+std::string_view UpToTextEnd(std::string_view text)
+{
+    return text.substr(0, text.find(TextEnd));
+}
+
+// Decodes well-formed UTF-8 into characters; false when it is not well formed.
+bool Utf8Characters(std::string_view utf8, std::u32string& out)
+{
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t length = SequenceLength(utf8, i);
+        if (length == 0)
+            return false;
+        const auto b = [&](std::size_t k) { return char32_t(std::uint8_t(utf8[i + k])); };
+        char32_t c = length == 1 ? b(0)
+            : length == 2        ? (b(0) & 0x1F) << 6 | (b(1) & 0x3F)
+            : length == 3        ? (b(0) & 0x0F) << 12 | (b(1) & 0x3F) << 6 | (b(2) & 0x3F)
+                                 : (b(0) & 0x07) << 18 | (b(1) & 0x3F) << 12 | (b(2) & 0x3F) << 6
+                    | (b(3) & 0x3F);
+        out += c;
+        i += length;
+    }
+    return true;
+}
+
 // Bytes of a fixed-length message, or 0 for the messages that take the rest of the read.
 std::size_t FixedLength(char letter)
 {
@@ -74,7 +109,8 @@ std::string EncodeCall(bool callerYellow, bool size8, std::string_view computerN
 {
     std::string message { MsgCall, callerYellow ? 'W' : 'B', size8 ? '8' : '0' };
     // The name as the system reports it, at most 15 characters, never a broken character.
-    message += CleanText(TextFromWire(computerName), MaxComputerNameChars);
+    message += TextToWire(CleanText(TextFromWire(computerName), MaxComputerNameChars));
+    message += TextEnd;
     return message;
 }
 
@@ -83,9 +119,12 @@ std::string EncodeMove(int col, int row) { return { MsgMove, CoordToChar(col), C
 std::string EncodeChat(std::string_view text)
 {
     std::string message(1, MsgChat);
-    message += text;
+    message += TextToWire(CleanText(text, MaxChatChars));
+    message += TextEnd;
     return message;
 }
+
+std::string EncodeAccept() { return { MsgAccept, TextEnd }; }
 
 std::string EncodeBoard(std::string_view boardText)
 {
@@ -100,7 +139,7 @@ CallTerms DecodeCall(std::string_view message)
     terms.CallerYellow = message.size() > 1 && message[1] == 'W';
     terms.Size8 = message.size() > 2 && message[2] == '8';
     if (message.size() > 3)
-        terms.Name = CleanText(TextFromWire(message.substr(3)), MaxCallerNameChars);
+        terms.Name = CleanText(TextFromWire(UpToTextEnd(message.substr(3))), MaxCallerNameChars);
     return terms;
 }
 
@@ -116,12 +155,27 @@ std::string DecodeChat(std::string_view message)
 {
     if (message.size() <= 1)
         return {};
-    return CleanText(TextFromWire(message.substr(1)), MaxChatChars);
+    return CleanText(TextFromWire(UpToTextEnd(message.substr(1))), MaxChatChars);
 }
 
 std::string DecodeBoard(std::string_view message)
 {
     return std::string(message.substr(0, 1 + MaxBoardLetters));
+}
+
+std::string TextToWire(std::string_view utf8)
+{
+    std::u32string chars;
+    if (!Utf8Characters(utf8, chars))
+        return std::string(utf8);
+    std::string cp1251;
+    for (const char32_t c : chars) {
+        const std::uint8_t b = Cp1251FromUnicode(c);
+        if (b == 0 || c == 0)
+            return std::string(utf8); // not in the code page: UTF-8, which the receiver takes too
+        cp1251 += char(b);
+    }
+    return cp1251;
 }
 
 bool IsValidUtf8(std::string_view bytes)
@@ -166,7 +220,9 @@ std::string CleanText(std::string_view utf8, std::size_t maxChars)
         const bool c0 = lead < 0x20 || lead == 0x7F;
         // C1 controls (U+0080..U+009F) are C2 80..C2 9F.
         const bool c1 = length == 2 && lead == 0xC2 && std::uint8_t(utf8[i + 1]) < 0xA0;
-        if (c0 || c1)
+        if (IsDirectionControl(utf8.substr(i, length)))
+            --chars; // dropped: it would turn the rest of the line around
+        else if (c0 || c1)
             out += ' ';
         else
             out.append(utf8.substr(i, length));
@@ -212,7 +268,31 @@ bool TMessageReader::Feed(std::string_view bytes, std::vector<std::string>& mess
     Held.append(bytes);
     std::size_t at = 0;
     while (at < Held.size()) {
-        const std::size_t length = FixedLength(Held[at]);
+        const char letter = Held[at];
+        if (letter == TextEnd) {
+            // An end mark where a message begins (after "Y"): the peer ends its texts.
+            EndsTexts = true;
+            ++at;
+            continue;
+        }
+        std::size_t length = FixedLength(letter);
+        if (letter == MsgBoard && BoardLetters > 0)
+            length = 1 + BoardLetters;
+        if (letter == MsgCall || letter == MsgChat) {
+            const std::size_t header = letter == MsgCall ? 3 : 1;
+            if (at + header > Held.size())
+                break; // the colour and size letters are still on their way
+            const std::size_t end = Held.find(TextEnd, at + header);
+            if (end != std::string::npos) {
+                EndsTexts = true;
+                messages.emplace_back(Held.substr(at, end - at));
+                at = end + 1;
+                continue;
+            }
+            if (EndsTexts)
+                break; // this peer ends its texts: the rest of this one is on its way
+            length = 0;
+        }
         if (length == 0) { // the rest of what has arrived is this message
             messages.emplace_back(Held.substr(at));
             at = Held.size();

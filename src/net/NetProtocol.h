@@ -20,6 +20,11 @@ constexpr char MsgChat = 'T'; // either: "T" and the chat text
 constexpr char MsgBoardRequest = 'F'; // either: send me your board
 constexpr char MsgBoard = 'D'; // either: "D" and one letter per square
 
+// Corvana ends every text it sends (the name in a call, a chat text) with a zero byte, which a peer
+// that reads C strings ignores; a callee's acceptance is "Y" and a zero byte. On receipt a zero
+// byte ends a text; without one, the rest of the read is the text, as older peers send it.
+constexpr char TextEnd = '\0';
+
 // Limits of what is sent and of what is accepted from the peer.
 constexpr std::size_t MaxComputerNameChars = 15; // the computer name a caller sends
 constexpr std::size_t MaxCallerNameChars = 31; // what a callee keeps of it
@@ -32,11 +37,16 @@ constexpr std::size_t MaxPendingBytes = 64 * 1024;
 char CoordToChar(int value);
 int CharToCoord(char c);
 
-// Messages with content. Texts are UTF-8 and are sent as they are.
+// Messages with content. Texts are given as UTF-8 and sent in code page 1251 when they fit in it
+// (what every peer reads), otherwise as UTF-8 (which Corvana reads too), each with its end mark.
 std::string EncodeCall(bool callerYellow, bool size8, std::string_view computerName);
 std::string EncodeMove(int col, int row);
 std::string EncodeChat(std::string_view text);
 std::string EncodeBoard(std::string_view boardText);
+std::string EncodeAccept(); // "Y" and the end mark that tells the caller texts end with one
+
+// UTF-8 text as it goes on the wire: code page 1251 when every character has a byte there.
+std::string TextToWire(std::string_view utf8);
 
 // What a received MsgCall proposes. Only "W" makes the caller Yellow and only "8" makes the board
 // 8 × 8, so missing or strange letters mean a Green caller on 10 × 10.
@@ -66,8 +76,10 @@ std::string TextFromWire(std::string_view bytes);
 bool IsValidUtf8(std::string_view bytes);
 std::string Cp1251ToUtf8(std::string_view bytes);
 
-// Keeps at most maxChars characters of valid UTF-8 text and turns control characters (line
-// breaks, tabs, escapes) into spaces, so that a received text stays one line of plain text.
+// Keeps at most maxChars characters of valid UTF-8 text, turns control characters (line breaks,
+// tabs, escapes) into spaces and drops the characters that reorder text (bidirectional
+// embeddings, overrides and isolates), so that a received text stays one line of plain text that
+// reads as it is.
 std::string CleanText(std::string_view utf8, std::size_t maxChars);
 
 // The address typed in the call dialog: a host name or dotted IPv4 address, optionally followed
@@ -81,9 +93,12 @@ struct CallTarget {
 bool ParseCallAddress(std::string_view address, int defaultPort, CallTarget& target);
 
 // Cuts the bytes of one connection into messages. A fixed-length message ("Y", "N", "A", "G",
-// "R", "F" one byte, "M" three) is taken off the front and what follows is the next message; an
-// incomplete one waits for the rest of its bytes. "B", "T", "D" and any unknown letter take the
-// rest of what has arrived.
+// "R", "F" one byte, "M" three, "D" one and the letters of the game's board once they are known)
+// is taken off the front and what follows is the next message; an incomplete one waits for the
+// rest of its bytes. "B" waits for its colour and size letters. A text ("B"'s name, "T"'s chat)
+// ends at a zero byte (which is not part of the message); without one it is the rest of what has
+// arrived, unless the peer has shown that it ends its texts, in which case the text waits for its
+// zero. Any unknown letter takes the rest of what has arrived.
 class TMessageReader {
 public:
     // Appends what one read delivered and adds the complete messages to messages. Returns false,
@@ -92,7 +107,13 @@ public:
     // Bytes of an incomplete message, waiting for the rest.
     std::size_t Pending() const { return Held.size(); }
     void Clear() { Held.clear(); }
+    // "D" carries this many letters (the square count of the game's board); 0: unknown yet.
+    void SetBoardLetters(std::size_t letters) { BoardLetters = letters; }
+    // The peer has ended a text with a zero byte (or sent one after "Y").
+    bool PeerEndsTexts() const { return EndsTexts; }
 
 private:
     std::string Held;
+    std::size_t BoardLetters = 0;
+    bool EndsTexts = false;
 };

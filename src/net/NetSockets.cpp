@@ -1,6 +1,8 @@
 // The socket components and their event queue.
 #include "NetSockets.h"
 
+#include <QTimer>
+
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -100,9 +102,50 @@ void TNetConnection::Post(std::function<void()> event)
 
 bool TNetConnection::Send(std::string_view message)
 {
-    if (!Connected())
+    if (!Connected() || GoneReported)
         return false;
+    if (TcpSocket->bytesToWrite() + qint64(message.size()) > MaxUnsentBytes) {
+        // The peer leaves what we send unread (asking for boards it never takes, say): it is
+        // dropped rather than buffered without end.
+        TcpSocket->disconnect(this);
+        TcpSocket->abort();
+        PeerGone();
+        return false;
+    }
     return TcpSocket->write(message.data(), qint64(message.size())) == qint64(message.size());
+}
+
+void TNetConnection::SendAndClose(std::string_view message)
+{
+    if (GoneReported)
+        return;
+    const bool sent = Send(message);
+    GoneReported = true;
+    Reader.Clear();
+    if (Events)
+        Events->Drop(this);
+    if (!sent)
+        return;
+    TcpSocket->disconnect(this);
+    connect(TcpSocket, &QTcpSocket::disconnected, this, [this] { Released(); });
+    // Closes once what was written has gone out; a peer that reads nothing cannot keep it open.
+    TcpSocket->disconnectFromHost();
+    QTimer::singleShot(5000, this, [this] {
+        if (TcpSocket->state() != QAbstractSocket::UnconnectedState)
+            TcpSocket->abort();
+        Released();
+    });
+    if (TcpSocket->state() == QAbstractSocket::UnconnectedState)
+        Released();
+}
+
+void TNetConnection::Released()
+{
+    if (ReleaseReported)
+        return;
+    ReleaseReported = true;
+    if (OnReleased)
+        OnReleased(this);
 }
 
 void TNetConnection::Close()
@@ -113,6 +156,7 @@ void TNetConnection::Close()
     Reader.Clear();
     if (Events)
         Events->Drop(this);
+    Released();
 }
 
 bool TNetConnection::Connected() const
@@ -122,7 +166,8 @@ bool TNetConnection::Connected() const
 
 void TNetConnection::ReadAvailable()
 {
-    if (GoneReported)
+    // A socket this side has aborted (a flood, a peer that reads nothing) has nothing left to read.
+    if (GoneReported || !TcpSocket->isOpen())
         return;
     const QByteArray bytes = TcpSocket->readAll();
     if (bytes.isEmpty())
@@ -151,6 +196,7 @@ void TNetConnection::PeerGone()
     ReadAvailable(); // what came before the closing is handled before it
     GoneReported = true;
     QPointer<TNetConnection> self(this);
+    // Its descriptor is given back once the closing has been handled (OnDisconnect's owner).
     Post([self] {
         if (self && self->OnDisconnect)
             self->OnDisconnect(self);
@@ -159,23 +205,16 @@ void TNetConnection::PeerGone()
 
 // --- port ---
 
-int ResolveNetPort(int port, const std::string& service, QString* error)
+Result<int> ResolveNetPort(int port, const std::string& service)
 {
     if (!service.empty()) {
         const servent* entry = getservbyname(service.c_str(), "tcp");
-        if (!entry) {
-            if (error)
-                *error
-                    = QStringLiteral("unknown service \"%1\"").arg(QString::fromStdString(service));
-            return 0;
-        }
-        return ntohs(std::uint16_t(entry->s_port));
+        if (!entry)
+            return Error { ErrorKind::NotFound, "unknown service \"" + service + "\"" };
+        return int(ntohs(std::uint16_t(entry->s_port)));
     }
-    if (port < 1 || port > 65535) {
-        if (error)
-            *error = QStringLiteral("port %1 is out of range").arg(port);
-        return 0;
-    }
+    if (port < 1 || port > 65535)
+        return Error { ErrorKind::Damaged, "port " + std::to_string(port) + " is out of range" };
     return port;
 }
 
@@ -185,33 +224,68 @@ TServerSocket::TServerSocket(TNetEventQueue& events, QObject* parent)
     : QObject(parent)
     , Events(events)
     , Server(new QTcpServer(this))
+    , RetryTimer(new QTimer(this))
 {
+    // Connections beyond the limit stay in the system's queue, not in ours: no descriptor each.
+    Server->setMaxPendingConnections(1);
     connect(Server, &QTcpServer::newConnection, this, [this] { AcceptPending(); });
+    connect(Server, &QTcpServer::acceptError, this, [this](QAbstractSocket::SocketError error) {
+        if (error == QAbstractSocket::SocketResourceError)
+            OutOfDescriptors();
+    });
+    RetryTimer->setSingleShot(true);
+    connect(RetryTimer, &QTimer::timeout, this, [this] {
+        AcceptPaused = false;
+        if (Server->isListening())
+            Server->resumeAccepting();
+        AcceptPending();
+    });
 }
 
-bool TServerSocket::Open(QString* error)
+void TServerSocket::OutOfDescriptors()
+{
+    // The system has paused accepting; try again in a while (or when a connection goes),
+    // never at once, which would only spin.
+    Server->pauseAccepting();
+    AcceptPaused = true;
+    RetryTimer->start(AcceptRetryMs);
+}
+
+void TServerSocket::Release(TNetConnection* connection)
+{
+    if (!Accepted.removeOne(connection))
+        return;
+    connection->deleteLater();
+    // A place is free: the next caller waiting in the system's queue may come in.
+    if (AcceptPaused) {
+        RetryTimer->stop();
+        AcceptPaused = false;
+        if (Server->isListening())
+            Server->resumeAccepting();
+    }
+    QMetaObject::invokeMethod(this, [this] { AcceptPending(); }, Qt::QueuedConnection);
+}
+
+Status TServerSocket::Open()
 {
     if (Server->isListening())
-        return true;
-    if (Port < 1 || Port > 65535) {
-        if (error)
-            *error = QStringLiteral("no port to listen on");
-        return false;
-    }
-    if (!Server->listen(QHostAddress::AnyIPv4, quint16(Port))) {
-        if (error)
-            *error = Server->errorString();
-        return false;
-    }
-    return true;
+        return {};
+    if (Port < 1 || Port > 65535)
+        return Error { ErrorKind::Damaged, "no port to listen on" };
+    if (!Server->listen(QHostAddress::AnyIPv4, quint16(Port)))
+        return Error { ErrorKind::Io, Server->errorString().toStdString() };
+    return {};
 }
 
 void TServerSocket::Close()
 {
     Server->close();
+    RetryTimer->stop();
+    AcceptPaused = false;
     const QList<TNetConnection*> connections = Accepted;
     Accepted.clear();
     for (TNetConnection* c : connections) {
+        c->OnReleased = nullptr;
         c->Close();
         c->deleteLater();
     }
@@ -219,20 +293,28 @@ void TServerSocket::Close()
 
 bool TServerSocket::Active() const { return Server->isListening(); }
 
+bool TServerSocket::AddressInUse() const
+{
+    return Server->serverError() == QAbstractSocket::AddressInUseError;
+}
+
 void TServerSocket::AcceptPending()
 {
-    while (QTcpSocket* socket = Server->nextPendingConnection()) {
+    while (Accepted.size() < MaxConnections) {
+        QTcpSocket* socket = Server->nextPendingConnection();
+        if (!socket)
+            break;
         auto* c = new TNetConnection(socket, Events, this);
         Accepted.append(c);
+        c->OnReleased = [this](TNetConnection* from) { Release(from); };
         c->OnRead = [this](TNetConnection* from, const std::string& message) {
             if (OnClientRead)
                 OnClientRead(from, message);
         };
         c->OnDisconnect = [this](TNetConnection* from) {
-            Accepted.removeOne(from);
-            from->deleteLater();
             if (OnClientDisconnect)
                 OnClientDisconnect(from);
+            Release(from);
         };
         c->OnError = [this](TNetConnection* from, const QString& text) {
             if (OnClientError)
@@ -264,15 +346,12 @@ TClientSocket::TClientSocket(TNetEventQueue& events, QObject* parent)
     });
 }
 
-bool TClientSocket::Open(const QString& host, QString* error)
+Status TClientSocket::Open(const QString& host)
 {
     Close();
     CallTarget target;
-    if (!ParseCallAddress(host.toStdString(), Port, target)) {
-        if (error)
-            *error = QStringLiteral("no address or port to call");
-        return false;
-    }
+    if (!ParseCallAddress(host.toStdString(), Port, target))
+        return Error { ErrorKind::Damaged, "no address or port to call" };
     auto* socket = new QTcpSocket;
     auto* c = new TNetConnection(socket, Events, this);
     Current = c;
@@ -297,7 +376,7 @@ bool TClientSocket::Open(const QString& host, QString* error)
     socket->connectToHost(QString::fromStdString(target.Host), quint16(target.Port),
         QIODevice::ReadWrite, QAbstractSocket::IPv4Protocol);
     ConnectTimer.start(ConnectTimeoutMs);
-    return true;
+    return {};
 }
 
 void TClientSocket::Close()
@@ -314,3 +393,9 @@ void TClientSocket::Close()
 bool TClientSocket::Connected() const { return Current && Current->Connected(); }
 
 bool TClientSocket::Send(std::string_view message) { return Current && Current->Send(message); }
+
+void TClientSocket::SetBoardLetters(std::size_t letters)
+{
+    if (Current)
+        Current->SetBoardLetters(letters);
+}

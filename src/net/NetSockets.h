@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "NetProtocol.h"
+#include "Result.h"
 
 class QTcpServer;
 class QTcpSocket;
@@ -54,10 +55,17 @@ public:
     TNetConnection(QTcpSocket* socket, TNetEventQueue& events, QObject* parent);
     ~TNetConnection() override;
 
-    // Sends one message in one piece; false when the connection cannot take it.
+    // Sends one message in one piece; false when the connection cannot take it. A peer that
+    // leaves more than MaxUnsentBytes unread is not reading: it is dropped as gone.
     bool Send(std::string_view message);
+    // Sends message, then closes the connection once it has gone out; nothing more is reported.
+    void SendAndClose(std::string_view message);
     // Drops the connection; nothing more is reported of it.
     void Close();
+    // "D" on this connection carries this many letters.
+    void SetBoardLetters(std::size_t letters) { Reader.SetBoardLetters(letters); }
+    // Bytes written here that the peer has not taken yet.
+    static constexpr qint64 MaxUnsentBytes = 8 * 1024;
     bool Connected() const;
     QTcpSocket* Socket() const { return TcpSocket; }
 
@@ -65,10 +73,13 @@ public:
     std::function<void(TNetConnection*, const std::string&)> OnRead;
     std::function<void(TNetConnection*)> OnDisconnect;
     std::function<void(TNetConnection*, const QString&)> OnError;
+    // The socket is closed for good (also after SendAndClose): its descriptor is free again.
+    std::function<void(TNetConnection*)> OnReleased;
 
 private:
     void ReadAvailable();
     void PeerGone();
+    void Released();
     void Post(std::function<void()> event);
 
     QTcpSocket* TcpSocket;
@@ -76,25 +87,37 @@ private:
     QPointer<TNetEventQueue> Events;
     TMessageReader Reader;
     bool GoneReported = false;
+    bool ReleaseReported = false;
 };
 
 // The port both sockets use: the services database's port for service (protocol "tcp") when
-// service is not empty, otherwise port. 0 and a message when the service is unknown.
-int ResolveNetPort(int port, const std::string& service, QString* error);
+// service is not empty, otherwise port. NotFound when the service is unknown, Damaged when the
+// port is not one from 1 to 65535.
+Result<int> ResolveNetPort(int port, const std::string& service);
 
-// The listening socket (RevServerSocket).
+// The listening socket (RevServerSocket). It holds at most MaxConnections accepted connections at
+// once (the peer and a few callers being turned away); further callers wait in the system's
+// queue until one goes. When the system has no descriptor left it stops accepting for a while
+// instead of trying again at once.
 class TServerSocket : public QObject {
 public:
     TServerSocket(TNetEventQueue& events, QObject* parent);
 
+    static constexpr int MaxConnections = 4;
+    static constexpr int AcceptRetryMs = 1000;
+
     void SetPort(int port) { Port = port; }
     int ListenPort() const { return Port; }
-    // Listens on every IPv4 address; false and why when that is not possible.
-    bool Open(QString* error = nullptr);
+    // Listens on every IPv4 address; fails, saying why, when that is not possible.
+    Status Open();
     // Stops listening and drops every accepted connection without reporting it.
     void Close();
     bool Active() const;
+    // The last Open failed because another program listens on the port.
+    bool AddressInUse() const;
     const QList<TNetConnection*>& Connections() const { return Accepted; }
+    // Accepting is paused: the connection limit is reached or descriptors ran out.
+    bool Paused() const { return AcceptPaused; }
 
     std::function<void(TNetConnection*)> OnClientConnect;
     std::function<void(TNetConnection*, const std::string&)> OnClientRead;
@@ -103,10 +126,14 @@ public:
 
 private:
     void AcceptPending();
+    void Release(TNetConnection* connection);
+    void OutOfDescriptors();
 
     TNetEventQueue& Events;
     QTcpServer* Server;
     QList<TNetConnection*> Accepted;
+    QTimer* RetryTimer;
+    bool AcceptPaused = false;
     int Port = 0;
 };
 
@@ -118,13 +145,16 @@ public:
 
     void SetPort(int port) { Port = port; }
     // Starts the name lookup and the connection in the background; they end in OnConnect or
-    // OnError. host may end in ":port" (ParseCallAddress). False and why when the call cannot
+    // OnError. host may end in ":port" (ParseCallAddress). Fails (Damaged) when the call cannot
     // even start (no address, a bad port).
-    bool Open(const QString& host, QString* error = nullptr);
+    Status Open(const QString& host);
     // Drops the call or the connection without reporting it.
     void Close();
     bool Connected() const;
     bool Send(std::string_view message);
+    void SetBoardLetters(std::size_t letters);
+    // The socket of the current call, or none.
+    QTcpSocket* Socket() const { return Current ? Current->Socket() : nullptr; }
 
     // A call that has neither connected nor failed after this long is given up as failed.
     static constexpr int ConnectTimeoutMs = 30000;

@@ -11,3 +11,4 @@ bool NetConnected = false;
 std::string CallerName = "NO_NAME";
 std::string CallerColourText = "???";
 std::string CallerSizeText = "???";
+int NetHandshakeTimeoutMs = 10000;

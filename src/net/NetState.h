@@ -17,3 +17,7 @@ extern bool NetConnected; // a peer connection is in use
 extern std::string CallerName;
 extern std::string CallerColourText;
 extern std::string CallerSizeText;
+
+// How long a connection accepted while idle may take to send its call before it is closed
+// (milliseconds; tests shorten it).
+extern int NetHandshakeTimeoutMs;

@@ -9,6 +9,7 @@
 #include <random>
 #include <unistd.h>
 
+#include "GameFlow.h"
 #include "BoardTracker.h"
 #include "EngineTestSupport.h"
 #include "RoutineTable.h"
@@ -169,8 +170,8 @@ TEST(GameRecord, SaveAndLoadRoundTrip)
         OpponentIsComputer = false;
         BoardSize = 8;
         NewGame();
-        const FileResult r = GameRecord->LoadFromFile(file);
-        ASSERT_TRUE(r) << r.Message;
+        const Status r = GameRecord->LoadFromFile(file);
+        ASSERT_TRUE(r) << r.Failure().Message;
         EXPECT_EQ(GameRecord->Size, size);
         EXPECT_EQ(GameRecord->Count, int(squares.size()));
         EXPECT_EQ(GameRecord->Current, GameRecord->Count);
@@ -224,9 +225,11 @@ TEST(GameRecord, SavingNeverDestroysAnExistingFileOnFailure)
     NewGame();
     Play({ 53 });
     // A folder that does not exist: an error with the system's reason, not a success.
-    const FileResult missing = GameRecord->SaveToFile(dir.File("no/such/folder/game.kpx"));
-    EXPECT_EQ(missing.Status, FileResult::IoError);
-    EXPECT_NE(missing.Message.find("No such file"), std::string::npos) << missing.Message;
+    const Status missing = GameRecord->SaveToFile(dir.File("no/such/folder/game.kpx"));
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.Failure().Kind, ErrorKind::Io);
+    EXPECT_NE(missing.Failure().Message.find("No such file"), std::string::npos)
+        << missing.Failure().Message;
 
     // Overwriting replaces the whole file and leaves no temporary behind.
     const std::string file = dir.File("game.kpx");
@@ -241,7 +244,9 @@ TEST(GameRecord, SavingNeverDestroysAnExistingFileOnFailure)
     if (::geteuid() != 0) { // root writes anywhere
         fs::permissions(dir.File(""), fs::perms::owner_read | fs::perms::owner_exec);
         const std::vector<std::uint8_t> old = ReadBytes(file);
-        EXPECT_EQ(GameRecord->SaveToFile(file).Status, FileResult::IoError);
+        const Status refused = GameRecord->SaveToFile(file);
+        ASSERT_FALSE(refused);
+        EXPECT_EQ(refused.Failure().Kind, ErrorKind::Io);
         EXPECT_EQ(ReadBytes(file), old);
         fs::permissions(dir.File(""), fs::perms::owner_all);
     }
@@ -268,70 +273,126 @@ TEST(GameRecord, RefusedFilesChangeNothing)
     struct Case {
         const char* What;
         std::function<void(std::vector<std::uint8_t>&)> Mutate;
-        FileResult::Kind Expected;
+        ErrorKind Expected;
     };
     const std::size_t entry0 = 12, entry1 = 12 + 156, trailer = valid.size() - 5;
     const std::vector<Case> cases = {
-        { "letters in another order", [](auto& b) { std::swap(b[0], b[1]); },
-            FileResult::NotSavedGame },
-        { "other signature", [](auto& b) { b[3] = 'X'; }, FileResult::NotSavedGame },
-        { "too short for a signature", [](auto& b) { b.resize(3); }, FileResult::Refused },
-        { "size 9", [](auto& b) { PutInt(b, 4, 9); }, FileResult::Refused },
-        { "negative count", [](auto& b) { PutInt(b, 8, -1); }, FileResult::Refused },
-        { "count larger than the file", [](auto& b) { PutInt(b, 8, 13); }, FileResult::Refused },
-        { "count smaller than the file", [](auto& b) { PutInt(b, 8, 11); }, FileResult::Refused },
-        { "huge count", [](auto& b) { PutInt(b, 8, 0x7FFFFFFF); }, FileResult::Refused },
-        { "truncated trailer", [](auto& b) { b.pop_back(); }, FileResult::Refused },
-        { "extra byte", [](auto& b) { b.push_back(0); }, FileResult::Refused },
-        { "move on the border", [=](auto& b) { PutInt(b, entry0, 19); }, FileResult::Refused },
-        { "move far away", [=](auto& b) { PutInt(b, entry0, 100000); }, FileResult::Refused },
+        { "letters in another order", [](auto& b) { std::swap(b[0], b[1]); }, ErrorKind::NotOurs },
+        { "other signature", [](auto& b) { b[3] = 'X'; }, ErrorKind::NotOurs },
+        { "too short for a signature", [](auto& b) { b.resize(3); }, ErrorKind::Damaged },
+        { "size 9", [](auto& b) { PutInt(b, 4, 9); }, ErrorKind::Damaged },
+        { "negative count", [](auto& b) { PutInt(b, 8, -1); }, ErrorKind::Damaged },
+        { "count larger than the file", [](auto& b) { PutInt(b, 8, 13); }, ErrorKind::Damaged },
+        { "count smaller than the file", [](auto& b) { PutInt(b, 8, 11); }, ErrorKind::Damaged },
+        { "huge count", [](auto& b) { PutInt(b, 8, 0x7FFFFFFF); }, ErrorKind::Damaged },
+        { "truncated trailer", [](auto& b) { b.pop_back(); }, ErrorKind::Damaged },
+        { "extra byte", [](auto& b) { b.push_back(0); }, ErrorKind::Damaged },
+        { "move on the border", [=](auto& b) { PutInt(b, entry0, 19); }, ErrorKind::Damaged },
+        { "move far away", [=](auto& b) { PutInt(b, entry0, 100000); }, ErrorKind::Damaged },
         { "pass recorded as a move", [=](auto& b) { PutInt(b, entry0, PassMove); },
-            FileResult::Refused },
+            ErrorKind::Damaged },
         { "same side twice", [=](auto& b) { PutInt(b, entry0 + 8, SideYellow); },
-            FileResult::Refused },
-        { "unknown side", [=](auto& b) { PutInt(b, entry0 + 4, 7); }, FileResult::Refused },
+            ErrorKind::Damaged },
+        { "unknown side", [=](auto& b) { PutInt(b, entry0 + 4, 7); }, ErrorKind::Damaged },
         { "border cell not border", [=](auto& b) { b[entry0 + 12 + 0] = CellEmpty; },
-            FileResult::Refused },
+            ErrorKind::Damaged },
         { "border beyond the 8x8 frame", [=](auto& b) { b[entry0 + 12 + 120] = CellYellow; },
-            FileResult::Refused },
+            ErrorKind::Damaged },
         { "playable cell holds border", [=](auto& b) { b[entry1 + 12 + 11] = CellBorder; },
-            FileResult::Refused },
-        { "playable cell holds 9", [=](auto& b) { b[entry0 + 12 + 11] = 9; }, FileResult::Refused },
-        { "illegal move", [=](auto& b) { PutInt(b, entry0, 11); }, FileResult::Refused },
+            ErrorKind::Damaged },
+        { "playable cell holds 9", [=](auto& b) { b[entry0 + 12 + 11] = 9; }, ErrorKind::Damaged },
+        { "illegal move", [=](auto& b) { PutInt(b, entry0, 11); }, ErrorKind::Damaged },
         { "broken chain",
             [=](auto& b) {
                 b[entry1 + 12 + 44] = b[entry1 + 12 + 44] == CellYellow ? CellGreen : CellYellow;
             },
-            FileResult::Refused },
-        { "computer side 4", [=](auto& b) { PutInt(b, trailer, 4); }, FileResult::Refused },
-        { "opponent flag 2", [=](auto& b) { b[trailer + 4] = 2; }, FileResult::Refused },
+            ErrorKind::Damaged },
+        { "empty centre square",
+            [=](auto& b) { b[entry1 + 12 + 44] = b[entry1 + 12 + 55] = CellEmpty; },
+            ErrorKind::Damaged },
+        { "first board not the start position", [=](auto& b) { b[entry0 + 12 + 11] = CellGreen; },
+            ErrorKind::Damaged },
+        { "computer side 4", [=](auto& b) { PutInt(b, trailer, 4); }, ErrorKind::Damaged },
+        { "opponent flag 2", [=](auto& b) { b[trailer + 4] = 2; }, ErrorKind::Damaged },
     };
     for (const Case& c : cases) {
         std::vector<std::uint8_t> bytes = valid;
         c.Mutate(bytes);
         const std::string file = dir.File("bad.kpx");
         WriteBytes(file, bytes);
-        const FileResult r = GameRecord->LoadFromFile(file);
-        EXPECT_EQ(r.Status, c.Expected) << c.What << ": " << r.Message;
-        if (c.Expected == FileResult::Refused) {
-            EXPECT_FALSE(r.Message.empty()) << c.What;
+        const Status r = GameRecord->LoadFromFile(file);
+        if (r) {
+            ADD_FAILURE() << c.What << ": loaded";
+        } else {
+            EXPECT_EQ(r.Failure().Kind, c.Expected) << c.What << ": " << r.Failure().Message;
+            EXPECT_EQ(r.Failure().Message.rfind("bad.kpx was not opened: it is ", 0), 0u)
+                << c.What << ": " << r.Failure().Message;
         }
         EXPECT_EQ(Snapshot(), state) << c.What;
     }
 
-    EXPECT_EQ(GameRecord->LoadFromFile(dir.File("missing.kpx")).Status, FileResult::IoError);
-    EXPECT_EQ(GameRecord->LoadFromFile(dir.File("")).Status, FileResult::IoError); // a folder
+    EXPECT_EQ(
+        GameRecord->LoadFromFile(dir.File("missing.kpx")).Failure().Kind, ErrorKind::NotFound);
+    EXPECT_EQ(
+        GameRecord->LoadFromFile(dir.File("")).Failure().Kind, ErrorKind::NotAFile); // a folder
     WriteBytes(dir.File("large.kpx"), std::vector<std::uint8_t>(MaxSavedGameBytes + 10, 0x30));
-    EXPECT_EQ(GameRecord->LoadFromFile(dir.File("large.kpx")).Status, FileResult::NotSavedGame);
+    EXPECT_EQ(GameRecord->LoadFromFile(dir.File("large.kpx")).Failure().Kind, ErrorKind::NotOurs);
     std::vector<std::uint8_t> large = valid;
     large.resize(MaxSavedGameBytes + 10);
     WriteBytes(dir.File("large.kpx"), large);
-    EXPECT_EQ(GameRecord->LoadFromFile(dir.File("large.kpx")).Status, FileResult::Refused);
+    EXPECT_EQ(GameRecord->LoadFromFile(dir.File("large.kpx")).Failure(),
+        (Error { ErrorKind::Damaged,
+            "large.kpx was not opened: it is damaged (it is too large to be a saved game)" }));
     EXPECT_EQ(Snapshot(), state);
 
     // And the untouched file still loads.
     WriteBytes(dir.File("good.kpx"), valid);
     EXPECT_TRUE(GameRecord->LoadFromFile(dir.File("good.kpx")));
+}
+
+// A game that is consistent in itself but begins where no real game can (the centre empty): the
+// search never looks at the centre squares, so such a game once made the window pass forever.
+TEST(GameRecord, AGameThatCannotHaveBeenPlayedIsRefused)
+{
+    TempDir dir;
+    BoardSize = 8;
+    NewGame();
+    Board odd = BoardStack[0];
+    for (const int sq : { 44, 45, 54, 55 })
+        odd[sq] = CellEmpty;
+    odd[42] = CellYellow; // D7 Yellow, D6 Green: Yellow closes the line on the centre square D5
+    odd[43] = CellGreen;
+    ASSERT_TRUE(Routines.IsLegalMove(odd, 44, SideYellow, SideGreen));
+    OBoardTracker crafted;
+    crafted.Entries.push_back({ 44, SideYellow, SideGreen, odd });
+    crafted.Count = crafted.Current = 1;
+    crafted.Size = 8;
+    WriteBytes(dir.File("odd.kpx"), EncodeSavedGame(crafted, { SideGreen, true }));
+    const Status r = GameRecord->LoadFromFile(dir.File("odd.kpx"));
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.Failure().Kind, ErrorKind::Damaged);
+    EXPECT_EQ(r.Failure().Message,
+        "odd.kpx was not opened: it is damaged (the board before move 1 has an empty centre "
+        "square)");
+}
+
+// What the user reads names the file, says it was not opened and why, in plain words.
+TEST(GameRecord, RefusalsNameTheFileInPlainWords)
+{
+    TempDir dir;
+    std::mt19937 rng(9);
+    const std::vector<int> squares = PlayRandomGame(8, 60, rng);
+    NewGame();
+    Play(squares);
+    std::vector<std::uint8_t> bytes = EncodeSavedGame(*GameRecord, { SideGreen, true });
+    ASSERT_EQ(GameRecord->Count, 60);
+    bytes.resize(200);
+    WriteBytes(dir.File("game.kpx"), bytes);
+    EXPECT_EQ(GameRecord->LoadFromFile(dir.File("game.kpx")).Failure().Message,
+        "game.kpx was not opened: it is damaged (it ends after 200 bytes, 60 moves need 9,377)");
+
+    EXPECT_EQ(GameRecord->LoadFromFile(dir.File("gone.kpx")).Failure(),
+        (Error { ErrorKind::NotFound, "gone.kpx was not opened: it does not exist" }));
 }
 
 // Thousands of random corruptions of valid files: the loader never crashes, and either takes the
@@ -378,7 +439,7 @@ TEST(GameRecord, RandomlyCorruptedFilesNeverHalfLoad)
         record.Push(53, SideYellow, SideGreen);
         const OBoardTracker untouched = record;
         SavedGameSettings settings { SideYellow, false };
-        const FileResult r = DecodeSavedGame(bytes, record, settings);
+        const Status r = DecodeSavedGame(bytes, record, settings);
         if (!r) {
             EXPECT_EQ(record.Count, untouched.Count);
             EXPECT_EQ(record.Current, untouched.Current);

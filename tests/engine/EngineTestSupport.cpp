@@ -1,4 +1,5 @@
 // Helpers for the engine tests.
+#include "GameFlow.h"
 #include "EngineTestSupport.h"
 
 #include "RoutineTable.h"

@@ -2,6 +2,7 @@
 // the pass and end rules.
 #include <gtest/gtest.h>
 
+#include "GameFlow.h"
 #include "Board.h"
 #include "BoardTracker.h"
 #include "EngineTestSupport.h"

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ChoiceUnit.h"
-#include "FinalUnit.h"
-#include "RulersUnit.h"
+#include "ChoiceDialog.h"
+#include "ResultDialog.h"
+#include "RulesWindow.h"
 #include "SampleRules.h"
 
 namespace {
@@ -75,8 +75,9 @@ private slots:
             CheckAndSave(choice, QStringLiteral("choice%1").arg(suffix));
 
             TRulersDlg help;
-            help.LoadRules({ reinterpret_cast<const std::uint8_t*>(SampleRulesRtf.data()),
-                SampleRulesRtf.size() });
+            QVERIFY(help.LoadRules({ reinterpret_cast<const std::uint8_t*>(SampleRulesRtf.data()),
+                                       SampleRulesRtf.size() })
+                        .Ok());
             help.show();
             QVERIFY(QTest::qWaitForWindowExposed(&help));
             CheckAndSave(help, QStringLiteral("help%1").arg(suffix));

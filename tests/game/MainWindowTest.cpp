@@ -3,31 +3,54 @@
 // games, the hint, the right-click display and the typed key sequence. Runs offscreen, with the
 // animation and the sounds off so that moves are instant; the modal dialogs are answered by a
 // watcher that records what they said.
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDeadlineTimer>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTabWidget>
+#include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
+#include <functional>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 #include "AsyncTimer.h"
 #include "BoardTracker.h"
-#include "ChoiceUnit.h"
+#include "ChoiceDialog.h"
 #include "Evaluation.h"
-#include "FinalUnit.h"
-#include "GrHolder.h"
-#include "MainUnit.h"
+#include "ResultDialog.h"
+#include "SpriteStore.h"
+#include "InvariantCounter.h"
+#include "BoardView.h"
+#include "GameFlow.h"
+#include "GameSession.h"
+#include "MoveListWindow.h"
+#include "MoveRules.h"
+#include "MainWindow.h"
+#include "NetSession.h"
+#include "StatusPanels.h"
 #include "ProfileFile.h"
+#include "Program.h"
 #include "RoutineTable.h"
-#include "RulersUnit.h"
+#include "RulesWindow.h"
+#include "RunWhen.h"
 #include "Search.h"
+#include "SearchGate.h"
 #include "SearchThread.h"
 #include "Settings.h"
-#include "SideUnit.h"
+#include "SettingsDialog.h"
 #include "Sound.h"
 
 namespace {
@@ -82,8 +105,8 @@ private:
 // Square centre in board-widget coordinates.
 QPoint Centre(const TReversiForm& form, int col, int row)
 {
-    return { 20 + col * form.CellSize + form.CellSize / 2,
-        20 + row * form.CellSize + form.CellSize / 2 };
+    return { 20 + col * form.Board().CellSize + form.Board().CellSize / 2,
+        20 + row * form.Board().CellSize + form.Board().CellSize / 2 };
 }
 
 // The first square of the square order where side may play (for clicks that must be legal).
@@ -109,6 +132,35 @@ void SetPosition(int size, const std::vector<std::string>& rows, int side)
     SideToMove = side;
 }
 
+// What the program writes on standard error while it lives.
+class StderrCapture {
+public:
+    StderrCapture()
+    {
+        File.open();
+        std::fflush(stderr);
+        Saved = ::dup(2);
+        ::dup2(File.handle(), 2);
+    }
+    ~StderrCapture()
+    {
+        std::fflush(stderr);
+        ::dup2(Saved, 2);
+        ::close(Saved);
+    }
+    QString Text()
+    {
+        std::fflush(stderr);
+        QFile in(File.fileName());
+        in.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(in.readAll());
+    }
+
+private:
+    QTemporaryFile File;
+    int Saved = -1;
+};
+
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -123,7 +175,8 @@ class MainWindowTest : public QObject {
     std::unique_ptr<ModalWatcher> Watcher;
 
     // Starts the program's windows as main() does, with a settings file of its own.
-    void Open(int size, bool computer, int computerSide, const std::string& extraOptions = "")
+    void Open(int size, bool computer, int computerSide, const std::string& extraOptions = "",
+        const std::string& extrasSection = "")
     {
         Close();
         SettingsFile = ConfigDir.filePath(QStringLiteral("reversi.ini")).toStdString();
@@ -131,7 +184,8 @@ class MainWindowTest : public QObject {
         QVERIFY(ini.open(QIODevice::WriteOnly));
         ini.write(("[options]\n" + extraOptions + "gamet=" + (computer ? "computer" : "human")
             + "\nyoupl=" + (computerSide == SideGreen ? "white" : "black")
-            + "\nbrdim=" + std::to_string(size) + "\nlevel=1\nsndef=no\nanief=no\nengit=norm\n")
+            + "\nbrdim=" + std::to_string(size) + "\nlevel=1\nsndef=no\nanief=no\nengit=norm\n"
+            + (extrasSection.empty() ? "" : "[extras]\n" + extrasSection))
                       .c_str());
         ini.close();
         Watcher = std::make_unique<ModalWatcher>();
@@ -165,19 +219,24 @@ class MainWindowTest : public QObject {
     }
 
 private slots:
-    void cleanup() { Close(); }
+    void initTestCase() { CountInvariantFailures(); }
+    void cleanup()
+    {
+        Close();
+        QCOMPARE(InvariantFailures, 0);
+    }
 
     void FreshGameAndTheWindowSize()
     {
         Open(8, true, SideGreen);
-        QCOMPARE(Form->PanelText(0), QStringLiteral("Yellow is moving"));
-        QCOMPARE(Form->PanelText(1), QStringLiteral("Yellow 2 : Green 2"));
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/0"));
-        QCOMPARE(Form->BoardView()->width(), 532);
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Yellow is moving"));
+        QCOMPARE(Form->Status().Text(1), QStringLiteral("Yellow 2 : Green 2"));
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/0"));
+        QCOMPARE(Form->Board().width(), 532);
         QCOMPARE(BackBuffer.Width, 528);
         Open(10, true, SideGreen);
-        QCOMPARE(Form->BoardView()->width(), 534);
-        QCOMPARE(Form->BoardView()->height(), 534);
+        QCOMPARE(Form->Board().width(), 534);
+        QCOMPARE(Form->Board().height(), 534);
         QCOMPARE(BackBuffer.Width, 530);
     }
 
@@ -191,10 +250,10 @@ private slots:
         QCOMPARE(GameRecord->Entries[0].Move, 53);
         QCOMPARE(GameRecord->Entries[1].MoverSide, SideGreen);
         QCOMPARE(SideToMove, SideYellow);
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 2/2"));
-        QCOMPARE(Form->PanelText(0), QStringLiteral("Yellow is moving"));
-        QVERIFY(Form->UndoAction()->isEnabled());
-        QVERIFY(Form->RedoAction()->isEnabled());
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 2/2"));
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Yellow is moving"));
+        QVERIFY(Form->Menu().ListMenuUndoMove->isEnabled());
+        QVERIFY(Form->Menu().ListMenuRedoMove->isEnabled());
         // The board on screen shows the position: the placed disc rests on its square.
         QVERIFY(Watcher->Shown.isEmpty());
     }
@@ -205,10 +264,10 @@ private slots:
         QCOMPARE(GameRecord->Count, 1);
         QCOMPARE(GameRecord->Entries[0].Move, 53);
         QCOMPARE(SideToMove, SideGreen);
-        QCOMPARE(Form->PanelText(0), QStringLiteral("Green is moving"));
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Green is moving"));
         Form->NewGameItemClick();
         QCOMPARE(GameRecord->Count, 1);
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 1/1"));
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 1/1"));
     }
 
     void OneRecordedMoveKeepsUndoOff()
@@ -216,11 +275,11 @@ private slots:
         Open(8, false, SideGreen);
         Click(4, 2);
         QCOMPARE(GameRecord->Count, 1);
-        QVERIFY(!Form->UndoAction()->isEnabled());
+        QVERIFY(!Form->Menu().ListMenuUndoMove->isEnabled());
         const QPoint reply = FirstLegal(SideGreen);
         Click(reply.x(), reply.y());
         QCOMPARE(GameRecord->Count, 2);
-        QVERIFY(Form->UndoAction()->isEnabled());
+        QVERIFY(Form->Menu().ListMenuUndoMove->isEnabled());
     }
 
     void UndoEntersHistoryAndAClickAsks()
@@ -229,21 +288,21 @@ private slots:
         Click(4, 2);
         const Board afterTwo = BoardStack[0];
         Form->ListMenuUndoMoveClick();
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 1/2"));
-        QVERIFY(Form->HistoryMode);
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 1/2"));
+        QVERIFY(Form->Session().HistoryMode());
         QCOMPARE(SideToMove, SideGreen);
 
         Watcher->ChoiceAnswer = ChoiceReturnToHistory;
         Click(2, 3);
         QCOMPARE(Watcher->ChoicesAsked, 1);
         QCOMPARE(GameRecord->Count, 2); // nothing was played
-        QVERIFY(Form->HistoryMode);
+        QVERIFY(Form->Session().HistoryMode());
 
         // Back to the last position: the redo is replayed, history mode ends, the player moves.
         Watcher->ChoiceAnswer = ChoiceContinueFromLast;
         Form->FormClick();
         QCOMPARE(Watcher->ChoicesAsked, 2);
-        QVERIFY(!Form->HistoryMode);
+        QVERIFY(!Form->Session().HistoryMode());
         QCOMPARE(GameRecord->Current, 2);
         QCOMPARE(BoardStack[0], afterTwo);
         QCOMPARE(SideToMove, SideYellow);
@@ -252,7 +311,7 @@ private slots:
         Form->ListMenuUndoMoveClick();
         Watcher->ChoiceAnswer = ChoiceContinueFromThis;
         Form->FormClick();
-        QVERIFY(!Form->HistoryMode);
+        QVERIFY(!Form->Session().HistoryMode());
         QCOMPARE(GameRecord->Count, 2);
         QCOMPARE(GameRecord->Current, 2);
         QCOMPARE(SideToMove, SideYellow);
@@ -267,14 +326,14 @@ private slots:
         QCOMPARE(GameRecord->Count, 2);
         Form->ListMenuUndoMoveClick();
         Form->ListMenuUndoMoveClick();
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/2"));
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/2"));
         Form->ListMenuUndoMoveClick(); // nothing more to undo
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/2"));
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/2"));
         Form->ListMenuRedoMoveClick();
-        QVERIFY(Form->HistoryMode);
+        QVERIFY(Form->Session().HistoryMode());
         Form->ListMenuRedoMoveClick();
-        QVERIFY(!Form->HistoryMode);
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 2/2"));
+        QVERIFY(!Form->Session().HistoryMode());
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 2/2"));
     }
 
     void APassIsAnnouncedAndTheSideMovesAgain()
@@ -291,12 +350,12 @@ private slots:
         Click(7, 6);
         QCOMPARE(Watcher->Shown, QStringList { QStringLiteral("Green pass") });
         QCOMPARE(SideToMove, SideYellow);
-        QCOMPARE(Form->PanelText(0), QStringLiteral("Yellow is moving"));
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Yellow is moving"));
         QVERIFY(!GameOver);
 
         // Filling the board ends the game: both sides are stuck.
         Click(7, 7);
-        QCOMPARE(Form->PanelText(0), QStringLiteral("Game over"));
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Game over"));
         QVERIFY(GameOver);
         QCOMPARE(Watcher->Shown.last(), QStringLiteral("Yellow won 64 : 0"));
         const int moves = GameRecord->Count;
@@ -328,7 +387,7 @@ private slots:
             SideGreen);
         Click(7, 7);
         QCOMPARE(Watcher->Shown.last(), QStringLiteral("Green won 40 : 24"));
-        QCOMPARE(Form->PanelText(1), QStringLiteral("Yellow 24 : Green 40"));
+        QCOMPARE(Form->Status().Text(1), QStringLiteral("Yellow 24 : Green 40"));
 
         Open(8, false, SideGreen);
         SetPosition(8,
@@ -337,7 +396,7 @@ private slots:
             SideGreen);
         Click(7, 7);
         QCOMPARE(Watcher->Shown.last(), QStringLiteral("Tie up"));
-        QCOMPARE(Form->PanelText(0), QStringLiteral("Game over"));
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Game over"));
     }
 
     void SavedGamesOpenInHistoryMode()
@@ -352,15 +411,15 @@ private slots:
         Open(8, false, SideYellow);
         QVERIFY(Form->OpenGameFile(file10));
         QCOMPARE(BoardSize, 10);
-        QCOMPARE(Form->BoardView()->width(), 534); // resized before the position is shown
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/2"));
-        QVERIFY(Form->HistoryMode);
+        QCOMPARE(Form->Board().width(), 534); // resized before the position is shown
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/2"));
+        QVERIFY(Form->Session().HistoryMode());
         QVERIFY(OpponentIsComputer);
         QCOMPARE(ComputerSide, SideGreen);
         Form->ListMenuRedoMoveClick();
         Form->ListMenuRedoMoveClick();
-        QVERIFY(!Form->HistoryMode);
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 2/2"));
+        QVERIFY(!Form->Session().HistoryMode());
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 2/2"));
 
         // A refused file says why and changes nothing; a file without the signature says nothing.
         const QString junk = dir.filePath(QStringLiteral("junk.kpx"));
@@ -370,13 +429,17 @@ private slots:
         f.close();
         QVERIFY(!Form->OpenGameFile(junk));
         QCOMPARE(Watcher->Shown.size(), 1);
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 2/2"));
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 2/2"));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("hello, world");
         f.close();
         QVERIFY(!Form->OpenGameFile(junk));
         QCOMPARE(Watcher->Shown.size(), 1);
     }
+
+    // --- a computer move belongs to the game it was computed for ---
+    // The search is held open by a gate, and the file is opened the first time the test sees the
+    // search waiting, so nothing here depends on how fast a search is.
 
     void OpeningDuringTheComputersSearchDiscardsItsMove()
     {
@@ -386,49 +449,212 @@ private slots:
         Click(4, 2);
         QVERIFY(GameRecord->SaveToFile(file.toStdString()));
 
-        // A 10 x 10 middle game where a level-9 search takes a while.
         Open(10, true, SideGreen);
-        OpponentIsComputer = false;
-        for (int i = 0; i < 36; ++i) {
-            const QPoint p = FirstLegal(SideToMove);
-            Click(p.x(), p.y());
-        }
-        OpponentIsComputer = true;
-        Level = 9;
-        bool openedWhileThinking = false;
-        QTimer::singleShot(50, Form.get(), [&] {
-            openedWhileThinking = SearchRunning.load();
-            Form->OpenGameFile(file);
-        });
+        SearchGate gate;
+        bool opened = false;
+        RunWhen([&] { return gate.Holding(); }, [&] { opened = Form->OpenGameFile(file); });
         const QPoint p = FirstLegal(SideYellow);
         Click(p.x(), p.y());
-        QVERIFY(openedWhileThinking);
+        QVERIFY(opened);
         QVERIFY(!SearchRunning.load());
         QCOMPARE(BoardSize, 8);
         QCOMPARE(GameRecord->Count, 1); // the loaded game, with no computer move played on it
-        QVERIFY(Form->HistoryMode);
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/1"));
+        QVERIFY(Form->Session().HistoryMode());
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/1"));
+    }
+
+    // The search ends while the file dialog is still open (a modal loop inside the wait): its
+    // square is for the old game and must not be played on the one opened.
+    void ASearchThatEndedBehindTheOpenDialogPlaysNothing()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("long.kpx"));
+        Open(8, false, SideGreen);
+        while (!GameOver) {
+            const QPoint p = FirstLegal(SideToMove);
+            Click(p.x(), p.y());
+        }
+        const int moves = GameRecord->Count;
+        QVERIFY(moves > 50);
+        QVERIFY(GameRecord->SaveToFile(file.toStdString()));
+
+        for (const int size : { 10, 8 }) {
+            Open(size, true, SideGreen);
+            SearchGate gate;
+            RunWhen([&] { return gate.Holding(); },
+                [&] {
+                    gate.Release();
+                    QDeadlineTimer deadline(10000);
+                    while (SearchRunning.load() && !deadline.hasExpired())
+                        std::this_thread::yield();
+                    Form->OpenGameFile(file);
+                });
+            const QPoint p = FirstLegal(SideYellow);
+            Click(p.x(), p.y());
+            QCOMPARE(gate.Arrived(), 1);
+            QCOMPARE(BoardSize, 8);
+            QCOMPARE(GameRecord->Count, moves);
+            QVERIFY(Form->Session().HistoryMode());
+            QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/%1").arg(moves));
+            // What is saved now is what was opened, and the loader takes it.
+            const QString again = dir.filePath(QStringLiteral("again.kpx"));
+            QVERIFY(GameRecord->SaveToFile(again.toStdString()));
+            QVERIFY(GameRecord->LoadFromFile(again.toStdString()));
+            QCOMPARE(GameRecord->Count, moves);
+        }
+    }
+
+    // Opened during the search, an empty game where the computer plays Yellow gets exactly one
+    // opening move, from one search of its own.
+    void AnEmptyGameOpenedDuringTheSearchGetsOneComputerMove()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("empty.kpx"));
+        OBoardTracker empty;
+        empty.Size = 8;
+        const std::vector<std::uint8_t> bytes = EncodeSavedGame(empty, { SideYellow, true });
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+        f.close();
+
+        SearchGate gate;
+        bool opened = false;
+        RunWhen([&] { return gate.Holding(); }, [&] { opened = Form->OpenGameFile(file); });
+        Open(8, true, SideYellow); // the computer opens: its first search is held
+        QVERIFY(opened);
+        QCOMPARE(gate.Arrived(), 2);
+        QCOMPARE(GameRecord->Count, 1);
+        QCOMPARE(GameRecord->Entries[0].MoverSide, SideYellow);
+        QCOMPARE(GameRecord->Entries[0].Move, 53);
+        QCOMPARE(SideToMove, SideGreen);
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 1/1"));
+    }
+
+    // What the player clicks or types while discs turn over was meant for the old position.
+    void ClicksAndKeysDuringTheAnimationAreDropped()
+    {
+        Open(8, true, SideGreen, "anief=yes\n");
+        int animations = 0;
+        AnimationFrameHook = [&](int frame) {
+            if (frame == 0)
+                ++animations;
+            if (animations != 2 || frame != 3)
+                return;
+            // The computer's reply is turning over: aim at a square the player may take next.
+            const QPoint target = Centre(*Form, FirstLegal(SideYellow).x(), FirstLegal(SideYellow).y());
+            QWidget* board = (&Form->Board());
+            const QPointF at(target), global(board->mapToGlobal(target));
+            QCoreApplication::postEvent(board, new QMouseEvent(QEvent::MouseMove, at, global,
+                Qt::NoButton, Qt::NoButton, Qt::NoModifier));
+            QCoreApplication::postEvent(board, new QMouseEvent(QEvent::MouseButtonPress, at, global,
+                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+            QCoreApplication::postEvent(board, new QMouseEvent(QEvent::MouseButtonRelease, at,
+                global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+            QCoreApplication::postEvent(
+                board, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" ")));
+        };
+        Click(4, 2);
+        AnimationFrameHook = nullptr;
+        QCOMPARE(animations, 2);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(GameRecord->Count, 2); // the player's move and the reply, nothing more
+        QCOMPARE(SideToMove, SideYellow);
+        // Input after the animation is the player's again.
+        const QPoint p = FirstLegal(SideYellow);
+        Click(p.x(), p.y());
+        QCOMPARE(GameRecord->Count, 4);
+    }
+
+    // A search that reports a pass while the side has a move is a bug; the window neither loops
+    // nor hands the turn over, it plays the move.
+    void APassReportedWithALegalMoveIsNotBelieved()
+    {
+        Open(8, true, SideGreen);
+        // Green's one move is the centre square D5, which the search never tries.
+        SetPosition(8,
+            { "........", "...G....", "...Y....", "........", "........", "........", "........",
+                "........" },
+            SideGreen);
+        QVERIFY(Routines.IsLegalMove(BoardStack[0], 44, SideGreen, SideYellow));
+        Form->MakeComputerMove();
+        QCOMPARE(InvariantFailures, 1);
+        InvariantFailures = 0;
+        QCOMPARE(int(BoardStack[0][44]), int(CellGreen));
+        QCOMPARE(GameRecord->Count, 1);
+    }
+
+    void TheStatusPanelsComeBackWhenAMenuClosesWithEsc()
+    {
+        Open(8, true, SideGreen);
+        QMenu* game = Form->menuBar()->actions().at(0)->menu();
+        Form->menuBar()->setActiveAction(game->menuAction()); // as a click on "&Game" opens it
+        QTRY_VERIFY(game->isVisible());
+        QTest::keyClick(game, Qt::Key_Down); // highlights "&New"
+        QTRY_COMPARE(Form->statusBar()->currentMessage(), QStringLiteral("Start new game"));
+        QTest::keyClick(game, Qt::Key_Escape);
+        QTRY_VERIFY(!game->isVisible());
+        QTRY_COMPARE(Form->statusBar()->currentMessage(), QString());
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Yellow is moving"));
+    }
+
+    void TheWindowOffersNoMaximiseButton()
+    {
+        Open(8, true, SideGreen);
+        const Qt::WindowFlags flags = Form->windowFlags();
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+    }
+
+    // Every settings write at the end that fails says so, the settings dialog's own included.
+    void EveryFailedSettingsWriteIsReported()
+    {
+        Open(8, true, SideGreen);
+        const std::string saved = SettingsFile;
+        SettingsFile = "/proc/corvana-no-such-folder/reversi.ini";
+        QString said;
+        {
+            StderrCapture capture;
+            Close();
+            said = capture.Text();
+        }
+        SettingsFile = saved;
+        QCOMPARE(said.count(QStringLiteral("corvana: Cannot create")), 3);
+    }
+
+    void AFifoIsNotOpenedAndTheReasonIsShown()
+    {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(QStringLiteral("pipe.kpx"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+        Open(8, true, SideGreen);
+        QVERIFY(!Form->OpenGameFile(fifo));
+        QCOMPARE(Watcher->Shown,
+            QStringList { QStringLiteral("pipe.kpx was not opened: it is not a regular file") });
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/0"));
     }
 
     void PointerMarginsAndKeyboard()
     {
         Open(8, true, SideGreen);
         Form->FormMouseMove(5, 100); // the margin left of the board counts as column 0
-        QCOMPARE(Form->HoverCol, 0);
+        QCOMPARE(Form->Board().HoverCol, 0);
         Form->FormMouseMove(300, 300);
-        QCOMPARE(Form->HoverCol, 4);
+        QCOMPARE(Form->Board().HoverCol, 4);
         Form->FormMouseMove(520, 300); // right of the board: the column stays
-        QCOMPARE(Form->HoverCol, 4);
-        QCOMPARE(Form->HoverRow, 4);
+        QCOMPARE(Form->Board().HoverCol, 4);
+        QCOMPARE(Form->Board().HoverRow, 4);
         Form->FormKeyDown(Qt::Key_Up);
         Form->FormKeyDown(Qt::Key_Up);
-        QCOMPARE(Form->HoverRow, 2);
+        QCOMPARE(Form->Board().HoverRow, 2);
         Form->FormKeyDown(Qt::Key_Return); // plays square 53
         QCOMPARE(GameRecord->Count, 2);
         QCOMPARE(GameRecord->Entries[0].Move, 53);
         for (int i = 0; i < 12; ++i)
             Form->FormKeyDown(Qt::Key_Left);
-        QCOMPARE(Form->HoverCol, 0);
+        QCOMPARE(Form->Board().HoverCol, 0);
     }
 
     void HintMovesThePointerOntoTheChosenSquare()
@@ -436,8 +662,8 @@ private slots:
         Open(8, true, SideGreen);
         SoundOn = true;
         Form->HintItemClick();
-        QCOMPARE(Form->HoverCol, 4); // square 53 at level 1
-        QCOMPARE(Form->HoverRow, 2);
+        QCOMPARE(Form->Board().HoverCol, 4); // square 53 at level 1
+        QCOMPARE(Form->Board().HoverRow, 2);
         QCOMPARE(QString::fromStdString(HeldSoundResource()), QStringLiteral("SOUND_HINT"));
         QCOMPARE(GameRecord->Count, 0); // a hint plays nothing
         // Arriving on the hinted (legal) square made no legal-square sound; the next one does.
@@ -450,23 +676,23 @@ private slots:
     {
         Open(8, true, SideGreen);
         Form->FormMouseDown(Qt::LeftButton);
-        QVERIFY(!Form->MoveDisplayTimer()->Enabled());
+        QVERIFY(!Form->Board().MoveDisplayTimer()->Enabled());
         Form->FormMouseDown(Qt::RightButton);
-        QVERIFY(Form->MoveDisplayTimer()->Enabled());
+        QVERIFY(Form->Board().MoveDisplayTimer()->Enabled());
         // The four legal squares carry the Yellow mark at the square's edge.
         const PictureRect sq = SquareRect({ 8, 61, 19 }, 4, 2);
         QCOMPARE(BackBuffer.At(sq.X + 1, BackBuffer.Height - 1 - (sq.Y + 10)), 0xFFF000u);
-        QTRY_VERIFY_WITH_TIMEOUT(!Form->MoveDisplayTimer()->Enabled(), 5000);
-        QCOMPARE(Form->DisplayTick, 30);
+        QTRY_VERIFY_WITH_TIMEOUT(!Form->Board().MoveDisplayTimer()->Enabled(), 5000);
+        QCOMPARE(Form->Board().DisplayTick, 30);
 
         // With both marks off the timer still runs its course; on 10 x 10 it takes 24 ticks.
         Open(10, true, SideGreen);
         ShowAvailableMoves = ShowPreviousMove = false;
         const std::vector<std::uint32_t> before = BackBuffer.Pixels;
         Form->FormMouseDown(Qt::RightButton);
-        QVERIFY(Form->MoveDisplayTimer()->Enabled());
-        QTRY_VERIFY_WITH_TIMEOUT(!Form->MoveDisplayTimer()->Enabled(), 5000);
-        QCOMPARE(Form->DisplayTick, 24);
+        QVERIFY(Form->Board().MoveDisplayTimer()->Enabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!Form->Board().MoveDisplayTimer()->Enabled(), 5000);
+        QCOMPARE(Form->Board().DisplayTick, 24);
         QVERIFY(BackBuffer.Pixels == before);
     }
 
@@ -474,9 +700,9 @@ private slots:
     {
         Open(8, true, SideGreen);
         Form->FormMouseDown(Qt::RightButton);
-        QVERIFY(Form->MoveDisplayTimer()->Enabled());
+        QVERIFY(Form->Board().MoveDisplayTimer()->Enabled());
         Click(4, 2);
-        QVERIFY(!Form->MoveDisplayTimer()->Enabled());
+        QVERIFY(!Form->Board().MoveDisplayTimer()->Enabled());
         // The marks are gone from the back buffer: square (2, 3), legal before the move, rests.
         const PictureRect sq = SquareRect({ 8, 61, 19 }, 2, 3);
         QVERIFY(BackBuffer.At(sq.X + 1, BackBuffer.Height - 1 - (sq.Y + 10)) != 0xFFF000u);
@@ -513,7 +739,7 @@ private slots:
         Form->OptionsItemClick();
         QVERIFY(!OpponentIsComputer);
         QCOMPARE(GameRecord->Count, 0);
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/0"));
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/0"));
 
         // The computer taking Yellow opens at once.
         Watcher->OnSettings = [](TSideDlg& d) {
@@ -538,13 +764,13 @@ private slots:
         };
         Form->OptionsItemClick();
         QCOMPARE(FigureSet, 1);
-        QCOMPARE(Form->RestFrame, 14);
+        QCOMPARE(Form->Board().RestFrame, 14);
         QCOMPARE(Level, 4);
         QCOMPARE(DiscSheet.Width, 15 * 61);
         QCOMPARE(BoardStack[0], position);
         QCOMPARE(GameRecord->Count, 2);
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 1/2"));
-        QVERIFY(Form->HistoryMode);
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 1/2"));
+        QVERIFY(Form->Session().HistoryMode());
     }
 
     void ChangingTheSizeRestartsAndResizes()
@@ -554,10 +780,10 @@ private slots:
         Watcher->OnSettings = [](TSideDlg& d) { d.Size10Button->setChecked(true); };
         Form->OptionsItemClick();
         QCOMPARE(BoardSize, 10);
-        QCOMPARE(Form->BoardView()->width(), 534);
+        QCOMPARE(Form->Board().width(), 534);
         QCOMPARE(DiscSheet.Width, 20 * 49);
         QCOMPARE(GameRecord->Count, 0);
-        QCOMPARE(Form->PanelText(1), QStringLiteral("Yellow 2 : Green 2"));
+        QCOMPARE(Form->Status().Text(1), QStringLiteral("Yellow 2 : Green 2"));
         Click(3, 5); // square 54 plays on the new board
         QCOMPARE(GameRecord->Entries[0].Move, 54);
     }
@@ -600,6 +826,287 @@ private slots:
         QCOMPARE(written.GetString("options", "prevm", ""), std::string("show"));
     }
 
+    // --- beyond the original ---
+
+    void TakingBackAgainstTheComputerTakesItsReplyToo()
+    {
+        Open(8, true, SideGreen);
+        QVERIFY(!Form->Session().CanTakeBack()); // nothing of the player's to take back
+        Click(4, 2);
+        QCOMPARE(GameRecord->Count, 2);
+        const Board start = StartBoard(8);
+        Form->TakeBackItemClick();
+        QCOMPARE(GameRecord->Current, 0);
+        QCOMPARE(BoardStack[0], start);
+        QCOMPARE(SideToMove, SideYellow);
+        QVERIFY(!Form->Session().HistoryMode()); // play on at once: no question asked
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/2"));
+        // What was taken back can be redone until a new move is played.
+        Form->ListMenuRedoMoveClick();
+        QCOMPARE(GameRecord->Current, 1);
+        Form->ListMenuUndoMoveClick();
+        Form->TakeBackItemClick(); // nothing of the player's before position 0
+        QCOMPARE(GameRecord->Current, 0);
+        Form->Session().SetHistoryMode(false);
+        Click(2, 3); // another first move
+        QCOMPARE(GameRecord->Count, 2);
+        QCOMPARE(Watcher->ChoicesAsked, 0);
+
+        // Between two players it takes back one move.
+        Open(8, false, SideGreen);
+        Click(4, 2);
+        const QPoint reply = FirstLegal(SideGreen);
+        Click(reply.x(), reply.y());
+        Form->TakeBackItemClick();
+        QCOMPARE(GameRecord->Current, 1);
+        QCOMPARE(SideToMove, SideGreen);
+
+        // Not while the computer thinks.
+        Open(8, true, SideGreen);
+        SearchGate gate;
+        bool whileThinking = true;
+        RunWhen([&] { return gate.Holding(); }, [&] {
+            whileThinking = Form->Session().CanTakeBack();
+            Form->TakeBackItemClick();
+            gate.Release();
+        });
+        Click(4, 2);
+        QVERIFY(!whileThinking);
+        QCOMPARE(GameRecord->Count, 2);
+    }
+
+    void TheMoveListShowsTheGameAndGoesToAPosition()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("long.kpx"));
+        Open(8, false, SideGreen);
+        while (!GameOver) {
+            const QPoint p = FirstLegal(SideToMove);
+            Click(p.x(), p.y());
+        }
+        const int moves = GameRecord->Count;
+        QVERIFY(GameRecord->SaveToFile(file.toStdString()));
+
+        Open(8, false, SideGreen, "", "movelist=show\n");
+        QVERIFY(Form->MoveList().isVisible());
+        QVERIFY(Form->Menu().MoveListItem->isChecked());
+        QVERIFY(Form->OpenGameFile(file));
+        const auto& plies = Form->MoveList().Plies();
+        QVERIFY(int(plies.size()) >= moves); // every move, and a pass where one was made
+        int entries = 0;
+        for (const auto& ply : plies)
+            entries += ply.Entry >= 0;
+        QCOMPARE(entries, moves);
+        QCOMPARE(plies.front().Side, SideYellow);
+        QCOMPARE(Form->MoveList().SelectedPosition(), 0);
+
+        // End: the game's end in one step, out of the history.
+        QTest::keyClick(&Form->MoveList(), Qt::Key_End);
+        QCOMPARE(GameRecord->Current, moves);
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move %1/%1").arg(moves));
+        QVERIFY(!Form->Session().HistoryMode());
+        // Page Up one back, into the history; Home to the start.
+        QTest::keyClick(&Form->MoveList(), Qt::Key_PageUp);
+        QCOMPARE(GameRecord->Current, moves - 1);
+        QVERIFY(Form->Session().HistoryMode());
+        QTest::keyClick(&Form->MoveList(), Qt::Key_Home);
+        QCOMPARE(GameRecord->Current, 0);
+        QCOMPARE(BoardStack[0], StartBoard(8));
+        QTest::keyClick(&Form->MoveList(), Qt::Key_PageDown);
+        QCOMPARE(GameRecord->Current, 1);
+        QCOMPARE(Form->MoveList().SelectedPosition(), 1);
+
+        // Hidden again from the menu; remembered in the file.
+        Form->Menu().MoveListItem->trigger();
+        QVERIFY(!Form->MoveList().isVisible());
+        Close();
+        QCOMPARE(TProfileFile::Load(SettingsFile).GetString("extras", "movelist", ""),
+            std::string("hide"));
+    }
+
+    // The markers live with their squares: whatever part of the board is drawn again, the back
+    // buffer is what a whole new drawing makes.
+    void MarkersAreDrawnAgainWithTheirSquares()
+    {
+        Open(8, true, SideGreen, "", "lastmove=show\nlegalmoves=show\n");
+        Form->DrawBoard();
+        const std::vector<std::uint32_t> start = BackBuffer.Pixels;
+        Extras.MarkLegalMoves = false;
+        Form->DrawBoard();
+        QVERIFY(BackBuffer.Pixels != start); // the dots are there at all
+        Extras.MarkLegalMoves = true;
+
+        Click(4, 2);
+        Form->DrawBoard();
+        const std::vector<std::uint32_t> whole = BackBuffer.Pixels;
+        for (int x = 0; x < 8; ++x)
+            for (int y = 0; y < 8; ++y) {
+                Form->Board().RedrawSquare(x, y, false);
+                QVERIFY2(BackBuffer.Pixels == whole, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            }
+        // The hover outline leaves with its square's markers in place.
+        Form->FormMouseMove(Centre(*Form, 4, 2).x(), Centre(*Form, 4, 2).y());
+        Form->FormMouseMove(Centre(*Form, 0, 0).x(), Centre(*Form, 0, 0).y());
+        Form->FormMouseMove(Centre(*Form, 7, 7).x(), Centre(*Form, 7, 7).y());
+        Form->EraseHoverMark();
+        const PictureRect sq = SquareRect({ 8, 61, Form->Board().RestFrame }, 0, 0);
+        for (int row = sq.Y; row < sq.Y + sq.Height; ++row)
+            for (int col = sq.X; col < sq.X + sq.Width; ++col)
+                QCOMPARE(BackBuffer.At(col, BackBuffer.Height - 1 - row),
+                    whole[std::size_t(BackBuffer.Height - 1 - row) * BackBuffer.Width + col]);
+    }
+
+    void AnUnfinishedGameIsKeptForResume()
+    {
+        const QString resume = QString::fromStdString(ResumeFile());
+        QFile::remove(resume);
+        Open(8, true, SideGreen);
+        QVERIFY(!Form->Menu().ResumeItem->isEnabled());
+        Click(4, 2);
+        Close();
+        QVERIFY(QFile::exists(resume));
+        Open(8, true, SideGreen);
+        QVERIFY(Form->Menu().ResumeItem->isEnabled());
+        Form->ResumeItemClick();
+        QCOMPARE(GameRecord->Count, 2);
+        QCOMPARE(GameRecord->Current, 2);
+        QVERIFY(!Form->Session().HistoryMode()); // ready to play on
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 2/2"));
+
+        // A finished game is not kept, and with the switch off nothing is.
+        SetPosition(8,
+            { "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYG",
+                "YYYYYYY." },
+            SideYellow);
+        OpponentIsComputer = false;
+        Form->Session().PlayLocalMove(SquareIndex(8, 7, 7));
+        QVERIFY(GameOver);
+        Close();
+        QVERIFY(!QFile::exists(resume));
+        Open(8, true, SideGreen, "", "resume=no\n");
+        QVERIFY(!Form->Menu().ResumeItem->isVisible());
+        Click(4, 2);
+        Close();
+        QVERIFY(!QFile::exists(resume));
+    }
+
+    void TheNewSettingsLiveInTheirOwnSection()
+    {
+        // At their defaults nothing of them is written: the file keeps the original's keys.
+        Open(8, true, SideGreen);
+        Close();
+        QVERIFY(!TProfileFile::Load(SettingsFile).HasSection("extras"));
+        // Chosen on the new page, they are used at once and kept.
+        Open(8, true, SideGreen);
+        Watcher->OnSettings = [](TSideDlg& d) {
+            QCOMPARE(d.Pages->count(), 5);
+            QCOMPARE(d.Pages->tabText(4), QStringLiteral("E&xtras"));
+            d.SpeedList->setCurrentIndex(2);
+            d.LegalMoveMarksCheck->setChecked(true);
+        };
+        Form->OptionsItemClick();
+        QCOMPARE(Extras.AnimationFrameMs, 25);
+        QVERIFY(Extras.MarkLegalMoves);
+        Close();
+        const TProfileFile written = TProfileFile::Load(SettingsFile);
+        QCOMPARE(written.GetString("extras", "animspeed", ""), std::string("fast"));
+        QCOMPARE(written.GetString("extras", "legalmoves", ""), std::string("show"));
+        QCOMPARE(written.GetString("extras", "resume", ""), std::string("yes"));
+    }
+
+    // The menus the original has keep their items in their places; the new ones come after.
+    void TheOriginalMenusAreKeptAsTheyWere()
+    {
+        Open(8, true, SideGreen);
+        const auto captions = [](QMenu* menu) {
+            QStringList texts;
+            for (QAction* a : menu->actions())
+                texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+            return texts;
+        };
+        QCOMPARE(captions(Form->Menu().GameMenu).mid(0, 5),
+            QStringList({ "&New", "&Hint", "&Settings", "-", "E&xit" }));
+        QCOMPARE(captions(Form->Menu().MatchMenu).mid(0, 5),
+            QStringList({ "&Undo move", "&Redo move", "-", "&Save...", "&Open..." }));
+        QCOMPARE(Form->menuBar()->actions().size(), 4);
+    }
+
+    // --- every player ---
+
+    void TheBoardIsATableOfNamedSquaresForAScreenReader()
+    {
+        Open(8, true, SideGreen);
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&Form->Board());
+        QVERIFY(board);
+        QCOMPARE(board->role(), QAccessible::Table);
+        QCOMPARE(board->text(QAccessible::Name), QStringLiteral("Reversi board"));
+        QVERIFY(board->text(QAccessible::Description).contains(QStringLiteral("Yellow is to move")));
+        QCOMPARE(board->childCount(), 64);
+        QAccessibleTableInterface* table = board->tableInterface();
+        QVERIFY(table);
+        QCOMPARE(table->rowCount(), 8);
+        // Named as the border names them: row 2 from the top is 6 from the bottom.
+        QCOMPARE(table->cellAt(2, 4)->text(QAccessible::Name), QStringLiteral("E6, empty, legal move"));
+        QCOMPARE(table->cellAt(3, 3)->text(QAccessible::Name), QStringLiteral("D5, Yellow disc"));
+        QCOMPARE(table->cellAt(3, 4)->text(QAccessible::Name), QStringLiteral("E5, Green disc"));
+        QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), QStringLiteral("A8, empty"));
+        QCOMPARE(board->indexOfChild(table->cellAt(2, 4)), 2 * 8 + 4);
+        QCOMPARE(table->cellAt(2, 4)->parent(), board);
+
+        // What happens is announced (an alert on the board, which needs a screen reader's bus;
+        // scripts/accessibility-check.sh shows it live): the board says the last of it.
+        Open(8, false, SideGreen);
+        board = QAccessible::queryAccessibleInterface(&Form->Board());
+        table = board->tableInterface();
+        Click(4, 2);
+        QVERIFY2(board->text(QAccessible::Description)
+                     .endsWith(QStringLiteral("Green is to move. Yellow plays E6; discs turned: 1.")),
+            qPrintable(board->text(QAccessible::Description)));
+        QCOMPARE(table->cellAt(2, 4)->text(QAccessible::Name), QStringLiteral("E6, Yellow disc"));
+    }
+
+    // Alt+P belongs to three controls of the settings dialog; each press reaches the next.
+    void EveryPlaceOfAltPInTheSettingsCanBeReached()
+    {
+        Open(8, true, SideGreen);
+        Side->show();
+        QApplication::setActiveWindow(Side.get());
+        QVERIFY(QTest::qWaitForWindowActive(Side.get()));
+        Side->Pages->setCurrentIndex(1);
+        Side->LevelBar->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(Side->Pages->currentIndex(), 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), Side->PlayerButton);
+        QVERIFY(!Side->PlayerButton->isChecked()); // reached, not pressed
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(Side->Pages->currentIndex(), 3);
+        QCOMPARE(QApplication::focusWidget(), Side->PreviousMoveCheck);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(Side->Pages->currentIndex(), 0);
+        Side->hide();
+    }
+
+    // In a German locale the window speaks German; English is the source and needs no file.
+    void TheWindowSpeaksTheLanguageOfTheLocale()
+    {
+        QVERIFY(InstallTranslations(QLocale(QLocale::German, QLocale::Germany)));
+        Open(8, true, SideGreen);
+        QCOMPARE(Form->Menu().GameMenu->title(), QStringLiteral("&Spiel"));
+        QCOMPARE(Form->Menu().NewGameItem->text(), QStringLiteral("&Neu"));
+        QCOMPARE(Form->Menu().MatchMenu->title(), QStringLiteral("&Partie"));
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Gelb ist am Zug"));
+        QCOMPARE(Side->Pages->tabText(0), QStringLiteral("&Gegner"));
+        Close();
+        QVERIFY(InstallTranslations(QLocale(QLocale::Russian, QLocale::Russia)));
+        Open(8, true, SideGreen);
+        QCOMPARE(Form->Menu().GameMenu->title(), QStringLiteral("&Игра"));
+        Close();
+        QVERIFY(!InstallTranslations(QLocale(QLocale::English, QLocale::UnitedStates)));
+        Open(8, true, SideGreen);
+        QCOMPARE(Form->Menu().GameMenu->title(), QStringLiteral("&Game"));
+    }
+
     void TheKeySequenceOutsideANetworkGame()
     {
         Open(8, true, SideGreen);
@@ -608,7 +1115,7 @@ private slots:
         QCOMPARE(Watcher->Shown.size(), 1);
         QCOMPARE(
             Watcher->Shown[0], QStringLiteral("Network game not in progress.\nFunction not work."));
-        QCOMPARE(Form->KeySequencePos, 0);
+        QCOMPARE(Form->Board().KeySequencePos, 0);
     }
 };
 

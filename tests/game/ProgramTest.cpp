@@ -8,8 +8,13 @@
 #include <QTest>
 #include <QTimer>
 
+#include "GameFlow.h"
 #include "BoardTracker.h"
-#include "MainUnit.h"
+#include "BoardView.h"
+#include "GameSession.h"
+#include "MainWindow.h"
+#include "NetSession.h"
+#include "StatusPanels.h"
 #include "Program.h"
 #include "RoutineTable.h"
 #include "Settings.h"
@@ -58,8 +63,10 @@ private slots:
         const QString game = Dir.filePath(QStringLiteral("ten.kpx"));
         SaveTenByTenGame(game);
         const QString ini = WriteSettings("[options]\nbrdim=8\nanief=no\nsndef=no\n");
-        const TProgramOptions options = ParseCommandLine(
+        const TCommandLine line = ReadCommandLine(
             { QStringLiteral("corvana"), QStringLiteral("--config"), ini, game });
+        QCOMPARE(line.What, TCommandLine::Run);
+        const TProgramOptions& options = line.Options;
         QCOMPARE(QString::fromStdString(options.SettingsFile), ini);
         QCOMPARE(options.GameFile, game);
         {
@@ -68,12 +75,12 @@ private slots:
             program.Start();
             TReversiForm& form = program.Form();
             QCOMPARE(BoardSize, 10);
-            QCOMPARE(form.BoardView()->width(), 534);
-            QVERIFY(form.HistoryMode);
+            QCOMPARE(form.Board().width(), 534);
+            QVERIFY(form.Session().HistoryMode());
             QCOMPARE(GameRecord->Count, 3);
-            QCOMPARE(form.PanelText(2), QStringLiteral("Move 0/3"));
+            QCOMPARE(form.Status().Text(2), QStringLiteral("Move 0/3"));
             form.ListMenuRedoMoveClick();
-            QCOMPARE(form.PanelText(2), QStringLiteral("Move 1/3"));
+            QCOMPARE(form.Status().Text(2), QStringLiteral("Move 1/3"));
             form.close();
         }
         // What the program wrote at its end went to the file named on the command line.
@@ -102,20 +109,40 @@ private slots:
         });
         answer.start(5);
         TProgram program(
-            ParseCommandLine({ QStringLiteral("corvana"), QStringLiteral("--config"), ini, junk }));
+            ReadCommandLine({ QStringLiteral("corvana"), QStringLiteral("--config"), ini, junk })
+                .Options);
         program.Start();
         QCOMPARE(shown.size(), 1); // the reason, as "Open..." reports it
-        QVERIFY(!program.Form().HistoryMode);
+        QVERIFY(!program.Form().Session().HistoryMode());
         QCOMPARE(BoardSize, 8);
-        QCOMPARE(program.Form().PanelText(2), QStringLiteral("Move 0/0"));
+        QCOMPARE(program.Form().Status().Text(2), QStringLiteral("Move 0/0"));
         program.Form().close();
     }
 
-    void HelpAndVersionAnswerWithoutAWindow()
+    void TheCommandLineIsReadBeforeTheApplication()
     {
-        QVERIFY(AnswerHelpOrVersion({ QStringLiteral("corvana"), QStringLiteral("--version") }));
-        QVERIFY(AnswerHelpOrVersion({ QStringLiteral("corvana"), QStringLiteral("-h") }));
-        QVERIFY(!AnswerHelpOrVersion({ QStringLiteral("corvana"), QStringLiteral("game.kpx") }));
+        auto read = [](QStringList args) {
+            args.prepend(QStringLiteral("corvana"));
+            return ReadCommandLine(args);
+        };
+        QCOMPARE(read({ QStringLiteral("--version") }).What, TCommandLine::Version);
+        QCOMPARE(read({ QStringLiteral("-h") }).What, TCommandLine::Help);
+        // The parser adds --help-all on its own; it must answer, not start the game.
+        const TCommandLine all = read({ QStringLiteral("--help-all") });
+        QCOMPARE(all.What, TCommandLine::Help);
+        QVERIFY2(all.Text.contains(QStringLiteral("-platform")), qPrintable(all.Text));
+        QCOMPARE(read({ QStringLiteral("game.kpx") }).What, TCommandLine::Run);
+        const TCommandLine bogus = read({ QStringLiteral("--bogus") });
+        QCOMPARE(bogus.What, TCommandLine::Mistake);
+        QVERIFY2(bogus.Text.contains(QStringLiteral("bogus")), qPrintable(bogus.Text));
+        QVERIFY(bogus.Text.contains(QStringLiteral("--config")));
+        QCOMPARE(read({ QStringLiteral("a.kpx"), QStringLiteral("b.kpx") }).What,
+            TCommandLine::Mistake);
+        // The toolkit's own options pass through to the application.
+        const TCommandLine toolkit = read({ QStringLiteral("-platform"), QStringLiteral("offscreen"),
+            QStringLiteral("--style"), QStringLiteral("fusion"), QStringLiteral("game.kpx") });
+        QCOMPARE(toolkit.What, TCommandLine::Run);
+        QCOMPARE(toolkit.Options.GameFile, QStringLiteral("game.kpx"));
     }
 };
 

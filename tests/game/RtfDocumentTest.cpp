@@ -50,7 +50,7 @@ std::string Body(const std::string& body)
 TEST(RtfDocument, ReadsTheRulesDocument)
 {
     const RtfDocument doc = ParseRtf(SampleRulesRtf);
-    ASSERT_TRUE(doc.Ok) << doc.Error;
+    ASSERT_FALSE(doc.Problem) << doc.Problem->Message;
     ASSERT_EQ(doc.Fonts.size(), 1u);
     EXPECT_EQ(doc.Fonts[0].Name, "Times New Roman"); // its \*\panose group is skipped
     EXPECT_EQ(doc.Fonts[0].Family, RtfFontFamily::Roman);
@@ -128,7 +128,7 @@ TEST(RtfDocument, CodePagesFollowTheDocumentAndTheFont)
     const RtfDocument mixed
         = ParseRtf("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}"
                    "{\\f1\\froman\\fcharset204 Times New Roman CYR;}}\\'c0\\f1\\'c0\\f0\\'c0}");
-    ASSERT_TRUE(mixed.Ok) << mixed.Error;
+    ASSERT_FALSE(mixed.Problem) << mixed.Problem->Message;
     EXPECT_EQ(Describe(mixed), "L À{f1}А{}À\n");
     EXPECT_EQ(mixed.FindFont(1)->Name, "Times New Roman CYR");
     EXPECT_EQ(mixed.FindFont(7), nullptr);
@@ -167,13 +167,14 @@ TEST(RtfDocument, MalformedInputKeepsWhatWasReadAndSaysWhy)
     };
     for (const auto& [input, reason, text] : cases) {
         const RtfDocument doc = ParseRtf(input);
-        EXPECT_FALSE(doc.Ok) << input.substr(0, 30);
-        EXPECT_NE(doc.Error.find(reason), std::string::npos) << doc.Error;
+        ASSERT_TRUE(doc.Problem) << input.substr(0, 30);
+        EXPECT_EQ(doc.Problem->Kind, ErrorKind::Damaged);
+        EXPECT_NE(doc.Problem->Message.find(reason), std::string::npos) << doc.Problem->Message;
         EXPECT_EQ(Describe(doc), text);
     }
     std::string atCap = "{\\rtf1 " + std::string(MaxRtfGroupDepth - 1, '{') + "x"
         + std::string(MaxRtfGroupDepth, '}');
-    EXPECT_TRUE(ParseRtf(atCap).Ok);
+    EXPECT_FALSE(ParseRtf(atCap).Problem);
 }
 
 // Thousands of damaged variants of a real document: flipped, inserted and deleted bytes biased
@@ -189,7 +190,9 @@ TEST(RtfDocument, DamagedDocumentsNeverCrashOrRunAway)
     };
     auto check = [](const std::string& input) {
         const RtfDocument doc = ParseRtf(input);
-        ASSERT_EQ(doc.Ok, doc.Error.empty());
+        if (doc.Problem) {
+            ASSERT_FALSE(doc.Problem->Message.empty());
+        }
         std::size_t textBytes = 0;
         for (const RtfParagraph& p : doc.Paragraphs)
             for (std::size_t i = 0; i < p.Runs.size(); ++i) {

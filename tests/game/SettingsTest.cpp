@@ -9,6 +9,7 @@
 
 #include "Board.h"
 #include "Evaluation.h"
+#include "AsOtherUser.h"
 #include "ProfileFile.h"
 #include "Search.h"
 #include "Settings.h"
@@ -88,9 +89,9 @@ TEST(ProfileFile, WritingKeepsEverythingItDoesNotChange)
     TempFile t;
     t.Write("[extra]\nmine=42\n; note\n[OPTIONS]\nLevel=3\nodd "
             "line\nunknown=kept\n\n[net]\nport=9000\n");
-    ASSERT_EQ(
-        WriteProfileStrings(t.Path(), "options", { { "level", "5" }, { "brdim", "10" } }), "");
-    ASSERT_EQ(WriteProfileStrings(t.Path(), "sounds", { { "volume", "high" } }), "");
+    ASSERT_TRUE(
+        WriteProfileStrings(t.Path(), "options", { { "level", "5" }, { "brdim", "10" } }).Ok());
+    ASSERT_TRUE(WriteProfileStrings(t.Path(), "sounds", { { "volume", "high" } }).Ok());
     const std::string text = t.Read();
     EXPECT_NE(text.find("[extra]\nmine=42\n; note\n"), std::string::npos);
     EXPECT_NE(text.find("odd line\nunknown=kept\nbrdim=10\n"), std::string::npos) << text;
@@ -105,12 +106,15 @@ TEST(ProfileFile, WritingKeepsEverythingItDoesNotChange)
 
     // The folder is created when missing; a file that cannot be written says why.
     const std::string nested = (t.Dir / "a" / "b" / "reversi.ini").string();
-    EXPECT_EQ(WriteProfileStrings(nested, "net", { { "port", "1" } }), "");
+    EXPECT_TRUE(WriteProfileStrings(nested, "net", { { "port", "1" } }).Ok());
     EXPECT_TRUE(fs::exists(nested));
     t.Write("x", "file");
-    EXPECT_NE(
-        WriteProfileStrings((t.Dir / "file" / "reversi.ini").string(), "net", { { "port", "1" } }),
-        "");
+    const Status underAFile = WriteProfileStrings(
+        (t.Dir / "file" / "reversi.ini").string(), "net", { { "port", "1" } });
+    ASSERT_FALSE(underAFile);
+    EXPECT_EQ(underAFile.Failure().Kind, ErrorKind::Io);
+    EXPECT_NE(underAFile.Failure().Message.find("reversi.ini"), std::string::npos)
+        << underAFile.Failure().Message;
 }
 
 TEST(Settings, OutOfRangeAndUnknownValuesTakeTheirFallbacks)
@@ -169,4 +173,78 @@ TEST(Settings, TheDefaultFileFollowsTheConfigurationFolder)
         setenv("XDG_CONFIG_HOME", keep.c_str(), 1);
     else
         unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST(ProfileFile, HeadersWithCommentsByteOrderMarksAndCrLfLines)
+{
+    TempFile t;
+    // A comment after the header and a byte-order mark before the first one hide nothing.
+    t.Write("\xEF\xBB\xBF[net] ; mine\r\nport=9001\r\n[options]   # chosen by hand\r\nlevel=4\r\n");
+    const TProfileFile f = TProfileFile::Load(t.Path());
+    EXPECT_TRUE(f.Complete());
+    EXPECT_EQ(f.GetInt("net", "port", 0), 9001);
+    EXPECT_EQ(f.GetInt("options", "level", 0), 4);
+    // "[net]x" is no header: the key after it belongs to no section.
+    t.Write("[net]x\nport=9002\n", "other.ini");
+    EXPECT_EQ(TProfileFile::Load(t.Path("other.ini")).GetInt("net", "port", 0), 0);
+
+    // Written back, the file keeps its mark and its CRLF line ends, new lines included.
+    ASSERT_TRUE(WriteProfileStrings(t.Path(), "options", { { "brdim", "10" } }).Ok());
+    EXPECT_EQ(t.Read(),
+        "\xEF\xBB\xBF[net] ; mine\r\nport=9001\r\n[options]   # chosen by hand\r\nlevel=4\r\n"
+        "brdim=10\r\n");
+}
+
+// A settings file that could not be read completely (too large, unreadable, not a regular file)
+// is played with as far as it was read, and never cut short or replaced by defaults at exit.
+TEST(Settings, AFileThatCannotBeReadCompletelyIsNeverRewritten)
+{
+    TempFile t;
+    SettingsFile = t.Path();
+    // 2 MB: the known keys come first, then one endless line, then a section of the user's.
+    const std::string large = "[options]\nlevel=6\nbrdim=10\n[mine]\nnote=" + std::string(2 << 20, 'x')
+        + "\n[tail]\nkept=yes\n";
+    t.Write(large);
+    LoadSettings();
+    EXPECT_TRUE(SettingsFileKept);
+    EXPECT_EQ(Level, 6);
+    EXPECT_EQ(BoardSize, 10);
+    EXPECT_TRUE(WriteNetSettings().Ok());
+    EXPECT_TRUE(WriteCallSettings().Ok());
+    EXPECT_EQ(t.Read(), large);
+
+    // Grown too large after start-up, it is not written either, and the writer says why.
+    t.Write("[options]\nlevel=2\n");
+    LoadSettings();
+    EXPECT_FALSE(SettingsFileKept);
+    t.Write(large);
+    const Status refused = WriteNetSettings();
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.Failure(),
+        (Error { ErrorKind::TooLarge,
+            "reversi.ini was not written: it could not be read completely (it is larger than "
+            "1048576 bytes)" }));
+    EXPECT_EQ(t.Read(), large);
+
+    // A FIFO is neither waited on nor replaced.
+    SettingsFile = t.Path("fifo.ini");
+    ASSERT_EQ(::mkfifo(SettingsFile.c_str(), 0644), 0);
+    LoadSettings();
+    EXPECT_TRUE(SettingsFileKept);
+    EXPECT_EQ(Level, 1);
+    EXPECT_TRUE(WriteNetSettings().Ok());
+    EXPECT_TRUE(fs::is_fifo(SettingsFile));
+
+    // A file the user may not read keeps what it holds.
+    SettingsFile = t.Path("locked.ini");
+    t.Write("[options]\nlevel=8\n", "locked.ini");
+    fs::permissions(t.Dir, fs::perms::all);
+    fs::permissions(SettingsFile, fs::perms::none);
+    EXPECT_TRUE(AsUnprivilegedUser([] {
+        LoadSettings();
+        return SettingsFileKept && WriteNetSettings().Ok() && WriteCallSettings().Ok();
+    }));
+    fs::permissions(SettingsFile, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(t.Read("locked.ini"), "[options]\nlevel=8\n");
+    SettingsFileKept = false;
 }

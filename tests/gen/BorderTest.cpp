@@ -1,8 +1,9 @@
 // Tests of the border pictures as the build generated them: sizes, every label centred on its
-// square where DrawBoard puts the strips, the far strips' labels turned round, and one
-// continuous frame where the strips meet.
+// square where DrawBoard puts the strips and kept inside the moulding's panel, the far strips'
+// labels turned round, and one continuous frame where the strips meet.
 #include <gtest/gtest.h>
 
+#include "Borders.h"
 #include "GenTestSupport.h"
 #include "Previews.h"
 
@@ -147,6 +148,51 @@ TEST_F(Borders, FarLabelsAreTheNearOnesTurnedRound)
         EXPECT_LT(Correlation(
                       patch(H, x0, first + 20, 21, 20, false), patch(H, x0, first, 21, 20, false)),
             0.6);
+    }
+}
+
+// Every label stays on the flat panel of the moulding: painting the labels changes nothing on
+// the brass inlay (16.5 to 17.6 pixels from the outer edge) or on the outer bullnose (the
+// first 3 pixels), in any strip, turned or upright, on either board size.
+TEST(BorderLabels, KeepOffTheInlayAndTheOuterEdge)
+{
+    for (const int n : { 8, 10 }) {
+        const int c = n == 8 ? 61 : 49, side = n * c + 40;
+        const PixelImage labelled = PaintFrame(n, true), bare = PaintFrame(n, false);
+        // The pixel d pixels in from the outer edge of a strip, at position `along` on it.
+        const auto at = [&](int strip, int along, int d) {
+            switch (strip) {
+            case 0: // top
+                return std::pair { along, d };
+            case 1: // bottom
+                return std::pair { along, side - 1 - d };
+            case 2: // left
+                return std::pair { d, along };
+            default: // right
+                return std::pair { side - 1 - d, along };
+            }
+        };
+        for (int strip = 0; strip < 4; ++strip) {
+            int inkFrom = 20, inkTo = -1, worstOutside = 0;
+            for (int along = 20; along < side - 20; ++along)
+                for (int d = 0; d < 20; ++d) {
+                    const auto [x, y] = at(strip, along, d);
+                    const std::uint32_t a = labelled.At(x, y), b = bare.At(x, y);
+                    int change = 0;
+                    for (int shift = 0; shift < 24; shift += 8)
+                        change = std::max(
+                            change, std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)));
+                    if (Gilt(a) > 0.5 && Gilt(b) < 0.2)
+                        inkFrom = std::min(inkFrom, d), inkTo = std::max(inkTo, d);
+                    if (d < 3 || d == 16 || d == 17)
+                        worstOutside = std::max(worstOutside, change);
+                }
+            const std::string what = "strip " + std::to_string(strip) + " of " + std::to_string(n);
+            ASSERT_GE(inkTo, 0) << what << ": no labels found";
+            EXPECT_GE(inkFrom, 4) << what;
+            EXPECT_LE(inkTo, 15) << what;
+            EXPECT_LE(worstOutside, 6) << what;
+        }
     }
 }
 

@@ -78,8 +78,8 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    if (const QString missing = LoadDejaVuFonts(); !missing.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(missing));
+    if (const Status fonts = LoadDejaVuFonts(); !fonts) {
+        std::fprintf(stderr, "%s\n", fonts.Failure().Message.c_str());
         return 1;
     }
     return RUN_ALL_TESTS();

@@ -83,7 +83,8 @@ TEST(IntroBackground, IsDarkEnoughForTheIvoryTitle)
 // The glyph strip as stored (bottom row first) with helpers over a glyph's columns.
 struct TStrip {
     std::vector<std::uint8_t> Bytes = Generated("INTRO_FONTIM");
-    TGlyphScan Scan = ScanGlyphs(Bytes);
+    // A strip of the wrong size throws here, failing the test that reads it.
+    TGlyphScan Scan = ScanGlyphs(Bytes).Value();
 
     bool Ink(int column, int storedRow) const
     {
@@ -109,7 +110,6 @@ TEST(IntroFont, ScanFindsEveryGlyphOfTheAlphabet)
 {
     const TStrip strip;
     ASSERT_EQ(strip.Bytes.size(), std::size_t(GlyphStripWidth) * GlyphStripHeight);
-    ASSERT_TRUE(strip.Scan.Error.empty());
     EXPECT_EQ(strip.Scan.Found, 147);
     for (std::size_t g = 1; g < IntroAlphabetSize; ++g) {
         const TGlyphEntry& e = strip.Scan.Table[g];

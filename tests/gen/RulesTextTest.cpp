@@ -6,6 +6,7 @@
 #include <string>
 
 #include "GeneratedFiles.h"
+#include "Result.h"
 
 namespace {
 
@@ -21,12 +22,11 @@ struct TRtf {
     std::vector<std::string> Fonts;
     std::vector<TParagraph> Paragraphs;
     int Depth = 0; // brace depth at the end; 0 when balanced
-    std::string Error;
 };
 
 // A small reader for the subset the document uses: groups, control words with numeric
 // parameters, \'hh escapes, escaped braces and backslashes, the font table.
-TRtf ReadRtf(const std::string& s)
+Result<TRtf> ReadRtf(const std::string& s)
 {
     TRtf rtf;
     TParagraph current;
@@ -69,10 +69,8 @@ TRtf ReadRtf(const std::string& s)
             if (k < s.size() && s[k] == ' ')
                 ++k;
             i = k;
-            if (word.empty()) {
-                rtf.Error = "bad control sequence at " + std::to_string(i);
-                return rtf;
-            }
+            if (word.empty())
+                return Error { ErrorKind::Damaged, "bad control sequence at " + std::to_string(i) };
             if (word == "fonttbl") {
                 inFontTable = true;
                 fontTableDepth = rtf.Depth;
@@ -127,8 +125,9 @@ TEST(RulesText, IsPlainSevenBitRtfInCodePage1251)
     EXPECT_EQ(doc.rfind("{\\rtf1\\ansi\\ansicpg1251", 0), 0u);
     for (unsigned char c : doc)
         ASSERT_LT(c, 0x80) << "bytes outside ASCII must be written as \\'hh";
-    const TRtf rtf = ReadRtf(doc);
-    ASSERT_TRUE(rtf.Error.empty()) << rtf.Error;
+    const Result<TRtf> read = ReadRtf(doc);
+    ASSERT_TRUE(read) << read.Failure().Message;
+    const TRtf& rtf = read.Value();
     EXPECT_EQ(rtf.Depth, 0) << "unbalanced braces";
     EXPECT_EQ(rtf.Fonts, std::vector<std::string> { "Times New Roman" });
     // Every escaped byte is a character of code page 1251 (0x98 is its one hole).
@@ -138,7 +137,7 @@ TEST(RulesText, IsPlainSevenBitRtfInCodePage1251)
 
 TEST(RulesText, HasTheTitleFiveHeadingsInOrderAndAClosingLine)
 {
-    const TRtf rtf = ReadRtf(Document());
+    const TRtf rtf = ReadRtf(Document()).Value(); // a failure throws with its message
     ASSERT_GE(rtf.Paragraphs.size(), 12u);
     const TParagraph& title = rtf.Paragraphs.front();
     EXPECT_TRUE(title.Centred && title.Bold && title.Italic);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <optional>
 
 #include "GenTestSupport.h"
 #include "WindowsBitmap.h"
@@ -22,8 +23,9 @@ TEST(SmallPictures, HeadersStateTheirSizesDepthsAndLength)
 {
     for (const BitmapCase& c : Bitmaps) {
         const std::vector<std::uint8_t> file = ReadGenerated(c.Name);
-        const DecodedBitmap b = DecodeBitmap(file);
-        ASSERT_TRUE(b.Error.empty()) << c.Name << ": " << b.Error;
+        const Result<DecodedBitmap> decoded = DecodeBitmap(file);
+        ASSERT_TRUE(decoded) << c.Name << ": " << decoded.Failure().Message;
+        const DecodedBitmap& b = decoded.Value();
         EXPECT_EQ(b.Width, c.Width) << c.Name;
         EXPECT_EQ(b.Height, c.Height) << c.Name;
         EXPECT_EQ(b.BitsPerPixel, c.Bits) << c.Name;
@@ -48,8 +50,9 @@ TEST(SmallPictures, HeadersStateTheirSizesDepthsAndLength)
 TEST(SmallPictures, PicturesStandOnTheirTransparentColour)
 {
     for (const char* name : { "PACK_BMP", "CONNECT_BMP" }) {
-        const DecodedBitmap b = DecodeBitmap(ReadGenerated(name));
-        ASSERT_TRUE(b.Error.empty()) << name;
+        const Result<DecodedBitmap> decoded = DecodeBitmap(ReadGenerated(name));
+        ASSERT_TRUE(decoded) << name << ": " << decoded.Failure().Message;
+        const DecodedBitmap& b = decoded.Value();
         const std::uint32_t key = b.Picture.At(0, b.Height - 1);
         int painted = 0;
         for (const std::uint32_t p : b.Picture.Pixels)
@@ -68,8 +71,9 @@ TEST(SmallPictures, PicturesStandOnTheirTransparentColour)
 TEST(SmallPictures, WordsAreBlackOnWhiteAndInsideTheirBoxes)
 {
     for (const char* name : { "PACK_TXT", "CONNECT_TXT" }) {
-        const DecodedBitmap b = DecodeBitmap(ReadGenerated(name));
-        ASSERT_TRUE(b.Error.empty()) << name;
+        const Result<DecodedBitmap> decoded = DecodeBitmap(ReadGenerated(name));
+        ASSERT_TRUE(decoded) << name << ": " << decoded.Failure().Message;
+        const DecodedBitmap& b = decoded.Value();
         EXPECT_EQ(b.Picture.At(0, b.Height - 1), 0xFFFFFFu) << name;
         int left = b.Width, right = -1, top = b.Height, bottom = -1, ink = 0;
         for (int y = 0; y < b.Height; ++y)
@@ -96,23 +100,27 @@ TEST(SmallPictures, WordsAreBlackOnWhiteAndInsideTheirBoxes)
 TEST(WindowsBitmapReader, RefusesDamagedFiles)
 {
     const std::vector<std::uint8_t> good = ReadGenerated("PACK_BMP");
-    ASSERT_TRUE(DecodeBitmap(good).Error.empty());
-    EXPECT_FALSE(DecodeBitmap({}).Error.empty());
-    EXPECT_FALSE(
-        DecodeBitmap(std::vector<std::uint8_t>(good.begin(), good.begin() + 60)).Error.empty())
+    ASSERT_TRUE(DecodeBitmap(good));
+    auto kind = [](const std::vector<std::uint8_t>& file) {
+        const Result<DecodedBitmap> b = DecodeBitmap(file);
+        return b ? std::optional<ErrorKind>() : b.Failure().Kind;
+    };
+    EXPECT_EQ(kind({}), ErrorKind::NotOurs);
+    EXPECT_EQ(kind(std::vector<std::uint8_t>(good.begin(), good.begin() + 60)), ErrorKind::Damaged)
         << "truncated";
     std::vector<std::uint8_t> bad = good;
     bad[0] = 'X';
-    EXPECT_FALSE(DecodeBitmap(bad).Error.empty()) << "signature";
+    EXPECT_EQ(kind(bad), ErrorKind::NotOurs) << "signature";
     bad = good;
     bad[28] = 24;
-    EXPECT_FALSE(DecodeBitmap(bad).Error.empty()) << "bit depth";
+    EXPECT_EQ(kind(bad), ErrorKind::Unsupported) << "bit depth";
     bad = good;
     bad[22] = 0xFF, bad[23] = 0xFF, bad[24] = 0xFF, bad[25] = 0x7F;
-    EXPECT_FALSE(DecodeBitmap(bad).Error.empty()) << "height";
+    EXPECT_EQ(kind(bad), ErrorKind::Unsupported) << "height";
     bad = good;
     bad[46] = 0, bad[47] = 2; // 512 colours in an 8-bit palette
-    EXPECT_FALSE(DecodeBitmap(bad).Error.empty()) << "palette";
+    EXPECT_EQ(DecodeBitmap(bad).Failure(), (Error { ErrorKind::Damaged, "palette does not fit" }))
+        << "palette";
 }
 
 // More colours than a palette holds are reduced, the transparent colour keeps index 0 exactly,
@@ -125,8 +133,9 @@ TEST(WindowsBitmapWriter, ReducesRichPicturesToAPaletteAndKeepsTheKey)
             rich.At(x, y) = std::uint32_t(x * 6) << 16 | std::uint32_t(y * 8) << 8
                 | std::uint32_t((x * y) % 256);
     rich.At(0, 29) = 0xFF00FF;
-    const DecodedBitmap b = DecodeBitmap(EncodeBitmap8(rich, 0xFF00FF));
-    ASSERT_TRUE(b.Error.empty()) << b.Error;
+    const Result<DecodedBitmap> decoded = DecodeBitmap(EncodeBitmap8(rich, 0xFF00FF));
+    ASSERT_TRUE(decoded) << decoded.Failure().Message;
+    const DecodedBitmap& b = decoded.Value();
     EXPECT_EQ(b.PaletteSize, 256);
     EXPECT_EQ(b.Picture.At(0, 29), 0xFF00FFu);
     int worst = 0;

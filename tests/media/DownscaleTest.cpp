@@ -88,7 +88,12 @@ TEST(Downscale, RefusesWhatItCannotDoAndLeavesTheDestinationAlone)
     EXPECT_FALSE(Downscale(source, small, 4, 4, 2, 2)) << "destination buffer too small";
     for (std::uint32_t p : destination)
         ASSERT_EQ(p, 0xABCDEFu);
-    EXPECT_FALSE(Downscale(source, destination, 4, 4, 5, 5).Error.empty());
+    EXPECT_EQ(Downscale(source, destination, 4, 4, 5, 5).Failure(),
+        (Error { ErrorKind::Unsupported,
+            "Downscale: only reductions are supported (the destination is larger)" }));
+    EXPECT_EQ(Downscale(source, small, 4, 4, 2, 2).Failure(),
+        (Error { ErrorKind::SizeMismatch,
+            "Downscale: the destination buffer is smaller than its picture" }));
 }
 
 } // namespace

@@ -17,16 +17,16 @@ namespace {
 
 const TIntroResources& Shipped()
 {
-    static const TIntroResourcesRead read = ReadIntroResources();
-    EXPECT_TRUE(read.Result) << read.Result.Error;
-    return read.Resources;
+    // A failure throws with its message when the value is asked for, failing the test that asked.
+    static const TIntroResources read = ReadIntroResources().Value();
+    return read;
 }
 
 TIntro LoadedIntro(std::uint32_t seed = 1)
 {
     TIntro intro(seed);
-    const TIntroResult r = intro.LoadIntro(Shipped());
-    EXPECT_TRUE(r) << r.Error;
+    const Status r = intro.LoadIntro(Shipped());
+    EXPECT_TRUE(r) << r.Failure().Message;
     return intro;
 }
 
@@ -130,21 +130,21 @@ TEST(IntroLoad, RefusesBrokenDataAndKeepsWhatItHad)
     TIntro intro = LoadedIntro();
     const int period = intro.P;
     const std::vector<std::uint8_t> mask = intro.FrontMask;
-    auto broken = [&](auto&& change) {
+    auto broken = [&](ErrorKind expected, auto&& change) {
         TIntroResources r = Shipped();
         change(r);
-        const TIntroResult result = intro.LoadIntro(r);
-        EXPECT_FALSE(result);
-        EXPECT_FALSE(result.Error.empty());
+        const Status result = intro.LoadIntro(r);
+        ASSERT_FALSE(result);
+        EXPECT_EQ(result.Failure().Kind, expected) << result.Failure().Message;
         EXPECT_EQ(intro.P, period);
         EXPECT_EQ(intro.FrontMask, mask);
         EXPECT_EQ(intro.FaceCount(), 1932u);
     };
-    broken([](TIntroResources& r) { r.Tile.pop_back(); });
-    broken([](TIntroResources& r) { r.FontStrip.resize(100); });
-    broken([](TIntroResources& r) { r.FrontImage.clear(); });
-    broken([](TIntroResources& r) { r.Gradient.resize(255); });
-    broken([](TIntroResources& r) { r.Mesh.resize(r.Mesh.size() - 1); });
+    broken(ErrorKind::SizeMismatch, [](TIntroResources& r) { r.Tile.pop_back(); });
+    broken(ErrorKind::SizeMismatch, [](TIntroResources& r) { r.FontStrip.resize(100); });
+    broken(ErrorKind::SizeMismatch, [](TIntroResources& r) { r.FrontImage.clear(); });
+    broken(ErrorKind::SizeMismatch, [](TIntroResources& r) { r.Gradient.resize(255); });
+    broken(ErrorKind::Damaged, [](TIntroResources& r) { r.Mesh.resize(r.Mesh.size() - 1); });
 }
 
 TEST(IntroMeshFile, RefusesMalformedFilesAndKeepsTheMeshItHad)
@@ -161,9 +161,10 @@ TEST(IntroMeshFile, RefusesMalformedFilesAndKeepsTheMeshItHad)
         MeshFile({ Triangle(), { { { 0, 0, 0 } }, { { 0, 0, 1 } } } }), // index into another group
     };
     for (std::size_t i = 0; i < files.size(); ++i) {
-        const TIntroResult r = intro.LoadMesh(files[i]);
-        EXPECT_FALSE(r) << "file " << i;
-        EXPECT_FALSE(r.Error.empty());
+        const Status r = intro.LoadMesh(files[i]);
+        ASSERT_FALSE(r) << "file " << i;
+        EXPECT_EQ(r.Failure().Kind, ErrorKind::Damaged) << "file " << i;
+        EXPECT_FALSE(r.Failure().Message.empty());
     }
     std::vector<std::uint8_t> truncated = MeshFile({ Triangle() });
     truncated.pop_back();

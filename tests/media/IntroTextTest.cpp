@@ -63,8 +63,9 @@ std::vector<std::uint8_t> Strip(std::initializer_list<std::pair<int, int>> runs)
 
 TEST(ScanGlyphs, SplitsInkRunsAtBlankColumns)
 {
-    const TGlyphScan scan = ScanGlyphs(Strip({ { 7, 9 }, { 11, 11 }, { 20, 25 } }));
-    ASSERT_TRUE(scan.Error.empty());
+    const Result<TGlyphScan> scanned = ScanGlyphs(Strip({ { 7, 9 }, { 11, 11 }, { 20, 25 } }));
+    ASSERT_TRUE(scanned) << scanned.Failure().Message;
+    const TGlyphScan& scan = scanned.Value();
     EXPECT_EQ(scan.Found, 3);
     const TGlyphEntry& blank = scan.Table[0];
     EXPECT_EQ(blank.First, 0);
@@ -86,7 +87,9 @@ TEST(ScanGlyphs, HandlesInkAtTheStripEdges)
 {
     // Ink in column 0 is never a glyph start (the search begins at column 1); ink reaching the
     // last column has no blank column to end it, so its end is not found.
-    const TGlyphScan scan = ScanGlyphs(Strip({ { 0, 3 }, { 2815, 2819 } }));
+    const Result<TGlyphScan> scanned = ScanGlyphs(Strip({ { 0, 3 }, { 2815, 2819 } }));
+    ASSERT_TRUE(scanned) << scanned.Failure().Message;
+    const TGlyphScan& scan = scanned.Value();
     EXPECT_EQ(scan.Table[1].First, 1);
     EXPECT_EQ(scan.Table[1].End, 4);
     EXPECT_EQ(scan.Table[2].First, 2815);
@@ -97,9 +100,8 @@ TEST(ScanGlyphs, HandlesInkAtTheStripEdges)
 TEST(ScanGlyphs, RefusesAStripOfTheWrongSize)
 {
     std::vector<std::uint8_t> strip(100, GlyphStripBlank);
-    const TGlyphScan scan = ScanGlyphs(strip);
-    EXPECT_FALSE(scan.Error.empty());
-    EXPECT_EQ(scan.Found, 0);
+    EXPECT_EQ(ScanGlyphs(strip).Failure(),
+        (Error { ErrorKind::SizeMismatch, "glyph strip has 100 bytes, expected 56400" }));
 }
 
 } // namespace

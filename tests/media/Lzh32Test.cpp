@@ -36,9 +36,11 @@ struct Lcg {
 Bytes Decode(const Bytes& stream, std::uint32_t size)
 {
     Bytes out(size);
-    const LzhResult r = LzhDecode(stream, size, out);
-    EXPECT_TRUE(r) << r.Message;
-    EXPECT_EQ(r.Produced, size);
+    const Result<LzhDecoded> r = LzhDecode(stream, size, out);
+    if (!r)
+        ADD_FAILURE() << r.Failure().Message;
+    else
+        EXPECT_EQ(r.Value().Produced, size);
     return out;
 }
 
@@ -139,10 +141,10 @@ TEST(LzhDecode, ArbitraryBitsDecodeAsThePublishedDecoderDoes)
 TEST(LzhDecode, DeclaredSizeZeroWritesAndReadsNothing)
 {
     Bytes out = { 0xAB };
-    const LzhResult r = LzhDecode(KnownStream, 0, out);
+    const Result<LzhDecoded> r = LzhDecode(KnownStream, 0, out);
     ASSERT_TRUE(r);
-    EXPECT_EQ(r.Produced, 0u);
-    EXPECT_EQ(r.InputNeeded, 0u);
+    EXPECT_EQ(r.Value().Produced, 0u);
+    EXPECT_EQ(r.Value().InputNeeded, 0u);
     EXPECT_EQ(out[0], 0xAB);
 }
 
@@ -152,9 +154,9 @@ TEST(LzhDecode, MatchIsCutAtTheDeclaredSize)
     const Bytes stream = LzhEncode(Bytes(61, 'q'));
     for (std::uint32_t size : { 2u, 30u, 60u }) {
         Bytes out(size + 8, 0xEE);
-        const LzhResult r = LzhDecode(stream, size, out);
+        const Result<LzhDecoded> r = LzhDecode(stream, size, out);
         ASSERT_TRUE(r);
-        EXPECT_EQ(r.Produced, size);
+        EXPECT_EQ(r.Value().Produced, size);
         EXPECT_EQ(Bytes(out.begin(), out.begin() + size), Bytes(size, 'q'));
         EXPECT_EQ(Bytes(out.begin() + size, out.end()), Bytes(8, 0xEE)) << "wrote past " << size;
     }
@@ -183,11 +185,13 @@ TEST(LzhDecode, NoStateCarriesOverBetweenCalls)
 TEST(LzhDecode, RefusesWhatItCannotHoldWithoutWriting)
 {
     Bytes out(10, 0x11);
-    LzhResult r = LzhDecode(KnownStream, 11, out);
-    EXPECT_EQ(r.Status, LzhResult::OutputTooSmall);
-    EXPECT_FALSE(r.Message.empty());
-    r = LzhDecode(KnownStream, LzhMaxDeclaredSize + 1, out);
-    EXPECT_EQ(r.Status, LzhResult::TooLarge);
+    const Result<LzhDecoded> tooSmall = LzhDecode(KnownStream, 11, out);
+    ASSERT_FALSE(tooSmall);
+    EXPECT_EQ(tooSmall.Failure(),
+        (Error { ErrorKind::SizeMismatch, "declared size 11 does not fit an output of 10 bytes" }));
+    const Result<LzhDecoded> tooLarge = LzhDecode(KnownStream, LzhMaxDeclaredSize + 1, out);
+    ASSERT_FALSE(tooLarge);
+    EXPECT_EQ(tooLarge.Failure().Kind, ErrorKind::TooLarge);
     EXPECT_EQ(out, Bytes(10, 0x11));
 }
 
@@ -229,11 +233,11 @@ TEST(LzhRoundTrip, EveryKindAndSizeComesBackExactly)
             const Bytes input = MakeInput(kind, size, std::uint32_t(size * 31 + kind));
             const Bytes stream = LzhEncode(input);
             Bytes out(size);
-            const LzhResult r = LzhDecode(stream, std::uint32_t(size), out);
+            const Result<LzhDecoded> r = LzhDecode(stream, std::uint32_t(size), out);
             ASSERT_TRUE(r);
             ASSERT_EQ(out, input) << "kind " << kind << " size " << size;
             // The decoder stops exactly where the packer's stream ends.
-            EXPECT_EQ(r.InputNeeded, stream.size()) << "kind " << kind << " size " << size;
+            EXPECT_EQ(r.Value().InputNeeded, stream.size()) << "kind " << kind << " size " << size;
         }
     }
 }
@@ -243,10 +247,11 @@ TEST(LzhRoundTrip, LargeInputsComeBackExactly)
     for (int kind : { 0, 3, 4 }) {
         const Bytes input = MakeInput(kind, 1300000, 7u + std::uint32_t(kind));
         const Bytes container = LzhPack(input);
-        const std::optional<LzhContainer> c = ParseLzhContainer(container);
-        ASSERT_TRUE(c);
-        EXPECT_EQ(c->DeclaredSize, input.size());
-        EXPECT_EQ(Decode(Bytes(c->Stream.begin(), c->Stream.end()), c->DeclaredSize), input)
+        const Result<LzhContainer> parsed = ParseLzhContainer(container);
+        ASSERT_TRUE(parsed);
+        const LzhContainer& c = parsed.Value();
+        EXPECT_EQ(c.DeclaredSize, input.size());
+        EXPECT_EQ(Decode(Bytes(c.Stream.begin(), c.Stream.end()), c.DeclaredSize), input)
             << "kind " << kind;
     }
 }
@@ -291,12 +296,13 @@ TEST(LzhDecode, DamagedStreamsEndNormally)
         }
         const std::uint32_t size = 30000 + std::uint32_t(lcg.Next()) * 100;
         Bytes out(size + 16, 0x5A);
-        const LzhResult r = LzhDecode(stream, size, out);
+        const Result<LzhDecoded> r = LzhDecode(stream, size, out);
         ASSERT_TRUE(r);
-        EXPECT_EQ(r.Produced, size);
+        EXPECT_EQ(r.Value().Produced, size);
         EXPECT_EQ(Bytes(out.end() - 16, out.end()), Bytes(16, 0x5A)) << "trial " << trial;
         if (trial % 3 == 0) {
-            EXPECT_GT(r.InputNeeded, stream.size()) << "a truncated stream needs more than it has";
+            EXPECT_GT(r.Value().InputNeeded, stream.size())
+                << "a truncated stream needs more than it has";
         }
     }
 }
@@ -304,12 +310,13 @@ TEST(LzhDecode, DamagedStreamsEndNormally)
 TEST(LzhContainer, HeaderIsLittleEndianDeclaredSize)
 {
     const Bytes stored = { 0x78, 0x56, 0x34, 0x12, 0xAA, 0xBB };
-    const std::optional<LzhContainer> c = ParseLzhContainer(stored);
+    const Result<LzhContainer> c = ParseLzhContainer(stored);
     ASSERT_TRUE(c);
-    EXPECT_EQ(c->DeclaredSize, 0x12345678u);
-    EXPECT_EQ(c->Stream.size(), 2u);
-    EXPECT_EQ(c->Stream[0], 0xAA);
-    EXPECT_FALSE(ParseLzhContainer(Bytes { 1, 2, 3 }));
+    EXPECT_EQ(c.Value().DeclaredSize, 0x12345678u);
+    EXPECT_EQ(c.Value().Stream.size(), 2u);
+    EXPECT_EQ(c.Value().Stream[0], 0xAA);
+    EXPECT_EQ(ParseLzhContainer(Bytes { 1, 2, 3 }).Failure(),
+        (Error { ErrorKind::Damaged, "packed resource of 3 bytes has no declared size" }));
 
     const Bytes input = MakeInput(2, 70000, 5);
     const Bytes packed = LzhPack(input);

@@ -32,14 +32,15 @@ TEST(ResourceStore, EveryResourceIsEmbeddedAsGenerated)
             EXPECT_EQ(Bytes(e.Bytes.begin(), e.Bytes.end()), generated) << e.Name;
             continue;
         }
-        const std::optional<LzhContainer> c = ParseLzhContainer(e.Bytes);
-        ASSERT_TRUE(c) << e.Name;
-        ASSERT_EQ(c->DeclaredSize, generated.size()) << e.Name;
-        Bytes decoded(c->DeclaredSize);
-        const LzhResult r = LzhDecode(c->Stream, c->DeclaredSize, decoded);
+        const Result<LzhContainer> container = ParseLzhContainer(e.Bytes);
+        ASSERT_TRUE(container) << e.Name;
+        const LzhContainer& c = container.Value();
+        ASSERT_EQ(c.DeclaredSize, generated.size()) << e.Name;
+        Bytes decoded(c.DeclaredSize);
+        const Result<LzhDecoded> r = LzhDecode(c.Stream, c.DeclaredSize, decoded);
         ASSERT_TRUE(r) << e.Name;
         EXPECT_EQ(decoded, generated) << e.Name;
-        EXPECT_EQ(r.InputNeeded, c->Stream.size()) << e.Name;
+        EXPECT_EQ(r.Value().InputNeeded, c.Stream.size()) << e.Name;
         // Sounds are whole RIFF WAVE files, handed to the player as they are.
         if (decoded.size() >= 12 && std::string(decoded.begin(), decoded.begin() + 4) == "RIFF") {
             const std::uint32_t riffSize = std::uint32_t(decoded[4])
@@ -70,9 +71,12 @@ TEST(ResourceStore, NamesAreFoundExactlyAndOnlyThem)
     std::set<std::string_view> names;
     for (const ResourceEntry& e : AllResources()) {
         EXPECT_TRUE(names.insert(e.Name).second) << "twice: " << e.Name;
-        const ResourceLookup found = FindResource(e.Name);
+        const Result<ResourceEntry> found = FindResource(e.Name);
         ASSERT_TRUE(found) << e.Name;
-        EXPECT_EQ(found.Entry, &e);
+        EXPECT_EQ(found.Value().Name, e.Name);
+        EXPECT_EQ(found.Value().Form, e.Form);
+        EXPECT_EQ(found.Value().Bytes.data(), e.Bytes.data()); // the compiled-in bytes themselves
+        EXPECT_EQ(found.Value().Bytes.size(), e.Bytes.size());
         // Names are exact: another case or a prefix is a different, missing resource.
         std::string lower(e.Name);
         for (char& ch : lower)
@@ -80,9 +84,10 @@ TEST(ResourceStore, NamesAreFoundExactlyAndOnlyThem)
         EXPECT_FALSE(FindResource(lower));
         EXPECT_FALSE(FindResource(e.Name.substr(0, e.Name.size() - 1)));
     }
-    const ResourceLookup missing = FindResource("ANIM_B9");
-    EXPECT_FALSE(missing);
-    EXPECT_NE(missing.Message.find("ANIM_B9"), std::string::npos);
+    const Result<ResourceEntry> missing = FindResource("ANIM_B9");
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.Failure(),
+        (Error { ErrorKind::NotFound, "resource ANIM_B9 is not compiled into this program" }));
 }
 
 } // namespace

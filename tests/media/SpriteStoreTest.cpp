@@ -5,8 +5,9 @@
 
 #include <set>
 
+#include "GameFlow.h"
 #include "BoardPainter.h"
-#include "GrHolder.h"
+#include "SpriteStore.h"
 
 namespace {
 
@@ -86,6 +87,31 @@ TEST(SpriteStore, CopiesUseTheSourceSizeAndRefuseRectanglesOutside)
     SetSourceSize(80, 60); // a header bigger than the block must not read beyond it
     BlitToBack(0, 0, 4, 4, 0, 0, source);
     EXPECT_EQ(BackBuffer.Pixels, before);
+}
+
+// The compiled-in pictures load: every sheet at both board sizes, then the store itself.
+TEST(SpriteStore, PicturesLoadFromTheResources)
+{
+    for (int set = 0; set < FigureSetCount; ++set) {
+        const int frames = FigureSetFor(set).Frames;
+        for (const bool large : { false, true }) {
+            const int cell = large ? ReducedCell : FullCell;
+            const Result<PixelBlock> sheet = PrepareDiscSheet(set, large);
+            ASSERT_TRUE(sheet) << sheet.Failure().Message;
+            EXPECT_EQ(sheet.Value().Width, frames * cell) << set;
+            EXPECT_EQ(sheet.Value().Height, SheetBands * cell) << set;
+            EXPECT_EQ(sheet.Value().Pixels.size(), std::size_t(frames * cell * SheetBands * cell));
+        }
+    }
+    FreeGraphics();
+    const Status borders = LoadBorders();
+    ASSERT_TRUE(borders) << borders.Failure().Message;
+    EXPECT_EQ(VerticalBorder.Width * VerticalBorder.Height, 80 * 490);
+    EXPECT_EQ(HorizontalBorder.Pixels.size(), std::size_t(530 * 80));
+    const Status sheet = LoadDiscSheet(2, true);
+    ASSERT_TRUE(sheet) << sheet.Failure().Message;
+    EXPECT_EQ(DiscSheet.Width, FigureSetFor(2).Frames * ReducedCell);
+    FreeGraphics();
 }
 
 TEST(BoardPixels, BordersAndSquaresLandWhereTheBoardExpectsThem)

@@ -44,9 +44,8 @@ TEST(UnpackPlanes, PixelsAreBlueGreenRedZeroAndRowsBottomUp)
     for (int height : { 1, 2, 3, 5 }) {
         const int width = 3;
         Pixels pixels(std::size_t(width * height), 0xDEADBEEF);
-        const UnpackResult r
-            = UnpackPlanes(LzhPack(MakePlanes(width, height)), pixels, width, height);
-        ASSERT_TRUE(r) << r.Message;
+        const Status r = UnpackPlanes(LzhPack(MakePlanes(width, height)), pixels, width, height);
+        ASSERT_TRUE(r) << r.Failure().Message;
         for (int row = 0; row < height; ++row) {
             const int y = height - 1 - row; // memory row 0 is the picture's bottom row
             for (int x = 0; x < width; ++x) {
@@ -82,14 +81,16 @@ TEST(UnpackPictures, SizesThatDoNotMatchAreRefusedUntouched)
     Pixels pixels(12, 7);
     // Declared 36 bytes, but 4 × 4 × 3 = 48 are needed.
     Pixels bigger(16, 7);
-    UnpackResult r = UnpackPlanes(packed, bigger, 4, 4);
-    EXPECT_EQ(r.Status, UnpackResult::SizeMismatch);
-    EXPECT_FALSE(r.Message.empty());
+    const Status r = UnpackPlanes(packed, bigger, 4, 4);
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.Failure(),
+        (Error { ErrorKind::SizeMismatch,
+            "declared size 36 does not match the 48 bytes the destination holds" }));
     EXPECT_EQ(bigger, Pixels(16, 7));
     // The destination does not hold width × height pixels.
     Pixels small(11, 7);
-    EXPECT_EQ(UnpackTriplets(packed, small, 4, 3).Status, UnpackResult::SizeMismatch);
-    EXPECT_EQ(UnpackPlanes(packed, pixels, -4, -3).Status, UnpackResult::SizeMismatch);
+    EXPECT_EQ(UnpackTriplets(packed, small, 4, 3).Failure().Kind, ErrorKind::SizeMismatch);
+    EXPECT_EQ(UnpackPlanes(packed, pixels, -4, -3).Failure().Kind, ErrorKind::SizeMismatch);
     EXPECT_EQ(pixels, Pixels(12, 7));
 }
 
@@ -100,49 +101,52 @@ TEST(UnpackResource, DestinationMustHoldExactlyTheDeclaredSize)
     Bytes exact(1000), larger(1001, 3), smaller(999, 3);
     EXPECT_TRUE(UnpackResource(packed, exact));
     EXPECT_EQ(exact, input);
-    EXPECT_EQ(UnpackResource(packed, larger).Status, UnpackResult::SizeMismatch);
-    EXPECT_EQ(UnpackResource(packed, smaller).Status, UnpackResult::SizeMismatch);
+    EXPECT_EQ(UnpackResource(packed, larger).Failure().Kind, ErrorKind::SizeMismatch);
+    EXPECT_EQ(UnpackResource(packed, smaller).Failure().Kind, ErrorKind::SizeMismatch);
     EXPECT_EQ(larger, Bytes(1001, 3));
 
-    const UnpackedBlock block = UnpackResourceAlloc(packed);
-    ASSERT_TRUE(block.Result);
-    EXPECT_EQ(block.Bytes, input);
+    const Result<Bytes> block = UnpackResourceAlloc(packed);
+    ASSERT_TRUE(block);
+    EXPECT_EQ(block.Value(), input);
 }
 
 TEST(UnpackResource, BadHeadersAreRefused)
 {
     Bytes out(4);
-    EXPECT_EQ(UnpackResource(Bytes { 4, 0, 0 }, out).Status, UnpackResult::Malformed);
+    EXPECT_EQ(UnpackResource(Bytes { 4, 0, 0 }, out).Failure(),
+        (Error { ErrorKind::Damaged, "packed resource of 3 bytes has no declared size" }));
     // A header claiming more than the decoder allows, whatever the destination.
     const Bytes huge = { 0x01, 0x00, 0x00, 0x05 }; // 0x05000001 bytes
-    EXPECT_EQ(UnpackResourceAlloc(huge).Result.Status, UnpackResult::TooLarge);
-    EXPECT_TRUE(UnpackResourceAlloc(huge).Bytes.empty());
+    EXPECT_EQ(UnpackResourceAlloc(huge).Failure().Kind, ErrorKind::TooLarge);
 }
 
 TEST(UnpackByName, UnknownNamesAndUnpackedResourcesAreErrors)
 {
     Bytes out(16);
-    const UnpackResult r = UnpackResource("NO_SUCH_RESOURCE", out);
-    EXPECT_EQ(r.Status, UnpackResult::NotFound);
-    EXPECT_NE(r.Message.find("NO_SUCH_RESOURCE"), std::string::npos);
+    const Status r = UnpackResource("NO_SUCH_RESOURCE", out);
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.Failure().Kind, ErrorKind::NotFound);
+    EXPECT_NE(r.Failure().Message.find("NO_SUCH_RESOURCE"), std::string::npos);
     Pixels pixels(4);
-    EXPECT_EQ(UnpackPlanes("NO_SUCH_RESOURCE", pixels, 2, 2).Status, UnpackResult::NotFound);
-    EXPECT_EQ(UnpackResourceAlloc("").Result.Status, UnpackResult::NotFound);
+    EXPECT_EQ(UnpackPlanes("NO_SUCH_RESOURCE", pixels, 2, 2).Failure().Kind, ErrorKind::NotFound);
+    EXPECT_EQ(UnpackResourceAlloc("").Failure().Kind, ErrorKind::NotFound);
 
     for (const ResourceEntry& e : AllResources()) {
         if (e.Form != StoredForm::Lzhuf) {
-            EXPECT_EQ(UnpackResourceAlloc(e.Name).Result.Status, UnpackResult::NotPacked) << e.Name;
+            EXPECT_EQ(UnpackResourceAlloc(e.Name).Failure().Kind, ErrorKind::WrongForm) << e.Name;
             continue;
         }
         // Every packed resource unpacks by name to its declared size, and refuses a destination
         // one byte too large.
-        const UnpackedBlock block = UnpackResourceAlloc(e.Name);
-        ASSERT_TRUE(block.Result) << e.Name << ": " << block.Result.Message;
-        EXPECT_EQ(block.Bytes.size(), ParseLzhContainer(e.Bytes)->DeclaredSize) << e.Name;
-        Bytes larger(block.Bytes.size() + 1);
-        const UnpackResult refused = UnpackResource(e.Name, larger);
-        EXPECT_EQ(refused.Status, UnpackResult::SizeMismatch) << e.Name;
-        EXPECT_EQ(refused.Message.rfind(std::string(e.Name) + ": ", 0), 0u) << refused.Message;
+        const Result<Bytes> block = UnpackResourceAlloc(e.Name);
+        ASSERT_TRUE(block) << e.Name << ": " << block.Failure().Message;
+        EXPECT_EQ(block.Value().size(), ParseLzhContainer(e.Bytes).Value().DeclaredSize) << e.Name;
+        Bytes larger(block.Value().size() + 1);
+        const Status refused = UnpackResource(e.Name, larger);
+        ASSERT_FALSE(refused) << e.Name;
+        EXPECT_EQ(refused.Failure().Kind, ErrorKind::SizeMismatch) << e.Name;
+        EXPECT_EQ(refused.Failure().Message.rfind(std::string(e.Name) + ": ", 0), 0u)
+            << refused.Failure().Message;
     }
 }
 

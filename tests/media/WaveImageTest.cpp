@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "WaveImage.h"
@@ -59,8 +60,9 @@ std::vector<std::uint8_t> Wave(int rate, int samples, bool fact, std::uint16_t f
 TEST(WaveImage, ReadsTheShippedFormats)
 {
     const std::vector<std::uint8_t> legal = Wave(16000, 297, true);
-    const WaveImage w = ParseWave(legal);
-    ASSERT_TRUE(w) << w.Error;
+    const Result<WaveImage> parsed = ParseWave(legal);
+    ASSERT_TRUE(parsed) << parsed.Failure().Message;
+    const WaveImage& w = parsed.Value();
     EXPECT_EQ(w.Channels, 1);
     EXPECT_EQ(w.SampleRate, 16000);
     EXPECT_EQ(w.BitsPerSample, 8);
@@ -68,36 +70,42 @@ TEST(WaveImage, ReadsTheShippedFormats)
     EXPECT_EQ(w.Samples[1], 129);
 
     const std::vector<std::uint8_t> hint = Wave(22050, 1000, false);
-    const WaveImage h = ParseWave(hint);
+    const Result<WaveImage> h = ParseWave(hint);
     ASSERT_TRUE(h);
-    EXPECT_EQ(h.SampleRate, 22050);
+    EXPECT_EQ(h.Value().SampleRate, 22050);
 }
 
 TEST(WaveImage, RefusesWhatCannotBePlayedSafely)
 {
-    EXPECT_FALSE(ParseWave({}));
+    auto kind = [](std::span<const std::uint8_t> image) {
+        const Result<WaveImage> w = ParseWave(image);
+        return w ? std::optional<ErrorKind>() : w.Failure().Kind;
+    };
+    EXPECT_EQ(kind({}), ErrorKind::NotOurs);
     std::vector<std::uint8_t> b = Wave(16000, 100, true);
     b[8] = 'X';
-    EXPECT_FALSE(ParseWave(b)); // not WAVE
-    EXPECT_FALSE(ParseWave(Wave(16000, 100, true, 2))); // compressed
+    EXPECT_EQ(kind(b), ErrorKind::NotOurs); // not WAVE
+    EXPECT_EQ(kind(Wave(16000, 100, true, 2)), ErrorKind::Unsupported); // compressed
     b = Wave(16000, 100, true);
     b.resize(b.size() - 10); // data chunk runs past the end
-    EXPECT_FALSE(ParseWave(b));
+    EXPECT_EQ(ParseWave(b).Failure(),
+        (Error { ErrorKind::Damaged, "a chunk runs past the end of the image" }));
     b = Wave(16000, 100, true);
     const std::size_t data = b.size() - 100 - 4;
     b[data] = 0xFF, b[data + 1] = 0xFF, b[data + 2] = 0xFF, b[data + 3] = 0xFF; // absurd length
-    EXPECT_FALSE(ParseWave(b));
+    EXPECT_EQ(kind(b), ErrorKind::Damaged);
     b = Wave(16000, 100, false);
     b[20] = 0x40; // 64-bit samples
     b[34] = 64;
-    EXPECT_FALSE(ParseWave(b));
+    EXPECT_EQ(kind(b), ErrorKind::Unsupported);
     // Every truncation is refused or read within bounds.
     const std::vector<std::uint8_t> full = Wave(16000, 51, true);
     for (std::size_t n = 0; n < full.size(); ++n) {
         const std::vector<std::uint8_t> cut(full.begin(), full.begin() + n);
-        const WaveImage w = ParseWave(cut);
+        const Result<WaveImage> w = ParseWave(cut);
         if (w) {
-            EXPECT_LE(w.Samples.data() + w.Samples.size(), cut.data() + cut.size());
+            const std::span<const std::uint8_t> samples = w.Value().Samples;
+            EXPECT_LE(samples.data() + samples.size(), cut.data() + cut.size());
         }
     }
 }

@@ -2,6 +2,7 @@
 // call dialog's upper-casing, the chat dialog's keys, list and layout, the remote board's
 // painting, and the connect panel. Each is also written as a PNG to previews/ in the build
 // directory, to be looked at.
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -18,12 +19,12 @@
 #include <QTimer>
 
 #include "Board.h"
-#include "Call.h"
+#include "CallDialog.h"
 #include "NetState.h"
 #include "ProgressPanel.h"
-#include "R_BRD.h"
-#include "Request.h"
-#include "Send.h"
+#include "RemoteBoardWindow.h"
+#include "CallRequestDialog.h"
+#include "ChatDialog.h"
 
 namespace {
 
@@ -290,10 +291,30 @@ private slots:
         QCOMPARE(PixelAt(field, 12 + 5, 5), background);
         CheckAndSave(field, QStringLiteral("net-remote-10"));
 
-        // A click anywhere closes it.
+        // A click anywhere closes it; so do Esc and Enter, for who uses no mouse.
         QTest::mouseClick(&field, Qt::LeftButton, {}, QPoint(100, 20));
         QVERIFY(!field.isVisible());
+        for (const Qt::Key key : { Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter }) {
+            field.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&field));
+            QTest::keyClick(&field, key);
+            QVERIFY(!field.isVisible());
+        }
+        QTest::keyClick(&field, Qt::Key_A); // other keys do not
         BoardSize = savedSize;
+    }
+
+    // Nested in "Conditions", the call dialog's boxes say their own names to a screen reader.
+    void TheCallDialogsBoxesHaveTheirOwnNames()
+    {
+        TCallDlg dialog;
+        QCOMPARE(dialog.GroupBox2->accessibleName(), QStringLiteral("You play"));
+        QCOMPARE(dialog.GroupBox3->accessibleName(), QStringLiteral("Field size"));
+        for (QRadioButton* button : { dialog.CallNetWhite, dialog.CallNetBlack }) {
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(button);
+            QVERIFY(iface);
+            QCOMPARE(iface->parent()->text(QAccessible::Name), QStringLiteral("You play"));
+        }
     }
 
     void TheConnectPanelBlinksItsWord()

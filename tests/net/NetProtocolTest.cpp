@@ -17,6 +17,13 @@ std::vector<std::string> FeedAll(TMessageReader& reader, std::initializer_list<s
 
 using Messages = std::vector<std::string>;
 
+// A text as Corvana sends it: followed by its end mark.
+std::string Ended(std::string text)
+{
+    text += TextEnd;
+    return text;
+}
+
 // prefix followed by count copies of fill (built by appending: GCC 12 warns falsely about
 // "literal" + std::string(...)).
 std::string Repeat(std::string prefix, std::size_t count, char fill)
@@ -52,12 +59,17 @@ TEST(NetProtocol, MovesOnTheWire)
 
 TEST(NetProtocol, CallMessageAndWhatTheCalleeReadsFromIt)
 {
-    EXPECT_EQ(EncodeCall(true, false, "HOST"), "BW0HOST");
-    EXPECT_EQ(EncodeCall(false, true, "box"), "BB8box");
-    EXPECT_EQ(EncodeCall(true, true, ""), "BW8");
-    // At most 15 characters of the name, and never half a character.
-    EXPECT_EQ(EncodeCall(true, true, "a-very-long-computer-name"), "BW8a-very-long-com");
-    EXPECT_EQ(EncodeCall(true, true, "ДлинноеИмяКомпьютера"), "BW8ДлинноеИмяКомпь");
+    EXPECT_EQ(EncodeCall(true, false, "HOST"), Ended("BW0HOST"));
+    EXPECT_EQ(EncodeCall(false, true, "box"), Ended("BB8box"));
+    EXPECT_EQ(EncodeCall(true, true, ""), Ended("BW8"));
+    // At most 15 characters of the name, and never half a character; in code page 1251 when the
+    // name fits in it, as every peer reads it.
+    EXPECT_EQ(EncodeCall(true, true, "a-very-long-computer-name"), Ended("BW8a-very-long-com"));
+    EXPECT_EQ(EncodeCall(true, true, "ДлинноеИмяКомпьютера"),
+        Ended("BW8\xC4\xEB\xE8\xED\xED\xEE\xE5\xC8\xEC\xFF\xCA\xEE\xEC\xEF\xFC"));
+    EXPECT_EQ(DecodeCall(EncodeCall(true, true, "ДлинноеИмяКомпьютера")).Name, "ДлинноеИмяКомпь");
+    // The end mark closes the name.
+    EXPECT_EQ(DecodeCall(Ended("BW8box") + "G").Name, "box");
 
     const CallTerms yellow10 = DecodeCall("BW0HOST");
     EXPECT_TRUE(yellow10.CallerYellow);
@@ -89,8 +101,9 @@ TEST(NetProtocol, CallMessageAndWhatTheCalleeReadsFromIt)
 
 TEST(NetProtocol, ReceivedTextIsPlainOneLineAndCut)
 {
-    EXPECT_EQ(EncodeChat(""), "T");
-    EXPECT_EQ(EncodeChat("hello"), "Thello");
+    EXPECT_EQ(EncodeChat(""), Ended("T"));
+    EXPECT_EQ(EncodeChat("hello"), Ended("Thello"));
+    EXPECT_EQ(DecodeChat(EncodeChat("hello")), "hello");
     EXPECT_EQ(DecodeChat("T"), "");
     EXPECT_EQ(DecodeChat("Thello"), "hello");
     // Markup stays text; line breaks, tabs and escapes become spaces.
@@ -98,11 +111,38 @@ TEST(NetProtocol, ReceivedTextIsPlainOneLineAndCut)
     EXPECT_EQ(DecodeChat("Ta\nb\r\tc\x1b[31md\x7f"), "a b  c [31md ");
     // C1 controls (valid UTF-8) are controls too.
     EXPECT_EQ(DecodeChat("Tx\xC2\x85y"), "x y");
+    // Characters that reorder the text (overrides, embeddings, isolates) are dropped, so a text
+    // reads as it was written.
+    EXPECT_EQ(DecodeChat("Tgood \xE2\x80\xAE"
+                         "evil\xE2\x80\xAC game"),
+        "good evil game");
+    EXPECT_EQ(DecodeChat("Ta\xE2\x80\xAA"
+                         "b\xE2\x81\xA6"
+                         "c\xE2\x81\xA9"
+                         "d"),
+        "abcd");
+    EXPECT_EQ(DecodeCall("BW8\xE2\x80\xAE"
+                         "nimda")
+                  .Name,
+        "nimda");
+    // Neighbours of those characters stay.
+    EXPECT_EQ(DecodeChat("T\xE2\x80\xA9\xE2\x81\xAA"), "\xE2\x80\xA9\xE2\x81\xAA");
     EXPECT_EQ(DecodeChat(Repeat("T", 5000, 'z')).size(), MaxChatChars);
     std::string manyCyrillic;
     for (int i = 0; i < 1200; ++i)
         manyCyrillic += "я";
     EXPECT_EQ(DecodeChat("T" + manyCyrillic), manyCyrillic.substr(0, 2 * MaxChatChars));
+}
+
+TEST(NetProtocol, TextGoesOutInCodePage1251WhenItFits)
+{
+    EXPECT_EQ(TextToWire("plain ASCII"), "plain ASCII");
+    EXPECT_EQ(TextToWire("Привет, €"), "\xCF\xF0\xE8\xE2\xE5\xF2, \x88");
+    // One character the code page lacks sends the whole text as UTF-8.
+    EXPECT_EQ(TextToWire("Привет 日本"), "Привет 日本");
+    // Whatever goes out reads back the same.
+    for (const char* text : { "plain", "Ёлка №5", "Grüße", "日本語", "" })
+        EXPECT_EQ(TextFromWire(TextToWire(text)), text) << text;
 }
 
 TEST(NetProtocol, TextThatIsNotUtf8IsReadAsCodePage1251)
@@ -162,6 +202,52 @@ TEST(NetProtocol, FixedLengthMessagesAreTakenOffTheFront)
     EXPECT_EQ(FeedAll(reader, { "R\xFFM12" }), (Messages { "R", "\xFFM12" }));
     EXPECT_EQ(reader.Pending(), 0u);
     EXPECT_TRUE(FeedAll(reader, { "" }).empty());
+}
+
+TEST(NetProtocol, TextsEndAtTheirEndMark)
+{
+    // A chat and a move in one read: both arrive.
+    TMessageReader reader;
+    EXPECT_EQ(FeedAll(reader, { Ended("Tgood luck") + "M12" }), (Messages { "Tgood luck", "M12" }));
+    EXPECT_TRUE(reader.PeerEndsTexts());
+    // Having seen that, a chat split over two reads waits for its end instead of reading its
+    // tail as commands ("Ready?" would restart the game).
+    EXPECT_TRUE(FeedAll(reader, { "Tgood luck. " }).empty());
+    EXPECT_EQ(FeedAll(reader, { Ended("Ready?") + "R" }), (Messages { "Tgood luck. Ready?", "R" }));
+
+    // A call whose name ends with the mark; the callee's "Y" and its mark tell the caller.
+    TMessageReader callee;
+    EXPECT_EQ(FeedAll(callee, { Ended("BW8box") + "G" }), (Messages { "BW8box", "G" }));
+    TMessageReader caller;
+    EXPECT_FALSE(caller.PeerEndsTexts());
+    EXPECT_EQ(FeedAll(caller, { EncodeAccept() }), (Messages { "Y" }));
+    EXPECT_TRUE(caller.PeerEndsTexts());
+
+    // A peer that never ends its texts is read as before: the rest of the read is the text.
+    TMessageReader old;
+    EXPECT_EQ(FeedAll(old, { "Thi M12", "R" }), (Messages { "Thi M12", "R" }));
+    EXPECT_FALSE(old.PeerEndsTexts());
+}
+
+TEST(NetProtocol, ACallWaitsForItsTermsAndABoardForItsLetters)
+{
+    // Byte by byte, the colour and size letters are not lost.
+    TMessageReader reader;
+    EXPECT_TRUE(FeedAll(reader, { "B", "W" }).empty());
+    EXPECT_EQ(FeedAll(reader, { "8" }), (Messages { "BW8" }));
+    EXPECT_EQ(DecodeCall("BW8").CallerYellow, true);
+    EXPECT_EQ(DecodeCall("BW8").Size8, true);
+    // Before a peer has shown that it ends its texts, a name is what its read brought.
+    EXPECT_EQ(FeedAll(reader, { "BB0bo" }), (Messages { "BB0bo" }));
+    // Afterwards a name arrives whole however it is split.
+    EXPECT_EQ(FeedAll(reader, { Ended("BB0x"), "BB0bo", Ended("x") }),
+        (Messages { "BB0x", "BB0box" }));
+
+    // "D" takes exactly the letters of the game's board, waiting for the rest.
+    reader.SetBoardLetters(64);
+    const std::string board = Repeat("D", 64, '+');
+    EXPECT_TRUE(FeedAll(reader, { board.substr(0, 30) }).empty());
+    EXPECT_EQ(FeedAll(reader, { board.substr(30) + "FM53" }), (Messages { board, "F", "M53" }));
 }
 
 TEST(NetProtocol, AnIncompleteMessageWaitsForTheRestOfItsBytes)

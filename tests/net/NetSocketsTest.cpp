@@ -2,6 +2,7 @@
 // holding and dropping events, messages reassembled from a real TCP stream, the closing reported
 // after what came before it, a flood dropped as a closing, and the port from a service name.
 #include <QEventLoop>
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -10,6 +11,16 @@
 #include "NetSockets.h"
 
 namespace {
+
+// Everything posted to the queue before this call has been handed on when it returns: a marker
+// event runs behind it.
+void Settle(TNetEventQueue& queue)
+{
+    QObject marker;
+    bool reached = false;
+    queue.Post(&marker, [&] { reached = true; });
+    QTRY_VERIFY_WITH_TIMEOUT(reached, 10000);
+}
 
 QString EventText(const QString& what, const std::string& message = {})
 {
@@ -31,8 +42,14 @@ private slots:
         // it are handed on inside that loop, in order.
         queue.Post(&a, [&] {
             log << "first begins";
+            // The loop ends once the events behind this one have run inside it.
             QEventLoop loop;
-            QTimer::singleShot(100, &loop, &QEventLoop::quit);
+            QTimer poll;
+            QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+                if (log.size() >= 3)
+                    loop.quit();
+            });
+            poll.start(1);
             loop.exec();
             log << "first ends";
         });
@@ -48,7 +65,8 @@ private slots:
         queue.Post(&a, [&] { log << "a"; });
         queue.Post(&b, [&] { log << "b"; });
         queue.Post(&a, [&] { log << "a again"; });
-        QTest::qWait(30);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
         QVERIFY(log.isEmpty());
         queue.Drop(&a);
         QCOMPARE(queue.Waiting(), std::size_t(1));
@@ -89,7 +107,7 @@ private slots:
         for (const char* piece : { "M", "4", "2R", "M5" }) {
             peer.write(piece);
             peer.waitForBytesWritten(1000);
-            QTest::qWait(20);
+            QCoreApplication::processEvents();
         }
         peer.write("3FTbye");
         peer.disconnectFromHost();
@@ -119,7 +137,7 @@ private slots:
         QVERIFY(!client.Connected());
         QVERIFY(!client.Send("G"));
         QTRY_COMPARE(log, QStringList({ "connect", "read BW8me", "gone" }));
-        QTest::qWait(30);
+        Settle(queue);
         QCOMPARE(clientLog, QStringList({ "connected", "read Y" }));
 
         // Closing the listening socket drops every accepted connection, silently.
@@ -131,12 +149,14 @@ private slots:
         server.Close();
         QVERIFY(!server.Active());
         QTRY_VERIFY(other.state() == QAbstractSocket::UnconnectedState);
-        QTest::qWait(30);
+        Settle(queue);
         QVERIFY(log.isEmpty());
     }
 
     void AFloodIsDroppedAsThePeerGoingAway()
     {
+        // Dropping the peer must not go on reading the socket it has just closed.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("device not open")));
         TNetEventQueue queue;
         TServerSocket server(queue, nullptr);
         QTcpServer probe;
@@ -164,20 +184,23 @@ private slots:
 
     void ThePortOfAServiceName()
     {
-        QString error;
-        QCOMPARE(ResolveNetPort(8173, "", &error), 8173);
-        QCOMPARE(ResolveNetPort(8173, "ssh", &error), 22); // from the services database
-        QCOMPARE(ResolveNetPort(8173, "no-such-service-here", &error), 0);
-        QVERIFY(error.contains(QStringLiteral("no-such-service-here")));
-        QCOMPARE(ResolveNetPort(0, "", &error), 0);
-        QCOMPARE(ResolveNetPort(70000, "", &error), 0);
+        QCOMPARE(ResolveNetPort(8173, "").Value(), 8173);
+        QCOMPARE(ResolveNetPort(8173, "ssh").Value(), 22); // from the services database
+        const Result<int> unknown = ResolveNetPort(8173, "no-such-service-here");
+        QVERIFY(!unknown);
+        QCOMPARE(unknown.Failure(),
+            (Error { ErrorKind::NotFound, "unknown service \"no-such-service-here\"" }));
+        QCOMPARE(ResolveNetPort(0, "").Failure().Kind, ErrorKind::Damaged);
+        QCOMPARE(ResolveNetPort(70000, "").Failure(),
+            (Error { ErrorKind::Damaged, "port 70000 is out of range" }));
 
         // A call needs an address and a sensible port.
         TNetEventQueue queue;
         TClientSocket client(queue, nullptr);
         client.SetPort(8173);
-        QVERIFY(!client.Open(QStringLiteral("  "), &error));
-        QVERIFY(!client.Open(QStringLiteral("HOST:99999"), &error));
+        QCOMPARE(client.Open(QStringLiteral("  ")).Failure().Kind, ErrorKind::Damaged);
+        QCOMPARE(client.Open(QStringLiteral("HOST:99999")).Failure(),
+            (Error { ErrorKind::Damaged, "no address or port to call" }));
     }
 };
 

@@ -10,8 +10,10 @@
 #include <QHostInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTcpServer>
@@ -20,22 +22,38 @@
 #include <QTest>
 #include <QTimer>
 #include <random>
+#include <arpa/inet.h>
+#include <dirent.h>
+#include <netinet/in.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include "BoardTracker.h"
-#include "Call.h"
-#include "ChoiceUnit.h"
-#include "FinalUnit.h"
-#include "MainUnit.h"
+#include "CallDialog.h"
+#include "ChoiceDialog.h"
+#include "ResultDialog.h"
+#include "InvariantCounter.h"
+#include "BoardView.h"
+#include "GameSession.h"
+#include "MainWindow.h"
+#include "NetSession.h"
+#include "StatusPanels.h"
+#include "NetSession.h"
 #include "NetSockets.h"
 #include "NetState.h"
 #include "ProgressPanel.h"
-#include "R_BRD.h"
-#include "Request.h"
+#include "RemoteBoardWindow.h"
+#include "CallRequestDialog.h"
 #include "RoutineTable.h"
-#include "RulersUnit.h"
-#include "Send.h"
+#include "SearchThread.h"
+#include "RulesWindow.h"
+#include "RunWhen.h"
+#include "SearchGate.h"
+#include "ChatDialog.h"
 #include "Settings.h"
-#include "SideUnit.h"
+#include "SettingsDialog.h"
 #include "Sound.h"
 
 namespace {
@@ -50,6 +68,17 @@ bool WaitFor(const std::function<bool()>& done, int ms = 5000)
         QTest::qWait(5);
     }
     return true;
+}
+
+// Bytes that have arrived on a socket and not been read by the program yet.
+qint64 Unread(const QTcpSocket* socket)
+{
+    if (!socket || socket->state() != QAbstractSocket::ConnectedState)
+        return 0;
+    int waiting = 0;
+    if (::ioctl(int(socket->socketDescriptor()), FIONREAD, &waiting) != 0)
+        waiting = 0;
+    return socket->bytesAvailable() + waiting;
 }
 
 int FreePort()
@@ -69,16 +98,32 @@ public:
         QObject::connect(
             Socket.get(), &QTcpSocket::readyRead, [this] { Received += Socket->readAll(); });
         QObject::connect(Socket.get(), &QTcpSocket::disconnected, [this] { Closed = true; });
+        QObject::connect(Socket.get(), &QTcpSocket::connected, [this] {
+            Reached = true;
+            // Every write goes out at once, as the program's own do: nothing waits for an
+            // acknowledgement to be joined with the next write.
+            Socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        });
     }
+    // Connects; true once the connection was made, even if the other side has closed it since.
     bool Call(int port)
     {
         Socket->connectToHost(QHostAddress::LocalHost, quint16(port));
-        return WaitFor([&] { return Socket->state() == QAbstractSocket::ConnectedState; });
+        return WaitFor([&] { return Reached; });
     }
+    // Writes bytes and returns once the system has delivered them (on loopback they are then in
+    // the window's socket).
     void Send(const QByteArray& bytes)
     {
         Socket->write(bytes);
         Socket->flush();
+        WaitFor([&] {
+            int unsent = 0;
+            if (Socket->state() != QAbstractSocket::ConnectedState
+                || ::ioctl(int(Socket->socketDescriptor()), TIOCOUTQ, &unsent) != 0)
+                return true;
+            return Socket->bytesToWrite() == 0 && unsent == 0;
+        });
     }
     // Waits for at least n received bytes and takes exactly those.
     QByteArray Take(int n, int ms = 5000)
@@ -103,6 +148,7 @@ public:
     std::unique_ptr<QTcpSocket> Socket;
     QByteArray Received;
     bool Closed = false;
+    bool Reached = false;
 };
 
 // Answers the modal dialogs the way the test asks and records what they showed.
@@ -114,6 +160,7 @@ public:
         Timer.start(5);
     }
     QStringList Shown; // message boxes and result dialogs, in order
+    bool Handling() const { return !HandlingSet.isEmpty(); }
     // The call dialog: the address and terms to fill in (empty address: cancel).
     QString Address;
     bool CallYellow = true, CallSize8 = true;
@@ -126,22 +173,27 @@ public:
     QStringList ChatTexts;
     int ChatsShown = 0;
     std::function<void(TSendDlg&)> OnChat;
+    // The pass and result dialog: what to do while it is open (default: close it).
+    std::function<void(TFinalDlg&)> OnFinal;
     bool QuestionAnswer = true;
 
 private:
     void Answer()
     {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || Handling.contains(modal))
+        if (!modal || HandlingSet.contains(modal))
             return;
         auto* dialog = qobject_cast<QDialog*>(modal);
         if (!dialog)
             return;
-        Handling.insert(modal);
-        connect(dialog, &QDialog::finished, this, [this, modal] { Handling.remove(modal); });
+        HandlingSet.insert(modal);
+        connect(dialog, &QDialog::finished, this, [this, modal] { HandlingSet.remove(modal); });
         if (auto* final = dynamic_cast<TFinalDlg*>(modal)) {
             Shown << final->FinalMessage->text();
-            final->done(1);
+            if (OnFinal)
+                OnFinal(*final);
+            else
+                final->done(1);
         } else if (auto* call = dynamic_cast<TCallDlg*>(modal)) {
             if (Address.isEmpty()) {
                 call->reject();
@@ -182,7 +234,7 @@ private:
         }
     }
     QTimer Timer;
-    QSet<QWidget*> Handling;
+    QSet<QWidget*> HandlingSet;
 };
 
 // A whole game of random legal moves, played on a board of the test's own, that has at least one
@@ -240,8 +292,119 @@ ScriptedGame FindGameWithPasses(const Board& start, int size)
     return best;
 }
 
-// What a call from this machine starts with after "B" and the terms.
+// A whole game of random legal moves from start in which `passer` has to pass right after a move
+// of the other side, and that side's next move ends the game. Returns the moves, or none.
+std::vector<std::pair<int, int>> FindGameEndingAfterAPass(const Board& start, int size, int passer)
+{
+    const RoutineTable& rules = RoutinesFor(size);
+    const auto legal = [&](const Board& b, int side) {
+        const int other = side == SideYellow ? SideGreen : SideYellow;
+        std::vector<int> squares;
+        for (int sq = 0; sq < BoardCells; ++sq)
+            if (IsPlayableSquare(size, sq) && rules.IsLegalMove(b, sq, side, other))
+                squares.push_back(sq);
+        return squares;
+    };
+    const int mover = passer == SideYellow ? SideGreen : SideYellow;
+    for (unsigned seed = 1; seed < 200000; ++seed) {
+        std::mt19937 random(seed);
+        Board board = start;
+        std::vector<std::pair<int, int>> moves;
+        int side = SideYellow;
+        bool passedJustNow = false;
+        for (;;) {
+            std::vector<int> squares = legal(board, side);
+            const int other = side == SideYellow ? SideGreen : SideYellow;
+            if (squares.empty()) {
+                if (legal(board, other).empty())
+                    break;
+                passedJustNow = side == passer;
+                side = other;
+                continue;
+            }
+            const int sq = squares[random() % squares.size()];
+            rules.MakeMove(board, sq, side, other);
+            moves.emplace_back(side, sq);
+            const bool over = legal(board, SideYellow).empty() && legal(board, SideGreen).empty();
+            if (over && passedJustNow && side == mover)
+                return moves;
+            passedJustNow = false;
+            side = other;
+        }
+    }
+    return {};
+}
+
+// A second copy of the program (tests/net/PeerCopy.cpp) in a process of its own, listening on a
+// port of its own and driven by commands; its dialogs answer themselves.
+class TPeerCopy {
+public:
+    explicit TPeerCopy(const QString& folder)
+    {
+        Port = FreePort();
+        const QString ini = folder + QStringLiteral("/peer.ini");
+        QFile f(ini);
+        f.open(QIODevice::WriteOnly);
+        f.write(QStringLiteral("[net]\nport=%1\n[options]\nsndef=no\nanief=no\n[extras]\nresume=no\n")
+                    .arg(Port)
+                    .toUtf8());
+        f.close();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_STATE_HOME"), folder);
+        Process.setProcessEnvironment(env);
+        Process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        Process.start(QStringLiteral(CORVANA_PEER_COPY), { ini });
+    }
+    ~TPeerCopy()
+    {
+        if (Process.state() == QProcess::Running) {
+            Process.write("0 quit\n");
+            if (!Process.waitForFinished(10000))
+                Process.kill();
+        }
+    }
+    // Sends a command and returns its reply, handling this copy's events meanwhile (a reply to a
+    // command sent from inside them may come first: replies carry their command's number).
+    QString Ask(const QString& command)
+    {
+        const int tag = ++LastTag;
+        Process.write((QString::number(tag) + QLatin1Char(' ') + command + QLatin1Char('\n')).toUtf8());
+        WaitFor(
+            [&] {
+                while (Process.canReadLine()) {
+                    const QString line = QString::fromUtf8(Process.readLine()).trimmed();
+                    Replies.insert(line.section(QLatin1Char(' '), 0, 0).toInt(),
+                        line.section(QLatin1Char(' '), 1));
+                }
+                return Replies.contains(tag);
+            },
+            20000);
+        return Replies.take(tag);
+    }
+    // Its board as BoardToText writes it, its move count and whether its game is over.
+    QString Board() { return Ask(QStringLiteral("board")); }
+    int Moves() { return Board().section(QLatin1Char(' '), 2, 2).toInt(); }
+    // Plays square once it has received the moves before it.
+    QString Play(int square, int movesBefore)
+    {
+        WaitFor([&] { return Moves() == movesBefore; }, 20000);
+        return Ask(QStringLiteral("play %1").arg(square));
+    }
+
+    QProcess Process;
+    int Port = 0;
+    int LastTag = 0;
+    QMap<int, QString> Replies;
+};
+
+// What a call from this machine carries after "B" and the terms: the name and its end mark.
 QByteArray LocalName() { return QHostInfo::localHostName().left(15).toUtf8(); }
+QByteArray EndedName() { return LocalName() + QByteArray(1, '\0'); }
+// The callee's acceptance, with the end mark that says its texts end with one.
+const QByteArray Accepted("Y\0", 2);
+// A text as Corvana sends it.
+QByteArray Ended(const QByteArray& text) { return text + QByteArray(1, '\0'); }
 
 QByteArray Move(int size, int square)
 {
@@ -292,7 +455,7 @@ class NetworkGameTest : public QObject {
         Form->SetDialogs(Side.get(), Final.get(), Choice.get(), Rulers.get());
         Form->SetNetDialogs(CallDlg.get(), SendDlg.get(), CallReq.get(), Remote.get());
         Form->Start();
-        QVERIFY(Form->ServerSocket()->Active());
+        QVERIFY(Form->Network().RevServerSocket->Active());
     }
 
     void Close()
@@ -314,8 +477,8 @@ class NetworkGameTest : public QObject {
 
     void Click(int col, int row)
     {
-        const QPoint p(20 + col * Form->CellSize + Form->CellSize / 2,
-            20 + row * Form->CellSize + Form->CellSize / 2);
+        const QPoint p(20 + col * Form->Board().CellSize + Form->Board().CellSize / 2,
+            20 + row * Form->Board().CellSize + Form->Board().CellSize / 2);
         Form->FormMouseMove(p.x(), p.y());
         Form->FormClick();
     }
@@ -332,7 +495,7 @@ class NetworkGameTest : public QObject {
         if (!peer->Call(Port))
             return nullptr;
         peer->Send(callMessage);
-        if (peer->Take(1) != "Y")
+        if (peer->Take(2) != Accepted)
             return nullptr;
         peer->Send("G");
         if (!WaitFor([] { return NetworkGame; }))
@@ -354,19 +517,52 @@ class NetworkGameTest : public QObject {
         return std::make_unique<TPeer>(callee.nextPendingConnection());
     }
 
+    int FirstLegalOf(int side)
+    {
+        const int other = side == SideYellow ? SideGreen : SideYellow;
+        for (int sq = 0; sq < BoardCells; ++sq)
+            if (IsPlayableSquare(BoardSize, sq) && Routines.IsLegalMove(BoardStack[0], sq, side, other))
+                return sq;
+        return -1;
+    }
+
+    // Everything the peers have sent so far has been read and handled: on loopback what a peer
+    // wrote is in the window's socket at once, so nothing is waited for by time.
+    void Settle()
+    {
+        const auto drained = [&] {
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents();
+            if (Unread(Form->Network().RevClientSocket->Socket()) > 0)
+                return false;
+            for (const TNetConnection* c : Form->Network().RevServerSocket->Connections())
+                if (Unread(c->Socket()) > 0)
+                    return false;
+            return true;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(drained(), 10000);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+
     void ExpectIdle()
     {
         QVERIFY(!NetConnected);
         QVERIFY(!NetworkGame);
         QCOMPARE(Form->windowTitle(), QStringLiteral("Corvana"));
-        QVERIFY(Form->CallAction()->isEnabled());
-        QVERIFY(Form->AllowCallAction()->isEnabled());
-        QVERIFY(!Form->DisconnectAction()->isEnabled());
-        QVERIFY(!Form->MessageAction()->isEnabled());
+        QVERIFY(Form->Menu().NetMenuConnect->isEnabled());
+        QVERIFY(Form->Menu().NetMenuListing->isEnabled());
+        QVERIFY(!Form->Menu().NetMenuDisconnect->isEnabled());
+        QVERIFY(!Form->Menu().NetMenuSendMessage->isEnabled());
     }
 
 private slots:
-    void cleanup() { Close(); }
+    void initTestCase() { CountInvariantFailures(); }
+    void cleanup()
+    {
+        Close();
+        QCOMPARE(InvariantFailures, 0);
+    }
 
     void CallerWithYellowOn10PlaysAWholeGameWithPasses()
     {
@@ -375,13 +571,13 @@ private slots:
         SoundOn = true;
         const auto peer = CallPeer(callee, true, false);
         QVERIFY(peer);
-        QCOMPARE(peer->Take(3 + LocalName().size()), "BW0" + LocalName());
+        QCOMPARE(peer->Take(4 + LocalName().size()), "BW0" + EndedName());
         QVERIFY(NetConnected);
-        QVERIFY(!Form->CallAction()->isEnabled());
-        QVERIFY(!Form->AllowCallAction()->isEnabled());
-        QVERIFY(Form->DisconnectAction()->isEnabled());
-        QVERIFY(Form->MessageAction()->isEnabled());
-        QVERIFY(!Form->ConnectionPanel()->isVisible());
+        QVERIFY(!Form->Menu().NetMenuConnect->isEnabled());
+        QVERIFY(!Form->Menu().NetMenuListing->isEnabled());
+        QVERIFY(Form->Menu().NetMenuDisconnect->isEnabled());
+        QVERIFY(Form->Menu().NetMenuSendMessage->isEnabled());
+        QVERIFY(!Form->Network().ConnectPanel->isVisible());
         QVERIFY(!NetworkGame); // not before the callee has said yes
 
         peer->Send("Y");
@@ -391,12 +587,12 @@ private slots:
         SoundOn = false;
         QCOMPARE(Form->windowTitle(), Watcher->Address.toUpper() + QStringLiteral(" + Corvana"));
         QCOMPARE(BoardSize, 10);
-        QCOMPARE(Form->BoardView()->width(), 534);
+        QCOMPARE(Form->Board().width(), 534);
         QCOMPARE(ComputerSide, SideYellow); // the local player's side
         QVERIFY(!OpponentIsComputer);
         QVERIFY(!Side->Size8Button->isEnabled());
         QVERIFY(Side->Size10Button->isChecked());
-        QVERIFY(!Form->HintAction()->isEnabled());
+        QVERIFY(!Form->Menu().HintItem->isEnabled());
 
         const ScriptedGame game = FindGameWithPasses(BoardStack[0], 10);
         QVERIFY(game.YellowPasses > 0 && game.GreenPasses > 0);
@@ -404,7 +600,7 @@ private slots:
         for (const auto& [side, square] : game.Moves) {
             QCOMPARE(SideToMove, side);
             if (side == SideYellow) {
-                QVERIFY(!Form->UndoAction()->isEnabled());
+                QVERIFY(!Form->Menu().ListMenuUndoMove->isEnabled());
                 ClickSquare(square);
                 QCOMPARE(peer->Take(3), Move(10, square));
             } else {
@@ -424,7 +620,7 @@ private slots:
             }
         }
         QVERIFY(WaitFor([] { return GameOver; }));
-        QCOMPARE(Form->PanelText(0), QStringLiteral("Game over"));
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Game over"));
         QVERIFY(Watcher->Shown.contains(QStringLiteral("Yellow pass")));
         QVERIFY(Watcher->Shown.contains(QStringLiteral("Green pass")));
         const QString result = game.Yellow == game.Green ? QStringLiteral("Tie up")
@@ -438,16 +634,38 @@ private slots:
         QVERIFY(peer->Received.isEmpty());
     }
 
+    // A call accepted while the computer's finished search is still waited for (the request
+    // dialog's loop runs inside that wait): the search's square is no move of the network game.
+    void AcceptingACallWhileTheComputersMoveWaitsPlaysNothing()
+    {
+        Open(8);
+        SearchGate gate;
+        std::unique_ptr<TPeer> peer;
+        RunWhen([&] { return gate.Holding(); },
+            [&] {
+                gate.Release();
+                QVERIFY(WaitFor([] { return !SearchRunning.load(); }));
+                peer = CalledByPeer("BB8peer");
+            });
+        Click(4, 2);
+        QVERIFY(peer);
+        QVERIFY(NetworkGame);
+        QCOMPARE(GameRecord->Count, 0);
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/0"));
+        QCOMPARE(SideToMove, SideYellow);
+        QCOMPARE(gate.Arrived(), 1);
+    }
+
     void CalleeAcceptsAGreenCallerOn8AndChatsBothWays()
     {
         Open(10);
         SoundOn = true;
         TPeer peer;
         QVERIFY(peer.Call(Port));
-        QVERIFY(WaitFor([] { return NetConnected; }));
-        QVERIFY(!Form->CallAction()->isEnabled());
         peer.Send("BB8peer-box");
-        QCOMPARE(peer.Take(1), QByteArray("Y"));
+        QCOMPARE(peer.Take(2), Accepted);
+        QVERIFY(NetConnected);
+        QVERIFY(!Form->Menu().NetMenuConnect->isEnabled());
         QCOMPARE(Watcher->RequestLabels,
             QStringList({ QStringLiteral("\"peer-box\""), QStringLiteral("\"Yellow\""),
                 QStringLiteral("\"8 x 8\""), QStringLiteral("&No=30") }));
@@ -461,10 +679,11 @@ private slots:
         Click(4, 2);
         QCOMPARE(peer.Take(3), QByteArray("M42"));
 
-        // A chat text opens the dialog; the answer goes back, an empty one as "T" alone.
+        // A chat text opens the dialog; the answer goes back, an empty one as "T" alone (and its
+        // end mark).
         Watcher->ChatTexts = { QString() };
         peer.Send(QByteArray("Thello <b>there</b>"));
-        QCOMPARE(peer.Take(1), QByteArray("T"));
+        QCOMPARE(peer.Take(2), Ended("T"));
         QCOMPARE(QString::fromStdString(HeldSoundResource()), QStringLiteral("SOUND_MESSAGE"));
         QCOMPARE(
             SendDlg->ResivedMessages->toPlainText(), QStringLiteral(">>hello <b>there</b>\n<<"));
@@ -479,14 +698,14 @@ private slots:
             dialog.accept();
         };
         peer.Send("Tfirst");
-        QCOMPARE(peer.Take(10), QByteArray("Tgood luck"));
+        QCOMPARE(peer.Take(11), Ended("Tgood luck"));
         QVERIFY(addedWhileOpen);
         QCOMPARE(Watcher->ChatsShown, 2);
         Watcher->OnChat = nullptr;
         // "&Message" from the local side; the list holds the sent texts newest first.
         Watcher->ChatTexts = { QStringLiteral("HI!") };
         Form->NetMenuSendMessageClick();
-        QCOMPARE(peer.Take(4), QByteArray("THI!"));
+        QCOMPARE(peer.Take(5), Ended("THI!"));
         QCOMPARE(SendDlg->SendedMessages->itemText(0), QStringLiteral("HI!"));
         QCOMPARE(SendDlg->SendedMessages->itemText(1), QStringLiteral("good luck"));
         QCOMPARE(SendDlg->SendedMessages->itemText(2), QString());
@@ -530,10 +749,10 @@ private slots:
         const auto peer = CalledByPeer("BW8peer"); // the peer plays Yellow: we are Green
         QVERIFY(peer);
         QCOMPARE(ComputerSide, SideGreen);
-        QVERIFY(!Form->UndoAction()->isEnabled());
+        QVERIFY(!Form->Menu().ListMenuUndoMove->isEnabled());
         QVERIFY(!Side->GreenButton->isEnabled());
 
-        // The 8 × 8 start position is answered with 64 letters; any state is answered.
+        // The 8 × 8 start position is answered with 64 letters.
         peer->Send("F");
         const QByteArray start = peer->Take(65);
         QCOMPARE(start, QByteArray("D") + QByteArray::fromStdString(BoardToText()));
@@ -558,7 +777,7 @@ private slots:
         QVERIFY(WaitFor([] { return GameRecord->Count == 0; }));
         QVERIFY(NetworkGame);
         QCOMPARE(ComputerSide, SideGreen);
-        QCOMPARE(Form->PanelText(2), QStringLiteral("Move 0/0"));
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/0"));
         peer->Send("M42");
         QVERIFY(WaitFor([] { return GameRecord->Count == 1; }));
         // New from our side sends "R" and starts again here too.
@@ -581,7 +800,7 @@ private slots:
             QCOMPARE(peer.Take(1), QByteArray("N"));
             QVERIFY(!NetConnected);
             peer.HangUp();
-            QVERIFY(WaitFor([&] { return Form->CallAction()->isEnabled(); }));
+            QVERIFY(WaitFor([&] { return Form->Menu().NetMenuConnect->isEnabled(); }));
             ExpectIdle();
         }
         // Nobody answers: after 300 ticks the call is declined.
@@ -603,7 +822,7 @@ private slots:
                     { QStringLiteral("No=30"), QStringLiteral("No=29"), QStringLiteral("No=1") }));
             QVERIFY(!CallReq->ReqShowing);
             peer.HangUp();
-            QVERIFY(WaitFor([&] { return Form->CallAction()->isEnabled(); }));
+            QVERIFY(WaitFor([&] { return Form->Menu().NetMenuConnect->isEnabled(); }));
             ExpectIdle();
         }
         QVERIFY(Watcher->Shown.isEmpty());
@@ -612,15 +831,15 @@ private slots:
         QTcpServer callee;
         const auto peer = CallPeer(callee, false, true);
         QVERIFY(peer);
-        QCOMPARE(peer->Take(3 + LocalName().size()), "BB8" + LocalName());
+        QCOMPARE(peer->Take(4 + LocalName().size()), "BB8" + EndedName());
         peer->Send("N");
         QVERIFY(peer->WaitClosed());
         QVERIFY(WaitFor([&] { return !Watcher->Shown.isEmpty(); }));
         QCOMPARE(Watcher->Shown,
             QStringList { QStringLiteral("NETWORK: Opponent has refused to play.") });
         ExpectIdle();
-        QVERIFY(Form->ServerSocket()->Active());
-        QVERIFY(Form->AllowCallAction()->isChecked());
+        QVERIFY(Form->Network().RevServerSocket->Active());
+        QVERIFY(Form->Menu().NetMenuListing->isChecked());
     }
 
     void AThirdCallerIsToldBusyWhileTheGameGoesOn()
@@ -631,16 +850,12 @@ private slots:
         Click(4, 2);
         QCOMPARE(peer->Take(3), QByteArray("M42"));
         {
+            // Told "A" and closed at once: it cannot hold a connection of ours.
             TPeer third;
             QVERIFY(third.Call(Port));
             QCOMPARE(third.Take(1), QByteArray("A"));
-            QVERIFY(Form->NetBusyPending);
-            third.Send("BW0third"); // its call is not asked about
-            third.Send("M33R");
-            QTest::qWait(50);
+            QVERIFY(third.WaitClosed());
             QCOMPARE(Watcher->Requests, 1);
-            third.HangUp();
-            QVERIFY(WaitFor([&] { return !Form->NetBusyPending; }));
         }
         QVERIFY(NetConnected);
         QCOMPARE(GameRecord->Count, 1);
@@ -654,14 +869,13 @@ private slots:
         QTcpServer callee;
         const auto ours = CallPeer(callee, true, true);
         QVERIFY(ours);
-        ours->Take(3 + LocalName().size());
+        ours->Take(4 + LocalName().size());
         ours->Send("Y");
         QCOMPARE(ours->Take(1), QByteArray("G"));
         TPeer third;
         QVERIFY(third.Call(Port));
         QCOMPARE(third.Take(1), QByteArray("A"));
-        third.HangUp();
-        QVERIFY(WaitFor([&] { return !Form->NetBusyPending; }));
+        QVERIFY(third.WaitClosed());
         QVERIFY(NetConnected && NetworkGame);
         Form->NetMenuDisconnectClick();
         QVERIFY(ours->WaitClosed());
@@ -683,7 +897,7 @@ private slots:
         QTcpServer callee;
         auto peer = CallPeer(callee, true, true);
         QVERIFY(peer);
-        peer->Take(3 + LocalName().size());
+        peer->Take(4 + LocalName().size());
         peer->Send("Y");
         QCOMPARE(peer->Take(1), QByteArray("G"));
         Click(4, 2);
@@ -693,7 +907,7 @@ private slots:
         QVERIFY(peer->WaitClosed());
         ExpectIdle();
         QCOMPARE(BoardStack[0], position);
-        QVERIFY(Form->HintAction()->isEnabled());
+        QVERIFY(Form->Menu().HintItem->isEnabled());
         QVERIFY(Side->Size8Button->isEnabled());
         // Both sides can go on at this machine.
         QVERIFY(!OpponentIsComputer);
@@ -704,8 +918,8 @@ private slots:
         Form->NetMenuDisconnectClick();
         QVERIFY(peer->WaitClosed());
         ExpectIdle();
-        QVERIFY(Form->ServerSocket()->Active());
-        QVERIFY(Form->AllowCallAction()->isChecked());
+        QVERIFY(Form->Network().RevServerSocket->Active());
+        QVERIFY(Form->Menu().NetMenuListing->isChecked());
         peer = CalledByPeer("BW8again"); // a new call is taken
         QVERIFY(peer);
         QVERIFY(Watcher->Shown.isEmpty());
@@ -717,7 +931,7 @@ private slots:
         QVERIFY(caller.Call(Port));
         caller.Send("BW8gone");
         QVERIFY(WaitFor([&] { return Watcher->Requests == 1 && !CallReq->ReqShowing; }));
-        QVERIFY(WaitFor([&] { return Form->CallAction()->isEnabled(); }));
+        QVERIFY(WaitFor([&] { return Form->Menu().NetMenuConnect->isEnabled(); }));
         ExpectIdle();
         QVERIFY(caller.Received.isEmpty());
         QVERIFY(Watcher->Shown.isEmpty());
@@ -730,7 +944,7 @@ private slots:
         QTcpServer callee;
         auto peer = CallPeer(callee, true, true);
         QVERIFY(peer);
-        peer->Take(3 + LocalName().size());
+        peer->Take(4 + LocalName().size());
         peer->Send("Y");
         QCOMPARE(peer->Take(1), QByteArray("G"));
         peer->Socket->abort();
@@ -745,7 +959,7 @@ private slots:
         TPeer caller;
         QVERIFY(caller.Call(Port));
         caller.Send("BW8x");
-        QCOMPARE(caller.Take(1), QByteArray("Y"));
+        QCOMPARE(caller.Take(2), Accepted);
         caller.Socket->abort();
         QVERIFY(WaitFor([&] { return !Watcher->Shown.isEmpty(); }));
         QCOMPARE(Watcher->Shown,
@@ -764,7 +978,8 @@ private slots:
         QVERIFY(peer->WaitClosed());
         QVERIFY(!NetConnected);
         QVERIFY(Watcher->Shown.isEmpty());
-        QTest::qWait(20);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
         QVERIFY(Watcher->Shown.isEmpty());
     }
 
@@ -788,24 +1003,24 @@ private slots:
     void AllowCallSwitchesListening()
     {
         Open(8);
-        QVERIFY(Form->AllowCallAction()->isChecked());
-        Form->AllowCallAction()->trigger();
-        QVERIFY(!Form->ServerSocket()->Active());
-        QVERIFY(!Form->AllowCallAction()->isChecked());
+        QVERIFY(Form->Menu().NetMenuListing->isChecked());
+        Form->Menu().NetMenuListing->trigger();
+        QVERIFY(!Form->Network().RevServerSocket->Active());
+        QVERIFY(!Form->Menu().NetMenuListing->isChecked());
         QTcpSocket probe;
         probe.connectToHost(QHostAddress::LocalHost, quint16(Port));
         QVERIFY(!probe.waitForConnected(1000));
-        Form->AllowCallAction()->trigger();
-        QVERIFY(Form->ServerSocket()->Active());
-        QVERIFY(Form->AllowCallAction()->isChecked());
+        Form->Menu().NetMenuListing->trigger();
+        QVERIFY(Form->Network().RevServerSocket->Active());
+        QVERIFY(Form->Menu().NetMenuListing->isChecked());
 
         // A port that is taken: listening cannot be switched back on, and says so.
-        Form->AllowCallAction()->trigger();
+        Form->Menu().NetMenuListing->trigger();
         QTcpServer squatter;
         QVERIFY(squatter.listen(QHostAddress::AnyIPv4, quint16(Port)));
-        Form->AllowCallAction()->trigger();
+        Form->Menu().NetMenuListing->trigger();
         QCOMPARE(Watcher->Shown, QStringList { QStringLiteral("NETWORK: Cannot enable listing!") });
-        QVERIFY(!Form->AllowCallAction()->isChecked());
+        QVERIFY(!Form->Menu().NetMenuListing->isChecked());
         // And at start-up it takes the whole menu away, silently.
         const int taken = Port;
         Close();
@@ -815,10 +1030,13 @@ private slots:
         ini.write(("[net]\nport=" + std::to_string(taken) + "\n").c_str());
         ini.close();
         TReversiForm form;
-        QVERIFY(!form.NetworkMenuAction()->isEnabled());
-        QVERIFY(!form.CallAction()->isEnabled());
-        QVERIFY(!form.AllowCallAction()->isEnabled());
-        QVERIFY(!form.ServerSocket()->Active());
+        QVERIFY(!form.Menu().NetMenu->menuAction()->isEnabled());
+        // Silently, but the menu's hint says why.
+        QCOMPARE(form.Menu().NetMenu->menuAction()->statusTip(),
+            QStringLiteral("Network play is off: port %1 is in use").arg(taken));
+        QVERIFY(!form.Menu().NetMenuConnect->isEnabled());
+        QVERIFY(!form.Menu().NetMenuListing->isEnabled());
+        QVERIFY(!form.Network().RevServerSocket->Active());
     }
 
     void CallsThatCannotBeMade()
@@ -833,13 +1051,13 @@ private slots:
         Watcher->Shown.clear();
         Watcher->Address = QStringLiteral("127.0.0.1:%1").arg(FreePort());
         Form->NetMenuConnectClick();
-        QVERIFY(Form->ConnectionPanel()->isVisible() || !Watcher->Shown.isEmpty());
+        QVERIFY(Form->Network().ConnectPanel->isVisible() || !Watcher->Shown.isEmpty());
         QVERIFY(WaitFor([&] { return !Watcher->Shown.isEmpty(); }));
         QCOMPARE(Watcher->Shown,
             QStringList { QStringLiteral("NETWORK: Connection failed - opponent call error!") });
-        QVERIFY(!Form->ConnectionPanel()->isVisible());
-        QVERIFY(Form->ServerSocket()->Active());
-        QVERIFY(Form->AllowCallAction()->isChecked());
+        QVERIFY(!Form->Network().ConnectPanel->isVisible());
+        QVERIFY(Form->Network().RevServerSocket->Active());
+        QVERIFY(Form->Menu().NetMenuListing->isChecked());
         ExpectIdle();
         // A name that does not resolve fails the same way.
         Watcher->Shown.clear();
@@ -860,14 +1078,14 @@ private slots:
             for (const QByteArray& early :
                 { QByteArray("G"), QByteArray("R"), QByteArray("M42") }) {
                 peer.Send(early);
-                QTest::qWait(30);
+                Settle();
             }
             startedEarly = NetworkGame || GameRecord->Count != 0;
             req.accept();
         };
         QVERIFY(peer.Call(Port));
         peer.Send("BW8" + QByteArray(60, 'N') + "\n<b>");
-        QCOMPARE(peer.Take(1), QByteArray("Y"));
+        QCOMPARE(peer.Take(2), Accepted);
         QVERIFY(!startedEarly);
         // The name is cut to 31 characters and kept as plain text on one line.
         QCOMPARE(Watcher->RequestLabels.value(0), "\"" + QString(31, QLatin1Char('N')) + "\"");
@@ -879,9 +1097,9 @@ private slots:
 
         // A move split over three reads is one move.
         peer.Send("M");
-        QTest::qWait(20);
+        Settle();
         peer.Send("4");
-        QTest::qWait(20);
+        Settle();
         QCOMPARE(GameRecord->Count, 0);
         peer.Send("2");
         QVERIFY(WaitFor([] { return GameRecord->Count == 1; }));
@@ -893,7 +1111,7 @@ private slots:
                 ours = sq;
         QVERIFY(ours > 0);
         peer.Send(Move(8, ours));
-        QTest::qWait(30);
+        Settle();
         QCOMPARE(GameRecord->Count, 1);
         // Our reply: the first square a click plays.
         Board before = BoardStack[0];
@@ -912,7 +1130,7 @@ private slots:
                  QByteArray("A"), QByteArray("BW0again"), QByteArray("M99"), QByteArray("M00"),
                  QByteArray("\x01\xFFM42"), QByteArray(4000, '\x80') }) {
             peer.Send(junk);
-            QTest::qWait(20);
+            Settle();
         }
         QCOMPARE(BoardStack[0], before);
         QCOMPARE(GameRecord->Count, 2);
@@ -949,17 +1167,324 @@ private slots:
         QCOMPARE(GameRecord->Count, 3);
     }
 
+    // --- what a stranger on the network cannot do ---
+
+    void StrangersThatConnectAndGoAreNotReported()
+    {
+        Open(8);
+        for (int i = 0; i < 200; ++i) {
+            TPeer stranger;
+            QVERIFY(stranger.Call(Port));
+            stranger.Socket->abort();
+        }
+        QVERIFY(WaitFor([&] { return Form->Network().RevServerSocket->Connections().isEmpty(); }, 20000));
+        Settle();
+        QVERIFY(Watcher->Shown.isEmpty()); // not one "abandoned" box
+        ExpectIdle();
+        QVERIFY(CalledByPeer("BB8friend"));
+    }
+
+    void ACallerThatNeverCallsNeitherBlocksAFriendNorStays()
+    {
+        Open(8);
+        TPeer silent;
+        QVERIFY(silent.Call(Port));
+        Settle();
+        // Connected but silent, it is nobody's peer: "&Call" stays, and a friend gets through.
+        ExpectIdle();
+        const auto friendPeer = CalledByPeer("BB8friend");
+        QVERIFY(friendPeer);
+        QCOMPARE(silent.Take(1), QByteArray("A"));
+        QVERIFY(silent.WaitClosed());
+        QCOMPARE(Watcher->Requests, 1);
+
+        // Alone and silent, it is closed quietly when its time is up.
+        Form->NetMenuDisconnectClick();
+        QVERIFY(friendPeer->WaitClosed());
+        NetHandshakeTimeoutMs = 300;
+        TPeer late;
+        QVERIFY(late.Call(Port));
+        QVERIFY(WaitFor([&] { return late.Closed; }, 30000));
+        NetHandshakeTimeoutMs = 10000;
+        QVERIFY(late.Received.isEmpty());
+        QVERIFY(Watcher->Shown.isEmpty());
+        ExpectIdle();
+    }
+
+    void BoardRequestFloodsGetNoAnswerAndAPeerThatDoesNotReadIsDropped()
+    {
+        Open(8);
+        const auto rawConnect = [&] {
+            const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+            sockaddr_in to {};
+            to.sin_family = AF_INET;
+            to.sin_port = htons(quint16(Port));
+            to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+            ::connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to);
+            return fd;
+        };
+        // Sends bytes, handling the window's events whenever the socket is full; false when the
+        // window closed the connection.
+        const auto flood = [&](int fd, const QByteArray& bytes, std::size_t total) {
+            std::size_t sent = 0;
+            QDeadlineTimer deadline(60000);
+            while (sent < total && !deadline.hasExpired()) {
+                const ssize_t n = ::send(fd, bytes.constData(), std::size_t(bytes.size()), MSG_NOSIGNAL);
+                if (n > 0)
+                    sent += std::size_t(n);
+                else if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK)
+                    return false;
+                QCoreApplication::processEvents();
+            }
+            return true;
+        };
+        const auto received = [](int fd) {
+            QByteArray got;
+            char buffer[4096];
+            ssize_t n;
+            while ((n = ::recv(fd, buffer, sizeof buffer, MSG_DONTWAIT)) > 0)
+                got.append(buffer, int(n));
+            return got;
+        };
+
+        // 2 MiB of "F" without a call: not one reply is written.
+        const int stranger = rawConnect();
+        flood(stranger, QByteArray(4096, 'F'), 2 << 20);
+        Settle();
+        QVERIFY(received(stranger).isEmpty());
+        for (const TNetConnection* c : Form->Network().RevServerSocket->Connections())
+            QCOMPARE(c->Socket()->bytesToWrite(), 0);
+        ::close(stranger);
+        QVERIFY(WaitFor([&] { return Form->Network().RevServerSocket->Connections().isEmpty(); }));
+
+        // In a game, a peer that asks for boards and reads nothing is dropped, not buffered.
+        const int peer = rawConnect();
+        QVERIFY(WaitFor([&] { return Form->Network().RevServerSocket->Connections().size() == 1; }));
+        flood(peer, "BB8flood", 8);
+        QVERIFY(WaitFor([&] { return received(peer) == Accepted; }));
+        flood(peer, "G", 1);
+        QVERIFY(WaitFor([] { return NetworkGame; }));
+        // Small pieces, each read and answered, none of the answers taken: the answers pile up
+        // until the window gives up on the peer.
+        flood(peer, QByteArray(512, 'F'), 64 << 20);
+        QVERIFY(WaitFor([&] { return !NetConnected; }, 60000));
+        QCOMPARE(Watcher->Shown, QStringList { QStringLiteral("NETWORK: Opponent has abandonned a game.") });
+        ::close(peer);
+        ExpectIdle();
+    }
+
+    void RunningOutOfDescriptorsPausesAcceptingAndRecovers()
+    {
+        Open(8);
+        const auto openDescriptors = [] {
+            int count = 0;
+            if (DIR* dir = ::opendir("/proc/self/fd")) {
+                while (const dirent* e = ::readdir(dir))
+                    count += e->d_name[0] != '.';
+                ::closedir(dir);
+                --count; // the folder's own
+            }
+            return count;
+        };
+        rlimit saved {};
+        QCOMPARE(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+        // Room for the attackers' own sockets and nothing more: the window cannot accept them.
+        TPeer first, second;
+        rlimit low = saved;
+        low.rlim_cur = rlim_t(openDescriptors() + 2);
+        QCOMPARE(::setrlimit(RLIMIT_NOFILE, &low), 0);
+        first.Socket->connectToHost(QHostAddress::LocalHost, quint16(Port));
+        second.Socket->connectToHost(QHostAddress::LocalHost, quint16(Port));
+        const bool paused = WaitFor([&] { return Form->Network().RevServerSocket->Paused(); }, 20000);
+        // The window goes on working meanwhile: a move and the computer's answer.
+        Click(4, 2);
+        const int moves = GameRecord->Count;
+        QCOMPARE(::setrlimit(RLIMIT_NOFILE, &saved), 0);
+        QVERIFY(paused);
+        QCOMPARE(moves, 2);
+        // With descriptors back (and the strangers gone) a friend gets through again.
+        first.Socket->abort();
+        second.Socket->abort();
+        QVERIFY(WaitFor([&] { return !Form->Network().RevServerSocket->Paused(); }, 20000));
+        QVERIFY(CalledByPeer("BB8friend"));
+    }
+
+    // --- modal dialogs and messages that arrive under them ---
+
+    void ARestartWhileTheResultIsShownLeavesAPlayableGame()
+    {
+        Open(8);
+        const auto peer = CalledByPeer("BB8peer"); // we play Yellow
+        QVERIFY(peer);
+        const ScriptedGame game = FindGameWithPasses(BoardStack[0], 8);
+        QVERIFY(!game.Moves.empty());
+        bool restartedUnder = false;
+        Watcher->OnFinal = [&](TFinalDlg& dialog) {
+            if (!dialog.FinalMessage->text().contains(QStringLiteral("won"))
+                && dialog.FinalMessage->text() != QStringLiteral("Tie up")) {
+                dialog.done(1); // a pass
+                return;
+            }
+            peer->Send("R");
+            restartedUnder = WaitFor([] { return GameRecord->Count == 0; });
+            dialog.done(1);
+        };
+        int played = 0;
+        for (const auto& [side, square] : game.Moves) {
+            if (side == SideYellow) {
+                ClickSquare(square);
+                peer->Take(3);
+            } else {
+                peer->Send(Move(8, square));
+            }
+            ++played;
+            QVERIFY(WaitFor([&] { return GameRecord->Count == played || GameRecord->Count == 0; }));
+        }
+        QVERIFY(WaitFor([&] { return restartedUnder && !Watcher->Handling(); }));
+        // The new game is on: not over, our click plays, the peer's answer is taken.
+        QVERIFY(!GameOver);
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Yellow is moving"));
+        Click(4, 2);
+        QCOMPARE(peer->Take(3), QByteArray("M42"));
+        QCOMPARE(GameRecord->Count, 1);
+        // "G" belongs once to a call: a second one during the game restarts nothing.
+        peer->Send("G");
+        Settle();
+        QCOMPARE(GameRecord->Count, 1);
+        const int green = FirstLegalOf(SideGreen);
+        peer->Send(Move(8, green));
+        QVERIFY(WaitFor([] { return GameRecord->Count == 2; }));
+    }
+
+    void AGameThatEndsWhileThePassIsShownShowsItsResult()
+    {
+        Open(8);
+        const auto peer = CalledByPeer("BB8peer"); // we play Yellow
+        QVERIFY(peer);
+        const auto moves = FindGameEndingAfterAPass(BoardStack[0], 8, SideYellow);
+        QVERIFY(!moves.empty());
+        const auto [lastSide, lastSquare] = moves.back();
+        QCOMPARE(lastSide, SideGreen);
+        // Our pass dialog stays open until the peer's last move has arrived and been played.
+        bool endedUnder = false;
+        Watcher->OnFinal = [&](TFinalDlg& dialog) {
+            if (dialog.FinalMessage->text() == QStringLiteral("Yellow pass")
+                && GameRecord->Count == int(moves.size()) - 1) {
+                peer->Send(Move(8, lastSquare));
+                endedUnder = WaitFor([&] { return GameRecord->Count == int(moves.size()); });
+            }
+            dialog.done(1);
+        };
+        int played = 0;
+        for (std::size_t i = 0; i + 1 < moves.size(); ++i) {
+            const auto [side, square] = moves[i];
+            if (side == SideYellow) {
+                ClickSquare(square);
+                peer->Take(3);
+            } else {
+                peer->Send(Move(8, square));
+            }
+            ++played;
+            QVERIFY(WaitFor([&] { return GameRecord->Count >= played; }));
+        }
+        QVERIFY(WaitFor([&] { return endedUnder && !Watcher->Handling(); }));
+        QVERIFY(GameOver);
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Game over"));
+        QVERIFY2(Watcher->Shown.last().contains(QStringLiteral("won"))
+                || Watcher->Shown.last() == QStringLiteral("Tie up"),
+            qPrintable(Watcher->Shown.join(QStringLiteral(" | "))));
+    }
+
+    // --- two real copies ---
+
+    // The second copy restarts while this one shows the result: both play on, the same game.
+    void TwoCopiesRestartedUnderTheResultPlayOnTogether()
+    {
+        QTemporaryDir dir;
+        Open(8);
+        TPeerCopy peer(dir.path());
+        QCOMPARE(peer.Ask(QStringLiteral("call 127.0.0.1:%1 green 8").arg(Port)), QStringLiteral("ok"));
+        QVERIFY(WaitFor([] { return NetworkGame; }, 20000));
+        QCOMPARE(ComputerSide, SideYellow);
+        const ScriptedGame game = FindGameWithPasses(BoardStack[0], 8);
+        bool restartedUnder = false;
+        Watcher->OnFinal = [&](TFinalDlg& dialog) {
+            const QString text = dialog.FinalMessage->text();
+            if (text.contains(QStringLiteral("won")) || text == QStringLiteral("Tie up")) {
+                QCOMPARE(peer.Ask(QStringLiteral("new")), QStringLiteral("ok"));
+                restartedUnder = WaitFor([] { return GameRecord->Count == 0; }, 20000);
+            }
+            dialog.done(1);
+        };
+        int played = 0;
+        for (const auto& [side, square] : game.Moves) {
+            if (side == SideYellow)
+                ClickSquare(square);
+            else
+                QCOMPARE(peer.Play(square, played), QStringLiteral("ok"));
+            ++played;
+            QVERIFY(WaitFor([&] { return GameRecord->Count == played || restartedUnder; }, 20000));
+        }
+        QVERIFY(WaitFor([&] { return restartedUnder && !Watcher->Handling(); }, 20000));
+        QVERIFY(!GameOver);
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Yellow is moving"));
+        QCOMPARE(peer.Board(), QStringLiteral("board %1 0 0").arg(QString::fromStdString(BoardToText())));
+        // And the new game goes on, move for move the same on both boards.
+        Click(4, 2);
+        QVERIFY(WaitFor([&] {
+            return peer.Board() == QStringLiteral("board %1 1 0").arg(QString::fromStdString(BoardToText()));
+        }, 20000));
+    }
+
+    // The game ends while the pass is shown here: its result follows, and both boards agree.
+    void TwoCopiesAgreeOnAGameThatEndsUnderThePass()
+    {
+        QTemporaryDir dir;
+        Open(8);
+        TPeerCopy peer(dir.path());
+        QCOMPARE(peer.Ask(QStringLiteral("call 127.0.0.1:%1 green 8").arg(Port)), QStringLiteral("ok"));
+        QVERIFY(WaitFor([] { return NetworkGame; }, 20000));
+        const auto moves = FindGameEndingAfterAPass(BoardStack[0], 8, SideYellow);
+        QVERIFY(!moves.empty());
+        bool endedUnder = false;
+        Watcher->OnFinal = [&](TFinalDlg& dialog) {
+            if (dialog.FinalMessage->text() == QStringLiteral("Yellow pass")
+                && GameRecord->Count == int(moves.size()) - 1) {
+                QCOMPARE(peer.Play(moves.back().second, int(moves.size()) - 1), QStringLiteral("ok"));
+                endedUnder = WaitFor([&] { return GameRecord->Count == int(moves.size()); }, 20000);
+            }
+            dialog.done(1);
+        };
+        int played = 0;
+        for (std::size_t i = 0; i + 1 < moves.size(); ++i) {
+            const auto [side, square] = moves[i];
+            if (side == SideYellow)
+                ClickSquare(square);
+            else
+                QCOMPARE(peer.Play(square, played), QStringLiteral("ok"));
+            ++played;
+            QVERIFY(WaitFor([&] { return GameRecord->Count >= played; }, 20000));
+        }
+        QVERIFY(WaitFor([&] { return endedUnder && !Watcher->Handling(); }, 20000));
+        QVERIFY(GameOver);
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Game over"));
+        QVERIFY(Watcher->Shown.last().contains(QStringLiteral("won"))
+            || Watcher->Shown.last() == QStringLiteral("Tie up"));
+        QCOMPARE(peer.Board(),
+            QStringLiteral("board %1 %2 1").arg(QString::fromStdString(BoardToText())).arg(moves.size()));
+    }
+
     void ACallerIgnoresWhatAFairCalleeWouldNotSend()
     {
         Open(8);
         QTcpServer callee;
         const auto peer = CallPeer(callee, true, true);
         QVERIFY(peer);
-        peer->Take(3 + LocalName().size());
+        peer->Take(4 + LocalName().size());
         for (const QByteArray& early : { QByteArray("G"), QByteArray("R"), QByteArray("M42"),
-                 QByteArray("B"), QByteArray("Q") }) {
+                 QByteArray("BW8x"), QByteArray("Q") }) {
             peer->Send(early);
-            QTest::qWait(20);
+            Settle();
         }
         QVERIFY(!NetworkGame);
         QCOMPARE(GameRecord->Count, 0);
@@ -970,7 +1495,7 @@ private slots:
         Click(4, 2);
         QCOMPARE(peer->Take(3), QByteArray("M42"));
         peer->Send("YNA");
-        QTest::qWait(50);
+        Settle();
         QCOMPARE(GameRecord->Count, 1);
         QVERIFY(NetConnected);
         QVERIFY(peer->Received.isEmpty());

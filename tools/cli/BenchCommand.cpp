@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "GameFlow.h"
 #include "Board.h"
 #include "Commands.h"
 #include "Evaluation.h"
@@ -21,7 +22,9 @@ struct BenchPosition {
     const char* Moves; // squares played from the start position, passes implied
 };
 
-// Positions from the opening, the middle game and the end game of both sizes.
+// Positions from the opening, the middle game and the end game of both sizes. The last two of each
+// size come from self-play games where the advanced engine's mobility term changes the choice
+// and the tree, so that the signature sees both engines' terms.
 const BenchPosition BenchPositions[] = {
     { 8, 9, "" },
     { 8, 9, "53 65 36 33 34 52 63 74 66 67" },
@@ -53,6 +56,21 @@ const BenchPosition BenchPositions[] = {
         "102 91 87 38 52 86 98 30 125 97 104 100 27 15 28 73 58 46 18 49 56 17 85 74 94 106 16 19 "
         "112 29 92 41 111 31 110 55 44 105 116 43 114 128 32 20 45 57 93 127 115 121 109 122 123 "
         "124 126 34 14 13 25" },
+    { 8, 8,
+        "64 63 46 36 62 65 66 76 75 56 57 85 53 47 35 42 67 37 74 77 68 58 88 73 84 43 38 82 48 78 "
+        "52 83 86 27 81 87 25 61 72 71 17 18 16 24 34 15 41 26 14" },
+    { 8, 8,
+        "64 43 34 25 35 36 23 63 56 57 66 76 67 68 78 88 37 65 62 38 15 16 86 12 33 32 27 17 18 47 "
+        "52 61 13 24 11 42 77 75 31 46 87 85 73 21 41 26 74 83 58 51 14 28 48 22" },
+    { 10, 7,
+        "89 64 53 42 54 55 40 88 79 80 67 101 92 41 68 91 43 105 118 31 63 39 103 115 90 93 27 76 "
+        "99 57 116 14 102 113 100 50 114 128 20 19 18 75 46 56 81 104 127 98 97 126 29 112 123 70 "
+        "82 58 124 106 38 130 32 94 61 129 16 125 117 122 44 30 62 21 22 34" },
+    { 10, 7,
+        "54 53 52 41 40 39 26 55 27 67 76 38 79 89 28 92 56 87 98 13 37 29 30 63 15 64 91 51 88 16 "
+        "75 14 18 99 101 25 100 49 93 111 62 42 123 73 61 114 102 44 32 57 68 90 43 97 17 105 50 19 "
+        "86 20 112 125 85 109 121 74 127 122 118 80 103 104 81 116 128 69 113 106 94 70 46 45 115 "
+        "126 110 129 58 34" },
 };
 
 // Plays the squares of moves from the start position of size, passing the turn as the rules say.

@@ -7,6 +7,7 @@
 int RunSelfPlay(CliArgs& args);
 int RunBench(CliArgs& args);
 int RunShow(CliArgs& args);
+int RunConvert(CliArgs& args);
 int RunResources(CliArgs& args);
 int RunRender(CliArgs& args);
 int RunIntro(CliArgs& args);

@@ -37,11 +37,11 @@ int RunIntro(CliArgs& args)
     const int seed = args.TakeInt("--seed", 0, 2147483647, 1);
     args.ExpectEnd();
 
-    const TIntroResourcesRead read = ReadIntroResources();
+    const Result<TIntroResources> read = ReadIntroResources();
     TIntro intro { std::uint32_t(seed) };
-    const TIntroResult loaded = read.Result ? intro.LoadIntro(read.Resources) : read.Result;
+    const Status loaded = read ? intro.LoadIntro(read.Value()) : Status(read.Failure());
     if (!loaded) {
-        std::cerr << "corvana-cli intro: " << loaded.Error << "\n";
+        std::cerr << "corvana-cli intro: " << loaded.Failure().Message << "\n";
         return 1;
     }
     std::error_code ec;

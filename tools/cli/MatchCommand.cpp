@@ -11,9 +11,12 @@
 
 #include "Commands.h"
 #include "EngineChoice.h"
+#include "GameFlow.h"
+#include "MoveRules.h"
+#include "Notation.h"
 #include "RoutineTable.h"
 #include "Search.h"
-#include "master/Notation.h"
+#include "master/GamePosition.h"
 
 namespace {
 
@@ -41,7 +44,7 @@ std::vector<std::vector<int>> MakeOpenings(int size, int count, int moves, unsig
     std::set<std::string> seen;
     const RoutineTable& r = RoutinesFor(size);
     for (int attempts = 0; int(openings.size()) < count && attempts < 1000 * count; ++attempts) {
-        Board b = master::StartBoard(size);
+        Board b = StartBoard(size);
         int mover = SideGreen; // as if Green had just moved
         std::vector<int> line;
         bool over = false;
@@ -125,11 +128,11 @@ int RunMatch(CliArgs& args)
             ++game;
             for (EnginePlayer& p : players)
                 p.NewGame();
-            Board b = master::StartBoard(size);
+            Board b = StartBoard(size);
             int mover = SideGreen;
             std::string transcript;
             for (const int sq : openings[o]) {
-                transcript += master::SquareName(size, sq);
+                transcript += MoveText(size, sq);
                 const int side = master::PositionWithTurn(size, b, mover).SideToMove;
                 r.MakeMove(b, sq, side, Other(side));
                 mover = side;
@@ -144,26 +147,22 @@ int RunMatch(CliArgs& args)
                 times[who].Add(std::chrono::duration<double>(Clock::now() - start).count());
                 if (sq == PassMove || !r.IsLegalMove(b, sq, p.SideToMove, Other(p.SideToMove))) {
                     std::fprintf(stderr, "corvana-cli match: %s chose %s, not a legal move\n",
-                        EngineName(players[who].Kind), master::SquareName(size, sq).c_str());
+                        EngineName(players[who].Kind), MoveText(size, sq).c_str());
                     return 1;
                 }
                 r.MakeMove(b, sq, p.SideToMove, Other(p.SideToMove));
                 mover = p.SideToMove;
-                transcript += master::SquareName(size, sq);
+                transcript += MoveText(size, sq);
                 if (verbose && players[who].Kind == EngineKind::Master) {
                     const master::SearchReport& rep = players[who].LastReport;
                     std::fprintf(stderr, "%s depth %d%s score %+.2f, %.3f s\n",
-                        master::SquareName(size, sq).c_str(), rep.Depth,
+                        MoveText(size, sq).c_str(), rep.Depth,
                         rep.Solution == master::Solved::Exact ? " solved" : "", rep.Score / 100.0,
                         rep.Seconds);
                 }
             }
-            int yellow = 0, green = 0;
-            for (int col = 0; col < size; ++col)
-                for (int row = 0; row < size; ++row) {
-                    yellow += b[SquareIndex(size, col, row)] == CellYellow;
-                    green += b[SquareIndex(size, col, row)] == CellGreen;
-                }
+            const PositionScan end = ScanPosition(size, b);
+            const int yellow = end.Yellow, green = end.Green;
             const int own = firstPlays == SideYellow ? yellow : green;
             const int other = yellow + green - own;
             const char* outcome = own > other ? "win" : own < other ? "loss" : "draw";

@@ -5,10 +5,11 @@
 #include <iostream>
 #include <sstream>
 
+#include "GameFlow.h"
 #include "BoardPainter.h"
 #include "BoardTracker.h"
 #include "Commands.h"
-#include "GrHolder.h"
+#include "SpriteStore.h"
 #include "RoutineTable.h"
 
 int RunRender(CliArgs& args)
@@ -37,10 +38,10 @@ int RunRender(CliArgs& args)
     NewGame();
     if (position) {
         OBoardTracker record;
-        const FileResult r = record.LoadFromFile(*position);
-        if (!r) {
+        if (const Status r = record.LoadFromFile(*position); !r) {
             std::cerr << "corvana-cli: " << *position << ": "
-                      << (r.Status == FileResult::NotSavedGame ? "not a saved game" : r.Message)
+                      << (r.Failure().Kind == ErrorKind::NotOurs ? "not a saved game"
+                                                                 : r.Failure().Message)
                       << "\n";
             return 1;
         }
@@ -58,11 +59,11 @@ int RunRender(CliArgs& args)
         }
     }
 
-    GraphicsStatus loaded = LoadBorders();
+    Status loaded = LoadBorders();
     if (loaded)
         loaded = LoadDiscSheet(figures, size == 10);
     if (!loaded) {
-        std::cerr << "corvana-cli: " << loaded.Error << "\n";
+        std::cerr << "corvana-cli: " << loaded.Failure().Message << "\n";
         return 1;
     }
     const BoardLayout layout { size, CellSizeFor(size), RestFrameFor(figures) };

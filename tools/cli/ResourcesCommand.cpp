@@ -23,27 +23,28 @@ struct DecodeCheck {
 DecodeCheck Decode(const ResourceEntry& e)
 {
     DecodeCheck check;
-    const std::optional<LzhContainer> c = ParseLzhContainer(e.Bytes);
-    if (!c) {
+    const Result<LzhContainer> container = ParseLzhContainer(e.Bytes);
+    if (!container) {
         check.Text = "no declared size (fewer than 4 bytes)";
         return check;
     }
-    if (c->DeclaredSize > LzhMaxDeclaredSize) {
+    const LzhContainer& c = container.Value();
+    if (c.DeclaredSize > LzhMaxDeclaredSize) {
         check.Text = "declared size above the limit of " + std::to_string(LzhMaxDeclaredSize);
         return check;
     }
-    check.Bytes.resize(c->DeclaredSize);
+    check.Bytes.resize(c.DeclaredSize);
     check.Decoded = true;
-    const LzhResult r = LzhDecode(c->Stream, c->DeclaredSize, check.Bytes);
+    const Result<LzhDecoded> r = LzhDecode(c.Stream, c.DeclaredSize, check.Bytes);
     if (!r) {
-        check.Text = r.Message;
-    } else if (r.Produced != c->DeclaredSize) {
-        check.Text = "decoded " + std::to_string(r.Produced) + " bytes";
-    } else if (r.InputNeeded > c->Stream.size()) {
-        check.Text = "stream truncated: needs " + std::to_string(r.InputNeeded) + " bytes, has "
-            + std::to_string(c->Stream.size());
-    } else if (r.InputNeeded < c->Stream.size()) {
-        check.Text = "decoded, but " + std::to_string(c->Stream.size() - r.InputNeeded)
+        check.Text = r.Failure().Message;
+    } else if (r.Value().Produced != c.DeclaredSize) {
+        check.Text = "decoded " + std::to_string(r.Value().Produced) + " bytes";
+    } else if (r.Value().InputNeeded > c.Stream.size()) {
+        check.Text = "stream truncated: needs " + std::to_string(r.Value().InputNeeded)
+            + " bytes, has " + std::to_string(c.Stream.size());
+    } else if (r.Value().InputNeeded < c.Stream.size()) {
+        check.Text = "decoded, but " + std::to_string(c.Stream.size() - r.Value().InputNeeded)
             + " stream bytes were never reached";
     } else {
         check.Ok = true;
@@ -64,8 +65,8 @@ int List()
             continue;
         }
         const DecodeCheck check = Decode(e);
-        const std::optional<LzhContainer> c = ParseLzhContainer(e.Bytes);
-        const std::string declared = c ? std::to_string(c->DeclaredSize) : "-";
+        const Result<LzhContainer> c = ParseLzhContainer(e.Bytes);
+        const std::string declared = c ? std::to_string(c.Value().DeclaredSize) : "-";
         std::printf("%-20s %-6s %10zu %10s  %s\n", name.c_str(), StoredFormName(e.Form),
             e.Bytes.size(), declared.c_str(), check.Text.c_str());
         allOk = allOk && check.Ok;

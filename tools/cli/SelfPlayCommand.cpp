@@ -6,6 +6,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "GameFlow.h"
 #include "BoardTracker.h"
 #include "Commands.h"
 #include "EngineChoice.h"
@@ -114,9 +115,8 @@ int RunSelfPlay(CliArgs& args)
             std::chrono::duration<double>(slowestTime).count());
 
     if (saveFile) {
-        const FileResult r = GameRecord->SaveToFile(*saveFile);
-        if (!r) {
-            std::cerr << "corvana-cli: " << r.Message << "\n";
+        if (const Status r = GameRecord->SaveToFile(*saveFile); !r) {
+            std::cerr << "corvana-cli: " << r.Failure().Message << "\n";
             return 1;
         }
     }

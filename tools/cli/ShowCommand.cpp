@@ -1,32 +1,13 @@
-// corvana-cli show: a saved game as text, or the reason it is refused.
+// corvana-cli show: a game file (saved game, transcript or GGF) as text, or the reason it is
+// refused.
 #include <cstdio>
 #include <iostream>
 
+#include "BoardText.h"
 #include "BoardTracker.h"
 #include "Commands.h"
-#include "RoutineTable.h"
-
-namespace {
-
-const char* SideName(int side) { return side == SideYellow ? "Yellow" : "Green"; }
-
-void PrintBoard(const Board& b, int size)
-{
-    std::printf("   ");
-    for (int col = 0; col < size; ++col)
-        std::printf(" %c", 'A' + col);
-    std::printf("\n");
-    for (int row = 0; row < size; ++row) {
-        std::printf("%3d", row + 1);
-        for (int col = 0; col < size; ++col) {
-            const Cell c = b[SquareIndex(size, col, row)];
-            std::printf(" %c", c == CellYellow ? 'Y' : c == CellGreen ? 'G' : '.');
-        }
-        std::printf("\n");
-    }
-}
-
-} // namespace
+#include "GameFiles.h"
+#include "Notation.h"
 
 int RunShow(CliArgs& args)
 {
@@ -35,35 +16,38 @@ int RunShow(CliArgs& args)
         throw UsageError("show needs a file name");
     args.ExpectEnd();
 
-    const int savedComputerSide = ComputerSide;
-    const bool savedOpponent = OpponentIsComputer;
-    OBoardTracker record;
-    const FileResult r = record.LoadFromFile(*file);
-    if (!r) {
-        if (r.Status == FileResult::NotSavedGame)
+    const Result<LoadedGame> read = ReadGameFile(*file);
+    if (!read) {
+        switch (read.Failure().Kind) {
+        case ErrorKind::NotOurs:
             std::cerr << "corvana-cli: " << *file << " is not a saved game (no 0XPK signature)\n";
-        else
-            std::cerr << "corvana-cli: " << *file << " refused: " << r.Message << "\n";
+            break;
+        case ErrorKind::Damaged:
+            std::cerr << "corvana-cli: refused: " << read.Failure().Message << "\n";
+            break;
+        default: // the file could not be read
+            std::cerr << "corvana-cli: error: " << read.Failure().Message << "\n";
+            break;
+        }
         return 1;
     }
+    const OBoardTracker& record = read.Value().Record;
 
-    const int rw = RowWidthFor(record.Size);
     std::printf("size: %d\ncount: %d\n", record.Size, record.Count);
     for (int i = 0; i < record.Count; ++i) {
         const TTrackerEntry& e = record.Entries[i];
-        std::printf("%3d. %-6s %3d (%c%d)\n", i + 1, SideName(e.MoverSide), e.Move,
-            'A' + e.Move / rw - 1, e.Move % rw);
+        std::printf("%3d. %-6s %3d (%s)\n", i + 1, SideName(e.MoverSide), e.Move,
+            SquareName(record.Size, e.Move).c_str());
     }
-    std::printf("computer side: %s (%d)\n", SideName(ComputerSide), ComputerSide);
-    std::printf("opponent: %s\n", OpponentIsComputer ? "computer" : "player");
+    std::printf("transcript: %s\n", TranscriptOf(record).c_str());
+    // Only a saved game says who played; a transcript or GGF game does not.
+    if (const std::optional<SavedGameSettings>& s = read.Value().Settings) {
+        std::printf("computer side: %s (%d)\n", SideName(s->ComputerSide), s->ComputerSide);
+        std::printf("opponent: %s\n", s->OpponentIsComputer ? "computer" : "player");
+    }
     if (record.Count > 0) {
-        const TTrackerEntry& last = record.Entries.back();
-        Board b = last.Before;
-        RoutinesFor(record.Size).MakeMove(b, last.Move, last.MoverSide, last.OtherSide);
         std::printf("final board:\n");
-        PrintBoard(b, record.Size);
+        PrintBoard(FinalBoardOf(record), record.Size);
     }
-    ComputerSide = savedComputerSide;
-    OpponentIsComputer = savedOpponent;
     return 0;
 }

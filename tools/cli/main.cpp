@@ -33,12 +33,18 @@ const Command CommandTable[] = {
         "      speed; with --engine master the master engine's nodes per second and depth at\n"
         "      levels 1, 5 and 9 on both sizes" },
     { "solve", RunSolve,
-        "solve FILE.kpx | solve [--size 8|10] TRANSCRIPT [--max-empties N] [--threads N]\n"
-        "      the exact result and a best line of the end of a saved game or of a transcript\n"
-        "      such as f5d6c3d3c4 (columns a.. from the left, rows from the bottom)" },
+        "solve FILE|TRANSCRIPT [--max-empties N] [--threads N]\n"
+        "      the exact result and a best line of the end of a game (saved game, transcript or\n"
+        "      GGF file) or of a transcript such as f5d6c3d3c4 (columns a.. from the left, rows\n"
+        "      from the bottom; 10 x 10 told from its squares)" },
     { "show", RunShow,
-        "show FILE.kpx\n"
-        "      prints a saved game and its final board, or why the file is refused" },
+        "show FILE.kpx|FILE.txt|FILE.ggf\n"
+        "      prints a game (saved game, transcript or GGF) and its final board, or why the\n"
+        "      file is refused" },
+    { "convert", RunConvert,
+        "convert IN OUT\n"
+        "      writes the game of IN as OUT, each a saved game (.kpx), a transcript (.txt) or GGF\n"
+        "      (.ggf) by its extension; checks every move on the way" },
     { "render", RunRender,
         "render [--size 8|10] [--figures 0|1|2] [--position FILE.kpx [--moves N]] [--hover COL,ROW] --out "
         "FILE.png\n"
@@ -70,8 +76,13 @@ int main(int argc, char** argv)
         PrintUsage(std::cerr);
         return 2;
     }
-    if (!std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "help")) {
+    if (!std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")
+        || !std::strcmp(argv[1], "help")) {
         PrintUsage(std::cout);
+        return 0;
+    }
+    if (!std::strcmp(argv[1], "--version") || !std::strcmp(argv[1], "-v")) {
+        std::cout << "corvana-cli " << CORVANA_VERSION << "\n";
         return 0;
     }
     for (const Command& c : CommandTable) {

@@ -165,12 +165,13 @@ Rgb ShadeMedallion(const DiscHit& hit, Side top, Side bottom, const Shimmer& shi
     const Vec3 reflected = Reflect(ViewDirection * -1, n);
     Rgb c;
     if (side == Side::Yellow) {
-        // Gold: a metal, so its reflections carry its colour. The recessed field is matt.
-        const Rgb gold = Srgb(0xF2BE4A);
+        // Gold: a metal, so its reflections carry its colour. The recessed field is matt. An
+        // old, warm gold: bright enough to read as Yellow, deep enough for white marks on it.
+        const Rgb gold = Srgb(0xDCA42E);
         const float polish = hit.OnFace ? Smoothstep(0.05f, 0.3f, height) : 1.0f;
         c = gold * (0.1f + 0.45f * Diffuse(n));
-        c += gold * StudioReflection(reflected) * (0.35f + 0.45f * polish);
-        c += Srgb(0xFFF0C0) * (Highlight(n, 40 + 80 * polish) * (0.4f + 0.6f * polish));
+        c += gold * StudioReflection(reflected) * (0.2f + 0.22f * polish);
+        c += Srgb(0xFFE8B0) * (Highlight(n, 40 + 80 * polish) * (0.18f + 0.25f * polish));
     } else {
         // Polished green stone: clouded jade with faint malachite banding, quiet enough for
         // the carving to read.
@@ -178,12 +179,12 @@ Rgb ShadeMedallion(const DiscHit& hit, Side top, Side bottom, const Shimmer& shi
         const float ring = std::sqrt(hit.U * hit.U + hit.V * hit.V) + 0.15f * cloud;
         const float band = 0.5f + 0.5f * std::sin(ring * 30);
         Rgb stone
-            = Mix(Srgb(0x0C6438), Srgb(0x3BB474), Clamp01(0.55f + 0.45f * cloud + 0.12f * band));
+            = Mix(Srgb(0x003A12), Srgb(0x00782C), Clamp01(0.55f + 0.45f * cloud + 0.12f * band));
         if (!hit.OnFace)
-            stone = Srgb(0x0E6A3C);
+            stone = Srgb(0x004416);
         c = stone * (0.2f + 0.85f * Diffuse(n));
-        c += StudioReflection(reflected) * Fresnel(n, 0.045f);
-        c += Rgb { 1, 1, 1 } * (Highlight(n, 110) * 0.7f);
+        c += StudioReflection(reflected) * Fresnel(n, 0.03f);
+        c += Rgb { 1, 1, 1 } * (Highlight(n, 110) * 0.55f);
     }
     c = c * (1 - 0.6f * cavity);
     if (shimmer.Strength > 0) {
@@ -256,7 +257,7 @@ FloatImage PaintRest(Side side, bool light)
 
 FloatImage PaintTurn(Side from, bool light, int frame)
 {
-    const float p = float(frame + 1) / float(Frames);
+    const float p = float(frame) / float(Frames - 1);
     AncientMoment m;
     m.Pose = RestingPose(Radius, Thickness);
     m.Pose.Dome = 0.2f;

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <cstdio>
+#include <vector>
 
 #include "AncientSet.h"
 #include "ClassicSet.h"
@@ -22,6 +23,12 @@ constexpr int Strip = 20; // width of the frame in pixels
 constexpr int Fine = 3; // supersampling of the frame
 constexpr float LabelSize = 14.0f; // pixel size of the label font
 constexpr float NumberCondense = 0.86f; // numbers are set narrower so "10" fits the moulding
+// The flat panel that carries the labels, as distances from the frame's outer edge: from the
+// foot of the bullnose to the step up to the brass inlay. Labels keep a margin inside it, so
+// no gilding runs over the edge or onto the inlay.
+constexpr float PanelFrom = 3.5f;
+constexpr float PanelTo = 16.2f;
+constexpr float LabelMargin = 1.0f;
 
 // Height of the moulding at distance d (pixels) from the frame's outer edge, and its slope.
 // Outer bullnose, a fine cove, the flat panel with the labels, the brass inlay, and a chamfer
@@ -48,6 +55,40 @@ Mask LabelMask(int n)
 {
     const int c = n == 8 ? 61 : 49;
     const int side = n * c + 40;
+    struct TLabel {
+        QPainterPath Path;
+        float X, Y;
+        bool Turned, Number;
+    };
+    std::vector<TLabel> labels;
+    for (int i = 0; i < n; ++i) {
+        const float middle = Strip + c * i + c / 2.0f;
+        const QString letter = QString(QChar('A' + i));
+        const QString number = QString::number(n - i);
+        const QPainterPath letterPath = TextOutline(letter, DejaVuFace::SerifBold, LabelSize);
+        const QPainterPath numberPath = QTransform::fromScale(NumberCondense, 1)
+                                            .map(TextOutline(number, DejaVuFace::SerifBold,
+                                                LabelSize, -0.6));
+        const float panel = (PanelFrom + PanelTo) / 2;
+        labels.push_back({ letterPath, middle, side - panel, false, false });
+        labels.push_back({ letterPath, middle, panel, true, false });
+        labels.push_back({ numberPath, panel, middle, false, true });
+        labels.push_back({ numberPath, side - panel, middle, true, true });
+    }
+    // All letters of a frame share one size, and so do all numbers: the size at which the
+    // deepest letter (J's tail) and the widest number ("10") fit across the panel. Numbers are
+    // narrowed more than they are shortened, so they keep the letters' height.
+    const float room = PanelTo - PanelFrom - 2 * LabelMargin;
+    float letterScale = 1, numberWidth = 1;
+    for (const TLabel& l : labels) {
+        const QRectF box = l.Path.boundingRect();
+        if (l.Number)
+            numberWidth = std::min(numberWidth, room / float(box.width()));
+        else
+            letterScale = std::min(letterScale, room / float(box.height()));
+    }
+    const float numberHeight = std::min(letterScale, std::sqrt(numberWidth));
+
     QImage image(side * Fine, side * Fine, QImage::Format_Grayscale8);
     image.fill(0);
     QPainter painter(&image);
@@ -55,30 +96,19 @@ Mask LabelMask(int n)
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::white);
     // Each label is centred by its ink, on the middle of its square's column or row and of the
-    // moulding's panel; the far strips carry them turned round for the player opposite.
-    const auto place = [&](const QString& text, float cx, float cy, bool turned, bool number) {
-        QPainterPath path = TextOutline(text, DejaVuFace::SerifBold, LabelSize, number ? -0.6 : 0);
-        QTransform condense;
-        if (number)
-            condense.scale(NumberCondense, 1);
-        path = condense.map(path);
-        const QPointF middle = path.boundingRect().center();
+    // panel; the far strips carry them turned round for the player opposite.
+    for (const TLabel& l : labels) {
+        const float sx = l.Number ? numberWidth : letterScale;
+        const float sy = l.Number ? numberHeight : letterScale;
+        const QPointF middle = l.Path.boundingRect().center();
         QTransform t;
         t.scale(Fine, Fine);
-        t.translate(cx, cy);
-        if (turned)
+        t.translate(l.X, l.Y);
+        if (l.Turned)
             t.rotate(180);
+        t.scale(sx, sy);
         t.translate(-middle.x(), -middle.y());
-        painter.drawPath(t.map(path));
-    };
-    for (int i = 0; i < n; ++i) {
-        const float middle = Strip + c * i + c / 2.0f;
-        const QString letter = QString(QChar('A' + i));
-        const QString number = QString::number(n - i);
-        place(letter, middle, side - Strip / 2.0f, false, false);
-        place(letter, middle, Strip / 2.0f, true, false);
-        place(number, Strip / 2.0f, middle, false, true);
-        place(number, side - Strip / 2.0f, middle, true, true);
+        painter.drawPath(t.map(l.Path));
     }
     painter.end();
     Mask mask(image.width(), image.height());
@@ -149,7 +179,11 @@ PixelImage PaintFrame(int n, bool withLabels)
             const int yu = std::max(0, y - 1), yd = std::min(fine - 1, y + 1);
             const float gx = (depth.At(xr, y) - depth.At(xl, y)) * Fine / float(xr - xl);
             const float gy = (depth.At(x, yd) - depth.At(x, yu)) * Fine / float(yd - yu);
-            const float relief = 2.2f, cut = 0.9f;
+            // The letters are cut into the panel only: the bullnose and the inlay keep their
+            // shape even where a letter's sloping walls come close.
+            const float panel = Smoothstep(PanelFrom, PanelFrom + 0.6f, d)
+                * Smoothstep(PanelTo, PanelTo - 0.6f, d);
+            const float relief = 2.2f, cut = 0.9f * panel;
             Vec3 normal = Normalize(
                 { -(slope * inX * relief) + gx * cut, -(slope * inY * relief) + gy * cut, 1 });
             Rgb colour;
@@ -165,7 +199,7 @@ PixelImage PaintFrame(int n, bool withLabels)
                     * (Fresnel(normal, 0.015f) * 0.7f);
                 colour += Rgb { 1, 0.93f, 0.82f } * (Highlight(normal, 60) * 0.3f);
                 // The cut walls of the letters are in shade at the bottom of the cut.
-                colour = colour * (1 - 0.45f * Clamp01(depth.At(x, y) * 1.6f) * (1 - ink));
+                colour = colour * (1 - 0.45f * Clamp01(depth.At(x, y) * 1.6f) * (1 - ink) * panel);
                 colour = Mix(colour, Gilt(normal, 1.05f), ink);
             }
             if (d > 18)

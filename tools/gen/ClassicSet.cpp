@@ -1,4 +1,4 @@
-// The "Classic" figure set (ANIM_B2): glossy lacquered discs on a marquetry board of maple and
+// The "Classic" figure set (ANIM_B2): glossy lacquered discs on a marquetry board of cherry and
 // walnut, turning over in 3D: the disc narrows to its edge and opens again on its other face.
 #include "ClassicSet.h"
 
@@ -16,10 +16,12 @@ constexpr float Pi = std::numbers::pi_v<float>;
 
 FloatImage PaintSquare(bool light)
 {
-    // Marquetry: pale maple and dark walnut, the grain of neighbouring squares running crosswise.
+    // Marquetry: honey-toned cherry and dark walnut, the grain of neighbouring squares running
+    // crosswise. Even the light wood stays deep enough for the pale hover and move outlines to
+    // stand out on it.
     const std::uint32_t seed = light ? 11 : 23;
-    const Rgb pale = light ? Srgb(0xD6A86C) : Srgb(0x8E5C37);
-    const Rgb deep = light ? Srgb(0xB3814A) : Srgb(0x4F2D17);
+    const Rgb pale = light ? Srgb(0x9A6A40) : Srgb(0x5E3A20);
+    const Rgb deep = light ? Srgb(0x845630) : Srgb(0x301A0C);
     FloatImage square = PaintSquareTexture([&](float u, float v) {
         const float along = light ? u : v, across = light ? v : u;
         const float warp = Fbm(along * 0.01f, across * 0.04f, 3, seed) * 5
@@ -43,7 +45,8 @@ const FloatImage& Square(bool light)
     return squares[light ? 1 : 0];
 }
 
-Rgb Lacquer(Side side) { return side == Side::Yellow ? Srgb(0xFFD21C) : Srgb(0x129548); }
+// A marigold yellow rather than a lemon one: deep enough that the white marks show on it.
+Rgb Lacquer(Side side) { return side == Side::Yellow ? Srgb(0xF0B000) : Srgb(0x0B7A3A); }
 
 } // namespace
 
@@ -89,8 +92,7 @@ FloatImage PaintRest(Side side, bool light)
 
 FloatImage PaintTurn(Side from, bool light, int frame)
 {
-    // Frame 0 already moves: the board shows the resting disc before the first frame.
-    const float p = float(frame + 1) / float(Frames);
+    const float p = float(frame) / float(Frames - 1);
     DiscPose pose = RestingPose(Radius, Thickness);
     pose.AxisAngle = Pi / 2; // a vertical axis: the disc narrows to its edge and widens again
     pose.Turn = Pi * Smoothstep(0.0f, 0.9f, p);

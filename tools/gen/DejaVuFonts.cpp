@@ -25,21 +25,21 @@ const char* const FontDirectory = "/usr/share/fonts/truetype/dejavu/";
 
 } // namespace
 
-QString LoadDejaVuFonts()
+Status LoadDejaVuFonts()
 {
-    static QString result = [] {
+    static const Status result = []() -> Status {
         for (FaceFile& f : Faces()) {
             const QString path = QString::fromLatin1(FontDirectory) + QString::fromLatin1(f.File);
             const int id = QFontDatabase::addApplicationFont(path);
             const QStringList families
                 = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
             if (families.isEmpty())
-                return QStringLiteral(
-                    "cannot load the font %1 (install the Debian package fonts-dejavu-core)")
-                    .arg(path);
+                return Error { ErrorKind::NotFound,
+                    "cannot load the font " + path.toStdString()
+                        + " (install the Debian package fonts-dejavu-core)" };
             f.Family = families.first();
         }
-        return QString();
+        return {};
     }();
     return result;
 }

@@ -7,11 +7,13 @@
 #include <QPainterPath>
 #include <QString>
 
+#include "Result.h"
+
 enum class DejaVuFace { Sans, SansBold, Serif, SerifBold };
 
-// Loads the four faces once. Returns an empty string when they are all there, otherwise which
-// file could not be loaded (and that the package fonts-dejavu-core provides it).
-QString LoadDejaVuFonts();
+// Loads the four faces once. Fails (NotFound) naming the file that could not be loaded, and that
+// the package fonts-dejavu-core provides it.
+Status LoadDejaVuFonts();
 
 // A font of the face at a pixel size, unhinted, so outlines are the same on every machine.
 QFont DejaVuFont(DejaVuFace face, int pixelSize);

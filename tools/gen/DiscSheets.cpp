@@ -49,12 +49,16 @@ PixelImage BuildSheet(const FigureSetArt& art)
         const BandRole role = RoleOfBand(band);
         for (int f = 0; f < art.Frames; ++f) {
             FloatImage canvas;
+            // A band starts where the board stands before the move (the bare square, or the
+            // resting disc about to turn) and ends where it stands after it, to the pixel, so
+            // neither the first nor the last frame makes the square jump.
             if (f == art.Frames - 1)
                 canvas = art.Rest(role.Final, role.Light);
             else if (role.Appearing)
                 canvas = f == 0 ? art.Square(role.Light) : art.Appear(role.Final, role.Light, f);
             else
-                canvas = art.Turn(Other(role.Final), role.Light, f);
+                canvas = f == 0 ? art.Rest(Other(role.Final), role.Light)
+                                : art.Turn(Other(role.Final), role.Light, f);
             SettleEdges(canvas, art.Square(role.Light));
             Paste(sheet, ToPixels(Reduce(canvas, Supersample)), f * FrameSize, band * FrameSize);
         }

@@ -25,7 +25,8 @@ struct FigureSetArt {
     int Frames; // per band; the last one is the resting picture
     FloatImage (*Square)(bool light); // the bare square
     FloatImage (*Rest)(Side side, bool light); // a disc lying still
-    // Frame f (0 .. Frames − 1) of a disc of side `from` turning over to the other side.
+    // Frame f (1 .. Frames − 2) of a disc of side `from` turning over to the other side; the
+    // band's first and last frames are the resting discs.
     FloatImage (*Turn)(Side from, bool light, int frame);
     // Frame f (1 .. Frames − 1) of a disc of `side` appearing on an empty square.
     FloatImage (*Appear)(Side side, bool light, int frame);
@@ -40,8 +41,9 @@ struct BandRole {
 BandRole RoleOfBand(int band);
 
 // The whole sheet, Frames × 61 by 8 × 61 pixels, top row first: frame f of band b has its top
-// left corner at (61 f, 61 b). Every band ends in the resting picture of its final side, and the
-// appearing bands begin with the bare square, exactly.
+// left corner at (61 f, 61 b). Every band ends in the resting picture of its final side, the
+// turning bands begin with the resting picture of the side they leave, and the appearing bands
+// with the bare square, exactly.
 PixelImage BuildSheet(const FigureSetArt& art);
 
 // The three sheets in the planes layout, with previews (whole sheets, bands, the reduction for

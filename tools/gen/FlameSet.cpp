@@ -89,6 +89,20 @@ const FloatImage& Square(bool light)
     return squares[light ? 1 : 0];
 }
 
+// The glass of a resting face at glow t (0 at the iron bezel .. 1 in the hottest middle): molten
+// gold and deep emerald. Both stay well short of white, so the white marks drawn over a disc
+// show, and the Yellow glass is always much the lighter of the two, also to eyes that cannot
+// tell red from green.
+Rgb Glass(Side side, float t)
+{
+    static const std::uint32_t yellow[] = { 0x582A00, 0xA06600, 0xC49200, 0xCE9E04, 0xD4A60A };
+    static const std::uint32_t green[] = { 0x011A04, 0x02360A, 0x045A16, 0x067A2A, 0x0A9038 };
+    const std::uint32_t* stops = side == Side::Yellow ? yellow : green;
+    const float x = Clamp01(t) * 4;
+    const int i = std::min(3, int(x));
+    return Mix(Srgb(stops[i]), Srgb(stops[i + 1]), x - float(i));
+}
+
 // The glowing glass of one face: hot in the middle, with brighter veins like embers, darker
 // towards the iron bezel.
 Rgb GlassGlow(Side side, float u, float v, float heat)
@@ -99,8 +113,9 @@ Rgb GlassGlow(Side side, float u, float v, float heat)
     const float bendU = 1.4f * Fbm(u * 1.3f, v * 1.3f, 2, seed + 1),
                 bendV = 1.4f * Fbm(u * 1.3f + 4, v * 1.3f, 2, seed + 2);
     const float cloud = Fbm(u * 2.0f + bendU, v * 2.0f + bendV, 3, seed);
-    const float t = 0.45f + 0.4f * (1 - r * r) + 0.13f * cloud;
-    return Fire(side, t * heat);
+    const float t = 0.32f + 0.5f * (1 - r * r) + 0.4f * cloud;
+    // A dimmed glass (mid-turn, inside the fire) sinks towards the dark end.
+    return Glass(side, t) * heat;
 }
 
 // Shades the disc: glowing glass behind a clear glaze, an iron bezel and rim.
@@ -254,7 +269,7 @@ FloatImage PaintRest(Side side, bool light)
 
 FloatImage PaintTurn(Side from, bool light, int frame)
 {
-    const float p = float(frame + 1) / float(Frames);
+    const float p = float(frame) / float(Frames - 1);
     FlameMoment m;
     m.Pose = RestingPose(Radius, Thickness);
     m.Pose.AxisAngle = -Pi / 4; // turns over along a diagonal, inside the fire

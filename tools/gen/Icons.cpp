@@ -1,6 +1,7 @@
 // The application icon, painted with the board's own materials (a mahogany frame, maple and
-// walnut squares, lacquered discs in the opening position), and the menu icons, drawn as small
-// vector pictures on a 16-unit grid.
+// walnut squares, lacquered discs in the opening position), the saved-game icon (a sheet of paper
+// with a small board and one disc on it), and the menu icons, drawn as small vector pictures on a
+// 16-unit grid.
 #include "Icons.h"
 
 #include <QBuffer>
@@ -96,6 +97,118 @@ QImage PaintAppIcon(int size)
         PaintDisc(
             colour, pose, [&](const DiscHit& h) { return ShadeClassicDisc(h, side, Other(side)); });
     }
+    const FloatImage small = Reduce(colour, fine);
+    const Mask smallAlpha = Reduce(alpha, fine);
+    const PixelImage pixels = ToPixels(small);
+    QImage image(size, size, QImage::Format_ARGB32);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const int a = int(std::lround(smallAlpha.At(x, y) * 255));
+            image.setPixel(x, y, std::uint32_t(a) << 24 | (a ? pixels.At(x, y) : 0));
+        }
+    return image;
+}
+
+// ---- The saved-game icon -----------------------------------------------------------------
+
+// Where the parts of the saved-game icon lie, in whole pixels of the icon, so that the sheet's
+// edges and the board's squares fall on pixel boundaries and stay sharp at 16 pixels.
+struct MimeIconLayout {
+    int PageLeft, PageTop, PageRight, PageBottom; // the sheet of paper
+    int Fold; // the folded corner's side, at the top right
+    int Cells; // squares along a side of the board
+    int BoardLeft, BoardTop, BoardSize, BoardFrame; // the board, its frame included
+    float Line; // the sheet's outline
+};
+
+MimeIconLayout LayOutMimeIcon(int size)
+{
+    MimeIconLayout l {};
+    l.Cells = size < 32 ? 2 : 4;
+    const int page = int(std::lround(size * 0.8f));
+    const int margin = std::max(1, int(std::lround(page * 0.09f)));
+    l.BoardFrame = std::max(1, int(std::lround((page - 2 * margin) * 0.07f)));
+    int inside = page - 2 * margin - 2 * l.BoardFrame;
+    inside -= inside % l.Cells;
+    l.BoardSize = inside + 2 * l.BoardFrame;
+    const int side = std::max(1, (page - l.BoardSize) / 2);
+    const int width = l.BoardSize + 2 * side;
+    l.PageLeft = (size - width) / 2;
+    l.PageRight = l.PageLeft + width;
+    l.PageTop = size < 32 ? 0 : int(std::lround(size * 0.03f));
+    l.PageBottom = size - l.PageTop;
+    l.Fold = int(std::lround(width * 0.3f));
+    l.BoardLeft = l.PageLeft + side;
+    l.BoardTop = l.PageBottom - side - l.BoardSize;
+    l.Line = std::max(1.0f, float(size) / 64);
+    return l;
+}
+
+// The icon at size × size pixels, painted fine × larger and averaged down, with its alpha.
+QImage PaintMimeIcon(int size)
+{
+    const int fine = 4, n = size * fine;
+    const MimeIconLayout l = LayOutMimeIcon(size);
+    const float k = float(fine);
+    const float left = l.PageLeft * k, right = l.PageRight * k, top = l.PageTop * k,
+                bottom = l.PageBottom * k, fold = l.Fold * k, line = l.Line * k;
+    const float boardLeft = l.BoardLeft * k, boardTop = l.BoardTop * k, board = l.BoardSize * k,
+                frame = l.BoardFrame * k;
+    const float cell = (board - 2 * frame) / float(l.Cells);
+    FloatImage colour(n, n);
+    Mask alpha(n, n);
+    for (int y = 0; y < n; ++y)
+        for (int x = 0; x < n; ++x) {
+            const float fx = float(x) + 0.5f, fy = float(y) + 0.5f;
+            // Distances inside the sheet's edges; the cut corner is the line x − y = const.
+            const float cut
+                = ((fy - top) - (fx - (right - fold))) * std::numbers::sqrt2_v<float> / 2;
+            const float inside = std::min({ fx - left, right - fx, fy - top, bottom - fy, cut });
+            if (inside <= 0)
+                continue;
+            alpha.At(x, y) = 1;
+            if (inside < line) {
+                colour.At(x, y) = Srgb(0x6E747E);
+                continue;
+            }
+            if (fx > right - fold && fy < top + fold) {
+                // The corner folded over onto the sheet, its back shaded towards the fold.
+                const float edge = std::min(fx - (right - fold), (top + fold) - fy);
+                colour.At(x, y) = edge < line
+                    ? Srgb(0x6E747E)
+                    : Mix(Srgb(0xF4F5F7), Srgb(0xB8BEC8), Clamp01((fx - (right - fold)) / fold));
+                continue;
+            }
+            // Paper, a little darker towards the bottom.
+            Rgb c = Mix(Srgb(0xFCFCFA), Srgb(0xE2E5EA), Clamp01((fy - top) / (bottom - top)));
+            const float bx = fx - boardLeft, by = fy - boardTop;
+            if (bx >= 0 && bx < board && by >= 0 && by < board) {
+                const float edge = std::min({ bx, by, board - bx, board - by });
+                if (edge < frame) {
+                    // Mahogany, lit from the upper left.
+                    const bool lit = std::min(bx, by) <= std::min(board - bx, board - by);
+                    c = Mix(Srgb(0x7A3C1C), Srgb(0x4A2210), lit ? 0.1f : 0.6f);
+                } else {
+                    const int i = int((bx - frame) / cell), j = int((by - frame) / cell);
+                    const bool light = (i + j) % 2 == 0;
+                    const float grain = size >= 48 ? Fbm(fx / k * 0.4f, fy / k * 4, 2, 5) : 0;
+                    c = light ? Mix(Srgb(0xEACB92), Srgb(0xCFA36A), 0.5f + 0.4f * grain)
+                              : Mix(Srgb(0x86532E), Srgb(0x5A321B), 0.5f + 0.4f * grain);
+                }
+            } else if (bx >= 0 && bx < board + line && by >= 0 && by < board + line) {
+                c = c * 0.7f; // the board's shadow on the paper, below and to the right
+            }
+            colour.At(x, y) = c;
+        }
+    // One Yellow disc on the middle of the board, as large as the board allows.
+    DiscPose pose;
+    pose.Radius = (board - 2 * frame) * (l.Cells == 2 ? 0.33f : 0.27f);
+    pose.Thickness = pose.Radius * 0.28f;
+    pose.X = boardLeft + board / 2;
+    pose.Y = boardTop + board / 2 + ViewLean * pose.Thickness / 2;
+    PaintDiscShadow(colour, pose, 1);
+    PaintDisc(colour, pose,
+        [](const DiscHit& h) { return ShadeClassicDisc(h, Side::Yellow, Side::Green); });
     const FloatImage small = Reduce(colour, fine);
     const Mask smallAlpha = Reduce(alpha, fine);
     const PixelImage pixels = ToPixels(small);
@@ -418,10 +531,14 @@ void WriteIconSheet(const GeneratorContext& context, const std::vector<QImage>& 
 std::vector<GeneratedResource> GenerateIcons(const GeneratorContext& context)
 {
     std::vector<GeneratedResource> out;
-    std::vector<QImage> app, menu16, menu32;
+    std::vector<QImage> app, mime, menu16, menu32;
     for (const int size : AppIconSizes) {
         app.push_back(PaintAppIcon(size));
         out.push_back({ "ICON_APP_" + std::to_string(size), PngBytes(app.back()) });
+    }
+    for (const int size : MimeIconSizes) {
+        mime.push_back(PaintMimeIcon(size));
+        out.push_back({ "ICON_MIME_" + std::to_string(size), PngBytes(mime.back()) });
     }
     for (const char* name : MenuIconNames) {
         menu16.push_back(PaintMenuIcon(name, 16));
@@ -431,6 +548,7 @@ std::vector<GeneratedResource> GenerateIcons(const GeneratorContext& context)
     }
     if (!context.PreviewDir.empty()) {
         WriteIconSheet(context, app, "icons_app.png", 1);
+        WriteIconSheet(context, mime, "icons_mime.png", 1);
         WriteIconSheet(context, menu16, "icons_menu16.png", 3);
         WriteIconSheet(context, menu32, "icons_menu32.png", 2);
     }

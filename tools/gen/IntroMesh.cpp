@@ -1,8 +1,8 @@
 // The intro's mesh and its shading ramp. Every part is a closed surface wound counter-clockwise
 // seen from outside: after the renderer's normalisation and projection, that is the winding its
-// back-face test keeps. Each disc is a rim (a torus: these give the mesh its five holes), a
-// recessed face and, on one side only, a raised boss, so that the row reads as one disc turning
-// over.
+// back-face test keeps. Each disc is a rim (a torus: these give the mesh its five holes), faces
+// level with the rim's crest and, on one side only, a raised boss, so that the row reads as one
+// disc turning over.
 #include "IntroMesh.h"
 
 #include <algorithm>
@@ -43,15 +43,20 @@ void AddFace(TMeshGroup& g, int a, int b, int c)
     g.Faces.push_back({ std::uint16_t(a), std::uint16_t(b), std::uint16_t(c) });
 }
 
-// A prism over a convex profile from local z0 to z1. With `centres` the caps are fans around a
-// centre vertex (even triangles for round profiles); without, fans from the first corner.
-TMeshGroup Prism(const TFrame& frame, const TProfile& profile, double z0, double z1, bool centres)
+// A prism over a convex profile from local z0 to z1, its z1 end scaled by `taper` (below 1: a
+// frustum, whose walls lean back and catch the light instead of showing edge-on). With
+// `centres` the caps are fans around a centre vertex (even triangles for round profiles);
+// without, fans from the first corner.
+TMeshGroup Prism(const TFrame& frame, const TProfile& profile, double z0, double z1, bool centres,
+    double taper = 1.0)
 {
     TMeshGroup g;
     const int n = int(profile.size());
     for (double z : { z0, z1 })
-        for (const auto& [x, y] : profile)
-            g.Vertices.push_back(frame.At(x, y, z));
+        for (const auto& [x, y] : profile) {
+            const double k = z == z1 ? taper : 1.0;
+            g.Vertices.push_back(frame.At(k * x, k * y, z));
+        }
     for (int i = 0; i < n; ++i) {
         const int j = (i + 1) % n;
         AddFace(g, i, j, n + j);
@@ -74,24 +79,21 @@ TMeshGroup Prism(const TFrame& frame, const TProfile& profile, double z0, double
     return g;
 }
 
-// A torus around the local z axis; the tube's cross-section is a polygon turned by `phase`.
-TMeshGroup Torus(
-    const TFrame& frame, int around, int tube, double major, double minor, double phase)
+// A ring around the local z axis: the convex cross-section `tube` ((radius, height) pairs,
+// counter-clockwise) swept round in `around` steps.
+TMeshGroup Ring(const TFrame& frame, int around, const TProfile& tube)
 {
     TMeshGroup g;
+    const int n = int(tube.size());
     for (int i = 0; i < around; ++i) {
         const double phi = 2 * Pi * i / around;
-        for (int j = 0; j < tube; ++j) {
-            const double theta = phase + 2 * Pi * j / tube;
-            const double r = major + minor * std::cos(theta);
-            g.Vertices.push_back(
-                frame.At(r * std::cos(phi), r * std::sin(phi), minor * std::sin(theta)));
-        }
+        for (const auto& [r, z] : tube)
+            g.Vertices.push_back(frame.At(r * std::cos(phi), r * std::sin(phi), z));
     }
     for (int i = 0; i < around; ++i)
-        for (int j = 0; j < tube; ++j) {
-            const int a = i * tube + j, b = ((i + 1) % around) * tube + j;
-            const int c = ((i + 1) % around) * tube + (j + 1) % tube, d = i * tube + (j + 1) % tube;
+        for (int j = 0; j < n; ++j) {
+            const int a = i * n + j, b = ((i + 1) % around) * n + j;
+            const int c = ((i + 1) % around) * n + (j + 1) % n, d = i * n + (j + 1) % n;
             AddFace(g, a, b, c);
             AddFace(g, a, c, d);
         }
@@ -117,15 +119,25 @@ void AddDisc(TMesh& mesh, double centreX, double turn)
     frame.U = { std::cos(turn), std::sin(turn), 0 };
     frame.V = { 0, 0, 1 };
     frame.W = { std::sin(turn), -std::cos(turn), 0 };
-    // A hexagonal tube with a vertex on top and a flat outer band: a bevelled coin rim.
-    mesh.Groups.push_back(Torus(frame, 24, 6, RimRadius, RimTube, Pi / 6));
-    // The faces sit below the rim's crest; the face's edge hides inside the tube.
-    const double face = 0.45 * RimTube;
-    mesh.Groups.push_back(
-        Prism(frame, RegularProfile(12, RimRadius - 0.5 * RimTube, 0), -face, face, true));
-    // The boss marks one side.
-    mesh.Groups.push_back(Prism(frame, RegularProfile(8, 0.5 * RimRadius, Pi / 8), 0.2 * RimTube,
-        face + 0.9 * RimTube, true));
+    // The rim: a hexagonal section with a flat crest, an edge pointing out and a long, shallow
+    // slope inwards under the face. No side of it is parallel to the disc's axis, so none is
+    // seen edge-on (as a dark line) when the disc faces the viewer.
+    const double crest = RimTube * std::sqrt(3.0) / 2;
+    mesh.Groups.push_back(Ring(frame, 24,
+        { { RimRadius + RimTube, 0 }, { RimRadius + RimTube / 2, crest },
+            { RimRadius - RimTube / 2, crest }, { RimRadius - 5 * RimTube, 0 },
+            { RimRadius - RimTube / 2, -crest }, { RimRadius + RimTube / 2, -crest } }));
+    // The faces lie just below the crest and reach under it, so their edges (walls parallel to
+    // the axis) stay buried in the rim; between face and crest only a sliver of the shallow
+    // slope shows, lit much like the face.
+    const double face = 0.9 * crest;
+    mesh.Groups.push_back(Prism(frame, RegularProfile(12, RimRadius - 0.25 * RimTube, 0), -face,
+        face, true));
+    // The boss marks one side: a low frustum standing on the face, its walls sloping at 45
+    // degrees so that they catch the light rather than show edge-on.
+    const double bossRadius = 0.5 * RimRadius, bossHeight = 0.9 * RimTube;
+    mesh.Groups.push_back(Prism(frame, RegularProfile(8, bossRadius, Pi / 8), face,
+        face + bossHeight, true, (bossRadius - bossHeight) / bossRadius));
 }
 
 TMesh BuildUprightMesh()
@@ -173,8 +185,8 @@ void Scale(TMesh& mesh, double factor)
 int PeakBrightness(const TMesh& mesh)
 {
     TIntro intro(0);
-    if (const TIntroResult loaded = intro.LoadMesh(SerializeMesh(mesh)); !loaded)
-        throw TGeneratorError(loaded.Error);
+    if (const Status loaded = intro.LoadMesh(SerializeMesh(mesh)); !loaded)
+        throw TGeneratorError(loaded.Failure().Message);
     std::int64_t peak = 0;
     for (int angle = 0; angle < IntroAngleSteps; ++angle) {
         intro.RZ = angle;

@@ -19,8 +19,9 @@ TIntro LoadedIntro(const TIntroData& data, bool mesh)
     r.Gradient = data.Gradient;
     r.Mesh = SerializeMesh(mesh ? data.Mesh : TMesh {});
     TIntro intro(1);
-    if (const TIntroResult loaded = intro.LoadIntro(r); !loaded)
-        throw TGeneratorError("the intro renderer refuses the generated data: " + loaded.Error);
+    if (const Status loaded = intro.LoadIntro(r); !loaded)
+        throw TGeneratorError(
+            "the intro renderer refuses the generated data: " + loaded.Failure().Message);
     return intro;
 }
 

@@ -78,10 +78,9 @@ PixelImage ReduceSheet(const PixelImage& sheet, int frames)
 {
     const int w = frames * 49, h = 8 * 49;
     std::vector<std::uint32_t> reduced(std::size_t(w) * h);
-    const PixelStatus status
-        = Downscale(ToBottomUp(sheet), reduced, sheet.Width, sheet.Height, w, h);
+    const Status status = Downscale(ToBottomUp(sheet), reduced, sheet.Width, sheet.Height, w, h);
     if (!status)
-        std::fprintf(stderr, "corvana-gen: %s\n", status.Error.c_str());
+        std::fprintf(stderr, "corvana-gen: %s\n", status.Failure().Message.c_str());
     return FromBottomUp(reduced, w, h);
 }
 

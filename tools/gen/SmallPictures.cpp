@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "DejaVuFonts.h"
+#include "GeneratorError.h"
 #include "Previews.h"
 #include "WindowsBitmap.h"
 
@@ -213,7 +214,10 @@ std::vector<GeneratedResource> GenerateSmallPictures(const GeneratorContext& con
             for (int j = 0; j < 60; ++j)
                 panel.At(0, j) = panel.At(199, j) = 0xA0A0A0;
             const auto blit = [&](const std::vector<std::uint8_t>& file, int x, int y) {
-                const DecodedBitmap b = DecodeBitmap(file);
+                const Result<DecodedBitmap> decoded = DecodeBitmap(file);
+                if (!decoded)
+                    throw TGeneratorError("a panel's bitmap: " + decoded.Failure().Message);
+                const DecodedBitmap& b = decoded.Value();
                 const std::uint32_t key = b.Picture.At(0, b.Height - 1);
                 for (int j = 0; j < b.Height; ++j)
                     for (int i = 0; i < b.Width; ++i)

@@ -58,7 +58,7 @@ std::vector<std::uint8_t> Legal(std::size_t n, int rate)
     AddNoise(
         s, random, 0.0005, 0.003, [](double) { return 3200.0; },
         [](double x) { return 0.5 * Bump(x); }, 1.5);
-    return s.Finish(0.42, 0.0003, 0.004, 101);
+    return s.Finish(0.0003, 0.004, 101);
 }
 
 // SOUND_CLICK: a disc set down on the board without animation: a short wooden tock.
@@ -72,16 +72,20 @@ std::vector<std::uint8_t> Click(std::size_t n, int rate)
     AddNoise(
         s, random, 0.002, 0.006, [](double) { return 3500.0; },
         [](double x) { return 0.9 * Bump(x); }, 1.2);
-    return s.Finish(0.78, 0.001, 0.02, 102);
+    return s.Finish(0.001, 0.02, 102);
 }
 
-// SOUND_FLAME: the "Flame" discs: a whoosh of fire that rises and dies away with the flip,
-// with crackles and a low rumble underneath.
+// SOUND_FLAME: the "Flame" discs: a puff of ignition, then a whoosh of fire that rises and dies
+// away with the flip, with crackles and a low rumble underneath.
 std::vector<std::uint8_t> Flame(std::size_t n, int rate)
 {
     TSignal s(rate, n);
     TRandom random(13);
     const double length = s.Duration();
+    // Ignition: a soft low puff that starts with the move, before the whoosh builds up.
+    AddNoise(
+        s, random, 0, 0.09, [](double x) { return 700.0 + 900 * x; },
+        [](double x) { return 0.8 * std::min(1.0, x / 0.04) * std::exp(-x * 3); }, 0.9);
     // The whoosh: the band rises as the flame flares up and sinks as it dies.
     AddNoise(
         s, random, 0, length,
@@ -113,7 +117,7 @@ std::vector<std::uint8_t> Flame(std::size_t n, int rate)
             2.0);
         t += random.Range(0.012, 0.06) / (0.4 + strength);
     }
-    return s.Finish(0.74, 0.02, 0.12, 103);
+    return s.Finish(0.0015, 0.12, 103);
 }
 
 // SOUND_ROTATE: the "Classic" discs: a light lift, the swish of the disc turning over, and the
@@ -133,7 +137,7 @@ std::vector<std::uint8_t> Rotate(std::size_t n, int rate)
         s, random, 0.585, 0.589, [](double) { return 4000.0; },
         [](double x) { return 0.8 * Bump(x); }, 1.2);
     Strike(s, 0.655, clack, 0.28);
-    return s.Finish(0.8, 0.003, 0.03, 104);
+    return s.Finish(0.001, 0.03, 104);
 }
 
 // SOUND_BUGS: the "Ancient" scarab discs: a dry insect chitter in three bursts.
@@ -160,7 +164,7 @@ std::vector<std::uint8_t> Bugs(std::size_t n, int rate)
             t += random.Range(0.021, 0.029);
         }
     }
-    return s.Finish(0.7, 0.005, 0.03, 105);
+    return s.Finish(0.001, 0.03, 105);
 }
 
 // A bell tone: inharmonic partials of a small bell, the higher ones dying faster.
@@ -186,7 +190,7 @@ std::vector<std::uint8_t> Hint(std::size_t n, int rate)
 {
     TSignal s(rate, n);
     Bell(s, 0.003, 1046.5, 1.0, 0.55);
-    return s.Finish(0.8, 0.001, 0.08, 106);
+    return s.Finish(0.001, 0.08, 106);
 }
 
 // SOUND_CONNECT: a call is coming in: two short telephone-bell rings.
@@ -204,7 +208,7 @@ std::vector<std::uint8_t> Connect(std::size_t n, int rate)
             ring[i] *= 0.55 + 0.45 * std::sin(2 * Pi * 24 * (double(i) / rate - start));
         s.Mix(ring, 1.0);
     }
-    return s.Finish(0.72, 0.004, 0.02, 107);
+    return s.Finish(0.001, 0.02, 107);
 }
 
 // SOUND_CONNECTED: the call was accepted: a bright rising two-note chime.
@@ -216,7 +220,7 @@ std::vector<std::uint8_t> Connected(std::size_t n, int rate)
         s.AddPartial(start, 2 * f, 0.25, 0.002, 0.04);
         s.AddPartial(start, 3 * f, 0.08, 0.002, 0.025);
     }
-    return s.Finish(0.75, 0.002, 0.05, 108);
+    return s.Finish(0.001, 0.05, 108);
 }
 
 // SOUND_DISCONNECT: the opponent has left: a tone falling two octaves.
@@ -224,7 +228,7 @@ std::vector<std::uint8_t> Disconnect(std::size_t n, int rate)
 {
     TSignal s(rate, n);
     s.AddGlide(0.005, s.Duration() - 0.005, 880, 220, 1.0, 0.012, 0.16, { 1.0, 0.3, 0.12 });
-    return s.Finish(0.6, 0.003, 0.01, 109);
+    return s.Finish(0.001, 0.01, 109);
 }
 
 // SOUND_MESSAGE: a chat message arrived: two quick rising blips.
@@ -233,7 +237,7 @@ std::vector<std::uint8_t> Message(std::size_t n, int rate)
     TSignal s(rate, n);
     s.AddGlide(0.004, 0.075, 900, 1500, 1.0, 0.004, 0.03, { 1.0, 0.15 });
     s.AddGlide(0.1, 0.19, 1200, 1900, 1.0, 0.004, 0.045, { 1.0, 0.15 });
-    return s.Finish(0.6, 0.002, 0.02, 110);
+    return s.Finish(0.001, 0.02, 110);
 }
 
 struct TSoundSpec {

@@ -8,6 +8,16 @@
 
 #include "Random.h"
 
+// Every effect is brought to one loudness, so none startles and none is lost: the RMS level of
+// its active part in dB relative to full scale (128 steps of the 8-bit samples).
+constexpr double SoundLoudness = -16.0;
+// The active part: 5 ms blocks whose energy is within 20 dB of the loudest block. Quiet tails and
+// gaps would otherwise make a short, punchy sound measure softer than it is heard.
+constexpr double LoudnessBlock = 0.005;
+constexpr double LoudnessGate = 20.0;
+// samples in full-scale units (±1); −infinity for silence.
+double ActiveLoudness(const std::vector<double>& samples, int rate);
+
 class TSignal {
 public:
     TSignal(int rate, std::size_t samples);
@@ -30,11 +40,12 @@ public:
     // Adds another signal of the same rate scaled by `gain`.
     void Mix(const TSignal& other, double gain);
 
-    // Removes any DC with a gentle high-pass, fades both ends with raised cosines, scales the
-    // peak to `peak` (of full scale) and quantises to unsigned 8 bits. Quantisation noise is
-    // dithered only where the sound is audible, so silence stays exactly 128.
-    std::vector<std::uint8_t> Finish(
-        double peak, double fadeIn, double fadeOut, std::uint64_t seed);
+    // Removes any DC with a gentle high-pass, moves the sound's start to the beginning (what
+    // leads up to it is silence the player would hear as lag; the end is padded instead), fades
+    // both ends with raised cosines, brings it to SoundLoudness with its peaks limited below
+    // clipping, and quantises to unsigned 8 bits. Quantisation noise is dithered only where the
+    // sound is audible, so silence stays exactly 128.
+    std::vector<std::uint8_t> Finish(double fadeIn, double fadeOut, std::uint64_t seed);
 
 private:
     int SampleRate;

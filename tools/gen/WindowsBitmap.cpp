@@ -160,31 +160,33 @@ std::vector<std::uint8_t> EncodeBitmap1(int width, int height, const std::vector
     return out;
 }
 
-DecodedBitmap DecodeBitmap(const std::vector<std::uint8_t>& f)
+Result<DecodedBitmap> DecodeBitmap(const std::vector<std::uint8_t>& f)
 {
+    const auto unsupported = [](const char* why) { return Error { ErrorKind::Unsupported, why }; };
+    const auto damaged = [](const char* why) { return Error { ErrorKind::Damaged, why }; };
     DecodedBitmap d;
     if (f.size() < 54 || f[0] != 'B' || f[1] != 'M')
-        return d.Error = "not a bitmap file", d;
+        return Error { ErrorKind::NotOurs, "not a bitmap file" };
     d.FileSize = Read32(f, 2);
     const std::uint32_t offset = Read32(f, 10);
     if (Read32(f, 14) != 40)
-        return d.Error = "unsupported header", d;
+        return unsupported("unsupported header");
     const std::int32_t width = std::int32_t(Read32(f, 18)), height = std::int32_t(Read32(f, 22));
     d.BitsPerPixel = int(Read16(f, 28));
     if (Read16(f, 26) != 1 || Read32(f, 30) != 0)
-        return d.Error = "compressed or multi-plane bitmaps are not supported", d;
+        return unsupported("compressed or multi-plane bitmaps are not supported");
     if (width <= 0 || height <= 0 || width > 4096 || height > 4096)
-        return d.Error = "unsupported dimensions", d;
+        return unsupported("unsupported dimensions");
     if (d.BitsPerPixel != 1 && d.BitsPerPixel != 4 && d.BitsPerPixel != 8)
-        return d.Error = "unsupported bit depth", d;
+        return unsupported("unsupported bit depth");
     d.Width = width, d.Height = height;
     const std::uint32_t used = Read32(f, 46);
     d.PaletteSize = int(used ? used : 1u << d.BitsPerPixel);
     if (d.PaletteSize > (1 << d.BitsPerPixel) || 54 + 4 * std::size_t(d.PaletteSize) > offset)
-        return d.Error = "palette does not fit", d;
+        return damaged("palette does not fit");
     const std::size_t stride = (std::size_t(width) * std::size_t(d.BitsPerPixel) + 31) / 32 * 4;
     if (offset + stride * std::size_t(height) > f.size())
-        return d.Error = "pixel data truncated", d;
+        return damaged("pixel data truncated");
     d.Picture = PixelImage(width, height);
     for (int y = 0; y < height; ++y) {
         const std::size_t row = offset + stride * std::size_t(height - 1 - y);
@@ -193,7 +195,7 @@ DecodedBitmap DecodeBitmap(const std::vector<std::uint8_t>& f)
             const int shift = 8 - d.BitsPerPixel - int(bit % 8);
             const int index = (f[row + bit / 8] >> shift) & ((1 << d.BitsPerPixel) - 1);
             if (index >= d.PaletteSize)
-                return d.Error = "pixel outside the palette", d;
+                return damaged("pixel outside the palette");
             d.Picture.At(x, y) = Read32(f, 54 + 4 * std::size_t(index)) & 0xFFFFFF;
         }
     }

@@ -3,10 +3,10 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "Raster.h"
+#include "Result.h"
 
 // The file image of an 8-bit picture. Pixels equal to key keep that exact colour (the game
 // treats the bottom-left pixel's colour as transparent); the others are reduced to at most 255
@@ -18,12 +18,11 @@ std::vector<std::uint8_t> EncodeBitmap1(int width, int height, const std::vector
 
 // A bitmap file read back: its header fields and its pixels, top row first.
 struct DecodedBitmap {
-    std::string Error; // empty when the file was understood
     int Width = 0, Height = 0, BitsPerPixel = 0, PaletteSize = 0;
     std::uint32_t FileSize = 0; // as the header states it
     PixelImage Picture;
 };
 
-// Reads uncompressed 1-, 4- or 8-bit bottom-up bitmaps; anything else, or a truncated or
-// inconsistent file, is reported in Error.
-DecodedBitmap DecodeBitmap(const std::vector<std::uint8_t>& file);
+// Reads uncompressed 1-, 4- or 8-bit bottom-up bitmaps. Refuses what is no bitmap file (NotOurs),
+// other kinds of bitmap (Unsupported) and truncated or inconsistent files (Damaged).
+Result<DecodedBitmap> DecodeBitmap(const std::vector<std::uint8_t>& file);

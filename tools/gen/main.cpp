@@ -35,8 +35,8 @@ int main(int argc, char** argv)
     // Fonts and painting need a GUI application; no window is ever shown.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (const QString missing = LoadDejaVuFonts(); !missing.isEmpty()) {
-        std::fprintf(stderr, "corvana-gen: %s\n", qPrintable(missing));
+    if (const Status fonts = LoadDejaVuFonts(); !fonts) {
+        std::fprintf(stderr, "corvana-gen: %s\n", fonts.Failure().Message.c_str());
         return 1;
     }
 

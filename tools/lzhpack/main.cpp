@@ -48,12 +48,12 @@ int main(int argc, char** argv)
 
     const std::vector<std::uint8_t> packed = LzhPack(raw);
 
-    const LzhContainer c = *ParseLzhContainer(packed);
+    const LzhContainer c = ParseLzhContainer(packed).Value(); // the packer always writes a header
     std::vector<std::uint8_t> check(c.DeclaredSize);
-    const LzhResult r = LzhDecode(c.Stream, c.DeclaredSize, check);
-    if (!r || check != raw || r.InputNeeded != c.Stream.size()) {
+    const Result<LzhDecoded> r = LzhDecode(c.Stream, c.DeclaredSize, check);
+    if (!r || check != raw || r.Value().InputNeeded != c.Stream.size()) {
         std::fprintf(stderr, "lzhpack: %s does not round-trip (%s)\n", argv[1],
-            !r                 ? r.Message.c_str()
+            !r                 ? r.Failure().Message.c_str()
                 : check != raw ? "decoded bytes differ"
                                : "stream length");
         return 1;

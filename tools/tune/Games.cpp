@@ -11,7 +11,8 @@
 #include "RoutineTable.h"
 #include "TuneCommands.h"
 #include "master/MasterEngine.h"
-#include "master/Notation.h"
+#include "MoveRules.h"
+#include "master/GamePosition.h"
 
 using namespace master;
 

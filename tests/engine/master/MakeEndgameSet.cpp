@@ -13,7 +13,8 @@
 #include "PlainSolver.h"
 #include "RoutineTable.h"
 #include "Search.h"
-#include "master/Notation.h"
+#include "MoveRules.h"
+#include "master/GamePosition.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ struct Snapshot {
 bool PlayGame(std::mt19937& rng, Snapshot& at20, Snapshot& at14)
 {
     const RoutineTable& r = RoutinesFor(8);
-    Board b = master::StartBoard(8);
+    Board b = StartBoard(8);
     int mover = SideGreen;
     bool have20 = false;
     for (int ply = 0;; ++ply) {

@@ -8,6 +8,7 @@
 
 #include "EndgameSet.h"
 #include "Evaluation.h"
+#include "GameFlow.h"
 #include "MasterSearch.h"
 #include "MasterTestSupport.h"
 #include "PlainSolver.h"

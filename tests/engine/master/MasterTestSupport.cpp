@@ -8,7 +8,7 @@
 master::GamePosition RandomPosition(int size, int plies, std::mt19937& rng)
 {
     const RoutineTable& r = RoutinesFor(size);
-    Board b = master::StartBoard(size);
+    Board b = StartBoard(size);
     int mover = SideGreen;
     for (int i = 0; i < plies; ++i) {
         const master::GamePosition p = master::PositionWithTurn(size, b, mover);
@@ -36,7 +36,7 @@ master::GamePosition RandomPositionWithEmpties(int size, int empties, std::mt199
 
 Board BoardFromPicture(int size, const std::string& picture)
 {
-    Board b = master::StartBoard(size);
+    Board b = StartBoard(size);
     for (int row = 0; row < size; ++row)
         for (int col = 0; col < size; ++col) {
             const char c = picture.at(std::size_t(row * size + col));

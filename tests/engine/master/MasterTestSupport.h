@@ -7,7 +7,8 @@
 
 #include "Board.h"
 #include "MasterBits.h"
-#include "master/Notation.h"
+#include "MoveRules.h"
+#include "master/GamePosition.h"
 
 // The position after `plies` random legal moves from the start (fewer if the game ends first).
 master::GamePosition RandomPosition(int size, int plies, std::mt19937& rng);

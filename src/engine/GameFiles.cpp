@@ -1,0 +1,87 @@
+// Game files in the three forms, chosen by the extension.
+#include "GameFiles.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "Notation.h"
+#include "SafeFile.h"
+
+GameFileForm GameFileFormOf(const std::string& fileName)
+{
+    const std::string name = BaseName(fileName);
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos)
+        return GameFileForm::Saved;
+    std::string extension = name.substr(dot);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+        [](unsigned char c) { return char(std::tolower(c)); });
+    if (extension == ".txt")
+        return GameFileForm::Transcript;
+    if (extension == ".ggf")
+        return GameFileForm::Ggf;
+    return GameFileForm::Saved;
+}
+
+std::string GameFileExtension(GameFileForm form)
+{
+    switch (form) {
+    case GameFileForm::Transcript:
+        return ".txt";
+    case GameFileForm::Ggf:
+        return ".ggf";
+    case GameFileForm::Saved:
+        break;
+    }
+    return ".kpx";
+}
+
+Result<LoadedGame> ReadGameFile(const std::string& fileName)
+{
+    const GameFileForm form = GameFileFormOf(fileName);
+    if (form == GameFileForm::Saved) {
+        LoadedGame game;
+        SavedGameSettings settings;
+        const Status loaded = ReadSavedGameFile(fileName, game.Record, settings);
+        if (!loaded)
+            return loaded.Failure();
+        game.Settings = settings;
+        return game;
+    }
+    const std::string notOpened = BaseName(fileName) + " was not opened: ";
+    const Result<FileBytes> read = ReadFileBounded(fileName, MaxGameTextBytes);
+    if (!read)
+        return Error { read.Failure().Kind, notOpened + read.Failure().Message };
+    // A GGF collection may go on past the budget; its first game is what counts.
+    if (read.Value().Cut && form == GameFileForm::Transcript)
+        return Error { read.Value().Cut->Kind, notOpened + read.Value().Cut->Message };
+    const std::string_view text = read.Value().Bytes;
+    Result<OBoardTracker> record
+        = form == GameFileForm::Ggf ? ReadGgf(text) : ReadTranscript(text);
+    if (!record)
+        return Error { record.Failure().Kind, notOpened + record.Failure().Message };
+    return LoadedGame { std::move(record).Value(), std::nullopt };
+}
+
+Status WriteGameFile(const std::string& fileName, const OBoardTracker& record,
+    const SavedGameSettings& settings, const GgfDetails& details)
+{
+    switch (GameFileFormOf(fileName)) {
+    case GameFileForm::Transcript:
+        return ReplaceFile(fileName, TranscriptOf(record) + "\n");
+    case GameFileForm::Ggf:
+        return ReplaceFile(fileName, GgfOf(record, details));
+    case GameFileForm::Saved:
+        break;
+    }
+    const std::vector<std::uint8_t> bytes = EncodeSavedGame(record, settings);
+    return ReplaceFile(
+        fileName, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+Result<OBoardTracker> ReadGameText(std::string_view text)
+{
+    if (text.find("(;") != std::string_view::npos)
+        return ReadGgf(text);
+    return ReadTranscript(text);
+}

@@ -1,0 +1,46 @@
+// A game in any of the three forms the program reads and writes: its own saved game (.kpx), a
+// transcript (.txt) and GGF (.ggf), told apart by the file name's extension. Used by the window's
+// Save, Open and clipboard commands and by corvana-cli.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "BoardTracker.h"
+#include "GgfGame.h"
+#include "Result.h"
+
+enum class GameFileForm {
+    Saved, // .kpx, and every name without one of the other extensions
+    Transcript, // .txt
+    Ggf, // .ggf
+};
+
+// The form a file name stands for (the extension in either case).
+GameFileForm GameFileFormOf(const std::string& fileName);
+// The extension of a form, with its dot: ".kpx".
+std::string GameFileExtension(GameFileForm form);
+
+// A game as read. Only a saved game carries who plays the computer and whether it is one; the
+// text forms leave the current settings as they are.
+struct LoadedGame {
+    OBoardTracker Record;
+    std::optional<SavedGameSettings> Settings;
+};
+
+// Reads a game file in the form its extension names. On failure the message begins
+// "NAME was not opened: "; a .kpx file without the signature fails with NotOurs, as before.
+Result<LoadedGame> ReadGameFile(const std::string& fileName);
+
+// Writes the record in the form the extension names (settings only go into a saved game,
+// details only into GGF), replacing the file only once the new one is complete.
+Status WriteGameFile(const std::string& fileName, const OBoardTracker& record,
+    const SavedGameSettings& settings, const GgfDetails& details = {});
+
+// A game given as text (the clipboard): GGF when it holds a game's "(;", a transcript otherwise.
+Result<OBoardTracker> ReadGameText(std::string_view text);
+
+// The largest text file read whole: far more than any transcript; a GGF file of many games is
+// read as far as this, which its first game normally fits within.
+constexpr std::size_t MaxGameTextBytes = 1 << 20;

@@ -1,0 +1,204 @@
+// GGF: writing one game, and reading the first game of a text.
+#include "GgfGame.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <vector>
+
+#include "MoveRules.h"
+#include "Notation.h"
+
+namespace {
+
+Error Refuse(std::string why) { return { ErrorKind::Damaged, std::move(why) }; }
+
+// A value as GGF writes it: "]" and "\" escaped by a backslash.
+std::string Escaped(const std::string& value)
+{
+    std::string out;
+    for (const char c : value) {
+        if (c == ']' || c == '\\')
+            out += '\\';
+        out += c;
+    }
+    return out;
+}
+
+std::string Lower(std::string_view text)
+{
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(),
+        [](unsigned char c) { return char(std::tolower(c)); });
+    return out;
+}
+
+std::string Trimmed(std::string_view text)
+{
+    const auto space = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    while (!text.empty() && space(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && space(text.back()))
+        text.remove_suffix(1);
+    return std::string(text);
+}
+
+// The board as BO writes it: rows from row 1 up, each from column a, "*" Black, "O" White.
+std::string BoardText(const Board& board, int size)
+{
+    std::string text = std::to_string(size);
+    for (int number = 1; number <= size; ++number) {
+        text += ' ';
+        for (int col = 0; col < size; ++col) {
+            const Cell c = board[SquareIndex(size, col, size - number)];
+            text += c == CellYellow ? '*' : c == CellGreen ? 'O' : '-';
+        }
+    }
+    return text + " *";
+}
+
+struct Property {
+    std::string Name;
+    std::string Value;
+};
+
+// The properties of the first game, in order.
+Result<std::vector<Property>> Properties(std::string_view text)
+{
+    const std::size_t begin = text.find("(;");
+    if (begin == std::string_view::npos)
+        return Refuse("it holds no GGF game (no \"(;\" where a game begins)");
+    std::vector<Property> found;
+    std::size_t at = begin + 2;
+    const auto where = [&] { return "character " + std::to_string(at + 1); };
+    for (;;) {
+        while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])))
+            ++at;
+        if (at >= text.size())
+            return Refuse("the game is not closed by \";)\"");
+        if (text.compare(at, 2, ";)") == 0)
+            return found;
+        std::size_t end = at;
+        while (end < text.size() && std::isalpha(static_cast<unsigned char>(text[end])))
+            ++end;
+        if (end == at || end - at > 16 || end >= text.size() || text[end] != '[')
+            return Refuse("the game has something else than a property at " + where());
+        Property p { std::string(text.substr(at, end - at)), {} };
+        at = end + 1;
+        for (;;) {
+            if (at >= text.size())
+                return Refuse("the value of " + p.Name + " is not closed by \"]\"");
+            const char c = text[at++];
+            if (c == ']')
+                break;
+            if (c == '\\' && at < text.size())
+                p.Value += text[at++];
+            else
+                p.Value += c;
+        }
+        found.push_back(std::move(p));
+        if (found.size() > 4096)
+            return Refuse("the game has more properties than any game needs");
+    }
+}
+
+// The board size BO gives, when it shows the usual start position with Black to move.
+Result<int> StartSize(const std::string& value)
+{
+    std::size_t at = 0;
+    int size = 0;
+    while (at < value.size() && std::isspace(static_cast<unsigned char>(value[at])))
+        ++at;
+    while (at < value.size() && std::isdigit(static_cast<unsigned char>(value[at])) && size < 100)
+        size = size * 10 + (value[at++] - '0');
+    if (size != 8 && size != 10)
+        return Refuse("its board (BO) is neither 8 × 8 nor 10 × 10");
+    std::string cells;
+    for (; at < value.size(); ++at)
+        if (!std::isspace(static_cast<unsigned char>(value[at])))
+            cells += value[at];
+    if (cells.size() != std::size_t(size * size + 1))
+        return Refuse("its board (BO) does not have " + std::to_string(size * size)
+            + " squares and the side to move");
+    std::string usual = BoardText(StartBoard(size), size);
+    usual.erase(std::remove(usual.begin(), usual.end(), ' '), usual.end());
+    usual.erase(0, std::to_string(size).size());
+    for (char& c : cells)
+        if (c == 'o')
+            c = 'O';
+    if (cells != usual)
+        return Refuse("it does not begin from the usual four discs in the centre with Black to move");
+    return size;
+}
+
+} // namespace
+
+std::string GgfOf(const OBoardTracker& record, const GgfDetails& details)
+{
+    std::string text = "(;GM[Othello]PC[" + Escaped(details.Place) + "]";
+    if (!details.Date.empty())
+        text += "DT[" + Escaped(details.Date) + "]";
+    text += "PB[" + Escaped(details.BlackName) + "]PW[" + Escaped(details.WhiteName) + "]";
+    const FinalScore score = FinalScoreOf(record);
+    if (score.Finished) {
+        const int margin = score.Yellow - score.Green;
+        text += "RE[" + std::string(margin > 0 ? "+" : "") + std::to_string(margin) + ".000]";
+    }
+    text += "TY[" + std::to_string(record.Size) + "]\n";
+    text += "BO[" + BoardText(StartBoard(record.Size), record.Size) + "]\n";
+    int due = SideYellow;
+    int written = 0;
+    const auto put = [&](int side, const std::string& move) {
+        text += (side == SideYellow ? "B[" : "W[") + move + "]";
+        if (++written % 10 == 0)
+            text += '\n';
+    };
+    for (const TTrackerEntry& e : record.Entries) {
+        if (e.MoverSide != due)
+            put(due, "PA");
+        put(e.MoverSide, Lower(SquareName(record.Size, e.Move)));
+        due = e.OtherSide;
+    }
+    return text + ";)\n";
+}
+
+Result<OBoardTracker> ReadGgf(std::string_view text)
+{
+    Result<std::vector<Property>> properties = Properties(text);
+    if (!properties)
+        return properties.Failure();
+    int size = 0;
+    std::vector<int> moves, movers;
+    std::vector<std::string> written;
+    for (const Property& p : properties.Value()) {
+        if (p.Name == "GM" && Lower(Trimmed(p.Value)) != "othello")
+            return Refuse("it is a game of " + Trimmed(p.Value) + ", not of Othello");
+        if (p.Name == "BO") {
+            const Result<int> start = StartSize(p.Value);
+            if (!start)
+                return start.Failure();
+            size = start.Value();
+        }
+        if (p.Name == "B" || p.Name == "W") {
+            // A move may carry its evaluation and time after a slash: "f5/1.25/3.1".
+            const std::string value = Trimmed(std::string_view(p.Value).substr(0, p.Value.find('/')));
+            movers.push_back(p.Name == "B" ? SideYellow : SideGreen);
+            written.push_back(value);
+        }
+    }
+    if (size == 0)
+        return Refuse("it has no board (BO)");
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        const std::string name = Lower(written[i]);
+        if (name == "pa" || name == "pass") {
+            moves.push_back(PassMove);
+            continue;
+        }
+        const int square = SquareFromName(size, name);
+        if (square < 0)
+            return Refuse("move " + std::to_string(i + 1) + " (" + written[i].substr(0, 12)
+                + ") is not a square of the board");
+        moves.push_back(square);
+    }
+    return ReplayMoves(size, moves, movers);
+}

@@ -1,0 +1,30 @@
+// Games in the Generic Game Format that Othello servers keep their games in:
+// "(;GM[Othello]PB[..]PW[..]TY[8]BO[8 ...]B[f5]W[d6]...;)". Black is the first mover (Yellow
+// here), White the second (Green); a pass is written "PA". Used by the game files and the
+// clipboard.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "BoardTracker.h"
+#include "Result.h"
+
+// What a written game says beside its moves.
+struct GgfDetails {
+    std::string Place = "Corvana";
+    std::string Date; // left out when empty
+    std::string BlackName = "Yellow";
+    std::string WhiteName = "Green";
+};
+
+// The record as one GGF game: the start position (BO), every move with the passes between them,
+// and the result (RE, from Black's side) when the game is over.
+std::string GgfOf(const OBoardTracker& record, const GgfDetails& details = {});
+
+// Reads the first game of a GGF text. Everything but the game's type, the board (BO) and the
+// moves is passed over (names, times, comments, evaluations after a move's "/"). Refuses
+// (Damaged) a text without a game, another game than Othello, a board other than the usual start
+// of 8 × 8 or 10 × 10 with Black to move, and any move that is not legal or not the side's due,
+// saying which.
+Result<OBoardTracker> ReadGgf(std::string_view text);

@@ -1,0 +1,233 @@
+// Transcripts, and the replay that turns written moves into a checked game record.
+#include "Notation.h"
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+
+#include "GameFlow.h"
+#include "MoveRules.h"
+#include "RoutineTable.h"
+
+namespace {
+
+Error Refuse(std::string why) { return { ErrorKind::Damaged, std::move(why) }; }
+
+const char* SideName(int side) { return side == SideYellow ? "Yellow" : "Green"; }
+
+bool HasLegalMove(const RoutineTable& rules, int size, const Board& board, int side, int other)
+{
+    const SquareOrder order = MoveOrderFor(size);
+    return std::any_of(order.Squares, order.Squares + order.Length,
+        [&](int square) { return rules.IsLegalMove(board, square, side, other); });
+}
+
+// The replay, telling the caller how many moves were accepted before a refusal. movers, when
+// given, names the side that made each move, to be checked against the side due.
+Result<OBoardTracker> Replay(int size, const std::vector<int>& moves, const std::vector<int>* movers,
+    std::size_t& accepted)
+{
+    accepted = 0;
+    if (size != 8 && size != 10)
+        return Refuse("the board size " + std::to_string(size) + " is neither 8 nor 10");
+    const RoutineTable& rules = RoutinesFor(size);
+    OBoardTracker record;
+    record.Size = size;
+    Board board = StartBoard(size);
+    int side = SideYellow, other = SideGreen;
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        const int move = moves[i];
+        const std::string where = "move " + std::to_string(i + 1)
+            + (move == PassMove ? std::string() : " (" + SquareName(size, move) + ")");
+        if (move != PassMove && !IsPlayableSquare(size, move))
+            return Refuse("move " + std::to_string(i + 1) + " is not a square of the board");
+        const int mover = movers ? (*movers)[i] : 0;
+        if (!HasLegalMove(rules, size, board, side, other)) {
+            if (!HasLegalMove(rules, size, board, other, side))
+                return Refuse(where + " comes after the end of the game");
+            if (move == PassMove && movers && mover != side)
+                return Refuse(where + " is a pass for " + SideName(mover) + ", but "
+                    + SideName(side) + " is the one to pass");
+            std::swap(side, other); // the side due passes, written or not
+            if (move == PassMove) {
+                ++accepted;
+                continue;
+            }
+        } else if (move == PassMove) {
+            return Refuse(where + " is a pass, but " + SideName(side) + " can play");
+        }
+        if (movers && mover != side)
+            return Refuse(where + " is " + SideName(mover) + "'s, but " + SideName(side)
+                + " is to move");
+        if (!rules.IsLegalMove(board, move, side, other))
+            return Refuse(where + " is not a legal move for " + SideName(side));
+        record.Entries.push_back(TTrackerEntry { move, side, other, board });
+        rules.MakeMove(board, move, side, other);
+        std::swap(side, other);
+        ++accepted;
+    }
+    record.Count = std::int32_t(record.Entries.size());
+    record.Current = record.Count;
+    return record;
+}
+
+// One written move: a square by its column and its row counted from the bottom (both from 1),
+// or a pass; Column 0 marks the pass.
+struct WrittenMove {
+    int Column = 0;
+    int Row = 0;
+    std::string Text; // as written, for messages
+};
+
+std::optional<int> SquareOn(int size, const WrittenMove& m)
+{
+    if (m.Column == 0)
+        return PassMove;
+    if (m.Column > size || m.Row < 1 || m.Row > size)
+        return std::nullopt;
+    return SquareIndex(size, m.Column - 1, size - m.Row);
+}
+
+Result<std::vector<WrittenMove>> Tokens(std::string_view text)
+{
+    std::vector<WrittenMove> moves;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const unsigned char c = static_cast<unsigned char>(text[at]);
+        if (std::isspace(c) || c == ',') {
+            ++at;
+            continue;
+        }
+        const std::size_t start = at;
+        if (c >= 0x80)
+            return Refuse("character " + std::to_string(start + 1) + " is neither a square nor a pass");
+        std::size_t letters = at;
+        while (letters < text.size() && std::isalpha(static_cast<unsigned char>(text[letters])))
+            ++letters;
+        std::size_t digits = letters;
+        while (digits < text.size() && digits - letters < 4
+            && std::isdigit(static_cast<unsigned char>(text[digits])))
+            ++digits;
+        std::string word(text.substr(start, (letters - start == 1 ? digits : letters) - start));
+        std::string lower = word;
+        for (char& ch : lower)
+            ch = char(std::tolower(static_cast<unsigned char>(ch)));
+        const std::string character = "character " + std::to_string(start + 1);
+        if (lower == "pass" || lower == "pa") {
+            moves.push_back({ 0, 0, word });
+            at = letters;
+            continue;
+        }
+        if (letters - start != 1 || digits == letters) {
+            if (word.empty())
+                word = std::string(1, char(c));
+            return Refuse("\"" + word + "\" at " + character + " is neither a square nor a pass");
+        }
+        if (lower[0] > 'j' || word[1] == '0' || digits - letters > 2)
+            return Refuse("\"" + word + "\" at " + character + " is not a square");
+        moves.push_back({ lower[0] - 'a' + 1, std::stoi(word.substr(1)), word });
+        at = digits;
+        if (moves.size() > BoardCells) // no use reading on: no game is this long
+            return Refuse("it holds more moves than any game has");
+    }
+    return moves;
+}
+
+} // namespace
+
+Result<OBoardTracker> ReplayMoves(int size, const std::vector<int>& moves)
+{
+    std::size_t accepted = 0;
+    return Replay(size, moves, nullptr, accepted);
+}
+
+Result<OBoardTracker> ReplayMoves(
+    int size, const std::vector<int>& moves, const std::vector<int>& movers)
+{
+    if (movers.size() != moves.size())
+        return Refuse("the moves and their sides do not pair up");
+    std::size_t accepted = 0;
+    return Replay(size, moves, &movers, accepted);
+}
+
+std::vector<int> MovesWithPasses(const OBoardTracker& record)
+{
+    std::vector<int> moves;
+    int due = SideYellow;
+    for (const TTrackerEntry& e : record.Entries) {
+        if (e.MoverSide != due)
+            moves.push_back(PassMove);
+        moves.push_back(e.Move);
+        due = e.OtherSide;
+    }
+    return moves;
+}
+
+std::string MoveText(int size, int move)
+{
+    if (move == PassMove)
+        return "pass";
+    std::string text = SquareName(size, move);
+    std::transform(text.begin(), text.end(), text.begin(),
+        [](unsigned char c) { return char(std::tolower(c)); });
+    return text;
+}
+
+std::string TranscriptOf(const OBoardTracker& record)
+{
+    std::string text;
+    for (const TTrackerEntry& e : record.Entries)
+        text += MoveText(record.Size, e.Move);
+    return text;
+}
+
+Result<OBoardTracker> ReadTranscript(std::string_view text)
+{
+    Result<std::vector<WrittenMove>> written = Tokens(text);
+    if (!written)
+        return written.Failure();
+
+    // Each size is tried; a square beyond the board ends its reading there. The reading that
+    // gets further is the one whose reason is given.
+    std::optional<Error> best;
+    std::size_t bestAccepted = 0;
+    for (const int size : { 8, 10 }) {
+        std::vector<int> moves;
+        std::optional<Error> outside;
+        for (const WrittenMove& m : written.Value()) {
+            const std::optional<int> square = SquareOn(size, m);
+            if (!square) {
+                outside = Refuse("move " + std::to_string(moves.size() + 1) + " (" + m.Text
+                    + ") is not a square of the " + std::to_string(size) + " × "
+                    + std::to_string(size) + " board");
+                break;
+            }
+            moves.push_back(*square);
+        }
+        std::size_t accepted = 0;
+        Result<OBoardTracker> game = Replay(size, moves, nullptr, accepted);
+        if (game && !outside)
+            return game;
+        if (!best || accepted > bestAccepted) {
+            best = game ? *outside : game.Failure();
+            bestAccepted = accepted;
+        }
+    }
+    return *best;
+}
+
+Board FinalBoardOf(const OBoardTracker& record)
+{
+    if (record.Entries.empty())
+        return StartBoard(record.Size);
+    const TTrackerEntry& last = record.Entries.back();
+    Board board = last.Before;
+    RoutinesFor(record.Size).MakeMove(board, last.Move, last.MoverSide, last.OtherSide);
+    return board;
+}
+
+FinalScore FinalScoreOf(const OBoardTracker& record)
+{
+    const PositionScan scan = ScanPosition(record.Size, FinalBoardOf(record));
+    return { scan.Yellow, scan.Green, scan.BothStuck() };
+}

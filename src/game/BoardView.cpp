@@ -1,0 +1,456 @@
+// The board widget: drawing into the back buffer and pushing the changed squares, the hover
+// outline and its feedback, the disc animation, the right-click display of available and changed
+// squares, playing from the keyboard and the typed key sequence.
+#include "BoardView.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <chrono>
+#include <thread>
+
+#include "AsyncTimer.h"
+#include "BoardTracker.h"
+#include "SpriteStore.h"
+#include "RoutineTable.h"
+#include "Settings.h"
+#include "Sound.h"
+
+std::function<void(int frame)> AnimationFrameHook;
+
+namespace {
+
+// Swallows the pointer buttons and keys meant for one window (and the shortcuts they would
+// trigger), letting everything else through.
+class InputSwallower : public QObject {
+public:
+    explicit InputSwallower(QWidget* window)
+        : Window(window)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Shortcut:
+        case QEvent::ContextMenu:
+            return BelongsToWindow(watched);
+        case QEvent::ShortcutOverride:
+            // Accepted, the key counts as the widget's own and triggers no menu shortcut.
+            if (BelongsToWindow(watched)) {
+                event->accept();
+                return true;
+            }
+            return false;
+        default:
+            return false;
+        }
+    }
+
+private:
+    bool BelongsToWindow(QObject* o) const
+    {
+        for (; o; o = o->parent())
+            if (auto* w = qobject_cast<QWidget*>(o))
+                return w->window() == Window;
+        return false;
+    }
+    QWidget* Window;
+};
+
+} // namespace
+
+namespace {
+
+// Typed anywhere on the board, in order, with anything between: asks the peer for its board.
+constexpr char KeySequence[] = "kvbnrz";
+constexpr int KeySequenceLength = 6;
+// Typing this letter starts the sequence again.
+constexpr char KeySequenceReset = 'q';
+
+int LastMarkInset() { return BoardSize == 8 ? 29 : 23; }
+
+} // namespace
+
+BoardView::BoardView(QWidget* parent)
+    : QWidget(parent)
+    , Surface(this, QPoint(2, 2))
+    , HelpMoveAsyncTimer(new TAsyncTimer(this))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    HelpMoveAsyncTimer->SetInterval(40);
+    HelpMoveAsyncTimer->SetThreadPriority(QThread::HighestPriority);
+    HelpMoveAsyncTimer->OnTimer = [this](TAsyncTimer*) { MoveDisplayTick(); };
+}
+
+void BoardView::FitBoard()
+{
+    CellSize = CellSizeFor(BoardSize);
+    HalfCell = HalfCellFor(BoardSize);
+    RestFrame = RestFrameFor(FigureSet);
+}
+
+BoardLayout BoardView::Layout() const { return { BoardSize, CellSize, RestFrame }; }
+
+void BoardView::PushRect(const PictureRect& r)
+{
+    if (!r.Empty())
+        Surface.Push(QRect(r.X, r.Y, r.Width, r.Height));
+}
+
+void BoardView::PushSquare(int x, int y) { PushRect(SquareRect(Layout(), x, y)); }
+
+void BoardView::DrawBoard()
+{
+    PaintBoard(Layout(), BoardStack[0]);
+    for (int x = 0; x < BoardSize; ++x)
+        for (int y = 0; y < BoardSize; ++y)
+            DrawMarkers(x, y);
+}
+
+// The markers that stay on the board when the extras ask for them, over the square's sprite;
+// every redraw of a square draws them again, so a marker leaves with its reason.
+void BoardView::DrawMarkers(int x, int y)
+{
+    if (Extras.MarkLegalMoves && !GameOver && IsAvailable(x, y))
+        DrawLegalMoveDot(
+            Layout(), x, y, SideToMove == SideYellow ? YellowMoveColour : GreenMoveColour);
+    if (Extras.MarkLastMove && GameRecord && GameRecord->Current > 0
+        && GameRecord->Current <= GameRecord->Count
+        && GameRecord->Entries[std::size_t(GameRecord->Current - 1)].Move == SquareIndex(x, y))
+        DrawLastMoveMarker(Layout(), x, y);
+}
+
+void BoardView::Present() { repaint(); }
+
+void BoardView::RedrawSquare(int x, int y, bool show)
+{
+    if (x < 0 || x >= BoardSize || y < 0 || y >= BoardSize)
+        return;
+    DrawRestingSprite(Layout(), BoardStack[0], x, y);
+    DrawMarkers(x, y);
+    if (show)
+        PushSquare(x, y);
+}
+
+void BoardView::ShowHoverMark()
+{
+    if (HoverCol < 0 || HoverCol >= BoardSize || HoverRow < 0 || HoverRow >= BoardSize)
+        return;
+    DrawInsetOutline(Layout(), HoverCol, HoverRow, 0, HoverColour);
+    PushSquare(HoverCol, HoverRow);
+}
+
+void BoardView::EraseHoverMark()
+{
+    if (PrevHoverCol < 0 || PrevHoverCol >= BoardSize || PrevHoverRow < 0
+        || PrevHoverRow >= BoardSize)
+        return;
+    DrawRestingSprite(Layout(), BoardStack[0], PrevHoverCol, PrevHoverRow);
+    DrawMarkers(PrevHoverCol, PrevHoverRow);
+    PushSquare(PrevHoverCol, PrevHoverRow);
+}
+
+void BoardView::MoveHoverHome() { HoverCol = HoverRow = 0; }
+
+void BoardView::Announce(const QString& text)
+{
+    Announcement = text;
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+void BoardView::RememberBoard()
+{
+    StopMoveDisplay();
+    PreviousBoard = BoardStack[0];
+    NoPreviousBoard = false;
+}
+
+void BoardView::AnimateMove()
+{
+    if (!AnimationOn)
+        return;
+    TransitionCodes = ComputeTransitionCodes(PreviousBoard, BoardStack[0]);
+    setCursor(Qt::ArrowCursor);
+    // The window first shows the position before the move, then the discs change on it.
+    PaintBoard(Layout(), PreviousBoard);
+    repaint();
+    AnimateDiscs();
+}
+
+void BoardView::AnimateDiscs()
+{
+    using Clock = std::chrono::steady_clock;
+    for (int frame = 0; frame <= RestFrame; ++frame) {
+        const auto start = Clock::now();
+        PushRect(DrawAnimationFrame(Layout(), TransitionCodes, frame));
+        if (AnimationFrameHook)
+            AnimationFrameHook(frame);
+        // 55 ms a frame (or the speed the extras choose), or longer when drawing takes longer;
+        // no messages are handled meanwhile.
+        std::this_thread::sleep_until(start + std::chrono::milliseconds(Extras.AnimationFrameMs));
+    }
+    DiscardInputMadeMeanwhile();
+}
+
+// The animation holds the main thread, and what the player clicked or typed meanwhile was meant
+// for a board that has changed since: taken from the queue now, it is dropped instead of being
+// played on the new position. Network messages wait in their own queue meanwhile.
+void BoardView::DiscardInputMadeMeanwhile()
+{
+    InputSwallower swallower(window());
+    qApp->installEventFilter(&swallower);
+    if (HoldNetwork)
+        HoldNetwork(true);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (HoldNetwork)
+        HoldNetwork(false);
+    qApp->removeEventFilter(&swallower);
+}
+
+void BoardView::DrawMoveMark(int x, int y, int k)
+{
+    if (!ShowAvailableMoves || x < 0 || x > BoardSize - 1 || y < 0 || y > BoardSize - 1)
+        return;
+    DrawInsetOutline(
+        Layout(), x, y, k, SideToMove == SideYellow ? YellowMoveColour : GreenMoveColour);
+    PushSquare(x, y);
+}
+
+void BoardView::DrawChangeMark(int x, int y, int k)
+{
+    if (!ShowPreviousMove || x < 0 || x > BoardSize - 1 || y < 0 || y > BoardSize - 1)
+        return;
+    DrawInsetOutline(Layout(), x, y, k, ChangeColour);
+    PushSquare(x, y);
+}
+
+bool BoardView::IsAvailable(int x, int y) const
+{
+    return Routines.IsLegalMove(BoardStack[0], SquareIndex(x, y), SideToMove, Opponent());
+}
+
+void BoardView::StopMoveDisplay()
+{
+    if (HelpMoveAsyncTimer->Enabled()) {
+        for (int x = 0; x < BoardSize; ++x) {
+            for (int y = 0; y < BoardSize; ++y) {
+                if (IsAvailable(x, y))
+                    RedrawSquare(x, y, true);
+                if (!NoPreviousBoard
+                    && BoardStack[0][SquareIndex(x, y)] != PreviousBoard[SquareIndex(x, y)])
+                    RedrawSquare(x, y, true);
+            }
+        }
+    }
+    HelpMoveAsyncTimer->SetEnabled(false);
+}
+
+void BoardView::StartMoveDisplay()
+{
+    bool any = false;
+    for (int x = 0; x < BoardSize; ++x) {
+        for (int y = 0; y < BoardSize; ++y) {
+            if (IsAvailable(x, y)) {
+                DrawMoveMark(x, y, 0);
+                any = true;
+            }
+            if (!NoPreviousBoard
+                && BoardStack[0][SquareIndex(x, y)] != PreviousBoard[SquareIndex(x, y)]) {
+                DrawChangeMark(x, y, LastMarkInset());
+                any = true;
+            }
+        }
+    }
+    if (any)
+        HelpMoveAsyncTimer->SetEnabled(true);
+    DisplayTick = 0;
+}
+
+void BoardView::MoveDisplayTick()
+{
+    const int last = LastMarkInset();
+    for (int x = 0; x < BoardSize; ++x) {
+        for (int y = 0; y < BoardSize; ++y) {
+            if (IsAvailable(x, y)) {
+                RedrawSquare(x, y, false);
+                DrawMoveMark(x, y, DisplayTick);
+            }
+            if (!NoPreviousBoard
+                && BoardStack[0][SquareIndex(x, y)] != PreviousBoard[SquareIndex(x, y)]) {
+                RedrawSquare(x, y, false);
+                DrawChangeMark(x, y, last - DisplayTick);
+            }
+        }
+    }
+    if (++DisplayTick > last)
+        StopMoveDisplay();
+}
+
+void BoardView::paintEvent(QPaintEvent* event)
+{
+    QPainter p(this);
+    Surface.Paint(p, event->rect());
+
+    // A sunken two-pixel bevel around the back buffer; each line stops short of its end point.
+    const int w = width(), h = height();
+    const QPalette& pal = palette();
+    auto line = [&](int x1, int y1, int x2, int y2, QPalette::ColorRole role) {
+        auto sign = [](int v) { return (v > 0) - (v < 0); };
+        const int ex = x2 - sign(x2 - x1), ey = y2 - sign(y2 - y1); // the last pixel drawn
+        p.fillRect(QRect(QPoint(std::min(x1, ex), std::min(y1, ey)),
+                       QPoint(std::max(x1, ex), std::max(y1, ey))),
+            pal.color(role));
+    };
+    line(0, 0, 0, h - 1, QPalette::Dark);
+    line(0, h - 1, w - 1, h - 1, QPalette::Light);
+    line(w - 1, h - 1, w - 1, 0, QPalette::Light);
+    line(w - 1, 0, 0, 0, QPalette::Dark);
+    line(1, 1, 1, h - 2, QPalette::Shadow);
+    line(1, h - 2, w - 2, h - 2, QPalette::Midlight);
+    line(w - 2, h - 2, w - 2, 1, QPalette::Midlight);
+    line(w - 2, 1, 1, 1, QPalette::Shadow);
+}
+
+void BoardView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    FormMouseMove(pos.x(), pos.y());
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event) { FormMouseDown(event->button()); }
+
+void BoardView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick)
+        OnClick();
+}
+
+void BoardView::keyPressEvent(QKeyEvent* event)
+{
+    FormKeyDown(event->key());
+    if (!event->text().isEmpty())
+        FormKeyPress(event->text().at(0));
+}
+
+// --- input ---
+void BoardView::FormMouseMove(int x, int y)
+{
+    PrevHoverCol = HoverCol;
+    PrevHoverRow = HoverRow;
+    // Truncating division: the margin left of and above the board still counts as square 0.
+    const int col = (x - 20) / CellSize;
+    const int row = (y - 20) / CellSize;
+    if (col >= 0 && col < BoardSize)
+        HoverCol = col;
+    if (row >= 0 && row < BoardSize)
+        HoverRow = row;
+    const bool changed = HoverCol != PrevHoverCol || HoverRow != PrevHoverRow;
+    if (changed) {
+        EraseHoverMark();
+        ShowHoverMark();
+        // A screen reader follows the square the arrows (or the pointer) reach.
+        if (QAccessible::isActive())
+            if (QAccessibleInterface* board = QAccessible::queryAccessibleInterface(this))
+                if (QAccessibleTableInterface* table = board->tableInterface())
+                    if (QAccessibleInterface* cell = table->cellAt(HoverRow, HoverCol)) {
+                        QAccessibleEvent focus(cell, QAccessible::Focus);
+                        QAccessible::updateAccessibility(&focus);
+                    }
+    }
+    if (InputTaken && !InputTaken())
+        return;
+    if (Routines.IsLegalMove(
+            BoardStack[0], SquareIndex(HoverCol, HoverRow), SideToMove, Opponent())) {
+        setCursor(Qt::PointingHandCursor);
+        if (changed && !HintPointerMoved)
+            PlaySoundResource("SOUND_LEGAL");
+        HintPointerMoved = false;
+    } else {
+        setCursor(Qt::ArrowCursor);
+    }
+}
+
+void BoardView::FormMouseDown(Qt::MouseButton button)
+{
+    if ((InputTaken && !InputTaken()) || button != Qt::RightButton
+        || HelpMoveAsyncTimer->Enabled())
+        return;
+    StartMoveDisplay();
+}
+
+void BoardView::FormKeyDown(int key)
+{
+    int col = HoverCol, row = HoverRow;
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (OnClick)
+            OnClick();
+        break;
+    case Qt::Key_Left:
+        if (col > 0)
+            --col;
+        break;
+    case Qt::Key_Up:
+        if (row > 0)
+            --row;
+        break;
+    case Qt::Key_Right:
+        if (col < BoardSize - 1)
+            ++col;
+        break;
+    case Qt::Key_Down:
+        if (row < BoardSize - 1)
+            ++row;
+        break;
+    default:
+        break;
+    }
+    // Every key brings the pointer to the centre of the square it leaves selected.
+    MovePointerTo(CellSize * col + CellSize / 2 + 20, CellSize * row + CellSize / 2 + 20);
+}
+
+void BoardView::MovePointerTo(int x, int y)
+{
+    QCursor::setPos(mapToGlobal(QPoint(x, y)));
+    // Not every window system reports a pointer moved by the program; track it here too (a second
+    // report of the same square changes nothing).
+    FormMouseMove(x, y);
+}
+
+void BoardView::FormKeyPress(QChar c)
+{
+    if (c == QLatin1Char(KeySequence[KeySequencePos])) {
+        if (++KeySequencePos == KeySequenceLength) {
+            KeySequencePos = 0;
+            if (OnKeySequence)
+                OnKeySequence();
+        }
+    } else if (c == QLatin1Char(KeySequenceReset)) {
+        KeySequencePos = 0;
+    }
+}
+
+
+void BoardView::MovePointerToSquare(int col, int row)
+{
+    MovePointerTo(CellSize * col + HalfCell + 20, CellSize * row + HalfCell + 20);
+}

@@ -1,0 +1,91 @@
+// The board on screen: the client area below the menu, showing the back buffer at (2, 2) inside a
+// sunken bevel; the hover outline, the disc animation of a move, the right-click display of the
+// available and changed squares, and the pointer and keys on the board. Used by the main window,
+// which hands it the game's decisions (what a click does, whether input is taken).
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "Board.h"
+#include "BoardPainter.h"
+#include "DrawDib.h"
+
+class TAsyncTimer;
+
+// Tests only: runs after each frame of the disc animation has been pushed to the window.
+extern std::function<void(int frame)> AnimationFrameHook;
+
+class BoardView : public QWidget {
+public:
+    explicit BoardView(QWidget* parent);
+
+    // --- what the window asks of the board ---
+    // Square geometry and animation length for the current BoardSize and figure set.
+    void FitBoard();
+    void DrawBoard(); // board 0 into the back buffer
+    void Present(); // the back buffer on the screen at once
+    void RedrawSquare(int x, int y, bool show);
+    void DrawMarkers(int x, int y);
+    void ShowHoverMark();
+    void EraseHoverMark();
+    void MoveHoverHome(); // the hover square back to (0, 0)
+    void RememberBoard();
+    void AnimateMove();
+    void DrawMoveMark(int x, int y, int k);
+    void DrawChangeMark(int x, int y, int k);
+    void StopMoveDisplay();
+    void StartMoveDisplay();
+    void MoveDisplayTick(); // a tick of HelpMoveAsyncTimer
+    // Moves the pointer onto a square's centre, as the hint and the keyboard do.
+    void MovePointerToSquare(int col, int row);
+    TAsyncTimer* MoveDisplayTimer() const { return HelpMoveAsyncTimer; }
+    // Tells a screen reader what happened on the board (a move, a pass, the result).
+    void Announce(const QString& text);
+    const QString& LastAnnouncement() const { return Announcement; }
+
+    // --- input, as the window's handlers receive it ---
+    void FormMouseMove(int x, int y);
+    void FormMouseDown(Qt::MouseButton button);
+    void FormKeyDown(int key);
+    void FormKeyPress(QChar c);
+
+    // --- what the board asks of the window ---
+    std::function<void()> OnClick; // the hovered square is clicked (or Enter, Space)
+    std::function<bool()> InputTaken; // pointer feedback and the display are on (no search, ...)
+    std::function<void()> OnKeySequence; // the typed key sequence is complete
+    // Network messages wait while input made during an animation is dropped.
+    std::function<void(bool hold)> HoldNetwork;
+
+    // The state the design gives the main window, kept here where it is used.
+    int HoverCol = 0, HoverRow = 0;
+    int PrevHoverCol = 0, PrevHoverRow = 0;
+    int CellSize = 61, HalfCell = 30;
+    int RestFrame = 19;
+    Board PreviousBoard {};
+    bool NoPreviousBoard = true;
+    TransitionTable TransitionCodes {};
+    int DisplayTick = 0;
+    bool HintPointerMoved = false;
+    int KeySequencePos = 0;
+    TDibSurface Surface;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    BoardLayout Layout() const;
+    void PushSquare(int x, int y);
+    void PushRect(const PictureRect& r);
+    void AnimateDiscs();
+    void DiscardInputMadeMeanwhile();
+    void MovePointerTo(int x, int y);
+    bool IsAvailable(int x, int y) const;
+
+    TAsyncTimer* HelpMoveAsyncTimer;
+    QString Announcement;
+};

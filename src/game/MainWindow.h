@@ -1,0 +1,189 @@
+// The main window: the board between its borders, the menu and the status bar. It shows; the game
+// session (GameSession) decides about the game, the board view (BoardView) draws and takes the
+// pointer and keys, the network session (NetSession) talks to the peer. The handlers the design
+// names live here and hand their work to those parts.
+#pragma once
+
+#include <QCoreApplication>
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+#include <string>
+
+#include "MainMenu.h"
+
+class QSystemTrayIcon;
+class BoardView;
+class GameSession;
+class NetSession;
+class MoveListWindow;
+class StatusPanels;
+class TCallDlg;
+class TCallReq;
+class TChoice;
+class TClientSocket;
+class TFinalDlg;
+class TNetConnection;
+class TNetEventQueue;
+class TProgressPanel;
+class TRemoteField;
+class TRulersDlg;
+class TSendDlg;
+class TServerSocket;
+class TSideDlg;
+class WindowGameView;
+class WindowNetHost;
+
+// The dialogs, created after the main window and living as long as it does.
+struct WindowDialogs {
+    QPointer<TSideDlg> SideDlg;
+    QPointer<TFinalDlg> FinalDlg;
+    QPointer<TChoice> Choice;
+    QPointer<TRulersDlg> RulersDlg;
+    QPointer<TCallDlg> CallDlg;
+    QPointer<TSendDlg> SendDlg;
+    QPointer<TCallReq> CallReq;
+    QPointer<TRemoteField> RemoteField;
+};
+
+// The sockets and the conversation with the peer.
+struct NetworkParts {
+    TNetEventQueue* NetEvents = nullptr;
+    TServerSocket* RevServerSocket = nullptr;
+    TClientSocket* RevClientSocket = nullptr;
+    TProgressPanel* ConnectPanel = nullptr; // "Connecting..." while a call is being opened
+    std::unique_ptr<WindowNetHost> Host;
+    std::unique_ptr<NetSession> Session;
+};
+
+class TReversiForm : public QMainWindow {
+    Q_DECLARE_TR_FUNCTIONS(TReversiForm)
+
+    friend class WindowGameView;
+    friend class WindowNetHost;
+
+public:
+    explicit TReversiForm(QWidget* parent = nullptr);
+    ~TReversiForm() override;
+
+    void SetDialogs(TSideDlg* sideDlg, TFinalDlg* finalDlg, TChoice* choice, TRulersDlg* rulers);
+    void SetNetDialogs(
+        TCallDlg* callDlg, TSendDlg* sendDlg, TCallReq* callReq, TRemoteField* field);
+    // Shows the window and starts the first game (the computer opens when it plays Yellow), or
+    // opens gameFile when one is named.
+    void Start(const QString& gameFile = {});
+
+    // --- the game session ---
+    void NewGameItemClick();
+    void FormClick();
+    void MakeComputerMove();
+    int SearchAndWait();
+    void FinishMove();
+    void RefreshHistoryStatus();
+    void UpdateMoveCounter();
+    void ReloadBoardGraphics();
+    void ListMenuUndoMoveClick();
+    void ListMenuRedoMoveClick();
+    void ListMenuSaveClick();
+    void ListMenuLoadClick();
+    void DisableUndoRedo();
+    void UpdateUndoRedo();
+    // Opens a saved game as "Open..." does, without asking for the file name.
+    bool OpenGameFile(const QString& fileName);
+    void ApplyRemoteMove();
+    void StartNetworkGame();
+    void EndNetworkGame();
+    void LockGameSettings();
+    void UnlockGameSettings();
+
+    // --- network play ---
+    void NetMenuConnectClick();
+    void NetMenuListingClick();
+    void NetMenuDisconnectClick();
+    void NetMenuSendMessageClick();
+    void RevServerSocketClientConnect(TNetConnection* connection);
+    void RevServerSocketClientRead(TNetConnection* connection, const std::string& message);
+    void RevServerSocketClientDisconnect(TNetConnection* connection);
+    void RevServerSocketClientError(TNetConnection* connection, const QString& error);
+    void RevClientSocketConnect();
+    void RevClientSocketRead(const std::string& message);
+    void RevClientSocketDisconnect();
+    void RevClientSocketError(const QString& error);
+    // Sends on the peer's accepted connection when the peer called us, else on the calling socket.
+    void SendToPeer(const std::string& message);
+    void RestoreListening();
+
+    // --- the board ---
+    void DrawBoard();
+    void ShowHoverMark();
+    void EraseHoverMark();
+    void RememberBoard();
+    void AnimateMove();
+    void StopMoveDisplay();
+    void HelpMoveAsyncTimerTimer();
+    void FormMouseMove(int x, int y);
+    void FormMouseDown(Qt::MouseButton button);
+    void FormKeyDown(int key);
+    void FormKeyPress(QChar c);
+    void HintItemClick();
+
+    // --- beyond the original ---
+    void ResumeItemClick();
+    void TakeBackItemClick();
+    void MoveListItemClick();
+
+    // --- settings, information, the window ---
+    void OptionsItemClick();
+    void RulersItemClick();
+    void AboutItemClick();
+    void ExitItemClick();
+
+    // --- the parts ---
+    GameSession& Session() const { return *Game; }
+    BoardView& Board() const { return *BoardWidget; }
+    StatusPanels& Status() const { return *Panels; }
+    const MainMenu& Menu() const { return Items; }
+    const NetworkParts& Network() const { return Net; }
+    MoveListWindow& MoveList() const { return *Moves; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void ApplyBoardGeometry();
+    void FitBoard();
+    void MinimizeToTray();
+    void RestoreFromTray();
+    void FormClose();
+    void FormDestroy();
+    void ShowError(const QString& title, const QString& message);
+    // Network helpers (MainWindowNetwork.cpp).
+    void OpenNetwork();
+    void CloseNetwork();
+    void BringToFront();
+    void SetConnectedMenus(bool connected);
+    void NetMessage(const QString& text);
+    bool NetQuestion(const QString& text);
+    void UpdateExtraItems();
+    void ShowMoveList(bool show);
+    QString FileDialogFolder() const;
+    void RememberFolder(const QString& fileName);
+    void StartConnectPanel();
+    void StopConnectPanel();
+    QPoint PanelPosition() const;
+
+    BoardView* BoardWidget = nullptr;
+    StatusPanels* Panels = nullptr;
+    MainMenu Items;
+    std::unique_ptr<WindowGameView> GameHost;
+    std::unique_ptr<GameSession> Game;
+    NetworkParts Net;
+    WindowDialogs Dialogs;
+    MoveListWindow* Moves = nullptr;
+    TProgressPanel* LoadingPanel = nullptr;
+    QSystemTrayIcon* TrayIcon = nullptr;
+    bool Closing = false;
+    bool Destroyed = false;
+};

@@ -1,0 +1,58 @@
+// The move list (an addition to the original): a small tool window beside the board listing the
+// game's moves as numbered pairs with the board's square names, passes shown, the position on the
+// board highlighted. Clicking a move, its buttons and Home, End, Page Up and Page Down go to a
+// position. Used by the main window, which tells it when the record changes.
+#pragma once
+
+#include <QCoreApplication>
+
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+class QTableWidget;
+class QToolButton;
+
+class MoveListWindow : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(MoveListWindow)
+
+public:
+    explicit MoveListWindow(QWidget* mainWindow);
+
+    // Shows the game record as it is now (entries and the position played out on the board).
+    void ShowRecord();
+    // Navigation is off while the computer thinks and in a network game.
+    void SetNavigationEnabled(bool enabled);
+
+    // The position after this many moves is wanted (0: the start).
+    std::function<void(int position)> OnJump;
+    // The window was closed by the user.
+    std::function<void()> OnClosed;
+
+    // What a cell holds, by ply (passes included); for the tests and the accessibility layer.
+    struct Ply {
+        int Entry = -1; // the record entry played here, or -1 for a pass
+        int Side = 0;
+    };
+    const std::vector<Ply>& Plies() const { return PlyList; }
+    int SelectedPosition() const { return Position; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Jump(int position);
+    bool Navigate(int key); // Home, End, Page Up, Page Down; false for other keys
+
+    QTableWidget* Table;
+    QToolButton* FirstButton;
+    QToolButton* PreviousButton;
+    QToolButton* NextButton;
+    QToolButton* LastButton;
+    std::vector<Ply> PlyList;
+    int Position = 0;
+    int Count = 0;
+    bool Navigation = true;
+};

@@ -1,0 +1,32 @@
+// The status bar's three centred panels: whose turn it is, the score and the move counter. While a
+// menu item is highlighted its hint replaces them. Used by the main window.
+#pragma once
+
+#include <QCoreApplication>
+
+#include <QString>
+#include <array>
+
+#include "GameSession.h"
+
+class QLabel;
+class QStatusBar;
+
+class StatusPanels {
+    Q_DECLARE_TR_FUNCTIONS(StatusPanels)
+
+public:
+    explicit StatusPanels(QStatusBar* bar);
+
+    // The widths (4/10, 4/10, 1/5 of the client width), set once at start-up.
+    void SetWidths(int clientWidth);
+    void ShowTurn(TurnShown turn);
+    void ShowScore(int yellow, int green);
+    void ShowCounter(int current, int count);
+    void Repaint();
+    QString Text(int panel) const;
+
+private:
+    QStatusBar* Bar;
+    std::array<QLabel*, 3> Panels {};
+};

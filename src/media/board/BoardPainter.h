@@ -1,0 +1,72 @@
+// What the board's pixels are: the borders, the resting sprite of every square, the hover and
+// mark outlines and the frames of the disc animation, drawn into the sprite store's back buffer.
+// The board window decides when to draw and pushes the changed rectangles to the screen.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "Board.h"
+
+// The board's pixel geometry and the resting frame of the current figure set.
+struct BoardLayout {
+    int Size = 8; // squares per side
+    int CellSize = 61; // 49 on 10 × 10
+    int RestFrame = 19; // 14 for "Classic"
+
+    static constexpr int Margin = 20; // border width around the squares in the back buffer
+    int BackSize() const { return Size * CellSize + 2 * Margin; }
+};
+
+// Cell size for a board size, and the resting frame for a figure set.
+int CellSizeFor(int boardSize);
+int HalfCellFor(int boardSize);
+int RestFrameFor(int figureSet);
+
+// A rectangle of the back buffer in picture coordinates (y from the top).
+struct PictureRect {
+    int X = 0, Y = 0, Width = 0, Height = 0;
+    bool Empty() const { return Width <= 0 || Height <= 0; }
+    bool operator==(const PictureRect&) const = default;
+};
+PictureRect SquareRect(const BoardLayout& layout, int x, int y);
+
+// Light squares have x + y even.
+inline bool IsLightSquare(int x, int y) { return (x + y) % 2 == 0; }
+
+// Copies frame of band from the disc sheet onto square (x, y) of the back buffer.
+void CopyFrameToSquare(const BoardLayout& layout, int x, int y, int band, int frame);
+
+// The resting sprite of square (x, y) for what its cell holds.
+void DrawRestingSprite(const BoardLayout& layout, const Board& board, int x, int y);
+
+// Borders and every square (the pixel part of DrawBoard).
+void PaintBoard(const BoardLayout& layout, const Board& board);
+
+// A one-pixel outline k pixels inside square (x, y): the hover outline (k = 0) and the move marks.
+void DrawInsetOutline(const BoardLayout& layout, int x, int y, int k, std::uint32_t value);
+
+// The markers that can stay on the board (an addition to the original): a small dot on the disc
+// placed last, and a small dot on each square where the side to move may play, in that side's
+// move colour. Each has a dark rim so that it reads on every square and disc of every set.
+void DrawLastMoveMarker(const BoardLayout& layout, int x, int y);
+void DrawLegalMoveDot(const BoardLayout& layout, int x, int y, std::uint32_t value);
+constexpr std::uint32_t LastMoveColour = 0xE8402A;
+
+// Pixel values of the outlines.
+constexpr std::uint32_t HoverColour = 0xFFCF40;
+constexpr std::uint32_t YellowMoveColour = 0xFFF000;
+constexpr std::uint32_t GreenMoveColour = 0xA0E87C;
+constexpr std::uint32_t ChangeColour = 0xFFFFFF;
+
+// What happened to each cell in a move: 1 empty→Yellow, 2 empty→Green, 3 Green→Yellow,
+// 4 Yellow→Green, 0 nothing to animate.
+using TransitionTable = std::array<int, BoardCells>;
+TransitionTable ComputeTransitionCodes(const Board& before, const Board& after);
+
+// The sheet band that animates a transition code on a light or dark square.
+int TransitionBand(int code, bool light);
+
+// Draws frame f of every animated square and returns the rectangle that changed (empty when no
+// square is animated).
+PictureRect DrawAnimationFrame(const BoardLayout& layout, const TransitionTable& codes, int frame);

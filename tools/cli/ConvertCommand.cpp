@@ -1,0 +1,31 @@
+// corvana-cli convert: a game from one of the three file forms to another, the forms named by
+// the extensions (.kpx, .txt, .ggf).
+#include <iostream>
+
+#include "Commands.h"
+#include "GameFiles.h"
+
+int RunConvert(CliArgs& args)
+{
+    const std::optional<std::string> in = args.TakePositional();
+    const std::optional<std::string> out = args.TakePositional();
+    if (!in || !out)
+        throw UsageError("convert needs a file to read and a file to write");
+    args.ExpectEnd();
+
+    const Result<LoadedGame> read = ReadGameFile(*in);
+    if (!read) {
+        if (read.Failure().Kind == ErrorKind::NotOurs)
+            std::cerr << "corvana-cli: " << *in << " is not a saved game (no 0XPK signature)\n";
+        else
+            std::cerr << "corvana-cli: refused: " << read.Failure().Message << "\n";
+        return 1;
+    }
+    // A game from a transcript or GGF gets the settings of a new game: the computer plays Green.
+    const SavedGameSettings settings = read.Value().Settings.value_or(SavedGameSettings {});
+    if (const Status written = WriteGameFile(*out, read.Value().Record, settings); !written) {
+        std::cerr << "corvana-cli: error: " << written.Failure().Message << "\n";
+        return 1;
+    }
+    return 0;
+}
