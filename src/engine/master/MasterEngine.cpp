@@ -15,6 +15,8 @@
 
 namespace master {
 
+std::function<void(int depth, const std::atomic<bool>* cancel)> IterationHook;
+
 double LevelSeconds(int level)
 {
     level = std::clamp(level, 1, MaxLevel);
@@ -94,6 +96,8 @@ namespace {
                 Report.Depth = depth;
                 Report.Move = G::SquareOfBit(Moves[0].Bit);
                 Report.Score = Core::Centidiscs(score);
+                if (!Helper && IterationHook)
+                    IterationHook(depth, C.Signal.Cancel);
                 if (limits.Seconds > 0 && Since(start) > softLimit * limits.Seconds)
                     break;
             }

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -96,6 +97,11 @@ Engine& SharedEngine();
 // itself when the board size changes or the position has fewer discs than the last one searched.
 // Only while no search runs.
 void MasterNewGame();
+
+// Tests only: runs on the searching thread after each midgame iteration of a search's main thread,
+// given the depth and the caller's cancel flag (null without one), so that a test can hold a search
+// in the middle of its work until it is cancelled. Set it only while no search runs.
+extern std::function<void(int depth, const std::atomic<bool>* cancel)> IterationHook;
 
 // What the last search of the thread found (for a status line or a log).
 SearchReport LastThreadReport();
