@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
     <name>BoardAccessible</name>
@@ -515,6 +516,38 @@ Diese Funktion ist nicht verfügbar.</translation>
         <source>%1 plays %2; discs turned: %3.</source>
         <translation>%1 spielt %2; umgedrehte Steine: %3.</translation>
     </message>
+    <message>
+        <source>&amp;Copy game</source>
+        <translation>Partie &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the moves of the game as a transcript</source>
+        <translation>Die Züge der Partie als Notation kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste game</source>
+        <translation>Partie &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>Open a transcript or GGF game from the clipboard</source>
+        <translation>Eine Notation oder GGF-Partie aus der Zwischenablage öffnen</translation>
+    </message>
+    <message>
+        <source>Transcripts (*.txt)</source>
+        <translation>Notationen (*.txt)</translation>
+    </message>
+    <message>
+        <source>GGF games (*.ggf)</source>
+        <translation>GGF-Partien (*.ggf)</translation>
+    </message>
+    <message>
+        <source>Paste game</source>
+        <translation>Partie einfügen</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no game that can be played through: %1</source>
+        <translation>Die Zwischenablage enthält keine Partie, die sich nachspielen lässt: %1</translation>
+    </message>
 </context>
 <context>
     <name>TRulersDlg</name>
@@ -525,10 +558,6 @@ Diese Funktion ist nicht verfügbar.</translation>
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>The rules text could not be read completely: %1</source>
-        <translation>Der Regeltext konnte nicht vollständig gelesen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -589,7 +618,7 @@ Diese Funktion ist nicht verfügbar.</translation>
         <translation>&amp;Gegner</translation>
     </message>
     <message>
-        <source>Computer's level</source>
+        <source>Computer&apos;s level</source>
         <translation>Stufe des Computers</translation>
     </message>
     <message>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
     <name>BoardAccessible</name>
@@ -515,6 +516,38 @@ Function not work.</source>
         <source>%1 plays %2; discs turned: %3.</source>
         <translation>%1: ход %2; перевёрнуто фишек: %3.</translation>
     </message>
+    <message>
+        <source>&amp;Copy game</source>
+        <translation>&amp;Копировать партию</translation>
+    </message>
+    <message>
+        <source>Copy the moves of the game as a transcript</source>
+        <translation>Скопировать ходы партии в виде записи</translation>
+    </message>
+    <message>
+        <source>&amp;Paste game</source>
+        <translation>Вст&amp;авить партию</translation>
+    </message>
+    <message>
+        <source>Open a transcript or GGF game from the clipboard</source>
+        <translation>Открыть запись или партию GGF из буфера обмена</translation>
+    </message>
+    <message>
+        <source>Transcripts (*.txt)</source>
+        <translation>Записи партий (*.txt)</translation>
+    </message>
+    <message>
+        <source>GGF games (*.ggf)</source>
+        <translation>Партии GGF (*.ggf)</translation>
+    </message>
+    <message>
+        <source>Paste game</source>
+        <translation>Вставить партию</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no game that can be played through: %1</source>
+        <translation>В буфере обмена нет партии, которую можно воспроизвести: %1</translation>
+    </message>
 </context>
 <context>
     <name>TRulersDlg</name>
@@ -525,10 +558,6 @@ Function not work.</source>
     <message>
         <source>Help</source>
         <translation>Справка</translation>
-    </message>
-    <message>
-        <source>The rules text could not be read completely: %1</source>
-        <translation>Текст правил прочитан не полностью: %1</translation>
     </message>
 </context>
 <context>
@@ -589,7 +618,7 @@ Function not work.</source>
         <translation>&amp;Соперник</translation>
     </message>
     <message>
-        <source>Computer's level</source>
+        <source>Computer&apos;s level</source>
         <translation>Уровень компьютера</translation>
     </message>
     <message>

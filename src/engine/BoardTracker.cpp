@@ -224,9 +224,14 @@ Status DecodeSavedGame(
 
 Status OBoardTracker::SaveToFile(const std::string& fileName) const
 {
-    const SavedGameSettings settings { ComputerSide, NetworkGame ? false : OpponentIsComputer };
-    const std::vector<std::uint8_t> bytes = EncodeSavedGame(*this, settings);
+    return WriteSavedGameFile(
+        fileName, *this, { ComputerSide, NetworkGame ? false : OpponentIsComputer });
+}
 
+Status WriteSavedGameFile(
+    const std::string& fileName, const OBoardTracker& record, const SavedGameSettings& settings)
+{
+    const std::vector<std::uint8_t> bytes = EncodeSavedGame(record, settings);
     return ReplaceFile(
         fileName, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }

@@ -68,6 +68,9 @@ Status DecodeSavedGame(
 // when it is a consistent game; the message of a failure begins "NAME was not opened: ".
 Status ReadSavedGameFile(
     const std::string& fileName, OBoardTracker& record, SavedGameSettings& settings);
+// SaveToFile with the settings given instead of the shared ones.
+Status WriteSavedGameFile(
+    const std::string& fileName, const OBoardTracker& record, const SavedGameSettings& settings);
 
 // The largest file a valid game can have: every move fills a square of the 10 × 10 board.
 constexpr std::size_t MaxSavedGameBytes = 17 + 156 * 100;

@@ -7,15 +7,26 @@
 #include "Notation.h"
 #include "SafeFile.h"
 
-GameFileForm GameFileFormOf(const std::string& fileName)
+namespace {
+
+// The name's extension with its dot, in lower case; empty when it has none.
+std::string LowerExtension(const std::string& fileName)
 {
     const std::string name = BaseName(fileName);
     const std::size_t dot = name.rfind('.');
     if (dot == std::string::npos)
-        return GameFileForm::Saved;
+        return {};
     std::string extension = name.substr(dot);
     std::transform(extension.begin(), extension.end(), extension.begin(),
         [](unsigned char c) { return char(std::tolower(c)); });
+    return extension;
+}
+
+} // namespace
+
+GameFileForm GameFileFormOf(const std::string& fileName)
+{
+    const std::string extension = LowerExtension(fileName);
     if (extension == ".txt")
         return GameFileForm::Transcript;
     if (extension == ".ggf")
@@ -63,6 +74,14 @@ Result<LoadedGame> ReadGameFile(const std::string& fileName)
     return LoadedGame { std::move(record).Value(), std::nullopt };
 }
 
+std::string WithGameFileExtension(const std::string& fileName, GameFileForm chosen)
+{
+    const GameFileForm named = GameFileFormOf(fileName);
+    if (named == chosen || named != GameFileForm::Saved || LowerExtension(fileName) == ".kpx")
+        return fileName;
+    return fileName + GameFileExtension(chosen);
+}
+
 Status WriteGameFile(const std::string& fileName, const OBoardTracker& record,
     const SavedGameSettings& settings, const GgfDetails& details)
 {
@@ -74,14 +93,15 @@ Status WriteGameFile(const std::string& fileName, const OBoardTracker& record,
     case GameFileForm::Saved:
         break;
     }
-    const std::vector<std::uint8_t> bytes = EncodeSavedGame(record, settings);
-    return ReplaceFile(
-        fileName, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    return WriteSavedGameFile(fileName, record, settings);
 }
 
 Result<OBoardTracker> ReadGameText(std::string_view text)
 {
-    if (text.find("(;") != std::string_view::npos)
-        return ReadGgf(text);
-    return ReadTranscript(text);
+    Result<OBoardTracker> record
+        = text.find("(;") != std::string_view::npos ? ReadGgf(text) : ReadTranscript(text);
+    // An empty clipboard is no game to open, though a file may hold a game not yet begun.
+    if (record && record.Value().Count == 0)
+        return Error { ErrorKind::Damaged, "the text holds no moves" };
+    return record;
 }

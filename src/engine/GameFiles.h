@@ -22,6 +22,10 @@ GameFileForm GameFileFormOf(const std::string& fileName);
 // The extension of a form, with its dot: ".kpx".
 std::string GameFileExtension(GameFileForm form);
 
+// The name a Save dialog's answer stands for: as it is when its extension names a form (or
+// anything else for a saved game), else with the extension of the type the user chose.
+std::string WithGameFileExtension(const std::string& fileName, GameFileForm chosen);
+
 // A game as read. Only a saved game carries who plays the computer and whether it is one; the
 // text forms leave the current settings as they are.
 struct LoadedGame {
@@ -38,7 +42,8 @@ Result<LoadedGame> ReadGameFile(const std::string& fileName);
 Status WriteGameFile(const std::string& fileName, const OBoardTracker& record,
     const SavedGameSettings& settings, const GgfDetails& details = {});
 
-// A game given as text (the clipboard): GGF when it holds a game's "(;", a transcript otherwise.
+// A game given as text (the clipboard): GGF when it holds a game's "(;", a transcript otherwise;
+// a text without a single move is refused.
 Result<OBoardTracker> ReadGameText(std::string_view text);
 
 // The largest text file read whole: far more than any transcript; a GGF file of many games is

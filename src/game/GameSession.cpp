@@ -10,9 +10,11 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "GameFiles.h"
 #include "GameFlow.h"
 #include "Invariant.h"
 #include "MoveRules.h"
+#include "Notation.h"
 #include "NetState.h"
 #include "RoutineTable.h"
 #include "SearchThread.h"
@@ -326,18 +328,44 @@ void GameSession::UpdateUndoRedo()
         View.SetUndoRedoEnabled(true);
 }
 
-Status GameSession::Save(const std::string& fileName) const
+Status GameSession::Save(const std::string& fileName, const GgfDetails& details) const
 {
-    return GameRecord->SaveToFile(fileName);
+    // A network game is saved as one against nobody, so that it opens as a two-player game.
+    const SavedGameSettings settings { ComputerSide, NetworkGame ? false : OpponentIsComputer };
+    return WriteGameFile(fileName, *GameRecord, settings, details);
 }
 
 bool GameSession::Open(const std::string& fileName)
 {
-    if (const Status r = GameRecord->LoadFromFile(fileName); !r) {
+    Result<LoadedGame> loaded = ReadGameFile(fileName);
+    if (!loaded) {
         // Not a saved game at all: nothing is said and nothing changes.
-        if (r.Failure().Kind != ErrorKind::NotOurs)
-            View.ShowError("Open...", r.Failure().Message);
+        if (loaded.Failure().Kind != ErrorKind::NotOurs)
+            View.ShowError("Open...", loaded.Failure().Message);
         return false;
+    }
+    OpenRecord(std::move(loaded.Value().Record), loaded.Value().Settings);
+    return true;
+}
+
+Status GameSession::PasteGame(std::string_view text)
+{
+    Result<OBoardTracker> read = ReadGameText(text);
+    if (!read)
+        return read.Failure();
+    OpenRecord(std::move(read.Value()), std::nullopt);
+    return {};
+}
+
+std::string GameSession::CopyGame() const { return TranscriptOf(*GameRecord); }
+
+void GameSession::OpenRecord(OBoardTracker record, const std::optional<SavedGameSettings>& settings)
+{
+    *GameRecord = std::move(record);
+    // Only a saved game says who plays; a game read as text keeps the players set.
+    if (settings) {
+        ComputerSide = settings->ComputerSide;
+        OpponentIsComputer = settings->OpponentIsComputer;
     }
     // From here on a search still waited for has no move for the game shown.
     GameChanged();
@@ -360,7 +388,7 @@ bool GameSession::Open(const std::string& fileName)
         View.DrawPosition();
         View.ShowHover();
         MakeComputerMove();
-        return true;
+        return;
     }
 
     DisableUndoRedo();
@@ -372,7 +400,6 @@ bool GameSession::Open(const std::string& fileName)
     RefreshHistoryStatus();
     View.DrawPosition();
     History = true;
-    return true;
 }
 
 void GameSession::ApplyRemoteMove()

@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "BoardTracker.h"
+#include "GgfGame.h"
 
 // What the status panel says of the turn.
 enum class TurnShown { Yellow, Green, GameOver };
@@ -111,10 +113,15 @@ public:
     Status KeepForResume(const std::string& fileName) const;
 
     // --- files ---
-    // Opens a saved game as "Open..." does; false (after saying why, when the file was refused)
-    // when nothing changed.
+    // Opens a game file (saved game, transcript or GGF, by its extension) as "Open..." does;
+    // false (after saying why, when the file was refused) when nothing changed.
     bool Open(const std::string& fileName);
-    Status Save(const std::string& fileName) const;
+    // Writes the game in the form the extension names; details only go into GGF.
+    Status Save(const std::string& fileName, const GgfDetails& details = {}) const;
+    // A transcript or GGF game given as text, opened as a file is; nothing changes on a refusal.
+    Status PasteGame(std::string_view text);
+    // The game as a transcript ("f5d6c3..."), for the clipboard.
+    std::string CopyGame() const;
 
     // --- the network game ---
     void ApplyRemoteMove();
@@ -135,6 +142,8 @@ public:
 private:
     bool ApplyMove(int square, bool local, bool remote);
     int FirstLegalSquare() const;
+    // Shows a record that was read as the current game, in the history at its start.
+    void OpenRecord(OBoardTracker record, const std::optional<SavedGameSettings>& settings);
     void GameChanged() { ++GameStamp; }
 
     GameView& View;

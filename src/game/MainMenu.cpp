@@ -101,6 +101,13 @@ MainMenu BuildMainMenu(TReversiForm& form)
     m.MoveListItem = item(m.MatchMenu, TReversiForm::tr("Move &list"), QKeySequence(Qt::Key_F8),
         TReversiForm::tr("Show the moves of the game"), QIcon(), &TReversiForm::MoveListItemClick);
     m.MoveListItem->setCheckable(true);
+    m.MatchMenu->addSeparator();
+    m.CopyGameItem = item(m.MatchMenu, TReversiForm::tr("&Copy game"), QKeySequence(Qt::CTRL | Qt::Key_C),
+        TReversiForm::tr("Copy the moves of the game as a transcript"),
+        QIcon::fromTheme(QStringLiteral("edit-copy")), &TReversiForm::CopyGameItemClick);
+    m.PasteGameItem = item(m.MatchMenu, TReversiForm::tr("&Paste game"), QKeySequence(Qt::CTRL | Qt::Key_V),
+        TReversiForm::tr("Open a transcript or GGF game from the clipboard"),
+        QIcon::fromTheme(QStringLiteral("edit-paste")), &TReversiForm::PasteGameItemClick);
 
     m.InfoMenu = bar->addMenu(TReversiForm::tr("&Info"));
     m.InfoMenu->menuAction()->setStatusTip(TReversiForm::tr("Information"));

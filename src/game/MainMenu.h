@@ -29,6 +29,8 @@ struct MainMenu {
     QAction* ResumeItem = nullptr;
     QAction* TakeBackItem = nullptr;
     QAction* MoveListItem = nullptr;
+    QAction* CopyGameItem = nullptr;
+    QAction* PasteGameItem = nullptr;
 };
 
 // Builds the menu bar of form.

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QFileInfo>
@@ -27,6 +28,7 @@
 #include "BoardView.h"
 #include "DialogPlacement.h"
 #include "Evaluation.h"
+#include "GameFiles.h"
 #include "GameFlow.h"
 #include "GameSession.h"
 #include "MoveListWindow.h"
@@ -50,7 +52,55 @@
 
 namespace {
 
-QString SavedGameFilter() { return TReversiForm::tr("Reversi games (*.kpx)"); }
+// The file types Save and Open offer, the saved game first as it always was.
+struct GameFileType {
+    GameFileForm Form;
+    QString Filter;
+};
+QList<GameFileType> GameFileTypes()
+{
+    return {
+        { GameFileForm::Saved, TReversiForm::tr("Reversi games (*.kpx)") },
+        { GameFileForm::Transcript, TReversiForm::tr("Transcripts (*.txt)") },
+        { GameFileForm::Ggf, TReversiForm::tr("GGF games (*.ggf)") },
+    };
+}
+
+QStringList GameFileFilters()
+{
+    QStringList filters;
+    for (const GameFileType& type : GameFileTypes())
+        filters << type.Filter;
+    return filters;
+}
+
+GameFileForm FormOfFilter(const QString& filter)
+{
+    for (const GameFileType& type : GameFileTypes())
+        if (type.Filter == filter)
+            return type.Form;
+    return GameFileForm::Saved;
+}
+
+QString SuffixOf(GameFileForm form)
+{
+    return QString::fromStdString(GameFileExtension(form)).mid(1);
+}
+
+// Who played, for a GGF file: the computer by the program's name.
+GgfDetails GgfDetailsNow()
+{
+    GgfDetails details;
+    details.Date = QDateTime::currentDateTimeUtc()
+                       .toString(QStringLiteral("yyyy.MM.dd_HH:mm:ss.'GMT'"))
+                       .toStdString();
+    if (OpponentIsComputer && !NetworkGame) {
+        const bool computerYellow = ComputerSide == SideYellow;
+        details.BlackName = computerYellow ? "Corvana" : "Player";
+        details.WhiteName = computerYellow ? "Player" : "Corvana";
+    }
+    return details;
+}
 
 } // namespace
 
@@ -190,16 +240,23 @@ bool TReversiForm::OpenGameFile(const QString& fileName)
 
 void TReversiForm::ListMenuSaveClick()
 {
-    QFileDialog dialog(this, tr("Save..."), FileDialogFolder(), SavedGameFilter());
+    QFileDialog dialog(this, tr("Save..."), FileDialogFolder());
+    dialog.setNameFilters(GameFileFilters());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("kpx"));
+    // The type chosen gives a name without an extension its own.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(SuffixOf(FormOfFilter(filter)));
+    });
     // A name to start from: the date and time of the save.
     dialog.selectFile(QStringLiteral("Corvana %1.kpx")
                           .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH-mm"))));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    RememberFolder(dialog.selectedFiles().first());
-    if (const auto saved = Game->Save(dialog.selectedFiles().first().toStdString()); !saved)
+    const std::string fileName = WithGameFileExtension(
+        dialog.selectedFiles().first().toStdString(), FormOfFilter(dialog.selectedNameFilter()));
+    RememberFolder(QString::fromStdString(fileName));
+    if (const auto saved = Game->Save(fileName, GgfDetailsNow()); !saved)
         ShowError(QStringLiteral("Corvana"), QString::fromStdString(saved.Failure().Message));
 }
 
@@ -210,7 +267,8 @@ void TReversiForm::ListMenuLoadClick()
             return;
         NetMenuDisconnectClick();
     }
-    QFileDialog dialog(this, tr("Open..."), FileDialogFolder(), SavedGameFilter());
+    QFileDialog dialog(this, tr("Open..."), FileDialogFolder());
+    dialog.setNameFilters(GameFileFilters());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("kpx"));
@@ -244,6 +302,31 @@ void TReversiForm::ResumeItemClick()
 }
 
 void TReversiForm::TakeBackItemClick() { Game->TakeBack(); }
+
+void TReversiForm::CopyGameItemClick()
+{
+    QGuiApplication::clipboard()->setText(QString::fromStdString(Game->CopyGame()));
+}
+
+void TReversiForm::PasteGameItemClick()
+{
+    const QString text = QGuiApplication::clipboard()->text();
+    if (NetConnected) {
+        if (!NetQuestion(tr("NETWORK: Do you want abort network game ?")))
+            return;
+        NetMenuDisconnectClick();
+    }
+    if (const ::Status pasted = PasteGame(text); !pasted)
+        ShowError(tr("Paste game"),
+            tr("The clipboard holds no game that can be played through: %1")
+                .arg(QString::fromStdString(pasted.Failure().Message)));
+}
+
+::Status TReversiForm::PasteGame(const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    return Game->PasteGame(std::string_view(utf8.constData(), std::size_t(utf8.size())));
+}
 
 void TReversiForm::MoveListItemClick() { ShowMoveList(Items.MoveListItem->isChecked()); }
 

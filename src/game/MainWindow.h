@@ -12,6 +12,7 @@
 #include <string>
 
 #include "MainMenu.h"
+#include "Result.h"
 
 class QSystemTrayIcon;
 class BoardView;
@@ -131,6 +132,10 @@ public:
     // --- beyond the original ---
     void ResumeItemClick();
     void TakeBackItemClick();
+    void CopyGameItemClick();
+    void PasteGameItemClick();
+    // Opens a game given as text (what Paste game reads from the clipboard).
+    ::Status PasteGame(const QString& text);
     void MoveListItemClick();
 
     // --- settings, information, the window ---

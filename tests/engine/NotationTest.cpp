@@ -372,3 +372,16 @@ TEST(GameFiles, RefusalsNameTheFileAndALongCollectionGivesItsFirstGame)
     ASSERT_TRUE(first) << first.Failure().Message;
     EXPECT_EQ(TranscriptOf(first.Value().Record), "f5d6");
 }
+
+TEST(GameFiles, ASaveDialogsAnswerGetsTheExtensionOfTheTypeChosen)
+{
+    // A name that already says its form keeps it, whatever type was chosen.
+    EXPECT_EQ(WithGameFileExtension("/g/a.txt", GameFileForm::Ggf), "/g/a.txt");
+    EXPECT_EQ(WithGameFileExtension("/g/a.GGF", GameFileForm::Saved), "/g/a.GGF");
+    EXPECT_EQ(WithGameFileExtension("/g/a.kpx", GameFileForm::Transcript), "/g/a.kpx");
+    // Otherwise the chosen type's extension is added; a saved game takes any other name.
+    EXPECT_EQ(WithGameFileExtension("/g/a", GameFileForm::Transcript), "/g/a.txt");
+    EXPECT_EQ(WithGameFileExtension("/g/v1.2", GameFileForm::Ggf), "/g/v1.2.ggf");
+    EXPECT_EQ(WithGameFileExtension("/g/a.sav", GameFileForm::Saved), "/g/a.sav");
+    EXPECT_EQ(WithGameFileExtension("/g.d/a", GameFileForm::Ggf), "/g.d/a.ggf");
+}

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QMenu>
@@ -993,6 +994,66 @@ private slots:
         Close();
         QCOMPARE(TProfileFile::Load(SettingsFile).GetString("extras", "movelist", ""),
             std::string("hide"));
+    }
+
+    // Games as text: the clipboard and the .txt and .ggf files open as a saved game does, and a
+    // refusal says why and changes nothing.
+    void GamesAsTextOpenLikeSavedGames()
+    {
+        QTemporaryDir dir;
+        Open(8, true, SideYellow);
+        QCOMPARE(GameRecord->Count, 1); // the computer opened
+
+        // A pasted game opens at its start in the history and keeps who plays.
+        QVERIFY(Form->PasteGame(QStringLiteral("f5 d6 c3 d3 c4")).Ok());
+        QCOMPARE(GameRecord->Count, 5);
+        QVERIFY(Form->Session().HistoryMode());
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/5"));
+        QCOMPARE(ComputerSide, SideYellow);
+        QVERIFY(OpponentIsComputer);
+
+        // Copy gives back the moves as a transcript, whatever position is shown.
+        Form->CopyGameItemClick();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("f5d6c3d3c4"));
+
+        // Paste from the menu with something else on the clipboard: a box saying why, and the
+        // game stays as it was.
+        QGuiApplication::clipboard()->setText(QStringLiteral("f5 d6 a1"));
+        Form->Menu().PasteGameItem->trigger();
+        QCOMPARE(Watcher->Shown.size(), 1);
+        QVERIFY(Watcher->Shown.first().contains(QStringLiteral("A1")));
+        QCOMPARE(GameRecord->Count, 5);
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/5"));
+        QVERIFY(!Form->PasteGame(QStringLiteral(" \n")).Ok()); // no moves: nothing to open
+        QCOMPARE(GameRecord->Count, 5);
+
+        // Saved as GGF and as a transcript, opened again: the same moves.
+        Form->Session().JumpTo(5);
+        for (const char* name : { "game.ggf", "game.txt" }) {
+            const QString file = dir.filePath(QString::fromLatin1(name));
+            QVERIFY(Form->Session().Save(file.toStdString()).Ok());
+            Open(10, false, SideGreen);
+            QVERIFY(Form->OpenGameFile(file));
+            QCOMPARE(BoardSize, 8);
+            QCOMPARE(GameRecord->Count, 5);
+            QVERIFY(!OpponentIsComputer); // a text form does not say who plays
+            Form->Session().JumpTo(5);
+            QCOMPARE(QString::fromStdString(Form->Session().CopyGame()), QStringLiteral("f5d6c3d3c4"));
+        }
+        QFile ggf(dir.filePath(QStringLiteral("game.ggf")));
+        QVERIFY(ggf.open(QIODevice::ReadOnly));
+        QVERIFY(ggf.readAll().startsWith("(;GM[Othello]"));
+
+        // A transcript file with an illegal move is refused with its reason.
+        const QString bad = dir.filePath(QStringLiteral("bad.txt"));
+        QFile f(bad);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("f5 f5\n");
+        f.close();
+        const int shown = Watcher->Shown.size();
+        QVERIFY(!Form->OpenGameFile(bad));
+        QCOMPARE(Watcher->Shown.size(), shown + 1);
+        QCOMPARE(GameRecord->Count, 5);
     }
 
     // The markers live with their squares: whatever part of the board is drawn again, the back
