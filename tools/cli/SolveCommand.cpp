@@ -23,9 +23,12 @@ int RunSolve(CliArgs& args)
         throw UsageError("solve needs a saved game FILE.kpx or a transcript such as f5d6c3");
     args.ExpectEnd();
 
-    // A file when there is one of that name; a transcript otherwise.
+    // A file when there is one of that name or the name looks like one (so that a missing file
+    // is reported as such); a transcript otherwise.
     std::error_code ec;
-    const bool isFile = std::filesystem::exists(*what, ec);
+    const std::string extension = std::filesystem::path(*what).extension().string();
+    const bool isFile = std::filesystem::exists(*what, ec) || what->find('/') != std::string::npos
+        || extension.size() > 1;
     OBoardTracker record;
     if (isFile) {
         Result<LoadedGame> read = ReadGameFile(*what);
