@@ -702,6 +702,10 @@ Diese Funktion ist nicht verfügbar.</translation>
         <translation>fortgeschritten</translation>
     </message>
     <message>
+        <source>master</source>
+        <translation>Meister</translation>
+    </message>
+    <message>
         <source>&amp;Advanced</source>
         <translation>&amp;Erweitert</translation>
     </message>

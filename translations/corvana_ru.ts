@@ -702,6 +702,10 @@ Function not work.</source>
         <translation>продвинутый</translation>
     </message>
     <message>
+        <source>master</source>
+        <translation>мастер</translation>
+    </message>
+    <message>
         <source>&amp;Advanced</source>
         <translation>&amp;Дополнительно</translation>
     </message>

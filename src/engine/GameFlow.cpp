@@ -13,22 +13,33 @@ void NewGame()
     SideToMove = SideYellow;
 }
 
-PositionScan ScanPosition(const Board& board)
+namespace {
+
+PositionScan Scan(const RoutineTable& rules, int size, const Board& board)
 {
     PositionScan scan;
-    const SquareOrder order = MoveOrderFor(BoardSize);
+    const SquareOrder order = MoveOrderFor(size);
     for (int i = 0; i < order.Length; ++i) {
         const int sq = order.Squares[i];
         if (board[sq] == CellYellow)
             ++scan.Yellow;
         else if (board[sq] == CellGreen)
             ++scan.Green;
-        if (scan.YellowStuck && Routines.IsLegalMove(board, sq, SideYellow, SideGreen))
+        if (scan.YellowStuck && rules.IsLegalMove(board, sq, SideYellow, SideGreen))
             scan.YellowStuck = false;
-        if (scan.GreenStuck && Routines.IsLegalMove(board, sq, SideGreen, SideYellow))
+        if (scan.GreenStuck && rules.IsLegalMove(board, sq, SideGreen, SideYellow))
             scan.GreenStuck = false;
     }
     return scan;
+}
+
+} // namespace
+
+PositionScan ScanPosition(const Board& board) { return Scan(Routines, BoardSize, board); }
+
+PositionScan ScanPosition(int size, const Board& board)
+{
+    return Scan(RoutinesFor(size), size, board);
 }
 
 TurnResult AdvanceTurn(const PositionScan& scan)

@@ -21,6 +21,9 @@ struct PositionScan {
 
 // Walks the square order of BoardSize once over board, through the routine table.
 PositionScan ScanPosition(const Board& board);
+// The same for a board of either size, away from the shared board size and routine table (the
+// tools and the master engine look at positions that are not the game on screen).
+PositionScan ScanPosition(int size, const Board& board);
 
 // What handing the turn on after a move did.
 enum class TurnResult {

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <optional>
 
+#include "GameFlow.h"
 #include "MoveRules.h"
 #include "RoutineTable.h"
 
@@ -162,13 +163,21 @@ std::vector<int> MovesWithPasses(const OBoardTracker& record)
     return moves;
 }
 
+std::string MoveText(int size, int move)
+{
+    if (move == PassMove)
+        return "pass";
+    std::string text = SquareName(size, move);
+    std::transform(text.begin(), text.end(), text.begin(),
+        [](unsigned char c) { return char(std::tolower(c)); });
+    return text;
+}
+
 std::string TranscriptOf(const OBoardTracker& record)
 {
     std::string text;
     for (const TTrackerEntry& e : record.Entries)
-        text += SquareName(record.Size, e.Move);
-    std::transform(text.begin(), text.end(), text.begin(),
-        [](unsigned char c) { return char(std::tolower(c)); });
+        text += MoveText(record.Size, e.Move);
     return text;
 }
 
@@ -207,22 +216,18 @@ Result<OBoardTracker> ReadTranscript(std::string_view text)
     return *best;
 }
 
+Board FinalBoardOf(const OBoardTracker& record)
+{
+    if (record.Entries.empty())
+        return StartBoard(record.Size);
+    const TTrackerEntry& last = record.Entries.back();
+    Board board = last.Before;
+    RoutinesFor(record.Size).MakeMove(board, last.Move, last.MoverSide, last.OtherSide);
+    return board;
+}
+
 FinalScore FinalScoreOf(const OBoardTracker& record)
 {
-    const RoutineTable& rules = RoutinesFor(record.Size);
-    Board board = StartBoard(record.Size);
-    if (!record.Entries.empty()) {
-        const TTrackerEntry& last = record.Entries.back();
-        board = last.Before;
-        rules.MakeMove(board, last.Move, last.MoverSide, last.OtherSide);
-    }
-    FinalScore score;
-    const SquareOrder order = MoveOrderFor(record.Size);
-    for (int i = 0; i < order.Length; ++i) {
-        score.Yellow += board[order.Squares[i]] == CellYellow;
-        score.Green += board[order.Squares[i]] == CellGreen;
-    }
-    score.Finished = !HasLegalMove(rules, record.Size, board, SideYellow, SideGreen)
-        && !HasLegalMove(rules, record.Size, board, SideGreen, SideYellow);
-    return score;
+    const PositionScan scan = ScanPosition(record.Size, FinalBoardOf(record));
+    return { scan.Yellow, scan.Green, scan.BothStuck() };
 }

@@ -38,6 +38,12 @@ struct FinalScore {
 };
 FinalScore FinalScoreOf(const OBoardTracker& record);
 
+// The board after the record's last move (the start position of its size when it has none).
+Board FinalBoardOf(const OBoardTracker& record);
+
+// A move as a transcript writes it: "f5", or "pass" for PassMove.
+std::string MoveText(int size, int move);
+
 // The record's moves as a transcript in lower case without separators, passes left out (every
 // reader infers them): "f5d6c3".
 std::string TranscriptOf(const OBoardTracker& record);

@@ -5,6 +5,8 @@
 
 std::atomic<bool> SearchRunning { false };
 std::unique_ptr<TMyThread> SearchThread;
+EngineKind SearchEngine = EngineKind::Normal;
+SearchRoutine MasterSearchRoutine = nullptr;
 std::function<void(const std::atomic<bool>&)> SearchStartHook;
 
 TMyThread::TMyThread()
@@ -32,6 +34,10 @@ void TMyThread::WaitFor()
 
 void TMyThread::DoSearch()
 {
+    if (SearchEngine == EngineKind::Master && MasterSearchRoutine) {
+        MasterSearchRoutine(TerminateRequested);
+        return;
+    }
     SearchCancelRequest = &TerminateRequested;
     SearchBestMove();
     SearchCancelRequest = nullptr;

@@ -7,6 +7,8 @@
 #include <memory>
 #include <thread>
 
+#include "EngineKind.h"
+
 // True from the creation of a search thread until its search has returned. Cleared with release
 // ordering after the last write to BestMoves, so a reader that sees false (acquire) sees the
 // result.
@@ -32,6 +34,16 @@ private:
     std::atomic<bool> TerminateRequested { false };
     std::thread Thread;
 };
+
+// The engine the next search thread runs. Normal and Advanced both run the fixed-depth search, told
+// apart by AdvancedEngine exactly as before; Master runs MasterSearchRoutine when one is installed
+// (corvana_master installs it when that engine is selected) and the fixed-depth search otherwise.
+extern EngineKind SearchEngine;
+
+// An engine outside this library: searches SideToMove on board 0, polls cancel, leaves its choice
+// in BestMoves[0] and returns it.
+using SearchRoutine = int (*)(const std::atomic<bool>& cancel);
+extern SearchRoutine MasterSearchRoutine;
 
 // The current (or last) search thread. Owned here rather than freeing itself, so that a
 // cancellation can never reach a thread object that has already gone.

@@ -74,6 +74,11 @@ void GameSession::NewGame()
         StartNetworkGame();
         return;
     }
+    // As Open does: a search still running is for the game left behind (the master engine's
+    // would otherwise go on for the rest of its time budget).
+    GameChanged();
+    if (SearchRunning.load(std::memory_order_acquire))
+        CancelSearch();
     ResetGame();
     View.DrawPosition();
     MakeComputerMove();

@@ -46,6 +46,7 @@
 #include "StatusPanels.h"
 #include "WindowGameView.h"
 #include "WindowNetHost.h"
+#include "master/MasterEngine.h"
 
 TReversiForm::TReversiForm(QWidget* parent)
     : QMainWindow(parent)
@@ -444,7 +445,7 @@ void TReversiForm::OptionsItemClick()
     UseTray = chosen.UseTray;
     ShowPreviousMove = chosen.ShowPreviousMove;
     ShowAvailableMoves = chosen.ShowAvailableMoves;
-    AdvancedEngine = chosen.AdvancedEngine;
+    master::SelectEngine(chosen.Engine); // the settings item is off while the computer thinks
     Extras = chosen.Extra; // the board is drawn again below, markers and all
     ShowMoveList(Extras.ShowMoveList);
     UpdateExtraItems();

@@ -8,7 +8,9 @@
 #include "Evaluation.h"
 #include "ProfileFile.h"
 #include "Search.h"
+#include "SearchThread.h"
 #include "Sound.h"
+#include "master/MasterEngine.h"
 
 int FigureSet = 0;
 bool AnimationOn = true;
@@ -48,7 +50,9 @@ GameSettings CurrentSettings()
     s.UseTray = UseTray;
     s.ShowPreviousMove = ShowPreviousMove;
     s.ShowAvailableMoves = ShowAvailableMoves;
-    s.AdvancedEngine = AdvancedEngine;
+    s.Engine = SearchEngine == EngineKind::Master ? EngineKind::Master
+        : AdvancedEngine                          ? EngineKind::Advanced
+                                                  : EngineKind::Normal;
     s.Extra = Extras;
     return s;
 }
@@ -126,7 +130,7 @@ void LoadSettings()
     CallOnEight = option("call8", "yes") == "yes";
     ShowPreviousMove = option("prevm", "show") == "show";
     ShowAvailableMoves = option("avmov", "show") == "show";
-    AdvancedEngine = option("engit", "norm") == "advn";
+    master::SelectEngine(EngineKindFromSetting(option("engit", "norm")));
 
     auto extra = [&f](const char* key, const char* fallback) {
         return f.GetString("extras", key, fallback, 1024);

@@ -1,12 +1,14 @@
 // The user's settings as process-wide variables, with the values they have when no configuration
 // file exists, and their file "reversi.ini". The engine keeps its own (BoardSize, ComputerSide,
-// OpponentIsComputer, Level, AdvancedEngine) and the sound player SoundOn; the rest live here.
+// OpponentIsComputer, Level, the engine: AdvancedEngine and SearchEngine) and the sound player
+// SoundOn; the rest live here.
 #pragma once
 
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "EngineKind.h"
 #include "Result.h"
 
 extern int FigureSet; // 0 "Flame", 1 "Classic", 2 "Ancient"
@@ -57,7 +59,7 @@ struct GameSettings {
     bool UseTray = true;
     bool ShowPreviousMove = true;
     bool ShowAvailableMoves = true;
-    bool AdvancedEngine = false;
+    EngineKind Engine = EngineKind::Normal;
     ExtraSettings Extra;
     bool operator==(const GameSettings&) const = default;
 };

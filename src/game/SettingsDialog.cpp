@@ -39,6 +39,21 @@ template <class W> W* Add(QGroupBox* box, W* w)
     return w;
 }
 
+// The engines in the order of the list: the two of the original, then the master engine.
+constexpr EngineKind EngineChoices[] = { EngineKind::Normal, EngineKind::Advanced, EngineKind::Master };
+
+int EngineListIndex(EngineKind kind)
+{
+    const auto* at = std::find(std::begin(EngineChoices), std::end(EngineChoices), kind);
+    return at == std::end(EngineChoices) ? 0 : int(at - std::begin(EngineChoices));
+}
+
+EngineKind EngineAtListIndex(int index)
+{
+    return index > 0 && index < int(std::size(EngineChoices)) ? EngineChoices[index]
+                                                               : EngineKind::Normal;
+}
+
 } // namespace
 
 TSideDlg::TSideDlg(QWidget* parent)
@@ -108,7 +123,7 @@ TSideDlg::TSideDlg(QWidget* parent)
     auto* engineRow = new QHBoxLayout;
     EngineLabel = new QLabel(tr("Think engine"));
     EngineList = new QComboBox;
-    EngineList->addItems({ tr("normal"), tr("advanced") });
+    EngineList->addItems({ tr("normal"), tr("advanced"), tr("master") });
     EngineLabel->setBuddy(EngineList);
     engineRow->addWidget(EngineLabel);
     engineRow->addWidget(EngineList, 1);
@@ -180,7 +195,7 @@ void TSideDlg::SetValues(const GameSettings& s)
     TrayCheck->setChecked(s.UseTray);
     PreviousMoveCheck->setChecked(s.ShowPreviousMove);
     AvailableMovesCheck->setChecked(s.ShowAvailableMoves);
-    EngineList->setCurrentIndex(s.AdvancedEngine ? 1 : 0);
+    EngineList->setCurrentIndex(EngineListIndex(s.Engine));
     MoveListCheck->setChecked(s.Extra.ShowMoveList);
     LastMoveMarkCheck->setChecked(s.Extra.MarkLastMove);
     LegalMoveMarksCheck->setChecked(s.Extra.MarkLegalMoves);
@@ -204,7 +219,7 @@ GameSettings TSideDlg::Values() const
     s.UseTray = TrayCheck->isChecked();
     s.ShowPreviousMove = PreviousMoveCheck->isChecked();
     s.ShowAvailableMoves = AvailableMovesCheck->isChecked();
-    s.AdvancedEngine = EngineList->currentIndex() == 1;
+    s.Engine = EngineAtListIndex(EngineList->currentIndex());
     s.Extra.ShowMoveList = MoveListCheck->isChecked();
     s.Extra.MarkLastMove = LastMoveMarkCheck->isChecked();
     s.Extra.MarkLegalMoves = LegalMoveMarksCheck->isChecked();
@@ -301,6 +316,6 @@ Status TSideDlg::FormDestroy()
             { "usetr", v.UseTray ? "yes" : "no" },
             { "prevm", v.ShowPreviousMove ? "show" : "hide" },
             { "avmov", v.ShowAvailableMoves ? "show" : "hide" },
-            { "engit", v.AdvancedEngine ? "advn" : "norm" },
+            { "engit", std::string(EngineSettingValue(v.Engine)) },
         });
 }

@@ -53,6 +53,7 @@
 #include "Settings.h"
 #include "SettingsDialog.h"
 #include "Sound.h"
+#include "master/MasterEngine.h"
 
 namespace {
 
@@ -825,6 +826,76 @@ private slots:
         QCOMPARE(written.GetString("options", "mystery", ""), std::string("kept"));
         QCOMPARE(written.GetString("options", "engit", ""), std::string("norm"));
         QCOMPARE(written.GetString("options", "prevm", ""), std::string("show"));
+    }
+
+    void TheMasterEngineIsTheThirdChoiceAndItsValueReadsBack()
+    {
+        Open(8, true, SideGreen);
+        QCOMPARE(Side->EngineList->count(), 3);
+        QCOMPARE(Side->EngineList->currentIndex(), 0);
+        Watcher->OnSettings = [](TSideDlg& d) { d.EngineList->setCurrentIndex(2); };
+        Form->OptionsItemClick();
+        QCOMPARE(SearchEngine, EngineKind::Master);
+        QVERIFY(!AdvancedEngine);
+        Close();
+        QCOMPARE(TProfileFile::Load(SettingsFile).GetString("options", "engit", ""),
+            std::string("mast"));
+
+        // Earlier keys win over the engit=norm that Open writes after them.
+        Open(8, true, SideGreen, "engit=mast\n");
+        QCOMPARE(Side->EngineList->currentIndex(), 2);
+        QCOMPARE(SearchEngine, EngineKind::Master);
+        Open(8, true, SideGreen, "engit=advn\n");
+        QCOMPARE(Side->EngineList->currentIndex(), 1);
+        QVERIFY(AdvancedEngine);
+        QCOMPARE(SearchEngine, EngineKind::Advanced);
+
+        // A value of no engine this program knows plays and is written back as the normal one.
+        Open(8, true, SideGreen, "engit=mastr\n");
+        QCOMPARE(Side->EngineList->currentIndex(), 0);
+        QCOMPARE(SearchEngine, EngineKind::Normal);
+        QVERIFY(!AdvancedEngine);
+        Close();
+        QCOMPARE(TProfileFile::Load(SettingsFile).GetString("options", "engit", ""),
+            std::string("norm"));
+    }
+
+    // The master engine is held after its first iteration until the cancel flag is set, so the
+    // test sees it cancelled in the middle of its work however fast the machine is.
+    void NewCancelsTheMasterEnginesSearchAtOnce()
+    {
+        // Level 9: five seconds a move, far more than a cancelled search may take.
+        Open(8, true, SideGreen, "engit=mast\nlevel=9\n");
+        QCOMPARE(Level, 9);
+        std::atomic<int> heldAt { 0 };
+        master::IterationHook = [&heldAt](int depth, const std::atomic<bool>* cancel) {
+            if (heldAt.load() != 0 || !cancel)
+                return;
+            heldAt.store(depth);
+            while (!cancel->load())
+                std::this_thread::yield();
+        };
+        bool renewed = false;
+        RunWhen([&] { return heldAt.load() != 0; },
+            [&] {
+                Form->NewGameItemClick();
+                renewed = true;
+            });
+        const QPoint p = FirstLegal(SideYellow);
+        Click(p.x(), p.y());
+        master::IterationHook = nullptr;
+        QVERIFY(renewed);
+        QVERIFY(!SearchRunning.load());
+        const master::SearchReport report = master::LastThreadReport();
+        QVERIFY(report.Cancelled);
+        // Past the cancel only iterations too small to reach a poll of the flag can end; a search
+        // left to its budget goes far deeper.
+        QVERIFY2(report.Depth < 8, qPrintable(QString::number(report.Depth)));
+        // The new game has no move of the old one's search.
+        QCOMPARE(GameRecord->Count, 0);
+        QCOMPARE(SideToMove, SideYellow);
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/0"));
+        QVERIFY(Form->Menu().NewGameItem->isEnabled());
     }
 
     // --- beyond the original ---

@@ -1,5 +1,7 @@
 // corvana-cli bench: searches a fixed set of positions on both sizes with both engines. The total
-// node count is the search's signature: it changes exactly when the search tree changes.
+// node count is the search's signature: it changes exactly when the search tree changes. With
+// --engine master: the master engine's speed and depth on the middle-game positions at levels
+// 1, 5 and 9.
 #include <chrono>
 #include <cstdio>
 #include <sstream>
@@ -10,6 +12,7 @@
 #include "Evaluation.h"
 #include "RoutineTable.h"
 #include "Search.h"
+#include "master/MasterEngine.h"
 
 namespace {
 
@@ -85,12 +88,67 @@ void SetUpPosition(const BenchPosition& p)
     }
 }
 
+// The master engine on the middle-game positions (neither the opening nor the ones its solver
+// takes on), each level and size with a fresh table: nodes per second and the depth it completes.
+int BenchMaster(int onlyLevel, int threads)
+{
+    master::Engine engine(64, threads);
+    std::printf("master engine, %d thread%s\n", threads, threads == 1 ? "" : "s");
+    for (const int size : { 8, 10 }) {
+        for (const int level : { 1, 5, 9 }) {
+            if (onlyLevel && level != onlyLevel)
+                continue;
+            std::uint64_t nodes = 0;
+            double seconds = 0;
+            int depths = 0, count = 0;
+            int index = 0;
+            for (const BenchPosition& p : BenchPositions) {
+                ++index;
+                SetUpPosition(p);
+                const int empties = [&] {
+                    int n = 0;
+                    for (int col = 0; col < size; ++col)
+                        for (int row = 0; row < size; ++row)
+                            n += BoardStack[0][SquareIndex(size, col, row)] == CellEmpty;
+                    return n;
+                }();
+                if (p.Size != size || empties == size * size - 4
+                    || empties <= master::LevelLimits(MaxLevel, size).SolveEmpties)
+                    continue;
+                engine.NewGame();
+                const master::SearchReport r = engine.Search(
+                    BoardStack[0], size, SideToMove, master::LevelLimits(level, size));
+                std::printf("position %2d size %2d level %d move %4d depth %2d nodes %9llu time "
+                            "%.3f s nodes/second %.0f\n",
+                    index, size, level, r.Move, r.Depth, static_cast<unsigned long long>(r.Nodes),
+                    r.Seconds, r.Seconds > 0 ? double(r.Nodes) / r.Seconds : 0.0);
+                nodes += r.Nodes;
+                seconds += r.Seconds;
+                depths += r.Depth;
+                ++count;
+            }
+            std::printf("size %2d level %d (%.2f s a move): depth %.1f on average, %.0f "
+                        "nodes/second\n\n",
+                size, level, master::LevelSeconds(level), count ? double(depths) / count : 0.0,
+                seconds > 0 ? double(nodes) / seconds : 0.0);
+        }
+    }
+    std::fflush(stdout);
+    return 0;
+}
+
 } // namespace
 
 int RunBench(CliArgs& args)
 {
     const int level = args.TakeInt("--level", 1, MaxLevel, 0);
+    const std::optional<std::string> engine = args.Take("--engine");
+    const int threads = args.TakeInt("--threads", 1, 64, master::Engine::DefaultThreads());
     args.ExpectEnd();
+    if (engine && *engine != "master")
+        throw UsageError("--engine must be master (the plain bench runs the other two)");
+    if (engine)
+        return BenchMaster(level, threads);
 
     using Clock = std::chrono::steady_clock;
     std::uint64_t total = 0;

@@ -3,34 +3,11 @@
 #include <cstdio>
 #include <iostream>
 
+#include "BoardText.h"
 #include "BoardTracker.h"
 #include "Commands.h"
 #include "GameFiles.h"
 #include "Notation.h"
-#include "RoutineTable.h"
-
-namespace {
-
-const char* SideName(int side) { return side == SideYellow ? "Yellow" : "Green"; }
-
-void PrintBoard(const Board& b, int size)
-{
-    // Laid out as the window shows it, with the border's labels: rows counted from the bottom.
-    std::printf("   ");
-    for (int col = 0; col < size; ++col)
-        std::printf(" %c", 'A' + col);
-    std::printf("\n");
-    for (int row = 0; row < size; ++row) {
-        std::printf("%3d", size - row);
-        for (int col = 0; col < size; ++col) {
-            const Cell c = b[SquareIndex(size, col, row)];
-            std::printf(" %c", c == CellYellow ? 'Y' : c == CellGreen ? 'G' : '.');
-        }
-        std::printf("\n");
-    }
-}
-
-} // namespace
 
 void ReportUnreadGame(const std::string& fileName, const Error& error)
 {
@@ -74,11 +51,8 @@ int RunShow(CliArgs& args)
         std::printf("opponent: %s\n", s->OpponentIsComputer ? "computer" : "player");
     }
     if (record.Count > 0) {
-        const TTrackerEntry& last = record.Entries.back();
-        Board b = last.Before;
-        RoutinesFor(record.Size).MakeMove(b, last.Move, last.MoverSide, last.OtherSide);
         std::printf("final board:\n");
-        PrintBoard(b, record.Size);
+        PrintBoard(FinalBoardOf(record), record.Size);
     }
     return 0;
 }

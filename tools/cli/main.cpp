@@ -1,4 +1,5 @@
-// corvana-cli: plays, measures and inspects games and resources from the command line.
+// corvana-cli: plays, matches, measures, solves and inspects games and resources from the command
+// line.
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -15,12 +16,27 @@ struct Command {
 
 const Command CommandTable[] = {
     { "selfplay", RunSelfPlay,
-        "selfplay [--size 8|10] [--level N] [--yellow-level N] [--green-level N]\n"
-        "           [--engine normal|advanced] [--save FILE.kpx] [--verbose]\n"
-        "      the computer plays both sides; prints the moves, the result and the node count" },
+        "selfplay [--size 8|10] [--level N] [--yellow-level N] [--green-level N] [--engine E]\n"
+        "           [--yellow-engine E] [--green-engine E] [--save FILE.kpx] [--verbose]\n"
+        "      the computer plays both sides (E: normal, advanced or master); prints the moves,\n"
+        "      the result and the node count" },
+    { "match", RunMatch,
+        "match [--size 8|10] [--engine1 E] [--level1 N] [--engine2 E] [--level2 N]\n"
+        "           [--openings N] [--opening-moves N] [--seed S] [--threads N]\n"
+        "           [--quiet | --verbose]\n"
+        "      engine 1 (master, level 5) against engine 2 (advanced, level 9) from N openings\n"
+        "      of random moves (50 of 8), each with both colours; prints the score and the\n"
+        "      time per move" },
     { "bench", RunBench,
-        "bench [--level N]\n"
-        "      searches a fixed set of positions; prints each choice, the node signature and speed" },
+        "bench [--level N] | bench --engine master [--level 1|5|9] [--threads N]\n"
+        "      searches a fixed set of positions; prints each choice, the node signature and\n"
+        "      speed; with --engine master the master engine's nodes per second and depth at\n"
+        "      levels 1, 5 and 9 on both sizes" },
+    { "solve", RunSolve,
+        "solve FILE|TRANSCRIPT [--max-empties N] [--threads N]\n"
+        "      the exact result and a best line of the end of a game (saved game, transcript or\n"
+        "      GGF file) or of a transcript such as f5d6c3d3c4 (columns a.. from the left, rows\n"
+        "      from the bottom; 10 x 10 told from its squares)" },
     { "show", RunShow,
         "show FILE.kpx|FILE.txt|FILE.ggf\n"
         "      prints a game (saved game, transcript or GGF) and its final board, or why the\n"

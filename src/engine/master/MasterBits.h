@@ -1,0 +1,336 @@
+// Bit-set geometry of the master engine for both board sizes: fast turning of discs along
+// precomputed rays, neighbourhoods, stable discs, edges, the eight board symmetries and hashing.
+// Built on Bits<N> (BitBoard.h), whose move generator it shares; used by every part of the engine.
+#pragma once
+
+#include <array>
+#include <bit>
+#include <cstdint>
+
+#include "BitBoard.h"
+
+namespace master {
+
+template <int N> struct Geo : Bits<N> {
+    using B = Bits<N>;
+    using BB = typename B::BB;
+    using B::BitOf;
+    using B::One;
+    using B::Playable;
+    using B::W;
+    static constexpr int Squares = N * N;
+    static constexpr int BitCount = N * W; // bit indices in use are below this
+
+    // --- single-bit helpers that work on both widths ---------------------------------------
+
+    // Without the popcnt instruction in the baseline, std::popcount calls a library routine;
+    // the arithmetic version inline is faster.
+    static int Count(BB b)
+    {
+        if constexpr (N == 8)
+            return Count64(b);
+        else
+            return Count64(static_cast<std::uint64_t>(b))
+                + Count64(static_cast<std::uint64_t>(b >> 64));
+    }
+    static int Count64(std::uint64_t x)
+    {
+#if defined(__POPCNT__)
+        return std::popcount(x);
+#else
+        x = x - ((x >> 1) & 0x5555555555555555ULL);
+        x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+        x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+        return int((x * 0x0101010101010101ULL) >> 56);
+#endif
+    }
+    static BB Lowest(BB b) { return b & (~b + 1); }
+    static BB Highest(BB b)
+    {
+        if constexpr (N == 8) {
+            return b ? BB(1) << (63 - std::countl_zero(b)) : BB(0);
+        } else {
+            const auto hi = static_cast<std::uint64_t>(b >> 64);
+            if (hi)
+                return BB(1) << (127 - std::countl_zero(hi));
+            const auto lo = static_cast<std::uint64_t>(b);
+            return lo ? BB(1) << (63 - std::countl_zero(lo)) : BB(0);
+        }
+    }
+    static int LowestBit(BB b) { return B::LowestBit(b); }
+
+    // --- a step in one of the eight directions, never wrapping round a row ---------------------
+
+    static constexpr BB MakeColumn(int col)
+    {
+        BB b = 0;
+        for (int row = 0; row < N; ++row)
+            b |= One(BitOf(col, row));
+        return b;
+    }
+    static constexpr BB MakeRow(int row)
+    {
+        BB b = 0;
+        for (int col = 0; col < N; ++col)
+            b |= One(BitOf(col, row));
+        return b;
+    }
+    static constexpr BB NotFirstColumn = Playable & ~MakeColumn(0);
+    static constexpr BB NotLastColumn = Playable & ~MakeColumn(N - 1);
+
+    template <int DX, int DY> static BB Step(BB b)
+    {
+        constexpr int S = DY * W + DX;
+        BB r;
+        if constexpr (S > 0)
+            r = b << S;
+        else
+            r = b >> -S;
+        if constexpr (DX > 0)
+            r &= NotFirstColumn;
+        else if constexpr (DX < 0)
+            r &= NotLastColumn;
+        else
+            r &= Playable;
+        return r;
+    }
+
+    // Squares next to any square of b (b itself not included unless next to another).
+    static BB Neighbours(BB b)
+    {
+        return Step<1, 0>(b) | Step<-1, 0>(b) | Step<0, 1>(b) | Step<0, -1>(b) | Step<1, 1>(b)
+            | Step<-1, 1>(b) | Step<1, -1>(b) | Step<-1, -1>(b);
+    }
+
+    static BB Moves(BB own, BB opp) { return B::Moves(own, opp); }
+
+    // --- rays: the squares beyond a square in one direction, to the edge ---------------------
+
+    static constexpr std::array<std::array<int, 2>, 8> Dirs { { { 1, 0 }, { 0, 1 }, { 1, 1 },
+        { -1, 1 }, { -1, 0 }, { 0, -1 }, { -1, -1 }, { 1, -1 } } };
+    // The first four directions run towards higher bits, the last four towards lower ones.
+
+    struct RayTable {
+        std::array<std::array<BB, 8>, BitCount> Ray {};
+        constexpr RayTable()
+        {
+            for (int row = 0; row < N; ++row)
+                for (int col = 0; col < N; ++col)
+                    for (int d = 0; d < 8; ++d) {
+                        BB r = 0;
+                        int c = col + Dirs[d][0], w = row + Dirs[d][1];
+                        while (c >= 0 && c < N && w >= 0 && w < N) {
+                            r |= One(BitOf(c, w));
+                            c += Dirs[d][0];
+                            w += Dirs[d][1];
+                        }
+                        Ray[BitOf(col, row)][d] = r;
+                    }
+        }
+    };
+    static const RayTable& Rays()
+    {
+        static const RayTable table;
+        return table;
+    }
+
+    // The opp discs a move of own at bit turns over (none when the move is not legal).
+    static BB Flips(int bit, BB own, BB opp)
+    {
+        const auto& ray = Rays().Ray[bit];
+        BB flips = 0;
+        for (int d = 0; d < 4; ++d) {
+            const BB r = ray[d];
+            const BB end = Lowest(r & ~opp);
+            if (end & own)
+                flips |= r & (end - 1);
+        }
+        for (int d = 4; d < 8; ++d) {
+            const BB r = ray[d];
+            const BB end = Highest(r & ~opp);
+            if (end & own)
+                flips |= r & ~(end | (end - 1));
+        }
+        return flips;
+    }
+
+    // --- special squares ------------------------------------------------------------------
+
+    static constexpr BB Corners
+        = One(BitOf(0, 0)) | One(BitOf(N - 1, 0)) | One(BitOf(0, N - 1)) | One(BitOf(N - 1, N - 1));
+    static constexpr BB XSquares
+        = One(BitOf(1, 1)) | One(BitOf(N - 2, 1)) | One(BitOf(1, N - 2)) | One(BitOf(N - 2, N - 2));
+    static constexpr BB Edges = MakeRow(0) | MakeRow(N - 1) | MakeColumn(0) | MakeColumn(N - 1);
+
+    // --- stable discs ---------------------------------------------------------------------
+
+    // Squares whose line in each of the four orientations is completely filled.
+    static void FullLines(BB filled, BB& horizontal, BB& vertical, BB& diagonal, BB& antiDiagonal)
+    {
+        horizontal = vertical = diagonal = antiDiagonal = 0;
+        for (int i = 0; i < N; ++i) {
+            const BB row = MakeRowCached(i);
+            if ((filled & row) == row)
+                horizontal |= row;
+            const BB col = MakeColumnCached(i);
+            if ((filled & col) == col)
+                vertical |= col;
+        }
+        for (const BB line : LineTable().Diagonals)
+            if ((filled & line) == line)
+                diagonal |= line;
+        for (const BB line : LineTable().AntiDiagonals)
+            if ((filled & line) == line)
+                antiDiagonal |= line;
+    }
+
+    // The discs of own that can never be turned: grown from own's corners along the edges and
+    // into the board while, in each of the four orientations, a disc's line is full or it leans on
+    // the border or on a stable own disc. A lower bound of the truly stable discs, symmetric under
+    // the board's symmetries. Without an own corner it is empty: a full edge without corners is
+    // left to the edge tables of the evaluation, which saves the work in most positions.
+    static BB StableDiscs(BB own, BB opp)
+    {
+        if (!(own & Corners))
+            return 0;
+        BB h, v, d, a;
+        FullLines(own | opp, h, v, d, a);
+        return GrowStable(own, h, v, d, a);
+    }
+
+    // Both sides' stable discs, sharing the full-line scan.
+    static void StableDiscs(BB own, BB opp, BB& ownStable, BB& oppStable)
+    {
+        ownStable = oppStable = 0;
+        const BB corners = (own | opp) & Corners;
+        if (!corners)
+            return;
+        BB h, v, d, a;
+        FullLines(own | opp, h, v, d, a);
+        if (own & Corners)
+            ownStable = GrowStable(own, h, v, d, a);
+        if (opp & Corners)
+            oppStable = GrowStable(opp, h, v, d, a);
+    }
+
+    static BB GrowStable(BB own, BB h, BB v, BB d, BB a)
+    {
+        const BB borderH = MakeColumnCached(0) | MakeColumnCached(N - 1);
+        const BB borderV = MakeRowCached(0) | MakeRowCached(N - 1);
+        const BB borderD = borderH | borderV;
+        h |= borderH;
+        v |= borderV;
+        d |= borderD;
+        a |= borderD;
+        BB stable = own & Corners;
+        for (;;) {
+            const BB okH = h | Step<1, 0>(stable) | Step<-1, 0>(stable);
+            const BB okV = v | Step<0, 1>(stable) | Step<0, -1>(stable);
+            const BB okD = d | Step<1, 1>(stable) | Step<-1, -1>(stable);
+            const BB okA = a | Step<-1, 1>(stable) | Step<1, -1>(stable);
+            const BB next = stable | (own & okH & okV & okD & okA);
+            if (next == stable)
+                return stable;
+            stable = next;
+        }
+    }
+
+    struct Lines {
+        std::array<BB, 2 * N - 1> Diagonals {};
+        std::array<BB, 2 * N - 1> AntiDiagonals {};
+        std::array<BB, N> Rows {};
+        std::array<BB, N> Columns {};
+        Lines()
+        {
+            for (int row = 0; row < N; ++row)
+                for (int col = 0; col < N; ++col) {
+                    Diagonals[col - row + N - 1] |= One(BitOf(col, row));
+                    AntiDiagonals[col + row] |= One(BitOf(col, row));
+                    Rows[row] |= One(BitOf(col, row));
+                    Columns[col] |= One(BitOf(col, row));
+                }
+        }
+    };
+    static const Lines& LineTable()
+    {
+        static const Lines lines;
+        return lines;
+    }
+    static BB MakeRowCached(int row) { return LineTable().Rows[row]; }
+    static BB MakeColumnCached(int col) { return LineTable().Columns[col]; }
+
+    // --- symmetries -----------------------------------------------------------------------
+
+    // One of the eight symmetries of the square: 0 identity, 1..3 rotations, 4..7 reflections.
+    static BB Transform(BB b, int symmetry)
+    {
+        BB r = 0;
+        B::ForEachBit(b, [&](int bit) {
+            int col = bit % W, row = bit / W;
+            const int m = N - 1;
+            int c = col, w = row;
+            switch (symmetry) {
+            case 1:
+                c = m - row;
+                w = col;
+                break;
+            case 2:
+                c = m - col;
+                w = m - row;
+                break;
+            case 3:
+                c = row;
+                w = m - col;
+                break;
+            case 4:
+                c = m - col;
+                break;
+            case 5:
+                w = m - row;
+                break;
+            case 6:
+                c = row;
+                w = col;
+                break;
+            case 7:
+                c = m - row;
+                w = m - col;
+                break;
+            default:
+                break;
+            }
+            r |= One(BitOf(c, w));
+        });
+        return r;
+    }
+
+    // --- hashing --------------------------------------------------------------------------
+
+    static std::uint64_t Mix(std::uint64_t x)
+    {
+        x += 0x9E3779B97F4A7C15ULL;
+        x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+        return x ^ (x >> 31);
+    }
+    // The key of a position with own to move. Different positions collide with odds of 2^-64.
+    static std::uint64_t Hash(BB own, BB opp)
+    {
+        if constexpr (N == 8) {
+            return Mix(own ^ Mix(opp));
+        } else {
+            const auto o0 = static_cast<std::uint64_t>(own),
+                       o1 = static_cast<std::uint64_t>(own >> 64);
+            const auto p0 = static_cast<std::uint64_t>(opp),
+                       p1 = static_cast<std::uint64_t>(opp >> 64);
+            return Mix(o0 ^ Mix(o1 ^ Mix(p0 ^ Mix(p1 + 0x5851F42D4C957F2DULL))));
+        }
+    }
+
+    // --- conversion to and from square indices ----------------------------------------------
+
+    static int SquareOfBit(int bit) { return B::SquareOfBit(bit); }
+    static int BitOfSquare(int square) { return B::BitOfSquare(square); }
+};
+
+} // namespace master

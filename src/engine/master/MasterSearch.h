@@ -1,0 +1,494 @@
+// One search thread of the master engine: principal-variation search over bit sets with the shared
+// transposition table, and the exact endgame solver. Scores are centidiscs in the midgame and
+// discs in the solver, always for the side to move. MasterEngine.cpp drives it.
+#pragma once
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+
+#include "MasterBits.h"
+#include "MasterEval.h"
+#include "MasterTable.h"
+
+namespace master {
+
+using Clock = std::chrono::steady_clock;
+
+// Why a search thread stops before it is done, shared by the threads of one search.
+struct StopSignal {
+    const std::atomic<bool>* Cancel = nullptr; // the caller's request, for the first thread only
+    std::atomic<bool> Stop { false }; // set by whichever thread saw a reason first
+    bool HasDeadline = false;
+    Clock::time_point Deadline {};
+};
+
+constexpr int Infinity = 32000;
+constexpr int DiscScale = 100; // centidiscs per disc
+// Added to the disc difference of a finished game in the midgame search: a certain win is worth
+// more than any estimate of one, and a certain loss (a wipe-out, say) is feared more than any
+// estimated loss. Estimates stay below it.
+constexpr int DecidedBonus = 10000;
+
+template <int N> class SearchCore {
+public:
+    using G = Geo<N>;
+    using BB = typename G::BB;
+    static constexpr int MaxScore = N * N; // in discs
+    static constexpr int NoBit = TableEntry::NoMove;
+
+    SearchCore(TransTable& table, StopSignal& stop)
+        : Table(table)
+        , Signal(stop)
+    {
+    }
+
+    std::uint64_t Nodes = 0;
+    bool Stopped = false;
+    // Perturbs the order of equally scored moves, so that helper threads go different ways.
+    unsigned Variation = 0;
+    // Whether this thread reads the caller's cancel flag (the other threads follow Stop).
+    bool WatchesCancel = true;
+
+    // ---------------------------------------------------------------- midgame
+
+    // The score of a leaf. A side without discs has lost, whatever the features would say of a
+    // board that empty (and a leaf is where such lines of forced moves end).
+    static int Evaluate(BB own, BB opp)
+    {
+        if (!opp)
+            return Decided(G::Count(own));
+        if (!own)
+            return Decided(-G::Count(opp));
+        return std::clamp(Evaluator<N>::Evaluate(own, opp), -DecidedBonus + 1, DecidedBonus - 1);
+    }
+
+    static int FinalDiscs(BB own, BB opp) { return G::Count(own) - G::Count(opp); }
+
+    // The midgame score of a finished game (or of an exact result) with this disc difference.
+    static int Decided(int discs)
+    {
+        return discs * DiscScale + (discs > 0 ? DecidedBonus : discs < 0 ? -DecidedBonus : 0);
+    }
+    // A midgame score as centidiscs of final disc difference, without the bonus.
+    static int Centidiscs(int score)
+    {
+        return score >= DecidedBonus ? score - DecidedBonus
+            : score <= -DecidedBonus ? score + DecidedBonus
+                                     : score;
+    }
+
+    // Negamax principal-variation search to depth plies (a pass takes none).
+    int Mid(BB own, BB opp, int depth, int alpha, int beta, bool passed = false)
+    {
+        if ((++Nodes & 1023) == 0)
+            Poll();
+        if (Stopped)
+            return 0;
+        if (depth <= 0)
+            return Evaluate(own, opp);
+        const BB moves = G::Moves(own, opp);
+        if (!moves) {
+            if (passed || !G::Moves(opp, own))
+                return Decided(FinalDiscs(own, opp));
+            return -Mid(opp, own, depth, -beta, -alpha, true);
+        }
+
+        // Next to the leaves the table costs more (a cache miss) than it saves.
+        const bool useTable = depth >= TableDepth;
+        const std::uint64_t key = useTable ? G::Hash(own, opp) : 0;
+        int ttMove = NoBit;
+        TableEntry e;
+        if (useTable && Table.Probe(key, e)) {
+            ttMove = e.Move;
+            if (e.Endgame || e.Depth >= depth) {
+                const int s = e.Endgame ? Decided(e.Score) : e.Score;
+                if (e.Kind == Bound::Exact)
+                    return s;
+                if (e.Kind == Bound::Lower && s >= beta)
+                    return s;
+                if (e.Kind == Bound::Upper && s <= alpha)
+                    return s;
+            }
+        }
+
+        MoveList list;
+        Generate(own, opp, moves, ttMove, depth >= 3, list);
+        const int alpha0 = alpha;
+        int best = -Infinity, bestBit = NoBit;
+        for (int i = 0; i < list.Count; ++i) {
+            Move& m = list.Pick(i);
+            if (!m.Flips)
+                m.Flips = G::Flips(m.Bit, own, opp);
+            const BB nOwn = own | m.Flips | G::One(m.Bit), nOpp = opp & ~m.Flips;
+            int v;
+            if (i == 0) {
+                v = -Mid(nOpp, nOwn, depth - 1, -beta, -alpha);
+            } else {
+                v = -Mid(nOpp, nOwn, depth - 1, -alpha - 1, -alpha);
+                if (v > alpha && v < beta && !Stopped)
+                    v = -Mid(nOpp, nOwn, depth - 1, -beta, -alpha);
+            }
+            if (Stopped)
+                return 0;
+            if (v > best) {
+                best = v;
+                bestBit = m.Bit;
+                if (v > alpha) {
+                    alpha = v;
+                    if (v >= beta)
+                        break;
+                }
+            }
+        }
+        if (useTable)
+            Store(key, best, alpha0, beta, depth, bestBit, false);
+        return best;
+    }
+
+    // ---------------------------------------------------------------- endgame
+
+    // The exact final disc difference for own to move, searched with the window (alpha, beta):
+    // below alpha or above beta the result is a bound in that direction.
+    int Solve(BB own, BB opp, int alpha, int beta)
+    {
+        const int empties = G::Squares - G::Count(own | opp);
+        return SolveDeep(own, opp, alpha, beta, empties, false);
+    }
+
+    int SolveDeep(BB own, BB opp, int alpha, int beta, int empties, bool passed)
+    {
+        if (empties <= MidSolveEmpties)
+            return SolveMid(own, opp, alpha, beta, empties, passed);
+        if ((++Nodes & 1023) == 0)
+            Poll();
+        if (Stopped)
+            return 0;
+        const BB moves = G::Moves(own, opp);
+        if (!moves) {
+            if (passed)
+                return -FinalDiscs(opp, own);
+            if (!G::Moves(opp, own))
+                return FinalDiscs(own, opp);
+            return -SolveDeep(opp, own, -beta, -alpha, empties, true);
+        }
+
+        // Stability: own can never end above the squares the opponent cannot lose.
+        if (alpha >= MaxScore - 2 * G::Count(opp) && (opp & G::Corners)) {
+            const int bound = MaxScore - 2 * G::Count(G::StableDiscs(opp, own));
+            if (bound <= alpha)
+                return bound;
+            if (bound < beta)
+                beta = bound;
+        }
+
+        const std::uint64_t key = G::Hash(own, opp);
+        int ttMove = NoBit;
+        TableEntry e;
+        if (Table.Probe(key, e)) {
+            ttMove = e.Move;
+            if (e.Endgame && e.Depth == empties) {
+                if (e.Kind == Bound::Exact)
+                    return e.Score;
+                if (e.Kind == Bound::Lower) {
+                    if (e.Score >= beta)
+                        return e.Score;
+                    alpha = std::max(alpha, int(e.Score) - 1);
+                } else if (e.Kind == Bound::Upper) {
+                    if (e.Score <= alpha)
+                        return e.Score;
+                    beta = std::min(beta, int(e.Score) + 1);
+                }
+            }
+        }
+
+        MoveList list;
+        GenerateEnd(own, opp, moves, ttMove, empties, list);
+
+        // A child already known to be bad enough for the opponent cuts off here at once.
+        if (empties >= EtcEmpties) {
+            for (int i = 0; i < list.Count; ++i) {
+                const Move& m = list.Moves[i];
+                TableEntry c;
+                if (Table.Probe(G::Hash(opp & ~m.Flips, own | m.Flips | G::One(m.Bit)), c)
+                    && c.Endgame && c.Depth == empties - 1 && c.Kind != Bound::Lower
+                    && -c.Score >= beta) {
+                    Store(key, -c.Score, alpha, beta, empties, m.Bit, true);
+                    return -c.Score;
+                }
+            }
+        }
+
+        const int alpha0 = alpha;
+        int best = -Infinity, bestBit = NoBit;
+        for (int i = 0; i < list.Count; ++i) {
+            const Move& m = list.Pick(i);
+            const BB nOwn = own | m.Flips | G::One(m.Bit), nOpp = opp & ~m.Flips;
+            int v;
+            if (i == 0) {
+                v = -SolveDeep(nOpp, nOwn, -beta, -alpha, empties - 1, false);
+            } else {
+                v = -SolveDeep(nOpp, nOwn, -alpha - 1, -alpha, empties - 1, false);
+                if (v > alpha && v < beta && !Stopped)
+                    v = -SolveDeep(nOpp, nOwn, -beta, -alpha, empties - 1, false);
+            }
+            if (Stopped)
+                return 0;
+            if (v > best) {
+                best = v;
+                bestBit = m.Bit;
+                if (v > alpha) {
+                    alpha = v;
+                    if (v >= beta)
+                        break;
+                }
+            }
+        }
+        Store(key, best, alpha0, beta, empties, bestBit, true);
+        return best;
+    }
+
+    // Without the table: moves ordered by the opponent's replies, then by parity near the end.
+    int SolveMid(BB own, BB opp, int alpha, int beta, int empties, bool passed)
+    {
+        if (empties <= ShallowEmpties)
+            return SolveShallowEntry(own, opp, alpha, beta, empties);
+        if ((++Nodes & 1023) == 0)
+            Poll();
+        if (Stopped)
+            return 0;
+        const BB moves = G::Moves(own, opp);
+        if (!moves) {
+            if (passed)
+                return -FinalDiscs(opp, own);
+            if (!G::Moves(opp, own))
+                return FinalDiscs(own, opp);
+            return -SolveMid(opp, own, -beta, -alpha, empties, true);
+        }
+        MoveList list;
+        GenerateEnd(own, opp, moves, NoBit, empties, list);
+        int best = -Infinity;
+        for (int i = 0; i < list.Count; ++i) {
+            const Move& m = list.Pick(i);
+            const int v = -SolveMid(
+                opp & ~m.Flips, own | m.Flips | G::One(m.Bit), -beta, -alpha, empties - 1, false);
+            if (v > best) {
+                best = v;
+                if (v > alpha) {
+                    alpha = v;
+                    if (v >= beta)
+                        break;
+                }
+            }
+        }
+        return best;
+    }
+
+    // The last few empties: no move generation, only the list of empty squares, odd regions
+    // first.
+    int SolveShallowEntry(BB own, BB opp, int alpha, int beta, int empties)
+    {
+        std::array<std::uint8_t, ShallowEmpties + 1> list {};
+        const BB empty = G::Playable & ~(own | opp);
+        int n = 0;
+        // Squares of regions (quadrants) with an odd number of empties first.
+        BB odd = 0;
+        for (const BB q : QuadrantMasks())
+            if (G::Count(empty & q) & 1)
+                odd |= q;
+        G::ForEachBit(empty & odd, [&](int bit) { list[n++] = std::uint8_t(bit); });
+        G::ForEachBit(empty & ~odd, [&](int bit) { list[n++] = std::uint8_t(bit); });
+        (void)empties;
+        return Shallow(own, opp, alpha, beta, list.data(), n, false);
+    }
+
+    // list holds the n empty squares; a move swaps its square to the end for the child, which
+    // sees the first n - 1, and swaps it back.
+    int Shallow(BB own, BB opp, int alpha, int beta, std::uint8_t* list, int n, bool passed)
+    {
+        ++Nodes;
+        if (n == 1)
+            return LastSquare(own, opp, list[0]);
+        int best = -Infinity;
+        for (int i = 0; i < n; ++i) {
+            const int bit = list[i];
+            const BB flips = G::Flips(bit, own, opp);
+            if (!flips)
+                continue;
+            std::swap(list[i], list[n - 1]);
+            const int v = -Shallow(
+                opp & ~flips, own | flips | G::One(bit), -beta, -alpha, list, n - 1, false);
+            std::swap(list[i], list[n - 1]);
+            if (v > best) {
+                best = v;
+                if (v > alpha) {
+                    alpha = v;
+                    if (v >= beta)
+                        return best;
+                }
+            }
+        }
+        if (best != -Infinity)
+            return best;
+        if (passed)
+            return -FinalDiscs(opp, own);
+        return -Shallow(opp, own, -beta, -alpha, list, n, true);
+    }
+
+    // One empty square left: whoever can play it does, own first.
+    int LastSquare(BB own, BB opp, int bit)
+    {
+        ++Nodes;
+        const int ownCount = G::Count(own);
+        const int oppCount = G::Squares - 1 - ownCount;
+        BB flips = G::Flips(bit, own, opp);
+        if (flips) {
+            const int f = G::Count(flips);
+            return (ownCount + f + 1) - (oppCount - f);
+        }
+        flips = G::Flips(bit, opp, own);
+        if (flips) {
+            const int f = G::Count(flips);
+            return (ownCount - f) - (oppCount + f + 1);
+        }
+        return ownCount - oppCount;
+    }
+
+    // ---------------------------------------------------------------- moves
+
+    struct Move {
+        BB Flips;
+        int Bit;
+        int Score;
+    };
+    struct MoveList {
+        Move Moves[G::Squares];
+        int Count = 0;
+        // Selection sort, one step at a time: a cut-off usually comes before the list is sorted.
+        Move& Pick(int i)
+        {
+            int best = i;
+            for (int j = i + 1; j < Count; ++j)
+                if (Moves[j].Score > Moves[best].Score)
+                    best = j;
+            if (best != i)
+                std::swap(Moves[i], Moves[best]);
+            return Moves[i];
+        }
+    };
+
+    // The table's move first, then by how few replies the opponent has, corners, X squares.
+    void Generate(BB own, BB opp, BB moves, int ttMove, bool byMobility, MoveList& list)
+    {
+        list.Count = 0;
+        G::ForEachBit(moves, [&](int bit) {
+            Move& m = list.Moves[list.Count++];
+            m.Bit = bit;
+            // Near the leaves a cut-off usually comes at the first move: the others' discs are
+            // turned only when they are tried (Flips 0 until then; a legal move turns some).
+            m.Flips = byMobility ? G::Flips(bit, own, opp) : BB(0);
+            const BB one = G::One(bit);
+            int s = SquareBonus(bit);
+            if (bit == ttMove) {
+                s = 1 << 24;
+            } else if (byMobility) {
+                const BB nOwn = own | m.Flips | one, nOpp = opp & ~m.Flips;
+                const BB replies = G::Moves(nOpp, nOwn);
+                s += -16 * G::Count(replies) - 64 * G::Count(replies & G::Corners)
+                    - 2 * G::Count(G::Playable & ~(nOwn | nOpp) & G::Neighbours(nOwn));
+            }
+            m.Score = s + int((bit * 2654435761u + Variation) >> 29 & (Variation ? 3 : 0));
+        });
+    }
+
+    // Fastest first: the fewer replies (corners count extra) the better; with many empties left
+    // a shallow search of each move weighs in, since a wrong first move costs most there.
+    void GenerateEnd(BB own, BB opp, BB moves, int ttMove, int empties, MoveList& list)
+    {
+        list.Count = 0;
+        const int shallowDepth = empties >= ShallowSortEmpties + 4 ? 2
+            : empties >= ShallowSortEmpties                        ? 1
+                                                                   : -1;
+        G::ForEachBit(moves, [&](int bit) {
+            Move& m = list.Moves[list.Count++];
+            m.Bit = bit;
+            m.Flips = G::Flips(bit, own, opp);
+            if (bit == ttMove) {
+                m.Score = 1 << 24;
+                return;
+            }
+            const BB nOwn = own | m.Flips | G::One(bit), nOpp = opp & ~m.Flips;
+            const BB replies = G::Moves(nOpp, nOwn);
+            m.Score = -SortMobility * G::Count(replies)
+                - SortCorner * G::Count(replies & G::Corners) + SquareBonus(bit) / 4;
+            if (shallowDepth == 0)
+                m.Score -= Evaluate(nOpp, nOwn) / SortEvalDivisor;
+            else if (shallowDepth > 0)
+                m.Score -= Mid(nOpp, nOwn, shallowDepth, -Infinity, Infinity) / SortEvalDivisor;
+        });
+    }
+
+    // Chosen by the nodes and time the endgame set (tests) and midgame positions take.
+    static constexpr int TableDepth = 3; // the midgame table from this remaining depth
+    static constexpr int ShallowSortEmpties = 14; // solver: a shallow search orders from here
+    static constexpr int EtcEmpties = 12; // solver: children probed for a cut-off from here
+    static constexpr int SortMobility = 24; // solver: per reply of the opponent
+    static constexpr int SortCorner = 64; // solver: per corner among those replies
+    static constexpr int SortEvalDivisor = 8; // solver: centidiscs of the shallow search per point
+
+    static int SquareBonus(int bit)
+    {
+        const BB one = G::One(bit);
+        if (one & G::Corners)
+            return 48;
+        if (one & G::XSquares)
+            return -24;
+        return 0;
+    }
+
+    // ---------------------------------------------------------------- housekeeping
+
+    void Poll()
+    {
+        if ((WatchesCancel && Signal.Cancel && Signal.Cancel->load(std::memory_order_relaxed))
+            || Signal.Stop.load(std::memory_order_relaxed)
+            || (Signal.HasDeadline && Clock::now() >= Signal.Deadline)) {
+            Stopped = true;
+            Signal.Stop.store(true, std::memory_order_relaxed);
+        }
+    }
+
+    void Store(
+        std::uint64_t key, int best, int alpha0, int beta, int depth, int bestBit, bool endgame)
+    {
+        TableEntry e;
+        e.Score = std::int16_t(best);
+        e.Move = std::uint8_t(bestBit);
+        e.Depth = std::uint8_t(depth);
+        e.Endgame = endgame;
+        e.Kind = best <= alpha0 ? Bound::Upper : best >= beta ? Bound::Lower : Bound::Exact;
+        Table.Store(key, e);
+    }
+
+    static const std::array<BB, 4>& QuadrantMasks()
+    {
+        static const std::array<BB, 4> masks = [] {
+            std::array<BB, 4> m {};
+            const int h = N / 2;
+            for (int row = 0; row < N; ++row)
+                for (int col = 0; col < N; ++col)
+                    m[(row >= h) * 2 + (col >= h)] |= G::One(G::BitOf(col, row));
+            return m;
+        }();
+        return masks;
+    }
+
+    static constexpr int ShallowEmpties = 5; // solver: a list of empties, no move generation
+    static constexpr int MidSolveEmpties = 7; // solver: no table from here down
+
+    TransTable& Table;
+    StopSignal& Signal;
+};
+
+} // namespace master

@@ -1,0 +1,56 @@
+// corvana-tune: fits the master engine's evaluation to games it plays against itself.
+//   corvana-tune games --size N --games G --depth D --out FILE [--solve E] [--random-moves R]
+//                      [--seed S] [--jobs J]
+//       self-play at a fixed depth after 2..R random moves; every position after the random
+//       ones is written with the final disc difference for its side to move (exact once the
+//       solver takes over at E empties)
+//   corvana-tune fit --size N --out FILE.inc [--epochs E] [--l2 L] FILE...
+//       least squares of the evaluation's weights against those results, per game phase
+//   corvana-tune init --size N --out FILE.inc
+//       the hand-set weights the first round of games starts from
+// tools/tune/retrain.sh runs the rounds and rebuilds the engine in between.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "TuneCommands.h"
+
+namespace {
+
+void Usage()
+{
+    std::fputs("usage: corvana-tune games --size 8|10 --games G --depth D --out FILE [--solve E]\n"
+               "                          [--random-moves R] [--seed S] [--jobs J]\n"
+               "       corvana-tune fit --size 8|10 --out FILE.inc [--epochs E] [--l2 L] FILE...\n"
+               "       corvana-tune init --size 8|10 --out FILE.inc\n",
+        stderr);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        Usage();
+        return 2;
+    }
+    std::vector<std::string> args(argv + 2, argv + argc);
+    try {
+        TuneArgs a(args);
+        if (!std::strcmp(argv[1], "games"))
+            return RunGames(a);
+        if (!std::strcmp(argv[1], "fit"))
+            return RunFit(a);
+        if (!std::strcmp(argv[1], "init"))
+            return RunInit(a);
+    } catch (const std::invalid_argument& e) {
+        std::fprintf(stderr, "corvana-tune: %s\n", e.what());
+        Usage();
+        return 2;
+    }
+    Usage();
+    return 2;
+}
