@@ -5,6 +5,7 @@
 #include "BoardView.h"
 #include "Evaluation.h"
 #include "NetState.h"
+#include "master/MasterEngine.h"
 #include "RoutineTable.h"
 #include "Search.h"
 #include "SearchThread.h"
@@ -17,6 +18,7 @@ void ResetProcessState()
     SearchThread.reset();
     SearchRunning.store(false);
     SearchStartHook = nullptr;
+    master::IterationHook = nullptr;
     AnimationFrameHook = nullptr;
 
     for (Board& b : BoardStack)
@@ -29,7 +31,7 @@ void ResetProcessState()
     NetworkGame = false;
     SelectRoutines();
     Level = 1;
-    AdvancedEngine = false;
+    master::SelectEngine(EngineKind::Normal);
     for (int& m : BestMoves)
         m = 0;
     SearchNodes = 0;

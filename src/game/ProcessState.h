@@ -6,7 +6,7 @@
 // Threads: the main thread (the window, the game session, the sockets) owns everything below.
 // Two workers exist:
 //  - the search thread (SearchThread.h) reads BoardStack[0], SideToMove, Level, AdvancedEngine,
-//    BoardSize and Routines, and writes BoardStack[1..], BestMoves and SearchNodes. The main thread
+//    SearchEngine, BoardSize and Routines, and writes BoardStack[1..], BestMoves and SearchNodes. The main thread
 //    hands these over for the length of one search: it writes none of them while SearchRunning is
 //    set (every change of the game cancels and joins the search first, see GameSession), and reads
 //    the results only after SearchRunning reads false (release/acquire).
@@ -24,6 +24,9 @@
 // |                                          | Evaluation.h    |                                         |
 // | BestMoves, SearchNodes                   | Search.h        | the search thread                       |
 // | SearchRunning, SearchThread              | SearchThread.h  | StartSearch / the search thread's end   |
+// | SearchEngine, MasterSearchRoutine        | SearchThread.h  | master::SelectEngine (settings)         |
+// | the master engine's table and last       | master/         | the search thread (the table is cleared |
+// | report (SharedEngine, LastThreadReport)  | MasterEngine.h  | by it on a new size or fewer discs)     |
 // | GameRecord                               | BoardTracker.h  | game session                            |
 // | FigureSet, AnimationOn, UseTray,         | Settings.h      | settings (file, dialog), Extras also    |
 // | ShowPreviousMove, ShowAvailableMoves,    |                 | the window (move list shown, folder)    |
@@ -38,7 +41,7 @@
 // | DiscSheet, BackBuffer, SourceHeader      |                 | drawing (BackBuffer)                    |
 // | test hooks: SearchStartHook,             | SearchThread.h, | tests only, while nothing runs          |
 // | AnimationFrameHook, NetHandshakeTimeoutMs| BoardView.h,    |                                         |
-// |                                          | NetState.h      |                                         |
+// | master::IterationHook                    | NetState.h, ... |                                         |
 #pragma once
 
 // Tests only: every global above back to the value the program starts with (the graphics

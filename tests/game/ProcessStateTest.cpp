@@ -20,6 +20,7 @@ namespace {
 struct Snapshot {
     std::array<Board, BoardStackDepth> Boards;
     int Size, Side, Computer, Lvl, Figures, Port, Timeout;
+    EngineKind Engine;
     bool Over, Opponent, Network, Advanced, Animation, Tray, Sound, Connected, Pending;
     std::string File, Caller;
     ExtraSettings Extra;
@@ -41,6 +42,7 @@ struct Snapshot {
         s.Opponent = OpponentIsComputer;
         s.Network = NetworkGame;
         s.Advanced = AdvancedEngine;
+        s.Engine = SearchEngine;
         s.Animation = AnimationOn;
         s.Tray = UseTray;
         s.Sound = SoundOn;
@@ -68,6 +70,7 @@ TEST(ProcessState, TheResetGivesBackWhatTheProcessStartedWith)
     NewGame();
     Level = 3;
     AdvancedEngine = true;
+    SearchEngine = EngineKind::Master;
     StartSearch();
     SearchThread->WaitFor();
     ComputerSide = SideYellow;

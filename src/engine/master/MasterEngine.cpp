@@ -89,6 +89,11 @@ namespace {
             // Helpers start one ply deeper, so that the two threads seldom work on the same depth.
             int prevScore = 0;
             for (int depth = Helper ? 2 : 1; depth <= maxDepth; ++depth) {
+                // A stop is looked for before each iteration too: shallow ones, or deep ones the
+                // table answers, may end before their first poll.
+                C.Poll();
+                if (C.Stopped)
+                    break;
                 int score = 0;
                 if (!Iterate(depth, prevScore, score))
                     break;

@@ -45,6 +45,7 @@ public:
     }
 
     std::uint64_t Nodes = 0;
+    std::uint64_t NextPoll = 1024;
     bool Stopped = false;
     // Perturbs the order of equally scored moves, so that helper threads go different ways.
     unsigned Variation = 0;
@@ -82,8 +83,7 @@ public:
     // Negamax principal-variation search to depth plies (a pass takes none).
     int Mid(BB own, BB opp, int depth, int alpha, int beta, bool passed = false)
     {
-        if ((++Nodes & 1023) == 0)
-            Poll();
+        CountAndPoll();
         if (Stopped)
             return 0;
         if (depth <= 0)
@@ -161,8 +161,7 @@ public:
     {
         if (empties <= MidSolveEmpties)
             return SolveMid(own, opp, alpha, beta, empties, passed);
-        if ((++Nodes & 1023) == 0)
-            Poll();
+        CountAndPoll();
         if (Stopped)
             return 0;
         const BB moves = G::Moves(own, opp);
@@ -254,8 +253,7 @@ public:
     {
         if (empties <= ShallowEmpties)
             return SolveShallowEntry(own, opp, alpha, beta, empties);
-        if ((++Nodes & 1023) == 0)
-            Poll();
+        CountAndPoll();
         if (Stopped)
             return 0;
         const BB moves = G::Moves(own, opp);
@@ -448,6 +446,16 @@ public:
     }
 
     // ---------------------------------------------------------------- housekeeping
+
+    // Every thousand nodes or so: the shallow solver counts its nodes without polling, so the
+    // count can step over any fixed multiple, and a test of the next poll's count cannot.
+    void CountAndPoll()
+    {
+        if (++Nodes >= NextPoll) {
+            NextPoll = Nodes + 1024;
+            Poll();
+        }
+    }
 
     void Poll()
     {

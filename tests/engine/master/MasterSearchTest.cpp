@@ -213,9 +213,16 @@ TEST(MasterSearch, ACancelFlagStopsEveryThreadAtOnce)
     unlimited.SolveEmpties = 0;
     unlimited.Threads = 2;
     const std::atomic<bool> raised { true };
+    // One thread notices a raised flag at its first poll, a thousand nodes in. (A helper thread
+    // runs until the main one tells it, so with two the count depends on how they are scheduled;
+    // that they stopped at all is what their search's return shows: it waits for them.)
+    SearchLimits alone = unlimited;
+    alone.Threads = 1;
+    const SearchReport one = engine.Search(p.Cells, 10, p.SideToMove, alone, &raised);
+    EXPECT_TRUE(one.Cancelled);
+    EXPECT_LE(one.Nodes, 1024u + 64u);
     const SearchReport r = engine.Search(p.Cells, 10, p.SideToMove, unlimited, &raised);
     EXPECT_TRUE(r.Cancelled);
-    EXPECT_LT(r.Nodes, 10000u);
 
     // Raised by the test while the search runs on another thread.
     std::atomic<bool> cancel { false };
