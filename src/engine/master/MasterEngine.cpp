@@ -367,6 +367,7 @@ struct Engine::Impl {
         RootSearch<N> main(Table, share->Signal, own, opp, false);
         report = main.Run(limits, solveEmpties, start);
         share->Signal.Stop.store(true, std::memory_order_relaxed);
+        bool allStopped = false;
         {
             // The helpers' nodes belong to this search, but not at the price of the budget.
             std::unique_lock<std::mutex> lock(share->Lock);
@@ -379,7 +380,12 @@ struct Engine::Impl {
                     stopped);
             else
                 share->Finished.wait(lock, stopped);
+            allStopped = stopped();
         }
+        // Helpers that have stopped are joined now (they only have to return), so that none is
+        // left running when the program ends; a late one is joined by the next search.
+        if (allStopped)
+            JoinHelpers();
         report.Nodes += share->HelperNodes.load();
         report.Cancelled = cancel && cancel->load(std::memory_order_relaxed);
         report.Seconds = std::chrono::duration<double>(Clock::now() - start).count();
