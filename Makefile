@@ -50,8 +50,10 @@ sanitize:
 
 # The whole suite under ThreadSanitizer, assertions on. Qt itself is not instrumented, so its own
 # accesses are not tracked (ignore_noninstrumented_modules); what remains of it is listed in
-# tests/tsan.supp. The build runs the generator, so it runs under the same options.
-TSAN_OPTIONS_ALL = ignore_noninstrumented_modules=1 suppressions=$(CURDIR)/tests/tsan.supp halt_on_error=1 second_deadlock_stack=1
+# tests/tsan.supp. The build runs the generator, so it runs under the same options. The network
+# test starts a second copy through QProcess, whose child only executes the program after its fork
+# (die_after_fork=0 lets it).
+TSAN_OPTIONS_ALL = ignore_noninstrumented_modules=1 suppressions=$(CURDIR)/tests/tsan.supp halt_on_error=1 second_deadlock_stack=1 die_after_fork=0
 tsan:
 	@TSAN_OPTIONS="$(TSAN_OPTIONS_ALL)" $(MAKE) test BUILD_DIR=build-tsan BUILD_TYPE=RelWithDebInfo \
 		CMAKE_FLAGS=-DCORVANA_TSAN=ON

@@ -40,6 +40,8 @@ void TTimerThread::RequestStop()
     Signal.notify_all();
 }
 
+void TTimerThread::Joined() { std::lock_guard lock(Mutex); }
+
 void TTimerThread::TickDone()
 {
     {
@@ -88,6 +90,7 @@ TAsyncTimer::~TAsyncTimer()
     SetEnabled(false);
     Thread.RequestStop();
     Thread.wait();
+    Thread.Joined();
 }
 
 void TAsyncTimer::SetEnabled(bool enabled)

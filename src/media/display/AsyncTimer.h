@@ -24,6 +24,10 @@ public:
     void SetRunning(bool running);
     void RequestStop();
     void TickDone();
+    // After wait(): takes the lock the loop last held, so that what the thread did is seen to
+    // come before whatever the owner does next (QThread::wait alone is invisible to a thread
+    // checker, since Qt is not built with it).
+    void Joined();
 
     std::atomic<std::uint16_t> Interval { 1000 };
     // Moves on with every enabling, on the main thread; a tick carries the value it was waited out
