@@ -6,7 +6,7 @@ BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all setup configure build run test bench sanitize tsan debug install package clean
+.PHONY: all setup configure build run test repeat bench sanitize tsan debug install package clean
 
 all: build
 
@@ -29,6 +29,12 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The whole suite REPEAT times in a row (20 by default), each pass in full, stopping at the first
+# failure; LOADED=1 keeps every core busy meanwhile. Another build folder: scripts/repeat-tests.sh.
+REPEAT ?= 20
+repeat: build
+	@JOBS=$(JOBS) ./scripts/repeat-tests.sh $(if $(LOADED),--loaded) $(BUILD_DIR) $(REPEAT)
 
 bench: build
 	./$(BUILD_DIR)/tools/cli/corvana-cli bench
