@@ -126,7 +126,7 @@ public:
         });
     }
     // Waits for at least n received bytes and takes exactly those.
-    QByteArray Take(int n, int ms = 5000)
+    QByteArray Take(int n, int ms = 20000)
     {
         // What arrived before this peer was watching counts too.
         if (!WaitFor([&] { return (Received += Socket->readAll()).size() >= n; }, ms))
