@@ -384,6 +384,11 @@ public:
     }
     // Its board as BoardToText writes it, its move count and whether its game is over.
     QString Board() { return Ask(QStringLiteral("board")); }
+    // Waits until Board() answers expected; seen is its last answer.
+    bool WaitForBoard(const QString& expected, QString& seen)
+    {
+        return WaitFor([&] { return (seen = Board()) == expected; }, 20000);
+    }
     int Moves() { return Board().section(QLatin1Char(' '), 2, 2).toInt(); }
     // Plays square once it has received the moves before it.
     QString Play(int square, int movesBefore)
@@ -1431,7 +1436,7 @@ private slots:
         QCOMPARE(Form->Status().Text(0), QStringLiteral("Yellow is moving"));
         const QString restarted = QStringLiteral("board %1 0 0").arg(QString::fromStdString(BoardToText()));
         QString seen;
-        QVERIFY2(WaitFor([&] { return (seen = peer.Board()) == restarted; }, 20000), qPrintable(seen));
+        QVERIFY2(peer.WaitForBoard(restarted, seen), qPrintable(seen));
         // And the new game goes on, move for move the same on both boards.
         Click(4, 2);
         QVERIFY(WaitFor([&] {
@@ -1478,7 +1483,7 @@ private slots:
         const QString ended
             = QStringLiteral("board %1 %2 1").arg(QString::fromStdString(BoardToText())).arg(moves.size());
         QString seen;
-        QVERIFY2(WaitFor([&] { return (seen = peer.Board()) == ended; }, 20000), qPrintable(seen));
+        QVERIFY2(peer.WaitForBoard(ended, seen), qPrintable(seen));
     }
 
     void ACallerIgnoresWhatAFairCalleeWouldNotSend()
