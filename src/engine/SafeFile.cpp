@@ -1,10 +1,14 @@
 // Bounded, non-blocking reads; the temporary file, its flush and the rename.
 #include "SafeFile.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
 #include <sys/stat.h>
@@ -63,31 +67,61 @@ bool ResolveLinks(std::string& path)
             path = target;
         } else {
             const std::size_t slash = path.rfind('/');
-            path = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + target;
+            path
+                = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + target;
         }
     }
     errno = ELOOP;
     return false;
 }
 
-// Rewrites an existing file in place: the way left when its folder takes no new file.
-Status RewriteInPlace(const std::string& path, const std::string& shownName, std::string_view bytes)
+// Whether this process may not write the file as its permissions stand. Root may write anything,
+// so for root a file without a single write bit counts as protected, as rm sees it.
+bool IsWriteProtected(const std::string& path, const struct stat& st)
 {
-    auto failure = [&](const char* what) {
-        return Error { ErrorKind::Io,
-            std::string(what) + " \"" + shownName + "\": " + SystemReason() };
-    };
-    const int fd = open(path.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC);
+    if (geteuid() == 0)
+        return (st.st_mode & 0222) == 0;
+    return faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES;
+}
+
+// After a rename the folder's entry is on disk only once the folder itself is synced; a file
+// system that cannot sync a folder has nothing to lose by it.
+void SyncFolder(const std::string& folder)
+{
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return failure("Cannot create");
-    if (!WriteAll(fd, bytes) || fsync(fd) != 0) {
-        Error error = failure("Cannot write");
-        close(fd);
-        return error;
+        return;
+    fsync(fd);
+    close(fd);
+}
+
+// An old-style temporary ends in six random letters and digits after the file's own name, where a
+// user's copy might end in a word ("reversi.ini.backup"): only a mix of upper and lower case
+// counts, which leaves a few of the old ones behind rather than ever take one of the user's.
+bool LooksRandom(std::string_view s)
+{
+    bool upper = false, lower = false;
+    for (const char c : s) {
+        upper = upper || std::isupper(static_cast<unsigned char>(c));
+        lower = lower || std::islower(static_cast<unsigned char>(c));
     }
-    if (close(fd) != 0)
-        return failure("Cannot write");
-    return {};
+    return upper && lower && s.size() == 6 && std::all_of(s.begin(), s.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c));
+    });
+}
+
+constexpr std::string_view TemporaryPrefix = ".corvana-";
+constexpr std::string_view TemporarySuffix = ".tmp";
+constexpr std::size_t TemporaryRandom = 6; // the XXXXXX of mkstemps
+
+bool IsRandomPart(std::string_view s)
+{
+    if (s.size() != TemporaryRandom)
+        return false;
+    for (const char c : s)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            return false;
+    return true;
 }
 
 } // namespace
@@ -145,7 +179,54 @@ Result<FileBytes> ReadFileBounded(const std::string& fileName, std::size_t maxBy
     return result;
 }
 
-Status ReplaceFile(const std::string& fileName, std::string_view bytes)
+std::string FolderOf(const std::string& fileName)
+{
+    const std::size_t slash = fileName.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : fileName.substr(0, slash);
+}
+
+bool IsOwnTemporaryName(std::string_view name)
+{
+    if (name.size() != TemporaryPrefix.size() + TemporaryRandom + TemporarySuffix.size()
+        || name.substr(0, TemporaryPrefix.size()) != TemporaryPrefix
+        || name.substr(name.size() - TemporarySuffix.size()) != TemporarySuffix)
+        return false;
+    return IsRandomPart(name.substr(TemporaryPrefix.size(), TemporaryRandom));
+}
+
+int RemoveStaleTemporaries(
+    const std::string& folder, const std::vector<std::string>& legacyPrefixes, int minAgeSeconds)
+{
+    DIR* dir = opendir(folder.c_str());
+    if (!dir)
+        return 0;
+    const std::time_t now = std::time(nullptr);
+    int removed = 0;
+    while (const dirent* entry = readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        bool ours = IsOwnTemporaryName(name);
+        for (const std::string& prefix : legacyPrefixes)
+            ours = ours
+                || (name.size() == prefix.size() + TemporaryRandom
+                    && name.substr(0, prefix.size()) == prefix
+                    && LooksRandom(name.substr(prefix.size())));
+        if (!ours)
+            continue;
+        const std::string path = folder + "/" + std::string(name);
+        struct stat st { };
+        if (lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != geteuid()
+            || now - st.st_mtime < minAgeSeconds)
+            continue;
+        if (unlink(path.c_str()) == 0)
+            ++removed;
+    }
+    closedir(dir);
+    return removed;
+}
+
+Status ReplaceFile(const std::string& fileName, std::string_view bytes, WriteProtection protection)
 {
     auto failure = [&](const char* what) {
         return Error { ErrorKind::Io,
@@ -154,6 +235,7 @@ Status ReplaceFile(const std::string& fileName, std::string_view bytes)
     std::string path = fileName;
     if (!ResolveLinks(path))
         return failure("Cannot follow");
+    const std::string folder = FolderOf(path);
 
     struct stat st { };
     const bool exists = stat(path.c_str(), &st) == 0;
@@ -162,19 +244,26 @@ Status ReplaceFile(const std::string& fileName, std::string_view bytes)
         return Error { ErrorKind::NotAFile,
             "Cannot replace \"" + fileName + "\": it is not a regular file" };
     }
+    if (exists && protection == WriteProtection::Respect && IsWriteProtected(path, st))
+        return Error { ErrorKind::ReadOnly,
+            "Cannot replace \"" + fileName + "\": the file is read-only" };
+    // The new file would be ours: only root can hand it back to the owner of the old one.
+    if (exists && st.st_uid != geteuid() && geteuid() != 0)
+        return Error { ErrorKind::Io,
+            "Cannot replace \"" + fileName + "\": it belongs to another user" };
 
-    std::string temp = path + ".XXXXXX";
-    const int fd = mkstemp(temp.data());
+    std::string temp = folder + "/" + std::string(TemporaryPrefix)
+        + std::string(TemporaryRandom, 'X') + std::string(TemporarySuffix);
+    const int fd = mkstemps(temp.data(), int(TemporarySuffix.size()));
     if (fd < 0) {
-        // A folder that takes no new file may still hold a file the user may write.
-        if (exists && (errno == EACCES || errno == EPERM || errno == EROFS)
-            && access(path.c_str(), W_OK) == 0)
-            return RewriteInPlace(path, fileName, bytes);
+        if (errno == EACCES || errno == EPERM || errno == EROFS)
+            return Error { ErrorKind::Io,
+                "Cannot write \"" + fileName + "\": the folder \"" + folder + "\" is read-only" };
         return failure("Cannot create");
     }
     if (exists) {
         fchmod(fd, st.st_mode & 07777);
-        if (fchown(fd, st.st_uid, st.st_gid) != 0) { } // only a privileged user can give it away
+        if (fchown(fd, st.st_uid, st.st_gid) != 0) { } // the group only where we may choose it
     } else {
         fchmod(fd, NewFileMode());
     }
@@ -194,5 +283,6 @@ Status ReplaceFile(const std::string& fileName, std::string_view bytes)
         unlink(temp.c_str());
         return error;
     }
+    SyncFolder(folder);
     return {};
 }

@@ -1,13 +1,15 @@
 // Reading and replacing files of outside data without surprises. Reading never blocks on a FIFO or
 // a device and never takes more than a budget; replacing writes a temporary file beside the
 // target and renames it over the old one only when it is complete, keeping what the user made of
-// the path (a symbolic link, the permission bits). Used for saved games and the settings file.
+// the path (a symbolic link, the permission bits, the write protection, the owner). Used for
+// saved games, the kept game and the settings file.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Result.h"
 
@@ -27,9 +29,36 @@ Result<FileBytes> ReadFileBounded(const std::string& fileName, std::size_t maxBy
 // The file name without its folders, as messages name the file.
 std::string BaseName(const std::string& fileName);
 
-// Writes bytes as fileName; on failure (Io, or NotAFile) the message names the file and the
-// system's reason, and the old file is untouched. A symbolic link is written through to its
-// target; an existing file keeps its permission bits, a new one gets those the umask allows; a
-// path that exists but is not a regular file is never replaced. When the folder cannot take a new
-// file but the file itself is writable, the file is rewritten in place.
-Status ReplaceFile(const std::string& fileName, std::string_view bytes);
+// How ReplaceFile treats a file the user has write-protected.
+enum class WriteProtection {
+    Respect, // refuse it (ReadOnly), so that the caller can ask the user
+    Override, // the user said yes: replace it (the new file keeps the protection)
+};
+
+// Writes bytes as fileName; on failure the message names the file and the reason, and the old
+// file is untouched, byte for byte: the new contents go to a temporary file beside it, which is
+// synced and renamed over the old one, and the folder is synced after the rename. A kill at any
+// moment leaves the old file or the new one, never anything else.
+//
+// A symbolic link is written through to its target; an existing file keeps its permission bits
+// and its owner, a new one gets the bits the umask allows. Refused: a path that exists but is not
+// a regular file (NotAFile); a write-protected file (ReadOnly, unless overridden); a file that
+// belongs to another user, whose ownership the replacement would take (Io); a folder that takes
+// no new file (Io: "the folder ... is read-only"), since rewriting the file in place could leave
+// neither version after a kill or a full disk.
+Status ReplaceFile(const std::string& fileName, std::string_view bytes,
+    WriteProtection protection = WriteProtection::Respect);
+
+// The temporaries ReplaceFile makes: ".corvana-XXXXXX.tmp" beside the file, short enough for a
+// file name of the longest length the system allows.
+bool IsOwnTemporaryName(std::string_view name);
+
+// Removes, in folder, the temporaries a killed copy left behind: regular files of this user with
+// the name ReplaceFile makes (or legacyPrefix followed by six characters, the names earlier
+// versions made beside "reversi.ini" and "last.kpx"), last changed more than minAgeSeconds ago,
+// so that a save another copy is making right now is never touched. Returns how many went.
+int RemoveStaleTemporaries(const std::string& folder,
+    const std::vector<std::string>& legacyPrefixes = {}, int minAgeSeconds = 60);
+
+// The folder part of a file name ("." for a bare name).
+std::string FolderOf(const std::string& fileName);

@@ -1,13 +1,22 @@
 // Reading and replacing files as a user's files are: FIFOs and devices are never waited on or
-// replaced, links stay links, permission bits stay, and a save the folder cannot take but the file
-// can still succeeds. Runs on real files in a temporary folder.
+// replaced, links stay links, permission bits, write protection and owners stay, and no failure
+// or kill leaves anything but the old file or the new one. Runs on real files in a temporary
+// folder.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <ctime>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 #include "AsOtherUser.h"
 #include "SafeFile.h"
@@ -150,33 +159,164 @@ TEST(SafeFile, ReplacingNeverTouchesWhatIsNotARegularFile)
     EXPECT_TRUE(S_ISCHR(Mode("/dev/null")));
 }
 
-TEST(SafeFile, AFolderThatTakesNoNewFileStillLetsAWritableFileBeSaved)
+namespace {
+
+// What is left in a folder: the names, sorted.
+std::vector<std::string> Names(const fs::path& folder)
 {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+constexpr fs::perms ReadOnlyFolder = fs::perms::owner_read | fs::perms::owner_exec
+    | fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read
+    | fs::perms::others_exec;
+constexpr fs::perms ReadOnlyFile
+    = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+
+} // namespace
+
+TEST(SafeFile, AFolderThatTakesNoNewFileIsRefusedAndTheOldFileStaysWhole)
+{
+    // Rewriting in place is the only way into such a folder, and a kill or a full disk in the
+    // middle of it would leave neither version: the save is refused instead, saying why.
     OpenFolder dir;
     const std::string file = dir.File("game.kpx");
     Write(file, "old contents");
     fs::permissions(file, fs::perms::all);
-    fs::permissions(dir.Path, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read
-            | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
-    const bool saved = AsUnprivilegedUser([&] { return ReplaceFile(file, "new contents").Ok(); });
-    fs::permissions(dir.Path, fs::perms::all);
-    EXPECT_TRUE(saved);
-    EXPECT_EQ(Contents(file), "new contents");
-    // No temporary was left behind.
-    int files = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.Path))
-        ++files;
-    EXPECT_EQ(files, 1);
-
-    // Where neither the folder nor the file may be written, the save fails and says so.
-    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    fs::permissions(dir.Path, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read
-            | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    if (::geteuid() == 0)
+        ASSERT_EQ(::chown(file.c_str(), 65534, 65534), 0); // the user's own file
+    fs::permissions(dir.Path, ReadOnlyFolder);
     const bool refused = AsUnprivilegedUser([&] {
-        const Status s = ReplaceFile(file, "lost");
-        return !s && s.Failure().Kind == ErrorKind::Io;
+        const Status s = ReplaceFile(file, "new contents");
+        return !s && s.Failure().Kind == ErrorKind::Io
+            && s.Failure().Message
+            == "Cannot write \"" + file + "\": the folder \"" + dir.Path.string()
+                + "\" is read-only";
     });
     fs::permissions(dir.Path, fs::perms::all);
     EXPECT_TRUE(refused);
-    EXPECT_EQ(Contents(file), "new contents");
+    EXPECT_EQ(Contents(file), "old contents");
+    EXPECT_EQ(Names(dir.Path), std::vector<std::string> { "game.kpx" });
+}
+
+TEST(SafeFile, AWriteProtectedFileIsReplacedOnlyWhenTheUserSaysSo)
+{
+    OpenFolder dir;
+    const std::string file = dir.File("kept.kpx");
+    Write(file, "protected");
+    fs::permissions(file, ReadOnlyFile);
+    // Root may write anything, yet a file without a write bit is the user's "do not touch".
+    const Status refused = ReplaceFile(file, "lost");
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.Failure(),
+        (Error { ErrorKind::ReadOnly, "Cannot replace \"" + file + "\": the file is read-only" }));
+    EXPECT_EQ(Contents(file), "protected");
+    EXPECT_TRUE(AsUnprivilegedUser([&] {
+        const Status s = ReplaceFile(dir.File("kept.kpx"), "lost");
+        return !s && s.Failure().Kind == ErrorKind::ReadOnly;
+    }));
+    EXPECT_EQ(Contents(file), "protected");
+
+    // Told to, it is replaced, and the new file is as protected as the old one was.
+    const Status replaced = ReplaceFile(file, "replaced", WriteProtection::Override);
+    ASSERT_TRUE(replaced) << replaced.Failure().Message;
+    EXPECT_EQ(Contents(file), "replaced");
+    EXPECT_EQ(Mode(file) & 07777, 0444u);
+}
+
+TEST(SafeFile, AnotherUsersFileIsNotTakenOver)
+{
+    // In a folder everyone may write, replacing another user's file would make it ours.
+    OpenFolder dir;
+    const std::string file = dir.File("shared.ini");
+    Write(file, "theirs");
+    fs::permissions(file, fs::perms::all);
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs a file of another user: run as root";
+    const bool refused = AsUnprivilegedUser([&] {
+        const Status s = ReplaceFile(file, "mine");
+        return !s && s.Failure().Kind == ErrorKind::Io
+            && s.Failure().Message.find("belongs to another user") != std::string::npos;
+    });
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(Contents(file), "theirs");
+    struct stat st { };
+    ASSERT_EQ(::stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 0u);
+}
+
+TEST(SafeFile, AFullDiskLeavesTheOldFileAndNoTemporary)
+{
+    OpenFolder dir;
+    const std::string file = dir.File("settings.ini");
+    const std::string old = "[options]\nlevel=5\n";
+    Write(file, old);
+    // A file size limit fails the write as a full disk does, at a point inside the new contents.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit { 1000, 1000 };
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const Status s = ReplaceFile(file, std::string(5000, 'n'));
+        ::_exit(!s && s.Failure().Kind == ErrorKind::Io ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(Contents(file), old);
+    EXPECT_EQ(Names(dir.Path), std::vector<std::string> { "settings.ini" });
+}
+
+TEST(SafeFile, TheLongestNameTheSystemTakesCanBeSaved)
+{
+    OpenFolder dir;
+    for (const std::size_t length : { 249u, 255u }) {
+        const std::string name = std::string(length - 4, 'g') + ".kpx";
+        const Status saved = ReplaceFile(dir.File(name), "game");
+        ASSERT_TRUE(saved) << length << ": " << saved.Failure().Message;
+        EXPECT_EQ(Contents(dir.File(name)), "game");
+        // And again over the file that is now there.
+        ASSERT_TRUE(ReplaceFile(dir.File(name), "again").Ok());
+        EXPECT_EQ(Contents(dir.File(name)), "again");
+    }
+    EXPECT_EQ(Names(dir.Path).size(), 2u);
+}
+
+TEST(SafeFile, StaleTemporariesOfAKilledCopyAreRemovedAndNothingElse)
+{
+    OpenFolder dir;
+    auto make = [&](const std::string& name, int ageSeconds) {
+        Write(dir.File(name), "x");
+        const timespec times[2]
+            = { { std::time(nullptr) - ageSeconds, 0 }, { std::time(nullptr) - ageSeconds, 0 } };
+        ::utimensat(AT_FDCWD, dir.File(name).c_str(), times, 0);
+    };
+    make(".corvana-a1B2c3.tmp", 120); // ours, left by a kill
+    make("reversi.ini.Xy9zQ1", 600); // the name earlier versions made
+    make("last.kpx.Q1w2E3", 90);
+    make(".corvana-d4E5f6.tmp", 0); // another copy is saving right now
+    make("reversi.ini", 600);
+    make("reversi.ini.backup", 600); // the user's own
+    make(".corvana-short.tmp", 600);
+    make("notes.kpx.A1b2C3", 600); // no prefix we were asked about
+    fs::create_directory(dir.File(".corvana-g7H8i9.tmp")); // not a file
+    fs::last_write_time(
+        dir.File(".corvana-g7H8i9.tmp"), fs::file_time_type::clock::now() - std::chrono::hours(1));
+    if (::geteuid() == 0) {
+        make(".corvana-j1K2l3.tmp", 600); // someone else's
+        ASSERT_EQ(::chown(dir.File(".corvana-j1K2l3.tmp").c_str(), 65534, 65534), 0);
+    }
+
+    EXPECT_EQ(RemoveStaleTemporaries(dir.Path.string(), { "reversi.ini.", "last.kpx." }), 3);
+    std::vector<std::string> expected { ".corvana-d4E5f6.tmp", ".corvana-g7H8i9.tmp",
+        ".corvana-short.tmp", "notes.kpx.A1b2C3", "reversi.ini", "reversi.ini.backup" };
+    if (::geteuid() == 0)
+        expected.insert(expected.begin() + 2, ".corvana-j1K2l3.tmp");
+    EXPECT_EQ(Names(dir.Path), expected);
+    EXPECT_EQ(RemoveStaleTemporaries(dir.File("missing"), {}), 0);
 }

@@ -15,6 +15,7 @@ enum class ErrorKind {
     NotAFile, // a folder, a FIFO or a device where a regular file belongs
     TooLarge, // more than the budget or the limit allows
     Io, // the system could not open, read, create or write it
+    ReadOnly, // the file is write-protected: replaced only when the user says so
     NotOurs, // not this kind of data at all (no signature)
     Damaged, // this kind of data, but holding what no valid one holds
     WrongForm, // stored in another form than the one asked for (raw bytes asked to be unpacked)
