@@ -548,6 +548,26 @@ Diese Funktion ist nicht verfügbar.</translation>
         <source>The clipboard holds no game that can be played through: %1</source>
         <translation>Die Zwischenablage enthält keine Partie, die sich nachspielen lässt: %1</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; is read-only: replace it?</source>
+        <translation>Die Datei „%1“ ist schreibgeschützt: ersetzen?</translation>
+    </message>
+    <message>
+        <source>Save the game elsewhere.</source>
+        <translation>Speichern Sie die Partie an einem anderen Ort.</translation>
+    </message>
+    <message>
+        <source>Corvana could not keep everything for next time.</source>
+        <translation>Corvana konnte nicht alles für das nächste Mal aufbewahren.</translation>
+    </message>
+    <message>
+        <source>&amp;Quit anyway</source>
+        <translation>&amp;Trotzdem beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>TRulersDlg</name>

@@ -548,6 +548,26 @@ Function not work.</source>
         <source>The clipboard holds no game that can be played through: %1</source>
         <translation>В буфере обмена нет партии, которую можно воспроизвести: %1</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; is read-only: replace it?</source>
+        <translation>Файл «%1» доступен только для чтения: заменить его?</translation>
+    </message>
+    <message>
+        <source>Save the game elsewhere.</source>
+        <translation>Сохраните партию в другом месте.</translation>
+    </message>
+    <message>
+        <source>Corvana could not keep everything for next time.</source>
+        <translation>Corvana не удалось сохранить всё до следующего раза.</translation>
+    </message>
+    <message>
+        <source>&amp;Quit anyway</source>
+        <translation>&amp;Всё равно выйти</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Отмена</translation>
+    </message>
 </context>
 <context>
     <name>TRulersDlg</name>

@@ -37,7 +37,8 @@ void OBoardTracker::Push(int move, int mover, int opponent)
 // The record's position lies inside it and every entry is there.
 bool OBoardTracker::Consistent() const
 {
-    return CORVANA_INVARIANT(Current >= 0 && Current <= Count && Count == std::int32_t(Entries.size()),
+    return CORVANA_INVARIANT(
+        Current >= 0 && Current <= Count && Count == std::int32_t(Entries.size()),
         "the record's position lies inside it");
 }
 
@@ -160,7 +161,8 @@ Status DecodeSavedGame(
     if (std::memcmp(bytes.data(), Signature, 4) != 0)
         return Error { ErrorKind::NotOurs, "it is not a saved game" };
     if (bytes.size() < HeaderBytes + TrailerBytes)
-        return Refuse("it ends after " + Grouped(bytes.size()) + " bytes, before its header is complete");
+        return Refuse(
+            "it ends after " + Grouped(bytes.size()) + " bytes, before its header is complete");
 
     const std::int32_t size = GetInt(&bytes[4]);
     const std::int32_t count = GetInt(&bytes[8]);
@@ -208,8 +210,7 @@ Status DecodeSavedGame(
     const std::int32_t computerSide = GetInt(p);
     const std::uint8_t opponentFlag = p[4];
     if (computerSide != SideYellow && computerSide != SideGreen)
-        return Refuse(
-            "its computer side " + std::to_string(computerSide) + " is neither 2 nor 3");
+        return Refuse("its computer side " + std::to_string(computerSide) + " is neither 2 nor 3");
     if (opponentFlag > 1)
         return Refuse("its opponent flag " + std::to_string(opponentFlag) + " is neither 0 nor 1");
 
@@ -228,12 +229,12 @@ Status OBoardTracker::SaveToFile(const std::string& fileName) const
         fileName, *this, { ComputerSide, NetworkGame ? false : OpponentIsComputer });
 }
 
-Status WriteSavedGameFile(
-    const std::string& fileName, const OBoardTracker& record, const SavedGameSettings& settings)
+Status WriteSavedGameFile(const std::string& fileName, const OBoardTracker& record,
+    const SavedGameSettings& settings, WriteProtection protection)
 {
     const std::vector<std::uint8_t> bytes = EncodeSavedGame(record, settings);
-    return ReplaceFile(
-        fileName, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    return ReplaceFile(fileName,
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), protection);
 }
 
 Status ReadSavedGameFile(

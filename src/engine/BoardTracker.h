@@ -9,6 +9,7 @@
 
 #include "Board.h"
 #include "Result.h"
+#include "SafeFile.h"
 
 // One recorded move; the same 156 bytes in memory and in the file (integers little-endian there).
 struct TTrackerEntry {
@@ -68,9 +69,10 @@ Status DecodeSavedGame(
 // when it is a consistent game; the message of a failure begins "NAME was not opened: ".
 Status ReadSavedGameFile(
     const std::string& fileName, OBoardTracker& record, SavedGameSettings& settings);
-// SaveToFile with the settings given instead of the shared ones.
-Status WriteSavedGameFile(
-    const std::string& fileName, const OBoardTracker& record, const SavedGameSettings& settings);
+// SaveToFile with the settings given instead of the shared ones; a write-protected file only
+// when protection says to override it.
+Status WriteSavedGameFile(const std::string& fileName, const OBoardTracker& record,
+    const SavedGameSettings& settings, WriteProtection protection = WriteProtection::Respect);
 
 // The largest file a valid game can have: every move fills a square of the 10 × 10 board.
 constexpr std::size_t MaxSavedGameBytes = 17 + 156 * 100;

@@ -67,8 +67,7 @@ Result<LoadedGame> ReadGameFile(const std::string& fileName)
     if (read.Value().Cut && form == GameFileForm::Transcript)
         return Error { read.Value().Cut->Kind, notOpened + read.Value().Cut->Message };
     const std::string_view text = read.Value().Bytes;
-    Result<OBoardTracker> record
-        = form == GameFileForm::Ggf ? ReadGgf(text) : ReadTranscript(text);
+    Result<OBoardTracker> record = form == GameFileForm::Ggf ? ReadGgf(text) : ReadTranscript(text);
     if (!record)
         return Error { record.Failure().Kind, notOpened + record.Failure().Message };
     return LoadedGame { std::move(record).Value(), std::nullopt };
@@ -83,17 +82,17 @@ std::string WithGameFileExtension(const std::string& fileName, GameFileForm chos
 }
 
 Status WriteGameFile(const std::string& fileName, const OBoardTracker& record,
-    const SavedGameSettings& settings, const GgfDetails& details)
+    const SavedGameSettings& settings, const GgfDetails& details, WriteProtection protection)
 {
     switch (GameFileFormOf(fileName)) {
     case GameFileForm::Transcript:
-        return ReplaceFile(fileName, TranscriptOf(record) + "\n");
+        return ReplaceFile(fileName, TranscriptOf(record) + "\n", protection);
     case GameFileForm::Ggf:
-        return ReplaceFile(fileName, GgfOf(record, details));
+        return ReplaceFile(fileName, GgfOf(record, details), protection);
     case GameFileForm::Saved:
         break;
     }
-    return WriteSavedGameFile(fileName, record, settings);
+    return WriteSavedGameFile(fileName, record, settings, protection);
 }
 
 Result<OBoardTracker> ReadGameText(std::string_view text)

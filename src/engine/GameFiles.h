@@ -10,6 +10,7 @@
 #include "BoardTracker.h"
 #include "GgfGame.h"
 #include "Result.h"
+#include "SafeFile.h"
 
 enum class GameFileForm {
     Saved, // .kpx, and every name without one of the other extensions
@@ -38,9 +39,11 @@ struct LoadedGame {
 Result<LoadedGame> ReadGameFile(const std::string& fileName);
 
 // Writes the record in the form the extension names (settings only go into a saved game,
-// details only into GGF), replacing the file only once the new one is complete.
+// details only into GGF), replacing the file only once the new one is complete. A write-protected
+// file is refused (ReadOnly) unless protection says to override it.
 Status WriteGameFile(const std::string& fileName, const OBoardTracker& record,
-    const SavedGameSettings& settings, const GgfDetails& details = {});
+    const SavedGameSettings& settings, const GgfDetails& details = {},
+    WriteProtection protection = WriteProtection::Respect);
 
 // A game given as text (the clipboard): GGF when it holds a game's "(;", a transcript otherwise;
 // a text without a single move is refused.

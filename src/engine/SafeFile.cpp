@@ -187,6 +187,24 @@ std::string FolderOf(const std::string& fileName)
     return slash == 0 ? "/" : fileName.substr(0, slash);
 }
 
+Status RemoveFile(const std::string& fileName)
+{
+    struct stat st { };
+    if (stat(fileName.c_str(), &st) != 0)
+        return errno == ENOENT
+            ? Status {}
+            : Error { ErrorKind::Io, "Cannot remove \"" + fileName + "\": " + SystemReason() };
+    if (!S_ISREG(st.st_mode))
+        return Error { ErrorKind::NotAFile,
+            "Cannot remove \"" + fileName + "\": it is not a regular file" };
+    if (IsWriteProtected(fileName, st))
+        return Error { ErrorKind::ReadOnly,
+            "Cannot remove \"" + fileName + "\": the file is read-only" };
+    if (unlink(fileName.c_str()) != 0 && errno != ENOENT)
+        return Error { ErrorKind::Io, "Cannot remove \"" + fileName + "\": " + SystemReason() };
+    return {};
+}
+
 bool IsOwnTemporaryName(std::string_view name)
 {
     if (name.size() != TemporaryPrefix.size() + TemporaryRandom + TemporarySuffix.size()

@@ -49,6 +49,10 @@ enum class WriteProtection {
 Status ReplaceFile(const std::string& fileName, std::string_view bytes,
     WriteProtection protection = WriteProtection::Respect);
 
+// Removes fileName as the user would let us: nothing to do when it is missing; refused when it is
+// not a regular file (NotAFile) or write-protected (ReadOnly).
+Status RemoveFile(const std::string& fileName);
+
 // The temporaries ReplaceFile makes: ".corvana-XXXXXX.tmp" beside the file, short enough for a
 // file name of the longest length the system allows.
 bool IsOwnTemporaryName(std::string_view name);

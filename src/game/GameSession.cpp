@@ -14,11 +14,11 @@
 #include "GameFlow.h"
 #include "Invariant.h"
 #include "MoveRules.h"
-#include "Notation.h"
 #include "NetState.h"
+#include "Notation.h"
 #include "RoutineTable.h"
-#include "SearchThread.h"
 #include "Search.h"
+#include "SearchThread.h"
 #include "Settings.h"
 
 namespace {
@@ -142,6 +142,7 @@ bool GameSession::ApplyMove(int square, bool local, bool remote)
         View.EraseHover();
     View.RememberBoard();
     GameRecord->Push(square, side, other);
+    PlayedHere = true;
     const int before = CountDiscs(side);
     Routines.MakeMove(BoardStack[0], square, side, other);
     View.MovePlayed(side, square, CountDiscs(side) - before - 1);
@@ -328,11 +329,12 @@ void GameSession::UpdateUndoRedo()
         View.SetUndoRedoEnabled(true);
 }
 
-Status GameSession::Save(const std::string& fileName, const GgfDetails& details) const
+Status GameSession::Save(
+    const std::string& fileName, const GgfDetails& details, WriteProtection protection) const
 {
     // A network game is saved as one against nobody, so that it opens as a two-player game.
     const SavedGameSettings settings { ComputerSide, NetworkGame ? false : OpponentIsComputer };
-    return WriteGameFile(fileName, *GameRecord, settings, details);
+    return WriteGameFile(fileName, *GameRecord, settings, details, protection);
 }
 
 bool GameSession::Open(const std::string& fileName)
@@ -474,8 +476,8 @@ void GameSession::TakeBack()
     if (OpponentIsComputer) {
         // Back to before the player's last move: the computer's replies after it go with it.
         while (GameRecord->Current > 0) {
-            const bool players
-                = GameRecord->Entries[std::size_t(GameRecord->Current - 1)].MoverSide == PlayerSide();
+            const bool players = GameRecord->Entries[std::size_t(GameRecord->Current - 1)].MoverSide
+                == PlayerSide();
             GameRecord->Undo();
             if (players)
                 break;
@@ -522,13 +524,16 @@ bool GameSession::Resume(const std::string& fileName)
 {
     if (!Open(fileName))
         return false;
+    ResumedKept = true;
     JumpTo(GameRecord->Count);
     return true;
 }
 
 Status GameSession::KeepForResume(const std::string& fileName) const
 {
-    if (NetworkGame)
+    // A copy that played nothing leaves the kept game as it found it, and a network game is no
+    // game of this copy's to keep.
+    if (NetworkGame || (!PlayedHere && !ResumedKept))
         return {};
     const OBoardTracker& record = *GameRecord;
     bool finished = record.Count == 0;
@@ -538,11 +543,12 @@ Status GameSession::KeepForResume(const std::string& fileName) const
         RoutinesFor(record.Size).MakeMove(end, last.Move, last.MoverSide, last.OtherSide);
         finished = ScanPosition(end).BothStuck();
     }
-    if (finished) {
-        std::remove(fileName.c_str());
-        return {};
+    if (!finished) {
+        std::error_code ec;
+        std::filesystem::create_directories(std::filesystem::path(fileName).parent_path(), ec);
+        return record.SaveToFile(fileName);
     }
-    std::error_code ec;
-    std::filesystem::create_directories(std::filesystem::path(fileName).parent_path(), ec);
-    return record.SaveToFile(fileName);
+    // The kept game was played to its end here, or replaced by a game that is over: it has
+    // nothing more to resume. Another game that ended leaves the kept one to be resumed.
+    return ResumedKept ? RemoveFile(fileName) : Status {};
 }

@@ -108,16 +108,19 @@ public:
     void JumpTo(int position);
     // Opens a saved game at its end, ready to play on (the game kept at exit).
     bool Resume(const std::string& fileName);
-    // Keeps the game for Resume when it is unfinished and not a network game; removes a kept one
-    // when the game is over. Returns why not, or an empty string.
+    // At exit: keeps the game for Resume when it is unfinished (not a network game), and removes
+    // the kept one when it was resumed here and is over or was replaced by a game that is. A
+    // session where nothing was played and nothing resumed touches nothing. Fails with why not.
     Status KeepForResume(const std::string& fileName) const;
 
     // --- files ---
     // Opens a game file (saved game, transcript or GGF, by its extension) as "Open..." does;
     // false (after saying why, when the file was refused) when nothing changed.
     bool Open(const std::string& fileName);
-    // Writes the game in the form the extension names; details only go into GGF.
-    Status Save(const std::string& fileName, const GgfDetails& details = {}) const;
+    // Writes the game in the form the extension names; details only go into GGF. A
+    // write-protected file fails with ReadOnly unless protection overrides it.
+    Status Save(const std::string& fileName, const GgfDetails& details = {},
+        WriteProtection protection = WriteProtection::Respect) const;
     // A transcript or GGF game given as text, opened as a file is; nothing changes on a refusal.
     Status PasteGame(std::string_view text);
     // The game as a transcript ("f5d6c3..."), for the clipboard.
@@ -151,4 +154,6 @@ private:
     std::uint64_t GameStamp = 0;
     bool WaitingForSearch = false;
     bool LastSearchStale = false; // the last search's result belongs to no position shown
+    bool PlayedHere = false; // a move was played in this session
+    bool ResumedKept = false; // the kept game was resumed in this session
 };

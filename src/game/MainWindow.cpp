@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
@@ -30,7 +31,6 @@
 #include "GameFlow.h"
 #include "GameSession.h"
 #include "MoveListWindow.h"
-#include "SpriteStore.h"
 #include "NetProtocol.h"
 #include "NetSession.h"
 #include "NetSockets.h"
@@ -43,6 +43,7 @@
 #include "Settings.h"
 #include "SettingsDialog.h"
 #include "Sound.h"
+#include "SpriteStore.h"
 #include "StatusPanels.h"
 #include "WindowGameView.h"
 #include "WindowNetHost.h"
@@ -81,7 +82,8 @@ TReversiForm::TReversiForm(QWidget* parent)
             QMessageBox::information(this, QStringLiteral("Corvana"),
                 tr("Network game not in progress.\nFunction not work."));
         else
-            SendToPeer(std::string(1, MsgBoardRequest)); // the answer shows in the remote board window
+            SendToPeer(
+                std::string(1, MsgBoardRequest)); // the answer shows in the remote board window
     };
     BoardWidget->HoldNetwork = [this](bool hold) {
         if (Net.NetEvents)
@@ -188,8 +190,22 @@ void TReversiForm::ListMenuSaveClick()
     const std::string fileName = AskSaveGameFile(this);
     if (fileName.empty())
         return;
-    if (const auto saved = Game->Save(fileName, GgfDetailsNow()); !saved)
-        ShowError(QStringLiteral("Corvana"), QString::fromStdString(saved.Failure().Message));
+    ::Status saved = Game->Save(fileName, GgfDetailsNow());
+    if (!saved && saved.Failure().Kind == ErrorKind::ReadOnly) {
+        // The user protected the file: it is replaced only on their word.
+        QMessageBox ask(QMessageBox::Question, QStringLiteral("Corvana"),
+            tr("The file \"%1\" is read-only: replace it?")
+                .arg(QString::fromStdString(BaseName(fileName))),
+            QMessageBox::Yes | QMessageBox::No, this);
+        ask.setDefaultButton(QMessageBox::No);
+        if (ask.exec() != QMessageBox::Yes)
+            return;
+        saved = Game->Save(fileName, GgfDetailsNow(), WriteProtection::Override);
+    }
+    if (!saved)
+        ShowError(QStringLiteral("Corvana"),
+            QString::fromStdString(saved.Failure().Message) + QStringLiteral("\n\n")
+                + tr("Save the game elsewhere."));
 }
 
 void TReversiForm::ListMenuLoadClick()
@@ -276,8 +292,8 @@ void TReversiForm::ShowMoveList(bool show)
 void TReversiForm::UpdateExtraItems()
 {
     Items.ResumeItem->setVisible(Extras.ResumeLastGame);
-    Items.ResumeItem->setEnabled(
-        Extras.ResumeLastGame && !NetConnected && QFileInfo::exists(QString::fromStdString(ResumeFile())));
+    Items.ResumeItem->setEnabled(Extras.ResumeLastGame && !NetConnected
+        && QFileInfo::exists(QString::fromStdString(ResumeFile())));
     Items.TakeBackItem->setEnabled(Game->CanTakeBack());
     Items.MoveListItem->setChecked(Extras.ShowMoveList);
     Moves->SetNavigationEnabled(Game->CanJump());
@@ -301,8 +317,8 @@ void TReversiForm::ReloadBoardGraphics()
     Result<PixelBlock> prepared = Error { ErrorKind::NotFound, "the disc sheet was not prepared" };
     const int figureSet = FigureSet;
     const bool large = BoardSize == 10;
-    RunWithPanel(
-        *LoadingPanel, panelAt, [&prepared, figureSet, large] { prepared = PrepareDiscSheet(figureSet, large); });
+    RunWithPanel(*LoadingPanel, panelAt,
+        [&prepared, figureSet, large] { prepared = PrepareDiscSheet(figureSet, large); });
     if (prepared)
         InstallDiscSheet(std::move(prepared).Value());
     else
@@ -340,10 +356,7 @@ void TReversiForm::HintItemClick()
 
 // --- the window ---
 
-void TReversiForm::FitBoard()
-{
-    BoardWidget->FitBoard();
-}
+void TReversiForm::FitBoard() { BoardWidget->FitBoard(); }
 
 void TReversiForm::ApplyBoardGeometry()
 {
@@ -363,8 +376,54 @@ void TReversiForm::ExitItemClick() { close(); }
 
 void TReversiForm::closeEvent(QCloseEvent* event)
 {
+    // What is kept for next time is written while the window is still there to say it failed.
+    if (!Closing && !KeepForNextTime()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     event->accept();
+}
+
+bool TReversiForm::KeepForNextTime()
+{
+    QStringList failures;
+    auto failed = [&failures](const ::Status& status) {
+        const std::string& message = status.Failure().Message;
+        std::fprintf(stderr, "corvana: %s\n", message.c_str());
+        failures << QString::fromStdString(message);
+    };
+    if (!ExitSettingsDone) {
+        if (const ::Status written = WriteSettingsAtExit(ShownSettings()); written)
+            ExitSettingsDone = true;
+        else
+            failed(written);
+    }
+    if (Extras.ResumeLastGame)
+        if (const ::Status kept = Game->KeepForResume(ResumeFile()); !kept)
+            failed(kept);
+    if (failures.isEmpty())
+        return true;
+
+    // Said once, before the window goes: a player who started from the desktop sees no stderr.
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Corvana"),
+        tr("Corvana could not keep everything for next time."), QMessageBox::NoButton,
+        isVisible() ? this : nullptr);
+    box.setInformativeText(failures.join(QStringLiteral("\n\n")));
+    QPushButton* quit = box.addButton(tr("&Quit anyway"), QMessageBox::AcceptRole);
+    QPushButton* stay = box.addButton(tr("&Cancel"), QMessageBox::RejectRole);
+    box.setDefaultButton(quit);
+    box.setEscapeButton(stay);
+    box.exec();
+    if (box.clickedButton() == stay)
+        return false;
+    ExitSettingsDone = true; // nothing more is tried, or said, on the way out
+    return true;
+}
+
+GameSettings TReversiForm::ShownSettings() const
+{
+    return Dialogs.SideDlg ? Dialogs.SideDlg->Values() : CurrentSettings();
 }
 
 void TReversiForm::FormClose()
@@ -373,11 +432,6 @@ void TReversiForm::FormClose()
     Closing = true;
     RequestSearchStop();
     TrayIcon->hide();
-    if (const auto written = WriteNetSettings(); !written)
-        std::fprintf(stderr, "corvana: %s\n", written.Failure().Message.c_str());
-    if (Extras.ResumeLastGame)
-        if (const auto kept = Game->KeepForResume(ResumeFile()); !kept)
-            std::fprintf(stderr, "corvana: %s\n", kept.Failure().Message.c_str());
 }
 
 void TReversiForm::FormDestroy()
@@ -385,10 +439,12 @@ void TReversiForm::FormDestroy()
     if (Destroyed)
         return;
     Destroyed = true;
-    if (const auto written = WriteCallSettings(); !written)
-        std::fprintf(stderr, "corvana: %s\n", written.Failure().Message.c_str());
-    if (const auto written = WriteExtraSettings(); !written)
-        std::fprintf(stderr, "corvana: %s\n", written.Failure().Message.c_str());
+    // A window destroyed without being closed still leaves the settings behind it.
+    if (!ExitSettingsDone) {
+        ExitSettingsDone = true;
+        if (const ::Status written = WriteSettingsAtExit(ShownSettings()); !written)
+            std::fprintf(stderr, "corvana: %s\n", written.Failure().Message.c_str());
+    }
     CancelSearch(); // the search thread must not outlive the window it reports to
     FreeGraphics();
     ResetGameRecord();

@@ -13,6 +13,7 @@
 
 #include "MainMenu.h"
 #include "Result.h"
+#include "Settings.h"
 
 class QSystemTrayIcon;
 class BoardView;
@@ -163,6 +164,10 @@ private:
     void RestoreFromTray();
     void FormClose();
     void FormDestroy();
+    // Writes the settings and the kept game at exit; when something fails, says so and lets the
+    // player stay. True when the window may close.
+    bool KeepForNextTime();
+    GameSettings ShownSettings() const;
     void ShowError(const QString& title, const QString& message);
     void UpdateExtraItems();
     void ShowMoveList(bool show);

@@ -5,13 +5,13 @@
 #include "BoardView.h"
 #include "Evaluation.h"
 #include "NetState.h"
-#include "master/MasterEngine.h"
 #include "RoutineTable.h"
 #include "Search.h"
 #include "SearchThread.h"
 #include "Settings.h"
 #include "Sound.h"
 #include "SpriteStore.h"
+#include "master/MasterEngine.h"
 
 void ResetProcessState()
 {
@@ -49,6 +49,8 @@ void ResetProcessState()
     Extras = ExtraSettings {};
     SettingsFile = DefaultSettingsFile();
     SettingsFileKept = false;
+    LoadedSettings = StoredSettings {};
+    ExitSettingsDone = false;
     SoundOn = true;
 
     NetLocalGreen = false;

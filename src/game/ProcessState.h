@@ -32,7 +32,8 @@
 // | ShowPreviousMove, ShowAvailableMoves,    |                 | the window (move list shown, folder)    |
 // | CallAsYellow, CallOnEight, NetPort,      |                 |                                         |
 // | NetService, Extras, SettingsFile,        |                 |                                         |
-// | SettingsFileKept                         |                 |                                         |
+// | SettingsFileKept, LoadedSettings,        |                 | LoadSettings, the write-back at exit    |
+// | ExitSettingsDone                         |                 |                                         |
 // | SoundOn                                  | Sound.h         | settings                                |
 // | NetLocalGreen, NetSize10, NetConnected,  | NetState.h      | network session                         |
 // | RemoteMoveCol/Row/Pending, CallerName,   |                 |                                         |

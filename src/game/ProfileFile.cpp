@@ -4,8 +4,14 @@
 #include "SafeFile.h"
 
 #include <cctype>
+#include <cerrno>
+#include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <string_view>
+#include <sys/file.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -79,12 +85,14 @@ TProfileFile TProfileFile::Load(const std::string& fileName)
         text.remove_prefix(3);
     }
     const std::size_t firstBreak = text.find('\n');
-    file.CrLf = firstBreak != std::string_view::npos && firstBreak > 0 && text[firstBreak - 1] == '\r';
+    file.CrLf
+        = firstBreak != std::string_view::npos && firstBreak > 0 && text[firstBreak - 1] == '\r';
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         std::string line(text.substr(0, end));
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (!line.empty() && line.back() == '\r')
+        // Every CR at the end goes: a line kept with one would lose it at the next rewrite.
+        while (!line.empty() && line.back() == '\r')
             line.pop_back();
         file.Lines.push_back(std::move(line));
     }
@@ -115,13 +123,21 @@ int TProfileFile::FindKey(const std::string& section, const std::string& key) co
     return -1;
 }
 
+std::optional<std::string> TProfileFile::Raw(
+    const std::string& section, const std::string& key) const
+{
+    const int i = FindKey(section, key);
+    if (i < 0)
+        return std::nullopt;
+    std::string k, value;
+    Entry(Lines[i], k, value);
+    return value;
+}
+
 std::string TProfileFile::GetString(const std::string& section, const std::string& key,
     const std::string& fallback, std::size_t maxLength) const
 {
-    const int i = FindKey(section, key);
-    std::string k, value = fallback;
-    if (i >= 0)
-        Entry(Lines[i], k, value);
+    std::string value = Raw(section, key).value_or(fallback);
     if (value.size() > maxLength)
         value.resize(maxLength);
     return value;
@@ -147,13 +163,23 @@ int TProfileFile::GetInt(const std::string& section, const std::string& key, int
     return int(negative ? -n : n);
 }
 
-void TProfileFile::SetString(
+bool TProfileFile::Storable(const std::string& value)
+{
+    for (const char c : value)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return false;
+    return Trim(value) == value;
+}
+
+bool TProfileFile::SetString(
     const std::string& section, const std::string& key, const std::string& value)
 {
+    if (!Storable(value))
+        return false;
     const std::string line = key + "=" + value;
     if (const int i = FindKey(section, key); i >= 0) {
         Lines[i] = line;
-        return;
+        return true;
     }
     const int header = FindSection(section);
     if (header < 0) {
@@ -161,7 +187,7 @@ void TProfileFile::SetString(
             Lines.push_back("");
         Lines.push_back("[" + section + "]");
         Lines.push_back(line);
-        return;
+        return true;
     }
     // After the last entry of the section (before blank lines that end it).
     int at = header + 1;
@@ -171,6 +197,7 @@ void TProfileFile::SetString(
         if (!Trim(Lines[at]).empty())
             lastContent = at;
     Lines.insert(Lines.begin() + lastContent + 1, line);
+    return true;
 }
 
 std::string TProfileFile::Text() const
@@ -188,18 +215,76 @@ Status TProfileFile::Save(const std::string& fileName) const
         return Error { Problem->Kind,
             BaseName(fileName) + " was not written: it could not be read completely ("
                 + Problem->Message + ")" };
+    const std::string text = Text();
+    // Written larger than the reader reads, it would be kept unread at the next start.
+    if (text.size() > MaxBytes)
+        return Error { ErrorKind::TooLarge,
+            BaseName(fileName) + " was not written: it would be larger than "
+                + std::to_string(MaxBytes) + " bytes" };
     std::error_code ec;
     const std::filesystem::path target(fileName);
     if (target.has_parent_path())
         std::filesystem::create_directories(target.parent_path(), ec);
-    return ReplaceFile(fileName, Text());
+    return ReplaceFile(fileName, text);
+}
+
+std::function<void()> ProfileLockBusyHook;
+
+namespace {
+
+// An advisory lock on the folder of the settings file: the file itself is replaced by a rename,
+// so a lock on it would be on the old file. Taking the folder leaves nothing behind.
+class FolderLock {
+public:
+    explicit FolderLock(const std::string& fileName)
+    {
+        std::error_code ec;
+        const std::string folder = FolderOf(fileName);
+        std::filesystem::create_directories(folder, ec);
+        Fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (Fd < 0)
+            return;
+        // A copy holds it only while it writes, a few milliseconds; one that holds it longer has
+        // hung, and the settings are written without it rather than lost.
+        for (int attempt = 0; attempt < 250; ++attempt) {
+            if (flock(Fd, LOCK_EX | LOCK_NB) == 0)
+                return;
+            if (errno != EWOULDBLOCK && errno != EINTR)
+                break;
+            if (ProfileLockBusyHook)
+                ProfileLockBusyHook();
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
+    ~FolderLock()
+    {
+        if (Fd >= 0)
+            close(Fd); // gives the lock back
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+private:
+    int Fd = -1;
+};
+
+} // namespace
+
+Status UpdateProfileFile(
+    const std::string& fileName, const std::function<void(TProfileFile&)>& edit)
+{
+    const FolderLock lock(fileName);
+    TProfileFile file = TProfileFile::Load(fileName);
+    if (file.Complete())
+        edit(file);
+    return file.Save(fileName);
 }
 
 Status WriteProfileStrings(const std::string& fileName, const std::string& section,
     const std::vector<std::pair<std::string, std::string>>& values)
 {
-    TProfileFile file = TProfileFile::Load(fileName);
-    for (const auto& [key, value] : values)
-        file.SetString(section, key, value);
-    return file.Save(fileName);
+    return UpdateProfileFile(fileName, [&](TProfileFile& file) {
+        for (const auto& [key, value] : values)
+            file.SetString(section, key, value);
+    });
 }

@@ -1,10 +1,13 @@
 // The settings file format: sections in brackets, one key=value a line. Names are matched without
 // regard to case, the first of two equal keys counts, values are trimmed. Reading a missing file
 // gives an empty one; writing keeps every line it does not change (unknown sections and keys,
-// comments, a byte-order mark, CRLF line ends) and replaces the file in one step. A file that
-// could not be read completely is never written back. Qt-free; used by the settings.
+// comments, a byte-order mark, CRLF line ends) and replaces the file in one step, under a lock
+// that two copies of the program share. A file that could not be read completely is never
+// written back, and no value that would not read back as written (a line break in a folder's
+// name) gets into the file. Qt-free; used by the settings.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -29,12 +32,18 @@ public:
     // The value of key in section, trimmed and cut to maxLength characters, or fallback.
     std::string GetString(const std::string& section, const std::string& key,
         const std::string& fallback, std::size_t maxLength = 39) const;
+    // The value of key in section, trimmed and whole; nothing when the key is missing.
+    std::optional<std::string> Raw(const std::string& section, const std::string& key) const;
     // The value read as a whole number (leading blanks, an optional sign, then digits; anything
     // after them is ignored; no digits give 0), or fallback when the key is missing.
     int GetInt(const std::string& section, const std::string& key, int fallback) const;
 
-    // Sets key in section, adding the section or the key at its end when missing.
-    void SetString(const std::string& section, const std::string& key, const std::string& value);
+    // Sets key in section, adding the section or the key at its end when missing. A value that
+    // would not read back as it is (a line break or another control character in it, blanks at
+    // either end) is refused: false, and the file is unchanged.
+    bool SetString(const std::string& section, const std::string& key, const std::string& value);
+    // Whether a value reads back from the file exactly as it was written.
+    static bool Storable(const std::string& value);
 
     bool HasSection(const std::string& section) const { return FindSection(section) >= 0; }
 
@@ -43,7 +52,7 @@ public:
 
     // Writes the file through a temporary beside it and a rename; on failure the old file is
     // untouched. A file that was not read completely is not written: that fails too, with the
-    // kind of its read problem.
+    // kind of its read problem; so does one that would grow past what the reader reads (TooLarge).
     Status Save(const std::string& fileName) const;
 
 private:
@@ -56,7 +65,17 @@ private:
     int FindSection(const std::string& section) const;
 };
 
-// Reads the file, sets the keys of one section and writes it back: what the program does each
-// time it stores settings.
+// Reads the file again, lets edit change it and writes it back, all under a lock on its folder
+// that other copies of the program take too, so that two copies writing at once each see what
+// the other wrote. A lock another copy holds is waited for (a few seconds at most, then the file
+// is written without it). Fails as Save does; edit is not called for a file that cannot be read
+// completely.
+Status UpdateProfileFile(
+    const std::string& fileName, const std::function<void(TProfileFile&)>& edit);
+
+// Reads the file, sets the keys of one section and writes it back.
 Status WriteProfileStrings(const std::string& fileName, const std::string& section,
     const std::vector<std::pair<std::string, std::string>>& values);
+
+// Tests only: runs each time the lock is found taken by someone else, before it is tried again.
+extern std::function<void()> ProfileLockBusyHook;

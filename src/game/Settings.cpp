@@ -1,6 +1,7 @@
 // The settings' defaults and their file.
 #include "Settings.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -97,6 +98,209 @@ int FigureSetFromStoredName(const std::string& name)
     return 0;
 }
 
+namespace {
+
+// A whole number as the profile functions read one: leading blanks, an optional sign, digits;
+// anything after them is ignored, no digits give 0, a huge number saturates.
+int ProfileNumber(const std::string& value)
+{
+    std::size_t p = 0;
+    while (p < value.size() && (value[p] == ' ' || value[p] == '\t'))
+        ++p;
+    bool negative = false;
+    if (p < value.size() && (value[p] == '-' || value[p] == '+'))
+        negative = value[p++] == '-';
+    long long n = 0;
+    for (; p < value.size() && value[p] >= '0' && value[p] <= '9'; ++p)
+        n = std::min(n * 10 + (value[p] - '0'), 2147483647LL);
+    return int(negative ? -n : n);
+}
+
+const char* YesNo(bool on) { return on ? "yes" : "no"; }
+const char* ShowHide(bool on) { return on ? "show" : "hide"; }
+bool Is(const std::optional<std::string>& raw, const char* fallback, const char* value)
+{
+    return raw.value_or(fallback) == value;
+}
+
+constexpr std::size_t OptionLength = 39; // the original's buffer
+constexpr std::size_t WholeNumber = std::size_t(-1); // numbers are read whole
+constexpr std::size_t ServiceLength = 254;
+constexpr std::size_t ExtraLength = 1024;
+
+// The file's keys, in the order a fresh file gets them.
+const SettingRow Rows[] = {
+    { "net", "service", ServiceLength, false,
+        [](const auto& raw, StoredSettings& s) { s.NetService = raw.value_or(""); },
+        [](const StoredSettings& s) { return s.NetService; } },
+    { "net", "port", WholeNumber, false,
+        [](const auto& raw, StoredSettings& s) {
+            s.NetPort = raw ? ProfileNumber(*raw) : DefaultNetPort;
+            if (s.NetPort < 1 || s.NetPort > 65535)
+                s.NetPort = DefaultNetPort; // no other port can be listened on
+        },
+        [](const StoredSettings& s) { return std::to_string(s.NetPort); } },
+    { "options", "gamet", OptionLength, false,
+        [](const auto& raw, StoredSettings& s) {
+            s.Game.OpponentIsComputer = Is(raw, "computer", "computer");
+        },
+        [](const StoredSettings& s) {
+            return std::string(s.Game.OpponentIsComputer ? "computer" : "human");
+        } },
+    { "options", "level", WholeNumber, false,
+        [](const auto& raw, StoredSettings& s) {
+            s.Game.Level = raw ? ProfileNumber(*raw) : 1;
+            if (s.Game.Level < 1 || s.Game.Level > 9)
+                s.Game.Level = 1;
+        },
+        [](const StoredSettings& s) { return std::to_string(s.Game.Level); } },
+    { "options", "youpl", OptionLength, false,
+        [](const auto& raw, StoredSettings& s) {
+            s.Game.ComputerSide = Is(raw, "white", "white") ? SideGreen : SideYellow;
+        },
+        [](const StoredSettings& s) {
+            return std::string(s.Game.ComputerSide == SideGreen ? "white" : "black");
+        } },
+    { "options", "sndef", OptionLength, false,
+        [](const auto& raw, StoredSettings& s) { s.Game.SoundOn = Is(raw, "yes", "yes"); },
+        [](const StoredSettings& s) { return std::string(YesNo(s.Game.SoundOn)); } },
+    { "options", "anief", OptionLength, false,
+        [](const auto& raw, StoredSettings& s) { s.Game.AnimationOn = Is(raw, "yes", "yes"); },
+        [](const StoredSettings& s) { return std::string(YesNo(s.Game.AnimationOn)); } },
+    { "options", "tfigs", OptionLength, false,
+        [](const auto& raw, StoredSettings& s) {
+            s.Game.FigureSet = FigureSetFromStoredName(raw.value_or("classic"));
+        },
+        [](const StoredSettings& s) {
+            return std::string(FigureSetStoredName(s.Game.FigureSet));
+        } },
+    { "options", "brdim", WholeNumber, false,
+        [](const auto& raw, StoredSettings& s) {
+            s.Game.BoardSize = raw ? ProfileNumber(*raw) : 8;
+            if (s.Game.BoardSize != 8 && s.Game.BoardSize != 10)
+                s.Game.BoardSize = 8;
+        },
+        [](const StoredSettings& s) { return std::string(s.Game.BoardSize == 10 ? "10" : "8"); } },
+    { "options", "usetr", OptionLength, false,
+        [](const auto& raw, StoredSettings& s) { s.Game.UseTray = Is(raw, "yes", "yes"); },
+        [](const StoredSettings& s) { return std::string(YesNo(s.Game.UseTray)); } },
+    { "options", "callw", OptionLength, false,
+        [](const auto& raw, StoredSettings& s) { s.CallAsYellow = Is(raw, "yes", "yes"); },
+        [](const StoredSettings& s) { return std::string(YesNo(s.CallAsYellow)); } },
+    { "options", "call8", OptionLength, false,
+        [](const auto& raw, StoredSettings& s) { s.CallOnEight = Is(raw, "yes", "yes"); },
+        [](const StoredSettings& s) { return std::string(YesNo(s.CallOnEight)); } },
+    { "options", "prevm", OptionLength, false,
+        [](const auto& raw, StoredSettings& s) {
+            s.Game.ShowPreviousMove = Is(raw, "show", "show");
+        },
+        [](const StoredSettings& s) { return std::string(ShowHide(s.Game.ShowPreviousMove)); } },
+    { "options", "avmov", OptionLength, false,
+        [](const auto& raw, StoredSettings& s) {
+            s.Game.ShowAvailableMoves = Is(raw, "show", "show");
+        },
+        [](const StoredSettings& s) { return std::string(ShowHide(s.Game.ShowAvailableMoves)); } },
+    { "options", "engit", OptionLength, false,
+        [](const auto& raw, StoredSettings& s) {
+            s.Game.Engine = EngineKindFromSetting(raw.value_or("norm"));
+        },
+        [](const StoredSettings& s) { return std::string(EngineSettingValue(s.Game.Engine)); } },
+    { "extras", "movelist", ExtraLength, true,
+        [](const auto& raw, StoredSettings& s) {
+            s.Game.Extra.ShowMoveList = Is(raw, "hide", "show");
+        },
+        [](const StoredSettings& s) { return std::string(ShowHide(s.Game.Extra.ShowMoveList)); } },
+    { "extras", "lastmove", ExtraLength, true,
+        [](const auto& raw, StoredSettings& s) {
+            s.Game.Extra.MarkLastMove = Is(raw, "hide", "show");
+        },
+        [](const StoredSettings& s) { return std::string(ShowHide(s.Game.Extra.MarkLastMove)); } },
+    { "extras", "legalmoves", ExtraLength, true,
+        [](const auto& raw, StoredSettings& s) {
+            s.Game.Extra.MarkLegalMoves = Is(raw, "hide", "show");
+        },
+        [](const StoredSettings& s) {
+            return std::string(ShowHide(s.Game.Extra.MarkLegalMoves));
+        } },
+    { "extras", "animspeed", ExtraLength, true,
+        [](const auto& raw, StoredSettings& s) {
+            s.Game.Extra.AnimationFrameMs = AnimationFrameMsFromName(raw.value_or("normal"));
+        },
+        [](const StoredSettings& s) {
+            return std::string(AnimationSpeedName(s.Game.Extra.AnimationFrameMs));
+        } },
+    { "extras", "resume", ExtraLength, true,
+        [](const auto& raw, StoredSettings& s) {
+            s.Game.Extra.ResumeLastGame = Is(raw, "yes", "yes");
+        },
+        [](const StoredSettings& s) { return std::string(YesNo(s.Game.Extra.ResumeLastGame)); } },
+    { "extras", "folder", ExtraLength, true,
+        [](const auto& raw, StoredSettings& s) { s.Game.Extra.LastFolder = raw.value_or(""); },
+        [](const StoredSettings& s) { return s.Game.Extra.LastFolder; } },
+};
+
+std::optional<std::string> RawValue(const TProfileFile& file, const SettingRow& row)
+{
+    std::optional<std::string> raw = file.Raw(row.Section, row.Key);
+    if (raw && raw->size() > row.MaxLength)
+        raw->resize(row.MaxLength);
+    return raw;
+}
+
+// The text of row as the reader would take raw: what normalising it writes.
+std::string AsRead(const SettingRow& row, const std::optional<std::string>& raw)
+{
+    StoredSettings s;
+    row.Read(raw, s);
+    return row.Text(s);
+}
+
+} // namespace
+
+std::span<const SettingRow> SettingRows() { return Rows; }
+
+StoredSettings ReadStoredSettings(const TProfileFile& file)
+{
+    StoredSettings s;
+    for (const SettingRow& row : Rows)
+        row.Read(RawValue(file, row), s);
+    return s;
+}
+
+StoredSettings CurrentStoredSettings()
+{
+    StoredSettings s;
+    s.Game = CurrentSettings();
+    s.CallAsYellow = CallAsYellow;
+    s.CallOnEight = CallOnEight;
+    s.NetPort = NetPort;
+    s.NetService = NetService;
+    return s;
+}
+
+void ApplyStoredSettings(const StoredSettings& s)
+{
+    OpponentIsComputer = s.Game.OpponentIsComputer;
+    ComputerSide = s.Game.ComputerSide;
+    Level = s.Game.Level;
+    BoardSize = s.Game.BoardSize;
+    FigureSet = s.Game.FigureSet;
+    SoundOn = s.Game.SoundOn;
+    AnimationOn = s.Game.AnimationOn;
+    UseTray = s.Game.UseTray;
+    ShowPreviousMove = s.Game.ShowPreviousMove;
+    ShowAvailableMoves = s.Game.ShowAvailableMoves;
+    master::SelectEngine(s.Game.Engine);
+    Extras = s.Game.Extra;
+    CallAsYellow = s.CallAsYellow;
+    CallOnEight = s.CallOnEight;
+    NetPort = s.NetPort;
+    NetService = s.NetService;
+}
+
+StoredSettings LoadedSettings;
+bool ExitSettingsDone = false;
+
 void LoadSettings()
 {
     const TProfileFile f = TProfileFile::Load(SettingsFile);
@@ -106,75 +310,41 @@ void LoadSettings()
             "corvana: %s could not be read completely (%s); playing with what could be read, "
             "and it will not be rewritten\n",
             SettingsFile.c_str(), f.ReadProblem()->Message.c_str());
-    NetPort = f.GetInt("net", "port", DefaultNetPort);
-    if (NetPort < 1 || NetPort > 65535)
-        NetPort = DefaultNetPort; // no other port can be listened on
-    NetService = f.GetString("net", "service", "", 254);
-
-    auto option = [&f](const char* key, const char* fallback) {
-        return f.GetString("options", key, fallback);
-    };
-    OpponentIsComputer = option("gamet", "computer") == "computer";
-    Level = f.GetInt("options", "level", 1);
-    if (Level < 1 || Level > 9)
-        Level = 1;
-    ComputerSide = option("youpl", "white") == "white" ? SideGreen : SideYellow;
-    SoundOn = option("sndef", "yes") == "yes";
-    AnimationOn = option("anief", "yes") == "yes";
-    FigureSet = FigureSetFromStoredName(option("tfigs", "classic"));
-    BoardSize = f.GetInt("options", "brdim", 8);
-    if (BoardSize != 8 && BoardSize != 10)
-        BoardSize = 8;
-    UseTray = option("usetr", "yes") == "yes";
-    CallAsYellow = option("callw", "yes") == "yes";
-    CallOnEight = option("call8", "yes") == "yes";
-    ShowPreviousMove = option("prevm", "show") == "show";
-    ShowAvailableMoves = option("avmov", "show") == "show";
-    master::SelectEngine(EngineKindFromSetting(option("engit", "norm")));
-
-    auto extra = [&f](const char* key, const char* fallback) {
-        return f.GetString("extras", key, fallback, 1024);
-    };
-    Extras = ExtraSettings {};
-    Extras.ShowMoveList = extra("movelist", "hide") == "show";
-    Extras.MarkLastMove = extra("lastmove", "hide") == "show";
-    Extras.MarkLegalMoves = extra("legalmoves", "hide") == "show";
-    Extras.AnimationFrameMs = AnimationFrameMsFromName(extra("animspeed", "normal"));
-    Extras.ResumeLastGame = extra("resume", "yes") == "yes";
-    Extras.LastFolder = extra("folder", "");
+    LoadedSettings = ReadStoredSettings(f);
+    ApplyStoredSettings(LoadedSettings);
+    ExitSettingsDone = false;
 }
 
-Status WriteExtraSettings()
+Status WriteBackSettings(
+    const std::string& fileName, const StoredSettings& loaded, const StoredSettings& now)
 {
-    if (Extras == ExtraSettings {} && !TProfileFile::Load(SettingsFile).HasSection("extras"))
-        return {};
-    return WriteSettingsSection("extras",
-        {
-            { "movelist", Extras.ShowMoveList ? "show" : "hide" },
-            { "lastmove", Extras.MarkLastMove ? "show" : "hide" },
-            { "legalmoves", Extras.MarkLegalMoves ? "show" : "hide" },
-            { "animspeed", AnimationSpeedName(Extras.AnimationFrameMs) },
-            { "resume", Extras.ResumeLastGame ? "yes" : "no" },
-            { "folder", Extras.LastFolder },
-        });
+    return UpdateProfileFile(fileName, [&](TProfileFile& file) {
+        for (const SettingRow& row : Rows) {
+            const std::string ours = row.Text(now);
+            const std::optional<std::string> there = RawValue(file, row);
+            std::optional<std::string> value;
+            if (ours != row.Text(loaded))
+                value = ours; // this copy changed it
+            else if (there && AsRead(row, there) != *there)
+                value = AsRead(row, there); // as the reader takes it
+            else if (!there && (!row.Extra || ours != AsRead(row, std::nullopt)))
+                value = ours;
+            if (value && TProfileFile::Storable(*value))
+                file.SetString(row.Section, row.Key, *value);
+        }
+    });
 }
 
-Status WriteSettingsSection(
-    const std::string& section, const std::vector<std::pair<std::string, std::string>>& values)
+Status WriteSettingsAtExit(const GameSettings& shown)
 {
     if (SettingsFileKept)
         return {};
-    return WriteProfileStrings(SettingsFile, section, values);
-}
-
-Status WriteNetSettings()
-{
-    return WriteSettingsSection(
-        "net", { { "service", NetService }, { "port", std::to_string(NetPort) } });
-}
-
-Status WriteCallSettings()
-{
-    return WriteSettingsSection("options",
-        { { "call8", CallOnEight ? "yes" : "no" }, { "callw", CallAsYellow ? "yes" : "no" } });
+    StoredSettings now = CurrentStoredSettings();
+    const ExtraSettings extras = now.Game.Extra; // the window's, not the dialog's copy
+    now.Game = shown;
+    now.Game.Extra = extras;
+    Status written = WriteBackSettings(SettingsFile, LoadedSettings, now);
+    if (written)
+        LoadedSettings = now; // what a later write-back (after the player stayed) compares with
+    return written;
 }

@@ -4,6 +4,8 @@
 // SoundOn; the rest live here.
 #pragma once
 
+#include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -38,10 +40,6 @@ extern ExtraSettings Extras;
 constexpr int AnimationFrameMsChoices[] = { 110, 55, 25 };
 const char* AnimationSpeedName(int frameMs);
 
-// Writes section [extras]: only when something differs from the defaults or the file already has
-// the section, so that a file of the original's keys stays one. An empty string or why not.
-Status WriteExtraSettings();
-
 // Where an unfinished game is kept at exit: $XDG_STATE_HOME/corvana/last.kpx
 // (~/.local/state/corvana/last.kpx by default).
 std::string ResumeFile();
@@ -72,21 +70,66 @@ GameSettings CurrentSettings();
 extern std::string SettingsFile;
 std::string DefaultSettingsFile();
 
+// Everything the settings file holds, as values: the settings dialog's, the call defaults and
+// the port.
+struct StoredSettings {
+    GameSettings Game;
+    bool CallAsYellow = true;
+    bool CallOnEight = true;
+    int NetPort = 8173;
+    std::string NetService;
+    bool operator==(const StoredSettings&) const = default;
+};
+
+// One key of the settings file, declared once: where it is, how its text is read (raw is the
+// trimmed value, cut to MaxLength, or nothing when the key is missing; a value out of range
+// reads as the default) and written. Reading every row of a file and writing every row of the
+// defaults back gives what a fresh program would.
+struct SettingRow {
+    const char* Section;
+    const char* Key;
+    std::size_t MaxLength; // the reader takes no more of a value than this
+    // Beyond the original's keys: not written while at its default and absent from the file, so
+    // that a file of the original's keys stays one.
+    bool Extra;
+    void (*Read)(const std::optional<std::string>& raw, StoredSettings& into);
+    std::string (*Text)(const StoredSettings& from);
+};
+std::span<const SettingRow> SettingRows();
+
+class TProfileFile;
+// Every row of the file, read.
+StoredSettings ReadStoredSettings(const TProfileFile& file);
+
+// The settings as the process-wide variables hold them, and the variables set from settings.
+StoredSettings CurrentStoredSettings();
+void ApplyStoredSettings(const StoredSettings& settings);
+
 // Reads every key once, at start-up; missing keys and values out of range take their defaults.
+// A file that could not be read completely is played with as far as it was read, said once on
+// standard error, and never written back (SettingsFileKept).
 void LoadSettings();
-
-// Reads every key once, at start-up (above). A file that could not be read completely is played
-// with as far as it was read, said once on standard error, and never written back: this is set.
 extern bool SettingsFileKept;
+// What LoadSettings read: at exit only the keys whose value differs from it are this copy's to
+// write, so a second copy's changes to the others survive.
+extern StoredSettings LoadedSettings;
 
-// Writes keys of one section into the settings file, keeping everything else in it. Fails when
-// the file could not be written; does nothing (and succeeds) to a kept file.
-Status WriteSettingsSection(
-    const std::string& section, const std::vector<std::pair<std::string, std::string>>& values);
+// Writes now into the file, under the file's lock and after reading it again: a key this copy
+// changed (now differs from loaded there) gets its value; every other key keeps what the file
+// holds now (what another copy or the user wrote meanwhile), except that a value the reader would
+// take otherwise (brdim=9) is written as it is read, and a missing original key is added. Unknown
+// keys and sections, comments and the order of lines stay. A value the file cannot hold (a line
+// break in a folder's name) is not written: the file keeps what it had.
+Status WriteBackSettings(
+    const std::string& fileName, const StoredSettings& loaded, const StoredSettings& now);
 
-// Writes section net (when the main window closes) and the call defaults (when it is destroyed).
-Status WriteNetSettings();
-Status WriteCallSettings();
+// The settings written at exit: the dialog's controls (what it shows: an opened game's size, not
+// a network game's players) with the variables for the rest. Does nothing, and succeeds, for a
+// file that could not be read completely at start-up.
+Status WriteSettingsAtExit(const GameSettings& shown);
+// The settings have been written at exit, or the player chose to quit without them: the ends of
+// the window and of the settings dialog write nothing more. Cleared by LoadSettings.
+extern bool ExitSettingsDone;
 
 // The figure sets' names in the file: the set shown as "Flame" is stored as "classic" and the one
 // shown as "Classic" as "fire"; older files depend on the pairing.

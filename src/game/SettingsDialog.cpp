@@ -9,11 +9,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QTabBar>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -40,7 +40,8 @@ template <class W> W* Add(QGroupBox* box, W* w)
 }
 
 // The engines in the order of the list: the two of the original, then the master engine.
-constexpr EngineKind EngineChoices[] = { EngineKind::Normal, EngineKind::Advanced, EngineKind::Master };
+constexpr EngineKind EngineChoices[]
+    = { EngineKind::Normal, EngineKind::Advanced, EngineKind::Master };
 
 int EngineListIndex(EngineKind kind)
 {
@@ -51,7 +52,7 @@ int EngineListIndex(EngineKind kind)
 EngineKind EngineAtListIndex(int index)
 {
     return index > 0 && index < int(std::size(EngineChoices)) ? EngineChoices[index]
-                                                               : EngineKind::Normal;
+                                                              : EngineKind::Normal;
 }
 
 } // namespace
@@ -102,8 +103,7 @@ TSideDlg::TSideDlg(QWidget* parent)
     auto* mediaLayout = new QHBoxLayout(mediaPage);
     FiguresBox = Box(tr("Figures"), mediaPage);
     FiguresList = Add(FiguresBox, new QComboBox);
-    FiguresList->addItems(
-        { tr("Flame"), tr("Classic"), tr("Ancient") });
+    FiguresList->addItems({ tr("Flame"), tr("Classic"), tr("Ancient") });
     FiguresBox->layout()->addItem(
         new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding));
     MediaBox = Box(tr("Media"), mediaPage);
@@ -199,7 +199,9 @@ void TSideDlg::SetValues(const GameSettings& s)
     MoveListCheck->setChecked(s.Extra.ShowMoveList);
     LastMoveMarkCheck->setChecked(s.Extra.MarkLastMove);
     LegalMoveMarksCheck->setChecked(s.Extra.MarkLegalMoves);
-    SpeedList->setCurrentIndex(s.Extra.AnimationFrameMs > 55 ? 0 : s.Extra.AnimationFrameMs < 55 ? 2 : 1);
+    SpeedList->setCurrentIndex(s.Extra.AnimationFrameMs > 55 ? 0
+            : s.Extra.AnimationFrameMs < 55                  ? 2
+                                                             : 1);
     ResumeCheck->setChecked(s.Extra.ResumeLastGame);
     LastFolder = s.Extra.LastFolder;
     UpdateSideButtons();
@@ -229,10 +231,7 @@ GameSettings TSideDlg::Values() const
     return s;
 }
 
-void TSideDlg::FormShow()
-{
-    LevelBox->setTitle(tr("Computer level %1").arg(LevelBar->value()));
-}
+void TSideDlg::FormShow() { LevelBox->setTitle(tr("Computer level %1").arg(LevelBar->value())); }
 
 void TSideDlg::showEvent(QShowEvent* event)
 {
@@ -299,23 +298,10 @@ void TSideDlg::SetGameSettingsEnabled(bool enabled)
 
 Status TSideDlg::FormDestroy()
 {
-    if (Written)
+    // At program end the window has normally written everything already, the dialog's values
+    // among them; a dialog that goes first writes them itself.
+    if (ExitSettingsDone)
         return {};
-    Written = true;
-    // What the controls show, not the variables: the file keeps what the dialog last showed.
-    const GameSettings v = Values();
-    return WriteSettingsSection("options",
-        {
-            { "gamet", v.OpponentIsComputer ? "computer" : "human" },
-            { "level", std::to_string(v.Level) },
-            { "youpl", v.ComputerSide == SideGreen ? "white" : "black" },
-            { "sndef", v.SoundOn ? "yes" : "no" },
-            { "anief", v.AnimationOn ? "yes" : "no" },
-            { "tfigs", FigureSetStoredName(v.FigureSet) },
-            { "brdim", v.BoardSize == 8 ? "8" : "10" },
-            { "usetr", v.UseTray ? "yes" : "no" },
-            { "prevm", v.ShowPreviousMove ? "show" : "hide" },
-            { "avmov", v.ShowAvailableMoves ? "show" : "hide" },
-            { "engit", std::string(EngineSettingValue(v.Engine)) },
-        });
+    ExitSettingsDone = true;
+    return WriteSettingsAtExit(Values());
 }

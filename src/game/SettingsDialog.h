@@ -86,6 +86,5 @@ private:
     // the next of them, across the pages, so that every one can be reached from the keyboard.
     void NextAltP();
 
-    bool Written = false;
     std::string LastFolder; // not shown: kept as it was given
 };

@@ -187,8 +187,9 @@ TEST(SafeFile, AFolderThatTakesNoNewFileIsRefusedAndTheOldFileStaysWhole)
     const std::string file = dir.File("game.kpx");
     Write(file, "old contents");
     fs::permissions(file, fs::perms::all);
-    if (::geteuid() == 0)
+    if (::geteuid() == 0) {
         ASSERT_EQ(::chown(file.c_str(), 65534, 65534), 0); // the user's own file
+    }
     fs::permissions(dir.Path, ReadOnlyFolder);
     const bool refused = AsUnprivilegedUser([&] {
         const Status s = ReplaceFile(file, "new contents");

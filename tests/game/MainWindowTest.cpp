@@ -12,12 +12,12 @@
 #include <QDeadlineTimer>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QSlider>
-#include <QTabWidget>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
@@ -29,21 +29,19 @@
 
 #include "AsyncTimer.h"
 #include "BoardTracker.h"
+#include "BoardView.h"
 #include "ChoiceDialog.h"
 #include "Evaluation.h"
-#include "ResultDialog.h"
-#include "SpriteStore.h"
-#include "InvariantCounter.h"
-#include "BoardView.h"
 #include "GameFlow.h"
 #include "GameSession.h"
+#include "InvariantCounter.h"
+#include "MainWindow.h"
 #include "MoveListWindow.h"
 #include "MoveRules.h"
-#include "MainWindow.h"
 #include "NetSession.h"
-#include "StatusPanels.h"
 #include "ProfileFile.h"
 #include "Program.h"
+#include "ResultDialog.h"
 #include "RoutineTable.h"
 #include "RulesWindow.h"
 #include "RunWhen.h"
@@ -53,6 +51,8 @@
 #include "Settings.h"
 #include "SettingsDialog.h"
 #include "Sound.h"
+#include "SpriteStore.h"
+#include "StatusPanels.h"
 #include "master/MasterEngine.h"
 
 namespace {
@@ -71,6 +71,8 @@ public:
     int ChoicesAsked = 0;
     // Sets the settings dialog's controls; the dialog then closes as with Esc.
     std::function<void(TSideDlg&)> OnSettings;
+    // Answers a message box itself (true), or leaves it to be accepted (false).
+    std::function<bool(QMessageBox&)> OnMessage;
 
 private:
     void Answer()
@@ -97,8 +99,12 @@ private:
             }
         }
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            Shown << box->text();
-            box->accept();
+            Shown << box->text()
+                    + (box->informativeText().isEmpty()
+                            ? QString()
+                            : QStringLiteral("\n") + box->informativeText());
+            if (!OnMessage || !OnMessage(*box))
+                box->accept();
         }
     }
     QTimer Timer;
@@ -544,17 +550,22 @@ private slots:
             if (animations != 2 || frame != 3)
                 return;
             // The computer's reply is turning over: aim at a square the player may take next.
-            const QPoint target = Centre(*Form, FirstLegal(SideYellow).x(), FirstLegal(SideYellow).y());
+            const QPoint target
+                = Centre(*Form, FirstLegal(SideYellow).x(), FirstLegal(SideYellow).y());
             QWidget* board = (&Form->Board());
             const QPointF at(target), global(board->mapToGlobal(target));
-            QCoreApplication::postEvent(board, new QMouseEvent(QEvent::MouseMove, at, global,
-                Qt::NoButton, Qt::NoButton, Qt::NoModifier));
-            QCoreApplication::postEvent(board, new QMouseEvent(QEvent::MouseButtonPress, at, global,
-                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-            QCoreApplication::postEvent(board, new QMouseEvent(QEvent::MouseButtonRelease, at,
-                global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
-            QCoreApplication::postEvent(
-                board, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" ")));
+            QCoreApplication::postEvent(board,
+                new QMouseEvent(
+                    QEvent::MouseMove, at, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier));
+            QCoreApplication::postEvent(board,
+                new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier));
+            QCoreApplication::postEvent(board,
+                new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
+                    Qt::NoButton, Qt::NoModifier));
+            QCoreApplication::postEvent(board,
+                new QKeyEvent(
+                    QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" ")));
         };
         Click(4, 2);
         AnimationFrameHook = nullptr;
@@ -610,20 +621,56 @@ private slots:
         QVERIFY(flags & Qt::WindowCloseButtonHint);
     }
 
-    // Every settings write at the end that fails says so, the settings dialog's own included.
-    void EveryFailedSettingsWriteIsReported()
+    // A write at exit that fails is said once, on standard error and to the player before the
+    // window goes, with the choice to stay; staying and closing again tries again.
+    void AFailedWriteAtExitIsSaidOnceAndThePlayerMayStay()
     {
         Open(8, true, SideGreen);
         const std::string saved = SettingsFile;
         SettingsFile = "/proc/corvana-no-such-folder/reversi.ini";
+        bool stay = true;
+        Watcher->OnMessage = [&stay](QMessageBox& box) {
+            if (!stay)
+                return false;
+            for (QAbstractButton* b : box.buttons())
+                if (box.buttonRole(b) == QMessageBox::RejectRole)
+                    b->click();
+            return true;
+        };
         QString said;
+        {
+            StderrCapture capture;
+            Form->close();
+            said = capture.Text();
+        }
+        QVERIFY(Form->isVisible());
+        QCOMPARE(said.count(QStringLiteral("corvana: Cannot create")), 1);
+        QCOMPARE(Watcher->Shown.size(), 1);
+        QVERIFY(Watcher->Shown[0].startsWith(QStringLiteral("Corvana could not keep everything")));
+        QVERIFY(
+            Watcher->Shown[0].contains(QStringLiteral("/proc/corvana-no-such-folder/reversi.ini")));
+
+        // Closed again with the folder back, nothing more is said and the file is written.
+        SettingsFile = saved;
+        stay = false;
+        {
+            StderrCapture capture;
+            Close();
+            said = capture.Text();
+        }
+        QCOMPARE(said, QString());
+        QVERIFY(TProfileFile::Load(SettingsFile).Raw("options", "usetr").has_value());
+
+        // Quitting anyway ends without a second word from the window's or the dialog's end.
+        Open(8, true, SideGreen);
+        SettingsFile = "/proc/corvana-no-such-folder/reversi.ini";
         {
             StderrCapture capture;
             Close();
             said = capture.Text();
         }
         SettingsFile = saved;
-        QCOMPARE(said.count(QStringLiteral("corvana: Cannot create")), 3);
+        QCOMPARE(said.count(QStringLiteral("corvana: ")), 1);
     }
 
     void AFifoIsNotOpenedAndTheReasonIsShown()
@@ -936,11 +983,12 @@ private slots:
         Open(8, true, SideGreen);
         SearchGate gate;
         bool whileThinking = true;
-        RunWhen([&] { return gate.Holding(); }, [&] {
-            whileThinking = Form->Session().CanTakeBack();
-            Form->TakeBackItemClick();
-            gate.Release();
-        });
+        RunWhen([&] { return gate.Holding(); },
+            [&] {
+                whileThinking = Form->Session().CanTakeBack();
+                Form->TakeBackItemClick();
+                gate.Release();
+            });
         Click(4, 2);
         QVERIFY(!whileThinking);
         QCOMPARE(GameRecord->Count, 2);
@@ -1037,7 +1085,8 @@ private slots:
             QCOMPARE(GameRecord->Count, 5);
             QVERIFY(!OpponentIsComputer); // a text form does not say who plays
             Form->Session().JumpTo(5);
-            QCOMPARE(QString::fromStdString(Form->Session().CopyGame()), QStringLiteral("f5d6c3d3c4"));
+            QCOMPARE(
+                QString::fromStdString(Form->Session().CopyGame()), QStringLiteral("f5d6c3d3c4"));
         }
         QFile ggf(dir.filePath(QStringLiteral("game.ggf")));
         QVERIFY(ggf.open(QIODevice::ReadOnly));
@@ -1073,7 +1122,8 @@ private slots:
         for (int x = 0; x < 8; ++x)
             for (int y = 0; y < 8; ++y) {
                 Form->Board().RedrawSquare(x, y, false);
-                QVERIFY2(BackBuffer.Pixels == whole, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                QVERIFY2(
+                    BackBuffer.Pixels == whole, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
             }
         // The hover outline leaves with its square's markers in place.
         Form->FormMouseMove(Centre(*Form, 4, 2).x(), Centre(*Form, 4, 2).y());
@@ -1121,6 +1171,59 @@ private slots:
         QVERIFY(!QFile::exists(resume));
     }
 
+    // The kept game belongs to whoever plays it: a start that plays nothing leaves it alone, and so
+    // does another game played to its end; only the kept game resumed and then finished or
+    // replaced lets it go. A write-protected kept game is neither replaced nor removed.
+    void TheKeptGameIsLostOnlyWhenItIsDone()
+    {
+        const QString resume = QString::fromStdString(ResumeFile());
+        QFile::remove(resume);
+        auto bytes = [&resume] {
+            QFile f(resume);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        Open(8, true, SideGreen);
+        Click(4, 2);
+        Click(FirstLegal(SideYellow).x(), FirstLegal(SideYellow).y());
+        Close();
+        const QByteArray kept = bytes();
+        QCOMPARE(kept.size(), 17 + 156 * 4);
+
+        Open(8, true, SideGreen); // started, nothing played
+        Close();
+        QCOMPARE(bytes(), kept);
+
+        Open(8, false, SideGreen); // another game, played to its end
+        SetPosition(8,
+            { "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYG",
+                "YYYYYYY." },
+            SideYellow);
+        Form->Session().PlayLocalMove(SquareIndex(8, 7, 7));
+        QVERIFY(GameOver);
+        Close();
+        QCOMPARE(bytes(), kept);
+
+        // Protected by the user, it stays as it is, and the player is told why at exit.
+        QVERIFY(QFile::setPermissions(resume, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+        Open(8, true, SideGreen);
+        Click(4, 2);
+        Form->close();
+        QCOMPARE(Watcher->Shown.size(), 1);
+        QVERIFY2(Watcher->Shown[0].contains(QStringLiteral("last.kpx\": the file is read-only")),
+            qPrintable(Watcher->Shown[0]));
+        Close();
+        QCOMPARE(bytes(), kept);
+        QVERIFY(QFile::setPermissions(resume, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+
+        // Resumed and replaced by a new game, it has nothing more to resume.
+        Open(8, true, SideGreen);
+        Form->ResumeItemClick();
+        QCOMPARE(GameRecord->Count, 4);
+        Form->NewGameItemClick();
+        Close();
+        QVERIFY(!QFile::exists(resume));
+    }
+
     void TheNewSettingsLiveInTheirOwnSection()
     {
         // At their defaults nothing of them is written: the file keeps the original's keys.
@@ -1142,7 +1245,7 @@ private slots:
         const TProfileFile written = TProfileFile::Load(SettingsFile);
         QCOMPARE(written.GetString("extras", "animspeed", ""), std::string("fast"));
         QCOMPARE(written.GetString("extras", "legalmoves", ""), std::string("show"));
-        QCOMPARE(written.GetString("extras", "resume", ""), std::string("yes"));
+        QVERIFY(!written.Raw("extras", "resume")); // left at its default: not this copy's to write
     }
 
     // The menus the original has keep their items in their places; the new ones come after.
@@ -1171,13 +1274,15 @@ private slots:
         QVERIFY(board);
         QCOMPARE(board->role(), QAccessible::Table);
         QCOMPARE(board->text(QAccessible::Name), QStringLiteral("Reversi board"));
-        QVERIFY(board->text(QAccessible::Description).contains(QStringLiteral("Yellow is to move")));
+        QVERIFY(
+            board->text(QAccessible::Description).contains(QStringLiteral("Yellow is to move")));
         QCOMPARE(board->childCount(), 64);
         QAccessibleTableInterface* table = board->tableInterface();
         QVERIFY(table);
         QCOMPARE(table->rowCount(), 8);
         // Named as the border names them: row 2 from the top is 6 from the bottom.
-        QCOMPARE(table->cellAt(2, 4)->text(QAccessible::Name), QStringLiteral("E6, empty, legal move"));
+        QCOMPARE(
+            table->cellAt(2, 4)->text(QAccessible::Name), QStringLiteral("E6, empty, legal move"));
         QCOMPARE(table->cellAt(3, 3)->text(QAccessible::Name), QStringLiteral("D5, Yellow disc"));
         QCOMPARE(table->cellAt(3, 4)->text(QAccessible::Name), QStringLiteral("E5, Green disc"));
         QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), QStringLiteral("A8, empty"));
@@ -1190,8 +1295,9 @@ private slots:
         board = QAccessible::queryAccessibleInterface(&Form->Board());
         table = board->tableInterface();
         Click(4, 2);
-        QVERIFY2(board->text(QAccessible::Description)
-                     .endsWith(QStringLiteral("Green is to move. Yellow plays E6; discs turned: 1.")),
+        QVERIFY2(
+            board->text(QAccessible::Description)
+                .endsWith(QStringLiteral("Green is to move. Yellow plays E6; discs turned: 1.")),
             qPrintable(board->text(QAccessible::Description)));
         QCOMPARE(table->cellAt(2, 4)->text(QAccessible::Name), QStringLiteral("E6, Yellow disc"));
     }

@@ -2,14 +2,18 @@
 // of range and their normalisation, what is kept when it is written back, and safe writing.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/file.h>
+#include <thread>
 #include <unistd.h>
 
+#include "AsOtherUser.h"
 #include "Board.h"
 #include "Evaluation.h"
-#include "AsOtherUser.h"
 #include "ProfileFile.h"
 #include "Search.h"
 #include "Settings.h"
@@ -202,15 +206,14 @@ TEST(Settings, AFileThatCannotBeReadCompletelyIsNeverRewritten)
     TempFile t;
     SettingsFile = t.Path();
     // 2 MB: the known keys come first, then one endless line, then a section of the user's.
-    const std::string large = "[options]\nlevel=6\nbrdim=10\n[mine]\nnote=" + std::string(2 << 20, 'x')
-        + "\n[tail]\nkept=yes\n";
+    const std::string large = "[options]\nlevel=6\nbrdim=10\n[mine]\nnote="
+        + std::string(2 << 20, 'x') + "\n[tail]\nkept=yes\n";
     t.Write(large);
     LoadSettings();
     EXPECT_TRUE(SettingsFileKept);
     EXPECT_EQ(Level, 6);
     EXPECT_EQ(BoardSize, 10);
-    EXPECT_TRUE(WriteNetSettings().Ok());
-    EXPECT_TRUE(WriteCallSettings().Ok());
+    EXPECT_TRUE(WriteSettingsAtExit(CurrentSettings()).Ok());
     EXPECT_EQ(t.Read(), large);
 
     // Grown too large after start-up, it is not written either, and the writer says why.
@@ -218,7 +221,7 @@ TEST(Settings, AFileThatCannotBeReadCompletelyIsNeverRewritten)
     LoadSettings();
     EXPECT_FALSE(SettingsFileKept);
     t.Write(large);
-    const Status refused = WriteNetSettings();
+    const Status refused = WriteSettingsAtExit(CurrentSettings());
     ASSERT_FALSE(refused);
     EXPECT_EQ(refused.Failure(),
         (Error { ErrorKind::TooLarge,
@@ -232,7 +235,7 @@ TEST(Settings, AFileThatCannotBeReadCompletelyIsNeverRewritten)
     LoadSettings();
     EXPECT_TRUE(SettingsFileKept);
     EXPECT_EQ(Level, 1);
-    EXPECT_TRUE(WriteNetSettings().Ok());
+    EXPECT_TRUE(WriteSettingsAtExit(CurrentSettings()).Ok());
     EXPECT_TRUE(fs::is_fifo(SettingsFile));
 
     // A file the user may not read keeps what it holds.
@@ -242,9 +245,136 @@ TEST(Settings, AFileThatCannotBeReadCompletelyIsNeverRewritten)
     fs::permissions(SettingsFile, fs::perms::none);
     EXPECT_TRUE(AsUnprivilegedUser([] {
         LoadSettings();
-        return SettingsFileKept && WriteNetSettings().Ok() && WriteCallSettings().Ok();
+        return SettingsFileKept && WriteSettingsAtExit(CurrentSettings()).Ok();
     }));
     fs::permissions(SettingsFile, fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(t.Read("locked.ini"), "[options]\nlevel=8\n");
     SettingsFileKept = false;
+}
+
+// Two copies of the program on one settings file: each writes back only what it changed, so the
+// one that exits last does not undo the other's changes.
+TEST(Settings, TwoCopiesOnOneFileKeepEachOthersChanges)
+{
+    TempFile t;
+    t.Write("[options]\ngamet=computer\nlevel=2\nmine=kept\n[tools]\nx=1\n");
+    const StoredSettings a = ReadStoredSettings(TProfileFile::Load(t.Path()));
+    const StoredSettings b = ReadStoredSettings(TProfileFile::Load(t.Path()));
+
+    StoredSettings aNow = a;
+    aNow.Game.Level = 5;
+    aNow.Game.Extra.MarkLastMove = true;
+    ASSERT_TRUE(WriteBackSettings(t.Path(), a, aNow).Ok());
+    StoredSettings bNow = b;
+    bNow.Game.OpponentIsComputer = false;
+    bNow.NetPort = 9000;
+    ASSERT_TRUE(WriteBackSettings(t.Path(), b, bNow).Ok());
+
+    const TProfileFile f = TProfileFile::Load(t.Path());
+    EXPECT_EQ(f.GetString("options", "level", ""), "5");
+    EXPECT_EQ(f.GetString("options", "gamet", ""), "human");
+    EXPECT_EQ(f.GetString("net", "port", ""), "9000");
+    EXPECT_EQ(f.GetString("extras", "lastmove", ""), "show");
+    EXPECT_EQ(f.GetString("options", "mine", ""), "kept");
+    EXPECT_EQ(f.GetString("tools", "x", ""), "1");
+    // Of the extras only the one changed is written; the original's keys are all there.
+    EXPECT_FALSE(f.Raw("extras", "movelist"));
+    for (const SettingRow& row : SettingRows())
+        EXPECT_EQ(
+            bool(f.Raw(row.Section, row.Key)), !row.Extra || row.Key == std::string("lastmove"))
+            << row.Key;
+
+    // A copy that changed nothing and a file edited meanwhile by hand: the edit stays, and a
+    // value the reader would take otherwise is written as it reads.
+    t.Write("[options]\nlevel=7\nbrdim=9\n");
+    const StoredSettings c = ReadStoredSettings(TProfileFile::Load(t.Path("absent.ini")));
+    ASSERT_TRUE(WriteBackSettings(t.Path(), c, c).Ok());
+    const TProfileFile g = TProfileFile::Load(t.Path());
+    EXPECT_EQ(g.GetString("options", "level", ""), "7");
+    EXPECT_EQ(g.GetString("options", "brdim", ""), "8");
+    EXPECT_FALSE(g.HasSection("extras"));
+}
+
+// A copy holding the file's lock (it is writing) keeps the other waiting, which then writes on
+// top of what the first wrote rather than beside it.
+TEST(Settings, TheWriteBackWaitsForTheLockAnotherCopyHolds)
+{
+    TempFile t;
+    t.Write("[options]\nlevel=3\n");
+    const int folder = ::open(t.Dir.c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(folder, 0);
+    ASSERT_EQ(::flock(folder, LOCK_EX), 0);
+    std::atomic<int> busy { 0 };
+    ProfileLockBusyHook = [&busy] { ++busy; };
+    const StoredSettings loaded = ReadStoredSettings(TProfileFile::Load(t.Path()));
+    StoredSettings now = loaded;
+    now.Game.SoundOn = false;
+    std::thread writer([&] { EXPECT_TRUE(WriteBackSettings(t.Path(), loaded, now).Ok()); });
+    while (busy == 0)
+        std::this_thread::yield();
+    // The other copy writes while it holds the lock; this one has not touched the file.
+    EXPECT_EQ(t.Read(), "[options]\nlevel=3\n");
+    t.Write("[options]\nlevel=3\nanief=no\n");
+    ::close(folder);
+    writer.join();
+    ProfileLockBusyHook = nullptr;
+    const TProfileFile f = TProfileFile::Load(t.Path());
+    EXPECT_EQ(f.GetString("options", "sndef", ""), "no");
+    EXPECT_EQ(f.GetString("options", "anief", ""), "no");
+}
+
+// No value written may break the file: a line break in a folder's name once added keys of its
+// own at every exit. Every free-text key is tried.
+TEST(Settings, AValueWithALineBreakNeverBreaksTheFile)
+{
+    TempFile t;
+    t.Write("[net]\nservice=reversi\n[extras]\nfolder=/home/me\n");
+    const StoredSettings loaded = ReadStoredSettings(TProfileFile::Load(t.Path()));
+    for (const std::string& bad : { std::string("/x\n[options]\nlevel=9"), std::string("a\rb"),
+             std::string("nul\0x", 5), std::string(" padded "), std::string("tab\tin") }) {
+        StoredSettings now = loaded;
+        now.NetService = bad;
+        now.Game.Extra.LastFolder = bad;
+        ASSERT_TRUE(WriteBackSettings(t.Path(), loaded, now).Ok());
+        const TProfileFile f = TProfileFile::Load(t.Path());
+        EXPECT_EQ(f.GetString("net", "service", "", 254), "reversi");
+        EXPECT_EQ(f.GetString("extras", "folder", "", 1024), "/home/me");
+        EXPECT_EQ(f.GetInt("options", "level", 0), 1);
+        const std::string text = t.Read();
+        EXPECT_EQ(text.find("[options]"), text.rfind("[options]")) << text;
+    }
+    // Every row whose text is free is one of the two tried above.
+    StoredSettings probe;
+    probe.NetService = "probe";
+    probe.Game.Extra.LastFolder = "probe";
+    int free = 0;
+    for (const SettingRow& row : SettingRows())
+        free += row.Text(probe) == "probe";
+    EXPECT_EQ(free, 2);
+    EXPECT_FALSE(TProfileFile::Storable("a\nb"));
+    EXPECT_TRUE(TProfileFile::Storable("/home/me/My Games"));
+}
+
+TEST(ProfileFile, RewritingIsIdempotentAndStaysWithinTheReadersBudget)
+{
+    TempFile t;
+    // Lines ending in two CRs, and a first line without one: the same text at every rewrite.
+    t.Write("[options]\nlevel=3\r\r\nbrdim=8\r\n");
+    ASSERT_TRUE(WriteProfileStrings(t.Path(), "options", { { "sndef", "no" } }).Ok());
+    const std::string once = t.Read();
+    ASSERT_TRUE(WriteProfileStrings(t.Path(), "options", { { "sndef", "no" } }).Ok());
+    EXPECT_EQ(t.Read(), once);
+    EXPECT_EQ(TProfileFile::Load(t.Path()).GetString("options", "level", ""), "3");
+
+    // A file just under the budget is not grown past it: it would be kept unread next time.
+    const std::string near = "[mine]\nnote=" + std::string(TProfileFile::MaxBytes - 20, 'x') + "\n";
+    t.Write(near);
+    ASSERT_TRUE(TProfileFile::Load(t.Path()).Complete());
+    const Status grown
+        = WriteProfileStrings(t.Path(), "options", { { "level", "5" }, { "brdim", "10" } });
+    ASSERT_FALSE(grown);
+    EXPECT_EQ(grown.Failure(),
+        (Error { ErrorKind::TooLarge,
+            "reversi.ini was not written: it would be larger than 1048576 bytes" }));
+    EXPECT_EQ(t.Read(), near);
 }
