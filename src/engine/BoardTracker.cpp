@@ -130,6 +130,16 @@ bool CentreOccupied(const Board& b, int size)
     return true;
 }
 
+bool HasLegalMove(const RoutineTable& rules, int size, const Board& b, int side, int other)
+{
+    for (int square = 0; square < BoardCells; ++square)
+        if (IsPlayableSquare(size, square) && rules.IsLegalMove(b, square, side, other))
+            return true;
+    return false;
+}
+
+const char* SideName(int side) { return side == SideYellow ? "Yellow" : "Green"; }
+
 } // namespace
 
 std::vector<std::uint8_t> EncodeSavedGame(
@@ -198,6 +208,8 @@ Status DecodeSavedGame(
             return Refuse("the board before move 1 is not the start position");
         if (!rules.IsLegalMove(e.Before, e.Move, e.MoverSide, e.OtherSide))
             return Refuse(where + " is not a legal move");
+        // Yellow opens; after that the turn passes to the other side unless it has to pass.
+        int toMove = SideYellow;
         if (i > 0) {
             const TTrackerEntry& prev = entries[i - 1];
             Board after = prev.Before;
@@ -205,7 +217,13 @@ Status DecodeSavedGame(
             if (after != e.Before)
                 return Refuse("the board before " + where + " does not follow from move "
                     + std::to_string(i));
+            toMove = HasLegalMove(rules, size, e.Before, prev.OtherSide, prev.MoverSide)
+                ? prev.OtherSide
+                : prev.MoverSide;
         }
+        if (e.MoverSide != toMove)
+            return Refuse(where + " is played by " + SideName(e.MoverSide) + " where "
+                + SideName(toMove) + " is to move");
     }
     const std::int32_t computerSide = GetInt(p);
     const std::uint8_t opponentFlag = p[4];

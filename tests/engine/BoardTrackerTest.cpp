@@ -9,9 +9,10 @@
 #include <random>
 #include <unistd.h>
 
-#include "GameFlow.h"
 #include "BoardTracker.h"
 #include "EngineTestSupport.h"
+#include "GameFlow.h"
+#include "MoveRules.h"
 #include "RoutineTable.h"
 
 namespace fs = std::filesystem;
@@ -374,6 +375,57 @@ TEST(GameRecord, AGameThatCannotHaveBeenPlayedIsRefused)
     EXPECT_EQ(r.Failure().Message,
         "odd.kpx was not opened: it is damaged (the board before move 1 has an empty centre "
         "square)");
+}
+
+// A game whose entries do not take turns as the rules do cannot have been played here, and its
+// transcript would be refused: the saved game is refused too. Real passes are accepted.
+TEST(GameRecord, AMoveOutOfTurnIsRefusedAndARealPassIsNot)
+{
+    BoardSize = 8;
+    NewGame();
+    auto refusal = [](const OBoardTracker& record) {
+        OBoardTracker into;
+        SavedGameSettings settings;
+        const Status s
+            = DecodeSavedGame(EncodeSavedGame(record, { SideGreen, true }), into, settings);
+        return s ? std::string("accepted") : s.Failure().Message;
+    };
+    // Yellow plays f5 (53), then again while Green can answer.
+    OBoardTracker twice;
+    Board b = StartBoard(8);
+    twice.Entries.push_back({ 53, SideYellow, SideGreen, b });
+    Routines.MakeMove(b, 53, SideYellow, SideGreen);
+    int again = 0;
+    for (int sq = 11; sq <= 88 && !again; ++sq)
+        if (IsPlayableSquare(8, sq) && Routines.IsLegalMove(b, sq, SideYellow, SideGreen))
+            again = sq;
+    ASSERT_NE(again, 0);
+    twice.Entries.push_back({ again, SideYellow, SideGreen, b });
+    twice.Count = twice.Current = 2;
+    EXPECT_EQ(refusal(twice), "move 2 is played by Yellow where Green is to move");
+
+    // Green cannot open the game either, though its move would be legal.
+    OBoardTracker greenFirst;
+    ASSERT_TRUE(Routines.IsLegalMove(StartBoard(8), 43, SideGreen, SideYellow));
+    greenFirst.Entries.push_back({ 43, SideGreen, SideYellow, StartBoard(8) });
+    greenFirst.Count = greenFirst.Current = 1;
+    EXPECT_EQ(refusal(greenFirst), "move 1 is played by Green where Yellow is to move");
+
+    // Whole random games of both sizes, passes and all, are still taken.
+    std::mt19937 rng(4);
+    int withPass = 0;
+    for (int game = 0; game < 300; ++game) {
+        const int size = game % 2 ? 10 : 8;
+        const std::vector<int> squares = PlayRandomGame(size, size * size, rng);
+        NewGame();
+        Play(squares);
+        for (std::size_t i = 1; i < GameRecord->Entries.size(); ++i)
+            withPass += GameRecord->Entries[i].MoverSide == GameRecord->Entries[i - 1].MoverSide;
+        ASSERT_EQ(refusal(*GameRecord), "accepted") << game;
+    }
+    EXPECT_GT(withPass, 0);
+    BoardSize = 8;
+    NewGame();
 }
 
 // What the user reads names the file, says it was not opened and why, in plain words.
