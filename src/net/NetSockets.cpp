@@ -189,6 +189,12 @@ void TNetConnection::ReadAvailable()
     }
 }
 
+void TNetConnection::NoticeEarlyClose()
+{
+    if (!Connected())
+        PeerGone();
+}
+
 void TNetConnection::PeerGone()
 {
     if (GoneReported)
@@ -304,6 +310,12 @@ void TServerSocket::AcceptPending()
         QTcpSocket* socket = Server->nextPendingConnection();
         if (!socket)
             break;
+        // Gone without a word while it waited to be taken (a port scan): it takes no place, and
+        // its socket has already said its closing to nobody.
+        if (socket->state() != QAbstractSocket::ConnectedState && socket->bytesAvailable() == 0) {
+            socket->deleteLater();
+            continue;
+        }
         auto* c = new TNetConnection(socket, Events, this);
         Accepted.append(c);
         c->OnReleased = [this](TNetConnection* from) { Release(from); };
@@ -325,6 +337,7 @@ void TServerSocket::AcceptPending()
             if (accepted && OnClientConnect)
                 OnClientConnect(accepted);
         });
+        c->NoticeEarlyClose();
     }
 }
 

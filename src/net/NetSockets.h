@@ -68,6 +68,9 @@ public:
     static constexpr qint64 MaxUnsentBytes = 8 * 1024;
     bool Connected() const;
     QTcpSocket* Socket() const { return TcpSocket; }
+    // A peer that went while its connection waited to be accepted closed a socket that has told
+    // no one: what it sent is handed on, then its closing, as if they came now.
+    void NoticeEarlyClose();
 
     std::function<void(TNetConnection*)> OnConnect;
     std::function<void(TNetConnection*, const std::string&)> OnRead;

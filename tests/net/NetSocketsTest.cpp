@@ -8,6 +8,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include "NetSockets.h"
 
 namespace {
@@ -151,6 +156,55 @@ private slots:
         QTRY_VERIFY(other.state() == QAbstractSocket::UnconnectedState);
         Settle(queue);
         QVERIFY(log.isEmpty());
+    }
+
+    // A port scan (connect, close, many times over) must not fill the places for callers: a
+    // connection whose peer has already gone is dropped at once, and the next caller comes in.
+    void ABurstOfClosedConnectionsLeavesRoomForTheNextCaller()
+    {
+        TNetEventQueue queue;
+        TServerSocket server(queue, nullptr);
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::AnyIPv4, 0));
+        const int port = probe.serverPort();
+        probe.close();
+        server.SetPort(port);
+        QVERIFY(server.Open());
+        int gone = 0;
+        QStringList read;
+        server.OnClientDisconnect = [&](TNetConnection*) { ++gone; };
+        server.OnClientRead = [&](TNetConnection*, const std::string& m) {
+            read << QString::fromStdString(m);
+        };
+
+        sockaddr_in to {};
+        to.sin_family = AF_INET;
+        to.sin_port = htons(quint16(port));
+        to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        constexpr int Burst = 30;
+        for (int i = 0; i < Burst; ++i) {
+            const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+            QVERIFY(fd >= 0);
+            QCOMPARE(::connect(fd, reinterpret_cast<const sockaddr*>(&to), sizeof to), 0);
+            ::close(fd);
+        }
+        QTcpSocket caller;
+        caller.connectToHost(QHostAddress::LocalHost, quint16(port));
+        QVERIFY(caller.waitForConnected(10000));
+        caller.write("BW8me");
+        QVERIFY(caller.waitForBytesWritten(10000));
+        QTRY_COMPARE_WITH_TIMEOUT(read, QStringList { "BW8me" }, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(server.Connections().size(), 1, 10000);
+        QVERIFY(gone <= Burst); // the ones gone before they were taken are never reported
+
+        // One that says something and goes before it is taken still has its say.
+        QTcpSocket hasty;
+        hasty.connectToHost(QHostAddress::LocalHost, quint16(port));
+        QVERIFY(hasty.waitForConnected(10000));
+        hasty.write("BY8hasty");
+        hasty.disconnectFromHost();
+        QTRY_COMPARE_WITH_TIMEOUT(read, QStringList({ "BW8me", "BY8hasty" }), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(server.Connections().size(), 1, 10000);
     }
 
     void AFloodIsDroppedAsThePeerGoingAway()
