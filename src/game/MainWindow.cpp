@@ -66,6 +66,7 @@ TReversiForm::TReversiForm(QWidget* parent)
             tr("WARNING: You have less then 800 x 600 resolution!"));
 
     LoadSettings();
+    RemoveTemporariesOfKilledCopies();
 
     InstallBoardAccessibility();
     BoardWidget = new BoardView(this);

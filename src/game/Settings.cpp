@@ -8,6 +8,7 @@
 #include "Board.h"
 #include "Evaluation.h"
 #include "ProfileFile.h"
+#include "SafeFile.h"
 #include "Search.h"
 #include "SearchThread.h"
 #include "Sound.h"
@@ -347,4 +348,13 @@ Status WriteSettingsAtExit(const GameSettings& shown)
     if (written)
         LoadedSettings = now; // what a later write-back (after the player stayed) compares with
     return written;
+}
+
+void RemoveTemporariesOfKilledCopies()
+{
+    // Earlier versions named their temporaries after the file: "reversi.ini.XXXXXX".
+    RemoveStaleTemporaries(FolderOf(SettingsFile), { BaseName(SettingsFile) + "." });
+    RemoveStaleTemporaries(FolderOf(ResumeFile()), { BaseName(ResumeFile()) + "." });
+    if (!Extras.LastFolder.empty())
+        RemoveStaleTemporaries(Extras.LastFolder);
 }

@@ -131,6 +131,11 @@ Status WriteSettingsAtExit(const GameSettings& shown);
 // the window and of the settings dialog write nothing more. Cleared by LoadSettings.
 extern bool ExitSettingsDone;
 
+// Removes what a copy killed while it wrote left behind: its temporary files beside the
+// settings file, the kept game and the folder games were last saved in (a minute old at least,
+// so that another copy's save in progress is never touched).
+void RemoveTemporariesOfKilledCopies();
+
 // The figure sets' names in the file: the set shown as "Flame" is stored as "classic" and the one
 // shown as "Classic" as "fire"; older files depend on the pairing.
 const char* FigureSetStoredName(int figureSet);

@@ -269,7 +269,8 @@ void TServerSocket::Release(TNetConnection* connection)
         if (Server->isListening())
             Server->resumeAccepting();
     }
-    QMetaObject::invokeMethod(this, [this] { AcceptPending(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { AcceptPending(); }, Qt::QueuedConnection);
 }
 
 Status TServerSocket::Open()

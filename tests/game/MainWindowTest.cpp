@@ -10,6 +10,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -22,6 +24,8 @@
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
+#include <ctime>
+#include <fcntl.h>
 #include <functional>
 #include <sys/stat.h>
 #include <thread>
@@ -1222,6 +1226,37 @@ private slots:
         Form->NewGameItemClick();
         Close();
         QVERIFY(!QFile::exists(resume));
+    }
+
+    // A copy killed while it saved leaves its temporaries; the next start clears those of its own
+    // that are old enough, and nothing else.
+    void TemporariesOfAKilledCopyAreClearedAtStart()
+    {
+        const QString state = QFileInfo(QString::fromStdString(ResumeFile())).absolutePath();
+        QDir().mkpath(state);
+        const QString config = ConfigDir.path();
+        auto make = [](const QString& path, int ageSeconds) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("x");
+            f.close();
+            const struct timespec times[2] = { { std::time(nullptr) - ageSeconds, 0 },
+                { std::time(nullptr) - ageSeconds, 0 } };
+            QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+        };
+        make(config + QStringLiteral("/.corvana-Ab12Cd.tmp"), 300);
+        make(config + QStringLiteral("/reversi.ini.Q9wE3r"), 300);
+        make(config + QStringLiteral("/.corvana-Xy34Zw.tmp"), 0); // another copy saving now
+        make(state + QStringLiteral("/last.kpx.Tz5Uq8"), 300);
+        make(state + QStringLiteral("/notes.txt"), 300);
+        Open(8, true, SideGreen);
+        QVERIFY(!QFile::exists(config + QStringLiteral("/.corvana-Ab12Cd.tmp")));
+        QVERIFY(!QFile::exists(config + QStringLiteral("/reversi.ini.Q9wE3r")));
+        QVERIFY(!QFile::exists(state + QStringLiteral("/last.kpx.Tz5Uq8")));
+        QVERIFY(QFile::exists(config + QStringLiteral("/.corvana-Xy34Zw.tmp")));
+        QVERIFY(QFile::exists(state + QStringLiteral("/notes.txt")));
+        QFile::remove(config + QStringLiteral("/.corvana-Xy34Zw.tmp"));
+        QFile::remove(state + QStringLiteral("/notes.txt"));
     }
 
     void TheNewSettingsLiveInTheirOwnSection()

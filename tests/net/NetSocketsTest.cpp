@@ -173,9 +173,8 @@ private slots:
         int gone = 0;
         QStringList read;
         server.OnClientDisconnect = [&](TNetConnection*) { ++gone; };
-        server.OnClientRead = [&](TNetConnection*, const std::string& m) {
-            read << QString::fromStdString(m);
-        };
+        server.OnClientRead
+            = [&](TNetConnection*, const std::string& m) { read << QString::fromStdString(m); };
 
         sockaddr_in to {};
         to.sin_family = AF_INET;
