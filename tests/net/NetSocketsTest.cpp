@@ -32,6 +32,18 @@ QString EventText(const QString& what, const std::string& message = {})
     return what + QString::fromStdString(message);
 }
 
+// Opens server on a port the system has just handed out; the port, or 0 when it could not listen.
+int ListenOnAFreePort(TServerSocket& server)
+{
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::AnyIPv4, 0))
+        return 0;
+    const int port = probe.serverPort();
+    probe.close();
+    server.SetPort(port);
+    return server.Open() ? port : 0;
+}
+
 } // namespace
 
 class NetSocketsTest : public QObject {
@@ -83,12 +95,8 @@ private slots:
     {
         TNetEventQueue queue;
         TServerSocket server(queue, nullptr);
-        QTcpServer probe;
-        QVERIFY(probe.listen(QHostAddress::AnyIPv4, 0));
-        const int port = probe.serverPort();
-        probe.close();
-        server.SetPort(port);
-        QVERIFY(server.Open());
+        const int port = ListenOnAFreePort(server);
+        QVERIFY(port > 0);
         QVERIFY(server.Active());
 
         QStringList log;
@@ -164,12 +172,8 @@ private slots:
     {
         TNetEventQueue queue;
         TServerSocket server(queue, nullptr);
-        QTcpServer probe;
-        QVERIFY(probe.listen(QHostAddress::AnyIPv4, 0));
-        const int port = probe.serverPort();
-        probe.close();
-        server.SetPort(port);
-        QVERIFY(server.Open());
+        const int port = ListenOnAFreePort(server);
+        QVERIFY(port > 0);
         int gone = 0;
         QStringList read;
         server.OnClientDisconnect = [&](TNetConnection*) { ++gone; };
@@ -212,11 +216,7 @@ private slots:
         QTest::failOnWarning(QRegularExpression(QStringLiteral("device not open")));
         TNetEventQueue queue;
         TServerSocket server(queue, nullptr);
-        QTcpServer probe;
-        QVERIFY(probe.listen(QHostAddress::AnyIPv4, 0));
-        server.SetPort(probe.serverPort());
-        probe.close();
-        QVERIFY(server.Open());
+        QVERIFY(ListenOnAFreePort(server) > 0);
         QStringList log;
         server.OnClientRead = [&](TNetConnection*, const std::string& m) {
             log << QStringLiteral("read %1").arg(m.size());
