@@ -70,10 +70,15 @@ elif [ "$mode" = window ]; then
         xdotool windowfocus --sync "$wid" 2>/dev/null
         xdotool key Right Right Right Right Down Down Return
         sleep 0.3
-        xdotool key alt+x
-        if [ -n "$1" ]; then
+        if [ -z "$1" ]; then
+            xdotool key alt+x
+        else
+            # The key and the kill each after a random pause: the kill lands before the window
+            # closes, while it writes, or after.
+            (sleep "$(delay "$1")"; xdotool key alt+x) &
             sleep "$(delay "$1")"
             kill -9 "$pid" 2>/dev/null || true
+            wait $! 2>/dev/null || true
         fi
         # A window that did not close is a failure of the run, not of the files.
         for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
