@@ -1,6 +1,8 @@
 // Start-up order and the command line.
 #include "Program.h"
 
+#include <string_view>
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -116,18 +118,54 @@ TCommandLine ReadCommandLine(const QStringList& arguments)
     return line;
 }
 
+namespace {
+
+QTranslator& ProgramTranslator()
+{
+    static QTranslator translator;
+    return translator;
+}
+
+QTranslator& QtTranslator()
+{
+    static QTranslator translator;
+    return translator;
+}
+
+} // namespace
+
+void RemoveTranslations()
+{
+    QCoreApplication::removeTranslator(&ProgramTranslator());
+    QCoreApplication::removeTranslator(&QtTranslator());
+}
+
 bool InstallTranslations(const QLocale& locale)
 {
-    static QTranslator program, qt;
-    QCoreApplication::removeTranslator(&program);
-    QCoreApplication::removeTranslator(&qt);
-    if (!program.load(locale, QStringLiteral("corvana"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+    RemoveTranslations();
+    QTranslator& program = ProgramTranslator();
+    const QString folder = QStringLiteral(":/i18n");
+    if (!program.load(locale, QStringLiteral("corvana"), QStringLiteral("_"), folder)
+        && !program.load(QStringLiteral("corvana_en"), folder))
         return false;
     QCoreApplication::installTranslator(&program);
+    QTranslator& qt = QtTranslator();
     if (qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt);
     return true;
+}
+
+bool AsksForOriginalTexts(const char* lcAll, const char* lcMessages, const char* lang)
+{
+    const char* chosen = nullptr;
+    for (const char* value : { lcAll, lcMessages, lang })
+        if (!chosen && value && *value)
+            chosen = value;
+    if (!chosen)
+        return true;
+    const std::string_view name(chosen);
+    return name == "C" || name == "POSIX";
 }
 
 TProgram::TProgram(const TProgramOptions& options)

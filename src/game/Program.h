@@ -42,10 +42,18 @@ struct TCommandLine {
 // for the application to take).
 TCommandLine ReadCommandLine(const QStringList& arguments);
 
-// Installs the program's translation for locale, and Qt's own for the standard dialogs; an
-// English locale (or one without a translation) removes any installed before. True when the
-// program has a translation for the locale.
+// Installs the program's translation for locale, and Qt's own for the standard dialogs: the
+// locale's own where the program has one (German, Russian), English for every other, so that no
+// one reads the call request's Russian captions but a Russian reader. The texts as written stay
+// only where no translation is installed (RemoveTranslations). True when one was installed.
 bool InstallTranslations(const QLocale& locale);
+void RemoveTranslations();
+
+// Whether the environment chooses the C or POSIX locale for messages (LC_ALL, else LC_MESSAGES,
+// else LANG, as the C library reads them; none set counts as C). There the program shows its
+// texts as they were written. "C.UTF-8", a usual default of systems where no one chose a
+// language, is not that: it gets English.
+bool AsksForOriginalTexts(const char* lcAll, const char* lcMessages, const char* lang);
 
 class TProgram {
 public:

@@ -2,6 +2,7 @@
 // message loop.
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 
 #include "Program.h"
 
@@ -28,7 +29,8 @@ int main(int argc, char** argv)
     }
 
     QApplication app(argc, argv);
-    InstallTranslations(QLocale::system());
+    if (!AsksForOriginalTexts(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG")))
+        InstallTranslations(QLocale::system());
     TProgram program(line.Options);
     program.Start();
     return app.exec();

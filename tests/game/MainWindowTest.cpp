@@ -34,6 +34,7 @@
 #include "AsyncTimer.h"
 #include "BoardTracker.h"
 #include "BoardView.h"
+#include "CallRequestDialog.h"
 #include "ChoiceDialog.h"
 #include "Evaluation.h"
 #include "GameFlow.h"
@@ -1374,9 +1375,42 @@ private slots:
         Open(8, true, SideGreen);
         QCOMPARE(Form->Menu().GameMenu->title(), QStringLiteral("&Игра"));
         Close();
-        QVERIFY(!InstallTranslations(QLocale(QLocale::English, QLocale::UnitedStates)));
+        QVERIFY(InstallTranslations(QLocale(QLocale::English, QLocale::UnitedStates)));
         Open(8, true, SideGreen);
         QCOMPARE(Form->Menu().GameMenu->title(), QStringLiteral("&Game"));
+        RemoveTranslations();
+    }
+
+    // The call request asks in the reader's language: English for every locale without a
+    // translation of its own; the texts as written (Russian) only where none is installed.
+    void TheCallRequestAsksInTheLanguageOfTheLocale()
+    {
+        const auto caption = [] {
+            TCallReq request;
+            return QStringList { request.windowTitle(), request.Label1->text(),
+                request.Label2->text() };
+        };
+        struct Case {
+            QLocale Locale;
+            QStringList Texts;
+        };
+        const QList<Case> cases {
+            { QLocale(QLocale::English, QLocale::UnitedKingdom),
+                { "Call confirmation", "Call from:", "Do you want to accept the call?" } },
+            { QLocale(QLocale::French, QLocale::France),
+                { "Call confirmation", "Call from:", "Do you want to accept the call?" } },
+            { QLocale(QLocale::German, QLocale::Germany),
+                { "Anruf bestätigen", "Anruf von:", "Möchten Sie den Anruf annehmen?" } },
+            { QLocale(QLocale::Russian, QLocale::Russia),
+                { "Подтверждение вызова", "Поступил вызов от:", "Желаете ли Вы принять вызов ?" } },
+        };
+        for (const Case& c : cases) {
+            QVERIFY(InstallTranslations(c.Locale));
+            QCOMPARE(caption(), c.Texts);
+        }
+        RemoveTranslations();
+        QCOMPARE(caption(),
+            QStringList({ "Подтверждение вызова", "Поступил вызов от:", "Желаете ли Вы принять вызов ?" }));
     }
 
     void TheKeySequenceOutsideANetworkGame()

@@ -119,6 +119,21 @@ private slots:
         program.Form().close();
     }
 
+    // The C and POSIX locales show the texts as written; any named locale, C.UTF-8 included, and
+    // the order the C library reads the variables in.
+    void OnlyTheCLocaleKeepsTheTextsAsWritten()
+    {
+        QVERIFY(AsksForOriginalTexts(nullptr, nullptr, nullptr));
+        QVERIFY(AsksForOriginalTexts("", "", ""));
+        QVERIFY(AsksForOriginalTexts(nullptr, nullptr, "C"));
+        QVERIFY(AsksForOriginalTexts(nullptr, nullptr, "POSIX"));
+        QVERIFY(!AsksForOriginalTexts(nullptr, nullptr, "C.UTF-8"));
+        QVERIFY(!AsksForOriginalTexts(nullptr, nullptr, "en_GB.UTF-8"));
+        QVERIFY(AsksForOriginalTexts("C", nullptr, "de_DE.UTF-8")); // LC_ALL wins
+        QVERIFY(!AsksForOriginalTexts(nullptr, "ru_RU.UTF-8", "C"));
+        QVERIFY(AsksForOriginalTexts("", "C", "fr_FR.UTF-8"));
+    }
+
     void TheCommandLineIsReadBeforeTheApplication()
     {
         auto read = [](QStringList args) {
