@@ -10,7 +10,7 @@ PACKAGES=(
     qt6-l10n-tools qt6-translations-l10n
     gstreamer1.0-plugins-base
     fonts-dejavu-core fonts-dejavu-extra
-    xvfb xauth
+    xvfb xauth x11-utils
     desktop-file-utils appstream shared-mime-info groff-base
     netbase
 )

@@ -10,6 +10,9 @@ int main(int argc, char** argv)
 {
     QApplication::setApplicationName(QStringLiteral("Corvana"));
     QApplication::setApplicationVersion(QStringLiteral(CORVANA_VERSION));
+    // Shells match the window to its launcher by this name (Wayland) or by the window's class,
+    // which is the application name (X11: the entry's StartupWMClass).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.corvana.Corvana"));
     // The command line is answered before the window system is needed: help, version and
     // mistakes work without a display.
     QStringList arguments;

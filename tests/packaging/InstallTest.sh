@@ -81,4 +81,31 @@ head -n 1 "$copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-
     || fail "copyright file is not machine-readable"
 grep -q '^License: GPL-3+$' "$copyright" || fail "copyright file does not name GPL-3+"
 "$prefix/bin/corvana-cli" show /dev/null >/dev/null 2>&1 && fail "corvana-cli accepted an empty file"
+
+# The window is matched to its launcher: the class of its WM_CLASS is the entry's StartupWMClass.
+wmclass=$(sed -n 's/^StartupWMClass=//p' "$desktop")
+[ -n "$wmclass" ] || fail "desktop entry has no StartupWMClass"
+for tool in Xvfb xprop; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh installs it)"
+done
+run=$(mktemp -d)
+trap 'kill $app $xvfb 2>/dev/null; rm -rf "$prefix" "$run"' EXIT
+app="" xvfb=""
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$run/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$run/display" ] && break; sleep 0.1; done
+[ -s "$run/display" ] || fail "Xvfb did not start"
+display=":$(cat "$run/display")"
+# A port of its own, so that it takes nothing from the other tests that listen.
+printf '[net]\nport=%d\n' $((20000 + $$ % 20000)) > "$run/reversi.ini"
+env -u QT_QPA_PLATFORM DISPLAY="$display" XDG_STATE_HOME="$run" \
+    "$prefix/bin/corvana" --config "$run/reversi.ini" >/dev/null 2>&1 &
+app=$!
+class=""
+for _ in $(seq 200); do
+    class=$(xprop -display "$display" -name Corvana WM_CLASS 2>/dev/null) && break
+    sleep 0.1
+done
+[ -n "$class" ] || fail "the window did not appear"
+echo "$class" | grep -q "\"$wmclass\"\$" || fail "window class ($class) is not $wmclass"
 echo "install tree ok"
