@@ -568,6 +568,10 @@ Diese Funktion ist nicht verfügbar.</translation>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
+    <message>
+        <source>All games (%1)</source>
+        <translation>Alle Partien (%1)</translation>
+    </message>
 </context>
 <context>
     <name>TRulersDlg</name>

@@ -568,6 +568,10 @@ Function not work.</translation>
         <source>NETWORK: Connection failed - open socket error!</source>
         <translation>NETWORK: Connection failed - open socket error!</translation>
     </message>
+    <message>
+        <source>All games (%1)</source>
+        <translation>All games (%1)</translation>
+    </message>
 </context>
 <context>
     <name>TRulersDlg</name>

@@ -568,6 +568,10 @@ Function not work.</source>
         <source>&amp;Cancel</source>
         <translation>&amp;Отмена</translation>
     </message>
+    <message>
+        <source>All games (%1)</source>
+        <translation>Все партии (%1)</translation>
+    </message>
 </context>
 <context>
     <name>TRulersDlg</name>

@@ -28,6 +28,14 @@ QList<GameFileType> GameFileTypes()
     };
 }
 
+QString AllGamesFilter()
+{
+    QStringList patterns;
+    for (const GameFileForm form : { GameFileForm::Saved, GameFileForm::Transcript, GameFileForm::Ggf })
+        patterns << QStringLiteral("*") + QString::fromStdString(GameFileExtension(form));
+    return TReversiForm::tr("All games (%1)").arg(patterns.join(QLatin1Char(' ')));
+}
+
 QStringList GameFileFilters()
 {
     QStringList filters;
@@ -87,7 +95,8 @@ std::string AskSaveGameFile(QWidget* parent)
 std::string AskOpenGameFile(QWidget* parent)
 {
     QFileDialog dialog(parent, TReversiForm::tr("Open..."), LastFolder());
-    dialog.setNameFilters(GameFileFilters());
+    // Every form it reads at once, first: a transcript or a GGF game is not hidden behind a type.
+    dialog.setNameFilters(QStringList { AllGamesFilter() } + GameFileFilters());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("kpx"));

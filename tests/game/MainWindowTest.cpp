@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -76,6 +77,8 @@ public:
     int ChoicesAsked = 0;
     // Sets the settings dialog's controls; the dialog then closes as with Esc.
     std::function<void(TSideDlg&)> OnSettings;
+    // The types a file dialog offered (it is then cancelled).
+    QStringList FileFilters;
     // Answers a message box itself (true), or leaves it to be accepted (false).
     std::function<bool(QMessageBox&)> OnMessage;
 
@@ -94,6 +97,11 @@ private:
             if (auto* c = dynamic_cast<TChoice*>(modal)) {
                 ++ChoicesAsked;
                 c->done(ChoiceAnswer);
+                return;
+            }
+            if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+                FileFilters = files->nameFilters();
+                files->reject();
                 return;
             }
             if (auto* side = dynamic_cast<TSideDlg*>(modal)) {
@@ -676,6 +684,19 @@ private slots:
         }
         SettingsFile = saved;
         QCOMPARE(said.count(QStringLiteral("corvana: ")), 1);
+    }
+
+    // Open offers every game it reads at once, first; Save keeps one type a form.
+    void OpenOffersEveryGameFileFirst()
+    {
+        Open(8, true, SideGreen);
+        Form->ListMenuLoadClick();
+        QCOMPARE(Watcher->FileFilters,
+            QStringList({ "All games (*.kpx *.txt *.ggf)", "Reversi games (*.kpx)",
+                "Transcripts (*.txt)", "GGF games (*.ggf)" }));
+        Form->ListMenuSaveClick();
+        QCOMPARE(Watcher->FileFilters,
+            QStringList({ "Reversi games (*.kpx)", "Transcripts (*.txt)", "GGF games (*.ggf)" }));
     }
 
     void AFifoIsNotOpenedAndTheReasonIsShown()
