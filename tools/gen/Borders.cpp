@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "BoardPictures.h"
 #include "DejaVuFonts.h"
 #include "DiscSheets.h"
 #include "Previews.h"
@@ -64,6 +65,11 @@ BorderPictures BuildBorders()
 
 std::vector<GeneratedResource> GenerateBorders(const GeneratorContext& context)
 {
+    if (context.Layout) {
+        const GeneratorLayout& l = *context.Layout;
+        const BorderPicturesAt at = PaintBordersAt(l.Size, DesignLabels(), l.Cell, l.Margin);
+        return { { "BORDR_H", ToPlanes(at.Horizontal) }, { "BORDR_V", ToPlanes(at.Vertical) } };
+    }
     const BorderPictures borders = BuildBorders();
     if (!context.PreviewDir.empty()) {
         WritePreview(context, "BORDR_H.png", borders.Horizontal, 2);

@@ -3,6 +3,7 @@
 
 #include <thread>
 
+#include "BoardPictures.h"
 #include "Previews.h"
 
 PixelImage BuildSheet(const FigureSetArt& art)
@@ -29,6 +30,11 @@ std::vector<GeneratedResource> GenerateDiscSheets(const GeneratorContext& contex
     std::vector<GeneratedResource> out;
     for (int set = 0; set < FigureSetArtCount; ++set) {
         const FigureSetArt* art = &FigureSetArtFor(set);
+        if (context.Layout) {
+            out.push_back(
+                { art->ResourceName, ToPlanes(PaintSheetAt(*art, context.Layout->Cell)) });
+            continue;
+        }
         const PixelImage sheet = BuildSheet(*art);
         out.push_back({ art->ResourceName, ToPlanes(sheet) });
         if (!context.PreviewDir.empty())
