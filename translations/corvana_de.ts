@@ -548,6 +548,14 @@ Diese Funktion ist nicht verfügbar.</translation>
         <source>The clipboard holds no game that can be played through: %1</source>
         <translation>Die Zwischenablage enthält keine Partie, die sich nachspielen lässt: %1</translation>
     </message>
+    <message>
+        <source>&amp;Full screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
+    <message>
+        <source>Show the board on the whole screen</source>
+        <translation>Das Brett auf dem ganzen Bildschirm zeigen</translation>
+    </message>
 </context>
 <context>
     <name>TRulersDlg</name>

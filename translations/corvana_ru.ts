@@ -548,6 +548,14 @@ Function not work.</source>
         <source>The clipboard holds no game that can be played through: %1</source>
         <translation>В буфере обмена нет партии, которую можно воспроизвести: %1</translation>
     </message>
+    <message>
+        <source>&amp;Full screen</source>
+        <translation>Во весь &amp;экран</translation>
+    </message>
+    <message>
+        <source>Show the board on the whole screen</source>
+        <translation>Показать доску на весь экран</translation>
+    </message>
 </context>
 <context>
     <name>TRulersDlg</name>

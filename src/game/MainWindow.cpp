@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -14,7 +15,9 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -22,6 +25,7 @@
 #include "AboutWindow.h"
 #include "AsyncTimer.h"
 #include "BoardAccessible.h"
+#include "BoardGraphics.h"
 #include "BoardTracker.h"
 #include "BoardView.h"
 #include "DialogPlacement.h"
@@ -30,7 +34,6 @@
 #include "GameFlow.h"
 #include "GameSession.h"
 #include "MoveListWindow.h"
-#include "SpriteStore.h"
 #include "NetProtocol.h"
 #include "NetSession.h"
 #include "NetSockets.h"
@@ -43,6 +46,7 @@
 #include "Settings.h"
 #include "SettingsDialog.h"
 #include "Sound.h"
+#include "SpriteStore.h"
 #include "StatusPanels.h"
 #include "WindowGameView.h"
 #include "WindowNetHost.h"
@@ -54,9 +58,10 @@ TReversiForm::TReversiForm(QWidget* parent)
     // FormCreate
     std::srand(unsigned(std::time(nullptr))); // the intro's animation draws from it
     setWindowTitle(QStringLiteral("Corvana"));
-    // The window's size follows the board: it can be minimised and closed, not maximised.
+    // The window opens at the size the design gives it and grows as the player likes: the board
+    // is drawn at the size it is given.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-        | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+        | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setWindowIcon(ApplicationIcon());
 
     if (const QScreen* screen = QGuiApplication::primaryScreen();
@@ -69,7 +74,6 @@ TReversiForm::TReversiForm(QWidget* parent)
     InstallBoardAccessibility();
     BoardWidget = new BoardView(this);
     setCentralWidget(BoardWidget);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     Items = BuildMainMenu(*this);
     Panels = std::make_unique<StatusPanels>(statusBar());
     GameHost = std::make_unique<WindowGameView>(*this);
@@ -81,7 +85,8 @@ TReversiForm::TReversiForm(QWidget* parent)
             QMessageBox::information(this, QStringLiteral("Corvana"),
                 tr("Network game not in progress.\nFunction not work."));
         else
-            SendToPeer(std::string(1, MsgBoardRequest)); // the answer shows in the remote board window
+            SendToPeer(
+                std::string(1, MsgBoardRequest)); // the answer shows in the remote board window
     };
     BoardWidget->HoldNetwork = [this](bool hold) {
         if (Net.NetEvents)
@@ -89,11 +94,12 @@ TReversiForm::TReversiForm(QWidget* parent)
     };
 
     Moves = new MoveListWindow(this);
+    addDockWidget(Qt::RightDockWidgetArea, Moves);
+    Moves->hide();
     Moves->OnJump = [this](int position) { Game->JumpTo(position); };
-    Moves->OnClosed = [this] {
-        Extras.ShowMoveList = false;
-        Items.MoveListItem->setChecked(false);
-    };
+    Moves->OnClosed = [this] { ShowMoveList(false); };
+    BoardWidget->OnNavigationKey
+        = [this](int key) { return Moves->isVisible() && Moves->Navigate(key); };
     connect(Items.GameMenu, &QMenu::aboutToShow, this, [this] { UpdateExtraItems(); });
     connect(Items.MatchMenu, &QMenu::aboutToShow, this, [this] { UpdateExtraItems(); });
 
@@ -108,14 +114,22 @@ TReversiForm::TReversiForm(QWidget* parent)
                 RestoreFromTray();
         });
 
+    Graphics = std::make_unique<BoardGraphics>(
+        [this](const std::function<void()>& work) { RunWithLoadingPanel(work); });
+    BoardWidget->OnLayoutWanted = [this] { RefitBoard(); };
+    BoardWidget->BeforeAnimation = [this] {
+        Graphics->CompleteSheet();
+        if (RefitPending)
+            QTimer::singleShot(0, this, [this] { RefitBoard(); });
+    };
     FitBoard();
-    auto loaded = LoadBorders();
-    if (loaded)
-        loaded = LoadDiscSheet(FigureSet, BoardSize == 10);
-    if (!loaded)
+    // No loading window here: the window is not shown yet.
+    if (const ::Status loaded
+        = Graphics->Load(BoardWidget->Geometry(), FigureSet, BoardGraphics::Wait::Quietly);
+        !loaded)
         ShowError(QStringLiteral("Corvana"), QString::fromStdString(loaded.Failure().Message));
     ApplyBoardGeometry();
-    Panels->SetWidths(BoardSize * BoardWidget->CellSize + 44);
+    Panels->SetWidths(BoardWidget->FirstSize().width());
 
     NetworkGame = false;
     Net.Host = std::make_unique<WindowNetHost>(*this);
@@ -140,17 +154,11 @@ void TReversiForm::SetDialogs(
 
 void TReversiForm::Start(const QString& gameFile)
 {
-    adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center()
-            - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-    show();
+    PlaceOnScreen();
     statusBar()->repaint();
     DrawBoard();
     BoardWidget->repaint();
     UpdateExtraItems();
-    if (Extras.ShowMoveList)
-        ShowMoveList(true);
     // A game named on the command line opens as "Open..." opens it; otherwise the computer opens
     // the new game when it plays Yellow.
     if (gameFile.isEmpty() || !OpenGameFile(gameFile))
@@ -255,35 +263,71 @@ void TReversiForm::PasteGameItemClick()
 
 void TReversiForm::MoveListItemClick() { ShowMoveList(Items.MoveListItem->isChecked()); }
 
-void TReversiForm::ShowMoveList(bool show)
+void TReversiForm::ShowMoveList(bool show, bool grow)
 {
     Extras.ShowMoveList = show;
     Items.MoveListItem->setChecked(show);
-    if (!show) {
-        Moves->hide();
+    // The settings' checkbox says what the window shows, so that Ok keeps it so.
+    if (Dialogs.SideDlg)
+        Dialogs.SideDlg->MoveListCheck->setChecked(show);
+    if (show)
+        Moves->ShowRecord();
+    if (show == Moves->isVisibleTo(this))
         return;
+    const bool ownSize
+        = grow && isVisible() && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+    const int room = MoveListRoom();
+    Moves->setVisible(show);
+    if (ownSize) {
+        resize(width() + (show ? room : -room), height());
+        KeepOnScreen();
     }
-    Moves->ShowRecord();
-    if (!Moves->isVisible()) {
-        // Beside the board, where it covers nothing of the window.
-        Moves->move(frameGeometry().topRight() + QPoint(8, 0));
-        Moves->resize(Moves->width(), std::max(Moves->height(), height()));
+}
+
+int TReversiForm::MoveListRoom() const
+{
+    return Moves->sizeHint().width()
+        + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+}
+
+void TReversiForm::FullScreenItemClick()
+{
+    if (isFullScreen()) {
+        if (MaximizedUnderFullScreen)
+            showMaximized();
+        else
+            showNormal();
+    } else {
+        MaximizedUnderFullScreen = isMaximized();
+        showFullScreen();
     }
-    Moves->show();
+    Items.FullScreenItem->setChecked(isFullScreen());
 }
 
 // The items that are not the original's follow what can be done now.
 void TReversiForm::UpdateExtraItems()
 {
     Items.ResumeItem->setVisible(Extras.ResumeLastGame);
-    Items.ResumeItem->setEnabled(
-        Extras.ResumeLastGame && !NetConnected && QFileInfo::exists(QString::fromStdString(ResumeFile())));
+    Items.ResumeItem->setEnabled(Extras.ResumeLastGame && !NetConnected
+        && QFileInfo::exists(QString::fromStdString(ResumeFile())));
     Items.TakeBackItem->setEnabled(Game->CanTakeBack());
     Items.MoveListItem->setChecked(Extras.ShowMoveList);
+    Items.FullScreenItem->setChecked(isFullScreen());
     Moves->SetNavigationEnabled(Game->CanJump());
 }
 
 void TReversiForm::ReloadBoardGraphics()
+{
+    if (const ::Status loaded
+        = Graphics->Load(BoardWidget->Geometry(), FigureSet, BoardGraphics::Wait::Panel);
+        !loaded)
+        ShowError(QStringLiteral("Corvana"), QString::fromStdString(loaded.Failure().Message));
+    ApplyBoardGeometry();
+    if (RefitPending)
+        QTimer::singleShot(0, this, [this] { RefitBoard(); });
+}
+
+void TReversiForm::RunWithLoadingPanel(const std::function<void()>& work)
 {
     const int statusHeight = statusBar()->height();
     const int clientWidth = BoardWidget->width();
@@ -297,17 +341,8 @@ void TReversiForm::ReloadBoardGraphics()
         Net.ConnectPanel->Stop();
     if (Net.NetEvents)
         Net.NetEvents->Hold();
-    // The worker gets the set and the size by value: it reads no setting of the main thread's.
-    Result<PixelBlock> prepared = Error { ErrorKind::NotFound, "the disc sheet was not prepared" };
-    const int figureSet = FigureSet;
-    const bool large = BoardSize == 10;
-    RunWithPanel(
-        *LoadingPanel, panelAt, [&prepared, figureSet, large] { prepared = PrepareDiscSheet(figureSet, large); });
-    if (prepared)
-        InstallDiscSheet(std::move(prepared).Value());
-    else
-        ShowError(QStringLiteral("Corvana"), QString::fromStdString(prepared.Failure().Message));
-    ApplyBoardGeometry();
+    // The work gets what it needs by value: it reads no setting of the main thread's.
+    RunWithPanel(*LoadingPanel, panelAt, work);
     if (Net.NetEvents)
         Net.NetEvents->Release();
     Net.Host->RestartConnectPanelIfShown(connecting);
@@ -342,16 +377,123 @@ void TReversiForm::HintItemClick()
 
 void TReversiForm::FitBoard()
 {
+    // A window at its first size keeps to the first size of the new board size: the board is
+    // fitted to that size at once, and the window follows.
+    const QSize first = BoardWidget->FirstSize();
+    BoardWidget->updateGeometry();
+    if (isVisible() && FirstWindowSize.isValid() && size() == FirstWindowSize
+        && windowState() == Qt::WindowNoState && !Moves->isVisibleTo(this)) {
+        // (adjustSize would keep the window within two thirds of the screen.)
+        resize(sizeHint());
+        FirstWindowSize = size();
+        BoardWidget->FitBoard(first);
+        return;
+    }
     BoardWidget->FitBoard();
+}
+
+void TReversiForm::RefitBoard()
+{
+    if (Closing)
+        return;
+    if (Graphics->Busy()) {
+        RefitPending = true;
+        return;
+    }
+    RefitPending = false;
+    if (!BoardWidget->FitBoard()) {
+        BoardWidget->update(); // the board may only have moved to stay centred
+        return;
+    }
+    if (const ::Status loaded
+        = Graphics->Load(BoardWidget->Geometry(), FigureSet, BoardGraphics::Wait::PanelWhenSlow);
+        !loaded)
+        ShowError(QStringLiteral("Corvana"), QString::fromStdString(loaded.Failure().Message));
+    ApplyBoardGeometry();
+    DrawBoard();
+    BoardWidget->repaint();
+    ShowHoverMark();
+    if (RefitPending)
+        QTimer::singleShot(0, this, [this] { RefitBoard(); });
 }
 
 void TReversiForm::ApplyBoardGeometry()
 {
-    const int side = BoardSize * BoardWidget->CellSize + 44;
-    BoardWidget->setFixedSize(side, side);
-    AllocBackBuffer(side - 4, side - 4);
+    const int side = BoardWidget->Geometry().BackSize();
+    AllocBackBuffer(side, side);
     BoardWidget->Surface.SetPicture(
         { BackBuffer.Pixels.data(), BackBuffer.Width, BackBuffer.Height });
+}
+
+void TReversiForm::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (Panels)
+        Panels->SetWidths(width());
+    if (isVisible() && windowState() == Qt::WindowNoState)
+        NormalSize = size();
+}
+
+void TReversiForm::PlaceOnScreen()
+{
+    // The design's size (adjustSize would keep the window within two thirds of the screen).
+    resize(sizeHint());
+    FirstWindowSize = size();
+    const bool remembered = Extras.WindowWidth > 0 && Extras.WindowHeight > 0;
+    QSize wanted = remembered ? QSize(Extras.WindowWidth, Extras.WindowHeight) : size();
+    if (Extras.ShowMoveList) {
+        ShowMoveList(true, false);
+        if (!remembered)
+            wanted.rwidth() += MoveListRoom();
+    }
+    wanted = wanted.expandedTo(minimumSizeHint());
+    // The window opens on the primary screen, all of it on the screen's free area.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        const QSize frame = frameGeometry().size() - size();
+        wanted = wanted.boundedTo(room.size() - frame);
+        resize(wanted);
+        move(room.center()
+            - QPoint((wanted.width() + frame.width()) / 2, (wanted.height() + frame.height()) / 2));
+    }
+    NormalSize = size();
+    if (Extras.FullScreen) {
+        MaximizedUnderFullScreen = Extras.Maximized;
+        showFullScreen();
+    } else if (Extras.Maximized) {
+        showMaximized();
+    } else {
+        show();
+    }
+}
+
+void TReversiForm::KeepOnScreen()
+{
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    QRect frame = frameGeometry();
+    const QSize border = frame.size() - size();
+    if (frame.width() > room.width())
+        resize(room.width() - border.width(), height());
+    frame = frameGeometry();
+    QPoint at = frame.topLeft();
+    at.setX(
+        std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - frame.width())));
+    at.setY(
+        std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - frame.height())));
+    if (at != frame.topLeft())
+        move(at);
+}
+
+void TReversiForm::RememberPlacement()
+{
+    const bool ownSize = NormalSize.isValid() && NormalSize != FirstWindowSize;
+    Extras.WindowWidth = ownSize ? NormalSize.width() : 0;
+    Extras.WindowHeight = ownSize ? NormalSize.height() : 0;
+    Extras.FullScreen = isFullScreen();
+    Extras.Maximized = isFullScreen() ? MaximizedUnderFullScreen : isMaximized();
 }
 
 void TReversiForm::ShowError(const QString& title, const QString& message)
@@ -385,6 +527,7 @@ void TReversiForm::FormDestroy()
     if (Destroyed)
         return;
     Destroyed = true;
+    RememberPlacement();
     if (const auto written = WriteCallSettings(); !written)
         std::fprintf(stderr, "corvana: %s\n", written.Failure().Message.c_str());
     if (const auto written = WriteExtraSettings(); !written)

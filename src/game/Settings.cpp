@@ -142,6 +142,11 @@ void LoadSettings()
     Extras.AnimationFrameMs = AnimationFrameMsFromName(extra("animspeed", "normal"));
     Extras.ResumeLastGame = extra("resume", "yes") == "yes";
     Extras.LastFolder = extra("folder", "");
+    if (int w = 0, h = 0; std::sscanf(extra("window", "").c_str(), "%dx%d", &w, &h) == 2
+        && w >= 100 && h >= 100 && w <= 16384 && h <= 16384)
+        Extras.WindowWidth = w, Extras.WindowHeight = h;
+    Extras.Maximized = extra("maximized", "no") == "yes";
+    Extras.FullScreen = extra("fullscreen", "no") == "yes";
 }
 
 Status WriteExtraSettings()
@@ -156,6 +161,12 @@ Status WriteExtraSettings()
             { "animspeed", AnimationSpeedName(Extras.AnimationFrameMs) },
             { "resume", Extras.ResumeLastGame ? "yes" : "no" },
             { "folder", Extras.LastFolder },
+            { "window",
+                Extras.WindowWidth > 0
+                    ? std::to_string(Extras.WindowWidth) + "x" + std::to_string(Extras.WindowHeight)
+                    : "" },
+            { "maximized", Extras.Maximized ? "yes" : "no" },
+            { "fullscreen", Extras.FullScreen ? "yes" : "no" },
         });
 }
 

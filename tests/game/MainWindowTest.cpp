@@ -601,11 +601,11 @@ private slots:
         QCOMPARE(Form->Status().Text(0), QStringLiteral("Yellow is moving"));
     }
 
-    void TheWindowOffersNoMaximiseButton()
+    void TheWindowCanBeMaximisedMinimisedAndClosed()
     {
         Open(8, true, SideGreen);
         const Qt::WindowFlags flags = Form->windowFlags();
-        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags & Qt::WindowMaximizeButtonHint);
         QVERIFY(flags & Qt::WindowMinimizeButtonHint);
         QVERIFY(flags & Qt::WindowCloseButtonHint);
     }
