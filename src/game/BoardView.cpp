@@ -117,7 +117,7 @@ QSize BoardView::minimumSizeHint() const
 qreal BoardView::Ratio() const { return devicePixelRatioF(); }
 
 // The bevel is two lines of a pixel each, as thick as a pixel of the screen's frames.
-int BoardView::BevelLine() const { return std::max(1, int(std::lround(Ratio()))); }
+int BoardView::BevelLine() const { return ::BevelLine(Ratio()); }
 
 QPoint BoardView::DevicePosition(QPointF widgetPosition) const
 {

@@ -52,7 +52,8 @@ std::vector<std::uint32_t> Frame(const PixelBlock& sheet, int cell, int band, in
 TEST(BoardArt, AtTwiceTheDesignsSizeItIsTheGeneratorsOwnRendering)
 {
     // The layouts of the first size of the window on a screen of two device pixels to a pixel.
-    for (const BoardArtKey layout : { BoardArtKey { 8, 122, 40, 0 }, BoardArtKey { 10, 98, 40, 0 } }) {
+    for (const BoardArtKey layout :
+        { BoardArtKey { 8, 122, 40, 0 }, BoardArtKey { 10, 98, 40, 0 } }) {
         const std::filesystem::path dir = std::filesystem::temp_directory_path()
             / ("corvana-art-" + std::to_string(layout.Size) + "-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
@@ -65,7 +66,8 @@ TEST(BoardArt, AtTwiceTheDesignsSizeItIsTheGeneratorsOwnRendering)
             key.FigureSet = set;
             const Result<BoardArt> art = MakeBoardArt(key, true);
             ASSERT_TRUE(art) << art.Failure().Message;
-            EXPECT_TRUE(Planes(art.Value().Sheet) == ReadFile(dir / (std::string(SheetNames[set]) + ".raw")))
+            EXPECT_TRUE(Planes(art.Value().Sheet)
+                == ReadFile(dir / (std::string(SheetNames[set]) + ".raw")))
                 << SheetNames[set] << " at " << layout.CellSize;
             if (set == 0) {
                 EXPECT_TRUE(Planes(art.Value().Horizontal) == ReadFile(dir / "BORDR_H.raw"))
@@ -94,11 +96,14 @@ TEST(BoardArt, TheStillPicturesComeFirstAndStayTheSame)
     int differ = 0;
     for (int band = 0; band < 8; ++band) {
         for (const int f : { 0, frames - 1 })
-            EXPECT_EQ(Frame(still.Value().Sheet, 110, band, f), Frame(whole.Value().Sheet, 110, band, f))
+            EXPECT_EQ(
+                Frame(still.Value().Sheet, 110, band, f), Frame(whole.Value().Sheet, 110, band, f))
                 << "band " << band << " frame " << f;
         for (int f = 1; f < frames - 1; ++f) {
-            EXPECT_EQ(Frame(still.Value().Sheet, 110, band, f), Frame(still.Value().Sheet, 110, band, 0));
-            differ += Frame(whole.Value().Sheet, 110, band, f) != Frame(whole.Value().Sheet, 110, band, 0);
+            EXPECT_EQ(
+                Frame(still.Value().Sheet, 110, band, f), Frame(still.Value().Sheet, 110, band, 0));
+            differ += Frame(whole.Value().Sheet, 110, band, f)
+                != Frame(whole.Value().Sheet, 110, band, 0);
         }
     }
     EXPECT_GT(differ, 8 * (frames - 2) * 9 / 10); // the whole sheet moves
@@ -114,7 +119,8 @@ TEST(BoardArt, ANewSizeCostsNoMaster)
     EXPECT_FALSE(BoardArtIsQuick(first));
     ASSERT_TRUE(MakeBoardArt(first, false));
     const int painted = BoardArtMastersPainted();
-    for (const BoardArtKey other : { BoardArtKey { 8, 61, 22, 2 }, BoardArtKey { 8, 122, 40, 2 } }) {
+    for (const BoardArtKey other :
+        { BoardArtKey { 8, 61, 22, 2 }, BoardArtKey { 8, 122, 40, 2 } }) {
         EXPECT_TRUE(BoardArtIsQuick(other)) << other.CellSize;
         ASSERT_TRUE(MakeBoardArt(other, false));
     }

@@ -5,8 +5,8 @@
 
 #include <set>
 
-#include "GameFlow.h"
 #include "BoardPainter.h"
+#include "GameFlow.h"
 #include "SpriteStore.h"
 
 namespace {

@@ -31,6 +31,20 @@ BoardLayout FitLayout(int boardSize, int restFrame, int side)
     return { boardSize, cell, restFrame, margin };
 }
 
+int BevelLine(double ratio) { return std::max(1, int(std::lround(ratio))); }
+
+BoardLayout LayoutForWidget(int boardSize, int restFrame, int width, int height, double ratio)
+{
+    const int side = std::min(width, height) - 4 * BevelLine(ratio);
+    return FitLayout(boardSize, restFrame, std::max(side, 2 * boardSize + 2));
+}
+
+int FirstWidgetSide(int boardSize, double ratio)
+{
+    const int logical = boardSize * CellSizeFor(boardSize) + 2 * DesignMargin + 4;
+    return int(std::floor(logical * ratio));
+}
+
 PictureRect SquareRect(const BoardLayout& layout, int x, int y)
 {
     return { layout.Margin + x * layout.CellSize, layout.Margin + y * layout.CellSize,

@@ -39,6 +39,13 @@ constexpr int DesignMargin = 20;
 // share). side = n·c + 40 gives the design layout.
 BoardLayout FitLayout(int boardSize, int restFrame, int side);
 
+// The board in a widget of width × height device pixels on a screen of ratio device pixels to a
+// pixel: inside its sunken bevel of two lines, each BevelLine(ratio) device pixels thick.
+int BevelLine(double ratio);
+BoardLayout LayoutForWidget(int boardSize, int restFrame, int width, int height, double ratio);
+// The widget's first size (the design's client area, n·c + 44 pixels square) in device pixels.
+int FirstWidgetSide(int boardSize, double ratio);
+
 // A rectangle of the back buffer in picture coordinates (y from the top).
 struct PictureRect {
     int X = 0, Y = 0, Width = 0, Height = 0;
