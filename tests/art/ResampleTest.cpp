@@ -110,8 +110,8 @@ TEST(Resampling, AFootprintTakesWhatItCovers)
 // where their lengths are whole.
 TEST(Resampling, FootprintsCoverTheSourceOnceEach)
 {
-    for (const auto& segments : std::vector<std::vector<AxisSegment>> {
-             { { 122, 244 } }, { { 91, 244 } }, { { 300, 244 } }, { { 37, 80 }, { 903, 1952 }, { 37, 80 } } }) {
+    for (const auto& segments : std::vector<std::vector<AxisSegment>> { { { 122, 244 } },
+             { { 91, 244 } }, { { 300, 244 } }, { { 37, 80 }, { 903, 1952 }, { 37, 80 } } }) {
         const AxisMap map = FootprintAxis(segments);
         double total = 0, source = 0;
         int pixels = 0;
@@ -124,7 +124,8 @@ TEST(Resampling, FootprintsCoverTheSourceOnceEach)
             int segment = 0, start = 0;
             while (i >= start + segments[std::size_t(segment)].Target)
                 start += segments[std::size_t(segment++)].Target;
-            const double step = segments[std::size_t(segment)].Source / segments[std::size_t(segment)].Target;
+            const double step
+                = segments[std::size_t(segment)].Source / segments[std::size_t(segment)].Target;
             for (int k = 0; k < map.Count[std::size_t(i)]; ++k) {
                 const float w = map.Weights[map.Offset[std::size_t(i)] + std::size_t(k)];
                 sum += w;

@@ -13,8 +13,10 @@
 #include "AsyncTimer.h"
 #include "BoardTracker.h"
 #include "BoardView.h"
+#include "GameFlow.h"
 #include "MainWindow.h"
 #include "ProcessState.h"
+#include "RemoteBoardWindow.h"
 #include "Settings.h"
 #include "SpriteStore.h"
 
@@ -270,6 +272,38 @@ private slots:
         QCOMPARE(cell->rect().size(),
             QSize(int(std::lround(layout.CellSize / Ratio())),
                 int(std::lround(layout.CellSize / Ratio()))));
+    }
+
+    // The peer's board: every square the same size in device pixels, the line of background
+    // between them as thick as a pixel of the screen; four squares of the start position.
+    void TheRemoteBoardIsDrawnAtTheScreensDensity()
+    {
+        BoardSize = 8;
+        NewGame();
+        TRemoteField field;
+        std::string message(1, 'D');
+        message += BoardToText();
+        field.SetRemoteBoard(message);
+        field.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&field));
+        const QImage shown = field.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const qreal d = field.devicePixelRatioF();
+        const int side = int(std::lround(TRemoteField::ClientSize * d));
+        QCOMPARE(shown.width(), side);
+        const int cell = side / 8, line = std::max(1, int(std::lround(d)));
+        const auto count = [&](QRgb colour, int col, int row) {
+            int n = 0;
+            for (int y = row * cell; y < (row + 1) * cell; ++y)
+                for (int x = col * cell; x < (col + 1) * cell; ++x)
+                    n += (shown.pixel(x, y) & 0xFFFFFF) == colour;
+            return n;
+        };
+        const int square = (cell - line) * (cell - line);
+        QCOMPARE(count(0xFFFFFF, 3, 3), square);
+        QCOMPARE(count(0xFFFFFF, 4, 4), square);
+        QCOMPARE(count(0x000000, 3, 4), square);
+        QCOMPARE(count(0x000000, 4, 3), square);
+        QCOMPARE(count(0xFFFFFF, 2, 3) + count(0x000000, 2, 3), 0);
     }
 };
 
