@@ -276,10 +276,16 @@ void TReversiForm::ShowMoveList(bool show, bool grow)
         return;
     const bool ownSize
         = grow && isVisible() && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
-    const int room = MoveListRoom();
+    // The room the list takes (or gives back) is what the board loses (or gains) when the
+    // window's layout places it; the list keeps its width while the window grows by that.
+    const int before = BoardWidget->width();
     Moves->setVisible(show);
     if (ownSize) {
-        resize(width() + (show ? room : -room), height());
+        layout()->activate();
+        const int listWidth = Moves->width();
+        resize(width() + before - BoardWidget->width(), height());
+        if (show)
+            resizeDocks({ Moves }, { listWidth }, Qt::Horizontal);
         KeepOnScreen();
     }
 }
@@ -428,8 +434,8 @@ void TReversiForm::ApplyBoardGeometry()
 void TReversiForm::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    if (Panels)
-        Panels->SetWidths(width());
+    if (Panels && BoardWidget)
+        Panels->SetWidths(width(), width() == BoardWidget->FirstSize().width());
     if (isVisible() && windowState() == Qt::WindowNoState)
         NormalSize = size();
 }
@@ -453,8 +459,9 @@ void TReversiForm::PlaceOnScreen()
         const QSize frame = frameGeometry().size() - size();
         wanted = wanted.boundedTo(room.size() - frame);
         resize(wanted);
-        move(room.center()
-            - QPoint((wanted.width() + frame.width()) / 2, (wanted.height() + frame.height()) / 2));
+        move(room.topLeft()
+            + QPoint((room.width() - wanted.width() - frame.width()) / 2,
+                (room.height() - wanted.height() - frame.height()) / 2));
     }
     NormalSize = size();
     if (Extras.FullScreen) {
@@ -464,6 +471,9 @@ void TReversiForm::PlaceOnScreen()
         showMaximized();
     } else {
         show();
+        // The frame round the window is known once it is shown.
+        KeepOnScreen();
+        QTimer::singleShot(0, this, [this] { KeepOnScreen(); });
     }
 }
 
@@ -475,8 +485,9 @@ void TReversiForm::KeepOnScreen()
     const QRect room = screen->availableGeometry();
     QRect frame = frameGeometry();
     const QSize border = frame.size() - size();
-    if (frame.width() > room.width())
-        resize(room.width() - border.width(), height());
+    if (frame.width() > room.width() || frame.height() > room.height())
+        resize(std::min(width(), room.width() - border.width()),
+            std::min(height(), room.height() - border.height()));
     frame = frameGeometry();
     QPoint at = frame.topLeft();
     at.setX(

@@ -10,14 +10,16 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDeadlineTimer>
+#include <QDockWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSlider>
-#include <QTabWidget>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
@@ -28,22 +30,21 @@
 #include <unistd.h>
 
 #include "AsyncTimer.h"
+#include "BoardPainter.h"
 #include "BoardTracker.h"
+#include "BoardView.h"
 #include "ChoiceDialog.h"
 #include "Evaluation.h"
-#include "ResultDialog.h"
-#include "SpriteStore.h"
-#include "InvariantCounter.h"
-#include "BoardView.h"
 #include "GameFlow.h"
 #include "GameSession.h"
+#include "InvariantCounter.h"
+#include "MainWindow.h"
 #include "MoveListWindow.h"
 #include "MoveRules.h"
-#include "MainWindow.h"
 #include "NetSession.h"
-#include "StatusPanels.h"
 #include "ProfileFile.h"
 #include "Program.h"
+#include "ResultDialog.h"
 #include "RoutineTable.h"
 #include "RulesWindow.h"
 #include "RunWhen.h"
@@ -53,6 +54,8 @@
 #include "Settings.h"
 #include "SettingsDialog.h"
 #include "Sound.h"
+#include "SpriteStore.h"
+#include "StatusPanels.h"
 #include "master/MasterEngine.h"
 
 namespace {
@@ -104,11 +107,12 @@ private:
     QTimer Timer;
 };
 
-// Square centre in board-widget coordinates.
+// Square centre in board-widget coordinates (the design's 20 + col × 61 + 30 at its first size).
 QPoint Centre(const TReversiForm& form, int col, int row)
 {
-    return { 20 + col * form.Board().CellSize + form.Board().CellSize / 2,
-        20 + row * form.Board().CellSize + form.Board().CellSize / 2 };
+    const QPoint origin = form.Board().InputOrigin();
+    return { origin.x() + col * form.Board().CellSize + form.Board().CellSize / 2,
+        origin.y() + row * form.Board().CellSize + form.Board().CellSize / 2 };
 }
 
 // The first square of the square order where side may play (for clicks that must be legal).
@@ -235,6 +239,8 @@ private slots:
         QCOMPARE(Form->Status().Text(1), QStringLiteral("Yellow 2 : Green 2"));
         QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/0"));
         QCOMPARE(Form->Board().width(), 532);
+        QCOMPARE(Form->width(), 532);
+        QCOMPARE(Form->height(), 532 + Form->menuBar()->height() + Form->statusBar()->height());
         QCOMPARE(BackBuffer.Width, 528);
         Open(10, true, SideGreen);
         QCOMPARE(Form->Board().width(), 534);
@@ -544,17 +550,22 @@ private slots:
             if (animations != 2 || frame != 3)
                 return;
             // The computer's reply is turning over: aim at a square the player may take next.
-            const QPoint target = Centre(*Form, FirstLegal(SideYellow).x(), FirstLegal(SideYellow).y());
+            const QPoint target
+                = Centre(*Form, FirstLegal(SideYellow).x(), FirstLegal(SideYellow).y());
             QWidget* board = (&Form->Board());
             const QPointF at(target), global(board->mapToGlobal(target));
-            QCoreApplication::postEvent(board, new QMouseEvent(QEvent::MouseMove, at, global,
-                Qt::NoButton, Qt::NoButton, Qt::NoModifier));
-            QCoreApplication::postEvent(board, new QMouseEvent(QEvent::MouseButtonPress, at, global,
-                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-            QCoreApplication::postEvent(board, new QMouseEvent(QEvent::MouseButtonRelease, at,
-                global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
-            QCoreApplication::postEvent(
-                board, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" ")));
+            QCoreApplication::postEvent(board,
+                new QMouseEvent(
+                    QEvent::MouseMove, at, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier));
+            QCoreApplication::postEvent(board,
+                new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier));
+            QCoreApplication::postEvent(board,
+                new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
+                    Qt::NoButton, Qt::NoModifier));
+            QCoreApplication::postEvent(board,
+                new QKeyEvent(
+                    QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" ")));
         };
         Click(4, 2);
         AnimationFrameHook = nullptr;
@@ -936,11 +947,12 @@ private slots:
         Open(8, true, SideGreen);
         SearchGate gate;
         bool whileThinking = true;
-        RunWhen([&] { return gate.Holding(); }, [&] {
-            whileThinking = Form->Session().CanTakeBack();
-            Form->TakeBackItemClick();
-            gate.Release();
-        });
+        RunWhen([&] { return gate.Holding(); },
+            [&] {
+                whileThinking = Form->Session().CanTakeBack();
+                Form->TakeBackItemClick();
+                gate.Release();
+            });
         Click(4, 2);
         QVERIFY(!whileThinking);
         QCOMPARE(GameRecord->Count, 2);
@@ -1037,7 +1049,8 @@ private slots:
             QCOMPARE(GameRecord->Count, 5);
             QVERIFY(!OpponentIsComputer); // a text form does not say who plays
             Form->Session().JumpTo(5);
-            QCOMPARE(QString::fromStdString(Form->Session().CopyGame()), QStringLiteral("f5d6c3d3c4"));
+            QCOMPARE(
+                QString::fromStdString(Form->Session().CopyGame()), QStringLiteral("f5d6c3d3c4"));
         }
         QFile ggf(dir.filePath(QStringLiteral("game.ggf")));
         QVERIFY(ggf.open(QIODevice::ReadOnly));
@@ -1073,7 +1086,8 @@ private slots:
         for (int x = 0; x < 8; ++x)
             for (int y = 0; y < 8; ++y) {
                 Form->Board().RedrawSquare(x, y, false);
-                QVERIFY2(BackBuffer.Pixels == whole, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                QVERIFY2(
+                    BackBuffer.Pixels == whole, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
             }
         // The hover outline leaves with its square's markers in place.
         Form->FormMouseMove(Centre(*Form, 4, 2).x(), Centre(*Form, 4, 2).y());
@@ -1145,6 +1159,138 @@ private slots:
         QCOMPARE(written.GetString("extras", "resume", ""), std::string("yes"));
     }
 
+    // --- the window grows ---
+
+    // The board fills a larger window as the largest square that fits, centred, and is played
+    // there as at its first size; back at the first size it is the design's board again.
+    void TheBoardFillsTheWindowItIsGiven()
+    {
+        Open(8, false, SideGreen);
+        const QSize first = Form->size();
+        QCOMPARE(Form->Board().size(), QSize(532, 532));
+        QVERIFY(Form->Board().Geometry().IsDesign());
+        for (const QSize size : { QSize(760, 700), QSize(700, 780) }) {
+            Form->resize(size);
+            const BoardView& board = Form->Board();
+            QTRY_COMPARE(
+                board.Geometry(), LayoutForWidget(8, 19, board.width(), board.height(), 1));
+            const BoardLayout& layout = board.Geometry();
+            QVERIFY(!layout.IsDesign());
+            QVERIFY(layout.BackSize() + 4 > std::min(board.width(), board.height()) - 2);
+            QCOMPARE(BackBuffer.Width, layout.BackSize());
+            const QPoint o = board.BackOrigin();
+            QVERIFY(std::abs((o.x() - 2) - (board.width() - o.x() - layout.BackSize() - 2)) <= 1);
+            QVERIFY(std::abs((o.y() - 2) - (board.height() - o.y() - layout.BackSize() - 2)) <= 1);
+        }
+        Click(4, 2);
+        QCOMPARE(GameRecord->Count, 1);
+        QCOMPARE(GameRecord->Entries[0].Move, 53);
+        Form->resize(first);
+        QTRY_VERIFY(Form->Board().Geometry().IsDesign());
+        QCOMPARE(BackBuffer.Width, 528);
+        QCOMPARE(Form->Board().BackOrigin(), QPoint(2, 2));
+    }
+
+    // F11 puts the window on the whole screen and back; the board follows.
+    void F11TogglesFullScreen()
+    {
+        Open(8, false, SideGreen);
+        QCOMPARE(Form->Menu().FullScreenItem->shortcut(), QKeySequence(Qt::Key_F11));
+        const QSize first = Form->size();
+        Form->Menu().FullScreenItem->trigger();
+        QTRY_VERIFY(Form->isFullScreen());
+        QVERIFY(Form->Menu().FullScreenItem->isChecked());
+        QVERIFY(Form->menuBar()->isVisible() && Form->statusBar()->isVisible());
+        QTRY_VERIFY(Form->Board().Geometry().BackSize() > 528);
+        Form->Menu().FullScreenItem->trigger();
+        QTRY_VERIFY(!Form->isFullScreen());
+        QTRY_COMPARE(Form->size(), first);
+        QTRY_VERIFY(Form->Board().Geometry().IsDesign());
+    }
+
+    // What the window was like is kept in [extras]: its size, maximised and full screen; at its
+    // first size nothing is written. A size larger than the screen opens within the screen.
+    void TheWindowsSizeAndStateAreKept()
+    {
+        Open(8, false, SideGreen);
+        Close();
+        QVERIFY(!TProfileFile::Load(SettingsFile).HasSection("extras"));
+        Open(8, false, SideGreen);
+        Form->resize(700, 650);
+        QTRY_COMPARE(Form->size(), QSize(700, 650));
+        Close();
+        TProfileFile written = TProfileFile::Load(SettingsFile);
+        QCOMPARE(written.GetString("extras", "window", ""), std::string("700x650"));
+        QCOMPARE(written.GetString("extras", "maximized", ""), std::string("no"));
+        QCOMPARE(written.GetString("extras", "fullscreen", ""), std::string("no"));
+
+        Open(8, false, SideGreen, "", "window=700x650\n");
+        QCOMPARE(Form->size(), QSize(700, 650));
+        Form->showMaximized();
+        QTRY_VERIFY(Form->isMaximized());
+        Close();
+        written = TProfileFile::Load(SettingsFile);
+        QCOMPARE(written.GetString("extras", "window", ""), std::string("700x650"));
+        QCOMPARE(written.GetString("extras", "maximized", ""), std::string("yes"));
+        Open(8, false, SideGreen, "", "window=700x650\nmaximized=yes\n");
+        QTRY_VERIFY(Form->isMaximized());
+        Open(8, false, SideGreen, "", "fullscreen=yes\n");
+        QTRY_VERIFY(Form->isFullScreen());
+
+        Open(8, false, SideGreen, "", "window=6000x5000\n");
+        const QRect room = Form->screen()->availableGeometry();
+        QTRY_VERIFY(room.contains(Form->frameGeometry()));
+        const QRect frame = Form->frameGeometry();
+        QVERIFY2(room.contains(frame),
+            qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6")
+                           .arg(frame.x())
+                           .arg(frame.y())
+                           .arg(frame.width())
+                           .arg(frame.height())
+                           .arg(room.width())
+                           .arg(room.height())));
+        QVERIFY(Form->width() > 532);
+    }
+
+    // The move list is a panel beside the board that the window makes room for: the board keeps
+    // its size and gets its window back when the list goes. The settings show it as it is, so
+    // that closing them keeps it; Home and End reach it from the board.
+    void TheMoveListIsBesideTheBoard()
+    {
+        Open(8, false, SideGreen);
+        const QSize first = Form->size();
+        Click(4, 2);
+        Click(5, 4);
+        QCOMPARE(GameRecord->Count, 2);
+        QCOMPARE(Form->Menu().MoveListItem->shortcut(), QKeySequence(Qt::Key_F8));
+        Form->Menu().MoveListItem->trigger();
+        MoveListWindow& list = Form->MoveList();
+        QVERIFY(list.isVisible());
+        QVERIFY(!(list.features() & QDockWidget::DockWidgetFloatable));
+        QTRY_COMPARE(Form->Board().size(), QSize(532, 532));
+        QVERIFY(Form->width() > first.width());
+        QVERIFY(list.geometry().left() >= Form->Board().geometry().right());
+        QVERIFY(Form->Board().Geometry().IsDesign());
+
+        Watcher->OnSettings = [](TSideDlg& d) { QVERIFY(d.MoveListCheck->isChecked()); };
+        Form->OptionsItemClick();
+        QVERIFY(list.isVisible());
+        QVERIFY(Form->Menu().MoveListItem->isChecked());
+
+        QTest::keyClick(&Form->Board(), Qt::Key_Home);
+        QCOMPARE(GameRecord->Current, 0);
+        QTest::keyClick(&Form->Board(), Qt::Key_End);
+        QCOMPARE(GameRecord->Current, 2);
+
+        Form->Menu().MoveListItem->trigger();
+        QVERIFY(!list.isVisible());
+        QTRY_COMPARE(Form->size(), first);
+        QTRY_COMPARE(Form->Board().size(), QSize(532, 532));
+        // Without the list Home is one of the board's keys: it moves no position.
+        QTest::keyClick(&Form->Board(), Qt::Key_Home);
+        QCOMPARE(GameRecord->Current, 2);
+    }
+
     // The menus the original has keep their items in their places; the new ones come after.
     void TheOriginalMenusAreKeptAsTheyWere()
     {
@@ -1171,13 +1317,15 @@ private slots:
         QVERIFY(board);
         QCOMPARE(board->role(), QAccessible::Table);
         QCOMPARE(board->text(QAccessible::Name), QStringLiteral("Reversi board"));
-        QVERIFY(board->text(QAccessible::Description).contains(QStringLiteral("Yellow is to move")));
+        QVERIFY(
+            board->text(QAccessible::Description).contains(QStringLiteral("Yellow is to move")));
         QCOMPARE(board->childCount(), 64);
         QAccessibleTableInterface* table = board->tableInterface();
         QVERIFY(table);
         QCOMPARE(table->rowCount(), 8);
         // Named as the border names them: row 2 from the top is 6 from the bottom.
-        QCOMPARE(table->cellAt(2, 4)->text(QAccessible::Name), QStringLiteral("E6, empty, legal move"));
+        QCOMPARE(
+            table->cellAt(2, 4)->text(QAccessible::Name), QStringLiteral("E6, empty, legal move"));
         QCOMPARE(table->cellAt(3, 3)->text(QAccessible::Name), QStringLiteral("D5, Yellow disc"));
         QCOMPARE(table->cellAt(3, 4)->text(QAccessible::Name), QStringLiteral("E5, Green disc"));
         QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), QStringLiteral("A8, empty"));
@@ -1190,8 +1338,9 @@ private slots:
         board = QAccessible::queryAccessibleInterface(&Form->Board());
         table = board->tableInterface();
         Click(4, 2);
-        QVERIFY2(board->text(QAccessible::Description)
-                     .endsWith(QStringLiteral("Green is to move. Yellow plays E6; discs turned: 1.")),
+        QVERIFY2(
+            board->text(QAccessible::Description)
+                .endsWith(QStringLiteral("Green is to move. Yellow plays E6; discs turned: 1.")),
             qPrintable(board->text(QAccessible::Description)));
         QCOMPARE(table->cellAt(2, 4)->text(QAccessible::Name), QStringLiteral("E6, Yellow disc"));
     }
