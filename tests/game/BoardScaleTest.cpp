@@ -10,7 +10,12 @@
 #include <QTest>
 #include <cmath>
 
+#include <QTimer>
+#include <condition_variable>
+#include <mutex>
+
 #include "AsyncTimer.h"
+#include "BoardGraphics.h"
 #include "BoardTracker.h"
 #include "BoardView.h"
 #include "GameFlow.h"
@@ -26,14 +31,14 @@ class BoardScaleTest : public QObject {
     QTemporaryDir ConfigDir;
     std::unique_ptr<TReversiForm> Form;
 
-    void Open(int size)
+    void Open(int size, const std::string& options = "anief=no\n")
     {
         Form.reset();
         SettingsFile = ConfigDir.filePath(QStringLiteral("reversi.ini")).toStdString();
         QFile ini(QString::fromStdString(SettingsFile));
         QVERIFY(ini.open(QIODevice::WriteOnly));
         ini.write(("[options]\ngamet=human\nbrdim=" + std::to_string(size)
-            + "\nlevel=1\nsndef=no\nanief=no\nengit=norm\n")
+            + "\nlevel=1\nsndef=no\nengit=norm\n" + options + "[extras]\nanimspeed=fast\n")
                       .c_str());
         ini.close();
         Form = std::make_unique<TReversiForm>();
@@ -272,6 +277,52 @@ private slots:
         QCOMPARE(cell->rect().size(),
             QSize(int(std::lround(layout.CellSize / Ratio())),
                 int(std::lround(layout.CellSize / Ratio()))));
+    }
+
+    // A move played before the worker has made the frames in mid-move waits for them (the
+    // worker is held here until the move has begun to wait), then turns its discs through them.
+    void AMoveWaitsForTheFramesInMidMove()
+    {
+        std::mutex lock;
+        std::condition_variable released;
+        bool go = false;
+        BoardGraphics::WorkerHook = [&] {
+            std::unique_lock<std::mutex> hold(lock);
+            released.wait(hold, [&] { return go; });
+        };
+        Open(8, "anief=yes\n");
+        const int frames = FigureSetFor(0).Frames;
+        const auto moving = [&] {
+            const int c = Board().Geometry().CellSize;
+            const auto frame = [&](int f) {
+                std::vector<std::uint32_t> px;
+                for (int y = 0; y < c; ++y)
+                    for (int x = 0; x < c; ++x)
+                        px.push_back(DiscSheet.At(f * c + x, DiscSheet.Height - 1 - y));
+                return px;
+            };
+            return frame(frames / 2) != frame(0);
+        };
+        QVERIFY(!moving()); // only the still pictures so far
+        int shownWhileWaiting = -1;
+        QTimer::singleShot(0, [&] {
+            shownWhileWaiting = int(moving());
+            const std::lock_guard<std::mutex> hold(lock);
+            go = true;
+            released.notify_all();
+        });
+        int framesShown = 0;
+        AnimationFrameHook = [&](int) { ++framesShown; };
+        const PictureRect r = SquareRect(Board().Geometry(), 4, 2);
+        MoveTo(QPointF(Board().BackOrigin() + QPoint(r.X + r.Width / 2, r.Y + r.Height / 2))
+            / Ratio());
+        Form->FormClick();
+        AnimationFrameHook = nullptr;
+        BoardGraphics::WorkerHook = nullptr;
+        QCOMPARE(shownWhileWaiting, 0); // the move had begun before the frames were there
+        QCOMPARE(GameRecord->Count, 1);
+        QCOMPARE(framesShown, frames);
+        QVERIFY(moving());
     }
 
     // The peer's board: every square the same size in device pixels, the line of background

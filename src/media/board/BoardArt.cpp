@@ -178,6 +178,8 @@ Result<BoardArt> MakeBoardArt(const BoardArtKey& key, bool moving, const std::at
         }
         const int band = job;
         for (int f = 0; f < art.Frames; ++f) {
+            if (cancel && cancel->load(std::memory_order_relaxed))
+                return;
             std::uint32_t* corner = FrameCorner(out.Sheet, c, band, f);
             const FramePicture picture = PictureOfFrame(art, band, f);
             if (picture != FramePicture::Moving) {
@@ -201,6 +203,8 @@ Result<BoardArt> MakeBoardArt(const BoardArtKey& key, bool moving, const std::at
                         first - std::ptrdiff_t(row) * out.Sheet.Width, std::size_t(c) * 4);
         }
     });
+    if (cancel && cancel->load())
+        return Error { ErrorKind::Unsupported, "the pictures were no longer wanted" };
     return out;
 }
 
