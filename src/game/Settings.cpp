@@ -142,7 +142,8 @@ void LoadSettings()
     Extras.AnimationFrameMs = AnimationFrameMsFromName(extra("animspeed", "normal"));
     Extras.ResumeLastGame = extra("resume", "yes") == "yes";
     Extras.LastFolder = extra("folder", "");
-    if (int w = 0, h = 0; std::sscanf(extra("window", "").c_str(), "%dx%d", &w, &h) == 2
+    char tail = 0;
+    if (int w = 0, h = 0; std::sscanf(extra("window", "").c_str(), "%dx%d%c", &w, &h, &tail) == 2
         && w >= 100 && h >= 100 && w <= 16384 && h <= 16384)
         Extras.WindowWidth = w, Extras.WindowHeight = h;
     Extras.Maximized = extra("maximized", "no") == "yes";
