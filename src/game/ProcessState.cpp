@@ -1,17 +1,18 @@
 // The reset of every process-wide value, for tests.
 #include "ProcessState.h"
 
+#include "BoardGraphics.h"
 #include "BoardTracker.h"
 #include "BoardView.h"
 #include "Evaluation.h"
 #include "NetState.h"
-#include "master/MasterEngine.h"
 #include "RoutineTable.h"
 #include "Search.h"
 #include "SearchThread.h"
 #include "Settings.h"
 #include "Sound.h"
 #include "SpriteStore.h"
+#include "master/MasterEngine.h"
 
 void ResetProcessState()
 {
@@ -66,5 +67,8 @@ void ResetProcessState()
     HorizontalBorder = PixelBlock {};
     DiscSheet = PixelBlock {};
     BackBuffer = PixelBlock {};
+    ScaledHorizontalBorder = PixelBlock {};
+    ScaledVerticalBorder = PixelBlock {};
     SourceHeader = SourceSize {};
+    BoardGraphics::WorkerHook = nullptr;
 }
