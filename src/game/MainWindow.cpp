@@ -383,18 +383,21 @@ void TReversiForm::HintItemClick()
 
 void TReversiForm::FitBoard()
 {
-    // A window at its first size keeps to the first size of the new board size: the board is
-    // fitted to that size at once, and the window follows.
+    // A board at its first size keeps to the first size of the new board size: the window grows
+    // or shrinks by the difference (the move list beside it or not), and the board is fitted to
+    // that size at once.
     const QSize first = BoardWidget->FirstSize();
     BoardWidget->updateGeometry();
-    if (isVisible() && FirstWindowSize.isValid() && size() == FirstWindowSize
-        && windowState() == Qt::WindowNoState && !Moves->isVisibleTo(this)) {
-        // (adjustSize would keep the window within two thirds of the screen.)
-        resize(sizeHint());
-        FirstWindowSize = size();
+    if (isVisible() && FirstBoardSize.isValid() && first != FirstBoardSize
+        && BoardWidget->size() == FirstBoardSize && windowState() == Qt::WindowNoState) {
+        const QSize grow = first - FirstBoardSize;
+        FirstBoardSize = first;
+        FirstWindowSize += grow;
+        resize(size() + grow);
         BoardWidget->FitBoard(first);
         return;
     }
+    FirstBoardSize = first;
     BoardWidget->FitBoard();
 }
 

@@ -194,6 +194,7 @@ private:
     std::unique_ptr<BoardGraphics> Graphics;
     bool RefitPending = false;
     QSize FirstWindowSize; // the window's size as the design gives it, set when it is shown
+    QSize FirstBoardSize; // the board's first size for the board size last fitted
     QSize NormalSize; // the size it last had when neither maximised nor full screen
     bool MaximizedUnderFullScreen = false;
     QSystemTrayIcon* TrayIcon = nullptr;

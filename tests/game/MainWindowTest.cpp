@@ -1282,6 +1282,19 @@ private slots:
         QTest::keyClick(&Form->Board(), Qt::Key_End);
         QCOMPARE(GameRecord->Current, 2);
 
+        // A new board size with the list beside it: the board takes the design's first size of
+        // that board size, and so does it when the list has gone again.
+        Watcher->OnSettings = [](TSideDlg& d) { d.Size10Button->setChecked(true); };
+        Form->OptionsItemClick();
+        QTRY_COMPARE(Form->Board().size(), QSize(534, 534));
+        QVERIFY(Form->Board().Geometry().IsDesign());
+        Watcher->OnSettings = [](TSideDlg& d) { d.Size8Button->setChecked(true); };
+        Form->OptionsItemClick();
+        QTRY_COMPARE(Form->Board().size(), QSize(532, 532));
+        QVERIFY(Form->Board().Geometry().IsDesign());
+        Click(4, 2);
+        Click(5, 4);
+
         Form->Menu().MoveListItem->trigger();
         QVERIFY(!list.isVisible());
         QTRY_COMPARE(Form->size(), first);
