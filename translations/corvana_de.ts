@@ -572,6 +572,14 @@ Diese Funktion ist nicht verfügbar.</translation>
         <source>All games (%1)</source>
         <translation>Alle Partien (%1)</translation>
     </message>
+    <message>
+        <source>&amp;Full screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
+    <message>
+        <source>Show the board on the whole screen</source>
+        <translation>Das Brett auf dem ganzen Bildschirm zeigen</translation>
+    </message>
 </context>
 <context>
     <name>TRulersDlg</name>

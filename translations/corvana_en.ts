@@ -572,6 +572,14 @@ Function not work.</translation>
         <source>All games (%1)</source>
         <translation>All games (%1)</translation>
     </message>
+    <message>
+        <source>&amp;Full screen</source>
+        <translation>&amp;Full screen</translation>
+    </message>
+    <message>
+        <source>Show the board on the whole screen</source>
+        <translation>Show the board on the whole screen</translation>
+    </message>
 </context>
 <context>
     <name>TRulersDlg</name>

@@ -572,6 +572,14 @@ Function not work.</source>
         <source>All games (%1)</source>
         <translation>Все партии (%1)</translation>
     </message>
+    <message>
+        <source>&amp;Full screen</source>
+        <translation>Во весь &amp;экран</translation>
+    </message>
+    <message>
+        <source>Show the board on the whole screen</source>
+        <translation>Показать доску на весь экран</translation>
+    </message>
 </context>
 <context>
     <name>TRulersDlg</name>

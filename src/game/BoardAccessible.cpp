@@ -34,7 +34,8 @@ public:
         QAccessible::State s;
         s.focusable = true;
         const BoardView* board = Table->Board();
-        s.focused = board && board->hasFocus() && board->HoverCol == Column && board->HoverRow == Row;
+        s.focused
+            = board && board->hasFocus() && board->HoverCol == Column && board->HoverRow == Row;
         return s;
     }
     void setText(QAccessible::Text, const QString&) override { }
@@ -43,9 +44,7 @@ public:
         const BoardView* board = Table->Board();
         if (!board)
             return {};
-        const int c = board->CellSize;
-        const QPoint topLeft = board->mapToGlobal(QPoint(22 + Column * c, 22 + Row * c));
-        return { topLeft, QSize(c, c) };
+        return board->SquareOnScreen(Column, Row);
     }
     QString text(QAccessible::Text t) const override
     {
@@ -61,14 +60,16 @@ public:
         default:
             name += QCoreApplication::translate("BoardAccessible", "empty");
             if (!GameOver && Routines.IsLegalMove(BoardStack[0], square, SideToMove, Opponent()))
-                name += QStringLiteral(", ") + QCoreApplication::translate("BoardAccessible", "legal move");
+                name += QStringLiteral(", ")
+                    + QCoreApplication::translate("BoardAccessible", "legal move");
             return name;
         }
     }
     void* interface_cast(QAccessible::InterfaceType t) override
     {
-        return t == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this)
-                                                    : nullptr;
+        return t == QAccessible::TableCellInterface
+            ? static_cast<QAccessibleTableCellInterface*>(this)
+            : nullptr;
     }
 
     bool isSelected() const override { return false; }
@@ -118,10 +119,13 @@ QString BoardAccessible::text(QAccessible::Text t) const
     case QAccessible::Name:
         return QCoreApplication::translate("BoardAccessible", "Reversi board");
     case QAccessible::Description: {
-        QString d = QCoreApplication::translate("BoardAccessible", "%1 by %1 squares.").arg(BoardSize) + QLatin1Char(' ');
+        QString d
+            = QCoreApplication::translate("BoardAccessible", "%1 by %1 squares.").arg(BoardSize)
+            + QLatin1Char(' ');
         d += GameOver ? QCoreApplication::translate("BoardAccessible", "The game is over.")
-            : SideToMove == SideYellow ? QCoreApplication::translate("BoardAccessible", "Yellow is to move.")
-                                       : QCoreApplication::translate("BoardAccessible", "Green is to move.");
+            : SideToMove == SideYellow
+            ? QCoreApplication::translate("BoardAccessible", "Yellow is to move.")
+            : QCoreApplication::translate("BoardAccessible", "Green is to move.");
         const QString last = Board()->LastAnnouncement();
         if (!last.isEmpty())
             d += QLatin1Char(' ') + last;
@@ -179,11 +183,10 @@ int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const
 
 QAccessibleInterface* BoardAccessible::childAt(int x, int y) const
 {
-    const QPoint local = Board()->mapFromGlobal(QPoint(x, y)) - QPoint(22, 22);
-    const int c = Board()->CellSize;
-    if (local.x() < 0 || local.y() < 0)
+    const QPoint square = Board()->SquareAt(QPoint(x, y));
+    if (square.x() < 0)
         return nullptr;
-    return cellAt(local.y() / c, local.x() / c);
+    return cellAt(square.y(), square.x());
 }
 
 void* BoardAccessible::interface_cast(QAccessible::InterfaceType t)

@@ -8,15 +8,17 @@
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QTimer>
 #include <chrono>
+#include <cmath>
 #include <thread>
 
 #include "AsyncTimer.h"
 #include "BoardTracker.h"
-#include "SpriteStore.h"
 #include "RoutineTable.h"
 #include "Settings.h"
 #include "Sound.h"
+#include "SpriteStore.h"
 
 std::function<void(int frame)> AnimationFrameHook;
 
@@ -84,26 +86,121 @@ int LastMarkInset() { return BoardSize == 8 ? 29 : 23; }
 
 BoardView::BoardView(QWidget* parent)
     : QWidget(parent)
-    , Surface(this, QPoint(2, 2))
+    , Surface(this, QPoint(2, 2), DibUnits::DevicePixels)
     , HelpMoveAsyncTimer(new TAsyncTimer(this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     HelpMoveAsyncTimer->SetInterval(40);
     HelpMoveAsyncTimer->SetThreadPriority(QThread::HighestPriority);
     HelpMoveAsyncTimer->OnTimer = [this](TAsyncTimer*) { MoveDisplayTick(); };
 }
 
-void BoardView::FitBoard()
+QSize BoardView::FirstSize() const
 {
-    CellSize = CellSizeFor(BoardSize);
-    HalfCell = HalfCellFor(BoardSize);
-    RestFrame = RestFrameFor(FigureSet);
+    const int side = BoardSize * CellSizeFor(BoardSize) + 2 * DesignMargin + 4;
+    return { side, side };
 }
 
-BoardLayout BoardView::Layout() const { return { BoardSize, CellSize, RestFrame }; }
+QSize BoardView::sizeHint() const { return FirstSize(); }
+
+QSize BoardView::minimumSizeHint() const
+{
+    // Half the design's squares still show every disc and label clearly.
+    const int side = BoardSize * CellSizeFor(BoardSize) / 2 + 2 * DesignMargin + 4;
+    return { side, side };
+}
+
+qreal BoardView::Ratio() const { return devicePixelRatioF(); }
+
+// The bevel is two lines of a pixel each, as thick as a pixel of the screen's frames.
+int BoardView::BevelLine() const { return ::BevelLine(Ratio()); }
+
+QPoint BoardView::DevicePosition(QPointF widgetPosition) const
+{
+    const qreal d = Ratio();
+    return { int(std::floor(widgetPosition.x() * d)), int(std::floor(widgetPosition.y() * d)) };
+}
+
+bool BoardView::FitBoard(QSize widgetSize)
+{
+    // Before the window is laid out the widget has no size of its own yet: it will have its
+    // first size.
+    const qreal d = Ratio();
+    const QSize logical = widgetSize.isValid()         ? widgetSize
+        : testAttribute(Qt::WA_Resized) || isVisible() ? size()
+                                                       : FirstSize();
+    const QSize device(int(std::floor(logical.width() * d)), int(std::floor(logical.height() * d)));
+    const BoardLayout before = CurrentLayout;
+    const int side = std::min(device.width(), device.height()) - 4 * BevelLine();
+    CurrentLayout
+        = FitLayout(BoardSize, RestFrameFor(FigureSet), std::max(side, BoardSize * 2 + 2));
+    LaidOutRatio = d;
+    CellSize = CurrentLayout.CellSize;
+    HalfCell = CurrentLayout.IsDesign() ? HalfCellFor(BoardSize)
+                                        : CurrentLayout.Scaled(HalfCellFor(BoardSize));
+    RestFrame = CurrentLayout.RestFrame;
+    PlaceBoard(device);
+    return !(before == CurrentLayout);
+}
+
+// The board, its bevel round it, centred in the widget.
+void BoardView::PlaceBoard(QSize device)
+{
+    const int framed = CurrentLayout.BackSize() + 4 * BevelLine();
+    Surface.SetOrigin(QPoint((device.width() - framed) / 2 + 2 * BevelLine(),
+        (device.height() - framed) / 2 + 2 * BevelLine()));
+}
+
+QPoint BoardView::InputOrigin() const
+{
+    const int m = CurrentLayout.Margin - 2 * BevelLine();
+    return BackOrigin() + QPoint(m, m);
+}
+
+QRect BoardView::SquareOnScreen(int col, int row) const
+{
+    const qreal d = Ratio();
+    const PictureRect r = SquareRect(CurrentLayout, col, row);
+    const QPointF topLeft = QPointF(BackOrigin() + QPoint(r.X, r.Y)) / d;
+    return QRect(mapToGlobal(topLeft).toPoint(),
+        QSize(int(std::lround(r.Width / d)), int(std::lround(r.Height / d))));
+}
+
+QPoint BoardView::SquareAt(QPoint global) const
+{
+    const QPoint local = DevicePosition(mapFromGlobal(QPointF(global))) - BackOrigin()
+        - QPoint(CurrentLayout.Margin, CurrentLayout.Margin);
+    const int c = CurrentLayout.CellSize;
+    if (local.x() < 0 || local.y() < 0 || local.x() >= BoardSize * c || local.y() >= BoardSize * c)
+        return { -1, -1 };
+    return { local.x() / c, local.y() / c };
+}
+
+void BoardView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    AskForLayout();
+}
+
+// Once the events that come together have all been handled: a window being resized or maximised
+// sends several.
+void BoardView::AskForLayout()
+{
+    if (LayoutAsked)
+        return;
+    LayoutAsked = true;
+    QTimer::singleShot(0, this, [this] {
+        LayoutAsked = false;
+        if (OnLayoutWanted)
+            OnLayoutWanted();
+        else
+            FitBoard();
+    });
+}
 
 void BoardView::PushRect(const PictureRect& r)
 {
@@ -186,6 +283,8 @@ void BoardView::AnimateMove()
 {
     if (!AnimationOn)
         return;
+    if (BeforeAnimation)
+        BeforeAnimation();
     TransitionCodes = ComputeTransitionCodes(PreviousBoard, BoardStack[0]);
     setCursor(Qt::ArrowCursor);
     // The window first shows the position before the move, then the discs change on it.
@@ -305,17 +404,44 @@ void BoardView::MoveDisplayTick()
 
 void BoardView::paintEvent(QPaintEvent* event)
 {
+    // Moved to a screen of another density: the board is drawn again for it.
+    if (Ratio() != LaidOutRatio)
+        AskForLayout();
     QPainter p(this);
     Surface.Paint(p, event->rect());
 
+    // From here on in device pixels: the painter's own scale undone.
+    const qreal d = Ratio();
+    p.setTransform(QTransform::fromScale(1 / d, 1 / d));
+    const int t = BevelLine();
+    const int framed = CurrentLayout.BackSize() + 4 * t;
+    const QRect frame(BackOrigin() - QPoint(2 * t, 2 * t), QSize(framed, framed));
+    // Around the board, where the widget is wider or higher than it, the window's background.
+    const QRect device = Surface.DeviceRect(rect());
+    const QRegion outside = QRegion(device).subtracted(QRegion(frame));
+    for (const QRect& r : outside)
+        p.fillRect(r, palette().color(QPalette::Window));
+
     // A sunken two-pixel bevel around the back buffer; each line stops short of its end point.
-    const int w = width(), h = height();
+    // Its lines are t device pixels thick: the bevel is counted in units of t, the near ones
+    // from the frame's top-left corner and the far ones from its bottom-right corner.
+    const int w = frame.width() / t, h = frame.height() / t;
     const QPalette& pal = palette();
+    const auto from = [t](int unit, int units, int extent) {
+        return unit <= 2 ? unit * t : extent - (units - unit) * t;
+    };
+    const auto to = [t](int unit, int units, int extent) {
+        return unit >= units - 3 ? extent - (units - 1 - unit) * t : (unit + 1) * t;
+    };
     auto line = [&](int x1, int y1, int x2, int y2, QPalette::ColorRole role) {
         auto sign = [](int v) { return (v > 0) - (v < 0); };
-        const int ex = x2 - sign(x2 - x1), ey = y2 - sign(y2 - y1); // the last pixel drawn
-        p.fillRect(QRect(QPoint(std::min(x1, ex), std::min(y1, ey)),
-                       QPoint(std::max(x1, ex), std::max(y1, ey))),
+        const int ex = x2 - sign(x2 - x1), ey = y2 - sign(y2 - y1); // the last unit drawn
+        const int left = std::min(x1, ex), right = std::max(x1, ex);
+        const int top = std::min(y1, ey), bottom = std::max(y1, ey);
+        p.fillRect(QRect(QPoint(frame.left() + from(left, w, frame.width()),
+                             frame.top() + from(top, h, frame.height())),
+                       QPoint(frame.left() + to(right, w, frame.width()) - 1,
+                           frame.top() + to(bottom, h, frame.height()) - 1)),
             pal.color(role));
     };
     line(0, 0, 0, h - 1, QPalette::Dark);
@@ -330,7 +456,7 @@ void BoardView::paintEvent(QPaintEvent* event)
 
 void BoardView::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPoint pos = event->position().toPoint();
+    const QPoint pos = DevicePosition(event->position());
     FormMouseMove(pos.x(), pos.y());
 }
 
@@ -338,25 +464,39 @@ void BoardView::mousePressEvent(QMouseEvent* event) { FormMouseDown(event->butto
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick)
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())
+        && OnClick)
         OnClick();
 }
 
 void BoardView::keyPressEvent(QKeyEvent* event)
 {
+    // The move list's keys work from the board too, where it shows.
+    switch (event->key()) {
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        if (OnNavigationKey && OnNavigationKey(event->key()))
+            return;
+        break;
+    default:
+        break;
+    }
     FormKeyDown(event->key());
     if (!event->text().isEmpty())
         FormKeyPress(event->text().at(0));
 }
 
-// --- input ---
+// --- input, in device pixels of the widget ---
 void BoardView::FormMouseMove(int x, int y)
 {
     PrevHoverCol = HoverCol;
     PrevHoverRow = HoverRow;
     // Truncating division: the margin left of and above the board still counts as square 0.
-    const int col = (x - 20) / CellSize;
-    const int row = (y - 20) / CellSize;
+    const QPoint origin = InputOrigin();
+    const int col = (x - origin.x()) / CellSize;
+    const int row = (y - origin.y()) / CellSize;
     if (col >= 0 && col < BoardSize)
         HoverCol = col;
     if (row >= 0 && row < BoardSize)
@@ -389,8 +529,7 @@ void BoardView::FormMouseMove(int x, int y)
 
 void BoardView::FormMouseDown(Qt::MouseButton button)
 {
-    if ((InputTaken && !InputTaken()) || button != Qt::RightButton
-        || HelpMoveAsyncTimer->Enabled())
+    if ((InputTaken && !InputTaken()) || button != Qt::RightButton || HelpMoveAsyncTimer->Enabled())
         return;
     StartMoveDisplay();
 }
@@ -425,12 +564,14 @@ void BoardView::FormKeyDown(int key)
         break;
     }
     // Every key brings the pointer to the centre of the square it leaves selected.
-    MovePointerTo(CellSize * col + CellSize / 2 + 20, CellSize * row + CellSize / 2 + 20);
+    const QPoint origin = InputOrigin();
+    MovePointerTo(
+        CellSize * col + CellSize / 2 + origin.x(), CellSize * row + CellSize / 2 + origin.y());
 }
 
 void BoardView::MovePointerTo(int x, int y)
 {
-    QCursor::setPos(mapToGlobal(QPoint(x, y)));
+    QCursor::setPos(mapToGlobal(QPointF(x, y) / Ratio()).toPoint());
     // Not every window system reports a pointer moved by the program; track it here too (a second
     // report of the same square changes nothing).
     FormMouseMove(x, y);
@@ -449,8 +590,8 @@ void BoardView::FormKeyPress(QChar c)
     }
 }
 
-
 void BoardView::MovePointerToSquare(int col, int row)
 {
-    MovePointerTo(CellSize * col + HalfCell + 20, CellSize * row + HalfCell + 20);
+    const QPoint origin = InputOrigin();
+    MovePointerTo(CellSize * col + HalfCell + origin.x(), CellSize * row + HalfCell + origin.y());
 }

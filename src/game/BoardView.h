@@ -2,6 +2,12 @@
 // sunken bevel; the hover outline, the disc animation of a move, the right-click display of the
 // available and changed squares, and the pointer and keys on the board. Used by the main window,
 // which hands it the game's decisions (what a click does, whether input is taken).
+//
+// The board is the largest square that fits the widget, centred, drawn in device pixels: at the
+// widget's first size on a screen of one device pixel to a pixel it is the design's board, pixel
+// for pixel; a larger widget or a denser screen draws it larger (BoardLayout), and every
+// position the design gives in pixels (the pointer's mapping, the pointer's jumps, the squares
+// pushed) is a position in device pixels of this board.
 #pragma once
 
 #include <QWidget>
@@ -21,8 +27,26 @@ public:
     explicit BoardView(QWidget* parent);
 
     // --- what the window asks of the board ---
-    // Square geometry and animation length for the current BoardSize and figure set.
-    void FitBoard();
+    // Square geometry and animation length for the current BoardSize and figure set, for the
+    // widget's size as it is (or, before the widget has one, its first size), or for the size
+    // given. True when the layout changed, and the pictures with it.
+    bool FitBoard(QSize widgetSize = {});
+    const BoardLayout& Geometry() const { return CurrentLayout; }
+    // The widget's first size for the current board size: the design's client area.
+    QSize FirstSize() const;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    // Where the back buffer's top-left pixel lies, in device pixels of the widget.
+    QPoint BackOrigin() const { return Surface.PictureOrigin(); }
+    // The origin of the pointer's mapping (20, 20 in the design), in device pixels.
+    QPoint InputOrigin() const;
+    // The device pixels to a pixel of the widget, and a widget position as a device position.
+    qreal Ratio() const;
+    QPoint DevicePosition(QPointF widgetPosition) const;
+    // A square as it is drawn, on the screen (global, in the screen's pixels), and the square
+    // under a point of the screen (x -1 when none).
+    QRect SquareOnScreen(int col, int row) const;
+    QPoint SquareAt(QPoint global) const;
     void DrawBoard(); // board 0 into the back buffer
     void Present(); // the back buffer on the screen at once
     void RedrawSquare(int x, int y, bool show);
@@ -56,8 +80,16 @@ public:
     std::function<void()> OnKeySequence; // the typed key sequence is complete
     // Network messages wait while input made during an animation is dropped.
     std::function<void(bool hold)> HoldNetwork;
+    // The widget's size or the screen's density asks for another layout (after the event that
+    // changed it, once however many came together).
+    std::function<void()> OnLayoutWanted;
+    // Home, End, Page Up and Page Down; true when they were taken (by the move list).
+    std::function<bool(int key)> OnNavigationKey;
+    // Before a move is animated: every frame of the sheet must be there.
+    std::function<void()> BeforeAnimation;
 
-    // The state the design gives the main window, kept here where it is used.
+    // The state the design gives the main window, kept here where it is used. CellSize and
+    // HalfCell are in device pixels of the current layout.
     int HoverCol = 0, HoverRow = 0;
     int PrevHoverCol = 0, PrevHoverRow = 0;
     int CellSize = 61, HalfCell = 30;
@@ -72,13 +104,17 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    BoardLayout Layout() const;
+    const BoardLayout& Layout() const { return CurrentLayout; }
+    void PlaceBoard(QSize deviceSize);
+    void AskForLayout();
+    int BevelLine() const;
     void PushSquare(int x, int y);
     void PushRect(const PictureRect& r);
     void AnimateDiscs();
@@ -88,4 +124,7 @@ private:
 
     TAsyncTimer* HelpMoveAsyncTimer;
     QString Announcement;
+    BoardLayout CurrentLayout;
+    qreal LaidOutRatio = 0; // the device pixel ratio the layout was made for
+    bool LayoutAsked = false;
 };

@@ -39,11 +39,12 @@ MainMenu BuildMainMenu(TReversiForm& form)
     m.NewGameItem
         = item(m.GameMenu, TReversiForm::tr("&New"), Qt::Key_F2, TReversiForm::tr("Start new game"),
             MenuIcon("document-new", "ICON_NEW"), &TReversiForm::NewGameItemClick);
-    m.HintItem = item(m.GameMenu, TReversiForm::tr("&Hint"), Qt::Key_F3, TReversiForm::tr("Display hint"),
-        MenuIcon("help-hint", "ICON_HINT"), &TReversiForm::HintItemClick);
-    m.OptionsItem
-        = item(m.GameMenu, TReversiForm::tr("&Settings"), Qt::Key_F4, TReversiForm::tr("Game settings"),
-            MenuIcon("preferences-system", "ICON_SETTINGS"), &TReversiForm::OptionsItemClick);
+    m.HintItem
+        = item(m.GameMenu, TReversiForm::tr("&Hint"), Qt::Key_F3, TReversiForm::tr("Display hint"),
+            MenuIcon("help-hint", "ICON_HINT"), &TReversiForm::HintItemClick);
+    m.OptionsItem = item(m.GameMenu, TReversiForm::tr("&Settings"), Qt::Key_F4,
+        TReversiForm::tr("Game settings"), MenuIcon("preferences-system", "ICON_SETTINGS"),
+        &TReversiForm::OptionsItemClick);
     m.GameMenu->addSeparator();
     m.ExitItem = item(m.GameMenu, TReversiForm::tr("E&xit"), QKeySequence(Qt::ALT | Qt::Key_X),
         TReversiForm::tr("Exit from game"), MenuIcon("application-exit", "ICON_EXIT"),
@@ -54,15 +55,19 @@ MainMenu BuildMainMenu(TReversiForm& form)
     m.ResumeItem = item(m.GameMenu, TReversiForm::tr("&Resume last game"), QKeySequence(),
         TReversiForm::tr("Play on the game left unfinished at the last exit"),
         MenuIcon("document-open-recent", "ICON_OPEN"), &TReversiForm::ResumeItemClick);
+    m.FullScreenItem = item(m.GameMenu, TReversiForm::tr("&Full screen"), QKeySequence(Qt::Key_F11),
+        TReversiForm::tr("Show the board on the whole screen"),
+        QIcon::fromTheme(QStringLiteral("view-fullscreen")), &TReversiForm::FullScreenItemClick);
+    m.FullScreenItem->setCheckable(true);
 
     m.NetMenu = bar->addMenu(TReversiForm::tr("&Network"));
     m.NetMenu->menuAction()->setStatusTip(TReversiForm::tr("Network play"));
-    m.NetMenuConnect
-        = item(m.NetMenu, TReversiForm::tr("&Call"), Qt::Key_F5, TReversiForm::tr("Call remote player"),
-            MenuIcon("call-start", "ICON_CALL"), &TReversiForm::NetMenuConnectClick);
-    m.NetMenuListing = item(m.NetMenu, TReversiForm::tr("&Allow call"), QKeySequence(Qt::ALT | Qt::Key_L),
-        TReversiForm::tr("Allow remote player to call you"), QIcon(),
-        &TReversiForm::NetMenuListingClick);
+    m.NetMenuConnect = item(m.NetMenu, TReversiForm::tr("&Call"), Qt::Key_F5,
+        TReversiForm::tr("Call remote player"), MenuIcon("call-start", "ICON_CALL"),
+        &TReversiForm::NetMenuConnectClick);
+    m.NetMenuListing = item(m.NetMenu, TReversiForm::tr("&Allow call"),
+        QKeySequence(Qt::ALT | Qt::Key_L), TReversiForm::tr("Allow remote player to call you"),
+        QIcon(), &TReversiForm::NetMenuListingClick);
     m.NetMenuListing->setCheckable(true);
     m.NetMenuListing->setChecked(true);
     m.NetMenuDisconnect = item(m.NetMenu, TReversiForm::tr("&Disconnect"),
@@ -70,9 +75,9 @@ MainMenu BuildMainMenu(TReversiForm& form)
         MenuIcon("call-stop", "ICON_DISCONNECT"), &TReversiForm::NetMenuDisconnectClick);
     m.NetMenuDisconnect->setEnabled(false);
     m.NetMenu->addSeparator();
-    m.NetMenuSendMessage
-        = item(m.NetMenu, TReversiForm::tr("&Message"), Qt::Key_F7, TReversiForm::tr("Send message"),
-            MenuIcon("mail-message-new", "ICON_MESSAGE"), &TReversiForm::NetMenuSendMessageClick);
+    m.NetMenuSendMessage = item(m.NetMenu, TReversiForm::tr("&Message"), Qt::Key_F7,
+        TReversiForm::tr("Send message"), MenuIcon("mail-message-new", "ICON_MESSAGE"),
+        &TReversiForm::NetMenuSendMessageClick);
     m.NetMenuSendMessage->setEnabled(false);
 
     m.MatchMenu = bar->addMenu(TReversiForm::tr("&Match"));
@@ -86,12 +91,12 @@ MainMenu BuildMainMenu(TReversiForm& form)
     m.ListMenuUndoMove->setEnabled(false);
     m.ListMenuRedoMove->setEnabled(false);
     m.MatchMenu->addSeparator();
-    m.ListMenuSave = item(m.MatchMenu, TReversiForm::tr("&Save..."), QKeySequence(Qt::CTRL | Qt::Key_S),
-        TReversiForm::tr("Save match"), MenuIcon("document-save", "ICON_SAVE"),
-        &TReversiForm::ListMenuSaveClick);
-    m.ListMenuLoad = item(m.MatchMenu, TReversiForm::tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_L),
-        TReversiForm::tr("Restore saved match"), MenuIcon("document-open", "ICON_OPEN"),
-        &TReversiForm::ListMenuLoadClick);
+    m.ListMenuSave = item(m.MatchMenu, TReversiForm::tr("&Save..."),
+        QKeySequence(Qt::CTRL | Qt::Key_S), TReversiForm::tr("Save match"),
+        MenuIcon("document-save", "ICON_SAVE"), &TReversiForm::ListMenuSaveClick);
+    m.ListMenuLoad = item(m.MatchMenu, TReversiForm::tr("&Open..."),
+        QKeySequence(Qt::CTRL | Qt::Key_L), TReversiForm::tr("Restore saved match"),
+        MenuIcon("document-open", "ICON_OPEN"), &TReversiForm::ListMenuLoadClick);
 
     // Beyond the original: after its items.
     m.MatchMenu->addSeparator();
@@ -102,28 +107,29 @@ MainMenu BuildMainMenu(TReversiForm& form)
         TReversiForm::tr("Show the moves of the game"), QIcon(), &TReversiForm::MoveListItemClick);
     m.MoveListItem->setCheckable(true);
     m.MatchMenu->addSeparator();
-    m.CopyGameItem = item(m.MatchMenu, TReversiForm::tr("&Copy game"), QKeySequence(Qt::CTRL | Qt::Key_C),
-        TReversiForm::tr("Copy the moves of the game as a transcript"),
-        QIcon::fromTheme(QStringLiteral("edit-copy")), &TReversiForm::CopyGameItemClick);
-    m.PasteGameItem = item(m.MatchMenu, TReversiForm::tr("&Paste game"), QKeySequence(Qt::CTRL | Qt::Key_V),
-        TReversiForm::tr("Open a transcript or GGF game from the clipboard"),
-        QIcon::fromTheme(QStringLiteral("edit-paste")), &TReversiForm::PasteGameItemClick);
+    m.CopyGameItem
+        = item(m.MatchMenu, TReversiForm::tr("&Copy game"), QKeySequence(Qt::CTRL | Qt::Key_C),
+            TReversiForm::tr("Copy the moves of the game as a transcript"),
+            QIcon::fromTheme(QStringLiteral("edit-copy")), &TReversiForm::CopyGameItemClick);
+    m.PasteGameItem
+        = item(m.MatchMenu, TReversiForm::tr("&Paste game"), QKeySequence(Qt::CTRL | Qt::Key_V),
+            TReversiForm::tr("Open a transcript or GGF game from the clipboard"),
+            QIcon::fromTheme(QStringLiteral("edit-paste")), &TReversiForm::PasteGameItemClick);
 
     m.InfoMenu = bar->addMenu(TReversiForm::tr("&Info"));
     m.InfoMenu->menuAction()->setStatusTip(TReversiForm::tr("Information"));
-    m.RulersItem = item(m.InfoMenu, TReversiForm::tr("&Help"), Qt::Key_F1, TReversiForm::tr("Display help"),
-        MenuIcon("help-contents", "ICON_HELP"), &TReversiForm::RulersItemClick);
+    m.RulersItem
+        = item(m.InfoMenu, TReversiForm::tr("&Help"), Qt::Key_F1, TReversiForm::tr("Display help"),
+            MenuIcon("help-contents", "ICON_HELP"), &TReversiForm::RulersItemClick);
     m.InfoMenu->addSeparator();
-    m.AboutItem
-        = item(m.InfoMenu, TReversiForm::tr("&About"), QKeySequence(), TReversiForm::tr("Display about"),
-            MenuIcon("help-about", "ICON_ABOUT"), &TReversiForm::AboutItemClick);
+    m.AboutItem = item(m.InfoMenu, TReversiForm::tr("&About"), QKeySequence(),
+        TReversiForm::tr("Display about"), MenuIcon("help-about", "ICON_ABOUT"),
+        &TReversiForm::AboutItemClick);
 
     // However a menu closes (Esc too, which sends no empty hint), the three panels come back. The
     // menu bar shows its title's hint again as the menu goes, so the panels return just after.
     for (QMenu* menu : { m.GameMenu, m.NetMenu, m.MatchMenu, m.InfoMenu })
-        QObject::connect(menu, &QMenu::aboutToHide, &form, [&form] {
-            QTimer::singleShot(0, form.statusBar(), &QStatusBar::clearMessage);
-        });
+        QObject::connect(menu, &QMenu::aboutToHide, &form,
+            [&form] { QTimer::singleShot(0, form.statusBar(), &QStatusBar::clearMessage); });
     return m;
 }
-

@@ -27,6 +27,7 @@ struct MainMenu {
     QAction* AboutItem = nullptr;
     // Beyond the original, after its items.
     QAction* ResumeItem = nullptr;
+    QAction* FullScreenItem = nullptr;
     QAction* TakeBackItem = nullptr;
     QAction* MoveListItem = nullptr;
     QAction* CopyGameItem = nullptr;

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -15,7 +16,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -23,6 +26,7 @@
 #include "AboutWindow.h"
 #include "AsyncTimer.h"
 #include "BoardAccessible.h"
+#include "BoardGraphics.h"
 #include "BoardTracker.h"
 #include "BoardView.h"
 #include "DialogPlacement.h"
@@ -55,9 +59,10 @@ TReversiForm::TReversiForm(QWidget* parent)
     // FormCreate
     std::srand(unsigned(std::time(nullptr))); // the intro's animation draws from it
     setWindowTitle(QStringLiteral("Corvana"));
-    // The window's size follows the board: it can be minimised and closed, not maximised.
+    // The window opens at the size the design gives it and grows as the player likes: the board
+    // is drawn at the size it is given.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-        | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+        | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setWindowIcon(ApplicationIcon());
 
     if (const QScreen* screen = QGuiApplication::primaryScreen();
@@ -71,7 +76,6 @@ TReversiForm::TReversiForm(QWidget* parent)
     InstallBoardAccessibility();
     BoardWidget = new BoardView(this);
     setCentralWidget(BoardWidget);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     Items = BuildMainMenu(*this);
     Panels = std::make_unique<StatusPanels>(statusBar());
     GameHost = std::make_unique<WindowGameView>(*this);
@@ -92,11 +96,12 @@ TReversiForm::TReversiForm(QWidget* parent)
     };
 
     Moves = new MoveListWindow(this);
+    addDockWidget(Qt::RightDockWidgetArea, Moves);
+    Moves->hide();
     Moves->OnJump = [this](int position) { Game->JumpTo(position); };
-    Moves->OnClosed = [this] {
-        Extras.ShowMoveList = false;
-        Items.MoveListItem->setChecked(false);
-    };
+    Moves->OnClosed = [this] { ShowMoveList(false); };
+    BoardWidget->OnNavigationKey
+        = [this](int key) { return Moves->isVisible() && Moves->Navigate(key); };
     connect(Items.GameMenu, &QMenu::aboutToShow, this, [this] { UpdateExtraItems(); });
     connect(Items.MatchMenu, &QMenu::aboutToShow, this, [this] { UpdateExtraItems(); });
 
@@ -111,14 +116,22 @@ TReversiForm::TReversiForm(QWidget* parent)
                 RestoreFromTray();
         });
 
+    Graphics = std::make_unique<BoardGraphics>(
+        [this](const std::function<void()>& work) { RunWithLoadingPanel(work); });
+    BoardWidget->OnLayoutWanted = [this] { RefitBoard(); };
+    BoardWidget->BeforeAnimation = [this] {
+        Graphics->CompleteSheet();
+        if (RefitPending)
+            QTimer::singleShot(0, this, [this] { RefitBoard(); });
+    };
     FitBoard();
-    auto loaded = LoadBorders();
-    if (loaded)
-        loaded = LoadDiscSheet(FigureSet, BoardSize == 10);
-    if (!loaded)
+    // No loading window here: the window is not shown yet.
+    if (const ::Status loaded
+        = Graphics->Load(BoardWidget->Geometry(), FigureSet, BoardGraphics::Wait::Quietly);
+        !loaded)
         ShowError(QStringLiteral("Corvana"), QString::fromStdString(loaded.Failure().Message));
     ApplyBoardGeometry();
-    Panels->SetWidths(BoardSize * BoardWidget->CellSize + 44);
+    Panels->SetWidths(BoardWidget->FirstSize().width());
 
     NetworkGame = false;
     Net.Host = std::make_unique<WindowNetHost>(*this);
@@ -143,17 +156,11 @@ void TReversiForm::SetDialogs(
 
 void TReversiForm::Start(const QString& gameFile)
 {
-    adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center()
-            - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-    show();
+    PlaceOnScreen();
     statusBar()->repaint();
     DrawBoard();
     BoardWidget->repaint();
     UpdateExtraItems();
-    if (Extras.ShowMoveList)
-        ShowMoveList(true);
     // A game named on the command line opens as "Open..." opens it; otherwise the computer opens
     // the new game when it plays Yellow.
     if (gameFile.isEmpty() || !OpenGameFile(gameFile))
@@ -272,21 +279,51 @@ void TReversiForm::PasteGameItemClick()
 
 void TReversiForm::MoveListItemClick() { ShowMoveList(Items.MoveListItem->isChecked()); }
 
-void TReversiForm::ShowMoveList(bool show)
+void TReversiForm::ShowMoveList(bool show, bool grow)
 {
     Extras.ShowMoveList = show;
     Items.MoveListItem->setChecked(show);
-    if (!show) {
-        Moves->hide();
+    // The settings' checkbox says what the window shows, so that Ok keeps it so.
+    if (Dialogs.SideDlg)
+        Dialogs.SideDlg->MoveListCheck->setChecked(show);
+    if (show)
+        Moves->ShowRecord();
+    if (show == Moves->isVisibleTo(this))
         return;
+    const bool ownSize
+        = grow && isVisible() && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+    // The room the list takes (or gives back) is what the board loses (or gains) when the
+    // window's layout places it; the list keeps its width while the window grows by that.
+    const int before = BoardWidget->width();
+    Moves->setVisible(show);
+    if (ownSize) {
+        layout()->activate();
+        const int listWidth = Moves->width();
+        resize(width() + before - BoardWidget->width(), height());
+        if (show)
+            resizeDocks({ Moves }, { listWidth }, Qt::Horizontal);
+        KeepOnScreen();
     }
-    Moves->ShowRecord();
-    if (!Moves->isVisible()) {
-        // Beside the board, where it covers nothing of the window.
-        Moves->move(frameGeometry().topRight() + QPoint(8, 0));
-        Moves->resize(Moves->width(), std::max(Moves->height(), height()));
+}
+
+int TReversiForm::MoveListRoom() const
+{
+    return Moves->sizeHint().width()
+        + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+}
+
+void TReversiForm::FullScreenItemClick()
+{
+    if (isFullScreen()) {
+        if (MaximizedUnderFullScreen)
+            showMaximized();
+        else
+            showNormal();
+    } else {
+        MaximizedUnderFullScreen = isMaximized();
+        showFullScreen();
     }
-    Moves->show();
+    Items.FullScreenItem->setChecked(isFullScreen());
 }
 
 // The items that are not the original's follow what can be done now.
@@ -297,10 +334,22 @@ void TReversiForm::UpdateExtraItems()
         && QFileInfo::exists(QString::fromStdString(ResumeFile())));
     Items.TakeBackItem->setEnabled(Game->CanTakeBack());
     Items.MoveListItem->setChecked(Extras.ShowMoveList);
+    Items.FullScreenItem->setChecked(isFullScreen());
     Moves->SetNavigationEnabled(Game->CanJump());
 }
 
 void TReversiForm::ReloadBoardGraphics()
+{
+    if (const ::Status loaded
+        = Graphics->Load(BoardWidget->Geometry(), FigureSet, BoardGraphics::Wait::Panel);
+        !loaded)
+        ShowError(QStringLiteral("Corvana"), QString::fromStdString(loaded.Failure().Message));
+    ApplyBoardGeometry();
+    if (RefitPending)
+        QTimer::singleShot(0, this, [this] { RefitBoard(); });
+}
+
+void TReversiForm::RunWithLoadingPanel(const std::function<void()>& work)
 {
     const int statusHeight = statusBar()->height();
     const int clientWidth = BoardWidget->width();
@@ -314,17 +363,8 @@ void TReversiForm::ReloadBoardGraphics()
         Net.ConnectPanel->Stop();
     if (Net.NetEvents)
         Net.NetEvents->Hold();
-    // The worker gets the set and the size by value: it reads no setting of the main thread's.
-    Result<PixelBlock> prepared = Error { ErrorKind::NotFound, "the disc sheet was not prepared" };
-    const int figureSet = FigureSet;
-    const bool large = BoardSize == 10;
-    RunWithPanel(*LoadingPanel, panelAt,
-        [&prepared, figureSet, large] { prepared = PrepareDiscSheet(figureSet, large); });
-    if (prepared)
-        InstallDiscSheet(std::move(prepared).Value());
-    else
-        ShowError(QStringLiteral("Corvana"), QString::fromStdString(prepared.Failure().Message));
-    ApplyBoardGeometry();
+    // The work gets what it needs by value: it reads no setting of the main thread's.
+    RunWithPanel(*LoadingPanel, panelAt, work);
     if (Net.NetEvents)
         Net.NetEvents->Release();
     Net.Host->RestartConnectPanelIfShown(connecting);
@@ -357,15 +397,133 @@ void TReversiForm::HintItemClick()
 
 // --- the window ---
 
-void TReversiForm::FitBoard() { BoardWidget->FitBoard(); }
+void TReversiForm::FitBoard()
+{
+    // A board at its first size keeps to the first size of the new board size: the window grows
+    // or shrinks by the difference (the move list beside it or not), and the board is fitted to
+    // that size at once.
+    const QSize first = BoardWidget->FirstSize();
+    BoardWidget->updateGeometry();
+    if (isVisible() && FirstBoardSize.isValid() && first != FirstBoardSize
+        && BoardWidget->size() == FirstBoardSize && windowState() == Qt::WindowNoState) {
+        const QSize grow = first - FirstBoardSize;
+        FirstBoardSize = first;
+        FirstWindowSize += grow;
+        resize(size() + grow);
+        BoardWidget->FitBoard(first);
+        return;
+    }
+    FirstBoardSize = first;
+    BoardWidget->FitBoard();
+}
+
+void TReversiForm::RefitBoard()
+{
+    if (Closing)
+        return;
+    if (Graphics->Busy()) {
+        RefitPending = true;
+        return;
+    }
+    RefitPending = false;
+    if (!BoardWidget->FitBoard()) {
+        BoardWidget->update(); // the board may only have moved to stay centred
+        return;
+    }
+    if (const ::Status loaded
+        = Graphics->Load(BoardWidget->Geometry(), FigureSet, BoardGraphics::Wait::PanelWhenSlow);
+        !loaded)
+        ShowError(QStringLiteral("Corvana"), QString::fromStdString(loaded.Failure().Message));
+    ApplyBoardGeometry();
+    DrawBoard();
+    BoardWidget->repaint();
+    ShowHoverMark();
+    if (RefitPending)
+        QTimer::singleShot(0, this, [this] { RefitBoard(); });
+}
 
 void TReversiForm::ApplyBoardGeometry()
 {
-    const int side = BoardSize * BoardWidget->CellSize + 44;
-    BoardWidget->setFixedSize(side, side);
-    AllocBackBuffer(side - 4, side - 4);
+    const int side = BoardWidget->Geometry().BackSize();
+    AllocBackBuffer(side, side);
     BoardWidget->Surface.SetPicture(
         { BackBuffer.Pixels.data(), BackBuffer.Width, BackBuffer.Height });
+}
+
+void TReversiForm::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (Panels && BoardWidget)
+        Panels->SetWidths(width(), width() == BoardWidget->FirstSize().width());
+    if (isVisible() && windowState() == Qt::WindowNoState)
+        NormalSize = size();
+}
+
+void TReversiForm::PlaceOnScreen()
+{
+    // The design's size (adjustSize would keep the window within two thirds of the screen).
+    resize(sizeHint());
+    FirstWindowSize = size();
+    const bool remembered = Extras.WindowWidth > 0 && Extras.WindowHeight > 0;
+    QSize wanted = remembered ? QSize(Extras.WindowWidth, Extras.WindowHeight) : size();
+    if (Extras.ShowMoveList) {
+        ShowMoveList(true, false);
+        if (!remembered)
+            wanted.rwidth() += MoveListRoom();
+    }
+    wanted = wanted.expandedTo(minimumSizeHint());
+    // The window opens on the primary screen, all of it on the screen's free area.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        const QSize frame = frameGeometry().size() - size();
+        wanted = wanted.boundedTo(room.size() - frame);
+        resize(wanted);
+        move(room.topLeft()
+            + QPoint((room.width() - wanted.width() - frame.width()) / 2,
+                (room.height() - wanted.height() - frame.height()) / 2));
+    }
+    NormalSize = size();
+    if (Extras.FullScreen) {
+        MaximizedUnderFullScreen = Extras.Maximized;
+        showFullScreen();
+    } else if (Extras.Maximized) {
+        showMaximized();
+    } else {
+        show();
+        // The frame round the window is known once it is shown.
+        KeepOnScreen();
+        QTimer::singleShot(0, this, [this] { KeepOnScreen(); });
+    }
+}
+
+void TReversiForm::KeepOnScreen()
+{
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    QRect frame = frameGeometry();
+    const QSize border = frame.size() - size();
+    if (frame.width() > room.width() || frame.height() > room.height())
+        resize(std::min(width(), room.width() - border.width()),
+            std::min(height(), room.height() - border.height()));
+    frame = frameGeometry();
+    QPoint at = frame.topLeft();
+    at.setX(
+        std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - frame.width())));
+    at.setY(
+        std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - frame.height())));
+    if (at != frame.topLeft())
+        move(at);
+}
+
+void TReversiForm::RememberPlacement()
+{
+    const bool ownSize = NormalSize.isValid() && NormalSize != FirstWindowSize;
+    Extras.WindowWidth = ownSize ? NormalSize.width() : 0;
+    Extras.WindowHeight = ownSize ? NormalSize.height() : 0;
+    Extras.FullScreen = isFullScreen();
+    Extras.Maximized = isFullScreen() ? MaximizedUnderFullScreen : isMaximized();
 }
 
 void TReversiForm::ShowError(const QString& title, const QString& message)
@@ -395,6 +553,7 @@ bool TReversiForm::KeepForNextTime()
         failures << QString::fromStdString(message);
     };
     if (!ExitSettingsDone) {
+        RememberPlacement();
         if (const ::Status written = WriteSettingsAtExit(ShownSettings()); written)
             ExitSettingsDone = true;
         else
@@ -443,6 +602,7 @@ void TReversiForm::FormDestroy()
     // A window destroyed without being closed still leaves the settings behind it.
     if (!ExitSettingsDone) {
         ExitSettingsDone = true;
+        RememberPlacement();
         if (const ::Status written = WriteSettingsAtExit(ShownSettings()); !written)
             std::fprintf(stderr, "corvana: %s\n", written.Failure().Message.c_str());
     }

@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,6 +17,7 @@
 #include "Settings.h"
 
 class QSystemTrayIcon;
+class BoardGraphics;
 class BoardView;
 class GameSession;
 class NetSession;
@@ -138,6 +140,7 @@ public:
     // Opens a game given as text (what Paste game reads from the clipboard).
     ::Status PasteGame(const QString& text);
     void MoveListItemClick();
+    void FullScreenItemClick();
 
     // --- settings, information, the window ---
     void OptionsItemClick();
@@ -156,10 +159,19 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void ApplyBoardGeometry();
     void FitBoard();
+    // The board drawn again for the size the window (or the screen's density) gives it now.
+    void RefitBoard();
+    // Runs work on a thread of its own while the loading panel blinks over the board.
+    void RunWithLoadingPanel(const std::function<void()>& work);
+    // Where the window opens and how large, and what of it the settings keep.
+    void PlaceOnScreen();
+    void RememberPlacement();
+    void KeepOnScreen();
     void MinimizeToTray();
     void RestoreFromTray();
     void FormClose();
@@ -170,7 +182,10 @@ private:
     GameSettings ShownSettings() const;
     void ShowError(const QString& title, const QString& message);
     void UpdateExtraItems();
-    void ShowMoveList(bool show);
+    // grow: a window of its own size makes room for the list (and gives it back), so that the
+    // board keeps its size.
+    void ShowMoveList(bool show, bool grow = true);
+    int MoveListRoom() const; // the width the list takes beside the board
 
     BoardView* BoardWidget = nullptr;
     std::unique_ptr<StatusPanels> Panels;
@@ -181,6 +196,12 @@ private:
     WindowDialogs Dialogs;
     MoveListWindow* Moves = nullptr;
     TProgressPanel* LoadingPanel = nullptr;
+    std::unique_ptr<BoardGraphics> Graphics;
+    bool RefitPending = false;
+    QSize FirstWindowSize; // the window's size as the design gives it, set when it is shown
+    QSize FirstBoardSize; // the board's first size for the board size last fitted
+    QSize NormalSize; // the size it last had when neither maximised nor full screen
+    bool MaximizedUnderFullScreen = false;
     QSystemTrayIcon* TrayIcon = nullptr;
     bool Closing = false;
     bool Destroyed = false;

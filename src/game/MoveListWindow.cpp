@@ -27,10 +27,13 @@ QToolButton* NavigationButton(const QString& text, const QString& tip, QWidget* 
 } // namespace
 
 MoveListWindow::MoveListWindow(QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Tool)
+    : QDockWidget(tr("Moves"), mainWindow)
 {
-    setWindowTitle(tr("Moves"));
-    Table = new QTableWidget(0, 2, this);
+    setObjectName(QStringLiteral("MoveList"));
+    setFeatures(QDockWidget::DockWidgetClosable);
+    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    auto* content = new QWidget(this);
+    Table = new QTableWidget(0, 2, content);
     Table->setHorizontalHeaderLabels({ tr("Yellow"), tr("Green") });
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     Table->verticalHeader()->setDefaultSectionSize(Table->fontMetrics().height() + 6);
@@ -45,10 +48,10 @@ MoveListWindow::MoveListWindow(QWidget* mainWindow)
             Jump(PlyList[ply].Entry + 1);
     });
 
-    FirstButton = NavigationButton(QStringLiteral("|<"), tr("First position"), this);
-    PreviousButton = NavigationButton(QStringLiteral("<"), tr("Previous move"), this);
-    NextButton = NavigationButton(QStringLiteral(">"), tr("Next move"), this);
-    LastButton = NavigationButton(QStringLiteral(">|"), tr("Last position"), this);
+    FirstButton = NavigationButton(QStringLiteral("|<"), tr("First position"), content);
+    PreviousButton = NavigationButton(QStringLiteral("<"), tr("Previous move"), content);
+    NextButton = NavigationButton(QStringLiteral(">"), tr("Next move"), content);
+    LastButton = NavigationButton(QStringLiteral(">|"), tr("Last position"), content);
     connect(FirstButton, &QToolButton::clicked, this, [this] { Jump(0); });
     connect(PreviousButton, &QToolButton::clicked, this, [this] { Jump(Position - 1); });
     connect(NextButton, &QToolButton::clicked, this, [this] { Jump(Position + 1); });
@@ -57,10 +60,12 @@ MoveListWindow::MoveListWindow(QWidget* mainWindow)
     auto* buttons = new QHBoxLayout;
     for (QToolButton* b : { FirstButton, PreviousButton, NextButton, LastButton })
         buttons->addWidget(b);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(Table, 1);
     layout->addLayout(buttons);
+    setWidget(content);
+    content->setMinimumWidth(180);
     resize(220, 360);
 }
 
@@ -151,7 +156,7 @@ void MoveListWindow::keyPressEvent(QKeyEvent* event)
     if (Navigate(event->key()))
         event->accept();
     else
-        QWidget::keyPressEvent(event);
+        QDockWidget::keyPressEvent(event);
 }
 
 // The table would take these keys for scrolling; here they move through the game.
@@ -159,12 +164,12 @@ bool MoveListWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == Table && event->type() == QEvent::KeyPress)
         return Navigate(static_cast<QKeyEvent*>(event)->key());
-    return QWidget::eventFilter(watched, event);
+    return QDockWidget::eventFilter(watched, event);
 }
 
 void MoveListWindow::closeEvent(QCloseEvent* event)
 {
-    QWidget::closeEvent(event);
+    QDockWidget::closeEvent(event);
     if (OnClosed)
         OnClosed();
 }

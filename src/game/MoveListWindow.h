@@ -1,19 +1,20 @@
-// The move list (an addition to the original): a small tool window beside the board listing the
-// game's moves as numbered pairs with the board's square names, passes shown, the position on the
-// board highlighted. Clicking a move, its buttons and Home, End, Page Up and Page Down go to a
-// position. Used by the main window, which tells it when the record changes.
+// The move list (an addition to the original): a panel docked beside the board in the main window
+// listing the game's moves as numbered pairs with the board's square names, passes shown, the
+// position on the board highlighted. Clicking a move, its buttons and Home, End, Page Up and Page
+// Down go to a position. It cannot float, so none of it is ever off the screen. Used by the main
+// window, which tells it when the record changes.
 #pragma once
 
 #include <QCoreApplication>
 
-#include <QWidget>
+#include <QDockWidget>
 #include <functional>
 #include <vector>
 
 class QTableWidget;
 class QToolButton;
 
-class MoveListWindow : public QWidget {
+class MoveListWindow : public QDockWidget {
     Q_DECLARE_TR_FUNCTIONS(MoveListWindow)
 
 public:
@@ -26,8 +27,10 @@ public:
 
     // The position after this many moves is wanted (0: the start).
     std::function<void(int position)> OnJump;
-    // The window was closed by the user.
+    // The panel was closed by the user (its close button).
     std::function<void()> OnClosed;
+    // Home, End, Page Up and Page Down; false for other keys.
+    bool Navigate(int key);
 
     // What a cell holds, by ply (passes included); for the tests and the accessibility layer.
     struct Ply {
@@ -44,7 +47,6 @@ protected:
 
 private:
     void Jump(int position);
-    bool Navigate(int key); // Home, End, Page Up, Page Down; false for other keys
 
     QTableWidget* Table;
     QToolButton* FirstButton;

@@ -1,6 +1,7 @@
 // The reset of every process-wide value, for tests.
 #include "ProcessState.h"
 
+#include "BoardGraphics.h"
 #include "BoardTracker.h"
 #include "BoardView.h"
 #include "Evaluation.h"
@@ -68,5 +69,8 @@ void ResetProcessState()
     HorizontalBorder = PixelBlock {};
     DiscSheet = PixelBlock {};
     BackBuffer = PixelBlock {};
+    ScaledHorizontalBorder = PixelBlock {};
+    ScaledVerticalBorder = PixelBlock {};
     SourceHeader = SourceSize {};
+    BoardGraphics::WorkerHook = nullptr;
 }

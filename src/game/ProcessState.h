@@ -6,14 +6,19 @@
 // Threads: the main thread (the window, the game session, the sockets) owns everything below.
 // Two workers exist:
 //  - the search thread (SearchThread.h) reads BoardStack[0], SideToMove, Level, AdvancedEngine,
-//    SearchEngine, BoardSize and Routines, and writes BoardStack[1..], BestMoves and SearchNodes. The main thread
-//    hands these over for the length of one search: it writes none of them while SearchRunning is
-//    set (every change of the game cancels and joins the search first, see GameSession), and reads
-//    the results only after SearchRunning reads false (release/acquire).
+//    SearchEngine, BoardSize and Routines, and writes BoardStack[1..], BestMoves and SearchNodes.
+//    The main thread hands these over for the length of one search: it writes none of them while
+//    SearchRunning is set (every change of the game cancels and joins the search first, see
+//    GameSession), and reads the results only after SearchRunning reads false (release/acquire).
 //  - the disc sheet loader (MainWindow's ReloadBoardGraphics) is given the figure set and the size
 //    by value and returns the pixels by value; the main thread installs them.
+//  - the board art's worker (BoardGraphics) and the threads it and the main thread spread work
+//    over share only the art's masters (BoardArt.cpp, under its two locks), are given the layout
+//    by value and hand the pictures back by value through a queued call; the main thread alone
+//    installs them, and asks for another figure set only after it has stopped the worker.
 // The audio thread (Sound.cpp) is given each sound's bytes by value.
 //
+// clang-format off
 // | global                                   | header          | written by                              |
 // |------------------------------------------|-----------------|-----------------------------------------|
 // | BoardStack, BoardSize, SideToMove,       | Board.h         | game session (moves, new game, open),   |
@@ -39,10 +44,15 @@
 // | RemoteMoveCol/Row/Pending, CallerName,   |                 |                                         |
 // | CallerColourText, CallerSizeText         |                 |                                         |
 // | VerticalBorder, HorizontalBorder,        | SpriteStore.h   | the window (graphics loaded), board     |
-// | DiscSheet, BackBuffer, SourceHeader      |                 | drawing (BackBuffer)                    |
+// | DiscSheet, BackBuffer, SourceHeader,     |                 | drawing (BackBuffer)                    |
+// | ScaledHorizontalBorder,                  |                 |                                         |
+// | ScaledVerticalBorder                     |                 |                                         |
+// | the board art's masters                  | BoardArt.h      | MakeBoardArt, from any thread (locked)  |
 // | test hooks: SearchStartHook,             | SearchThread.h, | tests only, while nothing runs          |
 // | AnimationFrameHook, NetHandshakeTimeoutMs| BoardView.h,    |                                         |
-// | master::IterationHook                    | NetState.h, ... |                                         |
+// | master::IterationHook,                   | NetState.h, ... |                                         |
+// | BoardGraphics::WorkerHook                |                 |                                         |
+// clang-format on
 #pragma once
 
 // Tests only: every global above back to the value the program starts with (the graphics

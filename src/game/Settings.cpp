@@ -238,6 +238,26 @@ const SettingRow Rows[] = {
     { "extras", "folder", ExtraLength, true,
         [](const auto& raw, StoredSettings& s) { s.Game.Extra.LastFolder = raw.value_or(""); },
         [](const StoredSettings& s) { return s.Game.Extra.LastFolder; } },
+    { "extras", "window", ExtraLength, true,
+        [](const auto& raw, StoredSettings& s) {
+            // Two whole numbers and nothing after them, of a size a screen can have.
+            char tail = 0;
+            if (int w = 0, h = 0; raw && std::sscanf(raw->c_str(), "%dx%d%c", &w, &h, &tail) == 2
+                && w >= 100 && h >= 100 && w <= 16384 && h <= 16384)
+                s.Game.Extra.WindowWidth = w, s.Game.Extra.WindowHeight = h;
+        },
+        [](const StoredSettings& s) {
+            const ExtraSettings& e = s.Game.Extra;
+            return e.WindowWidth > 0
+                ? std::to_string(e.WindowWidth) + "x" + std::to_string(e.WindowHeight)
+                : std::string();
+        } },
+    { "extras", "maximized", ExtraLength, true,
+        [](const auto& raw, StoredSettings& s) { s.Game.Extra.Maximized = Is(raw, "no", "yes"); },
+        [](const StoredSettings& s) { return std::string(YesNo(s.Game.Extra.Maximized)); } },
+    { "extras", "fullscreen", ExtraLength, true,
+        [](const auto& raw, StoredSettings& s) { s.Game.Extra.FullScreen = Is(raw, "no", "yes"); },
+        [](const StoredSettings& s) { return std::string(YesNo(s.Game.Extra.FullScreen)); } },
 };
 
 std::optional<std::string> RawValue(const TProfileFile& file, const SettingRow& row)

@@ -32,6 +32,11 @@ struct ExtraSettings {
     int AnimationFrameMs = 55; // 110 slow, 55 normal (the original's), 25 fast
     bool ResumeLastGame = true; // an unfinished game is kept at exit and can be resumed
     std::string LastFolder; // where the last game was saved or opened
+    // The main window: its size when neither maximised nor full screen (0: the first size the
+    // design gives it), and whether it was maximised or full screen.
+    int WindowWidth = 0, WindowHeight = 0;
+    bool Maximized = false;
+    bool FullScreen = false;
     bool operator==(const ExtraSettings&) const = default;
 };
 extern ExtraSettings Extras;

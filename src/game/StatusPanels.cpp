@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QStatusBar>
+#include <algorithm>
 
 StatusPanels::StatusPanels(QStatusBar* bar)
     : Bar(bar)
@@ -17,8 +18,10 @@ StatusPanels::StatusPanels(QStatusBar* bar)
     }
 }
 
-void StatusPanels::SetWidths(int clientWidth)
+void StatusPanels::SetWidths(int clientWidth, bool designWidth)
 {
+    if (!designWidth)
+        clientWidth = std::max(0, clientWidth - 8);
     Panels[0]->setFixedWidth(4 * clientWidth / 10);
     Panels[1]->setFixedWidth(4 * clientWidth / 10);
     Panels[2]->setFixedWidth(clientWidth / 5);

@@ -18,8 +18,11 @@ class StatusPanels {
 public:
     explicit StatusPanels(QStatusBar* bar);
 
-    // The widths (4/10, 4/10, 1/5 of the client width), set once at start-up.
-    void SetWidths(int clientWidth);
+    // The widths (4/10, 4/10, 1/5 of the client width), set at start-up and whenever the
+    // window's width changes. The design's widths fill the design's window to its last two
+    // pixels; in a window of another width the panels leave the status bar its few pixels of
+    // margins, so that they never hold the window wider than it is.
+    void SetWidths(int clientWidth, bool designWidth = true);
     void ShowTurn(TurnShown turn);
     void ShowScore(int yellow, int green);
     void ShowCounter(int current, int count);

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <cmath>
 
 #include "Board.h"
 
@@ -62,18 +63,29 @@ void TRemoteField::FormClick() { hide(); }
 
 void TRemoteField::FormPaint()
 {
-    QPainter p(this);
-    const int n = BoardSize;
-    const int cw = width() / n, ch = height() / n;
-    for (int c = 0; c < n; ++c)
-        for (int r = 0; r < n; ++r) {
-            const std::size_t at = 1 + std::size_t(c * n + r);
-            const char letter = at < RemoteBoardText.size() ? RemoteBoardText[at] : '+';
-            if (letter == '+')
-                continue; // an empty square shows the background
-            const QColor colour = letter == 'b' ? QColor(QRgb(0x000000))
-                : letter == 'w'                 ? QColor(QRgb(0xFFFFFF))
-                                                : QColor(QRgb(0x7F7F7F));
-            p.fillRect(c * cw, r * ch, cw - 1, ch - 1, colour);
-        }
+    // Drawn in device pixels: on a dense screen the squares and the line of background between
+    // them grow with the screen's pixels, every square the same.
+    const qreal d = devicePixelRatioF();
+    QImage picture(
+        int(std::lround(width() * d)), int(std::lround(height() * d)), QImage::Format_RGB32);
+    picture.fill(palette().color(QPalette::Window));
+    const int line = std::max(1, int(std::lround(d)));
+    {
+        QPainter p(&picture);
+        const int n = BoardSize;
+        const int cw = picture.width() / n, ch = picture.height() / n;
+        for (int c = 0; c < n; ++c)
+            for (int r = 0; r < n; ++r) {
+                const std::size_t at = 1 + std::size_t(c * n + r);
+                const char letter = at < RemoteBoardText.size() ? RemoteBoardText[at] : '+';
+                if (letter == '+')
+                    continue; // an empty square shows the background
+                const QColor colour = letter == 'b' ? QColor(QRgb(0x000000))
+                    : letter == 'w'                 ? QColor(QRgb(0xFFFFFF))
+                                                    : QColor(QRgb(0x7F7F7F));
+                p.fillRect(c * cw, r * ch, cw - line, ch - line, colour);
+            }
+    }
+    picture.setDevicePixelRatio(d);
+    QPainter(this).drawImage(0, 0, picture);
 }

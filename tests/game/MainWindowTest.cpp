@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
@@ -18,6 +19,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -33,6 +35,7 @@
 #include <unistd.h>
 
 #include "AsyncTimer.h"
+#include "BoardPainter.h"
 #include "BoardTracker.h"
 #include "BoardView.h"
 #include "CallRequestDialog.h"
@@ -123,11 +126,12 @@ private:
     QTimer Timer;
 };
 
-// Square centre in board-widget coordinates.
+// Square centre in board-widget coordinates (the design's 20 + col × 61 + 30 at its first size).
 QPoint Centre(const TReversiForm& form, int col, int row)
 {
-    return { 20 + col * form.Board().CellSize + form.Board().CellSize / 2,
-        20 + row * form.Board().CellSize + form.Board().CellSize / 2 };
+    const QPoint origin = form.Board().InputOrigin();
+    return { origin.x() + col * form.Board().CellSize + form.Board().CellSize / 2,
+        origin.y() + row * form.Board().CellSize + form.Board().CellSize / 2 };
 }
 
 // The first square of the square order where side may play (for clicks that must be legal).
@@ -254,6 +258,8 @@ private slots:
         QCOMPARE(Form->Status().Text(1), QStringLiteral("Yellow 2 : Green 2"));
         QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/0"));
         QCOMPARE(Form->Board().width(), 532);
+        QCOMPARE(Form->width(), 532);
+        QCOMPARE(Form->height(), 532 + Form->menuBar()->height() + Form->statusBar()->height());
         QCOMPARE(BackBuffer.Width, 528);
         Open(10, true, SideGreen);
         QCOMPARE(Form->Board().width(), 534);
@@ -625,11 +631,11 @@ private slots:
         QCOMPARE(Form->Status().Text(0), QStringLiteral("Yellow is moving"));
     }
 
-    void TheWindowOffersNoMaximiseButton()
+    void TheWindowCanBeMaximisedMinimisedAndClosed()
     {
         Open(8, true, SideGreen);
         const Qt::WindowFlags flags = Form->windowFlags();
-        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags & Qt::WindowMaximizeButtonHint);
         QVERIFY(flags & Qt::WindowMinimizeButtonHint);
         QVERIFY(flags & Qt::WindowCloseButtonHint);
     }
@@ -1303,6 +1309,152 @@ private slots:
         QCOMPARE(written.GetString("extras", "animspeed", ""), std::string("fast"));
         QCOMPARE(written.GetString("extras", "legalmoves", ""), std::string("show"));
         QVERIFY(!written.Raw("extras", "resume")); // left at its default: not this copy's to write
+    }
+
+    // --- the window grows ---
+
+    // The board fills a larger window as the largest square that fits, centred, and is played
+    // there as at its first size; back at the first size it is the design's board again.
+    void TheBoardFillsTheWindowItIsGiven()
+    {
+        Open(8, false, SideGreen);
+        const QSize first = Form->size();
+        QCOMPARE(Form->Board().size(), QSize(532, 532));
+        QVERIFY(Form->Board().Geometry().IsDesign());
+        for (const QSize size : { QSize(760, 700), QSize(700, 780) }) {
+            Form->resize(size);
+            const BoardView& board = Form->Board();
+            QTRY_COMPARE(
+                board.Geometry(), LayoutForWidget(8, 19, board.width(), board.height(), 1));
+            const BoardLayout& layout = board.Geometry();
+            QVERIFY(!layout.IsDesign());
+            QVERIFY(layout.BackSize() + 4 > std::min(board.width(), board.height()) - 2);
+            QCOMPARE(BackBuffer.Width, layout.BackSize());
+            const QPoint o = board.BackOrigin();
+            QVERIFY(std::abs((o.x() - 2) - (board.width() - o.x() - layout.BackSize() - 2)) <= 1);
+            QVERIFY(std::abs((o.y() - 2) - (board.height() - o.y() - layout.BackSize() - 2)) <= 1);
+        }
+        Click(4, 2);
+        QCOMPARE(GameRecord->Count, 1);
+        QCOMPARE(GameRecord->Entries[0].Move, 53);
+        Form->resize(first);
+        QTRY_VERIFY(Form->Board().Geometry().IsDesign());
+        QCOMPARE(BackBuffer.Width, 528);
+        QCOMPARE(Form->Board().BackOrigin(), QPoint(2, 2));
+    }
+
+    // F11 puts the window on the whole screen and back; the board follows.
+    void F11TogglesFullScreen()
+    {
+        Open(8, false, SideGreen);
+        QCOMPARE(Form->Menu().FullScreenItem->shortcut(), QKeySequence(Qt::Key_F11));
+        const QSize first = Form->size();
+        Form->Menu().FullScreenItem->trigger();
+        QTRY_VERIFY(Form->isFullScreen());
+        QVERIFY(Form->Menu().FullScreenItem->isChecked());
+        QVERIFY(Form->menuBar()->isVisible() && Form->statusBar()->isVisible());
+        QTRY_VERIFY(Form->Board().Geometry().BackSize() > 528);
+        Form->Menu().FullScreenItem->trigger();
+        QTRY_VERIFY(!Form->isFullScreen());
+        QTRY_COMPARE(Form->size(), first);
+        QTRY_VERIFY(Form->Board().Geometry().IsDesign());
+    }
+
+    // What the window was like is kept in [extras]: its size, maximised and full screen; at its
+    // first size nothing is written. A size larger than the screen opens within the screen.
+    void TheWindowsSizeAndStateAreKept()
+    {
+        Open(8, false, SideGreen);
+        Close();
+        QVERIFY(!TProfileFile::Load(SettingsFile).HasSection("extras"));
+        Open(8, false, SideGreen);
+        Form->resize(700, 650);
+        QTRY_COMPARE(Form->size(), QSize(700, 650));
+        Close();
+        TProfileFile written = TProfileFile::Load(SettingsFile);
+        QCOMPARE(written.GetString("extras", "window", ""), std::string("700x650"));
+        // Only what changed is written: the states left at their defaults are not.
+        QVERIFY(!written.Raw("extras", "maximized"));
+        QVERIFY(!written.Raw("extras", "fullscreen"));
+
+        Open(8, false, SideGreen, "", "window=700x650\n");
+        QCOMPARE(Form->size(), QSize(700, 650));
+        Form->showMaximized();
+        QTRY_VERIFY(Form->isMaximized());
+        Close();
+        written = TProfileFile::Load(SettingsFile);
+        QCOMPARE(written.GetString("extras", "window", ""), std::string("700x650"));
+        QCOMPARE(written.GetString("extras", "maximized", ""), std::string("yes"));
+        Open(8, false, SideGreen, "", "window=700x650\nmaximized=yes\n");
+        QTRY_VERIFY(Form->isMaximized());
+        Open(8, false, SideGreen, "", "fullscreen=yes\n");
+        QTRY_VERIFY(Form->isFullScreen());
+
+        Open(8, false, SideGreen, "", "window=6000x5000\n");
+        const QRect room = Form->screen()->availableGeometry();
+        QTRY_VERIFY(room.contains(Form->frameGeometry()));
+        const QRect frame = Form->frameGeometry();
+        QVERIFY2(room.contains(frame),
+            qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6")
+                           .arg(frame.x())
+                           .arg(frame.y())
+                           .arg(frame.width())
+                           .arg(frame.height())
+                           .arg(room.width())
+                           .arg(room.height())));
+        QVERIFY(Form->width() > 532);
+    }
+
+    // The move list is a panel beside the board that the window makes room for: the board keeps
+    // its size and gets its window back when the list goes. The settings show it as it is, so
+    // that closing them keeps it; Home and End reach it from the board.
+    void TheMoveListIsBesideTheBoard()
+    {
+        Open(8, false, SideGreen);
+        const QSize first = Form->size();
+        Click(4, 2);
+        Click(5, 4);
+        QCOMPARE(GameRecord->Count, 2);
+        QCOMPARE(Form->Menu().MoveListItem->shortcut(), QKeySequence(Qt::Key_F8));
+        Form->Menu().MoveListItem->trigger();
+        MoveListWindow& list = Form->MoveList();
+        QVERIFY(list.isVisible());
+        QVERIFY(!(list.features() & QDockWidget::DockWidgetFloatable));
+        QTRY_COMPARE(Form->Board().size(), QSize(532, 532));
+        QVERIFY(Form->width() > first.width());
+        QVERIFY(list.geometry().left() >= Form->Board().geometry().right());
+        QVERIFY(Form->Board().Geometry().IsDesign());
+
+        Watcher->OnSettings = [](TSideDlg& d) { QVERIFY(d.MoveListCheck->isChecked()); };
+        Form->OptionsItemClick();
+        QVERIFY(list.isVisible());
+        QVERIFY(Form->Menu().MoveListItem->isChecked());
+
+        QTest::keyClick(&Form->Board(), Qt::Key_Home);
+        QCOMPARE(GameRecord->Current, 0);
+        QTest::keyClick(&Form->Board(), Qt::Key_End);
+        QCOMPARE(GameRecord->Current, 2);
+
+        // A new board size with the list beside it: the board takes the design's first size of
+        // that board size, and so does it when the list has gone again.
+        Watcher->OnSettings = [](TSideDlg& d) { d.Size10Button->setChecked(true); };
+        Form->OptionsItemClick();
+        QTRY_COMPARE(Form->Board().size(), QSize(534, 534));
+        QVERIFY(Form->Board().Geometry().IsDesign());
+        Watcher->OnSettings = [](TSideDlg& d) { d.Size8Button->setChecked(true); };
+        Form->OptionsItemClick();
+        QTRY_COMPARE(Form->Board().size(), QSize(532, 532));
+        QVERIFY(Form->Board().Geometry().IsDesign());
+        Click(4, 2);
+        Click(5, 4);
+
+        Form->Menu().MoveListItem->trigger();
+        QVERIFY(!list.isVisible());
+        QTRY_COMPARE(Form->size(), first);
+        QTRY_COMPARE(Form->Board().size(), QSize(532, 532));
+        // Without the list Home is one of the board's keys: it moves no position.
+        QTest::keyClick(&Form->Board(), Qt::Key_Home);
+        QCOMPARE(GameRecord->Current, 2);
     }
 
     // The menus the original has keep their items in their places; the new ones come after.

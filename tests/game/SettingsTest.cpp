@@ -164,6 +164,37 @@ TEST(Settings, OutOfRangeAndUnknownValuesTakeTheirFallbacks)
     EXPECT_EQ(FigureSetStoredName(2), std::string("bugs"));
 }
 
+// The window's place in [extras]: a size of two whole numbers within reason, yes or no for the
+// states; anything else leaves the window as the design opens it.
+TEST(Settings, TheWindowsSizeAndStateAreReadWithCare)
+{
+    TempFile t;
+    SettingsFile = t.Path();
+    t.Write("[extras]\nwindow=800x640\nmaximized=yes\nfullscreen=no\n");
+    LoadSettings();
+    EXPECT_EQ(Extras.WindowWidth, 800);
+    EXPECT_EQ(Extras.WindowHeight, 640);
+    EXPECT_TRUE(Extras.Maximized);
+    EXPECT_FALSE(Extras.FullScreen);
+    for (const char* bad : { "80x60", "800", "800x640x2", "800x", "x640", "-800x640", "99999x640",
+             "800 x 640", "800x640 wide" }) {
+        t.Write(std::string("[extras]\nwindow=") + bad + "\nmaximized=YES\nfullscreen=1\n");
+        LoadSettings();
+        EXPECT_EQ(Extras.WindowWidth, 0) << bad;
+        EXPECT_EQ(Extras.WindowHeight, 0) << bad;
+        EXPECT_FALSE(Extras.Maximized) << bad;
+        EXPECT_FALSE(Extras.FullScreen) << bad;
+    }
+    // Kept as it was read, the window's own keys among the others.
+    t.Write("[extras]\nwindow=900x700\nfullscreen=yes\n");
+    LoadSettings();
+    ASSERT_TRUE(WriteSettingsAtExit(CurrentSettings()));
+    const TProfileFile written = TProfileFile::Load(SettingsFile);
+    EXPECT_EQ(written.GetString("extras", "window", ""), "900x700");
+    EXPECT_FALSE(written.Raw("extras", "maximized")); // at its default, as it was
+    EXPECT_EQ(written.GetString("extras", "fullscreen", ""), "yes");
+}
+
 TEST(Settings, TheDefaultFileFollowsTheConfigurationFolder)
 {
     const char* saved = std::getenv("XDG_CONFIG_HOME");

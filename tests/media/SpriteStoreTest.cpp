@@ -5,8 +5,8 @@
 
 #include <set>
 
-#include "GameFlow.h"
 #include "BoardPainter.h"
+#include "GameFlow.h"
 #include "SpriteStore.h"
 
 namespace {
@@ -224,4 +224,84 @@ TEST(BoardPixels, GeometryOfBothSizes)
     EXPECT_FALSE(IsLightSquare(0, 1));
     EXPECT_EQ(SquareIndex(8, 0, 0), 11);
     EXPECT_EQ(SquareIndex(10, 0, 0), 13);
+}
+
+// At the design's sizes the design's layout; at any other the largest squares that fit, the
+// borders taking the rest, never narrower than the design's share of them.
+TEST(BoardPixels, TheLayoutFitsTheSpaceItIsGiven)
+{
+    EXPECT_TRUE(FitLayout(8, 19, 528).IsDesign());
+    EXPECT_TRUE(FitLayout(10, 19, 530).IsDesign());
+    EXPECT_EQ(FitLayout(8, 19, 1056), (BoardLayout { 8, 122, 19, 40 }));
+    for (const int n : { 8, 10 })
+        for (int side = 100; side <= 2400; side += 7) {
+            const BoardLayout l = FitLayout(n, 19, side);
+            const double scale = double(side) / (n * CellSizeFor(n) + 40);
+            EXPECT_LE(l.BackSize(), side) << n << " " << side;
+            EXPECT_GT(l.BackSize(), side - 2) << n << " " << side; // only rounding is left over
+            EXPECT_EQ(l.CellSize, int(CellSizeFor(n) * scale)) << n << " " << side;
+            EXPECT_GE(l.Margin, int(20 * scale)) << n << " " << side;
+        }
+    // In a widget: inside the two bevel lines, as thick as the screen's pixels.
+    EXPECT_TRUE(LayoutForWidget(8, 19, 532, 600, 1).IsDesign());
+    EXPECT_EQ(LayoutForWidget(8, 19, 1064, 1064, 2).BackSize(), 1056);
+    EXPECT_EQ(FirstWidgetSide(8, 1.5), 798);
+    EXPECT_EQ(BevelLine(1.25), 1);
+    EXPECT_EQ(BevelLine(1.5), 2);
+}
+
+// A layout other than the design's copies its own strips: the top strip from the upper memory
+// rows of the horizontal picture, the left one from the first columns of the vertical picture,
+// and the squares from the sheet at its cell size.
+TEST(BoardPixels, AnyLayoutTakesItsOwnStrips)
+{
+    const BoardLayout layout { 8, 100, 19, 33 };
+    const int back = layout.BackSize(), m = layout.Margin, c = layout.CellSize;
+    FreeGraphics();
+    ScaledHorizontalBorder = TaggedPicture(4, back, 2 * m);
+    ScaledVerticalBorder = TaggedPicture(5, 2 * m, 8 * c);
+    DiscSheet = TaggedPicture(3, 20 * c, 8 * c);
+    AllocBackBuffer(back, back);
+    BoardSize = 8;
+    NewGame();
+    PaintBoard(layout, BoardStack[0]);
+    EXPECT_EQ(BackAt(0, 0), Tag(4, 0, 0)); // top strip: picture rows 0 .. m − 1
+    EXPECT_EQ(BackAt(back - 1, m - 1), Tag(4, back - 1, m - 1));
+    EXPECT_EQ(BackAt(7, back - m), Tag(4, 7, m)); // bottom strip: rows m .. 2m − 1
+    EXPECT_EQ(BackAt(7, back - 1), Tag(4, 7, 2 * m - 1));
+    EXPECT_EQ(BackAt(0, m), Tag(5, 0, 0)); // left strip
+    EXPECT_EQ(BackAt(m - 1, m + 8 * c - 1), Tag(5, m - 1, 8 * c - 1));
+    EXPECT_EQ(BackAt(m + 8 * c, m + 5), Tag(5, m, 5)); // right strip
+    EXPECT_EQ(BackAt(back - 1, m + 5), Tag(5, 2 * m - 1, 5));
+    EXPECT_EQ(BackAt(m, m), Tag(3, 0, 4 * c)); // square (0, 0): band 4, frame 0
+    EXPECT_EQ(BackAt(m + 3 * c + 9, m + 3 * c + 2), Tag(3, 19 * c + 9, 6 * c + 2)); // Yellow
+}
+
+// At three times the design's size the hover outline is three pixels thick, its left and top
+// edges three pixels inside the square and its right and bottom edges at the square's edge;
+// an inset mark lies k × 3 pixels further in; the last inset leaves a spot in the middle.
+TEST(BoardPixels, OutlinesGrowWithTheBoard)
+{
+    const BoardLayout layout { 8, 183, 19, 60 };
+    FreeGraphics();
+    AllocBackBuffer(layout.BackSize(), layout.BackSize());
+    const PictureRect sq = SquareRect(layout, 2, 1);
+    const auto marked = [&](int k) {
+        std::fill(BackBuffer.Pixels.begin(), BackBuffer.Pixels.end(), 0u);
+        DrawInsetOutline(layout, 2, 1, k, 0xABCDEF);
+        std::vector<int> columns;
+        for (int x = sq.X; x < sq.X + sq.Width; ++x)
+            if (BackAt(x, sq.Y + sq.Height / 2) == 0xABCDEFu)
+                columns.push_back(x - sq.X);
+        return columns;
+    };
+    EXPECT_EQ(marked(0), (std::vector<int> { 3, 4, 5, 180, 181, 182 }));
+    EXPECT_EQ(marked(10), (std::vector<int> { 33, 34, 35, 150, 151, 152 }));
+    const std::vector<int> spot = marked(29);
+    ASSERT_FALSE(spot.empty());
+    EXPECT_EQ(spot.front(), 90);
+    EXPECT_EQ(spot.back(), 95); // two pixels of the design: six here
+    const auto stray = std::count_if(BackBuffer.Pixels.begin(), BackBuffer.Pixels.end(),
+        [](std::uint32_t p) { return p != 0 && p != 0xABCDEFu; });
+    EXPECT_EQ(stray, 0);
 }

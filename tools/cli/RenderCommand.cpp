@@ -1,16 +1,19 @@
 // corvana-cli render: the board as the window draws it (borders, resting discs, hover outline),
-// without a window, written as a PNG for reviews and documentation.
+// without a window, written as a PNG for reviews and documentation; --scale S draws it as the
+// window does at its first size on a screen of S device pixels to a pixel.
 #include <QImage>
 #include <algorithm>
+#include <cstdlib>
 #include <iostream>
 #include <sstream>
 
-#include "GameFlow.h"
+#include "BoardArt.h"
 #include "BoardPainter.h"
 #include "BoardTracker.h"
 #include "Commands.h"
-#include "SpriteStore.h"
+#include "GameFlow.h"
 #include "RoutineTable.h"
+#include "SpriteStore.h"
 
 int RunRender(CliArgs& args)
 {
@@ -21,6 +24,14 @@ int RunRender(CliArgs& args)
     const std::optional<std::string> position = args.Take("--position");
     const std::optional<std::string> hover = args.Take("--hover");
     const int moves = args.TakeInt("--moves", 0, 100, -1);
+    const std::optional<std::string> scaleText = args.Take("--scale");
+    double scale = 1;
+    if (scaleText) {
+        char* end = nullptr;
+        scale = std::strtod(scaleText->c_str(), &end);
+        if (scaleText->empty() || *end || !(scale >= 1 && scale <= 4))
+            throw UsageError("--scale must be a number from 1 to 4");
+    }
     const std::optional<std::string> out = args.Take("--out");
     if (!out)
         throw UsageError("render needs --out FILE.png");
@@ -59,14 +70,23 @@ int RunRender(CliArgs& args)
         }
     }
 
-    Status loaded = LoadBorders();
-    if (loaded)
-        loaded = LoadDiscSheet(figures, size == 10);
+    const int widget = FirstWidgetSide(size, scale);
+    const BoardLayout layout = LayoutForWidget(size, RestFrameFor(figures), widget, widget, scale);
+    Status loaded;
+    if (layout.IsDesign()) {
+        loaded = LoadBorders();
+        if (loaded)
+            loaded = LoadDiscSheet(figures, size == 10);
+    } else if (Result<BoardArt> art
+        = MakeBoardArt({ size, layout.CellSize, layout.Margin, figures }, false)) {
+        InstallBoardArt(std::move(art).Value());
+    } else {
+        loaded = art.Failure();
+    }
     if (!loaded) {
         std::cerr << "corvana-cli: " << loaded.Failure().Message << "\n";
         return 1;
     }
-    const BoardLayout layout { size, CellSizeFor(size), RestFrameFor(figures) };
     AllocBackBuffer(layout.BackSize(), layout.BackSize());
     PaintBoard(layout, BoardStack[0]);
     if (hover)

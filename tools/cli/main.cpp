@@ -46,10 +46,14 @@ const Command CommandTable[] = {
         "      writes the game of IN as OUT, each a saved game (.kpx), a transcript (.txt) or GGF\n"
         "      (.ggf) by its extension; checks every move on the way" },
     { "render", RunRender,
-        "render [--size 8|10] [--figures 0|1|2] [--position FILE.kpx [--moves N]] [--hover COL,ROW] --out "
+        "render [--size 8|10] [--figures 0|1|2] [--position FILE.kpx [--moves N]] [--hover "
+        "COL,ROW] --out "
         "FILE.png\n"
-        "      draws the board as the window shows it (the position of a saved game after N moves,\n"
-        "      or at its end)" },
+        "           [--scale S]\n"
+        "      draws the board as the window shows it (the position of a saved game after N "
+        "moves,\n"
+        "      or at its end); S (1 to 4, decimals allowed) draws it as on a screen of S device\n"
+        "      pixels to a pixel" },
     { "resources", RunResources,
         "resources --list | --extract DIR\n"
         "      lists the compiled-in resources and checks that every packed one decodes, or\n"

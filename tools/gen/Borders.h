@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "BoardFrame.h"
 #include "Generators.h"
 #include "Raster.h"
 
@@ -14,9 +15,13 @@ struct BorderPictures {
 
 BorderPictures BuildBorders();
 
+// The outlines of the labels, set in the design's font (the resource BORDR_LABELS).
+const FrameLabels& DesignLabels();
+
 // The whole frame around an n × n board (n 8 or 10) as the player sees it, n·c + 40 pixels
 // square (c the square size, 61 or 49), the inside left black. Without labels for tests that
 // need to find the ink of the labels.
 PixelImage PaintFrame(int n, bool withLabels);
 
+// BORDR_H, BORDR_V and BORDR_LABELS.
 std::vector<GeneratedResource> GenerateBorders(const GeneratorContext& context);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,9 +14,17 @@ struct GeneratedResource {
     std::vector<std::uint8_t> Bytes;
 };
 
-// Where previews go (PNG pictures, for people to look at); empty: no previews.
+// A board layout other than the design's: n × n squares of Cell pixels between borders Margin
+// pixels wide (BoardPainter.h).
+struct GeneratorLayout {
+    int Size = 8, Cell = 61, Margin = 20;
+};
+
+// Where previews go (PNG pictures, for people to look at); empty: no previews. With a layout,
+// the board's pictures are written as the game makes them for it, not the compiled-in ones.
 struct GeneratorContext {
     std::string PreviewDir;
+    std::optional<GeneratorLayout> Layout;
 };
 
 using GeneratorFn = std::vector<GeneratedResource> (*)(const GeneratorContext&);

@@ -9,11 +9,11 @@
 #include "DejaVuFonts.h"
 #include "DiscSheets.h"
 #include "Generators.h"
+#include "Icons.h"
 #include "IntroGroup.h"
 #include "RulesText.h"
-#include "Sounds.h"
-#include "Icons.h"
 #include "SmallPictures.h"
+#include "Sounds.h"
 
 namespace {
 
@@ -41,16 +41,30 @@ int main(int argc, char** argv)
     }
 
     if (argc < 2) {
-        std::fprintf(stderr, "usage: corvana-gen OUTDIR [--preview DIR] [GROUP...]\n");
+        std::fprintf(stderr,
+            "usage: corvana-gen OUTDIR [--preview DIR] [--layout N,CELL,MARGIN] [GROUP...]\n");
         return 2;
     }
     const QString outDir = QString::fromLocal8Bit(argv[1]);
     GeneratorContext context;
     QStringList groups;
     for (int i = 2; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--preview") && i + 1 < argc)
+        if (!std::strcmp(argv[i], "--preview") && i + 1 < argc) {
             context.PreviewDir = argv[++i];
-        else
+        } else if (!std::strcmp(argv[i], "--layout") && i + 1 < argc) {
+            // The sheets and borders the game makes for this layout (sheets, borders only).
+            GeneratorLayout layout;
+            char tail = 0;
+            if (std::sscanf(
+                    argv[++i], "%d,%d,%d%c", &layout.Size, &layout.Cell, &layout.Margin, &tail)
+                    != 3
+                || (layout.Size != 8 && layout.Size != 10) || layout.Cell < 1 || layout.Cell > 1000
+                || layout.Margin < 1 || layout.Margin > 1000) {
+                std::fprintf(stderr, "corvana-gen: --layout wants N,CELL,MARGIN (N 8 or 10)\n");
+                return 2;
+            }
+            context.Layout = layout;
+        } else
             groups << QString::fromLocal8Bit(argv[i]);
     }
     for (const QString& group : groups) {

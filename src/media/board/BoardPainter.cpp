@@ -10,9 +10,44 @@ int CellSizeFor(int boardSize) { return boardSize == 10 ? 49 : 61; }
 int HalfCellFor(int boardSize) { return boardSize == 10 ? 25 : 30; }
 int RestFrameFor(int figureSet) { return FigureSetFor(figureSet).Frames - 1; }
 
+bool BoardLayout::IsDesign() const
+{
+    return CellSize == CellSizeFor(Size) && Margin == DesignMargin;
+}
+
+double BoardLayout::Scale() const { return double(CellSize) / CellSizeFor(Size); }
+
+int BoardLayout::Scaled(double designPixels) const
+{
+    return int(std::lround(designPixels * Scale()));
+}
+
+BoardLayout FitLayout(int boardSize, int restFrame, int side)
+{
+    const int design = CellSizeFor(boardSize);
+    const int designSide = boardSize * design + 2 * DesignMargin;
+    const int cell = std::max(1, int(std::floor(double(side) * design / designSide)));
+    const int margin = std::max(1, (side - boardSize * cell) / 2);
+    return { boardSize, cell, restFrame, margin };
+}
+
+int BevelLine(double ratio) { return std::max(1, int(std::lround(ratio))); }
+
+BoardLayout LayoutForWidget(int boardSize, int restFrame, int width, int height, double ratio)
+{
+    const int side = std::min(width, height) - 4 * BevelLine(ratio);
+    return FitLayout(boardSize, restFrame, std::max(side, 2 * boardSize + 2));
+}
+
+int FirstWidgetSide(int boardSize, double ratio)
+{
+    const int logical = boardSize * CellSizeFor(boardSize) + 2 * DesignMargin + 4;
+    return int(std::floor(logical * ratio));
+}
+
 PictureRect SquareRect(const BoardLayout& layout, int x, int y)
 {
-    return { BoardLayout::Margin + x * layout.CellSize, BoardLayout::Margin + y * layout.CellSize,
+    return { layout.Margin + x * layout.CellSize, layout.Margin + y * layout.CellSize,
         layout.CellSize, layout.CellSize };
 }
 
@@ -20,8 +55,8 @@ void CopyFrameToSquare(const BoardLayout& layout, int x, int y, int band, int fr
 {
     const int c = layout.CellSize;
     SetSourceSize(DiscSheet.Width, DiscSheet.Height);
-    BlitToBack(BoardLayout::Margin + x * c, (layout.Size - y - 1) * c + BoardLayout::Margin, c, c,
-        frame * c, (SheetBands - 1 - band) * c, DiscSheet);
+    BlitToBack(layout.Margin + x * c, (layout.Size - y - 1) * c + layout.Margin, c, c, frame * c,
+        (SheetBands - 1 - band) * c, DiscSheet);
 }
 
 void DrawRestingSprite(const BoardLayout& layout, const Board& board, int x, int y)
@@ -40,17 +75,28 @@ void PaintBoard(const BoardLayout& layout, const Board& board)
 {
     const int n = layout.Size;
     const int c = layout.CellSize;
-    const bool eight = n == 8;
-    const int span = n * c + 2 * BoardLayout::Margin; // 528 or 530 columns of the strips
-
-    // Letters: upright below the board, rotated above it.
-    SetSourceSize(530, 80);
-    BlitToBack(0, 0, span, 20, 0, eight ? 40 : 0, HorizontalBorder);
-    BlitToBack(0, n * c + 20, span, 20, 0, eight ? 60 : 20, HorizontalBorder);
-    // Numbers: upright on the left, rotated on the right; 8 × 8 drops the bottom two rows.
-    SetSourceSize(80, 490);
-    BlitToBack(0, 20, 20, n * c, eight ? 0 : 40, eight ? 2 : 0, VerticalBorder);
-    BlitToBack(n * c + 20, 20, 20, n * c, eight ? 20 : 60, eight ? 2 : 0, VerticalBorder);
+    const int m = layout.Margin;
+    const int span = layout.BackSize(); // 528 or 530 columns of the strips in the design
+    if (layout.IsDesign()) {
+        const bool eight = n == 8;
+        // Letters: upright below the board, rotated above it.
+        SetSourceSize(530, 80);
+        BlitToBack(0, 0, span, 20, 0, eight ? 40 : 0, HorizontalBorder);
+        BlitToBack(0, n * c + 20, span, 20, 0, eight ? 60 : 20, HorizontalBorder);
+        // Numbers: upright on the left, rotated on the right; 8 × 8 drops the bottom two rows.
+        SetSourceSize(80, 490);
+        BlitToBack(0, 20, 20, n * c, eight ? 0 : 40, eight ? 2 : 0, VerticalBorder);
+        BlitToBack(n * c + 20, 20, 20, n * c, eight ? 20 : 60, eight ? 2 : 0, VerticalBorder);
+    } else {
+        // The strips made for this layout: the bottom strip in the lower memory rows of the
+        // horizontal picture, the left strip in the first columns of the vertical one.
+        SetSourceSize(span, 2 * m);
+        BlitToBack(0, 0, span, m, 0, 0, ScaledHorizontalBorder);
+        BlitToBack(0, n * c + m, span, m, 0, m, ScaledHorizontalBorder);
+        SetSourceSize(2 * m, n * c);
+        BlitToBack(0, m, m, n * c, 0, 0, ScaledVerticalBorder);
+        BlitToBack(n * c + m, m, m, n * c, m, 0, ScaledVerticalBorder);
+    }
 
     for (int x = 0; x < n; ++x)
         for (int y = 0; y < n; ++y)
@@ -60,9 +106,19 @@ void PaintBoard(const BoardLayout& layout, const Board& board)
 void DrawInsetOutline(const BoardLayout& layout, int x, int y, int k, std::uint32_t value)
 {
     const int c = layout.CellSize;
-    const int left = BoardLayout::Margin + x * c;
-    const int bottom = (layout.Size - 1 - y) * c + BoardLayout::Margin;
-    FrameRect(left + 1 + k, bottom + k, left + c - 1 - k, bottom + c - 2 - k, value);
+    const int left = layout.Margin + x * c;
+    const int bottom = (layout.Size - 1 - y) * c + layout.Margin;
+    // Left and top edges `near` pixels inside the square, right and bottom edges ending `far`
+    // pixels inside it: 1 + k and k in the design.
+    const int near = layout.Scaled(1 + k), far = layout.Scaled(k);
+    const int thickness = std::max(1, layout.Scaled(1));
+    for (int i = 0; i < thickness; ++i) {
+        const int x1 = left + near + i, x2 = left + c - 1 - far - i;
+        const int row1 = bottom + far + i, row2 = bottom + c - 1 - near - i;
+        if (i > 0 && (x1 > x2 || row1 > row2))
+            break;
+        FrameRect(x1, row1, x2, row2, value);
+    }
 }
 
 namespace {
@@ -82,9 +138,9 @@ std::uint32_t Mix(std::uint32_t under, std::uint32_t over, double alpha)
 void DrawDot(const BoardLayout& layout, int x, int y, double r, std::uint32_t fill)
 {
     const int c = layout.CellSize;
-    const double cx = BoardLayout::Margin + x * c + (c - 1) / 2.0;
-    const double cy = (layout.Size - 1 - y) * c + BoardLayout::Margin + (c - 1) / 2.0;
-    const double rim = r + 1.5;
+    const double cx = layout.Margin + x * c + (c - 1) / 2.0;
+    const double cy = (layout.Size - 1 - y) * c + layout.Margin + (c - 1) / 2.0;
+    const double rim = r + 1.5 * layout.Scale();
     for (int row = int(cy - rim - 1); row <= int(cy + rim + 1); ++row) {
         if (row < 0 || row >= BackBuffer.Height)
             continue;
@@ -141,7 +197,7 @@ PictureRect DrawAnimationFrame(const BoardLayout& layout, const TransitionTable&
 {
     const int n = layout.Size;
     const int c = layout.CellSize;
-    int left = (n - 1) * c + BoardLayout::Margin, top = left, right = 0, bottom = 0;
+    int left = (n - 1) * c + layout.Margin, top = left, right = 0, bottom = 0;
     bool any = false;
     for (int x = 0; x < n; ++x) {
         for (int y = 0; y < n; ++y) {

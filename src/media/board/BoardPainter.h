@@ -8,20 +8,43 @@
 
 #include "Board.h"
 
-// The board's pixel geometry and the resting frame of the current figure set.
+// The board's pixel geometry and the resting frame of the current figure set. The design's
+// geometry (61-pixel squares on 8 × 8, 49 on 10 × 10, 20-pixel borders) is what the window
+// shows at its first size on a screen of one device pixel to a pixel; a larger window or a
+// denser screen draws the same board with more pixels, every measure in device pixels.
 struct BoardLayout {
     int Size = 8; // squares per side
     int CellSize = 61; // 49 on 10 × 10
     int RestFrame = 19; // 14 for "Classic"
+    int Margin = 20; // border width around the squares in the back buffer
 
-    static constexpr int Margin = 20; // border width around the squares in the back buffer
     int BackSize() const { return Size * CellSize + 2 * Margin; }
+    // The compiled-in pictures draw this layout; every other is drawn from the art's masters.
+    bool IsDesign() const;
+    // Device pixels to a pixel of the design.
+    double Scale() const;
+    // A length of the design (the outlines' insets, their width) in this layout's pixels.
+    int Scaled(double designPixels) const;
+    bool operator==(const BoardLayout&) const = default;
 };
 
 // Cell size for a board size, and the resting frame for a figure set.
 int CellSizeFor(int boardSize);
 int HalfCellFor(int boardSize);
 int RestFrameFor(int figureSet);
+constexpr int DesignMargin = 20;
+
+// The largest board that fits a back buffer of side device pixels: the squares as large as the
+// design's proportions allow, the borders taking what is left (never narrower than the design's
+// share). side = n·c + 40 gives the design layout.
+BoardLayout FitLayout(int boardSize, int restFrame, int side);
+
+// The board in a widget of width × height device pixels on a screen of ratio device pixels to a
+// pixel: inside its sunken bevel of two lines, each BevelLine(ratio) device pixels thick.
+int BevelLine(double ratio);
+BoardLayout LayoutForWidget(int boardSize, int restFrame, int width, int height, double ratio);
+// The widget's first size (the design's client area, n·c + 44 pixels square) in device pixels.
+int FirstWidgetSide(int boardSize, double ratio);
 
 // A rectangle of the back buffer in picture coordinates (y from the top).
 struct PictureRect {
@@ -44,6 +67,8 @@ void DrawRestingSprite(const BoardLayout& layout, const Board& board, int x, int
 void PaintBoard(const BoardLayout& layout, const Board& board);
 
 // A one-pixel outline k pixels inside square (x, y): the hover outline (k = 0) and the move marks.
+// In another layout than the design's, the outline and its inset grow with the board: k pixels
+// of the design inside, as thick as a pixel of the design.
 void DrawInsetOutline(const BoardLayout& layout, int x, int y, int k, std::uint32_t value);
 
 // The markers that can stay on the board (an addition to the original): a small dot on the disc

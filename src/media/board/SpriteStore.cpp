@@ -11,6 +11,8 @@ PixelBlock VerticalBorder;
 PixelBlock HorizontalBorder;
 PixelBlock DiscSheet;
 PixelBlock BackBuffer;
+PixelBlock ScaledHorizontalBorder;
+PixelBlock ScaledVerticalBorder;
 SourceSize SourceHeader;
 
 namespace {
@@ -101,6 +103,8 @@ void FreeGraphics()
     VerticalBorder = {};
     DiscSheet = {};
     BackBuffer = {};
+    ScaledHorizontalBorder = {};
+    ScaledVerticalBorder = {};
 }
 
 void SetSourceSize(int width, int height) { SourceHeader = { width, height }; }

@@ -33,6 +33,11 @@ extern PixelBlock VerticalBorder; // BORDR_V, 80 × 490
 extern PixelBlock HorizontalBorder; // BORDR_H, 530 × 80
 extern PixelBlock DiscSheet; // the current figure set, full size or reduced for 10 × 10
 extern PixelBlock BackBuffer; // the board as the window shows it
+// The borders of a layout other than the design's (BoardPainter.h): the top strip above the
+// bottom one (back width × 2 margins) and the left strip beside the right one (2 margins × the
+// squares' height), made for that layout.
+extern PixelBlock ScaledHorizontalBorder;
+extern PixelBlock ScaledVerticalBorder;
 
 // The size of the picture currently used as a source; BlitToBack takes its row length from it.
 struct SourceSize {

@@ -68,6 +68,9 @@ void TProgressPanel::paintEvent(QPaintEvent*)
     p.drawLine(198, 58, 198, 1);
     p.setPen(pal.color(QPalette::Light));
     p.drawLine(198, 1, 1, 1);
+    // The panel's pictures are drawn at their one size: on a dense screen they are scaled up
+    // smoothly rather than copied up pixel by pixel.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!Picture.isNull())
         p.drawImage(PicturePos, Picture);
     if (!Word.isNull() && TickCount % 24 < 12)

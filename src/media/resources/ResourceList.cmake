@@ -30,6 +30,7 @@ set(CORVANA_RESOURCES
     ANIM_B3          LZHUF
     BORDR_H          LZHUF
     BORDR_V          LZHUF
+    BORDR_LABELS     LZHUF
     PACK_BMP         BITMAP
     PACK_TXT         BITMAP
     CONNECT_BMP      BITMAP

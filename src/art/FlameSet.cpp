@@ -49,44 +49,48 @@ Rgb FlameBlend(Side from, float mix, float t)
     return Mix(Flame(from, t), Flame(Other(from), t), mix);
 }
 
-FloatImage PaintSquare(bool light)
+FloatImage PaintSquare(bool light, int scale)
 {
     // Volcanic stone: warm grey basalt for the light squares, near-black lava rock with faint
     // embers still glowing in its cracks for the dark ones.
     const std::uint32_t seed = light ? 101 : 211;
     const Rgb base = light ? Srgb(0x574A43) : Srgb(0x1E1816);
     const Rgb pale = light ? Srgb(0x76665C) : Srgb(0x33291F);
-    FloatImage square = PaintSquareTexture([&](float u, float v) {
-        const float mottle = Fbm(u * 0.05f, v * 0.05f, 4, seed);
-        const float grain = Fbm(u * 0.6f, v * 0.6f, 2, seed + 1);
-        const float t = Clamp01(0.45f + 0.5f * mottle + 0.25f * grain);
-        Rgb c = Mix(base, pale, t);
-        // Pits and mineral specks.
-        const float pit = Hash01(int(u * 1.5f), int(v * 1.5f), seed + 2);
-        if (pit > 0.97f)
-            c = c * 0.6f;
-        else if (pit < 0.01f)
-            c += Rgb { 0.04f, 0.035f, 0.03f };
-        // Cracks: thin creases of ridged noise.
-        const float wu = u + 4 * Fbm(u * 0.08f, v * 0.08f, 2, seed + 5),
-                    wv = v + 4 * Fbm(u * 0.08f + 5, v * 0.08f, 2, seed + 6);
-        const float crack = Smoothstep(0.9f, 0.985f,
-                                1 - std::fabs(GradientNoise(wu * 0.055f, wv * 0.055f, seed + 3)))
-            * Smoothstep(-0.2f, 0.3f, Fbm(u * 0.04f + 3, v * 0.04f, 2, seed + 7));
-        if (light)
-            c = c * (1 - 0.35f * crack);
-        else
-            c = c * (1 - 0.3f * crack) + Srgb(0x7A2606) * (0.22f * crack * (0.5f + 0.5f * mottle));
-        return c;
-    });
+    FloatImage square = PaintSquareTexture(
+        [&](float u, float v) {
+            const float mottle = Fbm(u * 0.05f, v * 0.05f, 4, seed);
+            const float grain = Fbm(u * 0.6f, v * 0.6f, 2, seed + 1);
+            const float t = Clamp01(0.45f + 0.5f * mottle + 0.25f * grain);
+            Rgb c = Mix(base, pale, t);
+            // Pits and mineral specks.
+            const float pit = Hash01(int(u * 1.5f), int(v * 1.5f), seed + 2);
+            if (pit > 0.97f)
+                c = c * 0.6f;
+            else if (pit < 0.01f)
+                c += Rgb { 0.04f, 0.035f, 0.03f };
+            // Cracks: thin creases of ridged noise.
+            const float wu = u + 4 * Fbm(u * 0.08f, v * 0.08f, 2, seed + 5),
+                        wv = v + 4 * Fbm(u * 0.08f + 5, v * 0.08f, 2, seed + 6);
+            const float crack
+                = Smoothstep(0.9f, 0.985f,
+                      1 - std::fabs(GradientNoise(wu * 0.055f, wv * 0.055f, seed + 3)))
+                * Smoothstep(-0.2f, 0.3f, Fbm(u * 0.04f + 3, v * 0.04f, 2, seed + 7));
+            if (light)
+                c = c * (1 - 0.35f * crack);
+            else
+                c = c * (1 - 0.3f * crack)
+                    + Srgb(0x7A2606) * (0.22f * crack * (0.5f + 0.5f * mottle));
+            return c;
+        },
+        scale);
     BevelSquare(square, 0.35f, 0.55f);
     return square;
 }
 
-const FloatImage& Square(bool light)
+const FloatImage& Square(bool light, int scale)
 {
-    static const FloatImage squares[2] = { PaintSquare(false), PaintSquare(true) };
-    return squares[light ? 1 : 0];
+    static SquareCache squares(PaintSquare);
+    return squares.Get(light, scale);
 }
 
 // The glass of a resting face at glow t (0 at the iron bezel .. 1 in the hottest middle): molten
@@ -153,8 +157,8 @@ void AddHalo(FloatImage& canvas, const DiscPose& pose, Rgb colour, float strengt
             const float dx = float(x) + 0.5f - pose.X, dy = float(y) + 0.5f - pose.Y;
             const float d = std::sqrt(dx * dx + dy * dy);
             const float glow = std::exp(-std::max(0.0f, d - r * 0.92f) / (r * 0.1f));
-            canvas.At(x, y)
-                += colour * (glow * strength * EdgeWindow(float(x) + 0.5f, float(y) + 0.5f));
+            canvas.At(x, y) += colour
+                * (glow * strength * EdgeWindow(float(x) + 0.5f, float(y) + 0.5f, ScaleOf(canvas)));
         }
 }
 
@@ -165,10 +169,11 @@ void AddFlames(FloatImage& canvas, float cx, float cy, float reach, float streng
 {
     if (strength <= 0)
         return;
-    const float unit = float(Supersample);
+    const int scale = ScaleOf(canvas);
+    const float unit = float(scale);
     for (int y = 0; y < canvas.Height; ++y)
         for (int x = 0; x < canvas.Width; ++x) {
-            const float window = EdgeWindow(float(x) + 0.5f, float(y) + 0.5f);
+            const float window = EdgeWindow(float(x) + 0.5f, float(y) + 0.5f, scale);
             if (window <= 0)
                 continue;
             const float dx = (float(x) + 0.5f - cx) / unit, dy = (float(y) + 0.5f - cy) / unit;
@@ -196,7 +201,8 @@ void AddSparks(FloatImage& canvas, float cx, float cy, float age, float strength
 {
     if (strength <= 0 || age <= 0)
         return;
-    const float unit = float(Supersample);
+    const int scale = ScaleOf(canvas);
+    const float unit = float(scale);
     for (int k = 0; k < 16; ++k) {
         const float angle = Hash01(k, 1, seed) * 2 * Pi;
         const float speed = 14 + 16 * Hash01(k, 2, seed);
@@ -206,7 +212,7 @@ void AddSparks(FloatImage& canvas, float cx, float cy, float age, float strength
             continue;
         const float px = cx + std::cos(angle) * speed * t * unit;
         const float py = cy + (std::sin(angle) * speed * t - 22 * t * t) * unit;
-        const float fade = strength * Clamp01(1 - t / 0.7f) * EdgeWindow(px, py);
+        const float fade = strength * Clamp01(1 - t / 0.7f) * EdgeWindow(px, py, scale);
         if (fade <= 0)
             continue;
         const float size = (0.7f + 0.5f * Hash01(k, 4, seed)) * unit;
@@ -236,9 +242,10 @@ struct FlameMoment {
     float Spark = 0; // the bright point a placed disc ignites from
 };
 
-FloatImage Compose(bool light, const FlameMoment& m, Side top, Side bottom, Side fireFrom)
+FloatImage Compose(
+    bool light, const FlameMoment& m, Side top, Side bottom, Side fireFrom, int scale)
 {
-    FloatImage canvas = Square(light);
+    FloatImage canvas = Square(light, scale);
     PaintDiscShadow(canvas, m.Pose, 0.8f * m.Opacity);
     // The halo follows the face that is up: mid-turn it is the blend of the two.
     const float up = std::cos(m.Pose.Turn) * 0.5f + 0.5f;
@@ -250,7 +257,7 @@ FloatImage Compose(bool light, const FlameMoment& m, Side top, Side bottom, Side
     const float cy = m.Pose.Y - ViewLean * m.Pose.Thickness;
     if (m.Spark > 0) {
         DiscPose point = m.Pose;
-        point.Radius = 2.5f * Supersample;
+        point.Radius = 2.5f * scale;
         point.Y = cy;
         AddHalo(canvas, point, Fire(fireFrom, 0.95f), 1.6f * m.Spark);
     }
@@ -260,22 +267,22 @@ FloatImage Compose(bool light, const FlameMoment& m, Side top, Side bottom, Side
     return canvas;
 }
 
-FloatImage PaintRest(Side side, bool light)
+FloatImage PaintRest(Side side, bool light, int scale)
 {
     FlameMoment m;
-    m.Pose = RestingPose(Radius, Thickness);
-    return Compose(light, m, side, Other(side), side);
+    m.Pose = RestingPose(Radius, Thickness, scale);
+    return Compose(light, m, side, Other(side), side, scale);
 }
 
-FloatImage PaintTurn(Side from, bool light, int frame)
+FloatImage PaintTurn(Side from, bool light, int frame, int scale)
 {
     const float p = float(frame) / float(Frames - 1);
     FlameMoment m;
-    m.Pose = RestingPose(Radius, Thickness);
+    m.Pose = RestingPose(Radius, Thickness, scale);
     m.Pose.AxisAngle = -Pi / 4; // turns over along a diagonal, inside the fire
     m.Pose.Turn = Pi * Smoothstep(0.22f, 0.72f, p);
     const float hop = std::sin(Pi * Smoothstep(0.15f, 0.85f, p));
-    m.Pose.Lift = 3.0f * Supersample * hop;
+    m.Pose.Lift = 3.0f * scale * hop;
     // The fire flares fast, holds while the disc turns and dies down slowly.
     m.Fire = Smoothstep(0.0f, 0.25f, p) * (1 - Smoothstep(0.6f, 0.97f, p));
     m.FireReach = 22 + 14 * Smoothstep(0.0f, 0.4f, p);
@@ -284,14 +291,14 @@ FloatImage PaintTurn(Side from, bool light, int frame)
     m.SparkAge = p * 1.3f;
     // The glass dims while it is engulfed and flares up again in its new colour.
     m.Heat = 1 - 0.45f * std::sin(Pi * Smoothstep(0.1f, 0.9f, p));
-    return Compose(light, m, from, Other(from), from);
+    return Compose(light, m, from, Other(from), from, scale);
 }
 
-FloatImage PaintAppear(Side side, bool light, int frame)
+FloatImage PaintAppear(Side side, bool light, int frame, int scale)
 {
     const float p = float(frame) / float(Frames - 1);
     FlameMoment m;
-    m.Pose = RestingPose(Radius, Thickness);
+    m.Pose = RestingPose(Radius, Thickness, scale);
     // A spark catches, flares into a ball of fire, and the disc forms inside it.
     m.Fire = Smoothstep(0.0f, 0.22f, p) * (1 - Smoothstep(0.5f, 0.92f, p));
     m.FireReach = 9 + 24 * Smoothstep(0.0f, 0.4f, p);
@@ -303,7 +310,7 @@ FloatImage PaintAppear(Side side, bool light, int frame)
     m.Pose.Scale = 0.55f + 0.45f * form;
     m.Opacity = form;
     m.Heat = 0.6f + 0.4f * form + 0.3f * std::sin(Pi * form);
-    return Compose(light, m, side, Other(side), side);
+    return Compose(light, m, side, Other(side), side, scale);
 }
 
 } // namespace
@@ -311,6 +318,7 @@ FloatImage PaintAppear(Side side, bool light, int frame)
 const FigureSetArt& FlameArt()
 {
     static const FigureSetArt art { "ANIM_B1", "Flame", Frames,
-        [](bool light) { return Square(light); }, PaintRest, PaintTurn, PaintAppear };
+        [](bool light, int scale) { return Square(light, scale); }, PaintRest, PaintTurn,
+        PaintAppear };
     return art;
 }

@@ -1,6 +1,6 @@
 // The "Flame" figure set (ANIM_B1): glowing discs that turn over in a burst of flame.
 #pragma once
 
-#include "DiscSheets.h"
+#include "DiscFrames.h"
 
 const FigureSetArt& FlameArt();

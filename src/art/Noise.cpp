@@ -83,7 +83,8 @@ float TileFbm(double u, double v, int cells, int octaves, double gain, std::uint
 {
     double sum = 0, amplitude = 1, total = 0;
     for (int o = 0; o < octaves; ++o) {
-        sum += amplitude * Noise(float(u * cells), float(v * cells), seed + std::uint32_t(o) * 101, cells);
+        sum += amplitude
+            * Noise(float(u * cells), float(v * cells), seed + std::uint32_t(o) * 101, cells);
         total += amplitude;
         amplitude *= gain;
         cells *= 2;

@@ -1,8 +1,8 @@
 // The "Classic" figure set (ANIM_B2): glossy discs turning over in 3D on a wooden board.
 #pragma once
 
+#include "DiscFrames.h"
 #include "DiscModel.h"
-#include "DiscSheets.h"
 
 const FigureSetArt& ClassicArt();
 

@@ -99,34 +99,37 @@ const Relief& TheRelief()
 
 // ---- The board ---------------------------------------------------------------------------
 
-FloatImage PaintSquare(bool light)
+FloatImage PaintSquare(bool light, int scale)
 {
     // Lapis lazuli: mottled blue, pale calcite veins and specks of golden pyrite.
     const std::uint32_t seed = light ? 31 : 47;
     const Rgb deep = light ? Srgb(0x2C4A90) : Srgb(0x14234F);
     const Rgb mid = light ? Srgb(0x4466AE) : Srgb(0x223A7C);
     const Rgb calcite = light ? Srgb(0xAEBCD8) : Srgb(0x5B6C92);
-    FloatImage square = PaintSquareTexture([&](float u, float v) {
-        const float mottle = Fbm(u * 0.06f, v * 0.06f, 4, seed);
-        Rgb c = Mix(deep, mid, Clamp01(0.5f + 0.7f * mottle));
-        const float vein
-            = Smoothstep(0.55f, 0.9f, RidgedFbm(u * 0.035f + 2, v * 0.05f, 4, seed + 1));
-        c = Mix(c, calcite, 0.4f * vein);
-        // Pyrite gathers in a few clusters rather than sprinkling evenly.
-        const float cluster = Smoothstep(0.25f, 0.6f, Fbm(u * 0.08f + 9, v * 0.08f, 2, seed + 4));
-        const float fleck = Hash01(int(u * 2), int(v * 2), seed + 2);
-        if (fleck > 1 - 0.025f * cluster)
-            c = Mix(c, Srgb(0xF0CC6A), 0.8f * Hash01(int(u * 2), int(v * 2), seed + 3));
-        return c;
-    });
+    FloatImage square = PaintSquareTexture(
+        [&](float u, float v) {
+            const float mottle = Fbm(u * 0.06f, v * 0.06f, 4, seed);
+            Rgb c = Mix(deep, mid, Clamp01(0.5f + 0.7f * mottle));
+            const float vein
+                = Smoothstep(0.55f, 0.9f, RidgedFbm(u * 0.035f + 2, v * 0.05f, 4, seed + 1));
+            c = Mix(c, calcite, 0.4f * vein);
+            // Pyrite gathers in a few clusters rather than sprinkling evenly.
+            const float cluster
+                = Smoothstep(0.25f, 0.6f, Fbm(u * 0.08f + 9, v * 0.08f, 2, seed + 4));
+            const float fleck = Hash01(int(u * 2), int(v * 2), seed + 2);
+            if (fleck > 1 - 0.025f * cluster)
+                c = Mix(c, Srgb(0xF0CC6A), 0.8f * Hash01(int(u * 2), int(v * 2), seed + 3));
+            return c;
+        },
+        scale);
     BevelSquare(square, 0.3f, 0.5f);
     return square;
 }
 
-const FloatImage& Square(bool light)
+const FloatImage& Square(bool light, int scale)
 {
-    static const FloatImage squares[2] = { PaintSquare(false), PaintSquare(true) };
-    return squares[light ? 1 : 0];
+    static SquareCache squares(PaintSquare);
+    return squares.Get(light, scale);
 }
 
 // ---- The medallions ----------------------------------------------------------------------
@@ -208,9 +211,10 @@ struct AncientMoment {
     float Dust = 0; // gold dust gathering into a placed disc, 0 .. 1 of its way
 };
 
-FloatImage Compose(bool light, const AncientMoment& m, Side top, Side bottom, std::uint32_t seed)
+FloatImage Compose(
+    bool light, const AncientMoment& m, Side top, Side bottom, std::uint32_t seed, int scale)
 {
-    FloatImage canvas = Square(light);
+    FloatImage canvas = Square(light, scale);
     PaintDiscShadow(canvas, m.Pose, m.Opacity);
     PaintDisc(
         canvas, m.Pose, [&](const DiscHit& h) { return ShadeMedallion(h, top, bottom, m.Shine); },
@@ -220,14 +224,13 @@ FloatImage Compose(bool light, const AncientMoment& m, Side top, Side bottom, st
         // Motes spiral in from the corners of the square and vanish into the disc.
         for (int k = 0; k < 14; ++k) {
             const float angle = Hash01(k, 0, seed) * 2 * Pi + m.Dust * 2.5f;
-            const float dist
-                = (0.25f + 0.75f * Hash01(k, 1, seed)) * (1 - m.Dust) * 26 * Supersample;
+            const float dist = (0.25f + 0.75f * Hash01(k, 1, seed)) * (1 - m.Dust) * 26 * scale;
             const float size = 2.0f + 2.0f * Hash01(k, 2, seed);
             const float px = m.Pose.X + std::cos(angle) * dist,
                         py = m.Pose.Y + std::sin(angle) * dist;
             const float shine
                 = Smoothstep(0.0f, 0.02f, m.Dust) * (1 - Smoothstep(0.75f, 1.0f, m.Dust));
-            AddGlint(canvas, px, py, size, glintColour * (0.9f * shine));
+            AddGlint(canvas, px, py, size, glintColour * (0.9f * shine), scale);
         }
     }
     if (m.Glints > 0) {
@@ -241,51 +244,51 @@ FloatImage Compose(bool light, const AncientMoment& m, Side top, Side bottom, st
             const float dist = (0.55f + 0.4f * Hash01(k, 7, seed)) * m.Pose.Radius;
             AddGlint(canvas, m.Pose.X + std::cos(angle) * dist,
                 m.Pose.Y - ViewLean * m.Pose.Thickness + std::sin(angle) * dist,
-                3.5f + 2 * Hash01(k, 8, seed), glintColour * (1.6f * life * m.Glints));
+                3.5f + 2 * Hash01(k, 8, seed), glintColour * (1.6f * life * m.Glints), scale);
         }
     }
     return canvas;
 }
 
-FloatImage PaintRest(Side side, bool light)
+FloatImage PaintRest(Side side, bool light, int scale)
 {
     AncientMoment m;
-    m.Pose = RestingPose(Radius, Thickness);
+    m.Pose = RestingPose(Radius, Thickness, scale);
     m.Pose.Dome = 0.2f;
-    return Compose(light, m, side, Other(side), 0);
+    return Compose(light, m, side, Other(side), 0, scale);
 }
 
-FloatImage PaintTurn(Side from, bool light, int frame)
+FloatImage PaintTurn(Side from, bool light, int frame, int scale)
 {
     const float p = float(frame) / float(Frames - 1);
     AncientMoment m;
-    m.Pose = RestingPose(Radius, Thickness);
+    m.Pose = RestingPose(Radius, Thickness, scale);
     m.Pose.Dome = 0.2f;
     m.Pose.AxisAngle = 0; // tips over towards the viewer: the medallion's height shrinks
     m.Pose.Turn = Pi * Smoothstep(0.08f, 0.85f, p);
     const float hop = std::sin(Pi * Smoothstep(0.0f, 0.9f, p));
-    m.Pose.Lift = 3.5f * Supersample * hop;
+    m.Pose.Lift = 3.5f * scale * hop;
     m.Shine = { std::sin(Pi * Smoothstep(0.0f, 0.95f, p)), p };
     m.Glints = 1;
     m.GlintPhase = p;
-    return Compose(light, m, from, Other(from), from == Side::Yellow ? 5 : 6);
+    return Compose(light, m, from, Other(from), from == Side::Yellow ? 5 : 6, scale);
 }
 
-FloatImage PaintAppear(Side side, bool light, int frame)
+FloatImage PaintAppear(Side side, bool light, int frame, int scale)
 {
     const float p = float(frame) / float(Frames - 1);
     AncientMoment m;
-    m.Pose = RestingPose(Radius, Thickness);
+    m.Pose = RestingPose(Radius, Thickness, scale);
     m.Pose.Dome = 0.2f;
     m.Dust = Smoothstep(0.0f, 0.55f, p);
     const float form = Smoothstep(0.25f, 0.7f, p);
     m.Opacity = form;
     m.Pose.Scale = 0.75f + 0.25f * Smoothstep(0.25f, 0.8f, p);
-    m.Pose.Lift = 5.0f * Supersample * (1 - Smoothstep(0.3f, 0.85f, p));
+    m.Pose.Lift = 5.0f * scale * (1 - Smoothstep(0.3f, 0.85f, p));
     m.Shine = { std::sin(Pi * Smoothstep(0.3f, 0.98f, p)), Smoothstep(0.3f, 0.98f, p) };
     m.Glints = Smoothstep(0.5f, 0.8f, p);
     m.GlintPhase = 0.5f + 0.5f * p;
-    return Compose(light, m, side, Other(side), side == Side::Yellow ? 7 : 8);
+    return Compose(light, m, side, Other(side), side == Side::Yellow ? 7 : 8, scale);
 }
 
 } // namespace
@@ -293,6 +296,7 @@ FloatImage PaintAppear(Side side, bool light, int frame)
 const FigureSetArt& AncientArt()
 {
     static const FigureSetArt art { "ANIM_B3", "Ancient", Frames,
-        [](bool light) { return Square(light); }, PaintRest, PaintTurn, PaintAppear };
+        [](bool light, int scale) { return Square(light, scale); }, PaintRest, PaintTurn,
+        PaintAppear };
     return art;
 }

@@ -1,6 +1,6 @@
 // The "Ancient" figure set (ANIM_B3): scarab medallions of gold and green stone on lapis.
 #pragma once
 
-#include "DiscSheets.h"
+#include "DiscFrames.h"
 
 const FigureSetArt& AncientArt();
