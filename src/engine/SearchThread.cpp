@@ -9,7 +9,8 @@ EngineKind SearchEngine = EngineKind::Normal;
 SearchRoutine MasterSearchRoutine = nullptr;
 std::function<void(const std::atomic<bool>&)> SearchStartHook;
 
-TMyThread::TMyThread()
+TMyThread::TMyThread(SearchFinishedCall finished)
+    : Finished(std::move(finished))
 {
     SearchRunning.store(true, std::memory_order_relaxed);
     Thread = std::thread([this, hook = SearchStartHook] {
@@ -43,12 +44,18 @@ void TMyThread::DoSearch()
     SearchCancelRequest = nullptr;
 }
 
-void TMyThread::EndSearch() { SearchRunning.store(false, std::memory_order_release); }
+void TMyThread::EndSearch()
+{
+    const int move = BestMoves[0];
+    SearchRunning.store(false, std::memory_order_release);
+    if (Finished)
+        Finished(move, Terminated());
+}
 
-void StartSearch()
+void StartSearch(SearchFinishedCall finished)
 {
     SearchThread.reset(); // joins the previous thread, which has already ended
-    SearchThread = std::make_unique<TMyThread>();
+    SearchThread = std::make_unique<TMyThread>(std::move(finished));
 }
 
 void CancelSearch()

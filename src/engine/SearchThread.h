@@ -1,5 +1,6 @@
 // The search thread: runs one root search for SideToMove on its own thread while the main thread
-// keeps the window alive, and reports its end through SearchRunning.
+// keeps the window alive, and reports its end through SearchRunning and, to whoever started it,
+// through a call made on the search thread as its last act.
 #pragma once
 
 #include <atomic>
@@ -14,10 +15,15 @@
 // result.
 extern std::atomic<bool> SearchRunning;
 
+// What the search thread hands over when its search has returned: the move (BestMoves[0]) and
+// whether it was asked to stop (then the move is no answer).
+using SearchFinishedCall = std::function<void(int move, bool cancelled)>;
+
 class TMyThread {
 public:
-    // Sets SearchRunning and starts searching at once.
-    TMyThread();
+    // Sets SearchRunning and starts searching at once; finished, when given, is called on the
+    // search thread after SearchRunning has been cleared.
+    explicit TMyThread(SearchFinishedCall finished = {});
     // Asks a search still running to stop and waits for the thread to end.
     ~TMyThread();
     TMyThread(const TMyThread&) = delete;
@@ -32,6 +38,7 @@ private:
     void EndSearch();
 
     std::atomic<bool> TerminateRequested { false };
+    SearchFinishedCall Finished;
     std::thread Thread;
 };
 
@@ -54,8 +61,10 @@ extern std::unique_ptr<TMyThread> SearchThread;
 // search runs.
 extern std::function<void(const std::atomic<bool>& cancelled)> SearchStartHook;
 
-// Starts a search on a new thread (the previous one has ended: SearchRunning was false).
-void StartSearch();
+// Starts a search on a new thread (the previous one has ended: SearchRunning was false). finished
+// is called on the search thread when the search has returned, so a waiter can be woken rather
+// than poll; it must not block on the main thread.
+void StartSearch(SearchFinishedCall finished = {});
 
 // Asks a running search to stop and waits until it has; its result must be discarded.
 void CancelSearch();

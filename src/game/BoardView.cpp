@@ -251,12 +251,14 @@ void BoardView::ShowHoverMark()
     PushSquare(HoverCol, HoverRow);
 }
 
-void BoardView::EraseHoverMark()
+void BoardView::EraseHoverMark() { EraseHoverMark(BoardStack[0]); }
+
+void BoardView::EraseHoverMark(const Board& board)
 {
     if (PrevHoverCol < 0 || PrevHoverCol >= BoardSize || PrevHoverRow < 0
         || PrevHoverRow >= BoardSize)
         return;
-    DrawRestingSprite(Layout(), BoardStack[0], PrevHoverCol, PrevHoverRow);
+    DrawRestingSprite(Layout(), board, PrevHoverCol, PrevHoverRow);
     DrawMarkers(PrevHoverCol, PrevHoverRow);
     PushSquare(PrevHoverCol, PrevHoverRow);
 }
@@ -272,10 +274,12 @@ void BoardView::Announce(const QString& text)
     QAccessible::updateAccessibility(&alert);
 }
 
-void BoardView::RememberBoard()
+void BoardView::RememberBoard() { RememberBoard(BoardStack[0]); }
+
+void BoardView::RememberBoard(const Board& before)
 {
     StopMoveDisplay();
-    PreviousBoard = BoardStack[0];
+    PreviousBoard = before;
     NoPreviousBoard = false;
 }
 

@@ -16,6 +16,7 @@
 #include "Board.h"
 #include "BoardPainter.h"
 #include "DrawDib.h"
+#include "Square.h"
 
 class TAsyncTimer;
 
@@ -53,8 +54,12 @@ public:
     void DrawMarkers(int x, int y);
     void ShowHoverMark();
     void EraseHoverMark();
+    // The outline erased from the square as shown on board (the position before a move).
+    void EraseHoverMark(const Board& board);
     void MoveHoverHome(); // the hover square back to (0, 0)
     void RememberBoard();
+    // Ends the move display and keeps before as the position the next animation starts from.
+    void RememberBoard(const Board& before);
     void AnimateMove();
     void DrawMoveMark(int x, int y, int k);
     void DrawChangeMark(int x, int y, int k);
@@ -63,6 +68,12 @@ public:
     void MoveDisplayTick(); // a tick of HelpMoveAsyncTimer
     // Moves the pointer onto a square's centre, as the hint and the keyboard do.
     void MovePointerToSquare(int col, int row);
+    void MovePointerToSquare(const Square& square)
+    {
+        MovePointerToSquare(square.Col(), square.Row());
+    }
+    // The square under the hover outline, which a click plays.
+    Square HoverSquare() const { return Square::At(BoardSize, HoverCol, HoverRow); }
     TAsyncTimer* MoveDisplayTimer() const { return HelpMoveAsyncTimer; }
     // Tells a screen reader what happened on the board (a move, a pass, the result).
     void Announce(const QString& text);

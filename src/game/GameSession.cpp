@@ -23,12 +23,6 @@
 
 namespace {
 
-const char* MoveSound(int figureSet)
-{
-    static const char* const Sounds[] = { "SOUND_FLAME", "SOUND_ROTATE", "SOUND_BUGS" };
-    return Sounds[figureSet >= 0 && figureSet < 3 ? figureSet : 0];
-}
-
 TurnShown Turn() { return SideToMove == SideGreen ? TurnShown::Green : TurnShown::Yellow; }
 
 int CountDiscs(int side)
@@ -41,8 +35,17 @@ int CountDiscs(int side)
 
 } // namespace
 
-GameSession::GameSession(GameView& view)
+GameGuard::GameGuard(const GameSession& session)
+    : Session(session)
+    , Started(session.Stamp())
+{
+}
+
+bool GameGuard::Changed() const { return Session.Stamp() != Started; }
+
+GameSession::GameSession(GameView& view, GamePeer* peer)
     : View(view)
+    , Peer(peer)
 {
 }
 
@@ -58,19 +61,18 @@ void GameSession::ResetGame()
 {
     GameChanged();
     ::NewGame();
-    View.ForgetPreviousBoard();
     History = false;
     DisableUndoRedo();
-    View.ShowTurn(TurnShown::Yellow);
-    View.ShowScore(2, 2);
-    View.ShowCounter(0, 0);
+    View.TurnChanged(TurnShown::Yellow);
+    View.PositionChanged(true);
 }
 
 void GameSession::NewGame()
 {
     if (NetworkGame) {
         // Both copies start again with the terms of the call; the peer obeys without asking.
-        View.SendRestart();
+        if (Peer)
+            Peer->SendRestart();
         StartNetworkGame();
         return;
     }
@@ -80,26 +82,28 @@ void GameSession::NewGame()
     if (SearchRunning.load(std::memory_order_acquire))
         CancelSearch();
     ResetGame();
-    View.DrawPosition();
     MakeComputerMove();
 }
 
-void GameSession::Click(int square)
+void GameSession::Click(const Square& square)
 {
     if (GameOver || SearchRunning.load(std::memory_order_acquire)
         || (NetworkGame && SideToMove != ComputerSide))
         return;
     if (!History) {
-        PlayLocalMove(square);
+        Play({ square, MoveSource::Player });
         return;
     }
-    switch (View.AskHistoryChoice()) {
+    const GameGuard guard(*this);
+    const HistoryChoice choice = View.AskHistoryChoice();
+    if (guard.Changed())
+        return; // another game came while the dialog was open: the answer was for the old one
+    switch (choice) {
     case HistoryChoice::ContinueFromLast:
         while (GameRecord->Redo()) { }
         GameChanged();
-        UpdateMoveCounter();
         RefreshHistoryStatus();
-        View.DrawPosition();
+        View.PositionChanged(false);
         History = false;
         // Play on from the end of the record: when the computer is to move there, it moves.
         MakeComputerMove();
@@ -114,49 +118,57 @@ void GameSession::Click(int square)
     }
 }
 
-void GameSession::PlayLocalMove(int square)
+bool GameSession::MayPlay(const Move& move) const
 {
-    if (!IsPlayableSquare(BoardSize, square)
-        || !Routines.IsLegalMove(BoardStack[0], square, SideToMove, Opponent()))
-        return; // an illegal square is ignored without a sound or a message
-    if (!ApplyMove(square, true, false))
-        return;
-    FinishMove();
-    View.ShowHover();
-    UpdateUndoRedo();
+    if (GameOver || !move.At.Valid() || move.At.Size() != BoardSize
+        || !Routines.IsLegalMove(BoardStack[0], move.At.Index(), SideToMove, Opponent()))
+        return false;
+    const bool computersTurn = OpponentIsComputer && SideToMove == ComputerSide;
+    switch (move.Source) {
+    case MoveSource::Player:
+        // In a network game ComputerSide is the side of the player here.
+        return NetworkGame ? SideToMove == ComputerSide : !computersTurn;
+    case MoveSource::Computer:
+        return !NetworkGame && computersTurn;
+    case MoveSource::Peer:
+        return NetworkGame && SideToMove != ComputerSide;
+    }
+    return false;
 }
 
-// Steps shared by every move before the turn is handed on: record, play, count, sound, animation.
-// Every caller has checked the move; a square that is not legal here is a bug, and it is refused
-// rather than recorded.
-bool GameSession::ApplyMove(int square, bool local, bool remote)
+bool GameSession::Play(const Move& move)
 {
+    if (!MayPlay(move)) {
+        // The player's and the peer's moves are refused without a word; the computer's come from
+        // the search, which only ever chooses a legal square.
+        CORVANA_INVARIANT(move.Source != MoveSource::Computer, "the computer's move is legal");
+        return false;
+    }
     const int side = SideToMove;
     const int other = Opponent();
-    if (!CORVANA_INVARIANT(IsPlayableSquare(BoardSize, square)
-                && Routines.IsLegalMove(BoardStack[0], square, side, other),
-            "a move applied is legal for the side to move"))
-        return false;
     GameChanged();
-    if (local || remote)
-        View.EraseHover();
-    View.RememberBoard();
-    GameRecord->Push(square, side, other);
+    const GameGuard guard(*this);
+    if (move.Source == MoveSource::Peer) {
+        // The record the design keeps of the peer's last move.
+        RemoteMoveCol = move.At.Col();
+        RemoteMoveRow = move.At.Row();
+        RemoteMovePending = true;
+    }
+    PlayedMove played { side, move.At, 0, move.Source, BoardStack[0] };
+    GameRecord->Push(move.At.Index(), side, other);
     PlayedHere = true;
     const int before = CountDiscs(side);
-    Routines.MakeMove(BoardStack[0], square, side, other);
-    View.MovePlayed(side, square, CountDiscs(side) - before - 1);
-    UpdateMoveCounter();
-    if (AnimationOn)
-        View.PlaySound(MoveSound(FigureSet));
-    View.AnimateMove();
-    if (!AnimationOn)
-        View.PlaySound("SOUND_CLICK");
-    if (local && NetworkGame) {
-        // Sent before the turn passes, so the peer learns of it however this copy goes on.
-        const int rw = RowWidth();
-        View.SendMove(square / rw - 1, square % rw - 1);
-    }
+    Routines.MakeMove(BoardStack[0], move.At.Index(), side, other);
+    played.Turned = CountDiscs(side) - before - 1;
+    View.MovePlayed(played);
+    // Sent before the turn passes, so the peer learns of it however this copy goes on.
+    if (move.Source == MoveSource::Player && NetworkGame && Peer)
+        Peer->SendMove(move.At);
+    if (guard.Changed())
+        return true; // the game moved on while the move was shown
+    FinishMove();
+    if (move.Source == MoveSource::Player)
+        UpdateUndoRedo();
     return true;
 }
 
@@ -170,60 +182,63 @@ void GameSession::MakeComputerMove()
         if (GameOver || History || !OpponentIsComputer || SideToMove != ComputerSide
             || View.Closing())
             return;
-        int square = SearchAndWait();
+        Square square = Square::AtIndex(BoardSize, SearchAndWait());
         if (View.Closing())
             return;
         // The search answered for a position that is gone: think again about the one shown.
         if (LastSearchStale)
             continue;
-        if (square == PassMove) {
-            const int fallback = FirstLegalSquare();
-            if (!CORVANA_INVARIANT(fallback == PassMove, "the search passes only without a move"))
+        if (square.IsPass()) {
+            const Square fallback = FirstLegalSquare();
+            if (!CORVANA_INVARIANT(fallback.IsPass(), "the search passes only without a move"))
                 square = fallback;
         }
-        if (square != PassMove && !ApplyMove(square, false, false))
-            return;
-        FinishMove();
+        if (square.IsPass())
+            FinishMove(); // the computer has no move: the turn goes on all the same
+        else
+            Play({ square, MoveSource::Computer });
         return;
     }
 }
 
-// The first legal square of SideToMove in the square order, or PassMove.
-int GameSession::FirstLegalSquare() const
+// The first legal square of SideToMove in the square order, or a pass.
+Square GameSession::FirstLegalSquare() const
 {
     const SquareOrder order = MoveOrderFor(BoardSize);
     for (int i = 0; i < order.Length; ++i)
         if (Routines.IsLegalMove(BoardStack[0], order.Squares[i], SideToMove, Opponent()))
-            return order.Squares[i];
-    return PassMove;
+            return Square::AtIndex(BoardSize, order.Squares[i]);
+    return Square::Pass(BoardSize);
 }
 
 int GameSession::SearchAndWait()
 {
-    View.ThinkingStarted();
+    View.ThinkingChanged(true);
     DisableUndoRedo();
-    const std::uint64_t stamp = GameStamp;
+    const GameGuard guard(*this);
     WaitingForSearch = true;
-    StartSearch();
-    // The window keeps working while the search runs: repaint, menu items still enabled.
-    if (SearchRunning.load(std::memory_order_acquire))
-        View.WaitWhileSearching();
+    // The search thread hands its result to the view with the game it was asked about; the
+    // window keeps working until it comes (repaint, the menu items still enabled).
+    GameView& view = View;
+    const std::uint64_t stamp = guard.Stamp();
+    StartSearch([&view, stamp](int move, bool cancelled) {
+        view.SearchFinished({ stamp, move, cancelled });
+    });
+    const SearchOutcome outcome = View.WaitForSearch(stamp);
     WaitingForSearch = false;
-
-    const int square = BestMoves[0];
     // A result belongs to the game and the position it was asked about: one cut short, or one
     // that finished while another game was opened or begun, is no move of the game shown.
-    LastSearchStale = GameStamp != stamp || (SearchThread && SearchThread->Terminated());
-    View.ThinkingEnded();
+    LastSearchStale = guard.Changed() || outcome.Cancelled;
+    View.ThinkingChanged(false);
     UpdateUndoRedo();
-    return square;
+    return outcome.Move;
 }
 
-std::optional<int> GameSession::Hint()
+std::optional<Square> GameSession::Hint()
 {
     if (GameOver || NetworkGame || WaitingForSearch)
         return std::nullopt;
-    const int square = SearchAndWait();
+    const Square square = Square::AtIndex(BoardSize, SearchAndWait());
     if (View.Closing())
         return std::nullopt;
     if (LastSearchStale) {
@@ -231,54 +246,52 @@ std::optional<int> GameSession::Hint()
         MakeComputerMove();
         return std::nullopt;
     }
-    if (square == PassMove)
+    if (!square.Valid())
         return std::nullopt;
     return square;
 }
 
 void GameSession::FinishMove()
 {
-    View.DrawPosition();
+    View.PositionChanged(false);
     const PositionScan scan = ScanPosition(BoardStack[0]);
-    View.ShowScore(scan.Yellow, scan.Green);
-    const std::uint64_t stamp = GameStamp;
-    const TurnResult turn = AdvanceTurn(scan);
-    View.TurnChanged();
-    switch (turn) {
-    case TurnResult::GameEnded:
-        View.ShowTurn(TurnShown::GameOver);
+    const GameGuard guard(*this);
+    switch (AdvanceTurn(scan)) {
+    case TurnResult::GameEnded: {
+        View.TurnChanged(TurnShown::GameOver);
+        GameResult result;
         if (scan.Yellow == scan.Green)
-            View.ShowFinal(2, 0, 0);
+            result = { ResultKind::Tie, scan.Yellow, scan.Green };
         else if (scan.Green > scan.Yellow)
-            View.ShowFinal(1, scan.Green, scan.Yellow);
+            result = { ResultKind::GreenWon, scan.Green, scan.Yellow };
         else
-            View.ShowFinal(0, scan.Yellow, scan.Green);
-        if (GameStamp == stamp)
+            result = { ResultKind::YellowWon, scan.Yellow, scan.Green };
+        View.GameEnded(result);
+        if (!guard.Changed())
             GameOver = true;
         return;
+    }
     case TurnResult::Passed:
         // The side that could not move is the one that is not moving again.
-        View.ShowFinal(Opponent() == SideYellow ? 3 : 4, 0, 0);
-        if (GameStamp != stamp)
+        View.Passed(Opponent());
+        if (guard.Changed())
             return; // the game moved on under the dialog, and what came finished itself
         break;
     case TurnResult::NextSide:
         break;
     }
-    View.ShowTurn(Turn());
-    View.RepaintStatus();
+    View.TurnChanged(Turn());
     MakeComputerMove();
     if (NetworkGame)
-        View.ShowNetworkTurn(SideToMove == ComputerSide);
+        View.NetworkTurnChanged(SideToMove == ComputerSide);
 }
 
 void GameSession::RefreshHistoryStatus()
 {
     const PositionScan scan = ScanPosition(BoardStack[0]);
-    View.ShowScore(scan.Yellow, scan.Green);
     GameOver = scan.BothStuck();
     if (GameOver) {
-        View.ShowTurn(TurnShown::GameOver);
+        View.TurnChanged(TurnShown::GameOver);
         History = false;
         return;
     }
@@ -286,20 +299,17 @@ void GameSession::RefreshHistoryStatus()
         SideToMove = SideGreen;
     if (scan.GreenStuck && SideToMove == SideGreen)
         SideToMove = SideYellow;
-    View.ShowTurn(Turn());
+    View.TurnChanged(Turn());
     History = true;
 }
-
-void GameSession::UpdateMoveCounter() { View.ShowCounter(GameRecord->Current, GameRecord->Count); }
 
 void GameSession::Undo()
 {
     if (!GameRecord->Undo())
         return;
     GameChanged();
-    UpdateMoveCounter();
     RefreshHistoryStatus();
-    View.DrawPosition();
+    View.PositionChanged(false);
 }
 
 void GameSession::Redo()
@@ -307,9 +317,8 @@ void GameSession::Redo()
     if (!GameRecord->Redo())
         return;
     GameChanged();
-    UpdateMoveCounter();
     RefreshHistoryStatus();
-    View.DrawPosition();
+    View.PositionChanged(false);
     if (GameRecord->Current == GameRecord->Count && History) {
         History = false;
         // Back at the end of the game: play goes on, with the computer's move if it is its turn.
@@ -317,7 +326,7 @@ void GameSession::Redo()
     }
 }
 
-void GameSession::DisableUndoRedo() { View.SetUndoRedoEnabled(false); }
+void GameSession::DisableUndoRedo() { View.UndoRedoChanged(false); }
 
 void GameSession::UpdateUndoRedo()
 {
@@ -326,7 +335,7 @@ void GameSession::UpdateUndoRedo()
         return;
     }
     if (GameRecord->Count > 1)
-        View.SetUndoRedoEnabled(true);
+        View.UndoRedoChanged(true);
 }
 
 Status GameSession::Save(
@@ -375,47 +384,33 @@ void GameSession::OpenRecord(OBoardTracker record, const std::optional<SavedGame
         CancelSearch();
 
     if (GameRecord->Size != BoardSize) {
-        View.EraseHover();
-        View.MoveHoverHome();
         BoardSize = GameRecord->Size;
         // The rules of the new size before anything (the loading panel's event loop) can ask.
         SelectRoutines();
         View.BoardSizeChanged();
     }
-    View.ShowGameSettings(true);
+    View.GameSettingsChanged(true);
 
     if (GameRecord->Count == 0) {
         // A saved game without moves: a new game of its size with its players.
         ResetGame();
-        View.DrawPosition();
-        View.ShowHover();
         MakeComputerMove();
         return;
     }
 
     DisableUndoRedo();
     UpdateUndoRedo();
-    View.ShowHover();
     while (GameRecord->Undo()) { }
-    View.ForgetPreviousBoard();
-    UpdateMoveCounter();
     RefreshHistoryStatus();
-    View.DrawPosition();
+    View.PositionChanged(true);
     History = true;
 }
 
 void GameSession::ApplyRemoteMove()
 {
-    if (!RemoteMovePending)
-        return;
-    const int square = SquareIndex(RemoteMoveCol, RemoteMoveRow);
-    if (!IsPlayableSquare(BoardSize, square)
-        || !Routines.IsLegalMove(BoardStack[0], square, SideToMove, Opponent()))
-        return; // an illegal move from the peer is ignored without a message
-    if (!ApplyMove(square, false, true))
-        return;
-    FinishMove();
-    View.ShowHover();
+    // An illegal move from the peer, or one off its turn, is ignored without a message.
+    if (RemoteMovePending)
+        Play({ Square::At(BoardSize, RemoteMoveCol, RemoteMoveRow), MoveSource::Peer });
 }
 
 void GameSession::StartNetworkGame()
@@ -423,27 +418,25 @@ void GameSession::StartNetworkGame()
     if (SearchRunning.load(std::memory_order_acquire))
         CancelSearch();
     RemoteMovePending = false;
-    View.EraseHover();
-    View.MoveHoverHome();
+    NetworkGame = true;
+    OpponentIsComputer = false;
+    ComputerSide = NetLocalGreen ? SideGreen : SideYellow;
     const int size = NetSize10 ? 10 : 8;
     if (size != BoardSize) {
         BoardSize = size;
         View.BoardSizeChanged();
     }
-    View.ShowGameSettings(false);
+    View.GameSettingsChanged(false);
     ResetGame();
-    View.DrawPosition();
-    NetworkGame = true;
-    OpponentIsComputer = false;
-    ComputerSide = NetLocalGreen ? SideGreen : SideYellow;
-    View.ShowHover();
-    View.ShowNetworkTurn(SideToMove == ComputerSide);
+    View.NetworkGameChanged(true);
+    View.NetworkTurnChanged(SideToMove == ComputerSide);
 }
 
 void GameSession::EndNetworkGame()
 {
     NetworkGame = false;
-    View.ShowNetworkTurn(true);
+    View.NetworkGameChanged(false);
+    View.NetworkTurnChanged(true);
 }
 
 // --- beyond the original ---
@@ -487,13 +480,8 @@ void GameSession::TakeBack()
     }
     GameChanged();
     History = false;
-    View.ForgetPreviousBoard();
-    UpdateMoveCounter();
-    const PositionScan scan = ScanPosition(BoardStack[0]);
-    View.ShowScore(scan.Yellow, scan.Green);
-    View.ShowTurn(Turn());
-    View.DrawPosition();
-    View.ShowHover();
+    View.TurnChanged(Turn());
+    View.PositionChanged(true);
     UpdateUndoRedo();
 }
 
@@ -510,9 +498,8 @@ void GameSession::JumpTo(int position)
     while (GameRecord->Current > position && GameRecord->Undo()) { }
     while (GameRecord->Current < position && GameRecord->Redo()) { }
     GameChanged();
-    UpdateMoveCounter();
     RefreshHistoryStatus();
-    View.DrawPosition();
+    View.PositionChanged(false);
     if (GameRecord->Current == GameRecord->Count && History) {
         History = false;
         // At the end of the game play goes on, with the computer's move if it is its turn.

@@ -11,6 +11,7 @@
 
 #include "BoardTracker.h"
 #include "GgfGame.h"
+#include "Square.h"
 
 // What the status panel says of the turn.
 enum class TurnShown { Yellow, Green, GameOver };
@@ -18,62 +19,113 @@ enum class TurnShown { Yellow, Green, GameOver };
 // The history dialog's answers.
 enum class HistoryChoice { ReturnToHistory, ContinueFromLast, ContinueFromThis };
 
-// What the session asks of the window that shows the game.
+// Where a move comes from.
+enum class MoveSource {
+    Player, // the person at this board (either side in a game of two players here)
+    Computer,
+    Peer, // the player at the other copy of a network game
+};
+
+struct Move {
+    Square At;
+    MoveSource Source = MoveSource::Player;
+};
+
+// A move as it has been recorded and made on board 0.
+struct PlayedMove {
+    int Side = SideYellow;
+    Square At;
+    int Turned = 0; // discs turned over
+    MoveSource Source = MoveSource::Player;
+    Board Before {}; // board 0 as it was: what the animation starts from
+};
+
+// How a finished game ended, with the winner's count first ("Green won 33 : 31").
+enum class ResultKind { YellowWon, GreenWon, Tie };
+struct GameResult {
+    ResultKind Kind = ResultKind::Tie;
+    int Winner = 0;
+    int Loser = 0;
+};
+
+// What a search the session waited for came back with.
+struct SearchOutcome {
+    std::uint64_t Stamp = 0; // the game it was asked about (GameSession::Stamp)
+    int Move = PassMove;
+    bool Cancelled = false;
+};
+
+// What the session tells the window that shows the game, and the little it asks of it. The view
+// decides how to show it: the hover outline, the order of drawing, the sounds and the panels.
 class GameView {
 public:
     virtual ~GameView() = default;
 
-    // --- the board ---
-    virtual void DrawPosition() = 0; // board 0 into the picture, shown at once
-    virtual void ShowHover() = 0;
-    virtual void EraseHover() = 0;
-    virtual void MoveHoverHome() = 0; // the hovered square back to (0, 0)
-    // Ends the move display and keeps board 0 as the position before the move.
-    virtual void RememberBoard() = 0;
-    virtual void ForgetPreviousBoard() = 0; // a new position: no last move to show
-    virtual void AnimateMove() = 0; // from the remembered position to board 0
-    virtual void TurnChanged() = 0; // markers that follow the side to move are drawn again
-    // A move has been played (for a screen reader): who, where, and how many discs it turned.
-    virtual void MovePlayed(int side, int square, int turned) = 0;
-    virtual void PlaySound(const char* name) = 0;
-    // The board size changed (an opened game): new graphics and window size.
+    // --- what happened, in the order it happened ---
+    // Board 0 and the record show another position than before (a new game, an opened one, undo,
+    // redo, a jump, a take-back) or the same one again after a move: the board, the score, the
+    // move counter and the move list. fresh: the position does not follow from the move last
+    // shown, so there is no last move to mark.
+    virtual void PositionChanged(bool fresh) = 0;
+    // A move has been recorded and made: the view animates it from move.Before, with its sound.
+    virtual void MovePlayed(const PlayedMove& move) = 0;
+    // Whose turn the status bar says; also after a pass, and "Game over".
+    virtual void TurnChanged(TurnShown turn) = 0;
+    // Modal (network messages are handled while they are open): side could not move; the game is
+    // over.
+    virtual void Passed(int side) = 0;
+    virtual void GameEnded(const GameResult& result) = 0;
+    // The computer thinks (wait cursor, "&New", "&Hint", "&Settings" off), or has stopped.
+    virtual void ThinkingChanged(bool thinking) = 0;
+    virtual void UndoRedoChanged(bool enabled) = 0;
+    // The board size changed (an opened game, a network game): new graphics and window size.
     virtual void BoardSizeChanged() = 0;
     // The game's size (and with players, who plays), for the settings dialog to show.
-    virtual void ShowGameSettings(bool players) = 0;
+    virtual void GameSettingsChanged(bool players) = 0;
+    // A network game began (again) or ended; its turn moved on (the pointer says whose it is).
+    virtual void NetworkGameChanged(bool inGame) = 0;
+    virtual void NetworkTurnChanged(bool localTurn) = 0;
 
-    // --- the status bar ---
-    virtual void ShowTurn(TurnShown turn) = 0;
-    virtual void ShowScore(int yellow, int green) = 0;
-    virtual void ShowCounter(int current, int count) = 0;
-    virtual void RepaintStatus() = 0;
-
-    // --- dialogs (modal: events, network messages among them, are handled while they are open) ---
-    // kind: 0 Yellow won, 1 Green won, 2 tie, 3 Yellow pass, 4 Green pass (a and b the counts).
-    virtual void ShowFinal(int kind, int a, int b) = 0;
+    // --- asked of it ---
     virtual HistoryChoice AskHistoryChoice() = 0;
     virtual void ShowError(const std::string& title, const std::string& message) = 0;
-
-    // --- the computer ---
-    // The window while the computer thinks: wait cursor, "&New", "&Hint", "&Settings" off.
-    virtual void ThinkingStarted() = 0;
-    virtual void ThinkingEnded() = 0;
-    // Handles window events until the search has ended (SearchRunning is clear).
-    virtual void WaitWhileSearching() = 0;
-
-    // --- menus and the network ---
-    virtual void SetUndoRedoEnabled(bool enabled) = 0;
-    virtual void SendMove(int col, int row) = 0;
-    virtual void SendRestart() = 0;
-    // In a network game: the pointer says whose turn it is.
-    virtual void ShowNetworkTurn(bool localTurn) = 0;
-    virtual void NetworkGameLocked(bool locked) = 0; // hint and game settings off during one
+    // Handles window events until SearchFinished has brought the outcome of the search started
+    // for stamp, and returns it. SearchFinished is called on the search thread.
+    virtual SearchOutcome WaitForSearch(std::uint64_t stamp) = 0;
+    virtual void SearchFinished(const SearchOutcome& outcome) = 0;
     // The window is closing: nothing more is shown or played.
     virtual bool Closing() const = 0;
 };
 
+// The other copy of a network game, as far as the game needs it.
+class GamePeer {
+public:
+    virtual ~GamePeer() = default;
+    virtual void SendMove(const Square& square) = 0;
+    virtual void SendRestart() = 0;
+};
+
+class GameSession;
+
+// Answers "is this still the game it was?" after anything that runs the event loop: a search, a
+// modal dialog, an animation. Network messages, menu commands and a restart are handled inside
+// those, and whatever was left to do for the game it started with is not done for another.
+class GameGuard {
+public:
+    explicit GameGuard(const GameSession& session);
+    bool Changed() const;
+    std::uint64_t Stamp() const { return Started; }
+
+private:
+    const GameSession& Session;
+    std::uint64_t Started;
+};
+
 class GameSession {
 public:
-    explicit GameSession(GameView& view);
+    explicit GameSession(GameView& view, GamePeer* peer = nullptr);
+    // The peer of a network game, once the network side exists.
+    void SetPeer(GamePeer* peer) { Peer = peer; }
 
     // --- a game ---
     // A start position of BoardSize with the view to match (no search).
@@ -82,9 +134,11 @@ public:
     // game both copies start again.
     void NewGame();
     // A click (or Enter) on square: plays it, or asks about the history in history mode.
-    void Click(int square);
-    // Plays square for SideToMove when it is legal there.
-    void PlayLocalMove(int square);
+    void Click(const Square& square);
+    // The one way a move is made, whoever makes it: checked (the mover's turn, a legal square),
+    // recorded, made on board 0, shown, sent to the peer when it is this player's in a network
+    // game, and the turn handed on. False, and nothing changes, for a move that may not be made.
+    bool Play(const Move& move);
     void MakeComputerMove();
     int SearchAndWait();
     void FinishMove();
@@ -95,7 +149,7 @@ public:
     void DisableUndoRedo();
     void UpdateUndoRedo();
     // The computer's choice for the player (nothing when the game is over or it cannot be asked).
-    std::optional<int> Hint();
+    std::optional<Square> Hint();
 
     // --- beyond the original ---
     // Takes back the player's last move: against the computer with the computer's reply, in a
@@ -127,6 +181,7 @@ public:
     std::string CopyGame() const;
 
     // --- the network game ---
+    // The peer's move recorded in RemoteMoveCol, RemoteMoveRow and RemoteMovePending, played.
     void ApplyRemoteMove();
     void StartNetworkGame();
     void EndNetworkGame();
@@ -136,20 +191,21 @@ public:
     void SetHistoryMode(bool on) { History = on; }
     // A search is being waited for (a hint's or the computer's).
     bool SearchWaiting() const { return WaitingForSearch; }
-    // Moves on with every change of the game shown, so that a result (or the code after a modal
-    // dialog) can tell whether it still belongs to the game.
+    // Moves on with every change of the game shown (GameGuard compares it).
     std::uint64_t Stamp() const { return GameStamp; }
     // Input on the board is taken (not during a search, not on the peer's turn).
     bool TakesInput() const;
 
 private:
-    bool ApplyMove(int square, bool local, bool remote);
-    int FirstLegalSquare() const;
+    // Whether move may be made now: on its mover's turn, on a legal square.
+    bool MayPlay(const Move& move) const;
+    Square FirstLegalSquare() const;
     // Shows a record that was read as the current game, in the history at its start.
     void OpenRecord(OBoardTracker record, const std::optional<SavedGameSettings>& settings);
     void GameChanged() { ++GameStamp; }
 
     GameView& View;
+    GamePeer* Peer;
     bool History = false;
     std::uint64_t GameStamp = 0;
     bool WaitingForSearch = false;

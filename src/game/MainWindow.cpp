@@ -29,6 +29,7 @@
 #include "BoardGraphics.h"
 #include "BoardTracker.h"
 #include "BoardView.h"
+#include "ChoiceDialog.h"
 #include "DialogPlacement.h"
 #include "Evaluation.h"
 #include "GameFileDialogs.h"
@@ -41,6 +42,7 @@
 #include "NetState.h"
 #include "ProgressPanel.h"
 #include "ResourceIcon.h"
+#include "ResultDialog.h"
 #include "RulesWindow.h"
 #include "Search.h"
 #include "SearchThread.h"
@@ -78,7 +80,24 @@ TReversiForm::TReversiForm(QWidget* parent)
     setCentralWidget(BoardWidget);
     Items = BuildMainMenu(*this);
     Panels = std::make_unique<StatusPanels>(statusBar());
-    GameHost = std::make_unique<WindowGameView>(*this);
+    Moves = new MoveListWindow(this);
+    addDockWidget(Qt::RightDockWidgetArea, Moves);
+    Moves->hide();
+    GameHost = std::make_unique<WindowGameView>(GameViewParts {
+        *this,
+        *BoardWidget,
+        *Panels,
+        Items,
+        Dialogs,
+        *Moves,
+        [this] {
+            FitBoard();
+            BoardWidget->Present();
+            ReloadBoardGraphics();
+        },
+        [this] { UpdateExtraItems(); },
+        [this] { return Closing; },
+    });
     Game = std::make_unique<GameSession>(*GameHost);
     BoardWidget->OnClick = [this] { FormClick(); };
     BoardWidget->InputTaken = [this] { return !Game->HistoryMode() && Game->TakesInput(); };
@@ -95,9 +114,6 @@ TReversiForm::TReversiForm(QWidget* parent)
             hold ? Net.NetEvents->Hold() : Net.NetEvents->Release();
     };
 
-    Moves = new MoveListWindow(this);
-    addDockWidget(Qt::RightDockWidgetArea, Moves);
-    Moves->hide();
     Moves->OnJump = [this](int position) { Game->JumpTo(position); };
     Moves->OnClosed = [this] { ShowMoveList(false); };
     BoardWidget->OnNavigationKey
@@ -134,7 +150,9 @@ TReversiForm::TReversiForm(QWidget* parent)
     Panels->SetWidths(BoardWidget->FirstSize().width());
 
     NetworkGame = false;
-    Net.Host = std::make_unique<WindowNetHost>(*this);
+    Net.Host = std::make_unique<WindowNetHost>(
+        NetHostParts { *this, Net, Items, Dialogs, *BoardWidget, *Game, *TrayIcon });
+    Game->SetPeer(Net.Host.get());
     Net.Host->StartNetwork();
 
     ::NewGame();
@@ -171,16 +189,13 @@ void TReversiForm::Start(const QString& gameFile)
 
 void TReversiForm::NewGameItemClick() { Game->NewGame(); }
 
-void TReversiForm::FormClick()
-{
-    Game->Click(SquareIndex(BoardWidget->HoverCol, BoardWidget->HoverRow));
-}
+void TReversiForm::FormClick() { Game->Click(BoardWidget->HoverSquare()); }
 
 void TReversiForm::MakeComputerMove() { Game->MakeComputerMove(); }
 int TReversiForm::SearchAndWait() { return Game->SearchAndWait(); }
 void TReversiForm::FinishMove() { Game->FinishMove(); }
 void TReversiForm::RefreshHistoryStatus() { Game->RefreshHistoryStatus(); }
-void TReversiForm::UpdateMoveCounter() { Game->UpdateMoveCounter(); }
+void TReversiForm::UpdateMoveCounter() { GameHost->ShowMoveCounter(); }
 void TReversiForm::ListMenuUndoMoveClick() { Game->Undo(); }
 void TReversiForm::ListMenuRedoMoveClick() { Game->Redo(); }
 void TReversiForm::DisableUndoRedo() { Game->DisableUndoRedo(); }
@@ -229,14 +244,14 @@ void TReversiForm::ListMenuLoadClick()
 
 void TReversiForm::LockGameSettings()
 {
-    GameHost->NetworkGameLocked(true);
+    GameHost->LockGameSettings(true);
     DisableUndoRedo();
     UpdateExtraItems();
 }
 
 void TReversiForm::UnlockGameSettings()
 {
-    GameHost->NetworkGameLocked(false);
+    GameHost->LockGameSettings(false);
     UpdateUndoRedo();
     UpdateExtraItems();
 }
@@ -386,12 +401,11 @@ void TReversiForm::FormKeyPress(QChar c) { BoardWidget->FormKeyPress(c); }
 
 void TReversiForm::HintItemClick()
 {
-    const std::optional<int> square = Game->Hint();
+    const std::optional<Square> square = Game->Hint();
     if (!square)
         return;
     BoardWidget->HintPointerMoved = true;
-    const int rw = RowWidth();
-    BoardWidget->MovePointerToSquare((*square - rw - 1) / rw, (*square - rw - 1) % rw);
+    BoardWidget->MovePointerToSquare(*square);
     PlaySoundResource("SOUND_HINT");
 }
 
@@ -681,16 +695,17 @@ void TReversiForm::OptionsItemClick()
         FitBoard();
         restart = reload = true;
     }
-    if (restart) {
-        Game->ResetGame();
-        BoardWidget->MoveHoverHome();
-    }
     if (FigureSet != oldFigureSet) {
         FitBoard();
         reload = true;
     }
     if (reload)
         ReloadBoardGraphics();
+    // The new game is shown with the pictures of its size and set.
+    if (restart) {
+        Game->ResetGame();
+        BoardWidget->MoveHoverHome();
+    }
     DrawBoard();
     BoardWidget->repaint();
     // In history mode the shown position is not played on until the player says so.

@@ -64,9 +64,6 @@ struct NetworkParts {
 class TReversiForm : public QMainWindow {
     Q_DECLARE_TR_FUNCTIONS(TReversiForm)
 
-    friend class WindowGameView;
-    friend class WindowNetHost;
-
 public:
     explicit TReversiForm(QWidget* parent = nullptr);
     ~TReversiForm() override;

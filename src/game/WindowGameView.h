@@ -1,179 +1,78 @@
-// The main window as the game session's view: the session's requests carried to the board view,
-// the status panels, the menus, the dialogs and the network. Used by the main window, which owns
-// it.
+// The main window as the game session's view: what happened in the game carried to the board
+// view, the status panels, the menus, the move list and the dialogs, in the order the window
+// shows them. It decides the hover outline and the redraws; the session only says what happened.
+// Owned by the main window, which hands it the parts it works with.
 #pragma once
 
-#include <QAction>
-#include <QApplication>
-#include <QEventLoop>
-#include <QMessageBox>
-#include <QTimer>
+#include <QObject>
+#include <QPointer>
 #include <array>
+#include <functional>
 #include <optional>
-#include <utility>
 
-#include "BoardView.h"
-#include "ChoiceDialog.h"
-#include "DialogPlacement.h"
-#include "ResultDialog.h"
 #include "GameSession.h"
-#include "MainWindow.h"
-#include "MoveListWindow.h"
-#include "NetProtocol.h"
-#include "NetState.h"
-#include "SearchThread.h"
-#include "Settings.h"
-#include "SettingsDialog.h"
-#include "Sound.h"
-#include "StatusPanels.h"
+
+class BoardView;
+class MoveListWindow;
+class QEventLoop;
+class QWidget;
+class StatusPanels;
+struct MainMenu;
+struct WindowDialogs;
+
+// What of the main window the view works with.
+struct GameViewParts {
+    QWidget& Window; // dialogs are centred over it
+    BoardView& Board;
+    StatusPanels& Panels;
+    MainMenu& Menu;
+    WindowDialogs& Dialogs;
+    MoveListWindow& Moves;
+    // A new board size: the window fits the board and reloads the pictures.
+    std::function<void()> FitNewBoardSize;
+    // The items beyond the original follow what can be done now.
+    std::function<void()> UpdateMenus;
+    std::function<bool()> WindowClosing;
+};
 
 class WindowGameView : public GameView {
 public:
-    explicit WindowGameView(TReversiForm& form)
-        : Form(form)
-    {
-    }
+    explicit WindowGameView(GameViewParts parts);
+    ~WindowGameView() override;
 
-    void DrawPosition() override
-    {
-        Form.BoardWidget->DrawBoard();
-        Form.BoardWidget->Present();
-    }
-    void ShowHover() override { Form.BoardWidget->ShowHoverMark(); }
-    void EraseHover() override { Form.BoardWidget->EraseHoverMark(); }
-    void MoveHoverHome() override { Form.BoardWidget->MoveHoverHome(); }
-    void RememberBoard() override { Form.BoardWidget->RememberBoard(); }
-    void ForgetPreviousBoard() override { Form.BoardWidget->NoPreviousBoard = true; }
-    void AnimateMove() override { Form.BoardWidget->AnimateMove(); }
-    void MovePlayed(int side, int square, int turned) override
-    {
-        const QString who = side == SideYellow ? QCoreApplication::translate("TReversiForm", "Yellow")
-                                               : QCoreApplication::translate("TReversiForm", "Green");
-        Form.BoardWidget->Announce(
-            QCoreApplication::translate("TReversiForm", "%1 plays %2; discs turned: %3.")
-                .arg(who, QString::fromStdString(SquareName(BoardSize, square)))
-                .arg(turned));
-    }
-    void TurnChanged() override
-    {
-        if (Extras.MarkLegalMoves)
-            DrawPosition();
-    }
-    void PlaySound(const char* name) override { PlaySoundResource(name); }
-    void BoardSizeChanged() override
-    {
-        Form.FitBoard();
-        Form.BoardWidget->Present();
-        Form.ReloadBoardGraphics();
-    }
-    void ShowGameSettings(bool players) override
-    {
-        if (!Form.Dialogs.SideDlg)
-            return;
-        Form.Dialogs.SideDlg->ShowBoardSize(BoardSize);
-        if (players)
-            Form.Dialogs.SideDlg->ShowPlayers(ComputerSide, OpponentIsComputer);
-    }
+    void PositionChanged(bool fresh) override;
+    void MovePlayed(const PlayedMove& move) override;
+    void TurnChanged(TurnShown turn) override;
+    void Passed(int side) override;
+    void GameEnded(const GameResult& result) override;
+    void ThinkingChanged(bool thinking) override;
+    void UndoRedoChanged(bool enabled) override;
+    void BoardSizeChanged() override;
+    void GameSettingsChanged(bool players) override;
+    void NetworkGameChanged(bool inGame) override;
+    void NetworkTurnChanged(bool localTurn) override;
+    HistoryChoice AskHistoryChoice() override;
+    void ShowError(const std::string& title, const std::string& message) override;
+    SearchOutcome WaitForSearch(std::uint64_t stamp) override;
+    void SearchFinished(const SearchOutcome& outcome) override;
+    bool Closing() const override;
 
-    void ShowTurn(TurnShown turn) override { Form.Panels->ShowTurn(turn); }
-    void ShowScore(int yellow, int green) override { Form.Panels->ShowScore(yellow, green); }
-    void ShowCounter(int current, int count) override
-    {
-        Form.Panels->ShowCounter(current, count);
-        // Every change of the record passes here: the move list follows it.
-        if (Form.Moves && Form.Moves->isVisible())
-            Form.Moves->ShowRecord();
-    }
-    void RepaintStatus() override { Form.Panels->Repaint(); }
-
-    void ShowFinal(int kind, int a, int b) override
-    {
-        TFinalDlg* dialog = Form.Dialogs.FinalDlg;
-        if (!dialog || Form.Closing)
-            return;
-        if (dialog->isVisible()) {
-            // A pass dialog is open and the game has ended meanwhile: the result follows it.
-            PendingFinal = { kind, a, b };
-            return;
-        }
-        std::optional<std::array<int, 3>> next = std::array<int, 3> { kind, a, b };
-        while (next && !Form.Closing) {
-            dialog->SetResultMessage((*next)[0], (*next)[1], (*next)[2]);
-            Form.BoardWidget->Announce(dialog->FinalMessage->text());
-            CentreOverMainWindow(*dialog, Form);
-            dialog->exec();
-            next = std::exchange(PendingFinal, std::nullopt);
-        }
-    }
-    HistoryChoice AskHistoryChoice() override
-    {
-        if (!Form.Dialogs.Choice)
-            return HistoryChoice::ReturnToHistory;
-        CentreOverMainWindow(*Form.Dialogs.Choice, Form);
-        switch (Form.Dialogs.Choice->exec()) {
-        case ChoiceContinueFromLast:
-            return HistoryChoice::ContinueFromLast;
-        case ChoiceContinueFromThis:
-            return HistoryChoice::ContinueFromThis;
-        default:
-            return HistoryChoice::ReturnToHistory;
-        }
-    }
-    void ShowError(const std::string& title, const std::string& message) override
-    {
-        Form.ShowError(QString::fromStdString(title), QString::fromStdString(message));
-    }
-
-    void ThinkingStarted() override
-    {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        Form.Items.NewGameItem->setEnabled(false);
-        Form.Items.HintItem->setEnabled(false);
-        Form.Items.OptionsItem->setEnabled(false);
-        Form.UpdateExtraItems();
-    }
-    void ThinkingEnded() override
-    {
-        QApplication::restoreOverrideCursor();
-        Form.Items.NewGameItem->setEnabled(true);
-        Form.Items.HintItem->setEnabled(!NetworkGame);
-        Form.Items.OptionsItem->setEnabled(true);
-        Form.UpdateExtraItems();
-    }
-    void WaitWhileSearching() override
-    {
-        // The window keeps working while the search runs: repaint, menu items still enabled.
-        QEventLoop wait;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &wait, [&] {
-            if (!SearchRunning.load(std::memory_order_acquire))
-                wait.quit();
-        });
-        poll.start(2);
-        if (SearchRunning.load(std::memory_order_acquire))
-            wait.exec();
-    }
-
-    void SetUndoRedoEnabled(bool enabled) override
-    {
-        Form.Items.ListMenuUndoMove->setEnabled(enabled);
-        Form.Items.ListMenuRedoMove->setEnabled(enabled);
-    }
-    void SendMove(int col, int row) override { Form.SendToPeer(EncodeMove(col, row)); }
-    void SendRestart() override { Form.SendToPeer(std::string(1, MsgRestart)); }
-    void ShowNetworkTurn(bool localTurn) override
-    {
-        Form.BoardWidget->setCursor(localTurn ? Qt::ArrowCursor : Qt::WaitCursor);
-    }
-    void NetworkGameLocked(bool locked) override
-    {
-        Form.Items.HintItem->setEnabled(!locked);
-        if (Form.Dialogs.SideDlg)
-            Form.Dialogs.SideDlg->SetGameSettingsEnabled(!locked);
-    }
-    bool Closing() const override { return Form.Closing; }
+    // The move counter of the status bar, from the record.
+    void ShowMoveCounter();
+    // Hint and the game settings are off during a network game.
+    void LockGameSettings(bool locked);
 
 private:
-    TReversiForm& Form;
+    // The result dialog with one of its texts (kinds 0 to 4); a result that comes while a pass
+    // is still shown follows it.
+    void ShowFinal(int kind, int a, int b);
+
+    GameViewParts Parts;
     std::optional<std::array<int, 3>> PendingFinal; // a result to show when the open one closes
+    bool HoverAfterMove = false; // a move of this player or the peer: the outline comes back
+    // The search's outcome reaches the main thread through this object's queue.
+    QObject Mailbox;
+    std::optional<SearchOutcome> Arrived;
+    QPointer<QEventLoop> Waiting;
+    std::uint64_t WaitingFor = 0;
 };

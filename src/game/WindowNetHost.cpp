@@ -39,15 +39,21 @@ const QString AppTitle = QStringLiteral("Corvana");
 
 ConnectionId IdOf(const TNetConnection* c) { return reinterpret_cast<ConnectionId>(c); }
 
-WindowNetHost::WindowNetHost(TReversiForm& form)
-    : Form(form)
+WindowNetHost::WindowNetHost(const NetHostParts& parts)
+    : Form(parts.Form)
+    , Net(parts.Net)
+    , Menu(parts.Menu)
+    , Dialogs(parts.Dialogs)
+    , Board(parts.Board)
+    , Game(parts.Game)
+    , Tray(parts.Tray)
 {
 }
 
 // Start-up: both sockets get the port, the connection state is cleared and calls can come in.
 void WindowNetHost::StartNetwork()
 {
-    NetworkParts& net = Form.Net;
+    NetworkParts& net = Net;
     net.Session = std::make_unique<NetSession>(*this);
     net.NetEvents = new TNetEventQueue(&Form);
     net.RevServerSocket = new TServerSocket(*net.NetEvents, &Form);
@@ -55,8 +61,9 @@ void WindowNetHost::StartNetwork()
     TReversiForm* form = &Form;
     net.RevServerSocket->OnClientConnect
         = [form](TNetConnection* c) { form->RevServerSocketClientConnect(c); };
-    net.RevServerSocket->OnClientRead
-        = [form](TNetConnection* c, const std::string& m) { form->RevServerSocketClientRead(c, m); };
+    net.RevServerSocket->OnClientRead = [form](TNetConnection* c, const std::string& m) {
+        form->RevServerSocketClientRead(c, m);
+    };
     net.RevServerSocket->OnClientDisconnect
         = [form](TNetConnection* c) { form->RevServerSocketClientDisconnect(c); };
     net.RevServerSocket->OnClientError
@@ -66,7 +73,7 @@ void WindowNetHost::StartNetwork()
     net.RevClientSocket->OnDisconnect = [form] { form->RevClientSocketDisconnect(); };
     net.RevClientSocket->OnError = [form](const QString& e) { form->RevClientSocketError(e); };
 
-    net.ConnectPanel = new TProgressPanel(Form.BoardWidget, LoadTransparentBitmap("CONNECT_BMP"),
+    net.ConnectPanel = new TProgressPanel(&Board, LoadTransparentBitmap("CONNECT_BMP"),
         QPoint(12, 12), LoadTransparentBitmap("CONNECT_TXT"), QPoint(62, 20));
     RemoteMovePending = false;
 
@@ -77,7 +84,7 @@ void WindowNetHost::StartNetwork()
         !listening) {
         std::fprintf(stderr, "corvana: no network play: %s\n", listening.Failure().Message.c_str());
         // Said nowhere else: the menu's hint tells whoever looks why it is off.
-        QMenu* menu = Form.Items.NetMenu;
+        QMenu* menu = Menu.NetMenu;
         menu->menuAction()->setStatusTip(port && net.RevServerSocket->AddressInUse()
                 ? TReversiForm::tr("Network play is off: port %1 is in use").arg(port.Value())
                 : TReversiForm::tr("Network play is off: %1")
@@ -91,7 +98,7 @@ void WindowNetHost::StartNetwork()
 
 void WindowNetHost::StopNetwork()
 {
-    NetworkParts& net = Form.Net;
+    NetworkParts& net = Net;
     if (net.Session)
         net.Session->WindowClosing();
     if (net.ConnectPanel)
@@ -120,64 +127,64 @@ bool WindowNetHost::Question(const QString& text)
 
 void WindowNetHost::ToggleListening()
 {
-    TServerSocket* server = Form.Net.RevServerSocket;
+    TServerSocket* server = Net.RevServerSocket;
     if (!server)
         return;
     if (server->Active())
         server->Close();
     else if (!server->Open())
         Message(TReversiForm::tr("NETWORK: Cannot enable listing!"));
-    Form.Items.NetMenuListing->setChecked(server->Active());
+    Menu.NetMenuListing->setChecked(server->Active());
 }
 
 void WindowNetHost::RestoreListening()
 {
-    TServerSocket* server = Form.Net.RevServerSocket;
-    Form.Net.Session->ListeningRestored();
-    Form.Items.NetMenuListing->setChecked(server->Active());
+    TServerSocket* server = Net.RevServerSocket;
+    Net.Session->ListeningRestored();
+    Menu.NetMenuListing->setChecked(server->Active());
     if (server->Active())
         return;
     if (server->Open()) {
-        Form.Items.NetMenuListing->setChecked(true);
+        Menu.NetMenuListing->setChecked(true);
     } else {
         Message(TReversiForm::tr("NETWORK: Cannot enable listing!"));
-        Form.Items.NetMenuListing->setChecked(false);
+        Menu.NetMenuListing->setChecked(false);
     }
 }
 
 QPoint WindowNetHost::PanelPosition() const
 {
     const int statusHeight = Form.statusBar()->height();
-    const int clientWidth = Form.BoardWidget->width();
-    const int clientHeight = Form.BoardWidget->height() + statusHeight;
+    const int clientWidth = Board.width();
+    const int clientHeight = Board.height() + statusHeight;
     return { (clientWidth - TProgressPanel::PanelWidth) / 2,
         (clientHeight - TProgressPanel::PanelHeight) / 2 - statusHeight / 2 };
 }
 
 void WindowNetHost::StartConnectPanel()
 {
-    Form.BoardWidget->repaint();
-    Form.Net.ConnectPanel->Start(PanelPosition());
+    Board.repaint();
+    Net.ConnectPanel->Start(PanelPosition());
 }
 
 void WindowNetHost::StopConnectPanel()
 {
-    if (Form.Net.ConnectPanel->isVisible()) {
-        Form.Net.ConnectPanel->Stop();
-        Form.BoardWidget->repaint();
+    if (Net.ConnectPanel->isVisible()) {
+        Net.ConnectPanel->Stop();
+        Board.repaint();
     }
 }
 
 void WindowNetHost::RestartConnectPanelIfShown(bool wasShown)
 {
     if (wasShown)
-        Form.Net.ConnectPanel->Start(PanelPosition());
+        Net.ConnectPanel->Start(PanelPosition());
 }
 
 void WindowNetHost::Call()
 {
-    TCallDlg* dialog = Form.Dialogs.CallDlg;
-    NetworkParts& net = Form.Net;
+    TCallDlg* dialog = Dialogs.CallDlg;
+    NetworkParts& net = Net;
     if (!dialog || !net.RevClientSocket || NetConnected)
         return;
     (CallAsYellow ? dialog->CallNetWhite : dialog->CallNetBlack)->setChecked(true);
@@ -195,7 +202,7 @@ void WindowNetHost::Call()
     net.Session->CallStarted(CallAsYellow, CallOnEight, address.toStdString());
     if (net.RevServerSocket->Active()) {
         net.RevServerSocket->Close();
-        Form.Items.NetMenuListing->setChecked(false);
+        Menu.NetMenuListing->setChecked(false);
         net.Session->ListeningSuspended();
     }
     if (!net.RevClientSocket->Open(address)) {
@@ -209,7 +216,7 @@ void WindowNetHost::Call()
 
 void WindowNetHost::SendChat()
 {
-    TSendDlg* dialog = Form.Dialogs.SendDlg;
+    TSendDlg* dialog = Dialogs.SendDlg;
     if (!dialog || dialog->isVisible())
         return;
     // Centred at the size the user left it (the chat dialog is sizeable).
@@ -221,14 +228,14 @@ void WindowNetHost::SendChat()
     dialog->AddHistoryLine(QStringLiteral("<<") + text);
     dialog->ScrollHistoryToEnd();
     if (NetConnected)
-        Form.Net.Session->SendToPeer(EncodeChat(text.toStdString()));
+        Net.Session->SendToPeer(EncodeChat(text.toStdString()));
 }
 
 void WindowNetHost::ConnectionOpened(TNetConnection* connection)
 {
     // A connection has until its handshake time to say it is a call.
     const ConnectionId id = IdOf(connection);
-    NetSession* session = Form.Net.Session.get();
+    NetSession* session = Net.Session.get();
     QTimer::singleShot(
         NetHandshakeTimeoutMs, connection, [session, id] { session->HandshakeTimedOut(id); });
     session->ConnectionOpened(id);
@@ -238,7 +245,7 @@ void WindowNetHost::ConnectionOpened(TNetConnection* connection)
 
 TNetConnection* WindowNetHost::Accepted(ConnectionId id) const
 {
-    for (TNetConnection* c : Form.Net.RevServerSocket->Connections())
+    for (TNetConnection* c : Net.RevServerSocket->Connections())
         if (IdOf(c) == id)
             return c;
     return nullptr;
@@ -247,7 +254,7 @@ TNetConnection* WindowNetHost::Accepted(ConnectionId id) const
 void WindowNetHost::Send(ConnectionId to, const std::string& message)
 {
     if (to == CallConnection)
-        Form.Net.RevClientSocket->Send(message);
+        Net.RevClientSocket->Send(message);
     else if (TNetConnection* c = Accepted(to))
         c->Send(message);
 }
@@ -261,17 +268,17 @@ void WindowNetHost::SendAndClose(ConnectionId to, const std::string& message)
 void WindowNetHost::Close(ConnectionId id)
 {
     if (id == CallConnection)
-        Form.Net.RevClientSocket->Close();
+        Net.RevClientSocket->Close();
     else if (TNetConnection* c = Accepted(id))
         c->Close();
 }
 
-void WindowNetHost::CloseListening() { Form.Net.RevServerSocket->Close(); }
+void WindowNetHost::CloseListening() { Net.RevServerSocket->Close(); }
 
 void WindowNetHost::SetBoardLetters(ConnectionId id, std::size_t letters)
 {
     if (id == CallConnection)
-        Form.Net.RevClientSocket->SetBoardLetters(letters);
+        Net.RevClientSocket->SetBoardLetters(letters);
     else if (TNetConnection* c = Accepted(id))
         c->SetBoardLetters(letters);
 }
@@ -280,18 +287,17 @@ void WindowNetHost::BringToFront()
 {
     if (Form.isMinimized() || !Form.isVisible())
         Form.showNormal();
-    Form.TrayIcon->hide();
+    Tray.hide();
     Form.raise();
     Form.activateWindow();
 }
 
 void WindowNetHost::SetConnectedMenus(bool connected)
 {
-    MainMenu& items = Form.Items;
-    items.NetMenuConnect->setEnabled(!connected);
-    items.NetMenuListing->setEnabled(!connected);
-    items.NetMenuDisconnect->setEnabled(connected);
-    items.NetMenuSendMessage->setEnabled(connected);
+    Menu.NetMenuConnect->setEnabled(!connected);
+    Menu.NetMenuListing->setEnabled(!connected);
+    Menu.NetMenuDisconnect->setEnabled(connected);
+    Menu.NetMenuSendMessage->setEnabled(connected);
 }
 
 void WindowNetHost::SetPeerCaption(const std::string& peer)
@@ -310,16 +316,16 @@ void WindowNetHost::ShowMessage(const std::string& text)
 
 bool WindowNetHost::AskCall()
 {
-    if (!Form.Dialogs.CallReq)
+    if (!Dialogs.CallReq)
         return false;
-    CentreOverMainWindow(*Form.Dialogs.CallReq, Form);
-    return Form.Dialogs.CallReq->exec() == QDialog::Accepted;
+    CentreOverMainWindow(*Dialogs.CallReq, Form);
+    return Dialogs.CallReq->exec() == QDialog::Accepted;
 }
 
 void WindowNetHost::CloseCallRequest()
 {
-    if (Form.Dialogs.CallReq && Form.Dialogs.CallReq->ReqShowing)
-        Form.Dialogs.CallReq->done(QDialog::Rejected);
+    if (Dialogs.CallReq && Dialogs.CallReq->ReqShowing)
+        Dialogs.CallReq->done(QDialog::Rejected);
 }
 
 void WindowNetHost::StartGame()
@@ -336,28 +342,23 @@ void WindowNetHost::EndGame()
 
 void WindowNetHost::RemoteMove(int col, int row)
 {
-    // Only the peer's own moves, on its turn, in a running game.
-    if (!NetworkGame || GameOver || SideToMove == ComputerSide)
-        return;
-    RemoteMovePending = true;
-    RemoteMoveCol = col;
-    RemoteMoveRow = row;
-    Form.ApplyRemoteMove();
+    // The game checks that it is the peer's move, on its turn, in a running game.
+    Game.Play({ Square::At(BoardSize, col, row), MoveSource::Peer });
 }
 
 void WindowNetHost::ChatReceived(const std::string& text)
 {
-    if (Form.Dialogs.SendDlg) {
-        Form.Dialogs.SendDlg->AddHistoryLine(QStringLiteral(">>") + QString::fromStdString(text));
-        Form.Dialogs.SendDlg->ScrollHistoryToEnd();
+    if (Dialogs.SendDlg) {
+        Dialogs.SendDlg->AddHistoryLine(QStringLiteral(">>") + QString::fromStdString(text));
+        Dialogs.SendDlg->ScrollHistoryToEnd();
     }
     PlaySoundResource("SOUND_MESSAGE");
-    Form.NetMenuSendMessageClick();
+    SendChat(); // the chat opens for the answer
 }
 
 void WindowNetHost::BoardReceived(const std::string& message)
 {
-    if (TRemoteField* field = Form.Dialogs.RemoteField) {
+    if (TRemoteField* field = Dialogs.RemoteField) {
         field->SetRemoteBoard(message);
         field->show();
         field->raise();
@@ -372,3 +373,10 @@ std::string WindowNetHost::ComputerName()
 {
     return QHostInfo::localHostName().left(int(MaxComputerNameChars)).toStdString();
 }
+
+void WindowNetHost::SendMove(const Square& square)
+{
+    Net.Session->SendToPeer(EncodeMove(square.Col(), square.Row()));
+}
+
+void WindowNetHost::SendRestart() { Net.Session->SendToPeer(std::string(1, MsgRestart)); }

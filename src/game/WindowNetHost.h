@@ -7,16 +7,35 @@
 #include <QString>
 #include <string>
 
+#include "GameSession.h"
 #include "NetSession.h"
 
+class BoardView;
+class GameSession;
+class QSystemTrayIcon;
 class TNetConnection;
 class TReversiForm;
+struct MainMenu;
+struct NetworkParts;
+struct WindowDialogs;
+
+// What of the main window the network side works with. The window's specified handlers (the
+// sockets' events, the start and end of a network game) are reached through Form.
+struct NetHostParts {
+    TReversiForm& Form;
+    NetworkParts& Net;
+    MainMenu& Menu;
+    WindowDialogs& Dialogs;
+    BoardView& Board;
+    GameSession& Game;
+    QSystemTrayIcon& Tray;
+};
 
 ConnectionId IdOf(const TNetConnection* c);
 
-class WindowNetHost : public NetSessionHost {
+class WindowNetHost : public NetSessionHost, public GamePeer {
 public:
-    explicit WindowNetHost(TReversiForm& form);
+    explicit WindowNetHost(const NetHostParts& parts);
 
     // Start-up: the sockets, the session and listening; without a listening socket the menu is
     // off for this run, its hint saying why.
@@ -61,10 +80,20 @@ public:
     std::string BoardText() override;
     std::string ComputerName() override;
 
+    // --- what the game sends the peer ---
+    void SendMove(const Square& square) override;
+    void SendRestart() override;
+
 private:
     TNetConnection* Accepted(ConnectionId id) const;
     void StartConnectPanel();
     QPoint PanelPosition() const;
 
     TReversiForm& Form;
+    NetworkParts& Net;
+    MainMenu& Menu;
+    WindowDialogs& Dialogs;
+    BoardView& Board;
+    GameSession& Game;
+    QSystemTrayIcon& Tray;
 };

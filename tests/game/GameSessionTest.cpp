@@ -4,7 +4,10 @@
 // window's modal loops let network messages and menu commands do.
 #include <gtest/gtest.h>
 
+#include <condition_variable>
 #include <functional>
+#include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -24,69 +27,76 @@ namespace {
 
 class RecordingView : public GameView {
 public:
-    std::vector<int> Finals;
+    std::vector<int> Finals; // the result dialog's kinds: 0 Yellow won .. 4 Green pass
     TurnShown Turn = TurnShown::Yellow;
-    int Yellow = 0, Green = 0, Current = -1, Count = -1;
     bool UndoRedo = false;
-    int Draws = 0, Animations = 0, ChoicesAsked = 0;
+    int Draws = 0, Moves = 0, ChoicesAsked = 0, Thinking = 0;
     HistoryChoice Choice = HistoryChoice::ReturnToHistory;
-    std::vector<std::pair<int, int>> SentMoves;
+    std::vector<PlayedMove> Played;
     // Run once while the next dialog or search wait is "open".
     std::function<void()> WhileFinalOpen, WhileSearching;
 
-    void DrawPosition() override { ++Draws; }
-    void ShowHover() override { }
-    void EraseHover() override { }
-    void MoveHoverHome() override { }
-    void RememberBoard() override { }
-    void ForgetPreviousBoard() override { }
-    void AnimateMove() override { ++Animations; }
-    void TurnChanged() override { }
-    std::vector<std::pair<int, int>> Played; // square, turned
-    void MovePlayed(int, int square, int turned) override { Played.emplace_back(square, turned); }
-    void PlaySound(const char*) override { }
+    void PositionChanged(bool) override { ++Draws; }
+    void MovePlayed(const PlayedMove& move) override { Played.push_back(move); }
+    void TurnChanged(TurnShown turn) override { Turn = turn; }
+    void Passed(int side) override { Final(side == SideYellow ? 3 : 4); }
+    void GameEnded(const GameResult& result) override
+    {
+        Final(result.Kind == ResultKind::YellowWon    ? 0
+                : result.Kind == ResultKind::GreenWon ? 1
+                                                      : 2);
+    }
+    void ThinkingChanged(bool thinking) override { Thinking += thinking ? 1 : -1; }
+    void UndoRedoChanged(bool enabled) override { UndoRedo = enabled; }
     void BoardSizeChanged() override { }
-    void ShowGameSettings(bool) override { }
-    void ShowTurn(TurnShown turn) override { Turn = turn; }
-    void ShowScore(int yellow, int green) override
-    {
-        Yellow = yellow;
-        Green = green;
-    }
-    void ShowCounter(int current, int count) override
-    {
-        Current = current;
-        Count = count;
-    }
-    void RepaintStatus() override { }
-    void ShowFinal(int kind, int, int) override
-    {
-        Finals.push_back(kind);
-        if (auto during = std::exchange(WhileFinalOpen, nullptr))
-            during();
-    }
+    void GameSettingsChanged(bool) override { }
+    void NetworkGameChanged(bool) override { }
+    void NetworkTurnChanged(bool) override { }
     HistoryChoice AskHistoryChoice() override
     {
         ++ChoicesAsked;
         return Choice;
     }
     void ShowError(const std::string&, const std::string&) override { }
-    void ThinkingStarted() override { }
-    void ThinkingEnded() override { }
-    void WaitWhileSearching() override
+    SearchOutcome WaitForSearch(std::uint64_t stamp) override
     {
         if (auto during = std::exchange(WhileSearching, nullptr))
             during();
-        while (SearchRunning.load(std::memory_order_acquire))
-            std::this_thread::yield();
+        std::unique_lock lock(Mutex);
+        Arrived.wait(lock, [&] { return Outcome && Outcome->Stamp == stamp; });
+        return *std::exchange(Outcome, std::nullopt);
     }
-    void SetUndoRedoEnabled(bool enabled) override { UndoRedo = enabled; }
-    void SendMove(int col, int row) override { SentMoves.emplace_back(col, row); }
-    void SendRestart() override { }
-    void ShowNetworkTurn(bool) override { }
-    void NetworkGameLocked(bool) override { }
+    void SearchFinished(const SearchOutcome& outcome) override
+    {
+        {
+            const std::lock_guard lock(Mutex);
+            Outcome = outcome;
+        }
+        Arrived.notify_all();
+    }
     bool Closing() const override { return false; }
+
+private:
+    void Final(int kind)
+    {
+        Finals.push_back(kind);
+        if (auto during = std::exchange(WhileFinalOpen, nullptr))
+            during();
+    }
+    std::mutex Mutex;
+    std::condition_variable Arrived;
+    std::optional<SearchOutcome> Outcome;
 };
+
+class RecordingPeer : public GamePeer {
+public:
+    std::vector<Square> SentMoves;
+    int Restarts = 0;
+    void SendMove(const Square& square) override { SentMoves.push_back(square); }
+    void SendRestart() override { ++Restarts; }
+};
+
+Square Sq(int index) { return Square::AtIndex(BoardSize, index); }
 
 // Sets board 0 from rows (row 0 at the top): 'Y' Yellow, 'G' Green, anything else empty.
 void SetPosition(const std::vector<std::string>& rows, int side)
@@ -95,8 +105,8 @@ void SetPosition(const std::vector<std::string>& rows, int side)
         for (int col = 0; col < BoardSize; ++col) {
             const char c = rows.at(row).at(col);
             BoardStack[0][SquareIndex(col, row)] = c == 'Y' ? CellYellow
-                : c == 'G'                                   ? CellGreen
-                                                             : CellEmpty;
+                : c == 'G'                                  ? CellGreen
+                                                            : CellEmpty;
         }
     SideToMove = side;
 }
@@ -113,7 +123,8 @@ int FirstLegal()
 class GameSessionTest : public ::testing::Test {
 protected:
     RecordingView View;
-    GameSession Session { View };
+    RecordingPeer Peer;
+    GameSession Session { View, &Peer };
 
     void SetUp() override
     {
@@ -136,15 +147,15 @@ protected:
 
 TEST_F(GameSessionTest, APlayersMoveAndTheComputersAnswer)
 {
-    Session.Click(53); // E6
+    Session.Click(Sq(53)); // E6
     EXPECT_EQ(GameRecord->Count, 2);
     EXPECT_EQ(GameRecord->Entries[1].MoverSide, SideGreen);
     EXPECT_EQ(View.Turn, TurnShown::Yellow);
-    EXPECT_EQ(View.Current, 2);
+    EXPECT_EQ(GameRecord->Current, 2);
     EXPECT_TRUE(View.UndoRedo);
     // An illegal square does nothing at all.
     const int draws = View.Draws;
-    Session.Click(11);
+    Session.Click(Sq(11));
     EXPECT_EQ(GameRecord->Count, 2);
     EXPECT_EQ(View.Draws, draws);
 }
@@ -158,11 +169,11 @@ TEST_F(GameSessionTest, APassIsAnnouncedAndTheSideMovesAgainAndTheEndIsFinal)
         SideYellow);
     const int h2 = SquareIndex(7, 6);
     ASSERT_TRUE(Routines.IsLegalMove(BoardStack[0], h2, SideYellow, SideGreen));
-    Session.PlayLocalMove(h2);
+    Session.Play({ Sq(h2), MoveSource::Player });
     EXPECT_EQ(View.Finals, std::vector<int> { 4 }); // "Green pass"
     EXPECT_EQ(SideToMove, SideYellow);
     EXPECT_EQ(View.Turn, TurnShown::Yellow);
-    Session.PlayLocalMove(SquareIndex(7, 7));
+    Session.Play({ Sq(SquareIndex(7, 7)), MoveSource::Player });
     EXPECT_EQ(View.Finals, (std::vector<int> { 4, 0 })); // Yellow won
     EXPECT_TRUE(GameOver);
     EXPECT_EQ(View.Turn, TurnShown::GameOver);
@@ -170,17 +181,17 @@ TEST_F(GameSessionTest, APassIsAnnouncedAndTheSideMovesAgainAndTheEndIsFinal)
 
 TEST_F(GameSessionTest, UndoEntersTheHistoryAndAClickAsksWhatToDo)
 {
-    Session.Click(53);
+    Session.Click(Sq(53));
     Session.Undo();
     EXPECT_TRUE(Session.HistoryMode());
-    EXPECT_EQ(View.Current, 1);
+    EXPECT_EQ(GameRecord->Current, 1);
     View.Choice = HistoryChoice::ReturnToHistory;
-    Session.Click(FirstLegal());
+    Session.Click(Sq(FirstLegal()));
     EXPECT_EQ(View.ChoicesAsked, 1);
     EXPECT_EQ(GameRecord->Count, 2);
     // Playing on from here: it is the computer's turn, so it moves, and the undone move is gone.
     View.Choice = HistoryChoice::ContinueFromThis;
-    Session.Click(FirstLegal());
+    Session.Click(Sq(FirstLegal()));
     EXPECT_FALSE(Session.HistoryMode());
     EXPECT_EQ(GameRecord->Count, 2);
     EXPECT_EQ(GameRecord->Current, 2);
@@ -206,7 +217,7 @@ TEST_F(GameSessionTest, AResultForAGameThatIsGoneIsNotPlayed)
         // The computer plays Yellow in the game opened: it must open that game itself.
         EXPECT_TRUE(Session.Open(file));
     };
-    Session.Click(53);
+    Session.Click(Sq(53));
     EXPECT_EQ(gate.Arrived(), 2);
     ASSERT_EQ(GameRecord->Count, 1);
     EXPECT_EQ(GameRecord->Entries[0].MoverSide, SideYellow);
@@ -223,7 +234,7 @@ TEST_F(GameSessionTest, WhatComesAfterADialogBelongsToTheGameItWasShownFor)
         SideYellow);
     ASSERT_TRUE(Routines.IsLegalMove(BoardStack[0], SquareIndex(7, 7), SideYellow, SideGreen));
     View.WhileFinalOpen = [&] { Session.ResetGame(); };
-    Session.PlayLocalMove(SquareIndex(7, 7));
+    Session.Play({ Sq(SquareIndex(7, 7)), MoveSource::Player });
     EXPECT_EQ(View.Finals, std::vector<int> { 0 });
     EXPECT_FALSE(GameOver);
     EXPECT_EQ(View.Turn, TurnShown::Yellow);
@@ -235,9 +246,9 @@ TEST_F(GameSessionTest, WhatComesAfterADialogBelongsToTheGameItWasShownFor)
     View.WhileFinalOpen = [&] {
         Session.ResetGame();
         SideToMove = SideGreen; // as if the new game had gone on meanwhile
-        View.ShowTurn(TurnShown::Green);
+        View.TurnChanged(TurnShown::Green);
     };
-    Session.PlayLocalMove(SquareIndex(7, 6));
+    Session.Play({ Sq(SquareIndex(7, 6)), MoveSource::Player });
     EXPECT_EQ(View.Turn, TurnShown::Green);
 }
 
@@ -260,10 +271,10 @@ TEST_F(GameSessionTest, AMoveOfTheLocalPlayerGoesToThePeerInANetworkGame)
     Session.StartNetworkGame();
     EXPECT_TRUE(NetworkGame);
     EXPECT_FALSE(OpponentIsComputer);
-    Session.Click(53);
-    EXPECT_EQ(View.SentMoves, (std::vector<std::pair<int, int>> { { 4, 2 } }));
+    Session.Click(Sq(53));
+    EXPECT_EQ(Peer.SentMoves, std::vector<Square> { Sq(53) });
     // Not the local player's turn: a click plays nothing; the peer's move does.
-    Session.Click(FirstLegal());
+    Session.Click(Sq(FirstLegal()));
     EXPECT_EQ(GameRecord->Count, 1);
     const int reply = FirstLegal();
     RemoteMoveCol = reply / RowWidth() - 1;
@@ -274,4 +285,73 @@ TEST_F(GameSessionTest, AMoveOfTheLocalPlayerGoesToThePeerInANetworkGame)
     EXPECT_FALSE(View.UndoRedo);
     Session.EndNetworkGame();
     NetworkGame = false;
+}
+
+// The player's, the computer's and the peer's moves take one path, checked once: whose turn it is
+// and whether the square is legal. A refused move changes nothing; a played one is recorded,
+// shown with what it turned, and the player's own goes to the peer.
+TEST_F(GameSessionTest, EveryMoveTakesOnePathCheckedForItsTurn)
+{
+    const Board start = BoardStack[0];
+    // Against the computer, Yellow (the player) to move: neither the computer nor a peer may.
+    EXPECT_FALSE(Session.Play({ Sq(53), MoveSource::Peer }));
+    EXPECT_FALSE(Session.Play({ Sq(53), MoveSource::Computer }));
+    EXPECT_EQ(InvariantFailures, 1); // the computer's refused move is a bug of its caller
+    InvariantFailures = 0;
+    EXPECT_FALSE(Session.Play({ Sq(11), MoveSource::Player })); // not legal
+    EXPECT_FALSE(Session.Play({ Square::At(10, 4, 2), MoveSource::Player })); // another board
+    EXPECT_EQ(GameRecord->Count, 0);
+    EXPECT_TRUE(View.Played.empty());
+    EXPECT_EQ(BoardStack[0], start);
+
+    // The player's move, and the computer's answer through the same path.
+    ASSERT_TRUE(Session.Play({ Sq(53), MoveSource::Player }));
+    ASSERT_EQ(View.Played.size(), 2u);
+    EXPECT_EQ(View.Played[0].Side, SideYellow);
+    EXPECT_EQ(View.Played[0].At, Sq(53));
+    EXPECT_EQ(View.Played[0].Turned, 1);
+    EXPECT_EQ(View.Played[0].Before, start);
+    EXPECT_EQ(View.Played[1].Source, MoveSource::Computer);
+    EXPECT_TRUE(Peer.SentMoves.empty()); // no peer outside a network game
+
+    // A network game, this copy Yellow: the peer moves only on Green's turn, and its move is
+    // kept where the design keeps the peer's last move.
+    NetLocalGreen = false;
+    NetSize10 = false;
+    Session.StartNetworkGame();
+    EXPECT_FALSE(Session.Play({ Sq(53), MoveSource::Peer }));
+    EXPECT_FALSE(Session.Play({ Sq(53), MoveSource::Computer }));
+    InvariantFailures = 0;
+    ASSERT_TRUE(Session.Play({ Sq(53), MoveSource::Player }));
+    EXPECT_EQ(Peer.SentMoves, std::vector<Square> { Sq(53) });
+    const Square reply = Sq(FirstLegal());
+    EXPECT_FALSE(Session.Play({ reply, MoveSource::Player })); // the peer's turn
+    EXPECT_FALSE(Session.Play({ Sq(11), MoveSource::Peer })); // illegal: ignored
+    RemoteMovePending = false;
+    ASSERT_TRUE(Session.Play({ reply, MoveSource::Peer }));
+    EXPECT_TRUE(RemoteMovePending);
+    EXPECT_EQ(RemoteMoveCol, reply.Col());
+    EXPECT_EQ(RemoteMoveRow, reply.Row());
+    EXPECT_EQ(GameRecord->Count, 2);
+    EXPECT_EQ(Peer.SentMoves.size(), 1u); // the peer's own move is not sent back
+    Session.EndNetworkGame();
+}
+
+// The search thread hands its outcome over with the game it was started for, and the move is
+// played once it comes.
+TEST_F(GameSessionTest, TheSearchReportsItsEndWithItsGame)
+{
+    SearchGate gate;
+    std::uint64_t askedFor = 0;
+    View.WhileSearching = [&] {
+        while (!gate.Holding())
+            std::this_thread::yield();
+        askedFor = Session.Stamp();
+        gate.Release();
+    };
+    Session.Click(Sq(53));
+    EXPECT_EQ(gate.Arrived(), 1);
+    EXPECT_NE(askedFor, 0u);
+    EXPECT_EQ(GameRecord->Count, 2); // the outcome came, and its move was played
+    EXPECT_EQ(View.Thinking, 0);
 }

@@ -285,6 +285,25 @@ private slots:
         QVERIFY(Watcher->Shown.isEmpty());
     }
 
+    // The hover outline leaves the square with the player's move and is back on it once the
+    // computer has answered; the computer's own move leaves it alone.
+    void TheHoverOutlineComesBackAfterTheAnswer()
+    {
+        Open(8, true, SideGreen);
+        auto outlined = [](int col, int row) {
+            const PictureRect sq = SquareRect({ 8, 61, 19 }, col, row);
+            // The outline runs one pixel inside the square's top left corner.
+            return BackBuffer.At(sq.X + 1, BackBuffer.Height - 1 - (sq.Y + 1)) == HoverColour;
+        };
+        Click(4, 2);
+        QCOMPARE(GameRecord->Count, 2);
+        QVERIFY(outlined(4, 2));
+        for (int col = 0; col < 8; ++col)
+            for (int row = 0; row < 8; ++row)
+                if (col != 4 || row != 2)
+                    QVERIFY(!outlined(col, row));
+    }
+
     void TheComputerOpensWhenItPlaysYellow()
     {
         Open(8, true, SideYellow);
@@ -1192,7 +1211,7 @@ private slots:
                 "YYYYYYY." },
             SideYellow);
         OpponentIsComputer = false;
-        Form->Session().PlayLocalMove(SquareIndex(8, 7, 7));
+        Form->Session().Play({ Square::At(8, 7, 7), MoveSource::Player });
         QVERIFY(GameOver);
         Close();
         QVERIFY(!QFile::exists(resume));
@@ -1230,7 +1249,7 @@ private slots:
             { "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYG",
                 "YYYYYYY." },
             SideYellow);
-        Form->Session().PlayLocalMove(SquareIndex(8, 7, 7));
+        Form->Session().Play({ Square::At(8, 7, 7), MoveSource::Player });
         QVERIFY(GameOver);
         Close();
         QCOMPARE(bytes(), kept);
@@ -1583,7 +1602,8 @@ private slots:
         }
         RemoveTranslations();
         QCOMPARE(caption(),
-            QStringList({ "Подтверждение вызова", "Поступил вызов от:", "Желаете ли Вы принять вызов ?" }));
+            QStringList(
+                { "Подтверждение вызова", "Поступил вызов от:", "Желаете ли Вы принять вызов ?" }));
     }
 
     void TheKeySequenceOutsideANetworkGame()

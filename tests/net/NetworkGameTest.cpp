@@ -21,40 +21,39 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <random>
 #include <arpa/inet.h>
 #include <dirent.h>
 #include <netinet/in.h>
+#include <random>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include "BoardTracker.h"
-#include "CallDialog.h"
-#include "ChoiceDialog.h"
-#include "ResultDialog.h"
-#include "InvariantCounter.h"
 #include "BoardView.h"
+#include "CallDialog.h"
+#include "CallRequestDialog.h"
+#include "ChatDialog.h"
+#include "ChoiceDialog.h"
 #include "GameSession.h"
+#include "InvariantCounter.h"
 #include "MainWindow.h"
-#include "NetSession.h"
-#include "StatusPanels.h"
 #include "NetSession.h"
 #include "NetSockets.h"
 #include "NetState.h"
 #include "ProgressPanel.h"
 #include "RemoteBoardWindow.h"
-#include "CallRequestDialog.h"
+#include "ResultDialog.h"
 #include "RoutineTable.h"
-#include "SearchThread.h"
 #include "RulesWindow.h"
 #include "RunWhen.h"
 #include "SearchGate.h"
-#include "ChatDialog.h"
+#include "SearchThread.h"
 #include "Settings.h"
 #include "SettingsDialog.h"
 #include "Sound.h"
+#include "StatusPanels.h"
 
 namespace {
 
@@ -345,9 +344,10 @@ public:
         const QString ini = folder + QStringLiteral("/peer.ini");
         QFile f(ini);
         f.open(QIODevice::WriteOnly);
-        f.write(QStringLiteral("[net]\nport=%1\n[options]\nsndef=no\nanief=no\n[extras]\nresume=no\n")
-                    .arg(Port)
-                    .toUtf8());
+        f.write(
+            QStringLiteral("[net]\nport=%1\n[options]\nsndef=no\nanief=no\n[extras]\nresume=no\n")
+                .arg(Port)
+                .toUtf8());
         f.close();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -369,7 +369,8 @@ public:
     QString Ask(const QString& command)
     {
         const int tag = ++LastTag;
-        Process.write((QString::number(tag) + QLatin1Char(' ') + command + QLatin1Char('\n')).toUtf8());
+        Process.write(
+            (QString::number(tag) + QLatin1Char(' ') + command + QLatin1Char('\n')).toUtf8());
         WaitFor(
             [&] {
                 while (Process.canReadLine()) {
@@ -411,7 +412,7 @@ const QByteArray Accepted("Y\0", 2);
 // A text as Corvana sends it.
 QByteArray Ended(const QByteArray& text) { return text + QByteArray(1, '\0'); }
 
-QByteArray Move(int size, int square)
+QByteArray MoveMessage(int size, int square)
 {
     const int rw = size + 2;
     return "M" + QByteArray::number(square / rw - 1) + QByteArray::number(square % rw - 1);
@@ -526,7 +527,8 @@ class NetworkGameTest : public QObject {
     {
         const int other = side == SideYellow ? SideGreen : SideYellow;
         for (int sq = 0; sq < BoardCells; ++sq)
-            if (IsPlayableSquare(BoardSize, sq) && Routines.IsLegalMove(BoardStack[0], sq, side, other))
+            if (IsPlayableSquare(BoardSize, sq)
+                && Routines.IsLegalMove(BoardStack[0], sq, side, other))
                 return sq;
         return -1;
     }
@@ -607,12 +609,12 @@ private slots:
             if (side == SideYellow) {
                 QVERIFY(!Form->Menu().ListMenuUndoMove->isEnabled());
                 ClickSquare(square);
-                QCOMPARE(peer->Take(3), Move(10, square));
+                QCOMPARE(peer->Take(3), MoveMessage(10, square));
             } else {
                 // Not the local player's turn: a click plays nothing.
                 ClickSquare(square);
                 QCOMPARE(GameRecord->Count, played);
-                peer->Send(Move(10, square));
+                peer->Send(MoveMessage(10, square));
             }
             ++played;
             QVERIFY2(WaitFor([&] { return GameRecord->Count == played; }),
@@ -1116,7 +1118,7 @@ private slots:
                 && Routines.IsLegalMove(BoardStack[0], sq, SideGreen, SideYellow))
                 ours = sq;
         QVERIFY(ours > 0);
-        peer.Send(Move(8, ours));
+        peer.Send(MoveMessage(8, ours));
         Settle();
         QCOMPARE(GameRecord->Count, 1);
         // Our reply: the first square a click plays.
@@ -1154,7 +1156,7 @@ private slots:
         };
         const int next = legal(SideYellow);
         QVERIFY(next > 0);
-        peer.Send("FF" + Move(8, next) + "F");
+        peer.Send("FF" + MoveMessage(8, next) + "F");
         const QByteArray replies = peer.Take(3 * 65);
         QCOMPARE(replies.size(), 3 * 65);
         QCOMPARE(replies.count('D'), 3);
@@ -1183,7 +1185,8 @@ private slots:
             QVERIFY(stranger.Call(Port));
             stranger.Socket->abort();
         }
-        QVERIFY(WaitFor([&] { return Form->Network().RevServerSocket->Connections().isEmpty(); }, 20000));
+        QVERIFY(WaitFor(
+            [&] { return Form->Network().RevServerSocket->Connections().isEmpty(); }, 20000));
         Settle();
         QVERIFY(Watcher->Shown.isEmpty()); // not one "abandoned" box
         ExpectIdle();
@@ -1235,7 +1238,8 @@ private slots:
             std::size_t sent = 0;
             QDeadlineTimer deadline(60000);
             while (sent < total && !deadline.hasExpired()) {
-                const ssize_t n = ::send(fd, bytes.constData(), std::size_t(bytes.size()), MSG_NOSIGNAL);
+                const ssize_t n
+                    = ::send(fd, bytes.constData(), std::size_t(bytes.size()), MSG_NOSIGNAL);
                 if (n > 0)
                     sent += std::size_t(n);
                 else if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK)
@@ -1265,7 +1269,8 @@ private slots:
 
         // In a game, a peer that asks for boards and reads nothing is dropped, not buffered.
         const int peer = rawConnect();
-        QVERIFY(WaitFor([&] { return Form->Network().RevServerSocket->Connections().size() == 1; }));
+        QVERIFY(
+            WaitFor([&] { return Form->Network().RevServerSocket->Connections().size() == 1; }));
         flood(peer, "BB8flood", 8);
         QVERIFY(WaitFor([&] { return received(peer) == Accepted; }));
         flood(peer, "G", 1);
@@ -1274,7 +1279,8 @@ private slots:
         // until the window gives up on the peer.
         flood(peer, QByteArray(512, 'F'), 64 << 20);
         QVERIFY(WaitFor([&] { return !NetConnected; }, 60000));
-        QCOMPARE(Watcher->Shown, QStringList { QStringLiteral("NETWORK: Opponent has abandonned a game.") });
+        QCOMPARE(Watcher->Shown,
+            QStringList { QStringLiteral("NETWORK: Opponent has abandonned a game.") });
         ::close(peer);
         ExpectIdle();
     }
@@ -1301,7 +1307,8 @@ private slots:
         QCOMPARE(::setrlimit(RLIMIT_NOFILE, &low), 0);
         first.Socket->connectToHost(QHostAddress::LocalHost, quint16(Port));
         second.Socket->connectToHost(QHostAddress::LocalHost, quint16(Port));
-        const bool paused = WaitFor([&] { return Form->Network().RevServerSocket->Paused(); }, 20000);
+        const bool paused
+            = WaitFor([&] { return Form->Network().RevServerSocket->Paused(); }, 20000);
         // The window goes on working meanwhile: a move and the computer's answer.
         Click(4, 2);
         const int moves = GameRecord->Count;
@@ -1341,7 +1348,7 @@ private slots:
                 ClickSquare(square);
                 peer->Take(3);
             } else {
-                peer->Send(Move(8, square));
+                peer->Send(MoveMessage(8, square));
             }
             ++played;
             QVERIFY(WaitFor([&] { return GameRecord->Count == played || GameRecord->Count == 0; }));
@@ -1358,7 +1365,7 @@ private slots:
         Settle();
         QCOMPARE(GameRecord->Count, 1);
         const int green = FirstLegalOf(SideGreen);
-        peer->Send(Move(8, green));
+        peer->Send(MoveMessage(8, green));
         QVERIFY(WaitFor([] { return GameRecord->Count == 2; }));
     }
 
@@ -1376,7 +1383,7 @@ private slots:
         Watcher->OnFinal = [&](TFinalDlg& dialog) {
             if (dialog.FinalMessage->text() == QStringLiteral("Yellow pass")
                 && GameRecord->Count == int(moves.size()) - 1) {
-                peer->Send(Move(8, lastSquare));
+                peer->Send(MoveMessage(8, lastSquare));
                 endedUnder = WaitFor([&] { return GameRecord->Count == int(moves.size()); });
             }
             dialog.done(1);
@@ -1388,7 +1395,7 @@ private slots:
                 ClickSquare(square);
                 peer->Take(3);
             } else {
-                peer->Send(Move(8, square));
+                peer->Send(MoveMessage(8, square));
             }
             ++played;
             QVERIFY(WaitFor([&] { return GameRecord->Count >= played; }));
@@ -1409,7 +1416,8 @@ private slots:
         QTemporaryDir dir;
         Open(8);
         TPeerCopy peer(dir.path());
-        QCOMPARE(peer.Ask(QStringLiteral("call 127.0.0.1:%1 green 8").arg(Port)), QStringLiteral("ok"));
+        QCOMPARE(
+            peer.Ask(QStringLiteral("call 127.0.0.1:%1 green 8").arg(Port)), QStringLiteral("ok"));
         QVERIFY(WaitFor([] { return NetworkGame; }, 20000));
         QCOMPARE(ComputerSide, SideYellow);
         const ScriptedGame game = FindGameWithPasses(BoardStack[0], 8);
@@ -1434,14 +1442,18 @@ private slots:
         QVERIFY(WaitFor([&] { return restartedUnder && !Watcher->Handling(); }, 20000));
         QVERIFY(!GameOver);
         QCOMPARE(Form->Status().Text(0), QStringLiteral("Yellow is moving"));
-        const QString restarted = QStringLiteral("board %1 0 0").arg(QString::fromStdString(BoardToText()));
+        const QString restarted
+            = QStringLiteral("board %1 0 0").arg(QString::fromStdString(BoardToText()));
         QString seen;
         QVERIFY2(peer.WaitForBoard(restarted, seen), qPrintable(seen));
         // And the new game goes on, move for move the same on both boards.
         Click(4, 2);
-        QVERIFY(WaitFor([&] {
-            return peer.Board() == QStringLiteral("board %1 1 0").arg(QString::fromStdString(BoardToText()));
-        }, 20000));
+        QVERIFY(WaitFor(
+            [&] {
+                return peer.Board()
+                    == QStringLiteral("board %1 1 0").arg(QString::fromStdString(BoardToText()));
+            },
+            20000));
     }
 
     // The game ends while the pass is shown here: its result follows, and both boards agree.
@@ -1450,7 +1462,8 @@ private slots:
         QTemporaryDir dir;
         Open(8);
         TPeerCopy peer(dir.path());
-        QCOMPARE(peer.Ask(QStringLiteral("call 127.0.0.1:%1 green 8").arg(Port)), QStringLiteral("ok"));
+        QCOMPARE(
+            peer.Ask(QStringLiteral("call 127.0.0.1:%1 green 8").arg(Port)), QStringLiteral("ok"));
         QVERIFY(WaitFor([] { return NetworkGame; }, 20000));
         const auto moves = FindGameEndingAfterAPass(BoardStack[0], 8, SideYellow);
         QVERIFY(!moves.empty());
@@ -1458,7 +1471,8 @@ private slots:
         Watcher->OnFinal = [&](TFinalDlg& dialog) {
             if (dialog.FinalMessage->text() == QStringLiteral("Yellow pass")
                 && GameRecord->Count == int(moves.size()) - 1) {
-                QCOMPARE(peer.Play(moves.back().second, int(moves.size()) - 1), QStringLiteral("ok"));
+                QCOMPARE(
+                    peer.Play(moves.back().second, int(moves.size()) - 1), QStringLiteral("ok"));
                 endedUnder = WaitFor([&] { return GameRecord->Count == int(moves.size()); }, 20000);
             }
             dialog.done(1);
@@ -1480,8 +1494,9 @@ private slots:
             || Watcher->Shown.last() == QStringLiteral("Tie up"));
         // The other copy marks its game over once its own result has been shown and closed, which
         // may be a moment after this one's.
-        const QString ended
-            = QStringLiteral("board %1 %2 1").arg(QString::fromStdString(BoardToText())).arg(moves.size());
+        const QString ended = QStringLiteral("board %1 %2 1")
+                                  .arg(QString::fromStdString(BoardToText()))
+                                  .arg(moves.size());
         QString seen;
         QVERIFY2(peer.WaitForBoard(ended, seen), qPrintable(seen));
     }
