@@ -1,11 +1,15 @@
 // The reset of every process-wide value, for tests.
 #include "ProcessState.h"
 
+#include "AboutWindow.h"
+#include "BoardArt.h"
 #include "BoardGraphics.h"
 #include "BoardTracker.h"
 #include "BoardView.h"
+#include "EngineState.h"
 #include "Evaluation.h"
 #include "NetState.h"
+#include "ProfileFile.h"
 #include "RoutineTable.h"
 #include "Search.h"
 #include "SearchThread.h"
@@ -16,38 +20,14 @@
 
 void ResetProcessState()
 {
-    SearchThread.reset();
-    SearchRunning.store(false);
-    SearchStartHook = nullptr;
+    ResetEngineState();
     master::IterationHook = nullptr;
-    AnimationFrameHook = nullptr;
-
-    for (Board& b : BoardStack)
-        b = Board {};
-    BoardSize = 8;
-    SideToMove = SideYellow;
-    GameOver = false;
-    ComputerSide = SideGreen;
-    OpponentIsComputer = true;
-    NetworkGame = false;
-    SelectRoutines();
-    Level = 1;
     master::SelectEngine(EngineKind::Normal);
-    for (int& m : BestMoves)
-        m = 0;
-    SearchNodes = 0;
-    ResetGameRecord();
+    AnimationFrameHook = nullptr;
+    ProfileLockBusyHook = nullptr;
 
-    FigureSet = 0;
-    AnimationOn = true;
-    UseTray = true;
-    ShowPreviousMove = true;
-    ShowAvailableMoves = true;
-    CallAsYellow = true;
-    CallOnEight = true;
-    NetPort = 8173;
-    NetService.clear();
-    Extras = ExtraSettings {};
+    // Every setting, from the one table of defaults.
+    ApplyStoredSettings(StoredSettings {});
     SettingsFile = DefaultSettingsFile();
     SettingsFileKept = false;
     LoadedSettings = StoredSettings {};
@@ -73,4 +53,9 @@ void ResetProcessState()
     ScaledVerticalBorder = PixelBlock {};
     SourceHeader = SourceSize {};
     BoardGraphics::WorkerHook = nullptr;
+    ForgetBoardArtMasters();
+
+    StopSound();
+    SetSoundOutputFactory({});
+    RewindAboutText();
 }

@@ -30,8 +30,10 @@
 // | BestMoves, SearchNodes                   | Search.h        | the search thread                       |
 // | SearchRunning, SearchThread              | SearchThread.h  | StartSearch / the search thread's end   |
 // | SearchEngine, MasterSearchRoutine        | SearchThread.h  | master::SelectEngine (settings)         |
-// | the master engine's table and last       | master/         | the search thread (the table is cleared |
-// | report (SharedEngine, LastThreadReport)  | MasterEngine.h  | by it on a new size or fewer discs)     |
+// | the master engine's table, last report   | master/         | the search thread (the table is cleared |
+// | and last position's size and discs       | MasterEngine.h  | by it on a new size or fewer discs)     |
+// | SearchCancelRequest (one per thread)     | Search.h        | the search thread, for its own search   |
+// | the invariant handler                    | Invariant.h     | tests only (counting), while none runs  |
 // | GameRecord                               | BoardTracker.h  | game session                            |
 // | FigureSet, AnimationOn, UseTray,         | Settings.h      | settings (file, dialog), Extras also    |
 // | ShowPreviousMove, ShowAvailableMoves,    |                 | the window (move list shown, folder)    |
@@ -47,15 +49,24 @@
 // | DiscSheet, BackBuffer, SourceHeader,     |                 | drawing (BackBuffer)                    |
 // | ScaledHorizontalBorder,                  |                 |                                         |
 // | ScaledVerticalBorder                     |                 |                                         |
-// | the board art's masters                  | BoardArt.h      | MakeBoardArt, from any thread (locked)  |
+// | the board art's masters, and the count   | BoardArt.h      | MakeBoardArt, from any thread (locked); |
+// | of masters painted                       |                 | the count only grows                    |
+// | the held sound, the audio thread, the    | Sound.h         | PlaySoundResource / StopSound (main),   |
+// | sound output factory                     |                 | the factory by tests                    |
+// | the About window's scroll position       | AboutWindow.h   | each About window as it closes          |
+// | the program's and Qt's translators       | Program.h       | InstallTranslations, RemoveTranslations |
 // | test hooks: SearchStartHook,             | SearchThread.h, | tests only, while nothing runs          |
 // | AnimationFrameHook, NetHandshakeTimeoutMs| BoardView.h,    |                                         |
 // | master::IterationHook,                   | NetState.h, ... |                                         |
-// | BoardGraphics::WorkerHook                |                 |                                         |
+// | BoardGraphics::WorkerHook,               |                 |                                         |
+// | ProfileLockBusyHook                      |                 |                                         |
 // clang-format on
 #pragma once
 
 // Tests only: every global above back to the value the program starts with (the graphics
-// emptied, no search thread), as if the process had just started. Call it while no search runs
-// and no window exists.
+// emptied, no search thread, no sound, the settings at their defaults), as if the process had just
+// started; the translators are left as they are (a test installs what it needs, and
+// RemoveTranslations takes them out), and so is the count of masters painted. Call it while no
+// window exists; a search still running is stopped. Every test program of the window and the
+// session calls it before each test.
 void ResetProcessState();

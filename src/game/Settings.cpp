@@ -14,20 +14,19 @@
 #include "Sound.h"
 #include "master/MasterEngine.h"
 
-int FigureSet = 0;
-bool AnimationOn = true;
-bool UseTray = true;
-bool ShowPreviousMove = true;
-bool ShowAvailableMoves = true;
-bool CallAsYellow = true;
-bool CallOnEight = true;
-int NetPort = 8173;
-std::string NetService;
+// Every setting starts at its default, which StoredSettings gives once.
+int FigureSet = StoredSettings {}.Game.FigureSet;
+bool AnimationOn = StoredSettings {}.Game.AnimationOn;
+bool UseTray = StoredSettings {}.Game.UseTray;
+bool ShowPreviousMove = StoredSettings {}.Game.ShowPreviousMove;
+bool ShowAvailableMoves = StoredSettings {}.Game.ShowAvailableMoves;
+bool CallAsYellow = StoredSettings {}.CallAsYellow;
+bool CallOnEight = StoredSettings {}.CallOnEight;
+int NetPort = StoredSettings {}.NetPort;
+std::string NetService = StoredSettings {}.NetService;
 std::string SettingsFile = DefaultSettingsFile();
 bool SettingsFileKept = false;
 ExtraSettings Extras;
-
-constexpr int DefaultNetPort = 8173;
 
 std::string DefaultSettingsFile()
 {
@@ -119,10 +118,9 @@ int ProfileNumber(const std::string& value)
 
 const char* YesNo(bool on) { return on ? "yes" : "no"; }
 const char* ShowHide(bool on) { return on ? "show" : "hide"; }
-bool Is(const std::optional<std::string>& raw, const char* fallback, const char* value)
-{
-    return raw.value_or(fallback) == value;
-}
+// What a fresh program starts with: a key missing from the file, or a value out of range, is
+// this.
+const StoredSettings Defaults {};
 
 constexpr std::size_t OptionLength = 39; // the original's buffer
 constexpr std::size_t WholeNumber = std::size_t(-1); // numbers are read whole
@@ -132,117 +130,115 @@ constexpr std::size_t ExtraLength = 1024;
 // The file's keys, in the order a fresh file gets them.
 const SettingRow Rows[] = {
     { "net", "service", ServiceLength, false,
-        [](const auto& raw, StoredSettings& s) { s.NetService = raw.value_or(""); },
+        [](const std::string& raw, StoredSettings& s) { s.NetService = raw; },
         [](const StoredSettings& s) { return s.NetService; } },
     { "net", "port", WholeNumber, false,
-        [](const auto& raw, StoredSettings& s) {
-            s.NetPort = raw ? ProfileNumber(*raw) : DefaultNetPort;
+        [](const std::string& raw, StoredSettings& s) {
+            s.NetPort = ProfileNumber(raw);
             if (s.NetPort < 1 || s.NetPort > 65535)
-                s.NetPort = DefaultNetPort; // no other port can be listened on
+                s.NetPort = Defaults.NetPort; // no other port can be listened on
         },
         [](const StoredSettings& s) { return std::to_string(s.NetPort); } },
     { "options", "gamet", OptionLength, false,
-        [](const auto& raw, StoredSettings& s) {
-            s.Game.OpponentIsComputer = Is(raw, "computer", "computer");
+        [](const std::string& raw, StoredSettings& s) {
+            s.Game.OpponentIsComputer = raw == "computer";
         },
         [](const StoredSettings& s) {
             return std::string(s.Game.OpponentIsComputer ? "computer" : "human");
         } },
     { "options", "level", WholeNumber, false,
-        [](const auto& raw, StoredSettings& s) {
-            s.Game.Level = raw ? ProfileNumber(*raw) : 1;
+        [](const std::string& raw, StoredSettings& s) {
+            s.Game.Level = ProfileNumber(raw);
             if (s.Game.Level < 1 || s.Game.Level > 9)
-                s.Game.Level = 1;
+                s.Game.Level = Defaults.Game.Level;
         },
         [](const StoredSettings& s) { return std::to_string(s.Game.Level); } },
     { "options", "youpl", OptionLength, false,
-        [](const auto& raw, StoredSettings& s) {
-            s.Game.ComputerSide = Is(raw, "white", "white") ? SideGreen : SideYellow;
+        [](const std::string& raw, StoredSettings& s) {
+            s.Game.ComputerSide = raw == "white" ? SideGreen : SideYellow;
         },
         [](const StoredSettings& s) {
             return std::string(s.Game.ComputerSide == SideGreen ? "white" : "black");
         } },
     { "options", "sndef", OptionLength, false,
-        [](const auto& raw, StoredSettings& s) { s.Game.SoundOn = Is(raw, "yes", "yes"); },
+        [](const std::string& raw, StoredSettings& s) { s.Game.SoundOn = raw == "yes"; },
         [](const StoredSettings& s) { return std::string(YesNo(s.Game.SoundOn)); } },
     { "options", "anief", OptionLength, false,
-        [](const auto& raw, StoredSettings& s) { s.Game.AnimationOn = Is(raw, "yes", "yes"); },
+        [](const std::string& raw, StoredSettings& s) { s.Game.AnimationOn = raw == "yes"; },
         [](const StoredSettings& s) { return std::string(YesNo(s.Game.AnimationOn)); } },
     { "options", "tfigs", OptionLength, false,
-        [](const auto& raw, StoredSettings& s) {
-            s.Game.FigureSet = FigureSetFromStoredName(raw.value_or("classic"));
+        [](const std::string& raw, StoredSettings& s) {
+            s.Game.FigureSet = FigureSetFromStoredName(raw);
         },
         [](const StoredSettings& s) {
             return std::string(FigureSetStoredName(s.Game.FigureSet));
         } },
     { "options", "brdim", WholeNumber, false,
-        [](const auto& raw, StoredSettings& s) {
-            s.Game.BoardSize = raw ? ProfileNumber(*raw) : 8;
+        [](const std::string& raw, StoredSettings& s) {
+            s.Game.BoardSize = ProfileNumber(raw);
             if (s.Game.BoardSize != 8 && s.Game.BoardSize != 10)
-                s.Game.BoardSize = 8;
+                s.Game.BoardSize = Defaults.Game.BoardSize;
         },
         [](const StoredSettings& s) { return std::string(s.Game.BoardSize == 10 ? "10" : "8"); } },
     { "options", "usetr", OptionLength, false,
-        [](const auto& raw, StoredSettings& s) { s.Game.UseTray = Is(raw, "yes", "yes"); },
+        [](const std::string& raw, StoredSettings& s) { s.Game.UseTray = raw == "yes"; },
         [](const StoredSettings& s) { return std::string(YesNo(s.Game.UseTray)); } },
     { "options", "callw", OptionLength, false,
-        [](const auto& raw, StoredSettings& s) { s.CallAsYellow = Is(raw, "yes", "yes"); },
+        [](const std::string& raw, StoredSettings& s) { s.CallAsYellow = raw == "yes"; },
         [](const StoredSettings& s) { return std::string(YesNo(s.CallAsYellow)); } },
     { "options", "call8", OptionLength, false,
-        [](const auto& raw, StoredSettings& s) { s.CallOnEight = Is(raw, "yes", "yes"); },
+        [](const std::string& raw, StoredSettings& s) { s.CallOnEight = raw == "yes"; },
         [](const StoredSettings& s) { return std::string(YesNo(s.CallOnEight)); } },
     { "options", "prevm", OptionLength, false,
-        [](const auto& raw, StoredSettings& s) {
-            s.Game.ShowPreviousMove = Is(raw, "show", "show");
-        },
+        [](const std::string& raw, StoredSettings& s) { s.Game.ShowPreviousMove = raw == "show"; },
         [](const StoredSettings& s) { return std::string(ShowHide(s.Game.ShowPreviousMove)); } },
     { "options", "avmov", OptionLength, false,
-        [](const auto& raw, StoredSettings& s) {
-            s.Game.ShowAvailableMoves = Is(raw, "show", "show");
+        [](const std::string& raw, StoredSettings& s) {
+            s.Game.ShowAvailableMoves = raw == "show";
         },
         [](const StoredSettings& s) { return std::string(ShowHide(s.Game.ShowAvailableMoves)); } },
     { "options", "engit", OptionLength, false,
-        [](const auto& raw, StoredSettings& s) {
-            s.Game.Engine = EngineKindFromSetting(raw.value_or("norm"));
+        [](const std::string& raw, StoredSettings& s) {
+            s.Game.Engine = EngineKindFromSetting(raw);
         },
         [](const StoredSettings& s) { return std::string(EngineSettingValue(s.Game.Engine)); } },
     { "extras", "movelist", ExtraLength, true,
-        [](const auto& raw, StoredSettings& s) {
-            s.Game.Extra.ShowMoveList = Is(raw, "hide", "show");
+        [](const std::string& raw, StoredSettings& s) {
+            s.Game.Extra.ShowMoveList = raw == "show";
         },
         [](const StoredSettings& s) { return std::string(ShowHide(s.Game.Extra.ShowMoveList)); } },
     { "extras", "lastmove", ExtraLength, true,
-        [](const auto& raw, StoredSettings& s) {
-            s.Game.Extra.MarkLastMove = Is(raw, "hide", "show");
+        [](const std::string& raw, StoredSettings& s) {
+            s.Game.Extra.MarkLastMove = raw == "show";
         },
         [](const StoredSettings& s) { return std::string(ShowHide(s.Game.Extra.MarkLastMove)); } },
     { "extras", "legalmoves", ExtraLength, true,
-        [](const auto& raw, StoredSettings& s) {
-            s.Game.Extra.MarkLegalMoves = Is(raw, "hide", "show");
+        [](const std::string& raw, StoredSettings& s) {
+            s.Game.Extra.MarkLegalMoves = raw == "show";
         },
         [](const StoredSettings& s) {
             return std::string(ShowHide(s.Game.Extra.MarkLegalMoves));
         } },
     { "extras", "animspeed", ExtraLength, true,
-        [](const auto& raw, StoredSettings& s) {
-            s.Game.Extra.AnimationFrameMs = AnimationFrameMsFromName(raw.value_or("normal"));
+        [](const std::string& raw, StoredSettings& s) {
+            s.Game.Extra.AnimationFrameMs = AnimationFrameMsFromName(raw);
         },
         [](const StoredSettings& s) {
             return std::string(AnimationSpeedName(s.Game.Extra.AnimationFrameMs));
         } },
     { "extras", "resume", ExtraLength, true,
-        [](const auto& raw, StoredSettings& s) {
-            s.Game.Extra.ResumeLastGame = Is(raw, "yes", "yes");
+        [](const std::string& raw, StoredSettings& s) {
+            s.Game.Extra.ResumeLastGame = raw == "yes";
         },
         [](const StoredSettings& s) { return std::string(YesNo(s.Game.Extra.ResumeLastGame)); } },
     { "extras", "folder", ExtraLength, true,
-        [](const auto& raw, StoredSettings& s) { s.Game.Extra.LastFolder = raw.value_or(""); },
+        [](const std::string& raw, StoredSettings& s) { s.Game.Extra.LastFolder = raw; },
         [](const StoredSettings& s) { return s.Game.Extra.LastFolder; } },
     { "extras", "window", ExtraLength, true,
-        [](const auto& raw, StoredSettings& s) {
+        [](const std::string& raw, StoredSettings& s) {
             // Two whole numbers and nothing after them, of a size a screen can have.
             char tail = 0;
-            if (int w = 0, h = 0; raw && std::sscanf(raw->c_str(), "%dx%d%c", &w, &h, &tail) == 2
+            if (int w = 0, h = 0; std::sscanf(raw.c_str(), "%dx%d%c", &w, &h, &tail) == 2
                 && w >= 100 && h >= 100 && w <= 16384 && h <= 16384)
                 s.Game.Extra.WindowWidth = w, s.Game.Extra.WindowHeight = h;
         },
@@ -253,10 +249,10 @@ const SettingRow Rows[] = {
                 : std::string();
         } },
     { "extras", "maximized", ExtraLength, true,
-        [](const auto& raw, StoredSettings& s) { s.Game.Extra.Maximized = Is(raw, "no", "yes"); },
+        [](const std::string& raw, StoredSettings& s) { s.Game.Extra.Maximized = raw == "yes"; },
         [](const StoredSettings& s) { return std::string(YesNo(s.Game.Extra.Maximized)); } },
     { "extras", "fullscreen", ExtraLength, true,
-        [](const auto& raw, StoredSettings& s) { s.Game.Extra.FullScreen = Is(raw, "no", "yes"); },
+        [](const std::string& raw, StoredSettings& s) { s.Game.Extra.FullScreen = raw == "yes"; },
         [](const StoredSettings& s) { return std::string(YesNo(s.Game.Extra.FullScreen)); } },
 };
 
@@ -268,11 +264,13 @@ std::optional<std::string> RawValue(const TProfileFile& file, const SettingRow& 
     return raw;
 }
 
-// The text of row as the reader would take raw: what normalising it writes.
+// The text of row as the reader would take raw (the default's when missing): what normalising
+// it writes.
 std::string AsRead(const SettingRow& row, const std::optional<std::string>& raw)
 {
     StoredSettings s;
-    row.Read(raw, s);
+    if (raw)
+        row.Read(*raw, s);
     return row.Text(s);
 }
 
@@ -284,7 +282,8 @@ StoredSettings ReadStoredSettings(const TProfileFile& file)
 {
     StoredSettings s;
     for (const SettingRow& row : Rows)
-        row.Read(RawValue(file, row), s);
+        if (const std::optional<std::string> raw = RawValue(file, row))
+            row.Read(*raw, s);
     return s;
 }
 

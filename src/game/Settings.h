@@ -87,9 +87,9 @@ struct StoredSettings {
 };
 
 // One key of the settings file, declared once: where it is, how its text is read (raw is the
-// trimmed value, cut to MaxLength, or nothing when the key is missing; a value out of range
-// reads as the default) and written. Reading every row of a file and writing every row of the
-// defaults back gives what a fresh program would.
+// trimmed value, cut to MaxLength; a missing key leaves the default of StoredSettings, and a
+// value out of range reads as that default) and how it is written. Reading, the write-back at
+// exit, the reset for tests and their snapshot all go through these rows.
 struct SettingRow {
     const char* Section;
     const char* Key;
@@ -97,7 +97,7 @@ struct SettingRow {
     // Beyond the original's keys: not written while at its default and absent from the file, so
     // that a file of the original's keys stays one.
     bool Extra;
-    void (*Read)(const std::optional<std::string>& raw, StoredSettings& into);
+    void (*Read)(const std::string& raw, StoredSettings& into);
     std::string (*Text)(const StoredSettings& from);
 };
 std::span<const SettingRow> SettingRows();

@@ -107,6 +107,7 @@ class BoardScaleTest : public QObject {
 
 private slots:
     void initTestCase() { QVERIFY(QGuiApplication::primaryScreen()->devicePixelRatio() > 1); }
+    void init() { ResetProcessState(); }
     void cleanup() { Form.reset(); }
 
     // At the window's first size the board is larger in device pixels than the design's (not a

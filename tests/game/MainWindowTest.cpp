@@ -48,6 +48,7 @@
 #include "MoveListWindow.h"
 #include "MoveRules.h"
 #include "NetSession.h"
+#include "ProcessState.h"
 #include "ProfileFile.h"
 #include "Program.h"
 #include "ResultDialog.h"
@@ -245,6 +246,13 @@ class MainWindowTest : public QObject {
 
 private slots:
     void initTestCase() { CountInvariantFailures(); }
+    // Every test starts from the state a new process has, whatever the test before it left.
+    void init()
+    {
+        ResetProcessState();
+        CountInvariantFailures();
+        InvariantFailures = 0;
+    }
     void cleanup()
     {
         Close();

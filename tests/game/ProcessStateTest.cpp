@@ -8,6 +8,7 @@
 #include "GameFlow.h"
 #include "NetState.h"
 #include "ProcessState.h"
+#include "ProfileFile.h"
 #include "RoutineTable.h"
 #include "Search.h"
 #include "SearchThread.h"
@@ -19,11 +20,11 @@ namespace {
 
 struct Snapshot {
     std::array<Board, BoardStackDepth> Boards;
-    int Size, Side, Computer, Lvl, Figures, Port, Timeout;
+    int Side, Timeout;
     EngineKind Engine;
-    bool Over, Opponent, Network, Advanced, Animation, Tray, Sound, Connected, Pending;
+    bool Over, Network, Advanced, Connected, Pending;
     std::string File, Caller;
-    ExtraSettings Extra;
+    StoredSettings Stored; // every setting the file holds, as the table of rows reads them
     bool RoutinesOfEight;
     std::size_t BackBufferPixels;
 
@@ -31,26 +32,17 @@ struct Snapshot {
     {
         Snapshot s;
         std::copy(std::begin(BoardStack), std::end(BoardStack), s.Boards.begin());
-        s.Size = BoardSize;
         s.Side = SideToMove;
-        s.Computer = ComputerSide;
-        s.Lvl = Level;
-        s.Figures = FigureSet;
-        s.Port = NetPort;
         s.Timeout = NetHandshakeTimeoutMs;
         s.Over = GameOver;
-        s.Opponent = OpponentIsComputer;
         s.Network = NetworkGame;
         s.Advanced = AdvancedEngine;
         s.Engine = SearchEngine;
-        s.Animation = AnimationOn;
-        s.Tray = UseTray;
-        s.Sound = SoundOn;
         s.Connected = NetConnected;
         s.Pending = RemoteMovePending;
         s.File = SettingsFile;
         s.Caller = CallerName;
-        s.Extra = Extras;
+        s.Stored = CurrentStoredSettings();
         s.RoutinesOfEight = Routines.MakeMove == RoutinesFor(8).MakeMove;
         s.BackBufferPixels = BackBuffer.Pixels.size();
         return s;
@@ -83,6 +75,8 @@ TEST(ProcessState, TheResetGivesBackWhatTheProcessStartedWith)
     SettingsFile = "/elsewhere/reversi.ini";
     CallerName = "peer";
     Extras.ShowMoveList = true;
+    CallOnEight = false;
+    NetService = "reversi";
     BackBuffer = PixelBlock { std::vector<std::uint32_t>(16), 4, 4 };
     ASSERT_FALSE(Snapshot::Take() == start);
 
@@ -91,4 +85,12 @@ TEST(ProcessState, TheResetGivesBackWhatTheProcessStartedWith)
     EXPECT_EQ(SearchThread, nullptr);
     EXPECT_FALSE(SearchRunning.load());
     EXPECT_EQ(GameRecord->Count, 0);
+}
+
+// Every setting starts at its default: what the rows read from an empty file.
+TEST(ProcessState, TheSettingsStartAtTheDefaultsOfTheirRows)
+{
+    ResetProcessState();
+    EXPECT_EQ(CurrentStoredSettings(),
+        ReadStoredSettings(TProfileFile::Load("/nonexistent/reversi.ini")));
 }

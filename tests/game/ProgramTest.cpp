@@ -8,16 +8,17 @@
 #include <QTest>
 #include <QTimer>
 
-#include "GameFlow.h"
 #include "BoardTracker.h"
 #include "BoardView.h"
+#include "GameFlow.h"
 #include "GameSession.h"
 #include "MainWindow.h"
 #include "NetSession.h"
-#include "StatusPanels.h"
+#include "ProcessState.h"
 #include "Program.h"
 #include "RoutineTable.h"
 #include "Settings.h"
+#include "StatusPanels.h"
 
 namespace {
 
@@ -58,13 +59,16 @@ class ProgramTest : public QObject {
     }
 
 private slots:
+    // Every test starts from the state a new process has, whatever the test before it left.
+    void init() { ResetProcessState(); }
+
     void ASavedGameOnTheCommandLineOpensAtStartUp()
     {
         const QString game = Dir.filePath(QStringLiteral("ten.kpx"));
         SaveTenByTenGame(game);
         const QString ini = WriteSettings("[options]\nbrdim=8\nanief=no\nsndef=no\n");
-        const TCommandLine line = ReadCommandLine(
-            { QStringLiteral("corvana"), QStringLiteral("--config"), ini, game });
+        const TCommandLine line
+            = ReadCommandLine({ QStringLiteral("corvana"), QStringLiteral("--config"), ini, game });
         QCOMPARE(line.What, TCommandLine::Run);
         const TProgramOptions& options = line.Options;
         QCOMPARE(QString::fromStdString(options.SettingsFile), ini);
@@ -151,11 +155,12 @@ private slots:
         QCOMPARE(bogus.What, TCommandLine::Mistake);
         QVERIFY2(bogus.Text.contains(QStringLiteral("bogus")), qPrintable(bogus.Text));
         QVERIFY(bogus.Text.contains(QStringLiteral("--config")));
-        QCOMPARE(read({ QStringLiteral("a.kpx"), QStringLiteral("b.kpx") }).What,
-            TCommandLine::Mistake);
+        QCOMPARE(
+            read({ QStringLiteral("a.kpx"), QStringLiteral("b.kpx") }).What, TCommandLine::Mistake);
         // The toolkit's own options pass through to the application.
-        const TCommandLine toolkit = read({ QStringLiteral("-platform"), QStringLiteral("offscreen"),
-            QStringLiteral("--style"), QStringLiteral("fusion"), QStringLiteral("game.kpx") });
+        const TCommandLine toolkit
+            = read({ QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                QStringLiteral("--style"), QStringLiteral("fusion"), QStringLiteral("game.kpx") });
         QCOMPARE(toolkit.What, TCommandLine::Run);
         QCOMPARE(toolkit.Options.GameFile, QStringLiteral("game.kpx"));
     }

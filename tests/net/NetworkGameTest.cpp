@@ -42,6 +42,7 @@
 #include "NetSession.h"
 #include "NetSockets.h"
 #include "NetState.h"
+#include "ProcessState.h"
 #include "ProgressPanel.h"
 #include "RemoteBoardWindow.h"
 #include "ResultDialog.h"
@@ -565,6 +566,13 @@ class NetworkGameTest : public QObject {
 
 private slots:
     void initTestCase() { CountInvariantFailures(); }
+    // Every test starts from the state a new process has, whatever the test before it left.
+    void init()
+    {
+        ResetProcessState();
+        CountInvariantFailures();
+        InvariantFailures = 0;
+    }
     void cleanup()
     {
         Close();

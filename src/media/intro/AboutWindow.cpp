@@ -37,7 +37,8 @@ QString AboutCopyright()
 QString AboutLicence()
 {
     return QCoreApplication::translate("TAboutBox",
-        "Free software under the GNU General Public License, version 3 or later, with no warranty.");
+        "Free software under the GNU General Public License, version 3 or later, with no "
+        "warranty.");
 }
 
 TAboutBox::TAboutBox(QWidget* parent, std::uint32_t seed)
@@ -185,3 +186,5 @@ void ShowAboutBox(QWidget* mainWindow)
     box.ShowProgramInfo(QCoreApplication::applicationVersion());
     box.exec();
 }
+
+void RewindAboutText() { ScrollPosition = 0; }

@@ -68,3 +68,6 @@ private:
 // Creates a new About window over mainWindow, with the application's version under the intro,
 // centred on it, shows it modally and destroys it.
 void ShowAboutBox(QWidget* mainWindow);
+
+// Tests only: the next About window scrolls its text from the beginning, as in a new process.
+void RewindAboutText();
