@@ -11,6 +11,7 @@
 
 #include "Board.h"
 #include "BoardTracker.h"
+#include "Square.h"
 
 namespace {
 
@@ -75,42 +76,65 @@ void MoveListWindow::ShowRecord()
     Count = record.Count;
     Position = record.Current;
     // The record keeps no passes: a side that moves twice running means the other passed.
-    PlyList.clear();
+    std::vector<Ply> plies;
     int expected = SideYellow;
     for (int i = 0; i < record.Count; ++i) {
         const int mover = record.Entries[std::size_t(i)].MoverSide;
         if (mover != expected)
-            PlyList.push_back({ -1, expected });
-        PlyList.push_back({ i, mover });
+            plies.push_back({ -1, expected });
+        plies.push_back({ i, mover });
         expected = mover == SideYellow ? SideGreen : SideYellow;
     }
+    PlyList = std::move(plies);
+
+    // Only the cells that say something else change: a move adds one, a step through the game
+    // greys or lightens a few; the table is not built again.
     const int rows = int((PlyList.size() + 1) / 2);
-    Table->setRowCount(rows);
-    QStringList numbers;
-    for (int r = 0; r < rows; ++r)
-        numbers << QString::number(r + 1);
-    Table->setVerticalHeaderLabels(numbers);
-    Table->clearSelection();
+    if (rows != Table->rowCount()) {
+        const int before = Table->rowCount();
+        Table->setRowCount(rows);
+        for (int r = before; r < rows; ++r)
+            Table->setVerticalHeaderItem(r, new QTableWidgetItem(QString::number(r + 1)));
+    }
+    const QBrush played = palette().brush(QPalette::Text);
+    const QBrush later = palette().brush(QPalette::Disabled, QPalette::Text);
+    QTableWidgetItem* current = nullptr;
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < 2; ++c) {
             const std::size_t ply = std::size_t(r) * 2 + std::size_t(c);
             QString text;
-            if (ply < PlyList.size())
-                text = PlyList[ply].Entry < 0
-                    ? tr("pass")
-                    : QString::fromStdString(SquareName(
-                        record.Size, record.Entries[std::size_t(PlyList[ply].Entry)].Move));
-            auto* item = new QTableWidgetItem(text);
-            item->setTextAlignment(Qt::AlignCenter);
-            if (ply < PlyList.size() && PlyList[ply].Entry >= Position)
-                item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
-            Table->setItem(r, c, item);
-            if (ply < PlyList.size() && PlyList[ply].Entry >= 0
-                && PlyList[ply].Entry == Position - 1) {
-                Table->setCurrentCell(r, c);
-                Table->scrollToItem(item);
+            bool afterPosition = false;
+            if (ply < PlyList.size()) {
+                const Ply& p = PlyList[ply];
+                text = p.Entry < 0 ? tr("pass")
+                                   : QString::fromStdString(Square::AtIndex(
+                                       record.Size, record.Entries[std::size_t(p.Entry)].Move)
+                                                                .Name());
+                afterPosition = p.Entry >= Position;
             }
+            QTableWidgetItem* item = Table->item(r, c);
+            if (!item) {
+                item = new QTableWidgetItem;
+                item->setTextAlignment(Qt::AlignCenter);
+                Table->setItem(r, c, item);
+            }
+            if (item->text() != text)
+                item->setText(text);
+            const QBrush& brush = afterPosition ? later : played;
+            if (item->foreground() != brush)
+                item->setForeground(brush);
+            if (ply < PlyList.size() && PlyList[ply].Entry >= 0
+                && PlyList[ply].Entry == Position - 1)
+                current = item;
         }
+    if (current) {
+        if (Table->currentItem() != current)
+            Table->setCurrentItem(current);
+        Table->scrollToItem(current);
+    } else {
+        Table->clearSelection();
+        Table->setCurrentItem(nullptr);
+    }
     FirstButton->setEnabled(Navigation && Position > 0);
     PreviousButton->setEnabled(Navigation && Position > 0);
     NextButton->setEnabled(Navigation && Position < Count);

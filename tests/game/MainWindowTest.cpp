@@ -23,6 +23,7 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
@@ -1100,6 +1101,34 @@ private slots:
         Close();
         QCOMPARE(TProfileFile::Load(SettingsFile).GetString("extras", "movelist", ""),
             std::string("hide"));
+    }
+
+    // The list follows the game cell by cell: a move writes its own cell, a step back greys the
+    // moves after the position, and the cells already there stay the same cells.
+    void TheMoveListChangesOnlyTheCellsThatChange()
+    {
+        Open(8, false, SideGreen, "", "movelist=show\n");
+        auto* table = Form->MoveList().findChild<QTableWidget*>();
+        QVERIFY(table);
+        Click(4, 2); // Yellow E6
+        QTableWidgetItem* first = table->item(0, 0);
+        QVERIFY(first);
+        QCOMPARE(first->text(), QStringLiteral("E6"));
+        const QPoint green = FirstLegal(SideGreen);
+        Click(green.x(), green.y());
+        QCOMPARE(table->item(0, 0), first);
+        QCOMPARE(table->item(0, 1)->text(),
+            QString::fromStdString(Square::At(8, green.x(), green.y()).Name()));
+        const QPoint yellow = FirstLegal(SideYellow);
+        Click(yellow.x(), yellow.y());
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(0, 0), first);
+        const QBrush played = table->item(0, 1)->foreground();
+        Form->ListMenuUndoMoveClick();
+        QCOMPARE(table->item(0, 0), first);
+        QVERIFY(table->item(1, 0)->foreground() != played); // after the position: greyed
+        QCOMPARE(table->item(0, 1)->foreground(), played);
+        QCOMPARE(table->currentItem(), table->item(0, 1));
     }
 
     // Games as text: the clipboard and the .txt and .ggf files open as a saved game does, and a
