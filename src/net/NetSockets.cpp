@@ -320,10 +320,7 @@ void TServerSocket::AcceptPending()
         auto* c = new TNetConnection(socket, Events, this);
         Accepted.append(c);
         c->OnReleased = [this](TNetConnection* from) { Release(from); };
-        c->OnRead = [this](TNetConnection* from, const std::string& message) {
-            if (OnClientRead)
-                OnClientRead(from, message);
-        };
+        c->OnRead = OnClientRead; // a message goes straight to the listening socket's reader
         c->OnDisconnect = [this](TNetConnection* from) {
             if (OnClientDisconnect)
                 OnClientDisconnect(from);

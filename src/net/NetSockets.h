@@ -122,6 +122,7 @@ public:
     // Accepting is paused: the connection limit is reached or descriptors ran out.
     bool Paused() const { return AcceptPaused; }
 
+    // Set before listening: a connection takes the reader the socket had when it was accepted.
     std::function<void(TNetConnection*)> OnClientConnect;
     std::function<void(TNetConnection*, const std::string&)> OnClientRead;
     std::function<void(TNetConnection*)> OnClientDisconnect;
