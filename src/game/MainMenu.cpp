@@ -126,6 +126,19 @@ MainMenu BuildMainMenu(TReversiForm& form)
         TReversiForm::tr("Display about"), MenuIcon("help-about", "ICON_ABOUT"),
         &TReversiForm::AboutItemClick);
 
+    // The keys today's desktops use for the same commands, beside the original's (which the menus
+    // show): Ctrl+N new, Ctrl+O open, Ctrl+Q quit, Ctrl+Shift+Z and Ctrl+Y redo.
+    const auto alsoBy = [](QAction* a, std::initializer_list<QKeySequence> more) {
+        QList<QKeySequence> keys { a->shortcut() };
+        keys.append(QList<QKeySequence>(more));
+        a->setShortcuts(keys);
+    };
+    alsoBy(m.NewGameItem, { QKeySequence(Qt::CTRL | Qt::Key_N) });
+    alsoBy(m.ListMenuLoad, { QKeySequence(Qt::CTRL | Qt::Key_O) });
+    alsoBy(m.ExitItem, { QKeySequence(Qt::CTRL | Qt::Key_Q) });
+    alsoBy(m.ListMenuRedoMove,
+        { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y) });
+
     // However a menu closes (Esc too, which sends no empty hint), the three panels come back. The
     // menu bar shows its title's hint again as the menu goes, so the panels return just after.
     for (QMenu* menu : { m.GameMenu, m.NetMenu, m.MatchMenu, m.InfoMenu })

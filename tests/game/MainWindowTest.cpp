@@ -720,6 +720,35 @@ private slots:
         QCOMPARE(said.count(QStringLiteral("corvana: ")), 1);
     }
 
+    // The keys today's desktops use work beside the original's, which the menus still show.
+    void TheKeysPeopleKnowWorkToo()
+    {
+        Open(8, false, SideGreen);
+        Form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form.get()));
+        QCOMPARE(Form->Menu().NewGameItem->shortcut(), QKeySequence(Qt::Key_F2));
+        QCOMPARE(Form->Menu().ListMenuRedoMove->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
+        Click(4, 2);
+        Click(FirstLegal(SideGreen).x(), FirstLegal(SideGreen).y());
+        QCOMPARE(GameRecord->Count, 2);
+        QTest::keyClick(Form.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(GameRecord->Current, 1);
+        QTest::keyClick(Form.get(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(GameRecord->Current, 2);
+        QTest::keyClick(Form.get(), Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(Form.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(GameRecord->Current, 2);
+        QTest::keyClick(Form.get(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(GameRecord->Count, 0);
+        QTest::keyClick(Form.get(), Qt::Key_O, Qt::ControlModifier); // the Open dialog, cancelled
+        QCOMPARE(Watcher->FileFilters.value(0), QStringLiteral("All games (*.kpx *.txt *.ggf)"));
+        QVERIFY(Form->isVisible());
+        Form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form.get()));
+        QTest::keyClick(Form.get(), Qt::Key_Q, Qt::ControlModifier);
+        QTRY_VERIFY(!Form->isVisible());
+    }
+
     // Open offers every game it reads at once, first; Save keeps one type a form.
     void OpenOffersEveryGameFileFirst()
     {
