@@ -29,3 +29,21 @@ void PlaceRulersDlg(QWidget& dialog, const QWidget& mainWindow, int statusBarHei
     dialog.move(RulersPositionOver(
         mainWindow.frameGeometry(), dialog.frameGeometry().size(), statusBarHeight));
 }
+
+QPoint ClearOfDiscs(const QRect& frame, const std::vector<QRect>& discs, const QRect& room)
+{
+    if (discs.empty())
+        return frame.topLeft();
+    QRect all;
+    for (const QRect& d : discs) {
+        if (!frame.intersects(d))
+            return frame.topLeft(); // some of the position shows beside the dialog
+        all = all.united(d);
+    }
+    const int gap = 4;
+    if (all.bottom() + gap + frame.height() <= room.bottom())
+        return { frame.left(), all.bottom() + 1 + gap };
+    if (all.top() - gap - frame.height() >= room.top())
+        return { frame.left(), all.top() - gap - frame.height() };
+    return frame.topLeft();
+}

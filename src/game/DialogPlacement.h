@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QSize>
 #include <QWidget>
+#include <vector>
 
 // Top-left corner that centres a window of outer size dialog over the outer rectangle main.
 // Halving truncates toward zero, also when the dialog is the larger of the two.
@@ -18,6 +19,12 @@ QPoint RulersPositionOver(const QRect& main, const QSize& dialog, int statusBarH
 // Moves dialog (by its frame) to the centre of mainWindow's frame; used for the result and the
 // choice dialog.
 void CentreOverMainWindow(QWidget& dialog, const QWidget& mainWindow);
+
+// Where a dialog at frame stands so that it hides none but some of the discs (rectangles on the
+// screen) when where it stands now it would hide them all, as a dialog centred over the start
+// position does: just below them, or just above when below leaves the screen (room). Otherwise
+// it stays where it is.
+QPoint ClearOfDiscs(const QRect& frame, const std::vector<QRect>& discs, const QRect& room);
 
 // Moves the help window to RulersPositionOver the main window.
 void PlaceRulersDlg(QWidget& dialog, const QWidget& mainWindow, int statusBarHeight);

@@ -10,6 +10,7 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <utility>
 
 #include "BoardView.h"
@@ -197,6 +198,18 @@ HistoryChoice WindowGameView::AskHistoryChoice()
     if (!dialog)
         return HistoryChoice::ReturnToHistory;
     CentreOverMainWindow(*dialog, Parts.Window);
+    // The position stays in sight behind the question: at the start its four discs are all under
+    // a centred dialog.
+    std::vector<QRect> discs;
+    for (int col = 0; col < BoardSize; ++col)
+        for (int row = 0; row < BoardSize; ++row)
+            if (const Cell c = BoardStack[0][SquareIndex(col, row)];
+                c == CellYellow || c == CellGreen)
+                discs.push_back(Parts.Board.SquareOnScreen(col, row));
+    const QScreen* screen = Parts.Window.screen();
+    dialog->move(ClearOfDiscs(dialog->frameGeometry(), discs,
+        screen ? screen->availableGeometry()
+               : QRect(QPoint(-100000, -100000), QSize(200000, 200000))));
     switch (dialog->exec()) {
     case ChoiceContinueFromLast:
         return HistoryChoice::ContinueFromLast;

@@ -80,6 +80,7 @@ public:
     QStringList Shown;
     int ChoiceAnswer = ChoiceReturnToHistory;
     int ChoicesAsked = 0;
+    QRect ChoiceFrame; // where the last choice dialog stood
     // Sets the settings dialog's controls; the dialog then closes as with Esc.
     std::function<void(TSideDlg&)> OnSettings;
     // The types a file dialog offered (it is then cancelled).
@@ -101,6 +102,7 @@ private:
             }
             if (auto* c = dynamic_cast<TChoice*>(modal)) {
                 ++ChoicesAsked;
+                ChoiceFrame = c->frameGeometry();
                 c->done(ChoiceAnswer);
                 return;
             }
@@ -718,6 +720,26 @@ private slots:
         }
         SettingsFile = saved;
         QCOMPARE(said.count(QStringLiteral("corvana: ")), 1);
+    }
+
+    // Back at the start of a game, the choice dialog does not hide the whole position (its four
+    // discs are under a centred dialog); further on it is centred as it always was.
+    void TheChoiceLeavesThePositionInSight()
+    {
+        Open(8, false, SideGreen);
+        Click(4, 2);
+        Click(FirstLegal(SideGreen).x(), FirstLegal(SideGreen).y());
+        Form->ListMenuUndoMoveClick();
+        Form->ListMenuUndoMoveClick();
+        QCOMPARE(Form->Status().Text(2), QStringLiteral("Move 0/2"));
+        Click(4, 2);
+        QCOMPARE(Watcher->ChoicesAsked, 1);
+        int hidden = 0;
+        for (int col = 3; col <= 4; ++col)
+            for (int row = 3; row <= 4; ++row)
+                hidden += Watcher->ChoiceFrame.intersects(Form->Board().SquareOnScreen(col, row));
+        QCOMPARE(hidden, 0);
+        QVERIFY(Form->frameGeometry().intersects(Watcher->ChoiceFrame)); // still over the window
     }
 
     // The keys today's desktops use work beside the original's, which the menus still show.

@@ -118,6 +118,19 @@ private slots:
         QCOMPARE(CentredOver(main, QSize(240, 121)), QPoint(100 + 146, 50 + 247));
         QCOMPARE(RulersPositionOver(main, QSize(498, 493), 19), QPoint(100 + 17 + 1, 50 + 70 - 1));
         QCOMPARE(CentredOver(QRect(0, 0, 100, 100), QSize(103, 105)), QPoint(-1, -2));
+
+        // A dialog that would hide every disc moves below them, or above when below is off the
+        // screen; one beside which some of them show stays.
+        const QRect room(0, 0, 1000, 800);
+        const std::vector<QRect> start { QRect(200, 200, 61, 61), QRect(261, 200, 61, 61),
+            QRect(200, 261, 61, 61), QRect(261, 261, 61, 61) };
+        QCOMPARE(ClearOfDiscs(QRect(150, 180, 240, 165), start, room), QPoint(150, 326));
+        QCOMPARE(ClearOfDiscs(QRect(150, 180, 240, 165), start, QRect(0, 0, 1000, 450)),
+            QPoint(150, 200 - 4 - 165));
+        std::vector<QRect> spread = start;
+        spread.push_back(QRect(20, 20, 61, 61));
+        QCOMPARE(ClearOfDiscs(QRect(150, 180, 240, 165), spread, room), QPoint(150, 180));
+        QCOMPARE(ClearOfDiscs(QRect(150, 180, 240, 165), {}, room), QPoint(150, 180));
         QCOMPARE(RulersPositionOver(QRect(0, 0, 100, 100), QSize(103, 130), 0), QPoint(0, -16));
 
         // The widget forms go by the windows' frames.
