@@ -580,6 +580,14 @@ Diese Funktion ist nicht verfügbar.</translation>
         <source>Show the board on the whole screen</source>
         <translation>Das Brett auf dem ganzen Bildschirm zeigen</translation>
     </message>
+    <message>
+        <source>&amp;Move now</source>
+        <translation>&amp;Jetzt ziehen</translation>
+    </message>
+    <message>
+        <source>The computer plays the best move it has found so far</source>
+        <translation>Der Computer spielt den besten Zug, den er bisher gefunden hat</translation>
+    </message>
 </context>
 <context>
     <name>TRulersDlg</name>

@@ -580,6 +580,14 @@ Function not work.</translation>
         <source>Show the board on the whole screen</source>
         <translation>Show the board on the whole screen</translation>
     </message>
+    <message>
+        <source>&amp;Move now</source>
+        <translation>&amp;Move now</translation>
+    </message>
+    <message>
+        <source>The computer plays the best move it has found so far</source>
+        <translation>The computer plays the best move it has found so far</translation>
+    </message>
 </context>
 <context>
     <name>TRulersDlg</name>

@@ -580,6 +580,14 @@ Function not work.</source>
         <source>Show the board on the whole screen</source>
         <translation>Показать доску на весь экран</translation>
     </message>
+    <message>
+        <source>&amp;Move now</source>
+        <translation>&amp;Ходить сейчас</translation>
+    </message>
+    <message>
+        <source>The computer plays the best move it has found so far</source>
+        <translation>Компьютер делает лучший ход, найденный к этому моменту</translation>
+    </message>
 </context>
 <context>
     <name>TRulersDlg</name>

@@ -168,6 +168,11 @@ public:
         if (moves) {
             // Children on the horizon are scored here rather than through a call each.
             const bool childrenAtHorizon = ply + 1 == MaxPly;
+            // A search stopped before its first root move is through still answers with a legal
+            // square: the one it was looking at. (The first root move always becomes the best
+            // once it is through, so a search that runs to its end is not changed by this.)
+            if (ply == 0)
+                BestMoves[0] = T.OrderSquare[B::LowestBit(T.InOrder(moves))];
             for (BB order = T.InOrder(moves); order; order &= order - 1) {
                 const int i = B::LowestBit(order);
                 if (Cancel->load(std::memory_order_relaxed))
@@ -181,6 +186,10 @@ public:
                     v = EvalPosition(own, opp, cw);
                 } else {
                     v = Node(T.OrderBit[i], toMoveBits, moverBits, -w, ply + 1, -beta, -alpha);
+                    // A root move whose search was cut short has no score: the best one
+                    // before it stands, for a search told to answer now.
+                    if (ply == 0 && Cancel->load(std::memory_order_relaxed))
+                        return 0;
                 }
                 if (v > alpha) {
                     alpha = v;

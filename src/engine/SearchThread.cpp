@@ -49,7 +49,7 @@ void TMyThread::EndSearch()
     const int move = BestMoves[0];
     SearchRunning.store(false, std::memory_order_release);
     if (Finished)
-        Finished(move, Terminated());
+        Finished(move, Terminated() && !Hurried());
 }
 
 void StartSearch(SearchFinishedCall finished)
@@ -70,4 +70,10 @@ void RequestSearchStop()
 {
     if (SearchThread && SearchRunning.load(std::memory_order_acquire))
         SearchThread->Terminate();
+}
+
+void HurrySearch()
+{
+    if (SearchThread && SearchRunning.load(std::memory_order_acquire))
+        SearchThread->Hurry();
 }

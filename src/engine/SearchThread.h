@@ -31,6 +31,15 @@ public:
 
     void Terminate() { TerminateRequested.store(true, std::memory_order_relaxed); }
     bool Terminated() const { return TerminateRequested.load(std::memory_order_relaxed); }
+    // "Move now": the search stops as a cancelled one does, but what it has found so far is its
+    // answer (the fixed-depth search's best root move so far, the master engine's best of its
+    // deepest iteration), reported as not cancelled.
+    void Hurry()
+    {
+        HurryRequested.store(true, std::memory_order_relaxed);
+        Terminate();
+    }
+    bool Hurried() const { return HurryRequested.load(std::memory_order_relaxed); }
     void WaitFor(); // until the thread has ended
 
 private:
@@ -38,6 +47,7 @@ private:
     void EndSearch();
 
     std::atomic<bool> TerminateRequested { false };
+    std::atomic<bool> HurryRequested { false };
     SearchFinishedCall Finished;
     std::thread Thread;
 };
@@ -71,3 +81,7 @@ void CancelSearch();
 
 // Asks a running search to stop without waiting (program shutdown).
 void RequestSearchStop();
+
+// Asks a running search to answer at once with the best move it has found so far ("Move now");
+// returns without waiting. Nothing when no search runs.
+void HurrySearch();

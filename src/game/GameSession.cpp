@@ -213,10 +213,10 @@ Square GameSession::FirstLegalSquare() const
 
 int GameSession::SearchAndWait()
 {
+    WaitingForSearch = true;
     View.ThinkingChanged(true);
     DisableUndoRedo();
     const GameGuard guard(*this);
-    WaitingForSearch = true;
     // The search thread hands its result to the view with the game it was asked about; the
     // window keeps working until it comes (repaint, the menu items still enabled).
     GameView& view = View;
@@ -249,6 +249,12 @@ std::optional<Square> GameSession::Hint()
     if (!square.Valid())
         return std::nullopt;
     return square;
+}
+
+void GameSession::MoveNow()
+{
+    if (WaitingForSearch)
+        HurrySearch();
 }
 
 void GameSession::FinishMove()

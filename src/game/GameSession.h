@@ -150,6 +150,10 @@ public:
     void UpdateUndoRedo();
     // The computer's choice for the player (nothing when the game is over or it cannot be asked).
     std::optional<Square> Hint();
+    // "Move now": the search waited for answers at once with the best move it has found so far
+    // (the computer plays it; a hint shows it). Nothing when no search is waited for.
+    bool CanMoveNow() const { return WaitingForSearch; }
+    void MoveNow();
 
     // --- beyond the original ---
     // Takes back the player's last move: against the computer with the computer's reply, in a

@@ -59,6 +59,10 @@ MainMenu BuildMainMenu(TReversiForm& form)
         TReversiForm::tr("Show the board on the whole screen"),
         QIcon::fromTheme(QStringLiteral("view-fullscreen")), &TReversiForm::FullScreenItemClick);
     m.FullScreenItem->setCheckable(true);
+    m.MoveNowItem = item(m.GameMenu, TReversiForm::tr("&Move now"), QKeySequence(Qt::Key_Escape),
+        TReversiForm::tr("The computer plays the best move it has found so far"),
+        QIcon::fromTheme(QStringLiteral("media-skip-forward")), &TReversiForm::MoveNowItemClick);
+    m.MoveNowItem->setEnabled(false);
 
     m.NetMenu = bar->addMenu(TReversiForm::tr("&Network"));
     m.NetMenu->menuAction()->setStatusTip(TReversiForm::tr("Network play"));

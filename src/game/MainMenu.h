@@ -28,6 +28,7 @@ struct MainMenu {
     // Beyond the original, after its items.
     QAction* ResumeItem = nullptr;
     QAction* FullScreenItem = nullptr;
+    QAction* MoveNowItem = nullptr;
     QAction* TakeBackItem = nullptr;
     QAction* MoveListItem = nullptr;
     QAction* CopyGameItem = nullptr;

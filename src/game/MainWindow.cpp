@@ -266,6 +266,7 @@ void TReversiForm::ResumeItemClick()
 }
 
 void TReversiForm::TakeBackItemClick() { Game->TakeBack(); }
+void TReversiForm::MoveNowItemClick() { Game->MoveNow(); }
 
 void TReversiForm::CopyGameItemClick()
 {
@@ -348,6 +349,7 @@ void TReversiForm::UpdateExtraItems()
     Items.ResumeItem->setEnabled(Extras.ResumeLastGame && !NetConnected
         && QFileInfo::exists(QString::fromStdString(ResumeFile())));
     Items.TakeBackItem->setEnabled(Game->CanTakeBack());
+    Items.MoveNowItem->setEnabled(Game->CanMoveNow());
     Items.MoveListItem->setChecked(Extras.ShowMoveList);
     Items.FullScreenItem->setChecked(isFullScreen());
     Moves->SetNavigationEnabled(Game->CanJump());

@@ -138,6 +138,7 @@ public:
     ::Status PasteGame(const QString& text);
     void MoveListItemClick();
     void FullScreenItemClick();
+    void MoveNowItemClick();
 
     // --- settings, information, the window ---
     void OptionsItemClick();

@@ -355,3 +355,31 @@ TEST_F(GameSessionTest, TheSearchReportsItsEndWithItsGame)
     EXPECT_EQ(GameRecord->Count, 2); // the outcome came, and its move was played
     EXPECT_EQ(View.Thinking, 0);
 }
+
+// "Move now" while the computer thinks: it plays at once what it has found so far, which is a
+// legal move even before the first root move is through.
+TEST_F(GameSessionTest, MoveNowPlaysTheBestMoveFoundSoFar)
+{
+    SearchGate gate;
+    Level = 9;
+    View.WhileSearching = [&] {
+        while (!gate.Holding())
+            std::this_thread::yield();
+        EXPECT_TRUE(Session.CanMoveNow());
+        Session.MoveNow();
+    };
+    Session.Click(Sq(53));
+    ASSERT_EQ(GameRecord->Count, 2);
+    // Stopped before any root move was through: the first of the square order it had begun with.
+    Board before = GameRecord->Entries[1].Before;
+    const SquareOrder order = MoveOrderFor(8);
+    int first = PassMove;
+    for (int i = 0; i < order.Length && first == PassMove; ++i)
+        if (Routines.IsLegalMove(before, order.Squares[i], SideGreen, SideYellow))
+            first = order.Squares[i];
+    EXPECT_EQ(GameRecord->Entries[1].Move, first);
+    EXPECT_EQ(GameRecord->Entries[1].MoverSide, SideGreen);
+    EXPECT_FALSE(Session.CanMoveNow());
+    Session.MoveNow(); // nothing to hurry: nothing happens
+    EXPECT_EQ(GameRecord->Count, 2);
+}

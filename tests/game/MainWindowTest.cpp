@@ -722,6 +722,28 @@ private slots:
         QCOMPARE(said.count(QStringLiteral("corvana: ")), 1);
     }
 
+    // Esc while the computer thinks: it plays at once; the item is there only while it thinks.
+    void EscMakesTheComputerMoveNow()
+    {
+        Open(8, true, SideGreen, "level=9\n");
+        Form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form.get()));
+        QCOMPARE(Form->Menu().MoveNowItem->shortcut(), QKeySequence(Qt::Key_Escape));
+        QVERIFY(!Form->Menu().MoveNowItem->isEnabled());
+        SearchGate gate;
+        bool enabledWhileThinking = false;
+        QTimer::singleShot(0, Form.get(), [&] {
+            QTRY_VERIFY_WITH_TIMEOUT(gate.Holding(), 20000);
+            enabledWhileThinking = Form->Menu().MoveNowItem->isEnabled();
+            QTest::keyClick(Form.get(), Qt::Key_Escape);
+        });
+        Click(4, 2);
+        QVERIFY(enabledWhileThinking);
+        QCOMPARE(GameRecord->Count, 2);
+        QCOMPARE(GameRecord->Entries[1].MoverSide, SideGreen);
+        QVERIFY(!Form->Menu().MoveNowItem->isEnabled());
+    }
+
     // Back at the start of a game, the choice dialog does not hide the whole position (its four
     // discs are under a centred dialog); further on it is centred as it always was.
     void TheChoiceLeavesThePositionInSight()
