@@ -41,6 +41,217 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>Arrow keys, Enter, Space</source>
+        <translation>Pfeiltasten, Eingabe, Leertaste</translation>
+    </message>
+    <message>
+        <source>Move over the board from square to square; play the square.</source>
+        <translation>Von Feld zu Feld über das Brett gehen; das Feld spielen.</translation>
+    </message>
+    <message>
+        <source>F2, Ctrl+N</source>
+        <translation>F2, Strg+N</translation>
+    </message>
+    <message>
+        <source>A new game; in a network game both players start again.</source>
+        <translation>Ein neues Spiel; im Netzwerkspiel beginnen beide Spieler von vorn.</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>A hint: the computer&apos;s choice for you. The pointer moves onto it; a click plays it.</source>
+        <translation>Ein Tipp: die Wahl des Computers für Sie. Der Zeiger geht darauf; ein Klick spielt sie.</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>The settings: opponent and side, level, board size, figure set, sound, animation, tray icon, the right-click marks, the think engine, and on the Extras page what Corvana adds to the classic game.</source>
+        <translation>Die Einstellungen: Gegner und Seite, Stufe, Brettgröße, Figurensatz, Klang, Animation, Symbol im Infobereich, die Markierungen der rechten Maustaste, das Denkverfahren und auf der Seite Extras, was Corvana dem klassischen Spiel hinzufügt.</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>While the computer thinks: it plays the best move it has found so far, at once.</source>
+        <translation>Während der Computer denkt: Er spielt sofort den besten Zug, den er bisher gefunden hat.</translation>
+    </message>
+    <message>
+        <source>Right mouse button</source>
+        <translation>Rechte Maustaste</translation>
+    </message>
+    <message>
+        <source>Marks for a second the squares where the side to move may play and the squares the last move changed.</source>
+        <translation>Markiert eine Sekunde lang die Felder, auf die die ziehende Seite setzen darf, und die Felder, die der letzte Zug verändert hat.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z, Ctrl+X, Ctrl+Shift+Z, Ctrl+Y</source>
+        <translation>Strg+Z, Strg+X, Strg+Umschalt+Z, Strg+Y</translation>
+    </message>
+    <message>
+        <source>Take a move back, replay it (once two moves are played). While an earlier position is shown, a click on the board asks whether to play on from there or from the last position.</source>
+        <translation>Einen Zug zurücknehmen, wiederholen (sobald zwei Züge gespielt sind). Wird eine frühere Stellung gezeigt, fragt ein Klick auf das Brett, ob von dort oder von der letzten Stellung weitergespielt werden soll.</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>Take back your last move; against the computer its replies go with it, and play goes on at once.</source>
+        <translation>Den eigenen letzten Zug zurücknehmen; gegen den Computer gehen seine Antworten mit, und es geht sofort weiter.</translation>
+    </message>
+    <message>
+        <source>Ctrl+S, Ctrl+L, Ctrl+O</source>
+        <translation>Strg+S, Strg+L, Strg+O</translation>
+    </message>
+    <message>
+        <source>Save the game; open a saved game (.kpx), a transcript (.txt) or a GGF game (.ggf).</source>
+        <translation>Die Partie speichern; eine gespeicherte Partie (.kpx), eine Notation (.txt) oder eine GGF-Partie (.ggf) öffnen.</translation>
+    </message>
+    <message>
+        <source>Ctrl+C, Ctrl+V</source>
+        <translation>Strg+C, Strg+V</translation>
+    </message>
+    <message>
+        <source>Copy the game to the clipboard as a transcript; open a transcript or a GGF game from the clipboard.</source>
+        <translation>Die Partie als Notation in die Zwischenablage kopieren; eine Notation oder GGF-Partie aus der Zwischenablage öffnen.</translation>
+    </message>
+    <message>
+        <source>F8</source>
+        <translation>F8</translation>
+    </message>
+    <message>
+        <source>Show or hide the move list beside the board; a click on a move, Home, End, Page Up and Page Down go to that position.</source>
+        <translation>Die Zugliste neben dem Brett zeigen oder verbergen; ein Klick auf einen Zug, Pos1, Ende, Bild auf und Bild ab gehen zu dieser Stellung.</translation>
+    </message>
+    <message>
+        <source>F11</source>
+        <translation>F11</translation>
+    </message>
+    <message>
+        <source>Full screen, and back.</source>
+        <translation>Vollbild und zurück.</translation>
+    </message>
+    <message>
+        <source>F5, Alt+L, Ctrl+F6, F7</source>
+        <translation>F5, Alt+L, Strg+F6, F7</translation>
+    </message>
+    <message>
+        <source>Network: call another player, allow calls, disconnect, send a message.</source>
+        <translation>Netzwerk: einen anderen Spieler anrufen, Anrufe zulassen, trennen, eine Nachricht senden.</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>This help, beside the game.</source>
+        <translation>Diese Hilfe, neben dem Spiel.</translation>
+    </message>
+    <message>
+        <source>Alt+X, Ctrl+Q</source>
+        <translation>Alt+X, Strg+Q</translation>
+    </message>
+    <message>
+        <source>Exit.</source>
+        <translation>Beenden.</translation>
+    </message>
+    <message>
+        <source>Esc, Enter, a click</source>
+        <translation>Esc, Eingabe, ein Klick</translation>
+    </message>
+    <message>
+        <source>Close the About window.</source>
+        <translation>Das Fenster „Über“ schließen.</translation>
+    </message>
+    <message>
+        <source>The three engines.</source>
+        <translation>Die drei Denkverfahren.</translation>
+    </message>
+    <message>
+        <source>The computer thinks with the engine chosen in the settings. &quot;normal&quot; and &quot;advanced&quot; look as many moves ahead as the level (1 to 9) says; the advanced one also counts the moves each side keeps. &quot;master&quot; thinks for a time instead, from 0.05 s a move at level 1 to 5 s at level 9, on every core, and plays the end of the game perfectly from 14 to 22 empty squares, by level. Esc makes any of them play at once.</source>
+        <translation>Der Computer denkt mit dem in den Einstellungen gewählten Verfahren. „normal“ und „fortgeschritten“ schauen so viele Züge voraus, wie die Stufe (1 bis 9) sagt; das fortgeschrittene zählt auch die Züge, die jeder Seite bleiben. „Meister“ denkt stattdessen eine Zeit lang, von 0,05 s je Zug auf Stufe 1 bis 5 s auf Stufe 9, auf allen Kernen, und spielt das Ende der Partie fehlerfrei, je nach Stufe ab 14 bis 22 leeren Feldern. Mit Esc zieht jedes von ihnen sofort.</translation>
+    </message>
+    <message>
+        <source>The move list.</source>
+        <translation>Die Zugliste.</translation>
+    </message>
+    <message>
+        <source>F8 shows the moves of the game beside the board, numbered in pairs, with a pass where a side had to pass, and the position on the board marked. A click on a move, its buttons, and Home, End, Page Up and Page Down, in the list or on the board, show that position.</source>
+        <translation>F8 zeigt die Züge der Partie neben dem Brett, paarweise nummeriert, mit einem Passen, wo eine Seite passen musste, und die Stellung auf dem Brett markiert. Ein Klick auf einen Zug, ihre Knöpfe sowie Pos1, Ende, Bild auf und Bild ab, in der Liste oder auf dem Brett, zeigen diese Stellung.</translation>
+    </message>
+    <message>
+        <source>Taking moves back.</source>
+        <translation>Züge zurücknehmen.</translation>
+    </message>
+    <message>
+        <source>Undo move and Redo move step through the game, and the board shows an earlier position until you play on. Take back move (Backspace) returns to before your own last move and lets you play on at once; what was taken back can be redone until a new move is made.</source>
+        <translation>Zug zurücknehmen und Zug wiederholen gehen durch die Partie, und das Brett zeigt eine frühere Stellung, bis Sie weiterspielen. Eigenen Zug zurücknehmen (Rücktaste) kehrt zu der Stellung vor Ihrem letzten Zug zurück und lässt Sie sofort weiterspielen; das Zurückgenommene lässt sich wiederholen, bis ein neuer Zug gemacht wird.</translation>
+    </message>
+    <message>
+        <source>Games as text.</source>
+        <translation>Partien als Text.</translation>
+    </message>
+    <message>
+        <source>Save and Open also write and read transcripts (.txt: the moves one after another, such as f5d6c3d3c4) and GGF games (.ggf, as Othello servers write them). Squares are named as the board&apos;s border names them: the column&apos;s letter from the left and the row&apos;s number from the bottom, so Yellow&apos;s first moves are d3, c4, f5 and e6. On 10 x 10 the columns run from a to j and the rows from 1 to 10.</source>
+        <translation>Speichern und Öffnen schreiben und lesen auch Notationen (.txt: die Züge hintereinander, etwa f5d6c3d3c4) und GGF-Partien (.ggf, wie Othello-Server sie schreiben). Die Felder heißen, wie der Rand des Bretts sie nennt: der Buchstabe der Spalte von links und die Zahl der Reihe von unten, so sind die ersten Züge von Gelb d3, c4, f5 und e6. Auf 10 x 10 gehen die Spalten von a bis j und die Reihen von 1 bis 10.</translation>
+    </message>
+    <message>
+        <source>Copy and paste.</source>
+        <translation>Kopieren und Einfügen.</translation>
+    </message>
+    <message>
+        <source>Copy game puts the game on the clipboard as a transcript; Paste game opens a transcript or a GGF game from the clipboard, at its start, as a saved game opens.</source>
+        <translation>Partie kopieren legt die Partie als Notation in die Zwischenablage; Partie einfügen öffnet eine Notation oder GGF-Partie aus der Zwischenablage an ihrem Anfang, wie eine gespeicherte Partie sich öffnet.</translation>
+    </message>
+    <message>
+        <source>Resuming the last game.</source>
+        <translation>Das letzte Spiel fortsetzen.</translation>
+    </message>
+    <message>
+        <source>A game left unfinished when Corvana closes is kept, and Resume last game in the Game menu plays it on. Starting and closing again without playing leaves it as it is; the Extras page can switch this off.</source>
+        <translation>Ein beim Beenden von Corvana offenes Spiel wird aufbewahrt, und „Letztes Spiel fortsetzen“ im Menü Spiel spielt es weiter. Starten und wieder Beenden, ohne zu spielen, lässt es, wie es ist; die Seite Extras kann das abschalten.</translation>
+    </message>
+    <message>
+        <source>The Extras.</source>
+        <translation>Die Extras.</translation>
+    </message>
+    <message>
+        <source>The Extras page of the settings adds what today&apos;s Othello programs offer: a marker on the disc placed last, dots on the squares where the side to move may play, three animation speeds, the move list and keeping an unfinished game. They are kept in the section [extras] of reversi.ini; at their defaults Corvana is the classic game.</source>
+        <translation>Die Seite Extras der Einstellungen fügt hinzu, was heutige Othello-Programme bieten: eine Marke auf dem zuletzt gesetzten Stein, Punkte auf den Feldern, auf die die ziehende Seite setzen darf, drei Animationsgeschwindigkeiten, die Zugliste und das Aufbewahren eines offenen Spiels. Sie stehen im Abschnitt [extras] von reversi.ini; bei ihren Vorgaben ist Corvana das klassische Spiel.</translation>
+    </message>
+    <message>
+        <source>A window of any size.</source>
+        <translation>Ein Fenster jeder Größe.</translation>
+    </message>
+    <message>
+        <source>The window can be resized, maximised or made full screen (F11): the board is the largest square that fits, drawn at that size and at the screen&apos;s own resolution.</source>
+        <translation>Das Fenster lässt sich vergrößern, maximieren oder auf Vollbild stellen (F11): Das Brett ist das größte Quadrat, das hineinpasst, gezeichnet in dieser Größe und in der Auflösung des Bildschirms.</translation>
+    </message>
+    <message>
+        <source>The other player&apos;s board.</source>
+        <translation>Das Brett des anderen Spielers.</translation>
+    </message>
+    <message>
+        <source>In a network game, typing kvbnrz on the board shows the other player&apos;s board in a small window; a click closes it.</source>
+        <translation>Im Netzwerkspiel zeigt die Eingabe von kvbnrz auf dem Brett das Brett des anderen Spielers in einem kleinen Fenster; ein Klick schließt es.</translation>
+    </message>
+    <message>
+        <source>Keys and commands.</source>
+        <translation>Tasten und Befehle.</translation>
+    </message>
+    <message>
+        <source>What Corvana has beyond the rules.</source>
+        <translation>Was Corvana über die Regeln hinaus bietet.</translation>
+    </message>
+</context>
+<context>
     <name>MoveListWindow</name>
     <message>
         <source>Moves</source>
@@ -138,6 +349,10 @@
     <message>
         <source>About...</source>
         <translation>Über...</translation>
+    </message>
+    <message>
+        <source>RESPECTED USERS ! Thank you for choosing Corvana, the game of Reversi for the Linux desktop. Challenge the computer on nine levels, play a friend at the same table or call one over the network. Try the Flame, Classic and Ancient discs. We wish you clever moves and many happy victories ! </source>
+        <translation>VEREHRTE SPIELER ! Danke, dass Sie Corvana gewaehlt haben, das Reversi-Spiel fuer den Linux-Desktop. Fordern Sie den Computer auf neun Stufen heraus, spielen Sie mit einem Freund am selben Tisch oder rufen Sie ihn ueber das Netzwerk an. Probieren Sie die Steine Flamme, Klassisch und Antik. Wir wuenschen Ihnen kluge Zuege und viele schoene Siege ! </translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,217 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>Arrow keys, Enter, Space</source>
+        <translation>Arrow keys, Enter, Space</translation>
+    </message>
+    <message>
+        <source>Move over the board from square to square; play the square.</source>
+        <translation>Move over the board from square to square; play the square.</translation>
+    </message>
+    <message>
+        <source>F2, Ctrl+N</source>
+        <translation>F2, Ctrl+N</translation>
+    </message>
+    <message>
+        <source>A new game; in a network game both players start again.</source>
+        <translation>A new game; in a network game both players start again.</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>A hint: the computer&apos;s choice for you. The pointer moves onto it; a click plays it.</source>
+        <translation>A hint: the computer&apos;s choice for you. The pointer moves onto it; a click plays it.</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>The settings: opponent and side, level, board size, figure set, sound, animation, tray icon, the right-click marks, the think engine, and on the Extras page what Corvana adds to the classic game.</source>
+        <translation>The settings: opponent and side, level, board size, figure set, sound, animation, tray icon, the right-click marks, the think engine, and on the Extras page what Corvana adds to the classic game.</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>While the computer thinks: it plays the best move it has found so far, at once.</source>
+        <translation>While the computer thinks: it plays the best move it has found so far, at once.</translation>
+    </message>
+    <message>
+        <source>Right mouse button</source>
+        <translation>Right mouse button</translation>
+    </message>
+    <message>
+        <source>Marks for a second the squares where the side to move may play and the squares the last move changed.</source>
+        <translation>Marks for a second the squares where the side to move may play and the squares the last move changed.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z, Ctrl+X, Ctrl+Shift+Z, Ctrl+Y</source>
+        <translation>Ctrl+Z, Ctrl+X, Ctrl+Shift+Z, Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Take a move back, replay it (once two moves are played). While an earlier position is shown, a click on the board asks whether to play on from there or from the last position.</source>
+        <translation>Take a move back, replay it (once two moves are played). While an earlier position is shown, a click on the board asks whether to play on from there or from the last position.</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Take back your last move; against the computer its replies go with it, and play goes on at once.</source>
+        <translation>Take back your last move; against the computer its replies go with it, and play goes on at once.</translation>
+    </message>
+    <message>
+        <source>Ctrl+S, Ctrl+L, Ctrl+O</source>
+        <translation>Ctrl+S, Ctrl+L, Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Save the game; open a saved game (.kpx), a transcript (.txt) or a GGF game (.ggf).</source>
+        <translation>Save the game; open a saved game (.kpx), a transcript (.txt) or a GGF game (.ggf).</translation>
+    </message>
+    <message>
+        <source>Ctrl+C, Ctrl+V</source>
+        <translation>Ctrl+C, Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Copy the game to the clipboard as a transcript; open a transcript or a GGF game from the clipboard.</source>
+        <translation>Copy the game to the clipboard as a transcript; open a transcript or a GGF game from the clipboard.</translation>
+    </message>
+    <message>
+        <source>F8</source>
+        <translation>F8</translation>
+    </message>
+    <message>
+        <source>Show or hide the move list beside the board; a click on a move, Home, End, Page Up and Page Down go to that position.</source>
+        <translation>Show or hide the move list beside the board; a click on a move, Home, End, Page Up and Page Down go to that position.</translation>
+    </message>
+    <message>
+        <source>F11</source>
+        <translation>F11</translation>
+    </message>
+    <message>
+        <source>Full screen, and back.</source>
+        <translation>Full screen, and back.</translation>
+    </message>
+    <message>
+        <source>F5, Alt+L, Ctrl+F6, F7</source>
+        <translation>F5, Alt+L, Ctrl+F6, F7</translation>
+    </message>
+    <message>
+        <source>Network: call another player, allow calls, disconnect, send a message.</source>
+        <translation>Network: call another player, allow calls, disconnect, send a message.</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>This help, beside the game.</source>
+        <translation>This help, beside the game.</translation>
+    </message>
+    <message>
+        <source>Alt+X, Ctrl+Q</source>
+        <translation>Alt+X, Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>Exit.</source>
+        <translation>Exit.</translation>
+    </message>
+    <message>
+        <source>Esc, Enter, a click</source>
+        <translation>Esc, Enter, a click</translation>
+    </message>
+    <message>
+        <source>Close the About window.</source>
+        <translation>Close the About window.</translation>
+    </message>
+    <message>
+        <source>The three engines.</source>
+        <translation>The three engines.</translation>
+    </message>
+    <message>
+        <source>The computer thinks with the engine chosen in the settings. &quot;normal&quot; and &quot;advanced&quot; look as many moves ahead as the level (1 to 9) says; the advanced one also counts the moves each side keeps. &quot;master&quot; thinks for a time instead, from 0.05 s a move at level 1 to 5 s at level 9, on every core, and plays the end of the game perfectly from 14 to 22 empty squares, by level. Esc makes any of them play at once.</source>
+        <translation>The computer thinks with the engine chosen in the settings. &quot;normal&quot; and &quot;advanced&quot; look as many moves ahead as the level (1 to 9) says; the advanced one also counts the moves each side keeps. &quot;master&quot; thinks for a time instead, from 0.05 s a move at level 1 to 5 s at level 9, on every core, and plays the end of the game perfectly from 14 to 22 empty squares, by level. Esc makes any of them play at once.</translation>
+    </message>
+    <message>
+        <source>The move list.</source>
+        <translation>The move list.</translation>
+    </message>
+    <message>
+        <source>F8 shows the moves of the game beside the board, numbered in pairs, with a pass where a side had to pass, and the position on the board marked. A click on a move, its buttons, and Home, End, Page Up and Page Down, in the list or on the board, show that position.</source>
+        <translation>F8 shows the moves of the game beside the board, numbered in pairs, with a pass where a side had to pass, and the position on the board marked. A click on a move, its buttons, and Home, End, Page Up and Page Down, in the list or on the board, show that position.</translation>
+    </message>
+    <message>
+        <source>Taking moves back.</source>
+        <translation>Taking moves back.</translation>
+    </message>
+    <message>
+        <source>Undo move and Redo move step through the game, and the board shows an earlier position until you play on. Take back move (Backspace) returns to before your own last move and lets you play on at once; what was taken back can be redone until a new move is made.</source>
+        <translation>Undo move and Redo move step through the game, and the board shows an earlier position until you play on. Take back move (Backspace) returns to before your own last move and lets you play on at once; what was taken back can be redone until a new move is made.</translation>
+    </message>
+    <message>
+        <source>Games as text.</source>
+        <translation>Games as text.</translation>
+    </message>
+    <message>
+        <source>Save and Open also write and read transcripts (.txt: the moves one after another, such as f5d6c3d3c4) and GGF games (.ggf, as Othello servers write them). Squares are named as the board&apos;s border names them: the column&apos;s letter from the left and the row&apos;s number from the bottom, so Yellow&apos;s first moves are d3, c4, f5 and e6. On 10 x 10 the columns run from a to j and the rows from 1 to 10.</source>
+        <translation>Save and Open also write and read transcripts (.txt: the moves one after another, such as f5d6c3d3c4) and GGF games (.ggf, as Othello servers write them). Squares are named as the board&apos;s border names them: the column&apos;s letter from the left and the row&apos;s number from the bottom, so Yellow&apos;s first moves are d3, c4, f5 and e6. On 10 x 10 the columns run from a to j and the rows from 1 to 10.</translation>
+    </message>
+    <message>
+        <source>Copy and paste.</source>
+        <translation>Copy and paste.</translation>
+    </message>
+    <message>
+        <source>Copy game puts the game on the clipboard as a transcript; Paste game opens a transcript or a GGF game from the clipboard, at its start, as a saved game opens.</source>
+        <translation>Copy game puts the game on the clipboard as a transcript; Paste game opens a transcript or a GGF game from the clipboard, at its start, as a saved game opens.</translation>
+    </message>
+    <message>
+        <source>Resuming the last game.</source>
+        <translation>Resuming the last game.</translation>
+    </message>
+    <message>
+        <source>A game left unfinished when Corvana closes is kept, and Resume last game in the Game menu plays it on. Starting and closing again without playing leaves it as it is; the Extras page can switch this off.</source>
+        <translation>A game left unfinished when Corvana closes is kept, and Resume last game in the Game menu plays it on. Starting and closing again without playing leaves it as it is; the Extras page can switch this off.</translation>
+    </message>
+    <message>
+        <source>The Extras.</source>
+        <translation>The Extras.</translation>
+    </message>
+    <message>
+        <source>The Extras page of the settings adds what today&apos;s Othello programs offer: a marker on the disc placed last, dots on the squares where the side to move may play, three animation speeds, the move list and keeping an unfinished game. They are kept in the section [extras] of reversi.ini; at their defaults Corvana is the classic game.</source>
+        <translation>The Extras page of the settings adds what today&apos;s Othello programs offer: a marker on the disc placed last, dots on the squares where the side to move may play, three animation speeds, the move list and keeping an unfinished game. They are kept in the section [extras] of reversi.ini; at their defaults Corvana is the classic game.</translation>
+    </message>
+    <message>
+        <source>A window of any size.</source>
+        <translation>A window of any size.</translation>
+    </message>
+    <message>
+        <source>The window can be resized, maximised or made full screen (F11): the board is the largest square that fits, drawn at that size and at the screen&apos;s own resolution.</source>
+        <translation>The window can be resized, maximised or made full screen (F11): the board is the largest square that fits, drawn at that size and at the screen&apos;s own resolution.</translation>
+    </message>
+    <message>
+        <source>The other player&apos;s board.</source>
+        <translation>The other player&apos;s board.</translation>
+    </message>
+    <message>
+        <source>In a network game, typing kvbnrz on the board shows the other player&apos;s board in a small window; a click closes it.</source>
+        <translation>In a network game, typing kvbnrz on the board shows the other player&apos;s board in a small window; a click closes it.</translation>
+    </message>
+    <message>
+        <source>Keys and commands.</source>
+        <translation>Keys and commands.</translation>
+    </message>
+    <message>
+        <source>What Corvana has beyond the rules.</source>
+        <translation>What Corvana has beyond the rules.</translation>
+    </message>
+</context>
+<context>
     <name>MoveListWindow</name>
     <message>
         <source>Moves</source>
@@ -138,6 +349,10 @@
     <message>
         <source>About...</source>
         <translation>About...</translation>
+    </message>
+    <message>
+        <source>RESPECTED USERS ! Thank you for choosing Corvana, the game of Reversi for the Linux desktop. Challenge the computer on nine levels, play a friend at the same table or call one over the network. Try the Flame, Classic and Ancient discs. We wish you clever moves and many happy victories ! </source>
+        <translation>RESPECTED USERS ! Thank you for choosing Corvana, the game of Reversi for the Linux desktop. Challenge the computer on nine levels, play a friend at the same table or call one over the network. Try the Flame, Classic and Ancient discs. We wish you clever moves and many happy victories ! </translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,217 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>Arrow keys, Enter, Space</source>
+        <translation>Стрелки, Enter, пробел</translation>
+    </message>
+    <message>
+        <source>Move over the board from square to square; play the square.</source>
+        <translation>Перемещение по доске с клетки на клетку; ход на клетку.</translation>
+    </message>
+    <message>
+        <source>F2, Ctrl+N</source>
+        <translation>F2, Ctrl+N</translation>
+    </message>
+    <message>
+        <source>A new game; in a network game both players start again.</source>
+        <translation>Новая игра; в сетевой игре оба игрока начинают заново.</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>A hint: the computer&apos;s choice for you. The pointer moves onto it; a click plays it.</source>
+        <translation>Подсказка: выбор компьютера для вас. Указатель переходит на него; щелчок делает ход.</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>The settings: opponent and side, level, board size, figure set, sound, animation, tray icon, the right-click marks, the think engine, and on the Extras page what Corvana adds to the classic game.</source>
+        <translation>Настройки: противник и сторона, уровень, размер доски, набор фигур, звук, анимация, значок в области уведомлений, отметки правой кнопки, способ думать, а на странице «Расширения» то, что Corvana добавляет к классической игре.</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>While the computer thinks: it plays the best move it has found so far, at once.</source>
+        <translation>Пока компьютер думает: он сразу делает лучший ход, найденный к этому моменту.</translation>
+    </message>
+    <message>
+        <source>Right mouse button</source>
+        <translation>Правая кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Marks for a second the squares where the side to move may play and the squares the last move changed.</source>
+        <translation>На секунду отмечает клетки, куда может пойти сторона, чей ход, и клетки, изменённые последним ходом.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z, Ctrl+X, Ctrl+Shift+Z, Ctrl+Y</source>
+        <translation>Ctrl+Z, Ctrl+X, Ctrl+Shift+Z, Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Take a move back, replay it (once two moves are played). While an earlier position is shown, a click on the board asks whether to play on from there or from the last position.</source>
+        <translation>Отменить ход, повторить его (когда сыграны два хода). Когда показана более ранняя позиция, щелчок по доске спрашивает, продолжить ли с неё или с последней позиции.</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Take back your last move; against the computer its replies go with it, and play goes on at once.</source>
+        <translation>Взять назад свой последний ход; против компьютера вместе с ним уходят его ответы, и игра сразу продолжается.</translation>
+    </message>
+    <message>
+        <source>Ctrl+S, Ctrl+L, Ctrl+O</source>
+        <translation>Ctrl+S, Ctrl+L, Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Save the game; open a saved game (.kpx), a transcript (.txt) or a GGF game (.ggf).</source>
+        <translation>Сохранить партию; открыть сохранённую партию (.kpx), запись (.txt) или партию GGF (.ggf).</translation>
+    </message>
+    <message>
+        <source>Ctrl+C, Ctrl+V</source>
+        <translation>Ctrl+C, Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Copy the game to the clipboard as a transcript; open a transcript or a GGF game from the clipboard.</source>
+        <translation>Скопировать партию в буфер обмена в виде записи; открыть запись или партию GGF из буфера обмена.</translation>
+    </message>
+    <message>
+        <source>F8</source>
+        <translation>F8</translation>
+    </message>
+    <message>
+        <source>Show or hide the move list beside the board; a click on a move, Home, End, Page Up and Page Down go to that position.</source>
+        <translation>Показать или скрыть список ходов рядом с доской; щелчок по ходу, Home, End, Page Up и Page Down переходят к этой позиции.</translation>
+    </message>
+    <message>
+        <source>F11</source>
+        <translation>F11</translation>
+    </message>
+    <message>
+        <source>Full screen, and back.</source>
+        <translation>Во весь экран и обратно.</translation>
+    </message>
+    <message>
+        <source>F5, Alt+L, Ctrl+F6, F7</source>
+        <translation>F5, Alt+L, Ctrl+F6, F7</translation>
+    </message>
+    <message>
+        <source>Network: call another player, allow calls, disconnect, send a message.</source>
+        <translation>Сеть: вызвать другого игрока, разрешить вызовы, отключиться, отправить сообщение.</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>This help, beside the game.</source>
+        <translation>Эта справка, рядом с игрой.</translation>
+    </message>
+    <message>
+        <source>Alt+X, Ctrl+Q</source>
+        <translation>Alt+X, Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>Exit.</source>
+        <translation>Выход.</translation>
+    </message>
+    <message>
+        <source>Esc, Enter, a click</source>
+        <translation>Esc, Enter, щелчок</translation>
+    </message>
+    <message>
+        <source>Close the About window.</source>
+        <translation>Закрыть окно «О программе».</translation>
+    </message>
+    <message>
+        <source>The three engines.</source>
+        <translation>Три способа думать.</translation>
+    </message>
+    <message>
+        <source>The computer thinks with the engine chosen in the settings. &quot;normal&quot; and &quot;advanced&quot; look as many moves ahead as the level (1 to 9) says; the advanced one also counts the moves each side keeps. &quot;master&quot; thinks for a time instead, from 0.05 s a move at level 1 to 5 s at level 9, on every core, and plays the end of the game perfectly from 14 to 22 empty squares, by level. Esc makes any of them play at once.</source>
+        <translation>Компьютер думает способом, выбранным в настройках. «Обычный» и «продвинутый» смотрят вперёд на столько ходов, сколько велит уровень (от 1 до 9); продвинутый учитывает ещё и ходы, остающиеся у каждой стороны. «Мастер» вместо этого думает отведённое время, от 0,05 с на ход на уровне 1 до 5 с на уровне 9, на всех ядрах, и безошибочно играет конец партии, начиная с 14–22 пустых клеток в зависимости от уровня. По Esc любой из них ходит сразу.</translation>
+    </message>
+    <message>
+        <source>The move list.</source>
+        <translation>Список ходов.</translation>
+    </message>
+    <message>
+        <source>F8 shows the moves of the game beside the board, numbered in pairs, with a pass where a side had to pass, and the position on the board marked. A click on a move, its buttons, and Home, End, Page Up and Page Down, in the list or on the board, show that position.</source>
+        <translation>F8 показывает ходы партии рядом с доской, пронумерованные парами, с пропуском там, где стороне пришлось пропустить ход, и с отмеченной позицией на доске. Щелчок по ходу, кнопки списка, а также Home, End, Page Up и Page Down, в списке или на доске, показывают эту позицию.</translation>
+    </message>
+    <message>
+        <source>Taking moves back.</source>
+        <translation>Возврат ходов.</translation>
+    </message>
+    <message>
+        <source>Undo move and Redo move step through the game, and the board shows an earlier position until you play on. Take back move (Backspace) returns to before your own last move and lets you play on at once; what was taken back can be redone until a new move is made.</source>
+        <translation>«Отменить ход» и «Повторить ход» идут по партии, и доска показывает более раннюю позицию, пока вы не продолжите игру. «Взять ход назад» (Backspace) возвращает к позиции перед вашим последним ходом и позволяет сразу играть дальше; взятое назад можно повторить, пока не сделан новый ход.</translation>
+    </message>
+    <message>
+        <source>Games as text.</source>
+        <translation>Партии в виде текста.</translation>
+    </message>
+    <message>
+        <source>Save and Open also write and read transcripts (.txt: the moves one after another, such as f5d6c3d3c4) and GGF games (.ggf, as Othello servers write them). Squares are named as the board&apos;s border names them: the column&apos;s letter from the left and the row&apos;s number from the bottom, so Yellow&apos;s first moves are d3, c4, f5 and e6. On 10 x 10 the columns run from a to j and the rows from 1 to 10.</source>
+        <translation>«Сохранить» и «Открыть» пишут и читают также записи (.txt: ходы подряд, например f5d6c3d3c4) и партии GGF (.ggf, как их пишут серверы Отелло). Клетки называются так, как их называет рамка доски: буква столбца слева и номер ряда снизу, поэтому первые ходы жёлтых — d3, c4, f5 и e6. На доске 10 x 10 столбцы идут от a до j, а ряды от 1 до 10.</translation>
+    </message>
+    <message>
+        <source>Copy and paste.</source>
+        <translation>Копирование и вставка.</translation>
+    </message>
+    <message>
+        <source>Copy game puts the game on the clipboard as a transcript; Paste game opens a transcript or a GGF game from the clipboard, at its start, as a saved game opens.</source>
+        <translation>«Копировать партию» помещает партию в буфер обмена в виде записи; «Вставить партию» открывает запись или партию GGF из буфера обмена с её начала, как открывается сохранённая партия.</translation>
+    </message>
+    <message>
+        <source>Resuming the last game.</source>
+        <translation>Продолжение последней игры.</translation>
+    </message>
+    <message>
+        <source>A game left unfinished when Corvana closes is kept, and Resume last game in the Game menu plays it on. Starting and closing again without playing leaves it as it is; the Extras page can switch this off.</source>
+        <translation>Игра, не законченная при закрытии Corvana, сохраняется, и пункт «Продолжить последнюю игру» в меню «Игра» продолжает её. Запуск и закрытие без игры оставляют её как есть; на странице «Расширения» это можно выключить.</translation>
+    </message>
+    <message>
+        <source>The Extras.</source>
+        <translation>Расширения.</translation>
+    </message>
+    <message>
+        <source>The Extras page of the settings adds what today&apos;s Othello programs offer: a marker on the disc placed last, dots on the squares where the side to move may play, three animation speeds, the move list and keeping an unfinished game. They are kept in the section [extras] of reversi.ini; at their defaults Corvana is the classic game.</source>
+        <translation>Страница «Расширения» в настройках добавляет то, что дают современные программы Отелло: метку на последней поставленной фишке, точки на клетках, куда может пойти сторона, чей ход, три скорости анимации, список ходов и сохранение незаконченной игры. Они хранятся в разделе [extras] файла reversi.ini; со значениями по умолчанию Corvana — классическая игра.</translation>
+    </message>
+    <message>
+        <source>A window of any size.</source>
+        <translation>Окно любого размера.</translation>
+    </message>
+    <message>
+        <source>The window can be resized, maximised or made full screen (F11): the board is the largest square that fits, drawn at that size and at the screen&apos;s own resolution.</source>
+        <translation>Окно можно растягивать, разворачивать или открывать во весь экран (F11): доска — наибольший помещающийся квадрат, нарисованный в этом размере и в собственном разрешении экрана.</translation>
+    </message>
+    <message>
+        <source>The other player&apos;s board.</source>
+        <translation>Доска другого игрока.</translation>
+    </message>
+    <message>
+        <source>In a network game, typing kvbnrz on the board shows the other player&apos;s board in a small window; a click closes it.</source>
+        <translation>В сетевой игре набор kvbnrz на доске показывает доску другого игрока в маленьком окне; щелчок закрывает его.</translation>
+    </message>
+    <message>
+        <source>Keys and commands.</source>
+        <translation>Клавиши и команды.</translation>
+    </message>
+    <message>
+        <source>What Corvana has beyond the rules.</source>
+        <translation>Что есть в Corvana помимо правил.</translation>
+    </message>
+</context>
+<context>
     <name>MoveListWindow</name>
     <message>
         <source>Moves</source>
@@ -138,6 +349,10 @@
     <message>
         <source>About...</source>
         <translation>О программе...</translation>
+    </message>
+    <message>
+        <source>RESPECTED USERS ! Thank you for choosing Corvana, the game of Reversi for the Linux desktop. Challenge the computer on nine levels, play a friend at the same table or call one over the network. Try the Flame, Classic and Ancient discs. We wish you clever moves and many happy victories ! </source>
+        <translation>УВАЖАЕМЫЕ ПОЛЬЗОВАТЕЛИ ! Спасибо, что выбрали Corvana, игру Реверси для рабочего стола Linux. Сразитесь с компьютером на девяти уровнях, сыграйте с другом за одним столом или вызовите его по сети. Попробуйте фишки Пламя, Классика и Старина. Желаем вам умных ходов и много радостных побед ! </translation>
     </message>
 </context>
 <context>
@@ -787,7 +1002,7 @@ Function not work.</source>
     </message>
     <message>
         <source>E&amp;xtras</source>
-        <translation>До&amp;полнения</translation>
+        <translation>Р&amp;асширения</translation>
     </message>
     <message>
         <source>&amp;Ok</source>

@@ -3,6 +3,8 @@
 // its client size stands in for it.
 #include "DialogPlacement.h"
 
+#include <algorithm>
+
 QPoint CentredOver(const QRect& main, const QSize& dialog)
 {
     return { main.left() + (main.width() - dialog.width()) / 2,
@@ -46,4 +48,15 @@ QPoint ClearOfDiscs(const QRect& frame, const std::vector<QRect>& discs, const Q
     if (all.top() - gap - frame.height() >= room.top())
         return { frame.left(), all.top() - gap - frame.height() };
     return frame.topLeft();
+}
+
+std::optional<QPoint> BesideOf(const QRect& main, const QSize& dialog, const QRect& room)
+{
+    const int top = std::clamp(
+        main.top(), room.top(), std::max(room.top(), room.bottom() + 1 - dialog.height()));
+    if (main.right() + 1 + dialog.width() <= room.right() + 1)
+        return QPoint(main.right() + 1, top);
+    if (main.left() - dialog.width() >= room.left())
+        return QPoint(main.left() - dialog.width(), top);
+    return std::nullopt;
 }

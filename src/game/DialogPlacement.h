@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QSize>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 // Top-left corner that centres a window of outer size dialog over the outer rectangle main.
@@ -28,3 +29,7 @@ QPoint ClearOfDiscs(const QRect& frame, const std::vector<QRect>& discs, const Q
 
 // Moves the help window to RulersPositionOver the main window.
 void PlaceRulersDlg(QWidget& dialog, const QWidget& mainWindow, int statusBarHeight);
+
+// Where a window of outer size dialog stands beside main (right of it, else left of it, level
+// with its top) inside room, the screen's free area; nothing when neither side has room.
+std::optional<QPoint> BesideOf(const QRect& main, const QSize& dialog, const QRect& room);

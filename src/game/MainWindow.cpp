@@ -656,10 +656,21 @@ void TReversiForm::AboutItemClick() { ShowAboutBox(this); }
 
 void TReversiForm::RulersItemClick()
 {
-    if (!Dialogs.RulersDlg)
+    TRulersDlg* help = Dialogs.RulersDlg;
+    if (!help)
         return;
-    PlaceRulersDlg(*Dialogs.RulersDlg, *this, statusBar()->height());
-    Dialogs.RulersDlg->exec();
+    // A window of its own beside the game, which goes on meanwhile: read while playing. Once
+    // open, F1 brings it to the front where the player left it.
+    if (!help->isVisible()) {
+        PlaceRulersDlg(*help, *this, statusBar()->height());
+        if (const QScreen* screen = this->screen())
+            if (const std::optional<QPoint> beside = BesideOf(
+                    frameGeometry(), help->frameGeometry().size(), screen->availableGeometry()))
+                help->move(*beside);
+        help->show();
+    }
+    help->raise();
+    help->activateWindow();
 }
 
 void TReversiForm::OptionsItemClick()

@@ -11,14 +11,14 @@
 
 #include "AboutWindow.h"
 #include "CallDialog.h"
+#include "CallRequestDialog.h"
+#include "ChatDialog.h"
 #include "ChoiceDialog.h"
-#include "ResultDialog.h"
 #include "MainWindow.h"
 #include "RemoteBoardWindow.h"
-#include "CallRequestDialog.h"
 #include "ResourceStore.h"
+#include "ResultDialog.h"
 #include "RulesWindow.h"
-#include "ChatDialog.h"
 #include "Settings.h"
 #include "SettingsDialog.h"
 
@@ -156,6 +156,18 @@ bool InstallTranslations(const QLocale& locale)
     return true;
 }
 
+std::string RulesResourceName()
+{
+    if (ProgramTranslator().isEmpty())
+        return "RULERS_TEXT";
+    const QString language = ProgramTranslator().language();
+    if (language.startsWith(QStringLiteral("de")))
+        return "RULERS_TEXT_DE";
+    if (language.startsWith(QStringLiteral("ru")))
+        return "RULERS_TEXT_RU";
+    return "RULERS_TEXT";
+}
+
 bool AsksForOriginalTexts(const char* lcAll, const char* lcMessages, const char* lang)
 {
     const char* chosen = nullptr;
@@ -180,11 +192,12 @@ TProgram::TProgram(const TProgramOptions& options)
     SendDlg = std::make_unique<TSendDlg>(form);
     CallReq = std::make_unique<TCallReq>(form);
     RulersDlg = std::make_unique<TRulersDlg>(form);
-    if (const Result<ResourceEntry> rules = FindResource("RULERS_TEXT")) {
+    if (const Result<ResourceEntry> rules = FindResource(RulesResourceName())) {
         // The window shows what could be read; the rest is worth a line for whoever looks.
         if (const Status shown = RulersDlg->LoadRules(rules.Value().Bytes); !shown)
             std::fprintf(stderr, "corvana: %s\n", shown.Failure().Message.c_str());
     }
+    RulersDlg->ShowProgramHelp();
     RemoteField = std::make_unique<TRemoteField>(form);
     Choice = std::make_unique<TChoice>(form);
     form->SetDialogs(SideDlg.get(), FinalDlg.get(), Choice.get(), RulersDlg.get());

@@ -48,6 +48,9 @@ TCommandLine ReadCommandLine(const QStringList& arguments);
 // only where no translation is installed (RemoveTranslations). True when one was installed.
 bool InstallTranslations(const QLocale& locale);
 void RemoveTranslations();
+// The rules document of the translation installed: "RULERS_TEXT_DE" under the German one,
+// "RULERS_TEXT_RU" under the Russian one, "RULERS_TEXT" (English) otherwise.
+std::string RulesResourceName();
 
 // Whether the environment chooses the C or POSIX locale for messages (LC_ALL, else LC_MESSAGES,
 // else LANG, as the C library reads them; none set counts as C). There the program shows its

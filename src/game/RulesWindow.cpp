@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QStyle>
 
+#include "HelpText.h"
 #include "RtfDocument.h"
 #include "RtfTextDocument.h"
 
@@ -13,8 +14,7 @@ TRulersDlg::TRulersDlg(QWidget* parent)
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
     , Memo1(new QTextBrowser(this))
-    , BitBtn1(new QPushButton(
-          style()->standardIcon(QStyle::SP_DialogOkButton), tr("&Ok"), this))
+    , BitBtn1(new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("&Ok"), this))
     , SizeGrip(new QSizeGrip(this))
 {
     setWindowTitle(tr("Help"));
@@ -52,6 +52,12 @@ Status TRulersDlg::LoadRules(std::span<const std::uint8_t> rtf)
         return Error { document.Problem->Kind,
             "The rules text could not be read completely: " + document.Problem->Message };
     return {};
+}
+
+void TRulersDlg::ShowProgramHelp()
+{
+    AppendProgramHelp(*Memo1->document());
+    Memo1->moveCursor(QTextCursor::Start);
 }
 
 void TRulersDlg::FormResize()

@@ -35,6 +35,7 @@
 #include <thread>
 #include <unistd.h>
 
+#include "AboutWindow.h"
 #include "AsyncTimer.h"
 #include "BoardPainter.h"
 #include "BoardTracker.h"
@@ -44,6 +45,8 @@
 #include "Evaluation.h"
 #include "GameFlow.h"
 #include "GameSession.h"
+#include "HelpText.h"
+#include "IntroText.h"
 #include "InvariantCounter.h"
 #include "MainWindow.h"
 #include "MoveListWindow.h"
@@ -762,6 +765,70 @@ private slots:
                 hidden += Watcher->ChoiceFrame.intersects(Form->Board().SquareOnScreen(col, row));
         QCOMPARE(hidden, 0);
         QVERIFY(Form->frameGeometry().intersects(Watcher->ChoiceFrame)); // still over the window
+    }
+
+    // The help names every key the menus answer, opens beside the game without holding it, and
+    // speaks the reader's language.
+    void TheHelpNamesEveryKeyAndLetsTheGameGoOn()
+    {
+        Open(8, false, SideGreen);
+        Rulers->ShowProgramHelp();
+        const QString help = Rulers->Memo1->toPlainText();
+        QStringList keys;
+        for (const HelpKey& row : HelpKeys()) {
+            keys << QString::fromLatin1(row.Keys).split(QStringLiteral(", "));
+            QVERIFY2(help.contains(QString::fromLatin1(row.Keys)), row.Keys);
+        }
+        int shortcuts = 0;
+        for (QMenu* menu : { Form->Menu().GameMenu, Form->Menu().NetMenu, Form->Menu().MatchMenu,
+                 Form->Menu().InfoMenu })
+            for (QAction* a : menu->actions())
+                for (const QKeySequence& key : a->shortcuts()) {
+                    ++shortcuts;
+                    const QString name = key.toString(QKeySequence::PortableText);
+                    QVERIFY2(
+                        keys.contains(name), qPrintable(a->text() + QStringLiteral(": ") + name));
+                }
+        QVERIFY(shortcuts >= 20);
+
+        Form->RulersItemClick();
+        QVERIFY(Rulers->isVisible());
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        Click(4, 2); // the game goes on while the help is open
+        QCOMPARE(GameRecord->Count, 1);
+        // F1 again brings it to the front where the player left it.
+        Rulers->move(Rulers->pos() + QPoint(7, 5));
+        const QPoint left = Rulers->pos();
+        Form->RulersItemClick();
+        QCOMPARE(Rulers->pos(), left);
+        QVERIFY(Rulers->isVisible());
+        Rulers->hide();
+
+        QVERIFY(InstallTranslations(QLocale(QLocale::German, QLocale::Germany)));
+        TRulersDlg german;
+        german.ShowProgramHelp();
+        RemoveTranslations();
+        QVERIFY(german.Memo1->toPlainText().contains(QStringLiteral("Tasten und Befehle.")));
+        QVERIFY(german.Memo1->toPlainText().contains(QStringLiteral("Strg+N")));
+    }
+
+    // The About window's greeting scrolls in the reader's language, in the intro's own letters.
+    void TheAboutGreetingIsTranslated()
+    {
+        const auto scrolled = [] {
+            TAboutBox box(nullptr, 1);
+            return box.IntroState().Scrolled();
+        };
+        QVERIFY(scrolled() == ConvertText(IntroGreeting));
+        QVERIFY(InstallTranslations(QLocale(QLocale::Russian, QLocale::Russia)));
+        const QString russian = QCoreApplication::translate("TAboutBox", IntroGreeting.data());
+        const std::vector<std::uint8_t> codes = scrolled();
+        RemoveTranslations();
+        QVERIFY(russian.contains(QStringLiteral("Реверси")));
+        QCOMPARE(codes.size(), std::size_t(russian.size()));
+        // Only the spaces are blanks: every letter is one the intro draws.
+        for (int i = 0; i < russian.size(); ++i)
+            QCOMPARE(codes[std::size_t(i)] == 1, russian[i] == QLatin1Char(' '));
     }
 
     // The keys today's desktops use work beside the original's, which the menus still show.

@@ -87,6 +87,11 @@ Result<TRtf> ReadRtf(const std::string& s)
             } else if (word == "par") {
                 rtf.Paragraphs.push_back(current);
                 current = TParagraph();
+            } else if (word == "u") {
+                // A character beyond code page 1251, kept as <U+N>; its fallback character goes.
+                current.Text += "<U+" + parameter + ">";
+                if (i < s.size() && s[i] == '?')
+                    ++i;
             }
             if (!seenParagraph && !inFontTable)
                 rtf.Header += "\\" + word + parameter;
@@ -169,15 +174,40 @@ TEST(RulesText, HasTheTitleFiveHeadingsInOrderAndAClosingLine)
     EXPECT_NE(closing.Text.find("luck"), std::string::npos);
 }
 
-TEST(RulesText, NamesTheMenuKeysOfTheProgram)
+// The German and Russian documents are the same document in their language: the same form,
+// the same sections in the same order, the facts a player needs (the port, the file name).
+TEST(RulesText, TheTranslationsHaveTheSameFormInTheirLanguage)
 {
-    // The help must match the program: each command with its shortcut.
-    const std::string& doc = Document();
-    for (const char* key : { "New (F2)", "Hint (F3)", "Settings (F4)", "Exit (Alt+X)", "Help (F1)",
-             "Undo move (Ctrl+Z)", "Redo move (Ctrl+X)", "Save (Ctrl+S)", "Open (Ctrl+L)",
-             "Call (F5)", "Allow call (Alt+L)", "Disconnect (Ctrl+F6)", "Message (F7)", "8173",
-             ".kpx" })
-        EXPECT_NE(doc.find(key), std::string::npos) << key;
+    const std::vector<std::pair<const char*, std::vector<std::string>>> translations {
+        { "RULERS_TEXT_DE",
+            { "<U+220>ber das Spiel.", "Die Spielregeln.", "Der Beginn und der Ablauf des Spiels.",
+                "Wie spielt man?", "Netzwerkspiel." } },
+        { "RULERS_TEXT_RU",
+            { "\xCE\xE1 \xE8\xE3\xF0\xE5.", "\xCF\xF0\xE0\xE2\xE8\xEB\xE0 \xE8\xE3\xF0\xFB.",
+                "\xCD\xE0\xF7\xE0\xEB\xEE \xE8 \xEF\xEE\xF0\xFF\xE4\xEE\xEA \xE8\xE3\xF0\xFB.",
+                "\xCA\xE0\xEA \xE8\xE3\xF0\xE0\xF2\xFC?",
+                "\xD1\xE5\xF2\xE5\xE2\xE0\xFF \xE8\xE3\xF0\xE0." } },
+    };
+    const TRtf english = ReadRtf(Document()).Value();
+    for (const auto& [name, headings] : translations) {
+        const std::vector<std::uint8_t> bytes = Generated(name);
+        const std::string doc(bytes.begin(), bytes.end());
+        for (unsigned char c : doc)
+            ASSERT_LT(c, 0x80) << name;
+        const TRtf rtf = ReadRtf(doc).Value();
+        EXPECT_EQ(rtf.Depth, 0) << name;
+        EXPECT_EQ(rtf.Paragraphs.size(), english.Paragraphs.size()) << name;
+        std::vector<std::string> found;
+        for (std::size_t p = 1; p + 1 < rtf.Paragraphs.size(); ++p)
+            if (rtf.Paragraphs[p].Centred)
+                found.push_back(rtf.Paragraphs[p].Text);
+        EXPECT_EQ(found, headings) << name;
+        EXPECT_NE(doc.find("8173"), std::string::npos) << name;
+        EXPECT_NE(doc.find("reversi.ini"), std::string::npos) << name;
+    }
+    // A letter code page 1251 has no byte for is written as \\uN, with a fallback.
+    const std::vector<std::uint8_t> german = Generated("RULERS_TEXT_DE");
+    EXPECT_NE(std::string(german.begin(), german.end()).find("\\u252?"), std::string::npos); // ü
 }
 
 } // namespace

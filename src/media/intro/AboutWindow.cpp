@@ -11,6 +11,7 @@
 #include <random>
 
 #include "IntroResources.h"
+#include "IntroText.h"
 
 namespace {
 
@@ -66,6 +67,13 @@ TAboutBox::~TAboutBox() { FormDestroy(); }
 void TAboutBox::FormCreate()
 {
     setFixedSize(ClientWidth, ClientHeight);
+    // The greeting in the reader's language, as far as the intro's letters go (Latin and
+    // Russian ones; a letter it has not is a blank).
+    const QString greeting = QCoreApplication::translate("TAboutBox", IntroGreeting.data());
+    std::string cp1251;
+    for (const char32_t c : greeting.toUcs4())
+        cp1251 += char(c < 0x80 ? std::uint8_t(c) : Cp1251FromUnicode(c));
+    Intro.SetScrollText(ConvertText(cp1251));
     const Result<TIntroResources> read = ReadIntroResources();
     Loaded = read ? Intro.LoadIntro(read.Value()) : Status(read.Failure());
     Intro.S = ScrollPosition;

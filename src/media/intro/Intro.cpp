@@ -297,7 +297,7 @@ Status TIntro::LoadIntro(const TIntroResources& r)
     LIM = RandomLim();
     Z = 255;
     ZS = -1;
-    P = TextWidth(ScrollText()) + 440;
+    P = TextWidth(Text) + 440;
     return {};
 }
 
@@ -309,7 +309,7 @@ void TIntro::IntroFrame()
     AdvanceAnimation();
     ClearMeshBuffers();
     DrawMesh();
-    DrawTextLine(IntroWidth - S, 10, ScrollText());
+    DrawTextLine(IntroWidth - S, 10, Text);
     FadeEdges();
     ShadeMesh();
     DrawForeground();

@@ -66,6 +66,11 @@ public:
     // so that its largest extent spans 6 units. A file that contradicts itself is Damaged.
     Status LoadMesh(std::span<const std::uint8_t> file);
 
+    // The text that scrolls along the bottom, as glyph codes (ConvertText): the greeting until
+    // another one is given (a translation of it). Call before LoadIntro, whose period follows it.
+    void SetScrollText(std::vector<std::uint8_t> codes) { Text = std::move(codes); }
+    const std::vector<std::uint8_t>& Scrolled() const { return Text; }
+
     // Advances the animation by one step and composes FrameBuffer.
     void IntroFrame();
 
@@ -130,4 +135,5 @@ private:
     std::vector<TFace> Faces;
 
     std::minstd_rand Random;
+    std::vector<std::uint8_t> Text = ScrollText();
 };
