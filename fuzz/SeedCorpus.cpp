@@ -109,7 +109,9 @@ std::string CalleeGame()
     NetScriptWriter s;
     s.Step(NetStep::Accept).Data(NetStep::Receive, 0, EncodeCall(true, true, "caller-pc"));
     s.Byte(DialogByte(true, 0)); // the request dialog: accepted
-    s.Data(NetStep::Receive, 0, std::string(1, MsgGo) + EncodeMove(3, 5));
+    std::string goAndMove(1, MsgGo);
+    goAndMove += EncodeMove(3, 5);
+    s.Data(NetStep::Receive, 0, goAndMove);
     s.Data(NetStep::Receive, 0, EncodeChat("hello, кто там?"));
     s.Byte(DialogByte(false, 1)); // the chat dialog, with a move arriving meanwhile
     s.Data(NetStep::Receive, 0, EncodeMove(4, 2));

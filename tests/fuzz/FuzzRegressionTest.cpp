@@ -83,7 +83,9 @@ TEST(FuzzNetSession, AScriptedCallerReachesTheGameAndAFloodIsDropped)
     NetScriptWriter s;
     s.Step(NetStep::Accept).Data(NetStep::Receive, 0, EncodeCall(true, true, "x"));
     s.Byte(DialogByte(true, 0));
-    s.Data(NetStep::Receive, 0, std::string(1, MsgGo) + EncodeMove(9, 9));
+    std::string goAndMove(1, MsgGo);
+    goAndMove += EncodeMove(9, 9);
+    s.Data(NetStep::Receive, 0, goAndMove);
     s.Step(NetStep::Receive).Byte(0).Byte(255).Byte(DialogByte(false, 0));
     EXPECT_EQ(FailureOf(FuzzTargets[4], s.Script()), "");
 }
