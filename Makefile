@@ -6,7 +6,7 @@ BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all setup configure build run test repeat bench sanitize tsan debug install package clean
+.PHONY: all setup configure build run test repeat bench sanitize tsan debug fuzz install package clean
 
 all: build
 
@@ -68,5 +68,14 @@ tsan:
 debug:
 	@$(MAKE) test BUILD_DIR=build-debug BUILD_TYPE=Debug
 
+# The libFuzzer harnesses (clang, AddressSanitizer and UndefinedBehaviorSanitizer), built in
+# build-fuzz/ and run one after the other for FUZZ_SECONDS each. Only this target installs clang.
+FUZZ_SECONDS ?= 60
+fuzz:
+	@./scripts/setup.sh --fuzz
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANA_FUZZ=ON >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target corvana-fuzz
+	@./scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD_DIR) build-sanitize build-tsan build-debug
+	rm -rf $(BUILD_DIR) build-sanitize build-tsan build-debug build-fuzz

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Corvana needs to build, test and run, and only those that are
-# missing, so `make run` and `make test` work on a fresh Debian 12 machine.
+# missing, so `make run` and `make test` work on a fresh Debian 12 machine. With --fuzz also clang
+# and its fuzzer runtime, which only `make fuzz` needs.
 set -euo pipefail
 
 PACKAGES=(
@@ -14,6 +15,9 @@ PACKAGES=(
     desktop-file-utils appstream shared-mime-info groff-base
     netbase
 )
+if [ "${1:-}" = "--fuzz" ]; then
+    PACKAGES+=(clang libclang-rt-14-dev llvm)
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -95,8 +95,14 @@ public:
     void CallRead(const std::string& message);
     void CallClosed();
     void CallFailed();
-    // Listening was switched off for the moment of placing a call.
-    void ListeningSuspended() { ListenSuspended = true; }
+    // Listening was switched off for the moment of placing a call. That drops every accepted
+    // connection without a word, so none of them is a candidate any more: their ids may come
+    // back for new connections.
+    void ListeningSuspended()
+    {
+        ListenSuspended = true;
+        Waiting.clear();
+    }
     bool ListeningIsSuspended() const { return ListenSuspended; }
     void ListeningRestored() { ListenSuspended = false; }
 

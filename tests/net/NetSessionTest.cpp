@@ -139,8 +139,8 @@ TEST_F(NetSessionTest, TheFirstToCallIsThePeerAndEveryOtherCallerIsToldBusyAndCl
     Session.ConnectionOpened(2);
     Session.ConnectionRead(2, "BB8friend");
     EXPECT_EQ(CallerName, "friend");
-    EXPECT_EQ(Host.SentAndClosed,
-        (std::vector<std::pair<ConnectionId, std::string>> { { 1, "A" } }));
+    EXPECT_EQ(
+        Host.SentAndClosed, (std::vector<std::pair<ConnectionId, std::string>> { { 1, "A" } }));
     Session.ConnectionOpened(3);
     EXPECT_EQ(Host.SentAndClosed.back(), (std::pair<ConnectionId, std::string> { 3, "A" }));
     // Whatever they say or do afterwards changes nothing.
@@ -177,13 +177,28 @@ TEST_F(NetSessionTest, StrangersThatNeverCallAreClosedQuietly)
     EXPECT_EQ(Host.Closed.size(), 1u);
 }
 
+// Placing a call closes the listening socket, which drops the connections still waiting to call
+// without reporting them: the session forgets them too.
+TEST_F(NetSessionTest, PlacingACallForgetsTheConnectionsThatWereWaiting)
+{
+    Session.ConnectionOpened(7);
+    Session.CallStarted(true, true, "OTHER");
+    Session.ListeningSuspended();
+    EXPECT_TRUE(Session.Candidates().empty());
+    // A new connection that gets the old one's id later is a stranger like any other.
+    Session.CallCouldNotStart();
+    Session.ListeningRestored();
+    Session.ConnectionOpened(8);
+    EXPECT_EQ(Session.Candidates(), std::set<ConnectionId> { 8 });
+}
+
 TEST_F(NetSessionTest, DecliningAndTheCallerHangingUpWhileWeDecide)
 {
     Host.Answer = false;
     Session.ConnectionOpened(1);
     Session.ConnectionRead(1, "BB8x");
-    EXPECT_EQ(Host.SentAndClosed,
-        (std::vector<std::pair<ConnectionId, std::string>> { { 1, "N" } }));
+    EXPECT_EQ(
+        Host.SentAndClosed, (std::vector<std::pair<ConnectionId, std::string>> { { 1, "N" } }));
     EXPECT_EQ(Session.Phase(), NetPhase::Idle);
     EXPECT_FALSE(Host.Menus);
 
