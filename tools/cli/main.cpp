@@ -28,10 +28,11 @@ const Command CommandTable[] = {
         "      of random moves (50 of 8), each with both colours; prints the score and the\n"
         "      time per move" },
     { "bench", RunBench,
-        "bench [--level N] | bench --engine master [--level 1|5|9] [--threads N]\n"
+        "bench [--level N] | bench --engine master [--level 1|5|9 | --depth N] [--threads N]\n"
         "      searches a fixed set of positions; prints each choice, the node signature and\n"
         "      speed; with --engine master the master engine's nodes per second and depth at\n"
-        "      levels 1, 5 and 9 on both sizes" },
+        "      levels 1, 5 and 9 on both sizes, or with --depth its own node signature at that\n"
+        "      fixed depth (one thread repeats it exactly)" },
     { "solve", RunSolve,
         "solve FILE|TRANSCRIPT [--max-empties N] [--threads N]\n"
         "      the exact result and a best line of the end of a game (saved game, transcript or\n"
@@ -46,9 +47,11 @@ const Command CommandTable[] = {
         "      writes the game of IN as OUT, each a saved game (.kpx), a transcript (.txt) or GGF\n"
         "      (.ggf) by its extension; checks every move on the way" },
     { "render", RunRender,
-        "render [--size 8|10] [--figures 0|1|2] [--position FILE.kpx [--moves N]] [--hover COL,ROW] --out "
+        "render [--size 8|10] [--figures 0|1|2] [--position FILE.kpx [--moves N]] [--hover "
+        "COL,ROW] --out "
         "FILE.png\n"
-        "      draws the board as the window shows it (the position of a saved game after N moves,\n"
+        "      draws the board as the window shows it (the position of a saved game after N "
+        "moves,\n"
         "      or at its end)" },
     { "resources", RunResources,
         "resources --list | --extract DIR\n"
