@@ -334,9 +334,9 @@ public:
     // sees the first n - 1, and swaps it back.
     int Shallow(BB own, BB opp, int alpha, int beta, std::uint8_t* list, int n, bool passed)
     {
-        ++Nodes;
         if (n == 1)
-            return LastSquare(own, opp, list[0]);
+            return LastSquare(own, opp, list[0]); // which counts itself
+        ++Nodes;
         int best = -Infinity;
         for (int i = 0; i < n; ++i) {
             const int bit = list[i];

@@ -195,6 +195,23 @@ TEST(MasterSearch, AWipeOutIsSolvedWithinTheScoresAGameCanHave)
     EXPECT_EQ(r.Score, -64 * DiscScale);
 }
 
+TEST(MasterSearch, ThePositionBeforeTheLastMoveIsOneNode)
+{
+    // Node counts are compared with other engines': each position searched counts once, the one
+    // with a single empty square too, whoever plays into it.
+    std::mt19937 rng(41);
+    for (int i = 0; i < 20; ++i) {
+        const GamePosition p = RandomPositionWithEmpties(8, 1, rng);
+        Geo<8>::BB own, opp;
+        ToBits<8>(p.Cells, p.SideToMove, own, opp);
+        TransTable table(1);
+        StopSignal signal;
+        SearchCore<8> core(table, signal);
+        EXPECT_EQ(core.Solve(own, opp, -64, 64), PlainSolve(p.Cells, 8, p.SideToMove));
+        EXPECT_EQ(core.Nodes, 1u);
+    }
+}
+
 TEST(MasterSearch, SolvesTheEndgameSetAtFourteenEmpties)
 {
     Engine engine(64, Engine::DefaultThreads());
