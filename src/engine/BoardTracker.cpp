@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "GamePosition.h"
 #include "Invariant.h"
 #include "MoveRules.h"
 #include "RoutineTable.h"
@@ -37,7 +38,8 @@ void OBoardTracker::Push(int move, int mover, int opponent)
 // The record's position lies inside it and every entry is there.
 bool OBoardTracker::Consistent() const
 {
-    return CORVANA_INVARIANT(Current >= 0 && Current <= Count && Count == std::int32_t(Entries.size()),
+    return CORVANA_INVARIANT(
+        Current >= 0 && Current <= Count && Count == std::int32_t(Entries.size()),
         "the record's position lies inside it");
 }
 
@@ -106,29 +108,6 @@ bool IsSidePair(std::int32_t a, std::int32_t b)
     return (a == SideYellow && b == SideGreen) || (a == SideGreen && b == SideYellow);
 }
 
-// Every cell of a Before board is what a position of this size can hold.
-bool IsWellFormedBoard(const Board& b, int size)
-{
-    for (int i = 0; i < BoardCells; ++i) {
-        const bool playable = IsPlayableSquare(size, i);
-        if (playable ? (b[i] < CellEmpty || b[i] > CellGreen) : b[i] != CellBorder)
-            return false;
-    }
-    return true;
-}
-
-// A real game never empties the four centre squares: they start occupied and discs only turn.
-// (The search never tries them, so a board with one empty would have moves it cannot see.)
-bool CentreOccupied(const Board& b, int size)
-{
-    const int lo = size / 2 - 1, hi = size / 2;
-    for (const int col : { lo, hi })
-        for (const int row : { lo, hi })
-            if (b[SquareIndex(size, col, row)] == CellEmpty)
-                return false;
-    return true;
-}
-
 } // namespace
 
 std::vector<std::uint8_t> EncodeSavedGame(
@@ -160,7 +139,8 @@ Status DecodeSavedGame(
     if (std::memcmp(bytes.data(), Signature, 4) != 0)
         return Error { ErrorKind::NotOurs, "it is not a saved game" };
     if (bytes.size() < HeaderBytes + TrailerBytes)
-        return Refuse("it ends after " + Grouped(bytes.size()) + " bytes, before its header is complete");
+        return Refuse(
+            "it ends after " + Grouped(bytes.size()) + " bytes, before its header is complete");
 
     const std::int32_t size = GetInt(&bytes[4]);
     const std::int32_t count = GetInt(&bytes[8]);
@@ -208,8 +188,7 @@ Status DecodeSavedGame(
     const std::int32_t computerSide = GetInt(p);
     const std::uint8_t opponentFlag = p[4];
     if (computerSide != SideYellow && computerSide != SideGreen)
-        return Refuse(
-            "its computer side " + std::to_string(computerSide) + " is neither 2 nor 3");
+        return Refuse("its computer side " + std::to_string(computerSide) + " is neither 2 nor 3");
     if (opponentFlag > 1)
         return Refuse("its opponent flag " + std::to_string(opponentFlag) + " is neither 0 nor 1");
 

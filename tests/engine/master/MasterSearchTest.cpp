@@ -117,7 +117,7 @@ void CompareSolverWithPlain(int size, int empties, int positions)
             ASSERT_EQ(got.Score, exact * DiscScale) << "position " << i << ", " << threads;
             Board child = p.Cells;
             r.MakeMove(child, got.Move, p.SideToMove, OtherSide(p.SideToMove));
-            const master::GamePosition next = PositionWithTurn(size, child, p.SideToMove);
+            const GamePosition next = PositionWithTurn(size, child, p.SideToMove);
             const int childValue = next.GameOver  ? CountDifference(child, size, p.SideToMove)
                 : next.SideToMove == p.SideToMove ? PlainSolve(child, size, p.SideToMove)
                                                   : -PlainSolve(child, size, next.SideToMove);
@@ -163,7 +163,7 @@ TEST(MasterSearch, AWipeOutIsSolvedWithinTheScoresAGameCanHave)
     // search the game tree to the end, far beyond these node limits.
     const Result<OBoardTracker> game = ReadTranscript("e6f6f5d6c5g4c4d3f4b4");
     ASSERT_TRUE(game) << game.Failure().Message;
-    const GamePosition p = PositionOfRecord(game.Value());
+    const GamePosition p = EndOf(GameOfRecord(game.Value()));
     ASSERT_EQ(p.SideToMove, SideYellow);
     ASSERT_EQ(p.Empties, 50);
     Engine engine(16, 1);
