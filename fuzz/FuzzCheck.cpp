@@ -43,11 +43,12 @@ void ExpectWritesBack(const OBoardTracker& record, const char* reader)
     Expect(SameGame(record, transcript.Value()),
         who + ": its game written as a transcript reads back as another game");
 
-    const Result<OBoardTracker> ggf = ReadGgf(GgfOf(record));
+    const Result<WrittenGame> ggf = ReadGgf(GgfOf(record));
     Expect(ggf.Ok(),
         who + ": its game written as GGF is refused: "
             + (ggf ? std::string() : ggf.Failure().Message));
-    Expect(SameGame(record, ggf.Value()) && ggf.Value().Size == record.Size,
+    Expect(SameGame(record, ggf.Value().Record) && ggf.Value().Record.Size == record.Size
+            && IsUsualStart(ggf.Value().Start),
         who + ": its game written as GGF reads back as another game");
 
     for (const SavedGameSettings settings :
@@ -65,4 +66,23 @@ void ExpectWritesBack(const OBoardTracker& record, const char* reader)
                 && read.OpponentIsComputer == settings.OpponentIsComputer,
             who + ": a saved game's settings read back changed");
     }
+}
+
+bool SameGame(const WrittenGame& a, const WrittenGame& b)
+{
+    return a.Start.Size == b.Start.Size && a.Start.Cells == b.Start.Cells
+        && a.Start.SideToMove == b.Start.SideToMove && SameGame(a.Record, b.Record);
+}
+
+void ExpectWritesBack(const WrittenGame& game, const char* reader)
+{
+    const std::string who = reader;
+    const Result<WrittenGame> ggf = ReadGgf(GgfOf(game));
+    Expect(ggf.Ok(),
+        who + ": its game written as GGF is refused: "
+            + (ggf ? std::string() : ggf.Failure().Message));
+    Expect(
+        SameGame(game, ggf.Value()), who + ": its game written as GGF reads back as another game");
+    if (IsUsualStart(game.Start))
+        ExpectWritesBack(game.Record, reader);
 }

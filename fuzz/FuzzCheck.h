@@ -11,6 +11,7 @@
 #include "FuzzTargets.h"
 
 class OBoardTracker;
+struct WrittenGame;
 
 // A property of a reader did not hold: a fault of the program, never of the input.
 class FuzzFailure : public std::logic_error {
@@ -63,3 +64,9 @@ void ExpectWholeRecord(const OBoardTracker& record, const char* reader);
 // What every text reader's game must survive: written as a transcript, as GGF and as a saved game
 // and read again, it is the same game.
 void ExpectWritesBack(const OBoardTracker& record, const char* reader);
+
+// The same start (board, size and side to move) and the same game from there.
+bool SameGame(const WrittenGame& a, const WrittenGame& b);
+// A game from any start: GGF keeps it and reads it back the same; from the usual start every
+// other form must take it too (ExpectWritesBack).
+void ExpectWritesBack(const WrittenGame& game, const char* reader);

@@ -8,11 +8,10 @@
 void FuzzGgf(FuzzBytes input)
 {
     const std::string_view text = AsText(input);
-    const Result<OBoardTracker> read = ReadGgf(text);
+    const Result<WrittenGame> read = ReadGgf(text);
     if (text.find("(;") != std::string_view::npos) {
-        const Result<OBoardTracker> pasted = ReadGameText(text);
-        Expect(pasted.Ok() == (read.Ok() && read.Value().Count > 0),
-            "GGF: the clipboard's reader and the GGF reader disagree");
+        const Result<WrittenGame> pasted = ReadGameText(text);
+        Expect(pasted.Ok() == read.Ok(), "GGF: the clipboard's reader and the GGF reader disagree");
         Expect(!pasted || SameGame(pasted.Value(), read.Value()),
             "GGF: the clipboard's reader reads another game");
     }
@@ -21,6 +20,6 @@ void FuzzGgf(FuzzBytes input)
             "GGF: a refusal is Damaged and says why");
         return;
     }
-    ExpectWholeRecord(read.Value(), "GGF");
+    ExpectWholeRecord(read.Value().Record, "GGF");
     ExpectWritesBack(read.Value(), "GGF");
 }

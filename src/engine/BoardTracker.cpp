@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "GamePosition.h"
 #include "Invariant.h"
 #include "MoveRules.h"
 #include "RoutineTable.h"
@@ -105,29 +106,6 @@ std::string Grouped(std::size_t n)
 bool IsSidePair(std::int32_t a, std::int32_t b)
 {
     return (a == SideYellow && b == SideGreen) || (a == SideGreen && b == SideYellow);
-}
-
-// Every cell of a Before board is what a position of this size can hold.
-bool IsWellFormedBoard(const Board& b, int size)
-{
-    for (int i = 0; i < BoardCells; ++i) {
-        const bool playable = IsPlayableSquare(size, i);
-        if (playable ? (b[i] < CellEmpty || b[i] > CellGreen) : b[i] != CellBorder)
-            return false;
-    }
-    return true;
-}
-
-// A real game never empties the four centre squares: they start occupied and discs only turn.
-// (The search never tries them, so a board with one empty would have moves it cannot see.)
-bool CentreOccupied(const Board& b, int size)
-{
-    const int lo = size / 2 - 1, hi = size / 2;
-    for (const int col : { lo, hi })
-        for (const int row : { lo, hi })
-            if (b[SquareIndex(size, col, row)] == CellEmpty)
-                return false;
-    return true;
 }
 
 bool HasLegalMove(const RoutineTable& rules, int size, const Board& b, int side, int other)

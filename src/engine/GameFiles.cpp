@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "Notation.h"
+#include "PositionLine.h"
 #include "SafeFile.h"
 
 namespace {
@@ -22,6 +23,24 @@ std::string LowerExtension(const std::string& fileName)
     return extension;
 }
 
+Result<WrittenGame> TranscriptGame(std::string_view text)
+{
+    Result<OBoardTracker> record = ReadTranscript(text);
+    if (!record)
+        return record.Failure();
+    return GameOfRecord(std::move(record).Value());
+}
+
+// A file of positions stands for its first one; the others must be readable as well, so that a
+// file is not half taken for good.
+Result<WrittenGame> FirstPosition(std::string_view text)
+{
+    Result<std::vector<PositionLine>> lines = ReadPositionLines(text);
+    if (!lines)
+        return lines.Failure();
+    return GameFromPosition(lines.Value().front().Position);
+}
+
 } // namespace
 
 GameFileForm GameFileFormOf(const std::string& fileName)
@@ -31,6 +50,8 @@ GameFileForm GameFileFormOf(const std::string& fileName)
         return GameFileForm::Transcript;
     if (extension == ".ggf")
         return GameFileForm::Ggf;
+    if (extension == ".obf")
+        return GameFileForm::Position;
     return GameFileForm::Saved;
 }
 
@@ -41,6 +62,8 @@ std::string GameFileExtension(GameFileForm form)
         return ".txt";
     case GameFileForm::Ggf:
         return ".ggf";
+    case GameFileForm::Position:
+        return ".obf";
     case GameFileForm::Saved:
         break;
     }
@@ -51,13 +74,12 @@ Result<LoadedGame> ReadGameFile(const std::string& fileName)
 {
     const GameFileForm form = GameFileFormOf(fileName);
     if (form == GameFileForm::Saved) {
-        LoadedGame game;
+        OBoardTracker record;
         SavedGameSettings settings;
-        const Status loaded = ReadSavedGameFile(fileName, game.Record, settings);
+        const Status loaded = ReadSavedGameFile(fileName, record, settings);
         if (!loaded)
             return loaded.Failure();
-        game.Settings = settings;
-        return game;
+        return LoadedGame { GameOfRecord(std::move(record)), settings };
     }
     const std::string notOpened = BaseName(fileName) + " was not opened: ";
     const Result<FileBytes> read = ReadFileBounded(fileName, MaxGameTextBytes);
@@ -67,10 +89,12 @@ Result<LoadedGame> ReadGameFile(const std::string& fileName)
     if (read.Value().Cut && form == GameFileForm::Transcript)
         return Error { read.Value().Cut->Kind, notOpened + read.Value().Cut->Message };
     const std::string_view text = read.Value().Bytes;
-    Result<OBoardTracker> record = form == GameFileForm::Ggf ? ReadGgf(text) : ReadTranscript(text);
-    if (!record)
-        return Error { record.Failure().Kind, notOpened + record.Failure().Message };
-    return LoadedGame { std::move(record).Value(), std::nullopt };
+    Result<WrittenGame> game = form == GameFileForm::Ggf ? ReadGgf(text)
+        : form == GameFileForm::Position                 ? FirstPosition(text)
+                                                         : TranscriptGame(text);
+    if (!game)
+        return Error { game.Failure().Kind, notOpened + game.Failure().Message };
+    return LoadedGame { std::move(game).Value(), std::nullopt };
 }
 
 std::string WithGameFileExtension(const std::string& fileName, GameFileForm chosen)
@@ -81,26 +105,53 @@ std::string WithGameFileExtension(const std::string& fileName, GameFileForm chos
     return fileName + GameFileExtension(chosen);
 }
 
-Status WriteGameFile(const std::string& fileName, const OBoardTracker& record,
+Status WriteGameFile(const std::string& fileName, const WrittenGame& game,
     const SavedGameSettings& settings, const GgfDetails& details, WriteProtection protection)
 {
-    switch (GameFileFormOf(fileName)) {
+    const GameFileForm form = GameFileFormOf(fileName);
+    if ((form == GameFileForm::Saved || form == GameFileForm::Transcript)
+        && !IsUsualStart(game.Start))
+        return Error { ErrorKind::Unsupported,
+            BaseName(fileName) + " was not written: the game starts from a set-up position, which "
+                + (form == GameFileForm::Saved ? "a saved game" : "a transcript")
+                + " cannot keep (GGF can)" };
+    switch (form) {
     case GameFileForm::Transcript:
-        return ReplaceFile(fileName, TranscriptOf(record) + "\n", protection);
+        return ReplaceFile(fileName, TranscriptOf(game.Record) + "\n", protection);
     case GameFileForm::Ggf:
-        return ReplaceFile(fileName, GgfOf(record, details), protection);
+        return ReplaceFile(fileName, GgfOf(game, details), protection);
+    case GameFileForm::Position:
+        return ReplaceFile(fileName, PositionLineOf(EndOf(game)) + "\n", protection);
     case GameFileForm::Saved:
         break;
     }
-    return WriteSavedGameFile(fileName, record, settings, protection);
+    return WriteSavedGameFile(fileName, game.Record, settings, protection);
 }
 
-Result<OBoardTracker> ReadGameText(std::string_view text)
+Status WriteGameFile(const std::string& fileName, const OBoardTracker& record,
+    const SavedGameSettings& settings, const GgfDetails& details, WriteProtection protection)
 {
-    Result<OBoardTracker> record
-        = text.find("(;") != std::string_view::npos ? ReadGgf(text) : ReadTranscript(text);
+    const int size = record.Size;
+    return WriteGameFile(
+        fileName, WrittenGame { UsualStart(size), record }, settings, details, protection);
+}
+
+Result<WrittenGame> ReadGameText(std::string_view text)
+{
+    if (text.find("(;") != std::string_view::npos)
+        return ReadGgf(text);
+    // One line of squares and a side: a position (a transcript has no "-" and few "X"s).
+    const std::size_t lineEnd = text.find_first_of("\r\n", text.find_first_not_of(" \t\r\n"));
+    const bool oneLine = text.find_first_not_of(" \t\r\n", lineEnd) == std::string_view::npos;
+    if (oneLine && text.find_first_of("-.") != std::string_view::npos) {
+        Result<PositionLine> line = ReadPositionLine(text);
+        if (!line)
+            return line.Failure();
+        return GameFromPosition(line.Value().Position);
+    }
+    Result<WrittenGame> game = TranscriptGame(text);
     // An empty clipboard is no game to open, though a file may hold a game not yet begun.
-    if (record && record.Value().Count == 0)
+    if (game && game.Value().Record.Count == 0)
         return Error { ErrorKind::Damaged, "the text holds no moves" };
-    return record;
+    return game;
 }

@@ -1,6 +1,7 @@
-// A game in any of the three forms the program reads and writes: its own saved game (.kpx), a
-// transcript (.txt) and GGF (.ggf), told apart by the file name's extension. Used by the window's
-// Save, Open and clipboard commands and by corvana-cli.
+// A game in any of the forms the program reads and writes: its own saved game (.kpx), a
+// transcript (.txt), GGF (.ggf) and a position in the one-line board format (.obf), told apart by
+// the file name's extension. Used by the window's Save, Open and clipboard commands and by
+// corvana-cli.
 #pragma once
 
 #include <optional>
@@ -16,6 +17,7 @@ enum class GameFileForm {
     Saved, // .kpx, and every name without one of the other extensions
     Transcript, // .txt
     Ggf, // .ggf
+    Position, // .obf: a position without moves, one a line (the first is read)
 };
 
 // The form a file name stands for (the extension in either case).
@@ -27,10 +29,11 @@ std::string GameFileExtension(GameFileForm form);
 // anything else for a saved game), else with the extension of the type the user chose.
 std::string WithGameFileExtension(const std::string& fileName, GameFileForm chosen);
 
-// A game as read. Only a saved game carries who plays the computer and whether it is one; the
-// text forms leave the current settings as they are.
+// A game as read: where it starts and its moves. Only a saved game carries who plays the computer
+// and whether it is one; the text forms leave the current settings as they are. A saved game and a
+// transcript start as usual; GGF and the one-line format may start from any position.
 struct LoadedGame {
-    OBoardTracker Record;
+    WrittenGame Game;
     std::optional<SavedGameSettings> Settings;
 };
 
@@ -38,16 +41,23 @@ struct LoadedGame {
 // "NAME was not opened: "; a .kpx file without the signature fails with NotOurs, as before.
 Result<LoadedGame> ReadGameFile(const std::string& fileName);
 
-// Writes the record in the form the extension names (settings only go into a saved game,
-// details only into GGF), replacing the file only once the new one is complete. A write-protected
-// file is refused (ReadOnly) unless protection says to override it.
+// Writes the game in the form the extension names (settings only go into a saved game, details
+// only into GGF), replacing the file only once the new one is complete. GGF keeps the start
+// position; the one-line format writes where the game has got to. A saved game and a transcript
+// cannot say where a game starts: a game from a set-up position is refused (Unsupported) there.
+// A write-protected file is refused (ReadOnly) unless protection says to override it.
+Status WriteGameFile(const std::string& fileName, const WrittenGame& game,
+    const SavedGameSettings& settings, const GgfDetails& details = {},
+    WriteProtection protection = WriteProtection::Respect);
+// A record from the usual start.
 Status WriteGameFile(const std::string& fileName, const OBoardTracker& record,
     const SavedGameSettings& settings, const GgfDetails& details = {},
     WriteProtection protection = WriteProtection::Respect);
 
-// A game given as text (the clipboard): GGF when it holds a game's "(;", a transcript otherwise;
-// a text without a single move is refused.
-Result<OBoardTracker> ReadGameText(std::string_view text);
+// A game given as text (the clipboard): GGF when it holds a game's "(;", a position when it reads
+// as one line of the one-line format, a transcript otherwise; a text without a single move and
+// without a set-up position is refused.
+Result<WrittenGame> ReadGameText(std::string_view text);
 
 // The largest text file read whole: far more than any transcript; a GGF file of many games is
 // read as far as this, which its first game normally fits within.

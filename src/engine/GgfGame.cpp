@@ -4,10 +4,12 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "MoveRules.h"
 #include "Notation.h"
+#include "PositionLine.h"
 
 namespace {
 
@@ -28,8 +30,8 @@ std::string Escaped(const std::string& value)
 std::string Lower(std::string_view text)
 {
     std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-        [](unsigned char c) { return char(std::tolower(c)); });
+    std::transform(
+        out.begin(), out.end(), out.begin(), [](unsigned char c) { return char(std::tolower(c)); });
     return out;
 }
 
@@ -43,18 +45,12 @@ std::string Trimmed(std::string_view text)
     return std::string(text);
 }
 
-// The board as BO writes it: rows from row 1 up, each from column a, "*" Black, "O" White.
-std::string BoardText(const Board& board, int size)
+// The board as BO writes it: the size, rows from row 1 up, each from column a, "*" Black, "O"
+// White, then the side to move.
+std::string BoardText(const GamePosition& start)
 {
-    std::string text = std::to_string(size);
-    for (int number = 1; number <= size; ++number) {
-        text += ' ';
-        for (int col = 0; col < size; ++col) {
-            const Cell c = board[SquareIndex(size, col, size - number)];
-            text += c == CellYellow ? '*' : c == CellGreen ? 'O' : '-';
-        }
-    }
-    return text + " *";
+    return std::to_string(start.Size) + ' ' + SquaresOf(start.Cells, start.Size, '*', 'O', true)
+        + ' ' + (start.SideToMove == SideYellow ? '*' : 'O');
 }
 
 struct Property {
@@ -102,8 +98,8 @@ Result<std::vector<Property>> Properties(std::string_view text)
     }
 }
 
-// The board size BO gives, when it shows the usual start position with Black to move.
-Result<int> StartSize(const std::string& value)
+// The position BO gives: its size, the squares and the side to move.
+Result<GamePosition> StartOf(const std::string& value)
 {
     std::size_t at = 0;
     int size = 0;
@@ -120,33 +116,43 @@ Result<int> StartSize(const std::string& value)
     if (cells.size() != std::size_t(size * size + 1))
         return Refuse("its board (BO) does not have " + std::to_string(size * size)
             + " squares and the side to move");
-    std::string usual = BoardText(StartBoard(size), size);
-    usual.erase(std::remove(usual.begin(), usual.end(), ' '), usual.end());
-    usual.erase(0, std::to_string(size).size());
-    for (char& c : cells)
-        if (c == 'o')
-            c = 'O';
-    if (cells != usual)
-        return Refuse("it does not begin from the usual four discs in the centre with Black to move");
-    return size;
+    for (std::size_t i = 0; i + 1 < cells.size(); ++i)
+        if (CellOfSquareChar(cells[i]) == CellBorder)
+            return Refuse(
+                "its board (BO) has \"" + cells.substr(i, 1) + "\" where a square is *, O or -");
+    const Cell side = CellOfSquareChar(cells.back());
+    if (side != CellYellow && side != CellGreen)
+        return Refuse("its board (BO) names no side to move (* or O after the squares)");
+    GamePosition start = PositionToMove(size, BoardFromSquares(size, cells), side);
+    if (const Status reachable = CheckReachable(start); !reachable)
+        return Error { reachable.Failure().Kind,
+            "its board (BO) cannot arise in a game: " + reachable.Failure().Message };
+    return start;
 }
 
 } // namespace
 
 std::string GgfOf(const OBoardTracker& record, const GgfDetails& details)
 {
+    const int size = record.Size;
+    return GgfOf(WrittenGame { UsualStart(size), record }, details);
+}
+
+std::string GgfOf(const WrittenGame& game, const GgfDetails& details)
+{
+    const OBoardTracker& record = game.Record;
     std::string text = "(;GM[Othello]PC[" + Escaped(details.Place) + "]";
     if (!details.Date.empty())
         text += "DT[" + Escaped(details.Date) + "]";
     text += "PB[" + Escaped(details.BlackName) + "]PW[" + Escaped(details.WhiteName) + "]";
-    const FinalScore score = FinalScoreOf(record);
+    const FinalScore score = FinalScoreOf(game);
     if (score.Finished) {
         const int margin = score.Yellow - score.Green;
         text += "RE[" + std::string(margin > 0 ? "+" : "") + std::to_string(margin) + ".000]";
     }
     text += "TY[" + std::to_string(record.Size) + "]\n";
-    text += "BO[" + BoardText(StartBoard(record.Size), record.Size) + "]\n";
-    int due = SideYellow;
+    text += "BO[" + BoardText(game.Start) + "]\n";
+    int due = game.Start.SideToMove;
     int written = 0;
     const auto put = [&](int side, const std::string& move) {
         text += (side == SideYellow ? "B[" : "W[") + move + "]";
@@ -162,32 +168,34 @@ std::string GgfOf(const OBoardTracker& record, const GgfDetails& details)
     return text + ";)\n";
 }
 
-Result<OBoardTracker> ReadGgf(std::string_view text)
+Result<WrittenGame> ReadGgf(std::string_view text)
 {
     Result<std::vector<Property>> properties = Properties(text);
     if (!properties)
         return properties.Failure();
-    int size = 0;
+    std::optional<GamePosition> start;
     std::vector<int> moves, movers;
     std::vector<std::string> written;
     for (const Property& p : properties.Value()) {
         if (p.Name == "GM" && Lower(Trimmed(p.Value)) != "othello")
             return Refuse("it is a game of " + Trimmed(p.Value) + ", not of Othello");
         if (p.Name == "BO") {
-            const Result<int> start = StartSize(p.Value);
-            if (!start)
-                return start.Failure();
-            size = start.Value();
+            Result<GamePosition> board = StartOf(p.Value);
+            if (!board)
+                return board.Failure();
+            start = board.Value();
         }
         if (p.Name == "B" || p.Name == "W") {
             // A move may carry its evaluation and time after a slash: "f5/1.25/3.1".
-            const std::string value = Trimmed(std::string_view(p.Value).substr(0, p.Value.find('/')));
+            const std::string value
+                = Trimmed(std::string_view(p.Value).substr(0, p.Value.find('/')));
             movers.push_back(p.Name == "B" ? SideYellow : SideGreen);
             written.push_back(value);
         }
     }
-    if (size == 0)
+    if (!start)
         return Refuse("it has no board (BO)");
+    const int size = start->Size;
     for (std::size_t i = 0; i < written.size(); ++i) {
         const std::string name = Lower(written[i]);
         if (name == "pa" || name == "pass") {
@@ -200,5 +208,5 @@ Result<OBoardTracker> ReadGgf(std::string_view text)
                 + ") is not a square of the board");
         moves.push_back(square);
     }
-    return ReplayMoves(size, moves, movers);
+    return ReplayMoves(*start, moves, movers);
 }

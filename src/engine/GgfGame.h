@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "BoardTracker.h"
+#include "Notation.h"
 #include "Result.h"
 
 // What a written game says beside its moves.
@@ -18,13 +19,15 @@ struct GgfDetails {
     std::string WhiteName = "Green";
 };
 
-// The record as one GGF game: the start position (BO), every move with the passes between them,
-// and the result (RE, from Black's side) when the game is over.
+// The game as one GGF game: its start position and side to move (BO), every move with the passes
+// between them, and the result (RE, from Black's side) when the game is over.
+std::string GgfOf(const WrittenGame& game, const GgfDetails& details = {});
+// A record from the usual start.
 std::string GgfOf(const OBoardTracker& record, const GgfDetails& details = {});
 
 // Reads the first game of a GGF text. Everything but the game's type, the board (BO) and the
-// moves is passed over (names, times, comments, evaluations after a move's "/"). Refuses
-// (Damaged) a text without a game, another game than Othello, a board other than the usual start
-// of 8 × 8 or 10 × 10 with Black to move, and any move that is not legal or not the side's due,
-// saying which.
-Result<OBoardTracker> ReadGgf(std::string_view text);
+// moves is passed over (names, times, comments, evaluations after a move's "/"). The board may
+// be any position of 8 × 8 or 10 × 10 with either side to move. Refuses (Damaged) a text without
+// a game, another game than Othello, a board that is not one or that no game can reach
+// (CheckReachable), and any move that is not legal or not the side's due, saying which.
+Result<WrittenGame> ReadGgf(std::string_view text);

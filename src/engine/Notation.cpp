@@ -24,17 +24,18 @@ bool HasLegalMove(const RoutineTable& rules, int size, const Board& board, int s
 
 // The replay, telling the caller how many moves were accepted before a refusal. movers, when
 // given, names the side that made each move, to be checked against the side due.
-Result<OBoardTracker> Replay(int size, const std::vector<int>& moves, const std::vector<int>* movers,
-    std::size_t& accepted)
+Result<WrittenGame> Replay(const GamePosition& start, const std::vector<int>& moves,
+    const std::vector<int>* movers, std::size_t& accepted)
 {
     accepted = 0;
+    const int size = start.Size;
     if (size != 8 && size != 10)
         return Refuse("the board size " + std::to_string(size) + " is neither 8 nor 10");
     const RoutineTable& rules = RoutinesFor(size);
     OBoardTracker record;
     record.Size = size;
-    Board board = StartBoard(size);
-    int side = SideYellow, other = SideGreen;
+    Board board = start.Cells;
+    int side = start.SideToMove, other = side == SideYellow ? SideGreen : SideYellow;
     for (std::size_t i = 0; i < moves.size(); ++i) {
         const int move = moves[i];
         const std::string where = "move " + std::to_string(i + 1)
@@ -57,8 +58,8 @@ Result<OBoardTracker> Replay(int size, const std::vector<int>& moves, const std:
             return Refuse(where + " is a pass, but " + SideName(side) + " can play");
         }
         if (movers && mover != side)
-            return Refuse(where + " is " + SideName(mover) + "'s, but " + SideName(side)
-                + " is to move");
+            return Refuse(
+                where + " is " + SideName(mover) + "'s, but " + SideName(side) + " is to move");
         if (!rules.IsLegalMove(board, move, side, other))
             return Refuse(where + " is not a legal move for " + SideName(side));
         record.Entries.push_back(TTrackerEntry { move, side, other, board });
@@ -68,7 +69,14 @@ Result<OBoardTracker> Replay(int size, const std::vector<int>& moves, const std:
     }
     record.Count = std::int32_t(record.Entries.size());
     record.Current = record.Count;
-    return record;
+    return WrittenGame { start, std::move(record) };
+}
+
+Result<OBoardTracker> RecordOf(Result<WrittenGame> game)
+{
+    if (!game)
+        return game.Failure();
+    return std::move(game).Value().Record;
 }
 
 // One written move: a square by its column and its row counted from the bottom (both from 1),
@@ -100,7 +108,8 @@ Result<std::vector<WrittenMove>> Tokens(std::string_view text)
         }
         const std::size_t start = at;
         if (c >= 0x80)
-            return Refuse("character " + std::to_string(start + 1) + " is neither a square nor a pass");
+            return Refuse(
+                "character " + std::to_string(start + 1) + " is neither a square nor a pass");
         std::size_t letters = at;
         while (letters < text.size() && std::isalpha(static_cast<unsigned char>(text[letters])))
             ++letters;
@@ -135,25 +144,55 @@ Result<std::vector<WrittenMove>> Tokens(std::string_view text)
 
 } // namespace
 
-Result<OBoardTracker> ReplayMoves(int size, const std::vector<int>& moves)
+WrittenGame GameOfRecord(OBoardTracker record)
+{
+    const int size = record.Size;
+    return WrittenGame { UsualStart(size), std::move(record) };
+}
+
+WrittenGame GameFromPosition(const GamePosition& start)
+{
+    WrittenGame game { start, {} };
+    game.Record.Size = start.Size;
+    return game;
+}
+
+Result<WrittenGame> ReplayMoves(const GamePosition& start, const std::vector<int>& moves)
 {
     std::size_t accepted = 0;
-    return Replay(size, moves, nullptr, accepted);
+    return Replay(start, moves, nullptr, accepted);
+}
+
+Result<WrittenGame> ReplayMoves(
+    const GamePosition& start, const std::vector<int>& moves, const std::vector<int>& movers)
+{
+    if (movers.size() != moves.size())
+        return Refuse("the moves and their sides do not pair up");
+    std::size_t accepted = 0;
+    return Replay(start, moves, &movers, accepted);
+}
+
+Result<OBoardTracker> ReplayMoves(int size, const std::vector<int>& moves)
+{
+    if (size != 8 && size != 10)
+        return Refuse("the board size " + std::to_string(size) + " is neither 8 nor 10");
+    return RecordOf(ReplayMoves(UsualStart(size), moves));
 }
 
 Result<OBoardTracker> ReplayMoves(
     int size, const std::vector<int>& moves, const std::vector<int>& movers)
 {
-    if (movers.size() != moves.size())
-        return Refuse("the moves and their sides do not pair up");
-    std::size_t accepted = 0;
-    return Replay(size, moves, &movers, accepted);
+    if (size != 8 && size != 10)
+        return Refuse("the board size " + std::to_string(size) + " is neither 8 nor 10");
+    return RecordOf(ReplayMoves(UsualStart(size), moves, movers));
 }
 
-std::vector<int> MovesWithPasses(const OBoardTracker& record)
+namespace {
+
+std::vector<int> MovesFrom(const OBoardTracker& record, int firstDue)
 {
     std::vector<int> moves;
-    int due = SideYellow;
+    int due = firstDue;
     for (const TTrackerEntry& e : record.Entries) {
         if (e.MoverSide != due)
             moves.push_back(PassMove);
@@ -161,6 +200,18 @@ std::vector<int> MovesWithPasses(const OBoardTracker& record)
         due = e.OtherSide;
     }
     return moves;
+}
+
+} // namespace
+
+std::vector<int> MovesWithPasses(const OBoardTracker& record)
+{
+    return MovesFrom(record, SideYellow);
+}
+
+std::vector<int> MovesWithPasses(const WrittenGame& game)
+{
+    return MovesFrom(game.Record, game.Start.SideToMove);
 }
 
 std::string MoveText(int size, int move)
@@ -205,9 +256,9 @@ Result<OBoardTracker> ReadTranscript(std::string_view text)
             moves.push_back(*square);
         }
         std::size_t accepted = 0;
-        Result<OBoardTracker> game = Replay(size, moves, nullptr, accepted);
+        Result<WrittenGame> game = Replay(UsualStart(size), moves, nullptr, accepted);
         if (game && !outside)
-            return game;
+            return std::move(game).Value().Record;
         if (!best || accepted > bestAccepted) {
             best = game ? *outside : game.Failure();
             bestAccepted = accepted;
@@ -216,18 +267,47 @@ Result<OBoardTracker> ReadTranscript(std::string_view text)
     return *best;
 }
 
-Board FinalBoardOf(const OBoardTracker& record)
+namespace {
+
+Board FinalBoard(const Board& start, const OBoardTracker& record)
 {
     if (record.Entries.empty())
-        return StartBoard(record.Size);
+        return start;
     const TTrackerEntry& last = record.Entries.back();
     Board board = last.Before;
     RoutinesFor(record.Size).MakeMove(board, last.Move, last.MoverSide, last.OtherSide);
     return board;
 }
 
+FinalScore ScoreOf(int size, const Board& board)
+{
+    const PositionScan scan = ScanPosition(size, board);
+    return { scan.Yellow, scan.Green, scan.BothStuck() };
+}
+
+} // namespace
+
+Board FinalBoardOf(const WrittenGame& game) { return FinalBoard(game.Start.Cells, game.Record); }
+
+Board FinalBoardOf(const OBoardTracker& record)
+{
+    return FinalBoard(StartBoard(record.Size), record);
+}
+
+FinalScore FinalScoreOf(const WrittenGame& game)
+{
+    return ScoreOf(game.Record.Size, FinalBoardOf(game));
+}
+
 FinalScore FinalScoreOf(const OBoardTracker& record)
 {
-    const PositionScan scan = ScanPosition(record.Size, FinalBoardOf(record));
-    return { scan.Yellow, scan.Green, scan.BothStuck() };
+    return ScoreOf(record.Size, FinalBoardOf(record));
+}
+
+GamePosition EndOf(const WrittenGame& game)
+{
+    const OBoardTracker& record = game.Record;
+    if (record.Entries.empty())
+        return game.Start;
+    return PositionWithTurn(record.Size, FinalBoardOf(game), record.Entries.back().MoverSide);
 }

@@ -15,31 +15,56 @@
 #include <vector>
 
 #include "BoardTracker.h"
+#include "GamePosition.h"
 #include "Result.h"
 
-// The moves of a record in the order played, with PassMove where a side had to pass (found by
+// A game as the text forms write it: where it starts (the usual start, or a position set up on
+// the board with its side to move) and its checked moves. The record's first entry, if any, is
+// played on Start; a record alone (the window's, a saved game's) starts as usual.
+struct WrittenGame {
+    GamePosition Start = UsualStart(8);
+    OBoardTracker Record;
+};
+
+// A record of the usual start as a written game.
+WrittenGame GameOfRecord(OBoardTracker record);
+// A game that starts at start and has no move yet.
+WrittenGame GameFromPosition(const GamePosition& start);
+
+// The moves of a game in the order played, with PassMove where a side had to pass (found by
 // replaying: a record stores only the squares played).
+std::vector<int> MovesWithPasses(const WrittenGame& game);
 std::vector<int> MovesWithPasses(const OBoardTracker& record);
 
-// Plays moves (squares, PassMove for a written pass) from the start position of size and returns
-// the record of the game, positioned at its end. A side without a legal square passes by itself
-// when the next move is the other side's. Refuses (Damaged) a move that is not legal, a pass
-// where the side could play and a move after the end of the game, naming the move.
-Result<OBoardTracker> ReplayMoves(int size, const std::vector<int>& moves);
+// Plays moves (squares, PassMove for a written pass) from start and returns the game, its record
+// positioned at its end. A side without a legal square passes by itself when the next move is
+// the other side's. Refuses (Damaged) a move that is not legal, a pass where the side could play
+// and a move after the end of the game, naming the move.
+Result<WrittenGame> ReplayMoves(const GamePosition& start, const std::vector<int>& moves);
 // The same, each move (or pass) also naming its side: a move by the side not due is refused.
+Result<WrittenGame> ReplayMoves(
+    const GamePosition& start, const std::vector<int>& moves, const std::vector<int>& movers);
+// From the usual start of size.
+Result<OBoardTracker> ReplayMoves(int size, const std::vector<int>& moves);
 Result<OBoardTracker> ReplayMoves(
     int size, const std::vector<int>& moves, const std::vector<int>& movers);
 
-// The disc counts after the record's last move and whether the game is over there.
+// The disc counts after the game's last move and whether the game is over there.
 struct FinalScore {
     int Yellow = 0;
     int Green = 0;
     bool Finished = false;
 };
+FinalScore FinalScoreOf(const WrittenGame& game);
 FinalScore FinalScoreOf(const OBoardTracker& record);
 
-// The board after the record's last move (the start position of its size when it has none).
+// The board after the last move (the start when there is none).
+Board FinalBoardOf(const WrittenGame& game);
 Board FinalBoardOf(const OBoardTracker& record);
+
+// Where the game has got to: the board after its last move and the side due there (the start
+// position when there is no move).
+GamePosition EndOf(const WrittenGame& game);
 
 // A move as a transcript writes it: "f5", or "pass" for PassMove.
 std::string MoveText(int size, int move);

@@ -17,6 +17,7 @@
 #include "NetState.h"
 #include "Notation.h"
 #include "RoutineTable.h"
+#include "SafeFile.h"
 #include "Search.h"
 #include "SearchThread.h"
 #include "Settings.h"
@@ -352,6 +353,21 @@ Status GameSession::Save(
     return WriteGameFile(fileName, *GameRecord, settings, details, protection);
 }
 
+namespace {
+
+// The window plays games from the usual start only (its record keeps the board before each move,
+// and a game without moves has nothing to keep a set-up position in).
+Status PlayableHere(const WrittenGame& game)
+{
+    if (IsUsualStart(game.Start))
+        return {};
+    return Error { ErrorKind::Unsupported,
+        "the game starts from a set-up position, and games are played here from the usual "
+        "start" };
+}
+
+} // namespace
+
 bool GameSession::Open(const std::string& fileName)
 {
     Result<LoadedGame> loaded = ReadGameFile(fileName);
@@ -361,16 +377,23 @@ bool GameSession::Open(const std::string& fileName)
             View.ShowError("Open...", loaded.Failure().Message);
         return false;
     }
-    OpenRecord(std::move(loaded.Value().Record), loaded.Value().Settings);
+    if (const Status playable = PlayableHere(loaded.Value().Game); !playable) {
+        View.ShowError(
+            "Open...", BaseName(fileName) + " was not opened: " + playable.Failure().Message);
+        return false;
+    }
+    OpenRecord(std::move(loaded.Value().Game.Record), loaded.Value().Settings);
     return true;
 }
 
 Status GameSession::PasteGame(std::string_view text)
 {
-    Result<OBoardTracker> read = ReadGameText(text);
+    Result<WrittenGame> read = ReadGameText(text);
     if (!read)
         return read.Failure();
-    OpenRecord(std::move(read.Value()), std::nullopt);
+    if (const Status playable = PlayableHere(read.Value()); !playable)
+        return playable;
+    OpenRecord(std::move(read.Value().Record), std::nullopt);
     return {};
 }
 

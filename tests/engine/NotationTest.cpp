@@ -1,5 +1,5 @@
-// Games as text: transcripts, GGF and the game files in all three forms, read back to the same
-// record, and what is refused with which reason.
+// Games as text: transcripts, GGF (from the usual start or a set-up position) and the game files
+// in all their forms, read back to the same game, and what is refused with which reason.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -14,6 +14,7 @@
 #include "GgfGame.h"
 #include "MoveRules.h"
 #include "Notation.h"
+#include "PositionLine.h"
 #include "RoutineTable.h"
 
 namespace {
@@ -33,7 +34,19 @@ void ExpectSameGame(const OBoardTracker& a, const OBoardTracker& b)
     }
 }
 
-std::string MessageOf(const Result<OBoardTracker>& r) { return r ? "" : r.Failure().Message; }
+template <class T> std::string MessageOf(const Result<T>& r)
+{
+    return r ? "" : r.Failure().Message;
+}
+
+// The record of a game read from the usual start (refused otherwise).
+Result<OBoardTracker> FromStart(Result<WrittenGame> game)
+{
+    if (!game)
+        return game.Failure();
+    EXPECT_TRUE(IsUsualStart(game.Value().Start));
+    return std::move(game).Value().Record;
+}
 
 // A full random game as the window would record it: every move pushed from board 0.
 OBoardTracker RandomRecord(int size, std::mt19937& rng)
@@ -140,7 +153,7 @@ TEST(Transcript, RandomGamesOfBothSizesComeBackTheSameWithTheirPasses)
             ASSERT_TRUE(fromMoves) << MessageOf(fromMoves);
             ExpectSameGame(fromMoves.Value(), record);
 
-            const Result<OBoardTracker> fromGgf = ReadGgf(GgfOf(record));
+            const Result<OBoardTracker> fromGgf = FromStart(ReadGgf(GgfOf(record)));
             ASSERT_TRUE(fromGgf) << MessageOf(fromGgf);
             ExpectSameGame(fromGgf.Value(), record);
         }
@@ -211,12 +224,12 @@ TEST(Ggf, AServersGameIsReadWithItsCommentsTimesAndEvaluationsPassedOver)
                              "-------- *]\n"
                              "B[f5//0.01]W[D6/-1.20/2.5]C[a \\] bracket and a \\\\ backslash]"
                              "B[c3]W[d3] B[c4];)\n(;GM[Othello]BO[8 junk]B[a1];)";
-    const Result<OBoardTracker> game = ReadGgf(text);
+    const Result<OBoardTracker> game = FromStart(ReadGgf(text));
     ASSERT_TRUE(game) << MessageOf(game);
     EXPECT_EQ(TranscriptOf(game.Value()), "f5d6c3d3c4");
 
     // The same through the clipboard's reader, which tells GGF from a transcript.
-    const Result<OBoardTracker> pasted = ReadGameText(text);
+    const Result<OBoardTracker> pasted = FromStart(ReadGameText(text));
     ASSERT_TRUE(pasted);
     ExpectSameGame(pasted.Value(), game.Value());
 }
@@ -244,7 +257,7 @@ TEST(Ggf, PassesAreWrittenAsPAAndTheResultFromBlacksSide)
         std::string wrong = text;
         const std::size_t pass = wrong.find("PA]");
         wrong[pass - 2] = wrong[pass - 2] == 'B' ? 'W' : 'B';
-        const Result<OBoardTracker> refused = ReadGgf(wrong);
+        const Result<WrittenGame> refused = ReadGgf(wrong);
         ASSERT_FALSE(refused);
         EXPECT_NE(refused.Failure().Message.find("pass for"), std::string::npos)
             << refused.Failure().Message;
@@ -263,17 +276,17 @@ TEST(Ggf, TenByTenHasItsOwnBoard)
                         "----*O---- ---------- ---------- ---------- ---------- *]"),
         std::string::npos)
         << text;
-    const Result<OBoardTracker> back = ReadGgf(text);
+    const Result<OBoardTracker> back = FromStart(ReadGgf(text));
     ASSERT_TRUE(back) << MessageOf(back);
     ExpectSameGame(back.Value(), record);
 }
 
-TEST(Ggf, WhatIsNotAnOthelloGameFromTheStartIsRefused)
+TEST(Ggf, WhatIsNotAnOthelloGameIsRefused)
 {
     const std::string board8 = "BO[8 -------- -------- -------- ---O*--- ---*O--- -------- "
                                "-------- -------- *]";
     const auto refused = [](const std::string& text, const std::string& reason) {
-        const Result<OBoardTracker> r = ReadGgf(text);
+        const Result<WrittenGame> r = ReadGgf(text);
         ASSERT_FALSE(r) << text;
         EXPECT_NE(r.Failure().Message.find(reason), std::string::npos)
             << text << " -> " << r.Failure().Message;
@@ -284,12 +297,18 @@ TEST(Ggf, WhatIsNotAnOthelloGameFromTheStartIsRefused)
     refused("(;GM[Othello]" + board8 + "B[f5]", "not closed by \";)\"");
     refused("(;GM[Othello]" + board8 + "C[unclosed", "value of C is not closed");
     refused("(;GM[Othello]" + board8 + "B[f5]&[x];)", "something else than a property");
-    refused("(;GM[Othello]BO[8 -------- -------- -------- ---OO--- ---*O--- -------- -------- "
+    refused("(;GM[Othello]BO[8 -------- -------- -------- ---O-*-- ---*O--- -------- -------- "
             "-------- *];)",
-        "usual four discs");
+        "cannot arise in a game: its centre square E4 is empty");
+    refused("(;GM[Othello]BO[8 -------- -------- --*----- ---OO--- ---OO--- -----O-- ------O- "
+            "-------O *];)",
+        "cannot arise in a game: Yellow is to move but has no legal move");
     refused("(;GM[Othello]BO[8 -------- -------- -------- ---O*--- ---*O--- -------- -------- "
-            "-------- O];)",
-        "usual four discs");
+            "-------- -];)",
+        "names no side to move");
+    refused("(;GM[Othello]BO[8 -------- -------- -------- ---O*--- ---*Q--- -------- -------- "
+            "-------- *];)",
+        "has \"Q\" where a square is");
     refused("(;GM[Othello]BO[6 ------ ------ --O*-- --*O-- ------ ------ *];)", "neither 8 × 8");
     refused("(;GM[Othello]BO[8 --- *];)", "does not have 64 squares");
     refused("(;GM[Othello]" + board8 + "W[d3];)", "move 1 (D3) is Green's, but Yellow is to move");
@@ -316,7 +335,7 @@ TEST(GameFiles, EachFormIsChosenByTheExtensionAndReadsBackTheSameGame)
         ASSERT_TRUE(written) << written.Failure().Message;
         const Result<LoadedGame> read = ReadGameFile(file);
         ASSERT_TRUE(read) << read.Failure().Message;
-        ExpectSameGame(read.Value().Record, record);
+        ExpectSameGame(read.Value().Game.Record, record);
         // Only the saved game knows who played.
         EXPECT_EQ(read.Value().Settings.has_value(), std::string(name) == "g.kpx") << name;
         if (read.Value().Settings) {
@@ -370,7 +389,7 @@ TEST(GameFiles, RefusalsNameTheFileAndALongCollectionGivesItsFirstGame)
     WriteText(dir.File("many.ggf"), collection);
     const Result<LoadedGame> first = ReadGameFile(dir.File("many.ggf"));
     ASSERT_TRUE(first) << first.Failure().Message;
-    EXPECT_EQ(TranscriptOf(first.Value().Record), "f5d6");
+    EXPECT_EQ(TranscriptOf(first.Value().Game.Record), "f5d6");
 }
 
 TEST(GameFiles, ASaveDialogsAnswerGetsTheExtensionOfTheTypeChosen)
@@ -384,4 +403,159 @@ TEST(GameFiles, ASaveDialogsAnswerGetsTheExtensionOfTheTypeChosen)
     EXPECT_EQ(WithGameFileExtension("/g/v1.2", GameFileForm::Ggf), "/g/v1.2.ggf");
     EXPECT_EQ(WithGameFileExtension("/g/a.sav", GameFileForm::Saved), "/g/a.sav");
     EXPECT_EQ(WithGameFileExtension("/g.d/a", GameFileForm::Ggf), "/g.d/a.ggf");
+}
+
+namespace {
+
+int OtherSideOf(int side) { return side == SideYellow ? SideGreen : SideYellow; }
+
+// A game of random moves from a position.
+WrittenGame RandomGameFrom(const GamePosition& start, int plies, std::mt19937& rng)
+{
+    const RoutineTable& rules = RoutinesFor(start.Size);
+    std::vector<int> moves;
+    GamePosition p = start;
+    for (int i = 0; i < plies && !p.GameOver; ++i) {
+        std::vector<int> legal;
+        for (int sq = 0; sq < BoardCells; ++sq)
+            if (IsPlayableSquare(p.Size, sq)
+                && rules.IsLegalMove(p.Cells, sq, p.SideToMove, OtherSideOf(p.SideToMove)))
+                legal.push_back(sq);
+        const int sq = legal[rng() % legal.size()];
+        Board next = p.Cells;
+        rules.MakeMove(next, sq, p.SideToMove, OtherSideOf(p.SideToMove));
+        moves.push_back(sq); // a pass after it is the reader's to see
+        p = PositionWithTurn(p.Size, next, p.SideToMove);
+    }
+    Result<WrittenGame> game = ReplayMoves(start, moves);
+    EXPECT_TRUE(game) << MessageOf(game);
+    return game ? std::move(game).Value() : WrittenGame {};
+}
+
+// A position a random game reaches, with Green to move (so that the game starts unusually).
+GamePosition SetUpPosition(int size, std::mt19937& rng)
+{
+    for (;;) {
+        PlayRandomGame(size, 10 + int(rng() % 30), rng);
+        const GamePosition p = PositionToMove(size, BoardStack[0], SideToMove);
+        if (!p.GameOver && p.SideToMove == SideGreen && CheckReachable(p))
+            return p;
+    }
+}
+
+void ExpectSameWrittenGame(const WrittenGame& a, const WrittenGame& b)
+{
+    EXPECT_EQ(a.Start.Size, b.Start.Size);
+    EXPECT_EQ(a.Start.Cells, b.Start.Cells);
+    EXPECT_EQ(a.Start.SideToMove, b.Start.SideToMove);
+    ExpectSameGame(a.Record, b.Record);
+}
+
+} // namespace
+
+TEST(Ggf, AGameFromASetUpPositionKeepsItsStartAndItsFirstMover)
+{
+    std::mt19937 rng(11);
+    int withPasses = 0;
+    for (const int size : { 8, 10 }) {
+        for (int i = 0; i < 30; ++i) {
+            const GamePosition start = SetUpPosition(size, rng);
+            const WrittenGame game = RandomGameFrom(start, int(rng() % 40), rng);
+            const std::vector<int> moves = MovesWithPasses(game);
+            withPasses += std::count(moves.begin(), moves.end(), PassMove) > 0;
+            if (!game.Record.Entries.empty())
+                EXPECT_EQ(game.Record.Entries[0].MoverSide, SideGreen);
+            const std::string text = GgfOf(game);
+            EXPECT_NE(text.find("BO[" + std::to_string(size) + " "
+                          + SquaresOf(start.Cells, size, '*', 'O', true) + " O]"),
+                std::string::npos)
+                << text;
+            const Result<WrittenGame> back = ReadGgf(text);
+            ASSERT_TRUE(back) << MessageOf(back) << "\n" << text;
+            ExpectSameWrittenGame(back.Value(), game);
+            EXPECT_EQ(FinalBoardOf(back.Value()), FinalBoardOf(game));
+            // The first move must be the side's due at the start.
+            if (!game.Record.Entries.empty() && moves.front() != PassMove) {
+                std::string wrong = text;
+                const std::size_t first = wrong.find("W[", wrong.find("BO["));
+                wrong[first] = 'B';
+                const Result<WrittenGame> refused = ReadGgf(wrong);
+                ASSERT_FALSE(refused);
+                EXPECT_NE(refused.Failure().Message.find("move 1 "), std::string::npos)
+                    << refused.Failure().Message;
+            }
+        }
+    }
+    EXPECT_GT(withPasses, 0);
+}
+
+TEST(GameFiles, APositionFileStartsAGameThatOnlyGgfAndPositionsCanKeep)
+{
+    TempDir dir;
+    const std::string line = "O--OOOOX-OOOOOOXOOXXOOOXOOXOOOXXOOOOOOXX---OOOOX----O--X-------- X";
+    WriteText(dir.File("p.obf"), "% one problem\n" + line + "; A2:+38;\n");
+    const Result<LoadedGame> read = ReadGameFile(dir.File("p.obf"));
+    ASSERT_TRUE(read) << read.Failure().Message;
+    const WrittenGame& game = read.Value().Game;
+    EXPECT_FALSE(read.Value().Settings);
+    EXPECT_EQ(game.Record.Count, 0);
+    EXPECT_EQ(game.Record.Size, 8);
+    EXPECT_EQ(game.Start.Empties, 20);
+    EXPECT_EQ(PositionLineOf(EndOf(game)), line);
+
+    // GGF keeps the start, with or without moves after it.
+    std::mt19937 rng(3);
+    const WrittenGame played = RandomGameFrom(game.Start, 6, rng);
+    for (const WrittenGame& g : { game, played }) {
+        ASSERT_TRUE(WriteGameFile(dir.File("g.ggf"), g, {}));
+        const Result<LoadedGame> back = ReadGameFile(dir.File("g.ggf"));
+        ASSERT_TRUE(back) << back.Failure().Message;
+        ExpectSameWrittenGame(back.Value().Game, g);
+    }
+    // A position file gets where the game has got to.
+    ASSERT_TRUE(WriteGameFile(dir.File("end.obf"), played, {}));
+    const Result<LoadedGame> end = ReadGameFile(dir.File("end.obf"));
+    ASSERT_TRUE(end) << end.Failure().Message;
+    EXPECT_EQ(end.Value().Game.Start.Cells, FinalBoardOf(played));
+    EXPECT_EQ(end.Value().Game.Start.SideToMove, EndOf(played).SideToMove);
+
+    // A saved game and a transcript begin at the usual start: they refuse, and write nothing.
+    for (const char* name : { "g.kpx", "g.txt" }) {
+        const Status written = WriteGameFile(dir.File(name), played, {});
+        ASSERT_FALSE(written) << name;
+        EXPECT_EQ(written.Failure().Kind, ErrorKind::Unsupported);
+        EXPECT_NE(
+            written.Failure().Message.find("starts from a set-up position"), std::string::npos);
+        EXPECT_FALSE(std::filesystem::exists(dir.File(name)));
+    }
+    // A usual game written as positions reads back as its end.
+    const OBoardTracker usual = RandomRecord(10, rng);
+    ASSERT_TRUE(WriteGameFile(dir.File("u.obf"), usual, {}));
+    const Result<LoadedGame> u = ReadGameFile(dir.File("u.obf"));
+    ASSERT_TRUE(u) << u.Failure().Message;
+    EXPECT_EQ(u.Value().Game.Start.Cells, FinalBoardOf(usual));
+
+    // A bad line anywhere in the file refuses it, naming the line.
+    WriteText(dir.File("bad.obf"), line + "\n" + line.substr(1) + "\n");
+    const Result<LoadedGame> bad = ReadGameFile(dir.File("bad.obf"));
+    ASSERT_FALSE(bad);
+    EXPECT_EQ(
+        bad.Failure().Message.rfind("bad.obf was not opened: line 2: it has 63 squares", 0), 0u)
+        << bad.Failure().Message;
+}
+
+TEST(GameFiles, TheClipboardTellsAPositionFromATranscript)
+{
+    const std::string line = "O--OOOOX-OOOOOOXOOXXOOOXOOXOOOXXOOOOOOXX---OOOOX----O--X-------- X";
+    const Result<WrittenGame> position = ReadGameText("  " + line + "; A2:+38;\n");
+    ASSERT_TRUE(position) << MessageOf(position);
+    EXPECT_EQ(PositionLineOf(position.Value().Start), line);
+    EXPECT_EQ(position.Value().Record.Count, 0);
+    const Result<WrittenGame> refused = ReadGameText(line.substr(0, 60) + " X");
+    ASSERT_FALSE(refused);
+    EXPECT_NE(refused.Failure().Message.find("60 squares"), std::string::npos);
+    const Result<WrittenGame> moves = ReadGameText("f5 d6\nc3");
+    ASSERT_TRUE(moves) << MessageOf(moves);
+    EXPECT_TRUE(IsUsualStart(moves.Value().Start));
+    EXPECT_EQ(TranscriptOf(moves.Value().Record), "f5d6c3");
 }

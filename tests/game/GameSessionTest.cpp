@@ -57,7 +57,11 @@ public:
         ++ChoicesAsked;
         return Choice;
     }
-    void ShowError(const std::string&, const std::string&) override { }
+    std::vector<std::string> Errors;
+    void ShowError(const std::string&, const std::string& message) override
+    {
+        Errors.push_back(message);
+    }
     SearchOutcome WaitForSearch(std::uint64_t stamp) override
     {
         if (auto during = std::exchange(WhileSearching, nullptr))
@@ -222,6 +226,37 @@ TEST_F(GameSessionTest, AResultForAGameThatIsGoneIsNotPlayed)
     ASSERT_EQ(GameRecord->Count, 1);
     EXPECT_EQ(GameRecord->Entries[0].MoverSide, SideYellow);
     EXPECT_EQ(SideToMove, SideGreen);
+    std::remove(file.c_str());
+}
+
+// A game that starts from a set-up position (GGF, the one-line format) is refused with the reason
+// by Open and Paste, and the game on the board goes on untouched.
+TEST_F(GameSessionTest, AGameFromASetUpPositionIsRefusedAndNothingChanges)
+{
+    Session.Click(Sq(53));
+    ASSERT_EQ(GameRecord->Count, 2);
+    const Board before = BoardStack[0];
+    const std::string line = "O--OOOOX-OOOOOOXOOXXOOOXOOXOOOXXOOOOOOXX---OOOOX----O--X-------- X";
+    const std::string file = ::testing::TempDir() + "corvana-session-setup.ggf";
+    {
+        FILE* f = std::fopen(file.c_str(), "wb");
+        ASSERT_TRUE(f);
+        const std::string ggf = "(;GM[Othello]BO[8 O--OOOO* -OOOOOO* OO**OOO* OO*OOO** OOOOOO** "
+                                "---OOOO* ----O--* -------- *]B[a2];)";
+        std::fwrite(ggf.data(), 1, ggf.size(), f);
+        std::fclose(f);
+    }
+    EXPECT_FALSE(Session.Open(file));
+    ASSERT_EQ(View.Errors.size(), 1u);
+    EXPECT_EQ(View.Errors[0],
+        "corvana-session-setup.ggf was not opened: the game starts from a set-up position, and "
+        "games are played here from the usual start");
+    const Status pasted = Session.PasteGame(line);
+    ASSERT_FALSE(pasted);
+    EXPECT_NE(pasted.Failure().Message.find("set-up position"), std::string::npos);
+    EXPECT_EQ(GameRecord->Count, 2);
+    EXPECT_EQ(BoardStack[0], before);
+    EXPECT_EQ(SideToMove, SideYellow);
     std::remove(file.c_str());
 }
 

@@ -1,6 +1,7 @@
 // Option parsing for corvana-cli.
 #include "CliArgs.h"
 
+#include <algorithm>
 #include <charconv>
 
 CliArgs::CliArgs(std::vector<std::string> args)
@@ -47,10 +48,23 @@ bool CliArgs::TakeFlag(const std::string& name)
     return false;
 }
 
+namespace {
+
+// "--name": two dashes and a name of small letters, digits and dashes. Anything else is a value,
+// even when it begins with dashes (a position such as "--OOO---...").
+bool IsOption(const std::string& arg)
+{
+    return arg.size() > 2 && arg.rfind("--", 0) == 0
+        && std::all_of(arg.begin() + 2, arg.end(),
+            [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-'; });
+}
+
+} // namespace
+
 std::optional<std::string> CliArgs::TakePositional()
 {
     for (std::size_t i = 0; i < Rest.size(); ++i) {
-        if (Rest[i].rfind("--", 0) == 0)
+        if (IsOption(Rest[i]))
             continue;
         std::string value = Rest[i];
         Rest.erase(Rest.begin() + i);

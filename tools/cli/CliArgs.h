@@ -21,7 +21,8 @@ public:
     int TakeInt(const std::string& name, int lo, int hi, int fallback);
     // Whether --name is present (removed).
     bool TakeFlag(const std::string& name);
-    // The next positional argument, removed; nullopt when none is left.
+    // The next positional argument, removed; nullopt when none is left. An argument that begins
+    // with dashes is one unless it reads as an option name.
     std::optional<std::string> TakePositional();
     // Throws UsageError when anything is left over.
     void ExpectEnd() const;

@@ -1,5 +1,5 @@
-// corvana-cli convert: a game from one of the three file forms to another, the forms named by
-// the extensions (.kpx, .txt, .ggf).
+// corvana-cli convert: a game from one of the file forms to another, the forms named by the
+// extensions (.kpx, .txt, .ggf, .obf). GGF keeps a set-up start; a position file gets the end.
 #include <iostream>
 
 #include "Commands.h"
@@ -20,7 +20,7 @@ int RunConvert(CliArgs& args)
     }
     // A game from a transcript or GGF gets the settings of a new game: the computer plays Green.
     const SavedGameSettings settings = read.Value().Settings.value_or(SavedGameSettings {});
-    if (const Status written = WriteGameFile(*out, read.Value().Record, settings); !written) {
+    if (const Status written = WriteGameFile(*out, read.Value().Game, settings); !written) {
         std::cerr << "corvana-cli: error: " << written.Failure().Message << "\n";
         return 1;
     }

@@ -12,11 +12,11 @@
 #include "Commands.h"
 #include "EngineChoice.h"
 #include "GameFlow.h"
+#include "GamePosition.h"
 #include "MoveRules.h"
 #include "Notation.h"
 #include "RoutineTable.h"
 #include "Search.h"
-#include "master/GamePosition.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ std::vector<std::vector<int>> MakeOpenings(int size, int count, int moves, unsig
         std::vector<int> line;
         bool over = false;
         for (int i = 0; i < moves && !over; ++i) {
-            const master::GamePosition p = master::PositionWithTurn(size, b, mover);
+            const GamePosition p = PositionWithTurn(size, b, mover);
             if (p.GameOver) {
                 over = true;
                 break;
@@ -60,7 +60,7 @@ std::vector<std::vector<int>> MakeOpenings(int size, int count, int moves, unsig
             line.push_back(sq);
             mover = p.SideToMove;
         }
-        if (over || master::PositionWithTurn(size, b, mover).GameOver)
+        if (over || PositionWithTurn(size, b, mover).GameOver)
             continue;
         const std::string key(b.begin(), b.end());
         if (seen.insert(key + char(mover)).second)
@@ -133,12 +133,12 @@ int RunMatch(CliArgs& args)
             std::string transcript;
             for (const int sq : openings[o]) {
                 transcript += MoveText(size, sq);
-                const int side = master::PositionWithTurn(size, b, mover).SideToMove;
+                const int side = PositionWithTurn(size, b, mover).SideToMove;
                 r.MakeMove(b, sq, side, Other(side));
                 mover = side;
             }
             for (;;) {
-                const master::GamePosition p = master::PositionWithTurn(size, b, mover);
+                const GamePosition p = PositionWithTurn(size, b, mover);
                 if (p.GameOver)
                     break;
                 const int who = p.SideToMove == firstPlays ? 0 : 1;

@@ -1,5 +1,5 @@
-// corvana-cli show: a game file (saved game, transcript or GGF) as text, or the reason it is
-// refused.
+// corvana-cli show: a game file (saved game, transcript, GGF or one-line position) as text, or
+// the reason it is refused.
 #include <cstdio>
 #include <iostream>
 
@@ -8,6 +8,7 @@
 #include "Commands.h"
 #include "GameFiles.h"
 #include "Notation.h"
+#include "PositionLine.h"
 
 void ReportUnreadGame(const std::string& fileName, const Error& error)
 {
@@ -36,9 +37,16 @@ int RunShow(CliArgs& args)
         ReportUnreadGame(*file, read.Failure());
         return 1;
     }
-    const OBoardTracker& record = read.Value().Record;
+    const WrittenGame& game = read.Value().Game;
+    const OBoardTracker& record = game.Record;
 
     std::printf("size: %d\ncount: %d\n", record.Size, record.Count);
+    // Only a game from a set-up position says where it starts.
+    if (!IsUsualStart(game.Start)) {
+        std::printf("start: %s, %s to move\n", PositionLineOf(game.Start).c_str(),
+            SideName(game.Start.SideToMove));
+        PrintBoard(game.Start.Cells, record.Size);
+    }
     for (int i = 0; i < record.Count; ++i) {
         const TTrackerEntry& e = record.Entries[i];
         std::printf("%3d. %-6s %3d (%s)\n", i + 1, SideName(e.MoverSide), e.Move,
@@ -52,7 +60,7 @@ int RunShow(CliArgs& args)
     }
     if (record.Count > 0) {
         std::printf("final board:\n");
-        PrintBoard(FinalBoardOf(record), record.Size);
+        PrintBoard(FinalBoardOf(game), record.Size);
     }
     return 0;
 }

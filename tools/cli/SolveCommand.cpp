@@ -1,6 +1,8 @@
 // corvana-cli solve: the exact result of a position with few empties and a line of best play.
-// The position is the end of a game file (saved game, transcript or GGF) or of a transcript given
-// on the command line such as "f5d6c3d3c4".
+// The position is the end of a game file (saved game, transcript, GGF or one-line positions), a
+// position in the one-line format, or the end of a transcript given on the command line such as
+// "f5d6c3d3c4".
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -10,9 +12,50 @@
 #include "GameFiles.h"
 #include "GameFlow.h"
 #include "Notation.h"
+#include "PositionLine.h"
 #include "RoutineTable.h"
-#include "master/GamePosition.h"
 #include "master/MasterEngine.h"
+
+namespace {
+
+// What the argument names: a position when it reads as squares and a side, a file when there is
+// one of that name or the name looks like one (so that a missing file is reported as such), a
+// transcript otherwise. Prints why not and gives nothing when it cannot be read.
+std::optional<WrittenGame> GameNamed(const std::string& what)
+{
+    // Squares are letters and dashes only; a transcript has digits, a file name seldom a long
+    // run of nothing but X, O and dashes.
+    const auto run = std::find_if(
+        what.begin(), what.end(), [](char c) { return CellOfSquareChar(c) == CellBorder; });
+    if (run - what.begin() >= 32) {
+        Result<PositionLine> line = ReadPositionLine(what);
+        if (!line) {
+            std::cerr << "corvana-cli solve: refused: " << line.Failure().Message << "\n";
+            return std::nullopt;
+        }
+        return GameFromPosition(line.Value().Position);
+    }
+    std::error_code ec;
+    const std::string extension = std::filesystem::path(what).extension().string();
+    const bool isFile = std::filesystem::exists(what, ec) || what.find('/') != std::string::npos
+        || extension.size() > 1;
+    if (isFile) {
+        Result<LoadedGame> read = ReadGameFile(what);
+        if (!read) {
+            ReportUnreadGame(what, read.Failure());
+            return std::nullopt;
+        }
+        return std::move(read).Value().Game;
+    }
+    Result<OBoardTracker> read = ReadTranscript(what);
+    if (!read) {
+        std::cerr << "corvana-cli solve: " << read.Failure().Message << "\n";
+        return std::nullopt;
+    }
+    return GameOfRecord(std::move(read).Value());
+}
+
+} // namespace
 
 int RunSolve(CliArgs& args)
 {
@@ -20,32 +63,14 @@ int RunSolve(CliArgs& args)
     const int threads = args.TakeInt("--threads", 1, 64, master::Engine::DefaultThreads());
     const std::optional<std::string> what = args.TakePositional();
     if (!what)
-        throw UsageError("solve needs a saved game FILE.kpx or a transcript such as f5d6c3");
+        throw UsageError("solve needs a game file, a position such as \"--...-OX-- X\" or a "
+                         "transcript such as f5d6c3");
     args.ExpectEnd();
 
-    // A file when there is one of that name or the name looks like one (so that a missing file
-    // is reported as such); a transcript otherwise.
-    std::error_code ec;
-    const std::string extension = std::filesystem::path(*what).extension().string();
-    const bool isFile = std::filesystem::exists(*what, ec) || what->find('/') != std::string::npos
-        || extension.size() > 1;
-    OBoardTracker record;
-    if (isFile) {
-        Result<LoadedGame> read = ReadGameFile(*what);
-        if (!read) {
-            ReportUnreadGame(*what, read.Failure());
-            return 1;
-        }
-        record = std::move(read).Value().Record;
-    } else {
-        Result<OBoardTracker> read = ReadTranscript(*what);
-        if (!read) {
-            std::cerr << "corvana-cli solve: " << read.Failure().Message << "\n";
-            return 1;
-        }
-        record = std::move(read).Value();
-    }
-    const master::GamePosition p = master::PositionOfRecord(record);
+    const std::optional<WrittenGame> game = GameNamed(*what);
+    if (!game)
+        return 1;
+    const GamePosition p = EndOf(*game);
     PrintBoard(p.Cells, p.Size);
     if (p.GameOver) {
         const PositionScan end = ScanPosition(p.Size, p.Cells);

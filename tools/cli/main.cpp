@@ -28,23 +28,28 @@ const Command CommandTable[] = {
         "      of random moves (50 of 8), each with both colours; prints the score and the\n"
         "      time per move" },
     { "bench", RunBench,
-        "bench [--level N] | bench --engine master [--level 1|5|9] [--threads N]\n"
+        "bench [--level N] | bench --engine master [--level 1|5|9 | --depth N] [--threads N]\n"
         "      searches a fixed set of positions; prints each choice, the node signature and\n"
         "      speed; with --engine master the master engine's nodes per second and depth at\n"
-        "      levels 1, 5 and 9 on both sizes" },
+        "      levels 1, 5 and 9 on both sizes, or with --depth its own node signature at that\n"
+        "      fixed depth (one thread repeats it exactly)" },
     { "solve", RunSolve,
-        "solve FILE|TRANSCRIPT [--max-empties N] [--threads N]\n"
-        "      the exact result and a best line of the end of a game (saved game, transcript or\n"
-        "      GGF file) or of a transcript such as f5d6c3d3c4 (columns a.. from the left, rows\n"
-        "      from the bottom; 10 x 10 told from its squares)" },
+        "solve FILE|POSITION|TRANSCRIPT [--max-empties N] [--threads N]\n"
+        "      the exact result and a best line of the end of a game (saved game, transcript,\n"
+        "      GGF or position file), of a position in the one-line format (\"O--OX...- X\":\n"
+        "      squares a1, b1, ... by name, X Yellow, O Green, - empty, then the side to move)\n"
+        "      or of a transcript such as f5d6c3d3c4 (columns a.. from the left, rows from the\n"
+        "      bottom; 10 x 10 told from its squares)" },
     { "show", RunShow,
-        "show FILE.kpx|FILE.txt|FILE.ggf\n"
-        "      prints a game (saved game, transcript or GGF) and its final board, or why the\n"
-        "      file is refused" },
+        "show FILE.kpx|FILE.txt|FILE.ggf|FILE.obf\n"
+        "      prints a game (saved game, transcript, GGF or the first position of a file of\n"
+        "      them), its start when it is set up and its final board, or why the file is "
+        "refused" },
     { "convert", RunConvert,
         "convert IN OUT\n"
-        "      writes the game of IN as OUT, each a saved game (.kpx), a transcript (.txt) or GGF\n"
-        "      (.ggf) by its extension; checks every move on the way" },
+        "      writes the game of IN as OUT, each a saved game (.kpx), a transcript (.txt), GGF\n"
+        "      (.ggf) or a position (.obf: where the game has got to) by its extension; checks\n"
+        "      every move on the way. A game from a set-up position goes to GGF or .obf only" },
     { "render", RunRender,
         "render [--size 8|10] [--figures 0|1|2] [--position FILE.kpx [--moves N]] [--hover "
         "COL,ROW] --out "

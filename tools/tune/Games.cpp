@@ -7,12 +7,12 @@
 #include <stdexcept>
 #include <thread>
 
+#include "GamePosition.h"
 #include "MasterBits.h"
+#include "MoveRules.h"
 #include "RoutineTable.h"
 #include "TuneCommands.h"
 #include "master/MasterEngine.h"
-#include "MoveRules.h"
-#include "master/GamePosition.h"
 
 using namespace master;
 

@@ -348,6 +348,7 @@ struct Engine::Impl {
                 + std::chrono::duration_cast<Clock::duration>(
                     std::chrono::duration<double>(DeadlineShare * limits.Seconds));
         }
+        share->Signal.NodeLimit = limits.MaxNodes;
         const int solveEmpties
             = limits.SolveEmpties >= 0 ? limits.SolveEmpties : DefaultSolveEmpties(N);
         const int threads = limits.Threads > 0 ? limits.Threads : ThreadCount;
@@ -358,6 +359,7 @@ struct Engine::Impl {
             Pending.emplace_back([this, share, own, opp, limits, solveEmpties, start, t] {
                 RootSearch<N> helper(Table, share->Signal, own, opp, true);
                 helper.C.WatchesCancel = false;
+                helper.C.EmptiesToWinner = limits.Rule == Scoring::EmptiesToWinner;
                 helper.C.Variation = 0x9E3779B9u * unsigned(t);
                 share->HelperNodes += helper.Run(limits, solveEmpties, start).Nodes;
                 std::lock_guard<std::mutex> lock(share->Lock);
@@ -365,6 +367,7 @@ struct Engine::Impl {
                 share->Finished.notify_all();
             });
         RootSearch<N> main(Table, share->Signal, own, opp, false);
+        main.C.EmptiesToWinner = limits.Rule == Scoring::EmptiesToWinner;
         report = main.Run(limits, solveEmpties, start);
         share->Signal.Stop.store(true, std::memory_order_relaxed);
         bool allStopped = false;
@@ -393,7 +396,8 @@ struct Engine::Impl {
     }
 
     template <int N>
-    SolveReport Solve(const Board& board, int side, const std::atomic<bool>* cancel)
+    SolveReport Solve(const Board& board, int side, const std::atomic<bool>* cancel,
+        const SolveLimits& solveLimits)
     {
         using G = Geo<N>;
         using BB = typename G::BB;
@@ -407,6 +411,9 @@ struct Engine::Impl {
         SearchLimits limits;
         limits.Depth = 4;
         limits.SolveEmpties = G::Squares;
+        limits.Threads = solveLimits.Threads;
+        limits.MaxNodes = solveLimits.MaxNodes;
+        limits.Rule = solveLimits.Rule;
         SearchReport value;
         if (G::Moves(own, opp)) {
             value = Search<N>(board, side, limits, cancel);
@@ -416,7 +423,11 @@ struct Engine::Impl {
         }
         StopSignal signal;
         signal.Cancel = cancel;
+        if (solveLimits.MaxNodes)
+            signal.NodeLimit
+                = solveLimits.MaxNodes > out.Nodes ? solveLimits.MaxNodes - out.Nodes : 1;
         SearchCore<N> core(Table, signal);
+        core.EmptiesToWinner = solveLimits.Rule == Scoring::EmptiesToWinner;
         int target = G::Moves(own, opp) ? value.Score / DiscScale
                                         : core.Solve(own, opp, -Infinity, Infinity);
         out.Score = target;
@@ -496,9 +507,11 @@ SearchReport Engine::Search(const Board& board, int size, int side, const Search
                      : P->Search<10>(board, side, limits, cancel);
 }
 
-SolveReport Engine::Solve(const Board& board, int size, int side, const std::atomic<bool>* cancel)
+SolveReport Engine::Solve(const Board& board, int size, int side, const std::atomic<bool>* cancel,
+    const SolveLimits& limits)
 {
-    return size == 8 ? P->Solve<8>(board, side, cancel) : P->Solve<10>(board, side, cancel);
+    return size == 8 ? P->Solve<8>(board, side, cancel, limits)
+                     : P->Solve<10>(board, side, cancel, limits);
 }
 
 int Engine::Evaluate(const Board& board, int size, int side)

@@ -22,6 +22,7 @@ struct StopSignal {
     std::atomic<bool> Stop { false }; // set by whichever thread saw a reason first
     bool HasDeadline = false;
     Clock::time_point Deadline {};
+    std::uint64_t NodeLimit = 0; // of the first thread; 0: none
 };
 
 constexpr int Infinity = 32000;
@@ -51,6 +52,9 @@ public:
     unsigned Variation = 0;
     // Whether this thread reads the caller's cancel flag (the other threads follow Stop).
     bool WatchesCancel = true;
+    // Scores a game that ends early as published endgame problems do: the empty squares go to
+    // the winner. Positions are then keyed apart in the table, whose other entries count discs.
+    bool EmptiesToWinner = false;
 
     // ---------------------------------------------------------------- midgame
 
@@ -65,10 +69,31 @@ public:
         return std::clamp(Evaluator<N>::Evaluate(own, opp), -DecidedBonus + 1, DecidedBonus - 1);
     }
 
-    static int FinalDiscs(BB own, BB opp) { return G::Count(own) - G::Count(opp); }
+    // The final score of a finished game for own: the disc difference, and under the published
+    // problems' rule the empty squares for the winner as well.
+    int FinalDiscs(BB own, BB opp) const
+    {
+        const int d = G::Count(own) - G::Count(opp);
+        if (!EmptiesToWinner || d == 0)
+            return d;
+        const int empty = G::Squares - G::Count(own | opp);
+        return d > 0 ? d + empty : d - empty;
+    }
+
+    // Narrows (alpha, beta) to the scores a position can have, -best to best: beyond them there is
+    // nothing to cut off on, and a window past a wipe-out (-65 to -63 around -64, say) would make
+    // the side that wipes out search every move to the end. Clipped, a result at -best or best is
+    // still exact for the caller's window. False when nothing possible lies inside: a score
+    // of best (at most) is then below alpha, or -best above beta.
+    static bool ClipWindow(int& alpha, int& beta, int best)
+    {
+        alpha = std::max(alpha, -best);
+        beta = std::min(beta, best);
+        return alpha < best && beta > -best;
+    }
 
     // The midgame score of a finished game (or of an exact result) with this disc difference.
-    static int Decided(int discs)
+    static constexpr int Decided(int discs)
     {
         return discs * DiscScale + (discs > 0 ? DecidedBonus : discs < 0 ? -DecidedBonus : 0);
     }
@@ -83,6 +108,9 @@ public:
     // Negamax principal-variation search to depth plies (a pass takes none).
     int Mid(BB own, BB opp, int depth, int alpha, int beta, bool passed = false)
     {
+        constexpr int Best = Decided(MaxScore);
+        if (!ClipWindow(alpha, beta, Best))
+            return alpha >= Best ? Best : -Best;
         CountAndPoll();
         if (Stopped)
             return 0;
@@ -97,7 +125,7 @@ public:
 
         // Next to the leaves the table costs more (a cache miss) than it saves.
         const bool useTable = depth >= TableDepth;
-        const std::uint64_t key = useTable ? G::Hash(own, opp) : 0;
+        const std::uint64_t key = useTable ? Key(own, opp) : 0;
         int ttMove = NoBit;
         TableEntry e;
         if (useTable && Table.Probe(key, e)) {
@@ -159,6 +187,8 @@ public:
 
     int SolveDeep(BB own, BB opp, int alpha, int beta, int empties, bool passed)
     {
+        if (!ClipWindow(alpha, beta, MaxScore))
+            return alpha >= MaxScore ? MaxScore : -MaxScore;
         if (empties <= MidSolveEmpties)
             return SolveMid(own, opp, alpha, beta, empties, passed);
         CountAndPoll();
@@ -182,7 +212,7 @@ public:
                 beta = bound;
         }
 
-        const std::uint64_t key = G::Hash(own, opp);
+        const std::uint64_t key = Key(own, opp);
         int ttMove = NoBit;
         TableEntry e;
         if (Table.Probe(key, e)) {
@@ -210,9 +240,8 @@ public:
             for (int i = 0; i < list.Count; ++i) {
                 const Move& m = list.Moves[i];
                 TableEntry c;
-                if (Table.Probe(G::Hash(opp & ~m.Flips, own | m.Flips | G::One(m.Bit)), c)
-                    && c.Endgame && c.Depth == empties - 1 && c.Kind != Bound::Lower
-                    && -c.Score >= beta) {
+                if (Table.Probe(Key(opp & ~m.Flips, own | m.Flips | G::One(m.Bit)), c) && c.Endgame
+                    && c.Depth == empties - 1 && c.Kind != Bound::Lower && -c.Score >= beta) {
                     Store(key, -c.Score, alpha, beta, empties, m.Bit, true);
                     return -c.Score;
                 }
@@ -305,9 +334,9 @@ public:
     // sees the first n - 1, and swaps it back.
     int Shallow(BB own, BB opp, int alpha, int beta, std::uint8_t* list, int n, bool passed)
     {
-        ++Nodes;
         if (n == 1)
-            return LastSquare(own, opp, list[0]);
+            return LastSquare(own, opp, list[0]); // which counts itself
+        ++Nodes;
         int best = -Infinity;
         for (int i = 0; i < n; ++i) {
             const int bit = list[i];
@@ -350,7 +379,8 @@ public:
             const int f = G::Count(flips);
             return (ownCount - f) - (oppCount + f + 1);
         }
-        return ownCount - oppCount;
+        const int d = ownCount - oppCount;
+        return !EmptiesToWinner ? d : d > 0 ? d + 1 : d - 1;
     }
 
     // ---------------------------------------------------------------- moves
@@ -460,11 +490,17 @@ public:
     void Poll()
     {
         if ((WatchesCancel && Signal.Cancel && Signal.Cancel->load(std::memory_order_relaxed))
+            || (WatchesCancel && Signal.NodeLimit && Nodes >= Signal.NodeLimit)
             || Signal.Stop.load(std::memory_order_relaxed)
             || (Signal.HasDeadline && Clock::now() >= Signal.Deadline)) {
             Stopped = true;
             Signal.Stop.store(true, std::memory_order_relaxed);
         }
+    }
+
+    std::uint64_t Key(BB own, BB opp) const
+    {
+        return G::Hash(own, opp) ^ (EmptiesToWinner ? 0xA5C3E1F00F1E3C5AULL : 0);
     }
 
     void Store(

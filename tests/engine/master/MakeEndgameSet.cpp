@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "Evaluation.h"
+#include "GamePosition.h"
+#include "MoveRules.h"
 #include "PlainSolver.h"
 #include "RoutineTable.h"
 #include "Search.h"
-#include "MoveRules.h"
-#include "master/GamePosition.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ bool PlayGame(std::mt19937& rng, Snapshot& at20, Snapshot& at14)
     int mover = SideGreen;
     bool have20 = false;
     for (int ply = 0;; ++ply) {
-        const master::GamePosition p = master::PositionWithTurn(8, b, mover);
+        const GamePosition p = PositionWithTurn(8, b, mover);
         if (p.GameOver)
             return false;
         if (p.Empties == 20 && p.SideToMove != mover) {

@@ -11,6 +11,7 @@
 #include "GameFlow.h"
 #include "MasterSearch.h"
 #include "MasterTestSupport.h"
+#include "Notation.h"
 #include "PlainSolver.h"
 #include "RoutineTable.h"
 #include "Search.h"
@@ -116,7 +117,7 @@ void CompareSolverWithPlain(int size, int empties, int positions)
             ASSERT_EQ(got.Score, exact * DiscScale) << "position " << i << ", " << threads;
             Board child = p.Cells;
             r.MakeMove(child, got.Move, p.SideToMove, OtherSide(p.SideToMove));
-            const master::GamePosition next = PositionWithTurn(size, child, p.SideToMove);
+            const GamePosition next = PositionWithTurn(size, child, p.SideToMove);
             const int childValue = next.GameOver  ? CountDifference(child, size, p.SideToMove)
                 : next.SideToMove == p.SideToMove ? PlainSolve(child, size, p.SideToMove)
                                                   : -PlainSolve(child, size, next.SideToMove);
@@ -151,6 +152,64 @@ TEST(MasterSearch, SolverAgreesWithThePlainSolver)
 {
     CompareSolverWithPlain(8, 11, 25);
     CompareSolverWithPlain(10, 10, 15);
+}
+
+TEST(MasterSearch, AWipeOutIsSolvedWithinTheScoresAGameCanHave)
+{
+    // After e6 f6 f5 d6 c5 g4 c4 d3 f4 b4 each of Yellow's eight moves lets Green take its last
+    // disc. Counting the empty squares for the winner, as published problems do, the value is
+    // -64 with 50 empties, and each step of the line is searched just around it. A window
+    // reaching past the possible scores (-65 to -63) would leave Green nothing to cut off on and
+    // search the game tree to the end, far beyond these node limits.
+    const Result<OBoardTracker> game = ReadTranscript("e6f6f5d6c5g4c4d3f4b4");
+    ASSERT_TRUE(game) << game.Failure().Message;
+    const GamePosition p = EndOf(GameOfRecord(game.Value()));
+    ASSERT_EQ(p.SideToMove, SideYellow);
+    ASSERT_EQ(p.Empties, 50);
+    Engine engine(16, 1);
+    SolveLimits limits;
+    limits.Threads = 1;
+    limits.MaxNodes = 200000;
+    limits.Rule = Scoring::EmptiesToWinner;
+    const SolveReport s = engine.Solve(p.Cells, 8, p.SideToMove, nullptr, limits);
+    ASSERT_TRUE(s.Complete) << s.Nodes << " nodes";
+    EXPECT_EQ(s.Score, -64);
+    // The line plays out to the end: Yellow has no disc left.
+    Board b = p.Cells;
+    int side = p.SideToMove;
+    for (const int sq : s.Line) {
+        ASSERT_NE(sq, PassMove);
+        ASSERT_TRUE(RoutinesFor(8).IsLegalMove(b, sq, side, OtherSide(side)));
+        RoutinesFor(8).MakeMove(b, sq, side, OtherSide(side));
+        side = OtherSide(side);
+    }
+    EXPECT_EQ(ScanPosition(8, b).Yellow, 0);
+
+    // The search's solver, which the window's levels use, as well.
+    SearchLimits solve = SolveAll(1);
+    solve.MaxNodes = 200000;
+    solve.Rule = Scoring::EmptiesToWinner;
+    engine.NewGame();
+    const SearchReport r = engine.Search(p.Cells, 8, p.SideToMove, solve);
+    EXPECT_EQ(r.Solution, Solved::Exact) << r.Nodes << " nodes";
+    EXPECT_EQ(r.Score, -64 * DiscScale);
+}
+
+TEST(MasterSearch, ThePositionBeforeTheLastMoveIsOneNode)
+{
+    // Node counts are compared with other engines': each position searched counts once, the one
+    // with a single empty square too, whoever plays into it.
+    std::mt19937 rng(41);
+    for (int i = 0; i < 20; ++i) {
+        const GamePosition p = RandomPositionWithEmpties(8, 1, rng);
+        Geo<8>::BB own, opp;
+        ToBits<8>(p.Cells, p.SideToMove, own, opp);
+        TransTable table(1);
+        StopSignal signal;
+        SearchCore<8> core(table, signal);
+        EXPECT_EQ(core.Solve(own, opp, -64, 64), PlainSolve(p.Cells, 8, p.SideToMove));
+        EXPECT_EQ(core.Nodes, 1u);
+    }
 }
 
 TEST(MasterSearch, SolvesTheEndgameSetAtFourteenEmpties)

@@ -5,13 +5,13 @@
 
 #include "RoutineTable.h"
 
-master::GamePosition RandomPosition(int size, int plies, std::mt19937& rng)
+GamePosition RandomPosition(int size, int plies, std::mt19937& rng)
 {
     const RoutineTable& r = RoutinesFor(size);
     Board b = StartBoard(size);
     int mover = SideGreen;
     for (int i = 0; i < plies; ++i) {
-        const master::GamePosition p = master::PositionWithTurn(size, b, mover);
+        const GamePosition p = PositionWithTurn(size, b, mover);
         if (p.GameOver)
             break;
         std::vector<int> legal;
@@ -22,13 +22,13 @@ master::GamePosition RandomPosition(int size, int plies, std::mt19937& rng)
         r.MakeMove(b, legal[rng() % legal.size()], p.SideToMove, OtherSide(p.SideToMove));
         mover = p.SideToMove;
     }
-    return master::PositionWithTurn(size, b, mover);
+    return PositionWithTurn(size, b, mover);
 }
 
-master::GamePosition RandomPositionWithEmpties(int size, int empties, std::mt19937& rng)
+GamePosition RandomPositionWithEmpties(int size, int empties, std::mt19937& rng)
 {
     for (;;) {
-        const master::GamePosition p = RandomPosition(size, size * size - 4 - empties, rng);
+        const GamePosition p = RandomPosition(size, size * size - 4 - empties, rng);
         if (!p.GameOver && p.Empties == empties)
             return p;
     }

@@ -6,16 +6,16 @@
 #include <string>
 
 #include "Board.h"
+#include "GamePosition.h"
 #include "MasterBits.h"
 #include "MoveRules.h"
-#include "master/GamePosition.h"
 
 // The position after `plies` random legal moves from the start (fewer if the game ends first).
-master::GamePosition RandomPosition(int size, int plies, std::mt19937& rng);
+GamePosition RandomPosition(int size, int plies, std::mt19937& rng);
 
 // A position with exactly `empties` empty squares and a side to move that has a legal move;
 // draws games until one gets there.
-master::GamePosition RandomPositionWithEmpties(int size, int empties, std::mt19937& rng);
+GamePosition RandomPositionWithEmpties(int size, int empties, std::mt19937& rng);
 
 // A board from a picture of rows, top row first: 'Y' Yellow, 'G' Green, anything else empty.
 Board BoardFromPicture(int size, const std::string& picture);

@@ -14,12 +14,22 @@
 
 namespace master {
 
+// How a game that ends before the board is full is scored.
+enum class Scoring {
+    Discs, // the discs alone, as the game's result counts them
+    EmptiesToWinner, // the empty squares count for the winner, as published endgame problems do
+};
+
 // What one search may spend and do.
 struct SearchLimits {
     double Seconds = 0; // time budget for the move; 0: no clock, only Depth limits the search
     int Depth = 0; // the deepest midgame iteration; 0: no limit but the clock
     int SolveEmpties = -1; // solve exactly from this many empties down; -1: default, 0: never
     int Threads = 0; // search threads; 0: the engine's setting
+    // Stops the search, as the clock would, once its first thread has searched this many nodes;
+    // 0: no limit. With one thread and no clock a limited search repeats itself exactly.
+    std::uint64_t MaxNodes = 0;
+    Scoring Rule = Scoring::Discs; // of the exact solver and of finished games in the search
 };
 
 // The time budget of a level, 1 to 9: 0.05 s at level 1 growing evenly in ratio to 5 s at level 9.
@@ -39,9 +49,16 @@ struct SearchReport {
     bool Cancelled = false; // the caller's cancel flag stopped it; Move is then not to be used
 };
 
+// What one exact solution may spend.
+struct SolveLimits {
+    int Threads = 0; // 0: the engine's setting
+    std::uint64_t MaxNodes = 0; // all nodes of the solution; 0: no limit
+    Scoring Rule = Scoring::Discs;
+};
+
 // The exact result of a position and a line that keeps it.
 struct SolveReport {
-    bool Complete = false; // false when cancelled
+    bool Complete = false; // false when cancelled or out of nodes
     int Score = 0; // final disc difference for the side to move with best play from both
     std::vector<int> Line; // squares of best play, PassMove where a side must pass
     std::uint64_t Nodes = 0;
@@ -71,8 +88,8 @@ public:
 
     // The exact result for side to move on board, and a best line. Solving takes time
     // exponential in the empties: keep them few (about 24 or less on 8 x 8).
-    SolveReport Solve(
-        const Board& board, int size, int side, const std::atomic<bool>* cancel = nullptr);
+    SolveReport Solve(const Board& board, int size, int side,
+        const std::atomic<bool>* cancel = nullptr, const SolveLimits& limits = {});
 
     // The evaluation of the position for side, in centidiscs (what the search sees at its leaves).
     static int Evaluate(const Board& board, int size, int side);

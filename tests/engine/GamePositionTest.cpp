@@ -1,13 +1,11 @@
-// The side to move after a move and at the end of a record: passes, the end of the game, and the
-// empties the solver is chosen by.
+// The side to move after a move and at the end of a game: passes, the end of the game, the
+// empties the solver is chosen by, and the positions no game can reach.
 #include <gtest/gtest.h>
 
 #include "BoardTracker.h"
+#include "GamePosition.h"
 #include "MoveRules.h"
 #include "Notation.h"
-#include "master/GamePosition.h"
-
-using namespace master;
 
 TEST(GamePosition, ASideWithoutAMovePassesAndNeitherMovingEndsTheGame)
 {
@@ -29,18 +27,18 @@ TEST(GamePosition, ASideWithoutAMovePassesAndNeitherMovingEndsTheGame)
     EXPECT_TRUE(PositionWithTurn(8, b, SideYellow).GameOver);
 }
 
-TEST(GamePosition, ARecordEndsWhereItsLastMoveLeftTheBoard)
+TEST(GamePosition, AGameEndsWhereItsLastMoveLeftTheBoard)
 {
     OBoardTracker empty;
     empty.Size = 10;
-    const GamePosition start = PositionOfRecord(empty);
+    const GamePosition start = EndOf(GameOfRecord(empty));
     EXPECT_EQ(start.Cells, StartBoard(10));
     EXPECT_EQ(start.SideToMove, SideYellow);
     EXPECT_EQ(start.Empties, 96);
 
     const Result<OBoardTracker> opening = ReadTranscript("f5d6c3");
     ASSERT_TRUE(opening) << opening.Failure().Message;
-    const GamePosition p = PositionOfRecord(opening.Value());
+    const GamePosition p = EndOf(GameOfRecord(opening.Value()));
     EXPECT_EQ(p.Cells, FinalBoardOf(opening.Value()));
     EXPECT_EQ(p.SideToMove, SideGreen);
     EXPECT_EQ(p.Empties, 57);
@@ -51,7 +49,7 @@ TEST(GamePosition, ARecordEndsWhereItsLastMoveLeftTheBoard)
         = ReadTranscript("e6d6c5b4b5f6c4c3e3d3c6b3f5a6c7b6e7f7g7d8a4a5a7e8e2d2c1h8d7g8a3c8f4"
                          "g5h5f3g3d1f8c2e1g6b7a8b8g4b2a2h6h7h3h4a1b1f1f2g1g2h2h1");
     ASSERT_TRUE(game) << game.Failure().Message;
-    const GamePosition end = PositionOfRecord(game.Value());
+    const GamePosition end = EndOf(GameOfRecord(game.Value()));
     EXPECT_TRUE(end.GameOver);
     EXPECT_EQ(end.Empties, 0);
 }

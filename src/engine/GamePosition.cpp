@@ -1,0 +1,94 @@
+// The side due in a position, from the engine's scan, and what makes a position unreachable.
+#include "GamePosition.h"
+
+#include "GameFlow.h"
+#include "MoveRules.h"
+
+namespace {
+
+int Other(int side) { return side == SideYellow ? SideGreen : SideYellow; }
+
+const char* SideName(int side) { return side == SideYellow ? "Yellow" : "Green"; }
+
+} // namespace
+
+GamePosition PositionWithTurn(int size, const Board& cells, int mover)
+{
+    const PositionScan scan = ScanPosition(size, cells);
+    const int next = Other(mover);
+    const bool nextStuck = next == SideYellow ? scan.YellowStuck : scan.GreenStuck;
+    GamePosition p;
+    p.Size = size;
+    p.Cells = cells;
+    p.Empties = size * size - scan.Yellow - scan.Green;
+    p.GameOver = scan.BothStuck();
+    p.SideToMove = nextStuck && !p.GameOver ? mover : next;
+    return p;
+}
+
+GamePosition PositionToMove(int size, const Board& cells, int side)
+{
+    const PositionScan scan = ScanPosition(size, cells);
+    GamePosition p;
+    p.Size = size;
+    p.Cells = cells;
+    p.SideToMove = side;
+    p.Empties = size * size - scan.Yellow - scan.Green;
+    p.GameOver = scan.BothStuck();
+    return p;
+}
+
+GamePosition UsualStart(int size) { return PositionToMove(size, StartBoard(size), SideYellow); }
+
+bool IsUsualStart(const GamePosition& position)
+{
+    return position.SideToMove == SideYellow && position.Cells == StartBoard(position.Size);
+}
+
+bool IsWellFormedBoard(const Board& cells, int size)
+{
+    for (int i = 0; i < BoardCells; ++i) {
+        const bool playable = IsPlayableSquare(size, i);
+        if (playable ? (cells[i] < CellEmpty || cells[i] > CellGreen) : cells[i] != CellBorder)
+            return false;
+    }
+    return true;
+}
+
+bool CentreOccupied(const Board& cells, int size)
+{
+    const int lo = size / 2 - 1, hi = size / 2;
+    for (const int col : { lo, hi })
+        for (const int row : { lo, hi })
+            if (cells[SquareIndex(size, col, row)] == CellEmpty)
+                return false;
+    return true;
+}
+
+Status CheckReachable(const GamePosition& position)
+{
+    const int size = position.Size;
+    if (size != 8 && size != 10)
+        return Error { ErrorKind::Damaged,
+            "the board size " + std::to_string(size) + " is neither 8 nor 10" };
+    if (position.SideToMove != SideYellow && position.SideToMove != SideGreen)
+        return Error { ErrorKind::Damaged, "it names no side to move" };
+    if (!IsWellFormedBoard(position.Cells, size))
+        return Error { ErrorKind::Damaged, "its board holds impossible cells" };
+    for (const int col : { size / 2 - 1, size / 2 })
+        for (const int row : { size / 2 - 1, size / 2 }) {
+            const int square = SquareIndex(size, col, row);
+            if (position.Cells[square] == CellEmpty)
+                return Error { ErrorKind::Damaged,
+                    "its centre square " + SquareName(size, square)
+                        + " is empty, which no game can leave empty" };
+        }
+    const PositionScan scan = ScanPosition(size, position.Cells);
+    const int side = position.SideToMove;
+    const bool stuck = side == SideYellow ? scan.YellowStuck : scan.GreenStuck;
+    if (stuck && !scan.BothStuck())
+        return Error { ErrorKind::Damaged,
+            std::string(SideName(side)) + " is to move but has no legal move, while "
+                + SideName(Other(side)) + " has one" };
+    return {};
+}
