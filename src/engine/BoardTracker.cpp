@@ -108,14 +108,6 @@ bool IsSidePair(std::int32_t a, std::int32_t b)
     return (a == SideYellow && b == SideGreen) || (a == SideGreen && b == SideYellow);
 }
 
-bool HasLegalMove(const RoutineTable& rules, int size, const Board& b, int side, int other)
-{
-    for (int square = 0; square < BoardCells; ++square)
-        if (IsPlayableSquare(size, square) && rules.IsLegalMove(b, square, side, other))
-            return true;
-    return false;
-}
-
 const char* SideName(int side) { return side == SideYellow ? "Yellow" : "Green"; }
 
 } // namespace
@@ -195,9 +187,7 @@ Status DecodeSavedGame(
             if (after != e.Before)
                 return Refuse("the board before " + where + " does not follow from move "
                     + std::to_string(i));
-            toMove = HasLegalMove(rules, size, e.Before, prev.OtherSide, prev.MoverSide)
-                ? prev.OtherSide
-                : prev.MoverSide;
+            toMove = SideDue(size, e.Before, prev.OtherSide);
         }
         if (e.MoverSide != toMove)
             return Refuse(where + " is played by " + SideName(e.MoverSide) + " where "

@@ -3,6 +3,7 @@
 
 #include "GameFlow.h"
 #include "MoveRules.h"
+#include "RoutineTable.h"
 
 namespace {
 
@@ -12,17 +13,26 @@ const char* SideName(int side) { return side == SideYellow ? "Yellow" : "Green";
 
 } // namespace
 
+int SideDue(int size, const Board& cells, int side)
+{
+    const RoutineTable& rules = RoutinesFor(size);
+    const SquareOrder order = MoveOrderFor(size);
+    const auto canMove = [&](int who) {
+        for (int i = 0; i < order.Length; ++i)
+            if (rules.IsLegalMove(cells, order.Squares[i], who, Other(who)))
+                return true;
+        return false;
+    };
+    if (canMove(side))
+        return side;
+    return canMove(Other(side)) ? Other(side) : 0;
+}
+
 GamePosition PositionWithTurn(int size, const Board& cells, int mover)
 {
-    const PositionScan scan = ScanPosition(size, cells);
-    const int next = Other(mover);
-    const bool nextStuck = next == SideYellow ? scan.YellowStuck : scan.GreenStuck;
-    GamePosition p;
-    p.Size = size;
-    p.Cells = cells;
-    p.Empties = size * size - scan.Yellow - scan.Green;
-    p.GameOver = scan.BothStuck();
-    p.SideToMove = nextStuck && !p.GameOver ? mover : next;
+    GamePosition p = PositionToMove(size, cells, Other(mover));
+    if (const int due = SideDue(size, cells, Other(mover)); due != 0)
+        p.SideToMove = due;
     return p;
 }
 

@@ -14,6 +14,11 @@ struct GamePosition {
     int Empties = 0;
 };
 
+// The one rule of passing, which every reader and writer of games goes by: where side would move
+// next on cells, the side due is side when it has a legal square, else the other side when that
+// has one (side passes), else nobody (0: the game is over).
+int SideDue(int size, const Board& cells, int side);
+
 // The position after mover played on cells: the other side moves, or mover again when the other
 // has no legal square; when neither has, the game is over.
 GamePosition PositionWithTurn(int size, const Board& cells, int mover);

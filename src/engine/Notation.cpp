@@ -15,13 +15,6 @@ Error Refuse(std::string why) { return { ErrorKind::Damaged, std::move(why) }; }
 
 const char* SideName(int side) { return side == SideYellow ? "Yellow" : "Green"; }
 
-bool HasLegalMove(const RoutineTable& rules, int size, const Board& board, int side, int other)
-{
-    const SquareOrder order = MoveOrderFor(size);
-    return std::any_of(order.Squares, order.Squares + order.Length,
-        [&](int square) { return rules.IsLegalMove(board, square, side, other); });
-}
-
 // The replay, telling the caller how many moves were accepted before a refusal. movers, when
 // given, names the side that made each move, to be checked against the side due.
 Result<WrittenGame> Replay(const GamePosition& start, const std::vector<int>& moves,
@@ -43,8 +36,8 @@ Result<WrittenGame> Replay(const GamePosition& start, const std::vector<int>& mo
         if (move != PassMove && !IsPlayableSquare(size, move))
             return Refuse("move " + std::to_string(i + 1) + " is not a square of the board");
         const int mover = movers ? (*movers)[i] : 0;
-        if (!HasLegalMove(rules, size, board, side, other)) {
-            if (!HasLegalMove(rules, size, board, other, side))
+        if (const int due = SideDue(size, board, side); due != side) {
+            if (due == 0)
                 return Refuse(where + " comes after the end of the game");
             if (move == PassMove && movers && mover != side)
                 return Refuse(where + " is a pass for " + SideName(mover) + ", but "

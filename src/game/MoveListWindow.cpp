@@ -11,6 +11,7 @@
 
 #include "Board.h"
 #include "BoardTracker.h"
+#include "Notation.h"
 #include "Square.h"
 
 namespace {
@@ -75,15 +76,17 @@ void MoveListWindow::ShowRecord()
     const OBoardTracker& record = *GameRecord;
     Count = record.Count;
     Position = record.Current;
-    // The record keeps no passes: a side that moves twice running means the other passed.
+    // The record keeps no passes; the moves with them give a ply each.
     std::vector<Ply> plies;
-    int expected = SideYellow;
-    for (int i = 0; i < record.Count; ++i) {
-        const int mover = record.Entries[std::size_t(i)].MoverSide;
-        if (mover != expected)
-            plies.push_back({ -1, expected });
-        plies.push_back({ i, mover });
-        expected = mover == SideYellow ? SideGreen : SideYellow;
+    int entry = 0, side = SideYellow;
+    for (const int move : MovesWithPasses(record)) {
+        if (move == PassMove) {
+            plies.push_back({ -1, side });
+        } else {
+            side = record.Entries[std::size_t(entry)].MoverSide;
+            plies.push_back({ entry++, side });
+        }
+        side = side == SideYellow ? SideGreen : SideYellow;
     }
     PlyList = std::move(plies);
 

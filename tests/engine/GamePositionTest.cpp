@@ -23,8 +23,15 @@ TEST(GamePosition, ASideWithoutAMovePassesAndNeitherMovingEndsTheGame)
     EXPECT_EQ(p.Empties, 2);
     // After Green's move Yellow is due as usual.
     EXPECT_EQ(PositionWithTurn(8, b, SideGreen).SideToMove, SideYellow);
+    // The one rule behind it: the side due where a side would move.
+    EXPECT_EQ(SideDue(8, b, SideGreen), SideYellow); // Green has none: Yellow moves again
+    EXPECT_EQ(SideDue(8, b, SideYellow), SideYellow);
+    EXPECT_EQ(SideDue(8, StartBoard(8), SideGreen), SideGreen);
+    EXPECT_EQ(SideDue(10, StartBoard(10), SideYellow), SideYellow);
     b[SquareIndex(8, 7, 5)] = CellYellow;
     EXPECT_TRUE(PositionWithTurn(8, b, SideYellow).GameOver);
+    EXPECT_EQ(SideDue(8, b, SideYellow), 0);
+    EXPECT_EQ(SideDue(8, b, SideGreen), 0);
 }
 
 TEST(GamePosition, AGameEndsWhereItsLastMoveLeftTheBoard)

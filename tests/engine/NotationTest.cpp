@@ -463,8 +463,9 @@ TEST(Ggf, AGameFromASetUpPositionKeepsItsStartAndItsFirstMover)
             const WrittenGame game = RandomGameFrom(start, int(rng() % 40), rng);
             const std::vector<int> moves = MovesWithPasses(game);
             withPasses += std::count(moves.begin(), moves.end(), PassMove) > 0;
-            if (!game.Record.Entries.empty())
+            if (!game.Record.Entries.empty()) {
                 EXPECT_EQ(game.Record.Entries[0].MoverSide, SideGreen);
+            }
             const std::string text = GgfOf(game);
             EXPECT_NE(text.find("BO[" + std::to_string(size) + " "
                           + SquaresOf(start.Cells, size, '*', 'O', true) + " O]"),
