@@ -88,7 +88,7 @@ std::int32_t GetInt(const std::uint8_t* p)
     return static_cast<std::int32_t>(u);
 }
 
-Error Refuse(const std::string& why) { return { ErrorKind::Damaged, why }; }
+Error Refuse(Reason why) { return { ErrorKind::Damaged, std::move(why) }; }
 
 // 9377 → "9,377": byte counts the user reads.
 std::string Grouped(std::size_t n)
@@ -108,7 +108,14 @@ bool IsSidePair(std::int32_t a, std::int32_t b)
     return (a == SideYellow && b == SideGreen) || (a == SideGreen && b == SideYellow);
 }
 
-const char* SideName(int side) { return side == SideYellow ? "Yellow" : "Green"; }
+// A damaged saved game says so around the reason.
+Error SavedGameNotOpened(const std::string& fileName, const Error& why)
+{
+    if (why.Kind != ErrorKind::Damaged)
+        return ::NotOpened(fileName, why);
+    return ::NotOpened(fileName,
+        Error { why.Kind, Say(QT_TRANSLATE_NOOP("Reasons", "it is damaged (%1)"), { why.Said() }) });
+}
 
 } // namespace
 
@@ -137,24 +144,25 @@ Status DecodeSavedGame(
     const std::vector<std::uint8_t>& bytes, OBoardTracker& record, SavedGameSettings& settings)
 {
     if (bytes.size() < 4)
-        return Refuse("it is too short to be a saved game");
+        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "it is too short to be a saved game")));
     if (std::memcmp(bytes.data(), Signature, 4) != 0)
-        return Error { ErrorKind::NotOurs, "it is not a saved game" };
+        return Error { ErrorKind::NotOurs, Say(QT_TRANSLATE_NOOP("Reasons", "it is not a saved game")) };
     if (bytes.size() < HeaderBytes + TrailerBytes)
-        return Refuse(
-            "it ends after " + Grouped(bytes.size()) + " bytes, before its header is complete");
+        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "it ends after %1 bytes, before its header is complete"),
+            { Plain(Grouped(bytes.size())) }));
 
     const std::int32_t size = GetInt(&bytes[4]);
     const std::int32_t count = GetInt(&bytes[8]);
     if (size != 8 && size != 10)
-        return Refuse("its board size " + std::to_string(size) + " is neither 8 nor 10");
+        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "its board size %1 is neither 8 nor 10"), { Number(size) }));
     if (count < 0 || count > size * size)
-        return Refuse("its move count " + std::to_string(count) + " is impossible");
+        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "its move count %1 is impossible"), { Number(count) }));
     const std::size_t expected = HeaderBytes + EntryBytes * std::size_t(count) + TrailerBytes;
     if (bytes.size() != expected)
-        return Refuse((bytes.size() < expected ? "it ends after " : "it holds ")
-            + Grouped(bytes.size()) + " bytes, " + std::to_string(count) + " moves need "
-            + Grouped(expected));
+        return Refuse(Say(bytes.size() < expected
+                ? QT_TRANSLATE_NOOP("Reasons", "it ends after %1 bytes, %2 moves need %3")
+                : QT_TRANSLATE_NOOP("Reasons", "it holds %1 bytes, %2 moves need %3"),
+            { Plain(Grouped(bytes.size())), Number(count), Plain(Grouped(expected)) }));
 
     const RoutineTable& rules = RoutinesFor(size);
     std::vector<TTrackerEntry> entries(count);
@@ -165,19 +173,19 @@ Status DecodeSavedGame(
         e.MoverSide = GetInt(p + 4);
         e.OtherSide = GetInt(p + 8);
         std::memcpy(e.Before.data(), p + 12, BoardCells);
-        const std::string where = "move " + std::to_string(i + 1);
+        const Reason where = Say(QT_TRANSLATE_NOOP("Reasons", "move %1"), { Number(i + 1) });
         if (!IsPlayableSquare(size, e.Move))
-            return Refuse(where + " is not a square of the board");
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 is not a square of the board"), { where }));
         if (!IsSidePair(e.MoverSide, e.OtherSide))
-            return Refuse(where + " names impossible sides");
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 names impossible sides"), { where }));
         if (!IsWellFormedBoard(e.Before, size))
-            return Refuse("the board before " + where + " holds impossible cells");
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "the board before %1 holds impossible cells"), { where }));
         if (!CentreOccupied(e.Before, size))
-            return Refuse("the board before " + where + " has an empty centre square");
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "the board before %1 has an empty centre square"), { where }));
         if (i == 0 && e.Before != StartBoard(size))
-            return Refuse("the board before move 1 is not the start position");
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "the board before move 1 is not the start position")));
         if (!rules.IsLegalMove(e.Before, e.Move, e.MoverSide, e.OtherSide))
-            return Refuse(where + " is not a legal move");
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 is not a legal move"), { where }));
         // Yellow opens; after that the turn passes to the other side unless it has to pass.
         int toMove = SideYellow;
         if (i > 0) {
@@ -185,20 +193,22 @@ Status DecodeSavedGame(
             Board after = prev.Before;
             rules.MakeMove(after, prev.Move, prev.MoverSide, prev.OtherSide);
             if (after != e.Before)
-                return Refuse("the board before " + where + " does not follow from move "
-                    + std::to_string(i));
+                return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "the board before %1 does not follow from move %2"),
+                    { where, Number(i) }));
             toMove = SideDue(size, e.Before, prev.OtherSide);
         }
         if (e.MoverSide != toMove)
-            return Refuse(where + " is played by " + SideName(e.MoverSide) + " where "
-                + SideName(toMove) + " is to move");
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 is played by %2 where %3 is to move"),
+                { where, SideReason(e.MoverSide), SideReason(toMove) }));
     }
     const std::int32_t computerSide = GetInt(p);
     const std::uint8_t opponentFlag = p[4];
     if (computerSide != SideYellow && computerSide != SideGreen)
-        return Refuse("its computer side " + std::to_string(computerSide) + " is neither 2 nor 3");
+        return Refuse(
+            Say(QT_TRANSLATE_NOOP("Reasons", "its computer side %1 is neither 2 nor 3"), { Number(computerSide) }));
     if (opponentFlag > 1)
-        return Refuse("its opponent flag " + std::to_string(opponentFlag) + " is neither 0 nor 1");
+        return Refuse(
+            Say(QT_TRANSLATE_NOOP("Reasons", "its opponent flag %1 is neither 0 nor 1"), { Number(opponentFlag) }));
 
     record.Size = size;
     record.Count = count;
@@ -226,23 +236,19 @@ Status WriteSavedGameFile(const std::string& fileName, const OBoardTracker& reco
 Status ReadSavedGameFile(
     const std::string& fileName, OBoardTracker& record, SavedGameSettings& settings)
 {
-    const std::string notOpened = BaseName(fileName) + " was not opened: ";
     // One byte more than any valid game can hold tells an oversized file from a full one.
     const Result<FileBytes> read = ReadFileBounded(fileName, MaxSavedGameBytes);
     if (!read)
-        return Error { read.Failure().Kind, notOpened + read.Failure().Message };
+        return SavedGameNotOpened(fileName, read.Failure());
     const std::vector<std::uint8_t> bytes(read.Value().Bytes.begin(), read.Value().Bytes.end());
     if (read.Value().Cut && bytes.size() >= 4 && std::memcmp(bytes.data(), Signature, 4) == 0)
-        return Error { ErrorKind::Damaged,
-            notOpened + "it is damaged (it is too large to be a saved game)" };
+        return SavedGameNotOpened(fileName,
+            Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "it is too large to be a saved game"))));
 
     OBoardTracker loaded;
     SavedGameSettings loadedSettings;
     if (const Status decoded = DecodeSavedGame(bytes, loaded, loadedSettings); !decoded) {
-        const Error& e = decoded.Failure();
-        if (e.Kind == ErrorKind::Damaged)
-            return Error { e.Kind, notOpened + "it is damaged (" + e.Message + ")" };
-        return Error { e.Kind, notOpened + e.Message };
+        return SavedGameNotOpened(fileName, decoded.Failure());
     }
     record = std::move(loaded);
     settings = loadedSettings;

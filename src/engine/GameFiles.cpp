@@ -81,19 +81,18 @@ Result<LoadedGame> ReadGameFile(const std::string& fileName)
             return loaded.Failure();
         return LoadedGame { GameOfRecord(std::move(record)), settings };
     }
-    const std::string notOpened = BaseName(fileName) + " was not opened: ";
     const Result<FileBytes> read = ReadFileBounded(fileName, MaxGameTextBytes);
     if (!read)
-        return Error { read.Failure().Kind, notOpened + read.Failure().Message };
+        return NotOpened(fileName, read.Failure());
     // A GGF collection may go on past the budget; its first game is what counts.
     if (read.Value().Cut && form == GameFileForm::Transcript)
-        return Error { read.Value().Cut->Kind, notOpened + read.Value().Cut->Message };
+        return NotOpened(fileName, *read.Value().Cut);
     const std::string_view text = read.Value().Bytes;
     Result<WrittenGame> game = form == GameFileForm::Ggf ? ReadGgf(text)
         : form == GameFileForm::Position                 ? FirstPosition(text)
                                                          : TranscriptGame(text);
     if (!game)
-        return Error { game.Failure().Kind, notOpened + game.Failure().Message };
+        return NotOpened(fileName, game.Failure());
     return LoadedGame { std::move(game).Value(), std::nullopt };
 }
 
@@ -112,9 +111,12 @@ Status WriteGameFile(const std::string& fileName, const WrittenGame& game,
     if ((form == GameFileForm::Saved || form == GameFileForm::Transcript)
         && !IsUsualStart(game.Start))
         return Error { ErrorKind::Unsupported,
-            BaseName(fileName) + " was not written: the game starts from a set-up position, which "
-                + (form == GameFileForm::Saved ? "a saved game" : "a transcript")
-                + " cannot keep (GGF can)" };
+            Say(form == GameFileForm::Saved
+                    ? QT_TRANSLATE_NOOP("Reasons", "%1 was not written: the game starts from a set-up position, "
+                                         "which a saved game cannot keep (GGF can)")
+                    : QT_TRANSLATE_NOOP("Reasons", "%1 was not written: the game starts from a set-up position, "
+                                         "which a transcript cannot keep (GGF can)"),
+                { Plain(BaseName(fileName)) }) };
     switch (form) {
     case GameFileForm::Transcript:
         return ReplaceFile(fileName, TranscriptOf(game.Record) + "\n", protection);
@@ -152,6 +154,6 @@ Result<WrittenGame> ReadGameText(std::string_view text)
     Result<WrittenGame> game = TranscriptGame(text);
     // An empty clipboard is no game to open, though a file may hold a game not yet begun.
     if (game && game.Value().Record.Count == 0)
-        return Error { ErrorKind::Damaged, "the text holds no moves" };
+        return Error { ErrorKind::Damaged, Say(QT_TRANSLATE_NOOP("Reasons", "the text holds no moves")) };
     return game;
 }

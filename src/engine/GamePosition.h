@@ -19,6 +19,9 @@ struct GamePosition {
 // has one (side passes), else nobody (0: the game is over).
 int SideDue(int size, const Board& cells, int side);
 
+// "Yellow" or "Green", as messages name a side.
+Reason SideReason(int side);
+
 // The position after mover played on cells: the other side moves, or mover again when the other
 // has no legal square; when neither has, the game is over.
 GamePosition PositionWithTurn(int size, const Board& cells, int mover);

@@ -13,7 +13,7 @@
 
 namespace {
 
-Error Refuse(std::string why) { return { ErrorKind::Damaged, std::move(why) }; }
+Error Refuse(Reason why) { return { ErrorKind::Damaged, std::move(why) }; }
 
 // A value as GGF writes it: "]" and "\" escaped by a backslash.
 std::string Escaped(const std::string& value)
@@ -63,27 +63,29 @@ Result<std::vector<Property>> Properties(std::string_view text)
 {
     const std::size_t begin = text.find("(;");
     if (begin == std::string_view::npos)
-        return Refuse("it holds no GGF game (no \"(;\" where a game begins)");
+        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "it holds no GGF game (no \"(;\" where a game begins)")));
     std::vector<Property> found;
     std::size_t at = begin + 2;
-    const auto where = [&] { return "character " + std::to_string(at + 1); };
+    const auto where = [&] { return Say(QT_TRANSLATE_NOOP("Reasons", "character %1"), { Number(long(at) + 1) }); };
     for (;;) {
         while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])))
             ++at;
         if (at >= text.size())
-            return Refuse("the game is not closed by \";)\"");
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "the game is not closed by \";)\"")));
         if (text.compare(at, 2, ";)") == 0)
             return found;
         std::size_t end = at;
         while (end < text.size() && std::isalpha(static_cast<unsigned char>(text[end])))
             ++end;
         if (end == at || end - at > 16 || end >= text.size() || text[end] != '[')
-            return Refuse("the game has something else than a property at " + where());
+            return Refuse(
+                Say(QT_TRANSLATE_NOOP("Reasons", "the game has something else than a property at %1"), { where() }));
         Property p { std::string(text.substr(at, end - at)), {} };
         at = end + 1;
         for (;;) {
             if (at >= text.size())
-                return Refuse("the value of " + p.Name + " is not closed by \"]\"");
+                return Refuse(
+                    Say(QT_TRANSLATE_NOOP("Reasons", "the value of %1 is not closed by \"]\""), { Plain(p.Name) }));
             const char c = text[at++];
             if (c == ']')
                 break;
@@ -94,7 +96,7 @@ Result<std::vector<Property>> Properties(std::string_view text)
         }
         found.push_back(std::move(p));
         if (found.size() > 4096)
-            return Refuse("the game has more properties than any game needs");
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "the game has more properties than any game needs")));
     }
 }
 
@@ -108,25 +110,26 @@ Result<GamePosition> StartOf(const std::string& value)
     while (at < value.size() && std::isdigit(static_cast<unsigned char>(value[at])) && size < 100)
         size = size * 10 + (value[at++] - '0');
     if (size != 8 && size != 10)
-        return Refuse("its board (BO) is neither 8 × 8 nor 10 × 10");
+        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "its board (BO) is neither 8 × 8 nor 10 × 10")));
     std::string cells;
     for (; at < value.size(); ++at)
         if (!std::isspace(static_cast<unsigned char>(value[at])))
             cells += value[at];
     if (cells.size() != std::size_t(size * size + 1))
-        return Refuse("its board (BO) does not have " + std::to_string(size * size)
-            + " squares and the side to move");
+        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "its board (BO) does not have %1 squares and the side to move"),
+            { Number(size * size) }));
     for (std::size_t i = 0; i + 1 < cells.size(); ++i)
         if (CellOfSquareChar(cells[i]) == CellBorder)
-            return Refuse(
-                "its board (BO) has \"" + cells.substr(i, 1) + "\" where a square is *, O or -");
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "its board (BO) has \"%1\" where a square is *, O or -"),
+                { Plain(cells.substr(i, 1)) }));
     const Cell side = CellOfSquareChar(cells.back());
     if (side != CellYellow && side != CellGreen)
-        return Refuse("its board (BO) names no side to move (* or O after the squares)");
+        return Refuse(
+            Say(QT_TRANSLATE_NOOP("Reasons", "its board (BO) names no side to move (* or O after the squares)")));
     GamePosition start = PositionToMove(size, BoardFromSquares(size, cells), side);
     if (const Status reachable = CheckReachable(start); !reachable)
         return Error { reachable.Failure().Kind,
-            "its board (BO) cannot arise in a game: " + reachable.Failure().Message };
+            Say(QT_TRANSLATE_NOOP("Reasons", "its board (BO) cannot arise in a game: %1"), { reachable.Failure().Said() }) };
     return start;
 }
 
@@ -178,7 +181,8 @@ Result<WrittenGame> ReadGgf(std::string_view text)
     std::vector<std::string> written;
     for (const Property& p : properties.Value()) {
         if (p.Name == "GM" && Lower(Trimmed(p.Value)) != "othello")
-            return Refuse("it is a game of " + Trimmed(p.Value) + ", not of Othello");
+            return Refuse(
+                Say(QT_TRANSLATE_NOOP("Reasons", "it is a game of %1, not of Othello"), { Plain(Trimmed(p.Value)) }));
         if (p.Name == "BO") {
             Result<GamePosition> board = StartOf(p.Value);
             if (!board)
@@ -194,7 +198,7 @@ Result<WrittenGame> ReadGgf(std::string_view text)
         }
     }
     if (!start)
-        return Refuse("it has no board (BO)");
+        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "it has no board (BO)")));
     const int size = start->Size;
     for (std::size_t i = 0; i < written.size(); ++i) {
         const std::string name = Lower(written[i]);
@@ -204,8 +208,8 @@ Result<WrittenGame> ReadGgf(std::string_view text)
         }
         const int square = SquareFromName(size, name);
         if (square < 0)
-            return Refuse("move " + std::to_string(i + 1) + " (" + written[i].substr(0, 12)
-                + ") is not a square of the board");
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "move %1 (%2) is not a square of the board"),
+                { Number(long(i) + 1), Plain(written[i].substr(0, 12)) }));
         moves.push_back(square);
     }
     return ReplayMoves(*start, moves, movers);

@@ -6,14 +6,18 @@
 #include <optional>
 
 #include "GameFlow.h"
+#include "GamePosition.h"
 #include "MoveRules.h"
 #include "RoutineTable.h"
 
 namespace {
 
-Error Refuse(std::string why) { return { ErrorKind::Damaged, std::move(why) }; }
+Error Refuse(Reason why) { return { ErrorKind::Damaged, std::move(why) }; }
 
-const char* SideName(int side) { return side == SideYellow ? "Yellow" : "Green"; }
+Reason BadSize(int size)
+{
+    return Say(QT_TRANSLATE_NOOP("Reasons", "the board size %1 is neither 8 nor 10"), { Number(size) });
+}
 
 // The replay, telling the caller how many moves were accepted before a refusal. movers, when
 // given, names the side that made each move, to be checked against the side due.
@@ -23,7 +27,7 @@ Result<WrittenGame> Replay(const GamePosition& start, const std::vector<int>& mo
     accepted = 0;
     const int size = start.Size;
     if (size != 8 && size != 10)
-        return Refuse("the board size " + std::to_string(size) + " is neither 8 nor 10");
+        return Refuse(BadSize(size));
     const RoutineTable& rules = RoutinesFor(size);
     OBoardTracker record;
     record.Size = size;
@@ -31,30 +35,32 @@ Result<WrittenGame> Replay(const GamePosition& start, const std::vector<int>& mo
     int side = start.SideToMove, other = side == SideYellow ? SideGreen : SideYellow;
     for (std::size_t i = 0; i < moves.size(); ++i) {
         const int move = moves[i];
-        const std::string where = "move " + std::to_string(i + 1)
-            + (move == PassMove ? std::string() : " (" + SquareName(size, move) + ")");
+        const Reason number = Say(QT_TRANSLATE_NOOP("Reasons", "move %1"), { Number(long(i) + 1) });
         if (move != PassMove && !IsPlayableSquare(size, move))
-            return Refuse("move " + std::to_string(i + 1) + " is not a square of the board");
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 is not a square of the board"), { number }));
+        const Reason where = move == PassMove
+            ? number
+            : Say(QT_TRANSLATE_NOOP("Reasons", "move %1 (%2)"), { Number(long(i) + 1), Plain(SquareName(size, move)) });
         const int mover = movers ? (*movers)[i] : 0;
         if (const int due = SideDue(size, board, side); due != side) {
             if (due == 0)
-                return Refuse(where + " comes after the end of the game");
+                return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 comes after the end of the game"), { where }));
             if (move == PassMove && movers && mover != side)
-                return Refuse(where + " is a pass for " + SideName(mover) + ", but "
-                    + SideName(side) + " is the one to pass");
+                return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 is a pass for %2, but %3 is the one to pass"),
+                    { where, SideReason(mover), SideReason(side) }));
             std::swap(side, other); // the side due passes, written or not
             if (move == PassMove) {
                 ++accepted;
                 continue;
             }
         } else if (move == PassMove) {
-            return Refuse(where + " is a pass, but " + SideName(side) + " can play");
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 is a pass, but %2 can play"), { where, SideReason(side) }));
         }
         if (movers && mover != side)
-            return Refuse(
-                where + " is " + SideName(mover) + "'s, but " + SideName(side) + " is to move");
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 is %2's, but %3 is to move"),
+                { where, SideReason(mover), SideReason(side) }));
         if (!rules.IsLegalMove(board, move, side, other))
-            return Refuse(where + " is not a legal move for " + SideName(side));
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 is not a legal move for %2"), { where, SideReason(side) }));
         record.Entries.push_back(TTrackerEntry { move, side, other, board });
         rules.MakeMove(board, move, side, other);
         std::swap(side, other);
@@ -101,8 +107,8 @@ Result<std::vector<WrittenMove>> Tokens(std::string_view text)
         }
         const std::size_t start = at;
         if (c >= 0x80)
-            return Refuse(
-                "character " + std::to_string(start + 1) + " is neither a square nor a pass");
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "character %1 is neither a square nor a pass"),
+                { Number(long(start) + 1) }));
         std::size_t letters = at;
         while (letters < text.size() && std::isalpha(static_cast<unsigned char>(text[letters])))
             ++letters;
@@ -114,7 +120,7 @@ Result<std::vector<WrittenMove>> Tokens(std::string_view text)
         std::string lower = word;
         for (char& ch : lower)
             ch = char(std::tolower(static_cast<unsigned char>(ch)));
-        const std::string character = "character " + std::to_string(start + 1);
+        const Reason character = Say(QT_TRANSLATE_NOOP("Reasons", "character %1"), { Number(long(start) + 1) });
         if (lower == "pass" || lower == "pa") {
             moves.push_back({ 0, 0, word });
             at = letters;
@@ -123,14 +129,15 @@ Result<std::vector<WrittenMove>> Tokens(std::string_view text)
         if (letters - start != 1 || digits == letters) {
             if (word.empty())
                 word = std::string(1, char(c));
-            return Refuse("\"" + word + "\" at " + character + " is neither a square nor a pass");
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "\"%1\" at %2 is neither a square nor a pass"),
+                { Plain(word), character }));
         }
         if (lower[0] > 'j' || word[1] == '0' || digits - letters > 2)
-            return Refuse("\"" + word + "\" at " + character + " is not a square");
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "\"%1\" at %2 is not a square"), { Plain(word), character }));
         moves.push_back({ lower[0] - 'a' + 1, std::stoi(word.substr(1)), word });
         at = digits;
         if (moves.size() > BoardCells) // no use reading on: no game is this long
-            return Refuse("it holds more moves than any game has");
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "it holds more moves than any game has")));
     }
     return moves;
 }
@@ -160,7 +167,7 @@ Result<WrittenGame> ReplayMoves(
     const GamePosition& start, const std::vector<int>& moves, const std::vector<int>& movers)
 {
     if (movers.size() != moves.size())
-        return Refuse("the moves and their sides do not pair up");
+        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "the moves and their sides do not pair up")));
     std::size_t accepted = 0;
     return Replay(start, moves, &movers, accepted);
 }
@@ -168,7 +175,7 @@ Result<WrittenGame> ReplayMoves(
 Result<OBoardTracker> ReplayMoves(int size, const std::vector<int>& moves)
 {
     if (size != 8 && size != 10)
-        return Refuse("the board size " + std::to_string(size) + " is neither 8 nor 10");
+        return Refuse(BadSize(size));
     return RecordOf(ReplayMoves(UsualStart(size), moves));
 }
 
@@ -176,7 +183,7 @@ Result<OBoardTracker> ReplayMoves(
     int size, const std::vector<int>& moves, const std::vector<int>& movers)
 {
     if (size != 8 && size != 10)
-        return Refuse("the board size " + std::to_string(size) + " is neither 8 nor 10");
+        return Refuse(BadSize(size));
     return RecordOf(ReplayMoves(UsualStart(size), moves, movers));
 }
 
@@ -241,9 +248,8 @@ Result<OBoardTracker> ReadTranscript(std::string_view text)
         for (const WrittenMove& m : written.Value()) {
             const std::optional<int> square = SquareOn(size, m);
             if (!square) {
-                outside = Refuse("move " + std::to_string(moves.size() + 1) + " (" + m.Text
-                    + ") is not a square of the " + std::to_string(size) + " × "
-                    + std::to_string(size) + " board");
+                outside = Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "move %1 (%2) is not a square of the %3 × %3 board"),
+                    { Number(long(moves.size()) + 1), Plain(m.Text), Number(size) }));
                 break;
             }
             moves.push_back(*square);

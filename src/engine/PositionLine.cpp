@@ -7,7 +7,7 @@
 
 namespace {
 
-Error Refuse(std::string why) { return { ErrorKind::Damaged, std::move(why) }; }
+Error Refuse(Reason why) { return { ErrorKind::Damaged, std::move(why) }; }
 
 bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
 
@@ -21,12 +21,12 @@ std::string_view Trimmed(std::string_view text)
 }
 
 // A character as it may be quoted in a message: printable ASCII, or its code.
-std::string Shown(char c)
+Reason Shown(char c)
 {
     const auto u = static_cast<unsigned char>(c);
     if (u >= 0x20 && u < 0x7F)
-        return std::string("\"") + c + "\"";
-    return "code " + std::to_string(u);
+        return Plain(std::string("\"") + c + "\"");
+    return Say(QT_TRANSLATE_NOOP("Reasons", "code %1"), { Number(u) });
 }
 
 int SideOfChar(char c)
@@ -47,15 +47,16 @@ int SideOfChar(char c)
 // "A2:+38" with the position it belongs to.
 Result<PublishedMove> ReadPublished(std::string_view item, const GamePosition& p)
 {
-    const std::string quoted = "\"" + std::string(item.substr(0, 24)) + "\"";
+    const Reason quoted = Plain(std::string(item.substr(0, 24)));
     const std::size_t colon = item.find(':');
     if (colon == std::string_view::npos)
-        return Refuse(quoted + " is not a move and its score (such as A2:+38)");
+        return Refuse(
+            Say(QT_TRANSLATE_NOOP("Reasons", "\"%1\" is not a move and its score (such as A2:+38)"), { quoted }));
     const std::string_view name = Trimmed(item.substr(0, colon));
     std::string_view score = Trimmed(item.substr(colon + 1));
     const int square = SquareFromName(p.Size, name);
     if (square < 0)
-        return Refuse(quoted + " names no square of the board");
+        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "\"%1\" names no square of the board"), { quoted }));
     int sign = 1;
     if (!score.empty() && (score.front() == '+' || score.front() == '-')) {
         sign = score.front() == '-' ? -1 : 1;
@@ -64,15 +65,15 @@ Result<PublishedMove> ReadPublished(std::string_view item, const GamePosition& p
     int value = 0;
     for (const char c : score) {
         if (!std::isdigit(static_cast<unsigned char>(c)) || value > p.Size * p.Size)
-            return Refuse(quoted + " has no score a game can end with");
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "\"%1\" has no score a game can end with"), { quoted }));
         value = value * 10 + (c - '0');
     }
     if (score.empty() || value > p.Size * p.Size)
-        return Refuse(quoted + " has no score a game can end with");
+        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "\"%1\" has no score a game can end with"), { quoted }));
     const int other = p.SideToMove == SideYellow ? SideGreen : SideYellow;
     if (!RoutinesFor(p.Size).IsLegalMove(p.Cells, square, p.SideToMove, other))
-        return Refuse(quoted + ": " + SquareName(p.Size, square) + " is not a legal move for "
-            + (p.SideToMove == SideYellow ? "Yellow" : "Green"));
+        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "\"%1\": %2 is not a legal move for %3"),
+            { quoted, Plain(SquareName(p.Size, square)), SideReason(p.SideToMove) }));
     return PublishedMove { square, sign * value };
 }
 
@@ -113,8 +114,8 @@ Result<PositionLine> ReadPositionLine(std::string_view line)
     std::size_t at = 0;
     while (at < line.size() && !IsSpace(line[at]) && line[at] != ';') {
         if (CellOfSquareChar(line[at]) == CellBorder)
-            return Refuse("character " + std::to_string(at + 1) + " (" + Shown(line[at])
-                + ") is no square: a square is X, O or -");
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "character %1 (%2) is no square: a square is X, O or -"),
+                { Number(long(at) + 1), Shown(line[at]) }));
         ++at;
     }
     std::size_t squares = at;
@@ -125,17 +126,19 @@ Result<PositionLine> ReadPositionLine(std::string_view line)
         side = SideOfChar(line[squares]);
     }
     if (squares != 64 && squares != 100)
-        return Refuse("it has " + std::to_string(squares)
-            + " squares, where a board has 64 (8 × 8) or 100 (10 × 10)");
+        return Refuse(
+            Say(QT_TRANSLATE_NOOP("Reasons", "it has %1 squares, where a board has 64 (8 × 8) or 100 (10 × 10)"),
+                { Number(long(squares)) }));
     const int size = squares == 64 ? 8 : 10;
     while (at < line.size() && IsSpace(line[at]))
         ++at;
     if (!side) {
         if (at >= line.size() || line[at] == ';')
-            return Refuse("it names no side to move (X or O after the squares)");
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "it names no side to move (X or O after the squares)")));
         side = SideOfChar(line[at]);
         if (!side)
-            return Refuse(Shown(line[at]) + " after the squares is no side to move (X or O)");
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 after the squares is no side to move (X or O)"),
+                { Shown(line[at]) }));
         ++at;
     }
     PositionLine out;
@@ -147,8 +150,8 @@ Result<PositionLine> ReadPositionLine(std::string_view line)
     if (rest.empty())
         return out;
     if (rest.front() != ';')
-        return Refuse(
-            Shown(rest.front()) + " follows the side to move, where \";\" or nothing may");
+        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 follows the side to move, where \";\" or nothing may"),
+            { Shown(rest.front()) }));
     rest.remove_prefix(1);
     while (!rest.empty()) {
         const std::size_t end = rest.find(';');
@@ -161,7 +164,7 @@ Result<PositionLine> ReadPositionLine(std::string_view line)
             return move.Failure();
         out.Published.push_back(move.Value());
         if (out.Published.size() > std::size_t(size * size))
-            return Refuse("it publishes more moves than a position has");
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "it publishes more moves than a position has")));
     }
     return out;
 }
@@ -180,12 +183,12 @@ Result<std::vector<PositionLine>> ReadPositionLines(std::string_view text)
         Result<PositionLine> read = ReadPositionLine(line);
         if (!read)
             return Error { read.Failure().Kind,
-                "line " + std::to_string(number) + ": " + read.Failure().Message };
+                Say(QT_TRANSLATE_NOOP("Reasons", "line %1: %2"), { Number(number), read.Failure().Said() }) };
         read.Value().LineNumber = number;
         lines.push_back(std::move(read).Value());
     }
     if (lines.empty())
-        return Refuse("it holds no position");
+        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "it holds no position")));
     return lines;
 }
 

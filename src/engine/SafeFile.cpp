@@ -132,25 +132,33 @@ std::string BaseName(const std::string& fileName)
     return slash == std::string::npos ? fileName : fileName.substr(slash + 1);
 }
 
+Error NotOpened(const std::string& fileName, const Error& why)
+{
+    return Error { why.Kind,
+        Say(QT_TRANSLATE_NOOP("Reasons", "%1 was not opened: %2"),
+            { Plain(BaseName(fileName)), why.Said() }) };
+}
+
 Result<FileBytes> ReadFileBounded(const std::string& fileName, std::size_t maxBytes)
 {
     // Non-blocking, so that a FIFO without a writer (or a device) cannot hold the program.
     const int fd = open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT)
-            return Error { ErrorKind::NotFound, "it does not exist" };
-        return Error { ErrorKind::Io, "it could not be opened: " + SystemReason() };
+            return Error { ErrorKind::NotFound, Say(QT_TRANSLATE_NOOP("Reasons", "it does not exist")) };
+        return Error { ErrorKind::Io, Say(QT_TRANSLATE_NOOP("Reasons", "it could not be opened: %1"), { Plain(SystemReason()) }) };
     }
     struct stat st { };
     if (fstat(fd, &st) != 0) {
-        Error error { ErrorKind::Io, "it could not be read: " + SystemReason() };
+        Error error { ErrorKind::Io, Say(QT_TRANSLATE_NOOP("Reasons", "it could not be read: %1"), { Plain(SystemReason()) }) };
         close(fd);
         return error;
     }
     if (!S_ISREG(st.st_mode)) {
         close(fd);
         return Error { ErrorKind::NotAFile,
-            S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a regular file" };
+            S_ISDIR(st.st_mode) ? Say(QT_TRANSLATE_NOOP("Reasons", "it is a folder"))
+                                : Say(QT_TRANSLATE_NOOP("Reasons", "it is not a regular file")) };
     }
     // One byte more than the budget tells a file of exactly the budget from a larger one.
     FileBytes result;
@@ -161,7 +169,7 @@ Result<FileBytes> ReadFileBounded(const std::string& fileName, std::size_t maxBy
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            Error error { ErrorKind::Io, "it could not be read: " + SystemReason() };
+            Error error { ErrorKind::Io, Say(QT_TRANSLATE_NOOP("Reasons", "it could not be read: %1"), { Plain(SystemReason()) }) };
             close(fd);
             return error;
         }
@@ -172,7 +180,7 @@ Result<FileBytes> ReadFileBounded(const std::string& fileName, std::size_t maxBy
     close(fd);
     if (got > maxBytes) {
         result.Cut = Error { ErrorKind::TooLarge,
-            "it is larger than " + std::to_string(maxBytes) + " bytes" };
+            Say(QT_TRANSLATE_NOOP("Reasons", "it is larger than %1 bytes"), { Number(maxBytes) }) };
         got = maxBytes;
     }
     result.Bytes.resize(got);
@@ -193,15 +201,21 @@ Status RemoveFile(const std::string& fileName)
     if (stat(fileName.c_str(), &st) != 0)
         return errno == ENOENT
             ? Status {}
-            : Error { ErrorKind::Io, "Cannot remove \"" + fileName + "\": " + SystemReason() };
+            : Error { ErrorKind::Io,
+                  Say(QT_TRANSLATE_NOOP("Reasons", "Cannot remove \"%1\": %2"),
+                      { Plain(fileName), Plain(SystemReason()) }) };
     if (!S_ISREG(st.st_mode))
         return Error { ErrorKind::NotAFile,
-            "Cannot remove \"" + fileName + "\": it is not a regular file" };
+            Say(QT_TRANSLATE_NOOP("Reasons", "Cannot remove \"%1\": it is not a regular file"),
+                { Plain(fileName) }) };
     if (IsWriteProtected(fileName, st))
         return Error { ErrorKind::ReadOnly,
-            "Cannot remove \"" + fileName + "\": the file is read-only" };
+            Say(QT_TRANSLATE_NOOP("Reasons", "Cannot remove \"%1\": the file is read-only"),
+                { Plain(fileName) }) };
     if (unlink(fileName.c_str()) != 0 && errno != ENOENT)
-        return Error { ErrorKind::Io, "Cannot remove \"" + fileName + "\": " + SystemReason() };
+        return Error { ErrorKind::Io,
+            Say(QT_TRANSLATE_NOOP("Reasons", "Cannot remove \"%1\": %2"),
+                { Plain(fileName), Plain(SystemReason()) }) };
     return {};
 }
 
@@ -246,13 +260,13 @@ int RemoveStaleTemporaries(
 
 Status ReplaceFile(const std::string& fileName, std::string_view bytes, WriteProtection protection)
 {
+    // what: a text with the file's name for %1 and the system's reason for %2.
     auto failure = [&](const char* what) {
-        return Error { ErrorKind::Io,
-            std::string(what) + " \"" + fileName + "\": " + SystemReason() };
+        return Error { ErrorKind::Io, Say(what, { Plain(fileName), Plain(SystemReason()) }) };
     };
     std::string path = fileName;
     if (!ResolveLinks(path))
-        return failure("Cannot follow");
+        return failure(QT_TRANSLATE_NOOP("Reasons", "Cannot follow \"%1\": %2"));
     const std::string folder = FolderOf(path);
 
     struct stat st { };
@@ -260,15 +274,18 @@ Status ReplaceFile(const std::string& fileName, std::string_view bytes, WritePro
     if (exists && !S_ISREG(st.st_mode)) {
         errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
         return Error { ErrorKind::NotAFile,
-            "Cannot replace \"" + fileName + "\": it is not a regular file" };
+            Say(QT_TRANSLATE_NOOP("Reasons", "Cannot replace \"%1\": it is not a regular file"),
+                { Plain(fileName) }) };
     }
     if (exists && protection == WriteProtection::Respect && IsWriteProtected(path, st))
         return Error { ErrorKind::ReadOnly,
-            "Cannot replace \"" + fileName + "\": the file is read-only" };
+            Say(QT_TRANSLATE_NOOP("Reasons", "Cannot replace \"%1\": the file is read-only"),
+                { Plain(fileName) }) };
     // The new file would be ours: only root can hand it back to the owner of the old one.
     if (exists && st.st_uid != geteuid() && geteuid() != 0)
         return Error { ErrorKind::Io,
-            "Cannot replace \"" + fileName + "\": it belongs to another user" };
+            Say(QT_TRANSLATE_NOOP("Reasons", "Cannot replace \"%1\": it belongs to another user"),
+                { Plain(fileName) }) };
 
     std::string temp = folder + "/" + std::string(TemporaryPrefix)
         + std::string(TemporaryRandom, 'X') + std::string(TemporarySuffix);
@@ -276,8 +293,9 @@ Status ReplaceFile(const std::string& fileName, std::string_view bytes, WritePro
     if (fd < 0) {
         if (errno == EACCES || errno == EPERM || errno == EROFS)
             return Error { ErrorKind::Io,
-                "Cannot write \"" + fileName + "\": the folder \"" + folder + "\" is read-only" };
-        return failure("Cannot create");
+                Say(QT_TRANSLATE_NOOP("Reasons", "Cannot write \"%1\": the folder \"%2\" is read-only"),
+                    { Plain(fileName), Plain(folder) }) };
+        return failure(QT_TRANSLATE_NOOP("Reasons", "Cannot create \"%1\": %2"));
     }
     if (exists) {
         fchmod(fd, st.st_mode & 07777);
@@ -286,18 +304,18 @@ Status ReplaceFile(const std::string& fileName, std::string_view bytes, WritePro
         fchmod(fd, NewFileMode());
     }
     if (!WriteAll(fd, bytes)) {
-        Error error = failure("Cannot write");
+        Error error = failure(QT_TRANSLATE_NOOP("Reasons", "Cannot write \"%1\": %2"));
         close(fd);
         unlink(temp.c_str());
         return error;
     }
     if (fsync(fd) != 0 || close(fd) != 0) {
-        Error error = failure("Cannot write");
+        Error error = failure(QT_TRANSLATE_NOOP("Reasons", "Cannot write \"%1\": %2"));
         unlink(temp.c_str());
         return error;
     }
     if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        Error error = failure("Cannot replace");
+        Error error = failure(QT_TRANSLATE_NOOP("Reasons", "Cannot replace \"%1\": %2"));
         unlink(temp.c_str());
         return error;
     }

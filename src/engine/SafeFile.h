@@ -29,6 +29,9 @@ Result<FileBytes> ReadFileBounded(const std::string& fileName, std::size_t maxBy
 // The file name without its folders, as messages name the file.
 std::string BaseName(const std::string& fileName);
 
+// "NAME was not opened: REASON", keeping the reason's kind.
+Error NotOpened(const std::string& fileName, const Error& why);
+
 // How ReplaceFile treats a file the user has write-protected.
 enum class WriteProtection {
     Respect, // refuse it (ReadOnly), so that the caller can ask the user

@@ -7,7 +7,10 @@
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
+#include <QFontMetricsF>
 #include <QPaintEvent>
+#include <QPainter>
+#include <QPainterPath>
 #include <QTimer>
 #include <chrono>
 #include <cmath>
@@ -456,6 +459,48 @@ void BoardView::paintEvent(QPaintEvent* event)
     line(1, h - 2, w - 2, h - 2, QPalette::Midlight);
     line(w - 2, h - 2, w - 2, 1, QPalette::Midlight);
     line(w - 2, 1, 1, 1, QPalette::Shadow);
+    PaintMoveValues(p);
+}
+
+void BoardView::ShowMoveValues(std::vector<ShownValue> values)
+{
+    if (values.empty() && Values.empty())
+        return;
+    Values = std::move(values);
+    update();
+}
+
+void BoardView::PaintMoveValues(QPainter& p)
+{
+    if (Values.empty())
+        return;
+    // In device pixels, as everything on the board: sharp at any density.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QFont font = this->font();
+    font.setBold(true);
+    font.setPixelSize(std::max(8, CellSize * 3 / 10));
+    for (const ShownValue& v : Values) {
+        if (!v.At.Valid() || v.At.Size() != BoardSize)
+            continue;
+        const PictureRect r = SquareRect(CurrentLayout, v.At.Col(), v.At.Row());
+        const QRectF cell(QPointF(BackOrigin() + QPoint(r.X, r.Y)), QSizeF(r.Width, r.Height));
+        const QString text = v.Discs > 0 ? QStringLiteral("+%1").arg(v.Discs)
+            : v.Discs < 0               ? QString(QChar(0x2212)) + QString::number(-v.Discs)
+                                        : QStringLiteral("0");
+        QPainterPath path;
+        const QFontMetricsF metrics(font);
+        const qreal width = metrics.horizontalAdvance(text);
+        const QPointF at(cell.center().x() - width / 2,
+            cell.center().y() + (metrics.ascent() - metrics.descent()) / 2);
+        path.addText(at, font, text);
+        if (v.Exact) // solved to the end: underlined
+            path.addRect(QRectF(at.x(), at.y() + metrics.descent() * 0.6, width,
+                std::max(1.0, metrics.lineWidth() * 1.5)));
+        // A dark outline keeps the figures readable on any square and any disc.
+        p.strokePath(path, QPen(QColor(0, 0, 0, 200), std::max(2.0, CellSize / 20.0)));
+        p.fillPath(path, v.Best ? QColor(255, 236, 64) : QColor(255, 255, 255));
+    }
 }
 
 void BoardView::mouseMoveEvent(QMouseEvent* event)

@@ -12,12 +12,14 @@
 
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "Board.h"
 #include "BoardPainter.h"
 #include "DrawDib.h"
 #include "Square.h"
 
+class QPainter;
 class TAsyncTimer;
 
 // Tests only: runs after each frame of the disc animation has been pushed to the window.
@@ -75,6 +77,16 @@ public:
     // The square under the hover outline, which a click plays.
     Square HoverSquare() const { return Square::At(BoardSize, HoverCol, HoverRow); }
     TAsyncTimer* MoveDisplayTimer() const { return HelpMoveAsyncTimer; }
+    // Values written on squares over the board ("Show move values"): final disc differences for
+    // the side to move, the best emphasised, exact ones underlined. Empty: none.
+    struct ShownValue {
+        Square At;
+        int Discs = 0;
+        bool Exact = false;
+        bool Best = false;
+    };
+    void ShowMoveValues(std::vector<ShownValue> values);
+    const std::vector<ShownValue>& MoveValuesShown() const { return Values; }
     // Tells a screen reader what happened on the board (a move, a pass, the result).
     void Announce(const QString& text);
     const QString& LastAnnouncement() const { return Announcement; }
@@ -133,8 +145,11 @@ private:
     void MovePointerTo(int x, int y);
     bool IsAvailable(int x, int y) const;
 
+    void PaintMoveValues(QPainter& p);
+
     TAsyncTimer* HelpMoveAsyncTimer;
     QString Announcement;
+    std::vector<ShownValue> Values;
     BoardLayout CurrentLayout;
     qreal LaidOutRatio = 0; // the device pixel ratio the layout was made for
     bool LayoutAsked = false;

@@ -26,6 +26,13 @@ namespace {
 
 TurnShown Turn() { return SideToMove == SideGreen ? TurnShown::Green : TurnShown::Yellow; }
 
+// Both copies of a network game start from the usual position.
+Error NotOverTheNetwork()
+{
+    return Error { ErrorKind::Unsupported,
+        Say(QT_TRANSLATE_NOOP("Reasons", "a game from a set-up position is not played over the network")) };
+}
+
 int CountDiscs(int side)
 {
     int n = 0;
@@ -58,14 +65,97 @@ bool GameSession::TakesInput() const
 
 // A new game on board 0 with the view to match: no previous move to show, not in history mode,
 // undo and redo off, the panels of a start position.
-void GameSession::ResetGame()
+void GameSession::ResetGame() { ResetTo(UsualStart(BoardSize)); }
+
+void GameSession::ResetTo(const GamePosition& start)
 {
+    StopEditing();
     GameChanged();
     ::NewGame();
+    Start = start;
+    if (!IsUsualStart(start)) {
+        BoardStack[0] = start.Cells;
+        SideToMove = start.SideToMove;
+    }
     History = false;
     DisableUndoRedo();
-    View.TurnChanged(TurnShown::Yellow);
+    View.TurnChanged(Turn());
     View.PositionChanged(true);
+}
+
+void GameSession::BeginEditing()
+{
+    if (EditingNow)
+        return;
+    // A search waited for now belongs to the game put aside.
+    GameChanged();
+    if (SearchRunning.load(std::memory_order_acquire))
+        CancelSearch();
+    EditedFrom = BoardStack[0];
+    EditedSide = SideToMove;
+    EditedOver = GameOver;
+    EditingNow = true;
+}
+
+void GameSession::EndEditing()
+{
+    if (!EditingNow)
+        return;
+    EditingNow = false;
+    BoardStack[0] = EditedFrom;
+    SideToMove = EditedSide;
+    GameOver = EditedOver;
+    GameChanged();
+    View.PositionChanged(true);
+    View.TurnChanged(GameOver ? TurnShown::GameOver : Turn());
+    // The computer's move that the editor interrupted.
+    MakeComputerMove();
+}
+
+void GameSession::StopEditing()
+{
+    if (!EditingNow)
+        return;
+    EditingNow = false;
+    View.EditorClosed();
+}
+
+void GameSession::ChangeSize(int size)
+{
+    if (size == BoardSize)
+        return;
+    BoardSize = size;
+    // The rules of the new size before anything (the loading panel's event loop) can ask.
+    SelectRoutines();
+    View.BoardSizeChanged();
+}
+
+Status GameSession::CanPlayFrom(const GamePosition& start) const
+{
+    if (NetworkGame)
+        return NotOverTheNetwork();
+    if (const Status reachable = CheckReachable(start); !reachable)
+        return reachable;
+    if (SideDue(start.Size, start.Cells, start.SideToMove) == 0)
+        return Error { ErrorKind::Damaged,
+            Say(QT_TRANSLATE_NOOP("Reasons", "neither side can move: the game would be over")) };
+    return {};
+}
+
+Status GameSession::PlayFrom(const GamePosition& start)
+{
+    if (const Status playable = CanPlayFrom(start); !playable)
+        return playable;
+    EditingNow = false; // the editor's board becomes the game's
+    GameChanged();
+    if (SearchRunning.load(std::memory_order_acquire))
+        CancelSearch();
+    ChangeSize(start.Size);
+    View.GameSettingsChanged(true);
+    ResetTo(PositionToMove(start.Size, start.Cells, start.SideToMove));
+    PlayedHere = true;
+    MakeComputerMove();
+    return {};
 }
 
 void GameSession::NewGame()
@@ -88,7 +178,7 @@ void GameSession::NewGame()
 
 void GameSession::Click(const Square& square)
 {
-    if (GameOver || SearchRunning.load(std::memory_order_acquire)
+    if (EditingNow || GameOver || SearchRunning.load(std::memory_order_acquire)
         || (NetworkGame && SideToMove != ComputerSide))
         return;
     if (!History) {
@@ -121,7 +211,7 @@ void GameSession::Click(const Square& square)
 
 bool GameSession::MayPlay(const Move& move) const
 {
-    if (GameOver || !move.At.Valid() || move.At.Size() != BoardSize
+    if (EditingNow || GameOver || !move.At.Valid() || move.At.Size() != BoardSize
         || !Routines.IsLegalMove(BoardStack[0], move.At.Index(), SideToMove, Opponent()))
         return false;
     const bool computersTurn = OpponentIsComputer && SideToMove == ComputerSide;
@@ -177,7 +267,7 @@ void GameSession::MakeComputerMove()
 {
     // One search at a time. A game that changes while a search is waited for (opened, restarted,
     // begun over the network) is looked at again by that wait's caller when the wait ends.
-    if (WaitingForSearch)
+    if (WaitingForSearch || EditingNow)
         return;
     for (;;) {
         if (GameOver || History || !OpponentIsComputer || SideToMove != ComputerSide
@@ -237,7 +327,7 @@ int GameSession::SearchAndWait()
 
 std::optional<Square> GameSession::Hint()
 {
-    if (GameOver || NetworkGame || WaitingForSearch)
+    if (GameOver || NetworkGame || WaitingForSearch || EditingNow)
         return std::nullopt;
     const Square square = Square::AtIndex(BoardSize, SearchAndWait());
     if (View.Closing())
@@ -312,7 +402,7 @@ void GameSession::RefreshHistoryStatus()
 
 void GameSession::Undo()
 {
-    if (!GameRecord->Undo())
+    if (EditingNow || !GameRecord->Undo())
         return;
     GameChanged();
     RefreshHistoryStatus();
@@ -321,7 +411,7 @@ void GameSession::Undo()
 
 void GameSession::Redo()
 {
-    if (!GameRecord->Redo())
+    if (EditingNow || !GameRecord->Redo())
         return;
     GameChanged();
     RefreshHistoryStatus();
@@ -350,23 +440,12 @@ Status GameSession::Save(
 {
     // A network game is saved as one against nobody, so that it opens as a two-player game.
     const SavedGameSettings settings { ComputerSide, NetworkGame ? false : OpponentIsComputer };
+    if (!IsUsualStart(Start))
+        return WriteGameFile(
+            fileName, WrittenGame { Start, *GameRecord }, settings, details, protection);
     return WriteGameFile(fileName, *GameRecord, settings, details, protection);
 }
 
-namespace {
-
-// The window plays games from the usual start only (its record keeps the board before each move,
-// and a game without moves has nothing to keep a set-up position in).
-Status PlayableHere(const WrittenGame& game)
-{
-    if (IsUsualStart(game.Start))
-        return {};
-    return Error { ErrorKind::Unsupported,
-        "the game starts from a set-up position, and games are played here from the usual "
-        "start" };
-}
-
-} // namespace
 
 bool GameSession::Open(const std::string& fileName)
 {
@@ -374,15 +453,10 @@ bool GameSession::Open(const std::string& fileName)
     if (!loaded) {
         // Not a saved game at all: nothing is said and nothing changes.
         if (loaded.Failure().Kind != ErrorKind::NotOurs)
-            View.ShowError("Open...", loaded.Failure().Message);
+            View.ShowError("Open...", loaded.Failure());
         return false;
     }
-    if (const Status playable = PlayableHere(loaded.Value().Game); !playable) {
-        View.ShowError(
-            "Open...", BaseName(fileName) + " was not opened: " + playable.Failure().Message);
-        return false;
-    }
-    OpenRecord(std::move(loaded.Value().Game.Record), loaded.Value().Settings);
+    OpenGame(std::move(loaded.Value().Game), loaded.Value().Settings);
     return true;
 }
 
@@ -391,17 +465,22 @@ Status GameSession::PasteGame(std::string_view text)
     Result<WrittenGame> read = ReadGameText(text);
     if (!read)
         return read.Failure();
-    if (const Status playable = PlayableHere(read.Value()); !playable)
-        return playable;
-    OpenRecord(std::move(read.Value().Record), std::nullopt);
+    OpenGame(std::move(read.Value()), std::nullopt);
     return {};
 }
 
-std::string GameSession::CopyGame() const { return TranscriptOf(*GameRecord); }
-
-void GameSession::OpenRecord(OBoardTracker record, const std::optional<SavedGameSettings>& settings)
+std::string GameSession::CopyGame() const
 {
-    *GameRecord = std::move(record);
+    // A transcript cannot say where a game starts; GGF can, and Paste reads both.
+    if (!IsUsualStart(Start))
+        return GgfOf(WrittenGame { Start, *GameRecord });
+    return TranscriptOf(*GameRecord);
+}
+
+void GameSession::OpenGame(WrittenGame game, const std::optional<SavedGameSettings>& settings)
+{
+    StopEditing();
+    *GameRecord = std::move(game.Record);
     // Only a saved game says who plays; a game read as text keeps the players set.
     if (settings) {
         ComputerSide = settings->ComputerSide;
@@ -412,20 +491,16 @@ void GameSession::OpenRecord(OBoardTracker record, const std::optional<SavedGame
     if (SearchRunning.load(std::memory_order_acquire))
         CancelSearch();
 
-    if (GameRecord->Size != BoardSize) {
-        BoardSize = GameRecord->Size;
-        // The rules of the new size before anything (the loading panel's event loop) can ask.
-        SelectRoutines();
-        View.BoardSizeChanged();
-    }
+    ChangeSize(GameRecord->Size);
     View.GameSettingsChanged(true);
 
     if (GameRecord->Count == 0) {
-        // A saved game without moves: a new game of its size with its players.
-        ResetGame();
+        // A game without moves: a new game from its start with its players.
+        ResetTo(game.Start);
         MakeComputerMove();
         return;
     }
+    Start = game.Start;
 
     DisableUndoRedo();
     UpdateUndoRedo();
@@ -450,11 +525,7 @@ void GameSession::StartNetworkGame()
     NetworkGame = true;
     OpponentIsComputer = false;
     ComputerSide = NetLocalGreen ? SideGreen : SideYellow;
-    const int size = NetSize10 ? 10 : 8;
-    if (size != BoardSize) {
-        BoardSize = size;
-        View.BoardSizeChanged();
-    }
+    ChangeSize(NetSize10 ? 10 : 8);
     View.GameSettingsChanged(false);
     ResetGame();
     View.NetworkGameChanged(true);
@@ -478,7 +549,8 @@ int PlayerSide() { return ComputerSide == SideYellow ? SideGreen : SideYellow; }
 
 bool GameSession::CanTakeBack() const
 {
-    if (NetworkGame || WaitingForSearch || SearchRunning.load(std::memory_order_acquire))
+    if (NetworkGame || WaitingForSearch || EditingNow
+        || SearchRunning.load(std::memory_order_acquire))
         return false;
     const OBoardTracker& record = *GameRecord;
     if (record.Current == 0)
@@ -516,7 +588,8 @@ void GameSession::TakeBack()
 
 bool GameSession::CanJump() const
 {
-    return !NetworkGame && !WaitingForSearch && !SearchRunning.load(std::memory_order_acquire);
+    return !NetworkGame && !WaitingForSearch && !EditingNow
+        && !SearchRunning.load(std::memory_order_acquire);
 }
 
 void GameSession::JumpTo(int position)
@@ -550,6 +623,10 @@ Status GameSession::KeepForResume(const std::string& fileName) const
     // A copy that played nothing leaves the kept game as it found it, and a network game is no
     // game of this copy's to keep.
     if (NetworkGame || (!PlayedHere && !ResumedKept))
+        return {};
+    // A saved game cannot say where a game from a set-up position starts: such a game is not
+    // kept, and the one kept before stays to be resumed.
+    if (!IsUsualStart(Start))
         return {};
     const OBoardTracker& record = *GameRecord;
     bool finished = record.Count == 0;

@@ -88,11 +88,13 @@ public:
 
     // --- asked of it ---
     virtual HistoryChoice AskHistoryChoice() = 0;
-    virtual void ShowError(const std::string& title, const std::string& message) = 0;
+    virtual void ShowError(const std::string& title, const Error& error) = 0;
     // Handles window events until SearchFinished has brought the outcome of the search started
     // for stamp, and returns it. SearchFinished is called on the search thread.
     virtual SearchOutcome WaitForSearch(std::uint64_t stamp) = 0;
     virtual void SearchFinished(const SearchOutcome& outcome) = 0;
+    // The position editor has lost board 0 to another game.
+    virtual void EditorClosed() = 0;
     // The window is closing: nothing more is shown or played.
     virtual bool Closing() const = 0;
 };
@@ -164,6 +166,20 @@ public:
     // Shows the position after `position` moves of the record, as undo and redo do.
     bool CanJump() const;
     void JumpTo(int position);
+    // "Play from here": a game from a set-up position (of 8 × 8 or 10 × 10) with the players set,
+    // the computer moving first when it is its turn. Refused, changing nothing, when no game can
+    // reach the position or neither side can move there.
+    Status PlayFrom(const GamePosition& start);
+    // Why PlayFrom would refuse start (nothing when it would play from it).
+    Status CanPlayFrom(const GamePosition& start) const;
+    // The position editor borrows board 0: no move, search or hint until it gives it back, with
+    // PlayFrom or with EndEditing (the game as it was). Anything that starts another game (a
+    // network game, say) ends the editing, and the view hears of it (EditorClosed).
+    void BeginEditing();
+    void EndEditing();
+    bool Editing() const { return EditingNow; }
+    // Where the game on the board started: the usual start, a set-up position or a game's BO.
+    const GamePosition& StartPosition() const { return Start; }
     // Opens a saved game at its end, ready to play on (the game kept at exit).
     bool Resume(const std::string& fileName);
     // At exit: keeps the game for Resume when it is unfinished (not a network game), and removes
@@ -205,7 +221,11 @@ private:
     bool MayPlay(const Move& move) const;
     Square FirstLegalSquare() const;
     // Shows a record that was read as the current game, in the history at its start.
-    void OpenRecord(OBoardTracker record, const std::optional<SavedGameSettings>& settings);
+    void OpenGame(WrittenGame game, const std::optional<SavedGameSettings>& settings);
+    // Board 0 at start with an empty record and the view to match (ResetGame from anywhere).
+    void ResetTo(const GamePosition& start);
+    // A board size another than the current one: the rules and the view change with it.
+    void ChangeSize(int size);
     void GameChanged() { ++GameStamp; }
 
     GameView& View;
@@ -216,4 +236,12 @@ private:
     bool LastSearchStale = false; // the last search's result belongs to no position shown
     bool PlayedHere = false; // a move was played in this session
     bool ResumedKept = false; // the kept game was resumed in this session
+    GamePosition Start = UsualStart(8); // compared with IsUsualStart, whatever the size
+    // The position the editor borrowed board 0 from.
+    bool EditingNow = false;
+    Board EditedFrom {};
+    int EditedSide = SideYellow;
+    bool EditedOver = false;
+    // A game replaces the one the editor borrowed from.
+    void StopEditing();
 };

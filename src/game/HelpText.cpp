@@ -92,9 +92,18 @@ const HelpTopic Topics[] = {
             "10 x 10 the columns run from a to j and the rows from 1 to 10.") },
     { QT_TRANSLATE_NOOP("Help", "Copy and paste."),
         QT_TRANSLATE_NOOP("Help",
-            "Copy game puts the game on the clipboard as a transcript; Paste game opens a "
-            "transcript or a GGF game from the clipboard, at its start, as a saved game "
-            "opens.") },
+            "Copy game puts the game on the clipboard as a transcript (as GGF when it starts "
+            "from a set-up position); Paste game opens a transcript, a GGF game or a position in "
+            "one line (the 64 squares a1 to h8 as X, O and -, then X or O to move) from the "
+            "clipboard, at its start, as a saved game opens.") },
+    { QT_TRANSLATE_NOOP("Help", "Setting up a position."),
+        QT_TRANSLATE_NOOP("Help",
+            "Set up position in the Match menu makes the board an editor: a click (or Enter) "
+            "turns a square empty, Yellow or Green in turn; the panel beside the board sets the "
+            "start position, an empty board, the side to move and the opponent, and Play from "
+            "here starts the game. A position no game can reach is refused with the reason. A "
+            "game from a set-up position is saved as GGF or as a position; a saved game (.kpx) "
+            "cannot keep where it starts.") },
     { QT_TRANSLATE_NOOP("Help", "Resuming the last game."),
         QT_TRANSLATE_NOOP("Help",
             "A game left unfinished when Corvana closes is kept, and Resume last game in the Game "

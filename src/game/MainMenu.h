@@ -33,6 +33,7 @@ struct MainMenu {
     QAction* MoveListItem = nullptr;
     QAction* CopyGameItem = nullptr;
     QAction* PasteGameItem = nullptr;
+    QAction* SetUpPositionItem = nullptr;
 };
 
 // Builds the menu bar of form.

@@ -36,11 +36,14 @@
 #include "GameFlow.h"
 #include "GameSession.h"
 #include "MoveListWindow.h"
+#include "MoveValueWatch.h"
 #include "NetProtocol.h"
 #include "NetSession.h"
 #include "NetSockets.h"
 #include "NetState.h"
+#include "PositionEditor.h"
 #include "ProgressPanel.h"
+#include "ReasonText.h"
 #include "ResourceIcon.h"
 #include "ResultDialog.h"
 #include "RulesWindow.h"
@@ -97,10 +100,14 @@ TReversiForm::TReversiForm(QWidget* parent)
         },
         [this] { UpdateExtraItems(); },
         [this] { return Closing; },
+        [this] { ShowEditor(false); },
+        [this] { StopMoveValues(); },
+        [this] { RefreshMoveValues(); },
     });
     Game = std::make_unique<GameSession>(*GameHost);
     BoardWidget->OnClick = [this] { FormClick(); };
-    BoardWidget->InputTaken = [this] { return !Game->HistoryMode() && Game->TakesInput(); };
+    BoardWidget->InputTaken
+        = [this] { return Game->Editing() || (!Game->HistoryMode() && Game->TakesInput()); };
     BoardWidget->OnKeySequence = [this] {
         if (!NetworkGame)
             QMessageBox::information(this, QStringLiteral("Corvana"),
@@ -114,6 +121,31 @@ TReversiForm::TReversiForm(QWidget* parent)
             hold ? Net.NetEvents->Hold() : Net.NetEvents->Release();
     };
 
+    Values = new MoveValueWatch(this);
+    Values->OnValues = [this](const master::MoveAnalysis& analysis) {
+        std::vector<BoardView::ShownValue> shown;
+        for (const master::MoveValue& move : analysis.Moves)
+            shown.push_back({ Square::AtIndex(BoardSize, move.Move),
+                int(std::lround(move.Value / 100.0)), move.Exact, shown.empty() });
+        BoardWidget->ShowMoveValues(std::move(shown));
+    };
+    // A dialog that opens stops the analysis: the player is not thinking about the board then.
+    qApp->installEventFilter(this);
+    Editor = new PositionEditor(this);
+    addDockWidget(Qt::LeftDockWidgetArea, Editor);
+    Editor->hide();
+    Editor->OnChanged = [this](const GamePosition& position) {
+        BoardStack[0] = position.Cells;
+        SideToMove = position.SideToMove;
+        GameHost->PositionChanged(true);
+        GameHost->TurnChanged(
+            position.SideToMove == SideGreen ? TurnShown::Green : TurnShown::Yellow);
+    };
+    Editor->OnPlay = [this] { PlayFromEditedPosition(); };
+    Editor->OnCancel = [this] {
+        ShowEditor(false);
+        Game->EndEditing();
+    };
     Moves->OnJump = [this](int position) { Game->JumpTo(position); };
     Moves->OnClosed = [this] { ShowMoveList(false); };
     BoardWidget->OnNavigationKey
@@ -145,7 +177,7 @@ TReversiForm::TReversiForm(QWidget* parent)
     if (const ::Status loaded
         = Graphics->Load(BoardWidget->Geometry(), FigureSet, BoardGraphics::Wait::Quietly);
         !loaded)
-        ShowError(QStringLiteral("Corvana"), QString::fromStdString(loaded.Failure().Message));
+        ShowError(QStringLiteral("Corvana"), Translated(loaded.Failure()));
     ApplyBoardGeometry();
     Panels->SetWidths(BoardWidget->FirstSize().width());
 
@@ -183,13 +215,20 @@ void TReversiForm::Start(const QString& gameFile)
     // the new game when it plays Yellow.
     if (gameFile.isEmpty() || !OpenGameFile(gameFile))
         MakeComputerMove();
+    RefreshMoveValues();
 }
 
 // --- the game session ---
 
 void TReversiForm::NewGameItemClick() { Game->NewGame(); }
 
-void TReversiForm::FormClick() { Game->Click(BoardWidget->HoverSquare()); }
+void TReversiForm::FormClick()
+{
+    if (Game->Editing())
+        Editor->Cycle(BoardWidget->HoverSquare());
+    else
+        Game->Click(BoardWidget->HoverSquare());
+}
 
 void TReversiForm::MakeComputerMove() { Game->MakeComputerMove(); }
 int TReversiForm::SearchAndWait() { return Game->SearchAndWait(); }
@@ -227,7 +266,7 @@ void TReversiForm::ListMenuSaveClick()
     }
     if (!saved)
         ShowError(QStringLiteral("Corvana"),
-            QString::fromStdString(saved.Failure().Message) + QStringLiteral("\n\n")
+            Translated(saved.Failure()) + QStringLiteral("\n\n")
                 + tr("Save the game elsewhere."));
 }
 
@@ -268,6 +307,82 @@ void TReversiForm::ResumeItemClick()
 void TReversiForm::TakeBackItemClick() { Game->TakeBack(); }
 void TReversiForm::MoveNowItemClick() { Game->MoveNow(); }
 
+void TReversiForm::SetUpPositionItemClick()
+{
+    if (NetConnected || Game->Editing())
+        return;
+    Game->BeginEditing();
+    Editor->Begin(PositionToMove(BoardSize, BoardStack[0], SideToMove), OpponentIsComputer);
+    ShowEditor(true);
+}
+
+void TReversiForm::PlayFromEditedPosition()
+{
+    const GamePosition position = Editor->Position();
+    if (const ::Status playable = Game->CanPlayFrom(position); !playable) {
+        Editor->ShowRefusal(Translated(playable.Failure()));
+        return;
+    }
+    OpponentIsComputer = Editor->AgainstComputer();
+    ShowEditor(false);
+    if (const ::Status played = Game->PlayFrom(position); !played)
+        ShowError(tr("Set up position"), Translated(played.Failure()));
+}
+
+void TReversiForm::RefreshMoveValues()
+{
+    const bool wanted = Extras.ShowMoveValues && isVisible() && !Closing && !NetworkGame
+        && !GameOver && !Game->Editing() && !Game->HistoryMode() && Game->TakesInput()
+        && !(OpponentIsComputer && SideToMove == ComputerSide) && !QApplication::activeModalWidget();
+    if (!wanted) {
+        StopMoveValues();
+        return;
+    }
+    if (Values->Running() && Values->StartedFor() == Game->Stamp())
+        return;
+    Values->Start(BoardStack[0], BoardSize, SideToMove, Game->Stamp());
+}
+
+void TReversiForm::StopMoveValues()
+{
+    Values->Stop();
+    BoardWidget->ShowMoveValues({});
+}
+
+bool TReversiForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show && watched->isWidgetType()
+        && static_cast<QWidget*>(watched)->isWindow()
+        && static_cast<QWidget*>(watched)->isModal() && Values->Running())
+        StopMoveValues();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TReversiForm::ShowEditor(bool show)
+{
+    if (show == Editor->isVisible())
+        return;
+    if (show) {
+        // What would change the game waits; the window, the help and the move list stay.
+        const QList<QAction*> kept { Items.ExitItem, Items.FullScreenItem, Items.MoveListItem };
+        for (QMenu* menu : { Items.GameMenu, Items.NetMenu, Items.MatchMenu })
+            for (QAction* action : menu->actions())
+                if (action->isEnabled() && !action->isSeparator() && !kept.contains(action)) {
+                    action->setEnabled(false);
+                    TakenByEditor << action;
+                }
+        Editor->show();
+        BoardWidget->setFocus();
+    } else {
+        for (const QPointer<QAction>& action : std::as_const(TakenByEditor))
+            if (action)
+                action->setEnabled(true);
+        TakenByEditor.clear();
+        Editor->hide();
+        UpdateExtraItems();
+    }
+}
+
 void TReversiForm::CopyGameItemClick()
 {
     QGuiApplication::clipboard()->setText(QString::fromStdString(Game->CopyGame()));
@@ -284,7 +399,7 @@ void TReversiForm::PasteGameItemClick()
     if (const ::Status pasted = PasteGame(text); !pasted)
         ShowError(tr("Paste game"),
             tr("The clipboard holds no game that can be played through: %1")
-                .arg(QString::fromStdString(pasted.Failure().Message)));
+                .arg(Translated(pasted.Failure())));
 }
 
 ::Status TReversiForm::PasteGame(const QString& text)
@@ -346,13 +461,15 @@ void TReversiForm::FullScreenItemClick()
 void TReversiForm::UpdateExtraItems()
 {
     Items.ResumeItem->setVisible(Extras.ResumeLastGame);
-    Items.ResumeItem->setEnabled(Extras.ResumeLastGame && !NetConnected
+    Items.ResumeItem->setEnabled(Extras.ResumeLastGame && !NetConnected && !Game->Editing()
         && QFileInfo::exists(QString::fromStdString(ResumeFile())));
+    Items.SetUpPositionItem->setEnabled(!NetConnected && !Game->Editing());
     Items.TakeBackItem->setEnabled(Game->CanTakeBack());
     Items.MoveNowItem->setEnabled(Game->CanMoveNow());
     Items.MoveListItem->setChecked(Extras.ShowMoveList);
     Items.FullScreenItem->setChecked(isFullScreen());
     Moves->SetNavigationEnabled(Game->CanJump());
+    RefreshMoveValues();
 }
 
 void TReversiForm::ReloadBoardGraphics()
@@ -360,7 +477,7 @@ void TReversiForm::ReloadBoardGraphics()
     if (const ::Status loaded
         = Graphics->Load(BoardWidget->Geometry(), FigureSet, BoardGraphics::Wait::Panel);
         !loaded)
-        ShowError(QStringLiteral("Corvana"), QString::fromStdString(loaded.Failure().Message));
+        ShowError(QStringLiteral("Corvana"), Translated(loaded.Failure()));
     ApplyBoardGeometry();
     if (RefitPending)
         QTimer::singleShot(0, this, [this] { RefitBoard(); });
@@ -403,7 +520,13 @@ void TReversiForm::FormKeyPress(QChar c) { BoardWidget->FormKeyPress(c); }
 
 void TReversiForm::HintItemClick()
 {
-    const std::optional<Square> square = Game->Hint();
+    // With the move values on, what they found is the hint: at once, and the same as shown.
+    std::optional<Square> square;
+    if (Values->Running() && Values->LatestStamp() == Game->Stamp()
+        && !Values->Latest().Moves.empty())
+        square = Square::AtIndex(BoardSize, Values->Latest().Moves.front().Move);
+    else
+        square = Game->Hint();
     if (!square)
         return;
     BoardWidget->HintPointerMoved = true;
@@ -449,7 +572,7 @@ void TReversiForm::RefitBoard()
     if (const ::Status loaded
         = Graphics->Load(BoardWidget->Geometry(), FigureSet, BoardGraphics::Wait::PanelWhenSlow);
         !loaded)
-        ShowError(QStringLiteral("Corvana"), QString::fromStdString(loaded.Failure().Message));
+        ShowError(QStringLiteral("Corvana"), Translated(loaded.Failure()));
     ApplyBoardGeometry();
     DrawBoard();
     BoardWidget->repaint();
@@ -551,6 +674,7 @@ void TReversiForm::ExitItemClick() { close(); }
 
 void TReversiForm::closeEvent(QCloseEvent* event)
 {
+    StopMoveValues();
     // What is kept for next time is written while the window is still there to say it failed.
     if (!Closing && !KeepForNextTime()) {
         event->ignore();
@@ -564,9 +688,8 @@ bool TReversiForm::KeepForNextTime()
 {
     QStringList failures;
     auto failed = [&failures](const ::Status& status) {
-        const std::string& message = status.Failure().Message;
-        std::fprintf(stderr, "corvana: %s\n", message.c_str());
-        failures << QString::fromStdString(message);
+        std::fprintf(stderr, "corvana: %s\n", status.Failure().Message.c_str());
+        failures << Translated(status.Failure());
     };
     if (!ExitSettingsDone) {
         RememberPlacement();
@@ -633,6 +756,9 @@ void TReversiForm::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && isMinimized())
         MinimizeToTray();
+    // Back from a dialog or another window: the move values go on.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        QTimer::singleShot(0, this, [this] { RefreshMoveValues(); });
 }
 
 void TReversiForm::MinimizeToTray()
@@ -725,4 +851,5 @@ void TReversiForm::OptionsItemClick()
     if (!Game->HistoryMode())
         MakeComputerMove();
     ShowHoverMark();
+    RefreshMoveValues();
 }

@@ -22,6 +22,9 @@ class BoardView;
 class GameSession;
 class NetSession;
 class MoveListWindow;
+class MoveValueWatch;
+class PositionEditor;
+class QAction;
 class StatusPanels;
 class TCallDlg;
 class TCallReq;
@@ -139,6 +142,7 @@ public:
     void MoveListItemClick();
     void FullScreenItemClick();
     void MoveNowItemClick();
+    void SetUpPositionItemClick();
 
     // --- settings, information, the window ---
     void OptionsItemClick();
@@ -153,10 +157,13 @@ public:
     const MainMenu& Menu() const { return Items; }
     const NetworkParts& Network() const { return Net; }
     MoveListWindow& MoveList() const { return *Moves; }
+    PositionEditor& Editing() const { return *Editor; }
+    MoveValueWatch& MoveValues() const { return *Values; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -184,6 +191,13 @@ private:
     // board keeps its size.
     void ShowMoveList(bool show, bool grow = true);
     int MoveListRoom() const; // the width the list takes beside the board
+    // The position editor takes the board (and the menu items that would change the game) or
+    // gives them back.
+    void ShowEditor(bool show);
+    void PlayFromEditedPosition();
+    // "Show move values": analysing while the player is to move, and only then.
+    void RefreshMoveValues();
+    void StopMoveValues();
 
     BoardView* BoardWidget = nullptr;
     std::unique_ptr<StatusPanels> Panels;
@@ -193,6 +207,9 @@ private:
     NetworkParts Net;
     WindowDialogs Dialogs;
     MoveListWindow* Moves = nullptr;
+    PositionEditor* Editor = nullptr;
+    MoveValueWatch* Values = nullptr;
+    QList<QPointer<QAction>> TakenByEditor; // the items the editor disabled
     TProgressPanel* LoadingPanel = nullptr;
     std::unique_ptr<BoardGraphics> Graphics;
     bool RefitPending = false;

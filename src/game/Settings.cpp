@@ -231,6 +231,13 @@ const SettingRow Rows[] = {
             s.Game.Extra.ResumeLastGame = raw == "yes";
         },
         [](const StoredSettings& s) { return std::string(YesNo(s.Game.Extra.ResumeLastGame)); } },
+    { "extras", "movevalues", ExtraLength, true,
+        [](const std::string& raw, StoredSettings& s) {
+            s.Game.Extra.ShowMoveValues = raw == "show";
+        },
+        [](const StoredSettings& s) {
+            return std::string(ShowHide(s.Game.Extra.ShowMoveValues));
+        } },
     { "extras", "folder", ExtraLength, true,
         [](const std::string& raw, StoredSettings& s) { s.Game.Extra.LastFolder = raw; },
         [](const StoredSettings& s) { return s.Game.Extra.LastFolder; } },

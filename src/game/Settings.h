@@ -31,6 +31,7 @@ struct ExtraSettings {
     bool MarkLegalMoves = false; // small dots on the squares where the side to move may play
     int AnimationFrameMs = 55; // 110 slow, 55 normal (the original's), 25 fast
     bool ResumeLastGame = true; // an unfinished game is kept at exit and can be resumed
+    bool ShowMoveValues = false; // the master engine's value of every legal square, on the board
     std::string LastFolder; // where the last game was saved or opened
     // The main window: its size when neither maximised nor full screen (0: the first size the
     // design gives it), and whether it was maximised or full screen.

@@ -147,6 +147,7 @@ TSideDlg::TSideDlg(QWidget* parent)
     QGroupBox* gameBox = Box(tr("The game"), extrasPage);
     MoveListCheck = Add(gameBox, new QCheckBox(tr("Show the move l&ist")));
     ResumeCheck = Add(gameBox, new QCheckBox(tr("&Keep an unfinished game to resume")));
+    MoveValuesCheck = Add(gameBox, new QCheckBox(tr("Show move &values")));
     extrasLayout->addWidget(boardBox);
     extrasLayout->addWidget(gameBox);
     Pages->addTab(extrasPage, tr("E&xtras"));
@@ -203,6 +204,7 @@ void TSideDlg::SetValues(const GameSettings& s)
             : s.Extra.AnimationFrameMs < 55                  ? 2
                                                              : 1);
     ResumeCheck->setChecked(s.Extra.ResumeLastGame);
+    MoveValuesCheck->setChecked(s.Extra.ShowMoveValues);
     LastFolder = s.Extra.LastFolder;
     UpdateSideButtons();
     FormShow();
@@ -227,6 +229,7 @@ GameSettings TSideDlg::Values() const
     s.Extra.MarkLegalMoves = LegalMoveMarksCheck->isChecked();
     s.Extra.AnimationFrameMs = AnimationFrameMsChoices[std::clamp(SpeedList->currentIndex(), 0, 2)];
     s.Extra.ResumeLastGame = ResumeCheck->isChecked();
+    s.Extra.ShowMoveValues = MoveValuesCheck->isChecked();
     s.Extra.LastFolder = LastFolder;
     return s;
 }

@@ -75,6 +75,7 @@ public:
     QCheckBox* LegalMoveMarksCheck;
     QComboBox* SpeedList;
     QCheckBox* ResumeCheck;
+    QCheckBox* MoveValuesCheck;
     QPushButton* OkButton;
 
 protected:

@@ -20,6 +20,7 @@
 #include "MainMenu.h"
 #include "MainWindow.h"
 #include "MoveListWindow.h"
+#include "ReasonText.h"
 #include "ResultDialog.h"
 #include "Settings.h"
 #include "SettingsDialog.h"
@@ -62,6 +63,8 @@ void WindowGameView::PositionChanged(bool fresh)
 
 void WindowGameView::MovePlayed(const PlayedMove& move)
 {
+    if (Parts.MoveMade)
+        Parts.MoveMade();
     // The outline leaves the square under the pointer before the move is shown, and comes back
     // once the turn has gone on; the computer's moves leave it alone.
     if (move.Source != MoveSource::Computer) {
@@ -96,6 +99,8 @@ void WindowGameView::TurnChanged(TurnShown turn)
         HoverAfterMove = false;
         Parts.Board.ShowHoverMark();
     }
+    if (Parts.TurnShownNow)
+        Parts.TurnShownNow();
 }
 
 void WindowGameView::Passed(int side) { ShowFinal(side == SideYellow ? 3 : 4, 0, 0); }
@@ -220,10 +225,16 @@ HistoryChoice WindowGameView::AskHistoryChoice()
     }
 }
 
-void WindowGameView::ShowError(const std::string& title, const std::string& message)
+void WindowGameView::EditorClosed()
+{
+    if (Parts.EditorClosed)
+        Parts.EditorClosed();
+}
+
+void WindowGameView::ShowError(const std::string& title, const Error& error)
 {
     QMessageBox::warning(Parts.Window.isVisible() ? &Parts.Window : nullptr,
-        QString::fromStdString(title), QString::fromStdString(message));
+        QString::fromStdString(title), Translated(error));
 }
 
 SearchOutcome WindowGameView::WaitForSearch(std::uint64_t stamp)

@@ -33,6 +33,12 @@ struct GameViewParts {
     // The items beyond the original follow what can be done now.
     std::function<void()> UpdateMenus;
     std::function<bool()> WindowClosing;
+    // The position editor lost the board to another game.
+    std::function<void()> EditorClosed;
+    // A move was made (the move values are for the position before it), and the turn was
+    // shown (values may be wanted for the position now).
+    std::function<void()> MoveMade;
+    std::function<void()> TurnShownNow;
 };
 
 class WindowGameView : public GameView {
@@ -52,9 +58,10 @@ public:
     void NetworkGameChanged(bool inGame) override;
     void NetworkTurnChanged(bool localTurn) override;
     HistoryChoice AskHistoryChoice() override;
-    void ShowError(const std::string& title, const std::string& message) override;
+    void ShowError(const std::string& title, const Error& error) override;
     SearchOutcome WaitForSearch(std::uint64_t stamp) override;
     void SearchFinished(const SearchOutcome& outcome) override;
+    void EditorClosed() override;
     bool Closing() const override;
 
     // The move counter of the status bar, from the record.

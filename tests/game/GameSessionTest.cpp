@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <condition_variable>
+#include <filesystem>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -13,6 +14,7 @@
 
 #include "BoardTracker.h"
 #include "Evaluation.h"
+#include "GamePosition.h"
 #include "GameSession.h"
 #include "InvariantCounter.h"
 #include "NetState.h"
@@ -58,9 +60,9 @@ public:
         return Choice;
     }
     std::vector<std::string> Errors;
-    void ShowError(const std::string&, const std::string& message) override
+    void ShowError(const std::string&, const Error& error) override
     {
-        Errors.push_back(message);
+        Errors.push_back(error.Message);
     }
     SearchOutcome WaitForSearch(std::uint64_t stamp) override
     {
@@ -78,6 +80,8 @@ public:
         }
         Arrived.notify_all();
     }
+    int EditorClosings = 0;
+    void EditorClosed() override { ++EditorClosings; }
     bool Closing() const override { return false; }
 
 private:
@@ -231,33 +235,138 @@ TEST_F(GameSessionTest, AResultForAGameThatIsGoneIsNotPlayed)
 
 // A game that starts from a set-up position (GGF, the one-line format) is refused with the reason
 // by Open and Paste, and the game on the board goes on untouched.
-TEST_F(GameSessionTest, AGameFromASetUpPositionIsRefusedAndNothingChanges)
+// A position set up elsewhere (GGF with its board, the one-line form) is played from where it
+// stands, undone to its start, saved as GGF and read back; a saved game (.kpx) cannot keep it.
+TEST_F(GameSessionTest, AGameFromASetUpPositionIsPlayedSavedAndReadBack)
 {
-    Session.Click(Sq(53));
-    ASSERT_EQ(GameRecord->Count, 2);
-    const Board before = BoardStack[0];
-    const std::string line = "O--OOOOX-OOOOOOXOOXXOOOXOOXOOOXXOOOOOOXX---OOOOX----O--X-------- X";
-    const std::string file = ::testing::TempDir() + "corvana-session-setup.ggf";
+    const std::string dir = ::testing::TempDir();
+    const std::string ggfFile = dir + "corvana-session-setup.ggf";
     {
-        FILE* f = std::fopen(file.c_str(), "wb");
+        FILE* f = std::fopen(ggfFile.c_str(), "wb");
         ASSERT_TRUE(f);
         const std::string ggf = "(;GM[Othello]BO[8 O--OOOO* -OOOOOO* OO**OOO* OO*OOO** OOOOOO** "
                                 "---OOOO* ----O--* -------- *]B[a2];)";
         std::fwrite(ggf.data(), 1, ggf.size(), f);
         std::fclose(f);
     }
-    EXPECT_FALSE(Session.Open(file));
-    ASSERT_EQ(View.Errors.size(), 1u);
-    EXPECT_EQ(View.Errors[0],
-        "corvana-session-setup.ggf was not opened: the game starts from a set-up position, and "
-        "games are played here from the usual start");
-    const Status pasted = Session.PasteGame(line);
-    ASSERT_FALSE(pasted);
-    EXPECT_NE(pasted.Failure().Message.find("set-up position"), std::string::npos);
+    OpponentIsComputer = false;
+    ASSERT_TRUE(Session.Open(ggfFile)) << (View.Errors.empty() ? "" : View.Errors[0]);
+    EXPECT_TRUE(View.Errors.empty());
+    EXPECT_FALSE(IsUsualStart(Session.StartPosition()));
+    ASSERT_EQ(GameRecord->Count, 1);
+    // Opened in the history at its start: the set-up board, Yellow to move.
+    EXPECT_EQ(GameRecord->Current, 0);
+    EXPECT_EQ(BoardStack[0], Session.StartPosition().Cells);
+    EXPECT_EQ(SideToMove, SideYellow);
+    Session.JumpTo(1);
+    const Board afterA2 = BoardStack[0];
+
+    const std::string kpx = dir + "corvana-session-setup.kpx";
+    std::remove(kpx.c_str());
+    const Status saved = Session.Save(kpx);
+    ASSERT_FALSE(saved);
+    EXPECT_NE(saved.Failure().Message.find("set-up position"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(kpx));
+
+    const std::string again = dir + "corvana-session-setup-again.ggf";
+    ASSERT_TRUE(Session.Save(again));
+    Session.ResetGame();
+    EXPECT_TRUE(IsUsualStart(Session.StartPosition()));
+    ASSERT_TRUE(Session.Open(again));
+    Session.JumpTo(GameRecord->Count);
+    EXPECT_EQ(BoardStack[0], afterA2);
+
+    // Copy gives GGF, which Paste takes back.
+    const std::string copied = Session.CopyGame();
+    EXPECT_EQ(copied.rfind("(;", 0), 0u);
+    Session.ResetGame();
+    ASSERT_TRUE(Session.PasteGame(copied));
+    Session.JumpTo(GameRecord->Count);
+    EXPECT_EQ(BoardStack[0], afterA2);
+
+    // The one-line form, as the endgame suites write positions.
+    ASSERT_TRUE(Session.PasteGame(
+        "O--OOOOX-OOOOOOXOOXXOOOXOOXOOOXXOOOOOOXX---OOOOX----O--X-------- X"));
+    EXPECT_EQ(GameRecord->Count, 0);
+    EXPECT_EQ(SideToMove, SideYellow);
+    EXPECT_EQ(BoardStack[0], Session.StartPosition().Cells);
+    std::remove(ggfFile.c_str());
+    std::remove(again.c_str());
+}
+
+TEST_F(GameSessionTest, PlayFromRefusesWhatNoGameReachesAndChangesNothing)
+{
+    Session.Click(Sq(53));
+    ASSERT_EQ(GameRecord->Count, 2);
+    const Board before = BoardStack[0];
+
+    // Green to move but stuck, while Yellow can play: Green would have passed.
+    GamePosition stuck = UsualStart(8);
+    for (int i = 0; i < BoardCells; ++i)
+        if (stuck.Cells[i] == CellGreen)
+            stuck.Cells[i] = CellYellow;
+    stuck.Cells[Square::Named(8, "a1")->Index()] = CellGreen;
+    stuck.Cells[Square::Named(8, "b2")->Index()] = CellYellow;
+    stuck.SideToMove = SideGreen;
+    const Status refused = Session.PlayFrom(stuck);
+    ASSERT_FALSE(refused);
+    EXPECT_NE(refused.Failure().Message.find("Green is to move but has no legal move"),
+        std::string::npos)
+        << refused.Failure().Message;
+
+    // Neither side can move.
+    GamePosition over = UsualStart(8);
+    for (int i = 0; i < BoardCells; ++i)
+        if (over.Cells[i] == CellGreen)
+            over.Cells[i] = CellYellow;
+    const Status ended = Session.PlayFrom(over);
+    ASSERT_FALSE(ended);
+    EXPECT_NE(ended.Failure().Message.find("neither side can move"), std::string::npos);
+
+    // Only one side's discs is a position like any other: Yellow to move plays.
     EXPECT_EQ(GameRecord->Count, 2);
     EXPECT_EQ(BoardStack[0], before);
+
+    GamePosition fromGreen = UsualStart(8);
+    fromGreen.SideToMove = SideGreen;
+    OpponentIsComputer = true;
+    ComputerSide = SideGreen;
+    ASSERT_TRUE(Session.PlayFrom(fromGreen));
+    // The computer plays Green and moves first.
+    ASSERT_EQ(GameRecord->Count, 1);
+    EXPECT_EQ(GameRecord->Entries[0].MoverSide, SideGreen);
     EXPECT_EQ(SideToMove, SideYellow);
-    std::remove(file.c_str());
+    EXPECT_FALSE(IsUsualStart(Session.StartPosition()));
+}
+
+// The editor borrows board 0: nothing is played meanwhile, Cancel brings the game back as it was,
+// and another game (a network game) ends the editing.
+TEST_F(GameSessionTest, EditingLendsTheBoardAndGivesTheGameBack)
+{
+    Session.Click(Sq(53));
+    ASSERT_EQ(GameRecord->Count, 2);
+    const Board before = BoardStack[0];
+    Session.BeginEditing();
+    EXPECT_TRUE(Session.Editing());
+    BoardStack[0][Square::Named(8, "a1")->Index()] = CellGreen;
+    SideToMove = SideGreen;
+    Session.Click(Sq(FirstLegal()));
+    EXPECT_FALSE(Session.Hint().has_value());
+    EXPECT_FALSE(Session.CanTakeBack());
+    EXPECT_EQ(GameRecord->Count, 2);
+    Session.EndEditing();
+    EXPECT_FALSE(Session.Editing());
+    EXPECT_EQ(BoardStack[0], before);
+    EXPECT_EQ(SideToMove, SideYellow);
+    EXPECT_EQ(View.EditorClosings, 0);
+
+    Session.BeginEditing();
+    NetworkGame = true;
+    Session.StartNetworkGame();
+    EXPECT_FALSE(Session.Editing());
+    EXPECT_EQ(View.EditorClosings, 1);
+    EXPECT_FALSE(Session.PlayFrom(UsualStart(8)));
+    NetworkGame = false;
 }
 
 // A restart (from the network peer) while the result is shown: the new game is not over.

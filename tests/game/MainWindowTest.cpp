@@ -50,8 +50,10 @@
 #include "InvariantCounter.h"
 #include "MainWindow.h"
 #include "MoveListWindow.h"
+#include "MoveValueWatch.h"
 #include "MoveRules.h"
 #include "NetSession.h"
+#include "PositionEditor.h"
 #include "ProcessState.h"
 #include "ProfileFile.h"
 #include "Program.h"
@@ -1781,6 +1783,142 @@ private slots:
         QCOMPARE(caption(),
             QStringList(
                 { "Подтверждение вызова", "Поступил вызов от:", "Желаете ли Вы принять вызов ?" }));
+    }
+
+    // The engine's reasons come in the reader's language, the file's own words as they are.
+    void RefusalsSayWhyInTheLanguageOfTheLocale()
+    {
+        QVERIFY(InstallTranslations(QLocale(QLocale::German, QLocale::Germany)));
+        Open(8, false, SideGreen);
+        QGuiApplication::clipboard()->setText(QStringLiteral("hello"));
+        Form->Menu().PasteGameItem->trigger();
+        QCOMPARE(Watcher->Shown.size(), 1);
+        const QString german = Watcher->Shown.first();
+        QVERIFY2(german.contains(QStringLiteral("\"hello\"")), qPrintable(german));
+        QVERIFY2(!german.contains(QStringLiteral("is neither a square nor a pass")),
+            qPrintable(german));
+        QVERIFY2(german.contains(QStringLiteral("weder ein Feld noch ein Passen")), qPrintable(german));
+        Close();
+        RemoveTranslations();
+        Open(8, false, SideGreen);
+        Form->Menu().PasteGameItem->trigger();
+        QCOMPARE(Watcher->Shown.size(), 1);
+        QVERIFY2(Watcher->Shown.first().contains(
+                     QStringLiteral("\"hello\" at character 1 is neither a square nor a pass")),
+            qPrintable(Watcher->Shown.first()));
+    }
+
+    // Set up position: the board becomes an editor (a click turns a square empty, Yellow, Green),
+    // the game's items wait meanwhile, an impossible position is refused with its reason, and
+    // Cancel gives the game back as it was.
+    void ThePositionEditorSetsUpAGameAndGivesTheOldOneBack()
+    {
+        Open(8, false, SideGreen);
+        Form->Board().HoverCol = 4; // E6 (rows from the bottom)
+        Form->Board().HoverRow = 2;
+        Form->FormClick();
+        QCOMPARE(GameRecord->Count, 1);
+        const Board played = BoardStack[0];
+
+        Form->Menu().SetUpPositionItem->trigger();
+        PositionEditor& editor = Form->Editing();
+        QVERIFY(editor.isVisible());
+        QVERIFY(Form->Session().Editing());
+        QVERIFY(!Form->Menu().NewGameItem->isEnabled());
+        QVERIFY(!Form->Menu().ListMenuSave->isEnabled());
+        QVERIFY(Form->Menu().ExitItem->isEnabled());
+
+        // A1 (bottom left): empty, Yellow, Green, empty.
+        const int a1 = Square::Named(8, "a1")->Index();
+        Form->Board().HoverCol = 0;
+        Form->Board().HoverRow = 7;
+        QCOMPARE(Form->Board().HoverSquare().Index(), a1);
+        Form->FormClick();
+        QCOMPARE(int(BoardStack[0][a1]), int(CellYellow));
+        Form->FormClick();
+        QCOMPARE(int(BoardStack[0][a1]), int(CellGreen));
+        QCOMPARE(GameRecord->Count, 1); // no move was played
+        Form->FormClick();
+        QCOMPARE(int(BoardStack[0][a1]), int(CellEmpty));
+
+        // An empty board with only the centre kept Yellow: nobody can move.
+        editor.SetEmptyBoard();
+        for (const char* name : { "d4", "e4", "d5", "e5" })
+            editor.Cycle(*Square::Named(8, name));
+        editor.OnPlay();
+        QVERIFY(editor.isVisible());
+        QVERIFY(Form->Session().Editing());
+
+        editor.OnCancel();
+        QVERIFY(!editor.isVisible());
+        QVERIFY(!Form->Session().Editing());
+        QCOMPARE(BoardStack[0], played);
+        QCOMPARE(GameRecord->Count, 1);
+        QVERIFY(Form->Menu().NewGameItem->isEnabled());
+
+        // From the start position with Green to move, two players: Green opens.
+        Form->Menu().SetUpPositionItem->trigger();
+        editor.SetStartPosition();
+        editor.SetSideToMove(SideGreen);
+        editor.OnPlay();
+        QVERIFY(!editor.isVisible());
+        QVERIFY(!Form->Session().Editing());
+        QCOMPARE(GameRecord->Count, 0);
+        QCOMPARE(SideToMove, SideGreen);
+        QCOMPARE(Form->Status().Text(0), QStringLiteral("Green is moving"));
+        QVERIFY(!IsUsualStart(Form->Session().StartPosition()));
+    }
+
+    // Show move values: the values on the board are the analysis' own, the hint takes the best
+    // of them, and a click stops the analysis before the move is shown (the analysis is held
+    // between rounds by the test, so nothing here depends on the machine's speed).
+    void MoveValuesAreTheAnalysisOwnAndAClickStopsThem()
+    {
+        // What the first round gives for the start position, on an engine like the window's.
+        master::Engine engine(16, 1);
+        master::AnalysisLimits limits;
+        limits.Depth = 1;
+        limits.Threads = 1;
+        const GamePosition start = UsualStart(8);
+        const master::MoveAnalysis expected
+            = master::AnalyseMoves(engine, start.Cells, 8, SideYellow, limits);
+        QCOMPARE(int(expected.Moves.size()), 4);
+
+        std::atomic<bool> hold { true };
+        std::atomic<int> released { 0 };
+        master::AnalysisHook = [&](int, const std::atomic<bool>* cancel) {
+            while (hold.load() && !(cancel && cancel->load()))
+                std::this_thread::yield();
+            if (cancel && cancel->load())
+                ++released;
+        };
+        Open(8, false, SideGreen, "", "movevalues=show\n");
+        QTRY_VERIFY_WITH_TIMEOUT(!Form->Board().MoveValuesShown().empty(), 10000);
+        const auto& shown = Form->Board().MoveValuesShown();
+        QCOMPARE(shown.size(), expected.Moves.size());
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            QCOMPARE(shown[i].At.Index(), expected.Moves[i].Move);
+            QCOMPARE(shown[i].Discs, int(std::lround(expected.Moves[i].Value / 100.0)));
+            QCOMPARE(shown[i].Best, i == 0);
+        }
+
+        // The hint is the best value's square, without a search of its own.
+        Form->HintItemClick();
+        QCOMPARE(Form->Board().HoverSquare().Index(), expected.Moves.front().Move);
+
+        // A click: the held round is let go and the old values leave the board at once.
+        Form->Board().HoverCol = 4; // E6
+        Form->Board().HoverRow = 2;
+        Form->FormClick();
+        QCOMPARE(GameRecord->Count, 1);
+        QCOMPARE(released.load(), 1);
+        QVERIFY(Form->Board().MoveValuesShown().empty());
+        // Green is to move now (two players): values come for the new position.
+        QTRY_VERIFY_WITH_TIMEOUT(!Form->Board().MoveValuesShown().empty(), 10000);
+        QCOMPARE(int(Form->Board().MoveValuesShown().size()), 3);
+        hold = false;
+        Close();
+        master::AnalysisHook = nullptr;
     }
 
     void TheKeySequenceOutsideANetworkGame()
