@@ -159,10 +159,13 @@ std::string GgfOf(const WrittenGame& game, const GgfDetails& details)
         if (++written % 10 == 0)
             text += '\n';
     };
-    for (const TTrackerEntry& e : record.Entries) {
+    for (std::size_t i = 0; i < record.Entries.size(); ++i) {
+        const TTrackerEntry& e = record.Entries[i];
         if (e.MoverSide != due)
             put(due, "PA");
         put(e.MoverSide, Lower(SquareName(record.Size, e.Move)));
+        if (i < details.MoveComments.size() && !details.MoveComments[i].empty())
+            text += "C[" + Escaped(details.MoveComments[i]) + "]";
         due = e.OtherSide;
     }
     return text + ";)\n";
