@@ -61,7 +61,7 @@ int RunReview(CliArgs& args)
                 m.Side == SideYellow ? "Yellow" : "Green", SquareName(size, m.Square).c_str(),
                 Field(m.Value, m.Exact).c_str(), SquareName(size, m.BestSquare).c_str(),
                 Field(m.BestValue, m.BestExact).c_str(),
-                Field(m.Loss, m.Exact && m.BestExact).c_str());
+                master::ReviewLossText(m).c_str());
         else
             std::printf("%s\n", master::ReviewLine(m, size).c_str());
         std::fflush(stdout);

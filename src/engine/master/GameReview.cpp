@@ -15,17 +15,6 @@ namespace {
 
     int DefaultExactEmpties(int size) { return size == 8 ? 20 : 16; }
 
-    // A loss in discs: whole when both values are exact.
-    std::string LossText(const ReviewedMove& m)
-    {
-        char text[32];
-        if (m.Exact && m.BestExact)
-            std::snprintf(text, sizeof text, "%d", m.Loss / 100);
-        else
-            std::snprintf(text, sizeof text, "%.2f", m.Loss / 100.0);
-        return text;
-    }
-
     std::string VerdictText(Verdict v)
     {
         return v == Verdict::Blunder ? " (blunder)" : v == Verdict::Mistake ? " (mistake)" : "";
@@ -107,6 +96,16 @@ GameReview ReviewGame(Engine& engine, const WrittenGame& game, const ReviewLimit
     return review;
 }
 
+std::string ReviewLossText(const ReviewedMove& m)
+{
+    char text[32];
+    if (m.Exact && m.BestExact)
+        std::snprintf(text, sizeof text, "%d", m.Loss / 100);
+    else
+        std::snprintf(text, sizeof text, "%.2f", m.Loss / 100.0);
+    return text;
+}
+
 std::string ReviewValueText(int value, bool exact, bool marked)
 {
     char text[32];
@@ -122,7 +121,7 @@ std::string ReviewLine(const ReviewedMove& m, int size)
     return "move " + std::to_string(m.Number) + ": " + SideName(m.Side) + ' '
         + SquareName(size, m.Square) + ' ' + ReviewValueText(m.Value, m.Exact) + ", best "
         + SquareName(size, m.BestSquare) + ' ' + ReviewValueText(m.BestValue, m.BestExact)
-        + ", loses " + LossText(m) + VerdictText(m.Judged);
+        + ", loses " + ReviewLossText(m) + VerdictText(m.Judged);
 }
 
 std::string SummaryLine(int side, const SideSummary& s)
@@ -141,7 +140,7 @@ std::vector<std::string> ReviewComments(const GameReview& review, const WrittenG
         if (m.Number >= 1 && std::size_t(m.Number) <= comments.size())
             comments[m.Number - 1] = ReviewValueText(m.Value, m.Exact) + ", best "
                 + SquareName(review.Size, m.BestSquare) + ' '
-                + ReviewValueText(m.BestValue, m.BestExact) + ", loses " + LossText(m)
+                + ReviewValueText(m.BestValue, m.BestExact) + ", loses " + ReviewLossText(m)
                 + VerdictText(m.Judged);
     return comments;
 }

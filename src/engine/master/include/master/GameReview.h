@@ -74,6 +74,9 @@ Verdict VerdictOf(int loss);
 // (or "+4" when marked is false).
 std::string ReviewValueText(int value, bool exact, bool marked = true);
 
+// A move's loss in discs, without a sign: "3.45", whole ("8") when both values are exact.
+std::string ReviewLossText(const ReviewedMove& move);
+
 // A move's line: "move 12: Yellow C4 -2.35, best D3 +1.10, loses 3.45 (mistake)".
 std::string ReviewLine(const ReviewedMove& move, int size);
 
