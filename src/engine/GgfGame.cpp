@@ -157,15 +157,19 @@ std::string GgfOf(const WrittenGame& game, const GgfDetails& details)
     text += "BO[" + BoardText(game.Start) + "]\n";
     int due = game.Start.SideToMove;
     int written = 0;
-    const auto put = [&](int side, const std::string& move) {
+    const auto put = [&](int side, const std::string& move, const std::string& comment) {
         text += (side == SideYellow ? "B[" : "W[") + move + "]";
+        if (!comment.empty())
+            text += "C[" + Escaped(comment) + "]";
         if (++written % 10 == 0)
             text += '\n';
     };
-    for (const TTrackerEntry& e : record.Entries) {
+    for (std::size_t i = 0; i < record.Entries.size(); ++i) {
+        const TTrackerEntry& e = record.Entries[i];
         if (e.MoverSide != due)
-            put(due, "PA");
-        put(e.MoverSide, Lower(SquareName(record.Size, e.Move)));
+            put(due, "PA", {});
+        put(e.MoverSide, Lower(SquareName(record.Size, e.Move)),
+            i < details.MoveComments.size() ? details.MoveComments[i] : std::string());
         due = e.OtherSide;
     }
     return text + ";)\n";

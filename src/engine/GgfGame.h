@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "BoardTracker.h"
 #include "Notation.h"
@@ -17,10 +18,14 @@ struct GgfDetails {
     std::string Date; // left out when empty
     std::string BlackName = "Yellow";
     std::string WhiteName = "Green";
+    // A comment after each move of the record, in its order (a review's values); an empty one,
+    // or one past the list's end, writes nothing. Written as C[...] after the move, which readers
+    // (this one too) pass over.
+    std::vector<std::string> MoveComments;
 };
 
 // The game as one GGF game: its start position and side to move (BO), every move with the passes
-// between them, and the result (RE, from Black's side) when the game is over.
+// between them with their comments, and the result (RE, from Black's side) when the game is over.
 std::string GgfOf(const WrittenGame& game, const GgfDetails& details = {});
 // A record from the usual start.
 std::string GgfOf(const OBoardTracker& record, const GgfDetails& details = {});

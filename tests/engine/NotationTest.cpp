@@ -242,7 +242,7 @@ TEST(Ggf, PassesAreWrittenAsPAAndTheResultFromBlacksSide)
         const std::vector<int> moves = MovesWithPasses(record);
         if (std::count(moves.begin(), moves.end(), PassMove) == 0)
             continue;
-        const std::string text = GgfOf(record, { "Here", "2026.12.08", "a]b", "c" });
+        const std::string text = GgfOf(record, { "Here", "2026.12.08", "a]b", "c", {} });
         EXPECT_NE(text.find("PA]"), std::string::npos) << text;
         EXPECT_NE(text.find("PB[a\\]b]"), std::string::npos) << text;
         EXPECT_NE(text.find("DT[2026.12.08]"), std::string::npos) << text;
@@ -261,6 +261,43 @@ TEST(Ggf, PassesAreWrittenAsPAAndTheResultFromBlacksSide)
         ASSERT_FALSE(refused);
         EXPECT_NE(refused.Failure().Message.find("pass for"), std::string::npos)
             << refused.Failure().Message;
+        return;
+    }
+    FAIL() << "no random game with a pass";
+}
+
+// A reviewed game keeps a comment after each move; the reader passes over them, brackets and
+// backslashes in them included, and a game with passes keeps each comment on its move.
+TEST(Ggf, MoveCommentsAreWrittenAfterTheirMovesAndReadPast)
+{
+    std::mt19937 rng(11);
+    for (int i = 0; i < 400; ++i) {
+        const OBoardTracker record = RandomRecord(8, rng);
+        const std::vector<int> moves = MovesWithPasses(record);
+        if (std::count(moves.begin(), moves.end(), PassMove) == 0)
+            continue;
+        GgfDetails details;
+        for (std::size_t m = 0; m < record.Entries.size(); ++m)
+            details.MoveComments.push_back(
+                m % 3 == 2 ? "" : "move " + std::to_string(m + 1) + " [+1.5] \\ ok");
+        const std::string text = GgfOf(record, details);
+        for (std::size_t m = 0; m < record.Entries.size(); ++m) {
+            const std::string move = std::string(record.Entries[m].MoverSide == SideYellow ? "B[" : "W[")
+                + MoveText(8, record.Entries[m].Move) + "]";
+            const std::string comment = "C[move " + std::to_string(m + 1) + " [+1.5\\] \\\\ ok]";
+            const std::size_t at = text.find(comment);
+            if (m % 3 == 2) {
+                EXPECT_EQ(at, std::string::npos) << comment;
+                continue;
+            }
+            ASSERT_NE(at, std::string::npos) << comment << "\n" << text;
+            // Right after its move.
+            ASSERT_GE(at, move.size());
+            EXPECT_EQ(text.substr(at - move.size(), move.size()), move) << comment;
+        }
+        const Result<OBoardTracker> back = FromStart(ReadGgf(text));
+        ASSERT_TRUE(back) << MessageOf(back);
+        ExpectSameGame(back.Value(), record);
         return;
     }
     FAIL() << "no random game with a pass";

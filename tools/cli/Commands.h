@@ -16,6 +16,7 @@ int RunRender(CliArgs& args);
 int RunIntro(CliArgs& args);
 int RunMatch(CliArgs& args);
 int RunSolve(CliArgs& args);
+int RunReview(CliArgs& args);
 
 // Says why a game file was not read: "refused:" for a file that is no valid game, "error:" for
 // one that could not be read at all.

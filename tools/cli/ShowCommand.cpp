@@ -8,6 +8,7 @@
 #include "Commands.h"
 #include "GameFiles.h"
 #include "Notation.h"
+#include "Openings.h"
 #include "PositionLine.h"
 
 void ReportUnreadGame(const std::string& fileName, const Error& error)
@@ -53,6 +54,8 @@ int RunShow(CliArgs& args)
             SquareName(record.Size, e.Move).c_str());
     }
     std::printf("transcript: %s\n", TranscriptOf(record).c_str());
+    if (const std::optional<std::string_view> opening = OpeningNameOf(game))
+        std::printf("opening: %.*s\n", int(opening->size()), opening->data());
     // Only a saved game says who played; a transcript or GGF game does not.
     if (const std::optional<SavedGameSettings>& s = read.Value().Settings) {
         std::printf("computer side: %s (%d)\n", SideName(s->ComputerSide), s->ComputerSide);

@@ -40,6 +40,14 @@ const Command CommandTable[] = {
         "      squares a1, b1, ... by name, X Yellow, O Green, - empty, then the side to move)\n"
         "      or of a transcript such as f5d6c3d3c4 (columns a.. from the left, rows from the\n"
         "      bottom; 10 x 10 told from its squares)" },
+    { "review", RunReview,
+        "review FILE [--seconds S] [--exact N] [--tsv] [--ggf OUT.ggf] [--threads N]\n"
+        "      values every move of a game file for the side that played it against the best\n"
+        "      move (final disc differences; S seconds a position, 0.5 unless given; exact from\n"
+        "      N empties, 20 on 8 x 8 and 16 on 10 x 10 unless given, 0: never); one line a move\n"
+        "      (passes left out) with mistakes (losing 4 discs or more) and blunders (10 or\n"
+        "      more), then a summary per side; --tsv: number, side, square, value, best square,\n"
+        "      best value, loss, tab-separated; --ggf: also the game with the values as comments" },
     { "show", RunShow,
         "show FILE.kpx|FILE.txt|FILE.ggf|FILE.obf\n"
         "      prints a game (saved game, transcript, GGF or the first position of a file of\n"
