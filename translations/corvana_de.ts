@@ -207,10 +207,6 @@
         <translation>Kopieren und Einfügen.</translation>
     </message>
     <message>
-        <source>Copy game puts the game on the clipboard as a transcript; Paste game opens a transcript or a GGF game from the clipboard, at its start, as a saved game opens.</source>
-        <translation>Partie kopieren legt die Partie als Notation in die Zwischenablage; Partie einfügen öffnet eine Notation oder GGF-Partie aus der Zwischenablage an ihrem Anfang, wie eine gespeicherte Partie sich öffnet.</translation>
-    </message>
-    <message>
         <source>Resuming the last game.</source>
         <translation>Das letzte Spiel fortsetzen.</translation>
     </message>
@@ -249,6 +245,18 @@
     <message>
         <source>What Corvana has beyond the rules.</source>
         <translation>Was Corvana über die Regeln hinaus bietet.</translation>
+    </message>
+    <message>
+        <source>Copy game puts the game on the clipboard as a transcript (as GGF when it starts from a set-up position); Paste game opens a transcript, a GGF game or a position in one line (the 64 squares a1 to h8 as X, O and -, then X or O to move) from the clipboard, at its start, as a saved game opens.</source>
+        <translation>Partie kopieren legt die Partie als Mitschrift in die Zwischenablage (als GGF, wenn sie von einer aufgestellten Stellung ausgeht); Partie einfügen öffnet eine Mitschrift, eine GGF-Partie oder eine Stellung in einer Zeile (die 64 Felder a1 bis h8 als X, O und -, dann X oder O am Zug) aus der Zwischenablage, an ihrem Anfang, wie eine gespeicherte Partie geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>Setting up a position.</source>
+        <translation>Eine Stellung aufstellen.</translation>
+    </message>
+    <message>
+        <source>Set up position in the Match menu makes the board an editor: a click (or Enter) turns a square empty, Yellow or Green in turn; the panel beside the board sets the start position, an empty board, the side to move and the opponent, and Play from here starts the game. A position no game can reach is refused with the reason. A game from a set-up position is saved as GGF or as a position; a saved game (.kpx) cannot keep where it starts.</source>
+        <translation>Stellung aufstellen im Menü Partie macht das Brett zum Editor: ein Klick (oder Enter) macht ein Feld der Reihe nach leer, gelb oder grün; die Leiste neben dem Brett stellt die Anfangsstellung, ein leeres Brett, die Seite am Zug und den Gegner ein, und Von hier spielen beginnt die Partie. Eine Stellung, die keine Partie erreichen kann, wird mit dem Grund abgelehnt. Eine Partie von einer aufgestellten Stellung wird als GGF oder als Stellung gespeichert; eine gespeicherte Partie (.kpx) kann nicht festhalten, wo sie beginnt.</translation>
     </message>
 </context>
 <context>
@@ -307,6 +315,416 @@
     <message>
         <source>NETWORK: Connection failed - opponent call error!</source>
         <translation>NETZWERK: Verbindung fehlgeschlagen – Fehler beim Anruf!</translation>
+    </message>
+</context>
+<context>
+    <name>PositionEditor</name>
+    <message>
+        <source>Set up position</source>
+        <translation>Stellung aufstellen</translation>
+    </message>
+    <message>
+        <source>Click a square to make it empty, Yellow or Green in turn (Enter does the same).</source>
+        <translation>Ein Klick auf ein Feld macht es der Reihe nach leer, gelb oder grün (Enter ebenso).</translation>
+    </message>
+    <message>
+        <source>&amp;Empty board</source>
+        <translation>&amp;Leeres Brett</translation>
+    </message>
+    <message>
+        <source>To move</source>
+        <translation>Am Zug</translation>
+    </message>
+    <message>
+        <source>&amp;Yellow</source>
+        <translation>&amp;Gelb</translation>
+    </message>
+    <message>
+        <source>&amp;Green</source>
+        <translation>G&amp;rün</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>Gegner</translation>
+    </message>
+    <message>
+        <source>&amp;Computer</source>
+        <translation>&amp;Computer</translation>
+    </message>
+    <message>
+        <source>&amp;Two players</source>
+        <translation>&amp;Zwei Spieler</translation>
+    </message>
+    <message>
+        <source>&amp;Play from here</source>
+        <translation>&amp;Von hier spielen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Start position</source>
+        <translation>&amp;Startstellung</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>a game from a set-up position is not played over the network</source>
+        <translation>eine Partie von einer aufgestellten Stellung wird nicht über das Netzwerk gespielt</translation>
+    </message>
+    <message>
+        <source>neither side can move: the game would be over</source>
+        <translation>keine Seite kann ziehen: die Partie wäre zu Ende</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>sie ist beschädigt (%1)</translation>
+    </message>
+    <message>
+        <source>it is too short to be a saved game</source>
+        <translation>sie ist zu kurz für eine gespeicherte Partie</translation>
+    </message>
+    <message>
+        <source>it is not a saved game</source>
+        <translation>sie ist keine gespeicherte Partie</translation>
+    </message>
+    <message>
+        <source>it ends after %1 bytes, before its header is complete</source>
+        <translation>sie endet nach %1 Bytes, bevor ihr Kopf vollständig ist</translation>
+    </message>
+    <message>
+        <source>its board size %1 is neither 8 nor 10</source>
+        <translation>ihre Brettgröße %1 ist weder 8 noch 10</translation>
+    </message>
+    <message>
+        <source>its move count %1 is impossible</source>
+        <translation>ihre Zugzahl %1 ist unmöglich</translation>
+    </message>
+    <message>
+        <source>it ends after %1 bytes, %2 moves need %3</source>
+        <translation>sie endet nach %1 Bytes, %2 Züge brauchen %3</translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes, %2 moves need %3</source>
+        <translation>sie enthält %1 Bytes, %2 Züge brauchen %3</translation>
+    </message>
+    <message>
+        <source>move %1</source>
+        <translation>Zug %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a square of the board</source>
+        <translation>%1 ist kein Feld des Bretts</translation>
+    </message>
+    <message>
+        <source>%1 names impossible sides</source>
+        <translation>%1 nennt unmögliche Seiten</translation>
+    </message>
+    <message>
+        <source>the board before %1 holds impossible cells</source>
+        <translation>das Brett vor %1 enthält unmögliche Felder</translation>
+    </message>
+    <message>
+        <source>the board before %1 has an empty centre square</source>
+        <translation>das Brett vor %1 hat ein leeres Mittelfeld</translation>
+    </message>
+    <message>
+        <source>the board before move 1 is not the start position</source>
+        <translation>das Brett vor Zug 1 ist nicht die Anfangsstellung</translation>
+    </message>
+    <message>
+        <source>%1 is not a legal move</source>
+        <translation>%1 ist kein erlaubter Zug</translation>
+    </message>
+    <message>
+        <source>the board before %1 does not follow from move %2</source>
+        <translation>das Brett vor %1 folgt nicht aus Zug %2</translation>
+    </message>
+    <message>
+        <source>%1 is played by %2 where %3 is to move</source>
+        <translation>%1 wird von %2 gespielt, wo %3 am Zug ist</translation>
+    </message>
+    <message>
+        <source>its computer side %1 is neither 2 nor 3</source>
+        <translation>ihre Computerseite %1 ist weder 2 noch 3</translation>
+    </message>
+    <message>
+        <source>its opponent flag %1 is neither 0 nor 1</source>
+        <translation>ihr Gegnerkennzeichen %1 ist weder 0 noch 1</translation>
+    </message>
+    <message>
+        <source>it is too large to be a saved game</source>
+        <translation>sie ist zu groß für eine gespeicherte Partie</translation>
+    </message>
+    <message>
+        <source>%1 was not written: the game starts from a set-up position, which a saved game cannot keep (GGF can)</source>
+        <translation>%1 wurde nicht geschrieben: die Partie beginnt mit einer aufgestellten Stellung, die eine gespeicherte Partie nicht festhalten kann (GGF kann es)</translation>
+    </message>
+    <message>
+        <source>%1 was not written: the game starts from a set-up position, which a transcript cannot keep (GGF can)</source>
+        <translation>%1 wurde nicht geschrieben: die Partie beginnt mit einer aufgestellten Stellung, die eine Mitschrift nicht festhalten kann (GGF kann es)</translation>
+    </message>
+    <message>
+        <source>the text holds no moves</source>
+        <translation>der Text enthält keine Züge</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>the board size %1 is neither 8 nor 10</source>
+        <translation>die Brettgröße %1 ist weder 8 noch 10</translation>
+    </message>
+    <message>
+        <source>it names no side to move</source>
+        <translation>sie nennt keine Seite am Zug</translation>
+    </message>
+    <message>
+        <source>its board holds impossible cells</source>
+        <translation>ihr Brett enthält unmögliche Felder</translation>
+    </message>
+    <message>
+        <source>its centre square %1 is empty, which no game can leave empty</source>
+        <translation>ihr Mittelfeld %1 ist leer, was keine Partie leer lassen kann</translation>
+    </message>
+    <message>
+        <source>%1 is to move but has no legal move, while %2 has one</source>
+        <translation>%1 ist am Zug, hat aber keinen erlaubten Zug, während %2 einen hat</translation>
+    </message>
+    <message>
+        <source>it holds no GGF game (no &quot;(;&quot; where a game begins)</source>
+        <translation>sie enthält keine GGF-Partie (kein &quot;(;&quot;, wo eine Partie beginnt)</translation>
+    </message>
+    <message>
+        <source>character %1</source>
+        <translation>Zeichen %1</translation>
+    </message>
+    <message>
+        <source>the game is not closed by &quot;;)&quot;</source>
+        <translation>die Partie wird nicht mit &quot;;)&quot; abgeschlossen</translation>
+    </message>
+    <message>
+        <source>the game has something else than a property at %1</source>
+        <translation>die Partie hat bei %1 etwas anderes als eine Eigenschaft</translation>
+    </message>
+    <message>
+        <source>the value of %1 is not closed by &quot;]&quot;</source>
+        <translation>der Wert von %1 wird nicht mit &quot;]&quot; abgeschlossen</translation>
+    </message>
+    <message>
+        <source>the game has more properties than any game needs</source>
+        <translation>die Partie hat mehr Eigenschaften, als eine Partie braucht</translation>
+    </message>
+    <message>
+        <source>its board (BO) is neither 8 × 8 nor 10 × 10</source>
+        <translation>ihr Brett (BO) ist weder 8 × 8 noch 10 × 10</translation>
+    </message>
+    <message>
+        <source>its board (BO) does not have %1 squares and the side to move</source>
+        <translation>ihr Brett (BO) hat nicht %1 Felder und die Seite am Zug</translation>
+    </message>
+    <message>
+        <source>its board (BO) has &quot;%1&quot; where a square is *, O or -</source>
+        <translation>ihr Brett (BO) hat &quot;%1&quot;, wo ein Feld *, O oder - ist</translation>
+    </message>
+    <message>
+        <source>its board (BO) names no side to move (* or O after the squares)</source>
+        <translation>ihr Brett (BO) nennt keine Seite am Zug (* oder O nach den Feldern)</translation>
+    </message>
+    <message>
+        <source>its board (BO) cannot arise in a game: %1</source>
+        <translation>ihr Brett (BO) kann in keiner Partie entstehen: %1</translation>
+    </message>
+    <message>
+        <source>it is a game of %1, not of Othello</source>
+        <translation>sie ist eine Partie %1, nicht Othello</translation>
+    </message>
+    <message>
+        <source>it has no board (BO)</source>
+        <translation>sie hat kein Brett (BO)</translation>
+    </message>
+    <message>
+        <source>move %1 (%2) is not a square of the board</source>
+        <translation>Zug %1 (%2) ist kein Feld des Bretts</translation>
+    </message>
+    <message>
+        <source>move %1 (%2)</source>
+        <translation>Zug %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 comes after the end of the game</source>
+        <translation>%1 kommt nach dem Ende der Partie</translation>
+    </message>
+    <message>
+        <source>%1 is a pass for %2, but %3 is the one to pass</source>
+        <translation>%1 ist ein Passen für %2, aber %3 muss passen</translation>
+    </message>
+    <message>
+        <source>%1 is a pass, but %2 can play</source>
+        <translation>%1 ist ein Passen, aber %2 kann ziehen</translation>
+    </message>
+    <message>
+        <source>%1 is %2&apos;s, but %3 is to move</source>
+        <translation>%1 ist von %2, aber %3 ist am Zug</translation>
+    </message>
+    <message>
+        <source>%1 is not a legal move for %2</source>
+        <translation>%1 ist kein erlaubter Zug für %2</translation>
+    </message>
+    <message>
+        <source>character %1 is neither a square nor a pass</source>
+        <translation>Zeichen %1 ist weder ein Feld noch ein Passen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at %2 is neither a square nor a pass</source>
+        <translation>&quot;%1&quot; bei %2 ist weder ein Feld noch ein Passen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at %2 is not a square</source>
+        <translation>&quot;%1&quot; bei %2 ist kein Feld</translation>
+    </message>
+    <message>
+        <source>it holds more moves than any game has</source>
+        <translation>sie enthält mehr Züge, als eine Partie hat</translation>
+    </message>
+    <message>
+        <source>the moves and their sides do not pair up</source>
+        <translation>die Züge und ihre Seiten passen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>move %1 (%2) is not a square of the %3 × %3 board</source>
+        <translation>Zug %1 (%2) ist kein Feld des Bretts %3 × %3</translation>
+    </message>
+    <message>
+        <source>code %1</source>
+        <translation>Code %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a move and its score (such as A2:+38)</source>
+        <translation>&quot;%1&quot; ist kein Zug mit seinem Ergebnis (wie A2:+38)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no square of the board</source>
+        <translation>&quot;%1&quot; nennt kein Feld des Bretts</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no score a game can end with</source>
+        <translation>&quot;%1&quot; hat kein Ergebnis, mit dem eine Partie enden kann</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2 is not a legal move for %3</source>
+        <translation>&quot;%1&quot;: %2 ist kein erlaubter Zug für %3</translation>
+    </message>
+    <message>
+        <source>character %1 (%2) is no square: a square is X, O or -</source>
+        <translation>Zeichen %1 (%2) ist kein Feld: ein Feld ist X, O oder -</translation>
+    </message>
+    <message>
+        <source>it has %1 squares, where a board has 64 (8 × 8) or 100 (10 × 10)</source>
+        <translation>sie hat %1 Felder, wo ein Brett 64 (8 × 8) oder 100 (10 × 10) hat</translation>
+    </message>
+    <message>
+        <source>it names no side to move (X or O after the squares)</source>
+        <translation>sie nennt keine Seite am Zug (X oder O nach den Feldern)</translation>
+    </message>
+    <message>
+        <source>%1 after the squares is no side to move (X or O)</source>
+        <translation>%1 nach den Feldern ist keine Seite am Zug (X oder O)</translation>
+    </message>
+    <message>
+        <source>%1 follows the side to move, where &quot;;&quot; or nothing may</source>
+        <translation>%1 folgt auf die Seite am Zug, wo &quot;;&quot; oder nichts stehen darf</translation>
+    </message>
+    <message>
+        <source>it publishes more moves than a position has</source>
+        <translation>sie veröffentlicht mehr Züge, als eine Stellung hat</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>it holds no position</source>
+        <translation>sie enthält keine Stellung</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: %2</source>
+        <translation>%1 wurde nicht geöffnet: %2</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>sie existiert nicht</translation>
+    </message>
+    <message>
+        <source>it could not be opened: %1</source>
+        <translation>sie konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>it could not be read: %1</source>
+        <translation>sie konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>sie ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>sie ist größer als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot; kann nicht entfernt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: it is not a regular file</source>
+        <translation>&quot;%1&quot; kann nicht entfernt werden: sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: the file is read-only</source>
+        <translation>&quot;%1&quot; kann nicht entfernt werden: die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Cannot follow &quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot; kann nicht gefolgt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot replace &quot;%1&quot;: it is not a regular file</source>
+        <translation>&quot;%1&quot; kann nicht ersetzt werden: sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Cannot replace &quot;%1&quot;: the file is read-only</source>
+        <translation>&quot;%1&quot; kann nicht ersetzt werden: die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Cannot replace &quot;%1&quot;: it belongs to another user</source>
+        <translation>&quot;%1&quot; kann nicht ersetzt werden: sie gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: the folder &quot;%2&quot; is read-only</source>
+        <translation>&quot;%1&quot; kann nicht geschrieben werden: der Ordner &quot;%2&quot; ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot; kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot; kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot replace &quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot; kann nicht ersetzt werden: %2</translation>
     </message>
 </context>
 <context>
@@ -803,6 +1221,18 @@ Diese Funktion ist nicht verfügbar.</translation>
         <source>The computer plays the best move it has found so far</source>
         <translation>Der Computer spielt den besten Zug, den er bisher gefunden hat</translation>
     </message>
+    <message>
+        <source>Set up position...</source>
+        <translation>Stellung aufstellen...</translation>
+    </message>
+    <message>
+        <source>Set up a position on the board and play from it</source>
+        <translation>Eine Stellung auf dem Brett aufstellen und von ihr aus spielen</translation>
+    </message>
+    <message>
+        <source>Set up position</source>
+        <translation>Stellung aufstellen</translation>
+    </message>
 </context>
 <context>
     <name>TRulersDlg</name>
@@ -1011,6 +1441,10 @@ Diese Funktion ist nicht verfügbar.</translation>
     <message>
         <source>Computer level %1</source>
         <translation>Computerstufe %1</translation>
+    </message>
+    <message>
+        <source>Show move &amp;values</source>
+        <translation>Zugw&amp;erte anzeigen</translation>
     </message>
 </context>
 </TS>

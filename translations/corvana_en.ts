@@ -207,10 +207,6 @@
         <translation>Copy and paste.</translation>
     </message>
     <message>
-        <source>Copy game puts the game on the clipboard as a transcript; Paste game opens a transcript or a GGF game from the clipboard, at its start, as a saved game opens.</source>
-        <translation>Copy game puts the game on the clipboard as a transcript; Paste game opens a transcript or a GGF game from the clipboard, at its start, as a saved game opens.</translation>
-    </message>
-    <message>
         <source>Resuming the last game.</source>
         <translation>Resuming the last game.</translation>
     </message>
@@ -249,6 +245,18 @@
     <message>
         <source>What Corvana has beyond the rules.</source>
         <translation>What Corvana has beyond the rules.</translation>
+    </message>
+    <message>
+        <source>Copy game puts the game on the clipboard as a transcript (as GGF when it starts from a set-up position); Paste game opens a transcript, a GGF game or a position in one line (the 64 squares a1 to h8 as X, O and -, then X or O to move) from the clipboard, at its start, as a saved game opens.</source>
+        <translation>Copy game puts the game on the clipboard as a transcript (as GGF when it starts from a set-up position); Paste game opens a transcript, a GGF game or a position in one line (the 64 squares a1 to h8 as X, O and -, then X or O to move) from the clipboard, at its start, as a saved game opens.</translation>
+    </message>
+    <message>
+        <source>Setting up a position.</source>
+        <translation>Setting up a position.</translation>
+    </message>
+    <message>
+        <source>Set up position in the Match menu makes the board an editor: a click (or Enter) turns a square empty, Yellow or Green in turn; the panel beside the board sets the start position, an empty board, the side to move and the opponent, and Play from here starts the game. A position no game can reach is refused with the reason. A game from a set-up position is saved as GGF or as a position; a saved game (.kpx) cannot keep where it starts.</source>
+        <translation>Set up position in the Match menu makes the board an editor: a click (or Enter) turns a square empty, Yellow or Green in turn; the panel beside the board sets the start position, an empty board, the side to move and the opponent, and Play from here starts the game. A position no game can reach is refused with the reason. A game from a set-up position is saved as GGF or as a position; a saved game (.kpx) cannot keep where it starts.</translation>
     </message>
 </context>
 <context>
@@ -307,6 +315,416 @@
     <message>
         <source>NETWORK: Connection failed - opponent call error!</source>
         <translation>NETWORK: Connection failed - opponent call error!</translation>
+    </message>
+</context>
+<context>
+    <name>PositionEditor</name>
+    <message>
+        <source>Set up position</source>
+        <translation>Set up position</translation>
+    </message>
+    <message>
+        <source>Click a square to make it empty, Yellow or Green in turn (Enter does the same).</source>
+        <translation>Click a square to make it empty, Yellow or Green in turn (Enter does the same).</translation>
+    </message>
+    <message>
+        <source>&amp;Empty board</source>
+        <translation>&amp;Empty board</translation>
+    </message>
+    <message>
+        <source>To move</source>
+        <translation>To move</translation>
+    </message>
+    <message>
+        <source>&amp;Yellow</source>
+        <translation>&amp;Yellow</translation>
+    </message>
+    <message>
+        <source>&amp;Green</source>
+        <translation>&amp;Green</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>Opponent</translation>
+    </message>
+    <message>
+        <source>&amp;Computer</source>
+        <translation>&amp;Computer</translation>
+    </message>
+    <message>
+        <source>&amp;Two players</source>
+        <translation>&amp;Two players</translation>
+    </message>
+    <message>
+        <source>&amp;Play from here</source>
+        <translation>&amp;Play from here</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Start position</source>
+        <translation>&amp;Start position</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>a game from a set-up position is not played over the network</source>
+        <translation>a game from a set-up position is not played over the network</translation>
+    </message>
+    <message>
+        <source>neither side can move: the game would be over</source>
+        <translation>neither side can move: the game would be over</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>it is damaged (%1)</translation>
+    </message>
+    <message>
+        <source>it is too short to be a saved game</source>
+        <translation>it is too short to be a saved game</translation>
+    </message>
+    <message>
+        <source>it is not a saved game</source>
+        <translation>it is not a saved game</translation>
+    </message>
+    <message>
+        <source>it ends after %1 bytes, before its header is complete</source>
+        <translation>it ends after %1 bytes, before its header is complete</translation>
+    </message>
+    <message>
+        <source>its board size %1 is neither 8 nor 10</source>
+        <translation>its board size %1 is neither 8 nor 10</translation>
+    </message>
+    <message>
+        <source>its move count %1 is impossible</source>
+        <translation>its move count %1 is impossible</translation>
+    </message>
+    <message>
+        <source>it ends after %1 bytes, %2 moves need %3</source>
+        <translation>it ends after %1 bytes, %2 moves need %3</translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes, %2 moves need %3</source>
+        <translation>it holds %1 bytes, %2 moves need %3</translation>
+    </message>
+    <message>
+        <source>move %1</source>
+        <translation>move %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a square of the board</source>
+        <translation>%1 is not a square of the board</translation>
+    </message>
+    <message>
+        <source>%1 names impossible sides</source>
+        <translation>%1 names impossible sides</translation>
+    </message>
+    <message>
+        <source>the board before %1 holds impossible cells</source>
+        <translation>the board before %1 holds impossible cells</translation>
+    </message>
+    <message>
+        <source>the board before %1 has an empty centre square</source>
+        <translation>the board before %1 has an empty centre square</translation>
+    </message>
+    <message>
+        <source>the board before move 1 is not the start position</source>
+        <translation>the board before move 1 is not the start position</translation>
+    </message>
+    <message>
+        <source>%1 is not a legal move</source>
+        <translation>%1 is not a legal move</translation>
+    </message>
+    <message>
+        <source>the board before %1 does not follow from move %2</source>
+        <translation>the board before %1 does not follow from move %2</translation>
+    </message>
+    <message>
+        <source>%1 is played by %2 where %3 is to move</source>
+        <translation>%1 is played by %2 where %3 is to move</translation>
+    </message>
+    <message>
+        <source>its computer side %1 is neither 2 nor 3</source>
+        <translation>its computer side %1 is neither 2 nor 3</translation>
+    </message>
+    <message>
+        <source>its opponent flag %1 is neither 0 nor 1</source>
+        <translation>its opponent flag %1 is neither 0 nor 1</translation>
+    </message>
+    <message>
+        <source>it is too large to be a saved game</source>
+        <translation>it is too large to be a saved game</translation>
+    </message>
+    <message>
+        <source>%1 was not written: the game starts from a set-up position, which a saved game cannot keep (GGF can)</source>
+        <translation>%1 was not written: the game starts from a set-up position, which a saved game cannot keep (GGF can)</translation>
+    </message>
+    <message>
+        <source>%1 was not written: the game starts from a set-up position, which a transcript cannot keep (GGF can)</source>
+        <translation>%1 was not written: the game starts from a set-up position, which a transcript cannot keep (GGF can)</translation>
+    </message>
+    <message>
+        <source>the text holds no moves</source>
+        <translation>the text holds no moves</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>the board size %1 is neither 8 nor 10</source>
+        <translation>the board size %1 is neither 8 nor 10</translation>
+    </message>
+    <message>
+        <source>it names no side to move</source>
+        <translation>it names no side to move</translation>
+    </message>
+    <message>
+        <source>its board holds impossible cells</source>
+        <translation>its board holds impossible cells</translation>
+    </message>
+    <message>
+        <source>its centre square %1 is empty, which no game can leave empty</source>
+        <translation>its centre square %1 is empty, which no game can leave empty</translation>
+    </message>
+    <message>
+        <source>%1 is to move but has no legal move, while %2 has one</source>
+        <translation>%1 is to move but has no legal move, while %2 has one</translation>
+    </message>
+    <message>
+        <source>it holds no GGF game (no &quot;(;&quot; where a game begins)</source>
+        <translation>it holds no GGF game (no &quot;(;&quot; where a game begins)</translation>
+    </message>
+    <message>
+        <source>character %1</source>
+        <translation>character %1</translation>
+    </message>
+    <message>
+        <source>the game is not closed by &quot;;)&quot;</source>
+        <translation>the game is not closed by &quot;;)&quot;</translation>
+    </message>
+    <message>
+        <source>the game has something else than a property at %1</source>
+        <translation>the game has something else than a property at %1</translation>
+    </message>
+    <message>
+        <source>the value of %1 is not closed by &quot;]&quot;</source>
+        <translation>the value of %1 is not closed by &quot;]&quot;</translation>
+    </message>
+    <message>
+        <source>the game has more properties than any game needs</source>
+        <translation>the game has more properties than any game needs</translation>
+    </message>
+    <message>
+        <source>its board (BO) is neither 8 × 8 nor 10 × 10</source>
+        <translation>its board (BO) is neither 8 × 8 nor 10 × 10</translation>
+    </message>
+    <message>
+        <source>its board (BO) does not have %1 squares and the side to move</source>
+        <translation>its board (BO) does not have %1 squares and the side to move</translation>
+    </message>
+    <message>
+        <source>its board (BO) has &quot;%1&quot; where a square is *, O or -</source>
+        <translation>its board (BO) has &quot;%1&quot; where a square is *, O or -</translation>
+    </message>
+    <message>
+        <source>its board (BO) names no side to move (* or O after the squares)</source>
+        <translation>its board (BO) names no side to move (* or O after the squares)</translation>
+    </message>
+    <message>
+        <source>its board (BO) cannot arise in a game: %1</source>
+        <translation>its board (BO) cannot arise in a game: %1</translation>
+    </message>
+    <message>
+        <source>it is a game of %1, not of Othello</source>
+        <translation>it is a game of %1, not of Othello</translation>
+    </message>
+    <message>
+        <source>it has no board (BO)</source>
+        <translation>it has no board (BO)</translation>
+    </message>
+    <message>
+        <source>move %1 (%2) is not a square of the board</source>
+        <translation>move %1 (%2) is not a square of the board</translation>
+    </message>
+    <message>
+        <source>move %1 (%2)</source>
+        <translation>move %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 comes after the end of the game</source>
+        <translation>%1 comes after the end of the game</translation>
+    </message>
+    <message>
+        <source>%1 is a pass for %2, but %3 is the one to pass</source>
+        <translation>%1 is a pass for %2, but %3 is the one to pass</translation>
+    </message>
+    <message>
+        <source>%1 is a pass, but %2 can play</source>
+        <translation>%1 is a pass, but %2 can play</translation>
+    </message>
+    <message>
+        <source>%1 is %2&apos;s, but %3 is to move</source>
+        <translation>%1 is %2&apos;s, but %3 is to move</translation>
+    </message>
+    <message>
+        <source>%1 is not a legal move for %2</source>
+        <translation>%1 is not a legal move for %2</translation>
+    </message>
+    <message>
+        <source>character %1 is neither a square nor a pass</source>
+        <translation>character %1 is neither a square nor a pass</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at %2 is neither a square nor a pass</source>
+        <translation>&quot;%1&quot; at %2 is neither a square nor a pass</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at %2 is not a square</source>
+        <translation>&quot;%1&quot; at %2 is not a square</translation>
+    </message>
+    <message>
+        <source>it holds more moves than any game has</source>
+        <translation>it holds more moves than any game has</translation>
+    </message>
+    <message>
+        <source>the moves and their sides do not pair up</source>
+        <translation>the moves and their sides do not pair up</translation>
+    </message>
+    <message>
+        <source>move %1 (%2) is not a square of the %3 × %3 board</source>
+        <translation>move %1 (%2) is not a square of the %3 × %3 board</translation>
+    </message>
+    <message>
+        <source>code %1</source>
+        <translation>code %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a move and its score (such as A2:+38)</source>
+        <translation>&quot;%1&quot; is not a move and its score (such as A2:+38)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no square of the board</source>
+        <translation>&quot;%1&quot; names no square of the board</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no score a game can end with</source>
+        <translation>&quot;%1&quot; has no score a game can end with</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2 is not a legal move for %3</source>
+        <translation>&quot;%1&quot;: %2 is not a legal move for %3</translation>
+    </message>
+    <message>
+        <source>character %1 (%2) is no square: a square is X, O or -</source>
+        <translation>character %1 (%2) is no square: a square is X, O or -</translation>
+    </message>
+    <message>
+        <source>it has %1 squares, where a board has 64 (8 × 8) or 100 (10 × 10)</source>
+        <translation>it has %1 squares, where a board has 64 (8 × 8) or 100 (10 × 10)</translation>
+    </message>
+    <message>
+        <source>it names no side to move (X or O after the squares)</source>
+        <translation>it names no side to move (X or O after the squares)</translation>
+    </message>
+    <message>
+        <source>%1 after the squares is no side to move (X or O)</source>
+        <translation>%1 after the squares is no side to move (X or O)</translation>
+    </message>
+    <message>
+        <source>%1 follows the side to move, where &quot;;&quot; or nothing may</source>
+        <translation>%1 follows the side to move, where &quot;;&quot; or nothing may</translation>
+    </message>
+    <message>
+        <source>it publishes more moves than a position has</source>
+        <translation>it publishes more moves than a position has</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>it holds no position</source>
+        <translation>it holds no position</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: %2</source>
+        <translation>%1 was not opened: %2</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>it does not exist</translation>
+    </message>
+    <message>
+        <source>it could not be opened: %1</source>
+        <translation>it could not be opened: %1</translation>
+    </message>
+    <message>
+        <source>it could not be read: %1</source>
+        <translation>it could not be read: %1</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>it is larger than %1 bytes</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: %2</source>
+        <translation>Cannot remove &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: it is not a regular file</source>
+        <translation>Cannot remove &quot;%1&quot;: it is not a regular file</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: the file is read-only</source>
+        <translation>Cannot remove &quot;%1&quot;: the file is read-only</translation>
+    </message>
+    <message>
+        <source>Cannot follow &quot;%1&quot;: %2</source>
+        <translation>Cannot follow &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot replace &quot;%1&quot;: it is not a regular file</source>
+        <translation>Cannot replace &quot;%1&quot;: it is not a regular file</translation>
+    </message>
+    <message>
+        <source>Cannot replace &quot;%1&quot;: the file is read-only</source>
+        <translation>Cannot replace &quot;%1&quot;: the file is read-only</translation>
+    </message>
+    <message>
+        <source>Cannot replace &quot;%1&quot;: it belongs to another user</source>
+        <translation>Cannot replace &quot;%1&quot;: it belongs to another user</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: the folder &quot;%2&quot; is read-only</source>
+        <translation>Cannot write &quot;%1&quot;: the folder &quot;%2&quot; is read-only</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;: %2</source>
+        <translation>Cannot create &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Cannot write &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot replace &quot;%1&quot;: %2</source>
+        <translation>Cannot replace &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
@@ -803,6 +1221,18 @@ Function not work.</translation>
         <source>The computer plays the best move it has found so far</source>
         <translation>The computer plays the best move it has found so far</translation>
     </message>
+    <message>
+        <source>Set up position...</source>
+        <translation>Set up position...</translation>
+    </message>
+    <message>
+        <source>Set up a position on the board and play from it</source>
+        <translation>Set up a position on the board and play from it</translation>
+    </message>
+    <message>
+        <source>Set up position</source>
+        <translation>Set up position</translation>
+    </message>
 </context>
 <context>
     <name>TRulersDlg</name>
@@ -1011,6 +1441,10 @@ Function not work.</translation>
     <message>
         <source>Computer level %1</source>
         <translation>Computer level %1</translation>
+    </message>
+    <message>
+        <source>Show move &amp;values</source>
+        <translation>Show move &amp;values</translation>
     </message>
 </context>
 </TS>

@@ -207,10 +207,6 @@
         <translation>Копирование и вставка.</translation>
     </message>
     <message>
-        <source>Copy game puts the game on the clipboard as a transcript; Paste game opens a transcript or a GGF game from the clipboard, at its start, as a saved game opens.</source>
-        <translation>«Копировать партию» помещает партию в буфер обмена в виде записи; «Вставить партию» открывает запись или партию GGF из буфера обмена с её начала, как открывается сохранённая партия.</translation>
-    </message>
-    <message>
         <source>Resuming the last game.</source>
         <translation>Продолжение последней игры.</translation>
     </message>
@@ -249,6 +245,18 @@
     <message>
         <source>What Corvana has beyond the rules.</source>
         <translation>Что есть в Corvana помимо правил.</translation>
+    </message>
+    <message>
+        <source>Copy game puts the game on the clipboard as a transcript (as GGF when it starts from a set-up position); Paste game opens a transcript, a GGF game or a position in one line (the 64 squares a1 to h8 as X, O and -, then X or O to move) from the clipboard, at its start, as a saved game opens.</source>
+        <translation>«Копировать партию» помещает партию в буфер обмена записью ходов (в формате GGF, если она начинается с расставленной позиции); «Вставить партию» открывает из буфера обмена запись ходов, партию GGF или позицию в одну строку (64 поля от a1 до h8 как X, O и -, затем X или O — чей ход) с её начала, как открывается сохранённая партия.</translation>
+    </message>
+    <message>
+        <source>Setting up a position.</source>
+        <translation>Расстановка позиции.</translation>
+    </message>
+    <message>
+        <source>Set up position in the Match menu makes the board an editor: a click (or Enter) turns a square empty, Yellow or Green in turn; the panel beside the board sets the start position, an empty board, the side to move and the opponent, and Play from here starts the game. A position no game can reach is refused with the reason. A game from a set-up position is saved as GGF or as a position; a saved game (.kpx) cannot keep where it starts.</source>
+        <translation>«Расставить позицию» в меню «Партия» превращает доску в редактор: щелчок (или Enter) делает поле по очереди пустым, жёлтым или зелёным; панель рядом с доской ставит начальную позицию, пустую доску, очередь хода и противника, а «Играть отсюда» начинает партию. Позиция, которая не может возникнуть в партии, отклоняется с указанием причины. Партия с расставленной позиции сохраняется в формате GGF или как позиция; сохранённая партия (.kpx) не может хранить, откуда она начинается.</translation>
     </message>
 </context>
 <context>
@@ -307,6 +315,416 @@
     <message>
         <source>NETWORK: Connection failed - opponent call error!</source>
         <translation>СЕТЬ: Соединение не удалось — ошибка вызова!</translation>
+    </message>
+</context>
+<context>
+    <name>PositionEditor</name>
+    <message>
+        <source>Set up position</source>
+        <translation>Расстановка позиции</translation>
+    </message>
+    <message>
+        <source>Click a square to make it empty, Yellow or Green in turn (Enter does the same).</source>
+        <translation>Щелчок по полю делает его по очереди пустым, жёлтым или зелёным (Enter — так же).</translation>
+    </message>
+    <message>
+        <source>&amp;Empty board</source>
+        <translation>&amp;Пустая доска</translation>
+    </message>
+    <message>
+        <source>To move</source>
+        <translation>Ходят</translation>
+    </message>
+    <message>
+        <source>&amp;Yellow</source>
+        <translation>&amp;Жёлтые</translation>
+    </message>
+    <message>
+        <source>&amp;Green</source>
+        <translation>&amp;Зелёные</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>Противник</translation>
+    </message>
+    <message>
+        <source>&amp;Computer</source>
+        <translation>&amp;Компьютер</translation>
+    </message>
+    <message>
+        <source>&amp;Two players</source>
+        <translation>&amp;Два игрока</translation>
+    </message>
+    <message>
+        <source>&amp;Play from here</source>
+        <translation>&amp;Играть отсюда</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>&amp;Start position</source>
+        <translation>&amp;Начальная позиция</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>a game from a set-up position is not played over the network</source>
+        <translation>партия с расставленной позиции не играется по сети</translation>
+    </message>
+    <message>
+        <source>neither side can move: the game would be over</source>
+        <translation>ни одна сторона не может ходить: партия была бы окончена</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>он повреждён (%1)</translation>
+    </message>
+    <message>
+        <source>it is too short to be a saved game</source>
+        <translation>он слишком короткий для сохранённой партии</translation>
+    </message>
+    <message>
+        <source>it is not a saved game</source>
+        <translation>это не сохранённая партия</translation>
+    </message>
+    <message>
+        <source>it ends after %1 bytes, before its header is complete</source>
+        <translation>он кончается после %1 байт, до конца заголовка</translation>
+    </message>
+    <message>
+        <source>its board size %1 is neither 8 nor 10</source>
+        <translation>размер доски %1 — не 8 и не 10</translation>
+    </message>
+    <message>
+        <source>its move count %1 is impossible</source>
+        <translation>число ходов %1 невозможно</translation>
+    </message>
+    <message>
+        <source>it ends after %1 bytes, %2 moves need %3</source>
+        <translation>он кончается после %1 байт, а %2 ходам нужно %3</translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes, %2 moves need %3</source>
+        <translation>в нём %1 байт, а %2 ходам нужно %3</translation>
+    </message>
+    <message>
+        <source>move %1</source>
+        <translation>ход %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a square of the board</source>
+        <translation>%1 — не поле доски</translation>
+    </message>
+    <message>
+        <source>%1 names impossible sides</source>
+        <translation>%1 называет невозможные стороны</translation>
+    </message>
+    <message>
+        <source>the board before %1 holds impossible cells</source>
+        <translation>на доске перед «%1» невозможные поля</translation>
+    </message>
+    <message>
+        <source>the board before %1 has an empty centre square</source>
+        <translation>на доске перед «%1» пустое центральное поле</translation>
+    </message>
+    <message>
+        <source>the board before move 1 is not the start position</source>
+        <translation>доска перед ходом 1 — не начальная позиция</translation>
+    </message>
+    <message>
+        <source>%1 is not a legal move</source>
+        <translation>%1 — недопустимый ход</translation>
+    </message>
+    <message>
+        <source>the board before %1 does not follow from move %2</source>
+        <translation>доска перед «%1» не следует из хода %2</translation>
+    </message>
+    <message>
+        <source>%1 is played by %2 where %3 is to move</source>
+        <translation>%1: ходят %2, а очередь — %3</translation>
+    </message>
+    <message>
+        <source>its computer side %1 is neither 2 nor 3</source>
+        <translation>сторона компьютера %1 — не 2 и не 3</translation>
+    </message>
+    <message>
+        <source>its opponent flag %1 is neither 0 nor 1</source>
+        <translation>признак противника %1 — не 0 и не 1</translation>
+    </message>
+    <message>
+        <source>it is too large to be a saved game</source>
+        <translation>он слишком велик для сохранённой партии</translation>
+    </message>
+    <message>
+        <source>%1 was not written: the game starts from a set-up position, which a saved game cannot keep (GGF can)</source>
+        <translation>%1 не записан: партия начинается с расставленной позиции, которую сохранённая партия хранить не может (GGF может)</translation>
+    </message>
+    <message>
+        <source>%1 was not written: the game starts from a set-up position, which a transcript cannot keep (GGF can)</source>
+        <translation>%1 не записан: партия начинается с расставленной позиции, которую запись ходов хранить не может (GGF может)</translation>
+    </message>
+    <message>
+        <source>the text holds no moves</source>
+        <translation>в тексте нет ходов</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>жёлтые</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>зелёные</translation>
+    </message>
+    <message>
+        <source>the board size %1 is neither 8 nor 10</source>
+        <translation>размер доски %1 — не 8 и не 10</translation>
+    </message>
+    <message>
+        <source>it names no side to move</source>
+        <translation>в ней не указано, чей ход</translation>
+    </message>
+    <message>
+        <source>its board holds impossible cells</source>
+        <translation>на её доске невозможные поля</translation>
+    </message>
+    <message>
+        <source>its centre square %1 is empty, which no game can leave empty</source>
+        <translation>центральное поле %1 пусто, а ни одна партия не оставляет его пустым</translation>
+    </message>
+    <message>
+        <source>%1 is to move but has no legal move, while %2 has one</source>
+        <translation>очередь хода — %1, но им некуда ходить, а %2 ход имеют</translation>
+    </message>
+    <message>
+        <source>it holds no GGF game (no &quot;(;&quot; where a game begins)</source>
+        <translation>в нём нет партии GGF (нет &quot;(;&quot;, с которого начинается партия)</translation>
+    </message>
+    <message>
+        <source>character %1</source>
+        <translation>символ %1</translation>
+    </message>
+    <message>
+        <source>the game is not closed by &quot;;)&quot;</source>
+        <translation>партия не закрыта &quot;;)&quot;</translation>
+    </message>
+    <message>
+        <source>the game has something else than a property at %1</source>
+        <translation>в партии на месте %1 не свойство, а что-то другое</translation>
+    </message>
+    <message>
+        <source>the value of %1 is not closed by &quot;]&quot;</source>
+        <translation>значение %1 не закрыто &quot;]&quot;</translation>
+    </message>
+    <message>
+        <source>the game has more properties than any game needs</source>
+        <translation>в партии больше свойств, чем нужно любой партии</translation>
+    </message>
+    <message>
+        <source>its board (BO) is neither 8 × 8 nor 10 × 10</source>
+        <translation>её доска (BO) — не 8 × 8 и не 10 × 10</translation>
+    </message>
+    <message>
+        <source>its board (BO) does not have %1 squares and the side to move</source>
+        <translation>на её доске (BO) нет %1 полей и очереди хода</translation>
+    </message>
+    <message>
+        <source>its board (BO) has &quot;%1&quot; where a square is *, O or -</source>
+        <translation>на её доске (BO) &quot;%1&quot; там, где поле — *, O или -</translation>
+    </message>
+    <message>
+        <source>its board (BO) names no side to move (* or O after the squares)</source>
+        <translation>на её доске (BO) не указано, чей ход (* или O после полей)</translation>
+    </message>
+    <message>
+        <source>its board (BO) cannot arise in a game: %1</source>
+        <translation>её доска (BO) не может возникнуть в партии: %1</translation>
+    </message>
+    <message>
+        <source>it is a game of %1, not of Othello</source>
+        <translation>это партия в %1, а не в Отелло</translation>
+    </message>
+    <message>
+        <source>it has no board (BO)</source>
+        <translation>у неё нет доски (BO)</translation>
+    </message>
+    <message>
+        <source>move %1 (%2) is not a square of the board</source>
+        <translation>ход %1 (%2) — не поле доски</translation>
+    </message>
+    <message>
+        <source>move %1 (%2)</source>
+        <translation>ход %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 comes after the end of the game</source>
+        <translation>%1 — после конца партии</translation>
+    </message>
+    <message>
+        <source>%1 is a pass for %2, but %3 is the one to pass</source>
+        <translation>%1 — пас за «%2», но пасовать должны %3</translation>
+    </message>
+    <message>
+        <source>%1 is a pass, but %2 can play</source>
+        <translation>%1 — пас, но %2 могут ходить</translation>
+    </message>
+    <message>
+        <source>%1 is %2&apos;s, but %3 is to move</source>
+        <translation>%1 — ход за «%2», но очередь — %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a legal move for %2</source>
+        <translation>%1 — недопустимый ход, ходят %2</translation>
+    </message>
+    <message>
+        <source>character %1 is neither a square nor a pass</source>
+        <translation>символ %1 — ни поле, ни пас</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at %2 is neither a square nor a pass</source>
+        <translation>&quot;%1&quot; (%2) — ни поле, ни пас</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at %2 is not a square</source>
+        <translation>&quot;%1&quot; (%2) — не поле</translation>
+    </message>
+    <message>
+        <source>it holds more moves than any game has</source>
+        <translation>в нём больше ходов, чем в любой партии</translation>
+    </message>
+    <message>
+        <source>the moves and their sides do not pair up</source>
+        <translation>ходы и их стороны не соответствуют друг другу</translation>
+    </message>
+    <message>
+        <source>move %1 (%2) is not a square of the %3 × %3 board</source>
+        <translation>ход %1 (%2) — не поле доски %3 × %3</translation>
+    </message>
+    <message>
+        <source>code %1</source>
+        <translation>код %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a move and its score (such as A2:+38)</source>
+        <translation>&quot;%1&quot; — не ход с оценкой (вроде A2:+38)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no square of the board</source>
+        <translation>&quot;%1&quot; не называет поле доски</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no score a game can end with</source>
+        <translation>у &quot;%1&quot; нет счёта, которым может окончиться партия</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2 is not a legal move for %3</source>
+        <translation>&quot;%1&quot;: %2 — недопустимый ход, ходят %3</translation>
+    </message>
+    <message>
+        <source>character %1 (%2) is no square: a square is X, O or -</source>
+        <translation>символ %1 (%2) — не поле: поле — это X, O или -</translation>
+    </message>
+    <message>
+        <source>it has %1 squares, where a board has 64 (8 × 8) or 100 (10 × 10)</source>
+        <translation>в ней %1 полей, а на доске 64 (8 × 8) или 100 (10 × 10)</translation>
+    </message>
+    <message>
+        <source>it names no side to move (X or O after the squares)</source>
+        <translation>в ней не указано, чей ход (X или O после полей)</translation>
+    </message>
+    <message>
+        <source>%1 after the squares is no side to move (X or O)</source>
+        <translation>%1 после полей — не очередь хода (X или O)</translation>
+    </message>
+    <message>
+        <source>%1 follows the side to move, where &quot;;&quot; or nothing may</source>
+        <translation>%1 стоит после очереди хода, где может быть только &quot;;&quot; или ничего</translation>
+    </message>
+    <message>
+        <source>it publishes more moves than a position has</source>
+        <translation>в нём указано больше ходов, чем есть в позиции</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>строка %1: %2</translation>
+    </message>
+    <message>
+        <source>it holds no position</source>
+        <translation>в нём нет позиции</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: %2</source>
+        <translation>%1 не открыт: %2</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>он не существует</translation>
+    </message>
+    <message>
+        <source>it could not be opened: %1</source>
+        <translation>его не удалось открыть: %1</translation>
+    </message>
+    <message>
+        <source>it could not be read: %1</source>
+        <translation>его не удалось прочитать: %1</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>это папка</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>он больше %1 байт</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: %2</source>
+        <translation>Не удаётся удалить &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: it is not a regular file</source>
+        <translation>Не удаётся удалить &quot;%1&quot;: это не обычный файл</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: the file is read-only</source>
+        <translation>Не удаётся удалить &quot;%1&quot;: файл только для чтения</translation>
+    </message>
+    <message>
+        <source>Cannot follow &quot;%1&quot;: %2</source>
+        <translation>Не удаётся перейти по &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot replace &quot;%1&quot;: it is not a regular file</source>
+        <translation>Не удаётся заменить &quot;%1&quot;: это не обычный файл</translation>
+    </message>
+    <message>
+        <source>Cannot replace &quot;%1&quot;: the file is read-only</source>
+        <translation>Не удаётся заменить &quot;%1&quot;: файл только для чтения</translation>
+    </message>
+    <message>
+        <source>Cannot replace &quot;%1&quot;: it belongs to another user</source>
+        <translation>Не удаётся заменить &quot;%1&quot;: он принадлежит другому пользователю</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: the folder &quot;%2&quot; is read-only</source>
+        <translation>Не удаётся записать &quot;%1&quot;: папка &quot;%2&quot; только для чтения</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;: %2</source>
+        <translation>Не удаётся создать &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Не удаётся записать &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot replace &quot;%1&quot;: %2</source>
+        <translation>Не удаётся заменить &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
@@ -803,6 +1221,18 @@ Function not work.</source>
         <source>The computer plays the best move it has found so far</source>
         <translation>Компьютер делает лучший ход, найденный к этому моменту</translation>
     </message>
+    <message>
+        <source>Set up position...</source>
+        <translation>Расставить позицию...</translation>
+    </message>
+    <message>
+        <source>Set up a position on the board and play from it</source>
+        <translation>Расставить позицию на доске и играть с неё</translation>
+    </message>
+    <message>
+        <source>Set up position</source>
+        <translation>Расстановка позиции</translation>
+    </message>
 </context>
 <context>
     <name>TRulersDlg</name>
@@ -1011,6 +1441,10 @@ Function not work.</source>
     <message>
         <source>Computer level %1</source>
         <translation>Уровень компьютера %1</translation>
+    </message>
+    <message>
+        <source>Show move &amp;values</source>
+        <translation>Показывать &amp;цену ходов</translation>
     </message>
 </context>
 </TS>

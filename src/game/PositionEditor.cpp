@@ -37,7 +37,7 @@ PositionEditor::PositionEditor(QWidget* mainWindow)
     help->setWordWrap(true);
     layout->addWidget(help);
 
-    auto* start = new QPushButton(tr("S&tart position"), body);
+    auto* start = new QPushButton(tr("&Start position"), body);
     auto* empty = new QPushButton(tr("&Empty board"), body);
     layout->addWidget(start);
     layout->addWidget(empty);

@@ -301,12 +301,14 @@ TEST_F(GameSessionTest, PlayFromRefusesWhatNoGameReachesAndChangesNothing)
     const Board before = BoardStack[0];
 
     // Green to move but stuck, while Yellow can play: Green would have passed.
+    // (Green's only disc is a2, walled in by Yellow's a3 to a8; Yellow takes it from a1.)
     GamePosition stuck = UsualStart(8);
     for (int i = 0; i < BoardCells; ++i)
         if (stuck.Cells[i] == CellGreen)
             stuck.Cells[i] = CellYellow;
-    stuck.Cells[Square::Named(8, "a1")->Index()] = CellGreen;
-    stuck.Cells[Square::Named(8, "b2")->Index()] = CellYellow;
+    for (const char* name : { "a3", "a4", "a5", "a6", "a7", "a8" })
+        stuck.Cells[Square::Named(8, name)->Index()] = CellYellow;
+    stuck.Cells[Square::Named(8, "a2")->Index()] = CellGreen;
     stuck.SideToMove = SideGreen;
     const Status refused = Session.PlayFrom(stuck);
     ASSERT_FALSE(refused);
