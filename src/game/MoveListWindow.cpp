@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QTableWidget>
@@ -35,6 +36,10 @@ MoveListWindow::MoveListWindow(QWidget* mainWindow)
     setFeatures(QDockWidget::DockWidgetClosable);
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     auto* content = new QWidget(this);
+    Opening = new QLabel(content);
+    Opening->setWordWrap(true);
+    Opening->setAccessibleName(tr("Opening"));
+    Opening->hide();
     Table = new QTableWidget(0, 2, content);
     Table->setHorizontalHeaderLabels({ tr("Yellow"), tr("Green") });
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -64,6 +69,7 @@ MoveListWindow::MoveListWindow(QWidget* mainWindow)
         buttons->addWidget(b);
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(Opening);
     layout->addWidget(Table, 1);
     layout->addLayout(buttons);
     setWidget(content);
@@ -79,6 +85,11 @@ void MoveListWindow::ShowRecord()
     // The record keeps no passes; the moves with them give a ply each.
     std::vector<Ply> plies;
     int entry = 0, side = SideYellow;
+    // Yellow's column stays Yellow's when Green begins.
+    if (record.Count > 0 && record.Entries[0].MoverSide == SideGreen) {
+        plies.push_back({ -2, SideYellow });
+        side = SideGreen;
+    }
     for (const int move : MovesWithPasses(record)) {
         if (move == PassMove) {
             plies.push_back({ -1, side });
@@ -109,10 +120,16 @@ void MoveListWindow::ShowRecord()
             bool afterPosition = false;
             if (ply < PlyList.size()) {
                 const Ply& p = PlyList[ply];
-                text = p.Entry < 0 ? tr("pass")
-                                   : QString::fromStdString(Square::AtIndex(
-                                       record.Size, record.Entries[std::size_t(p.Entry)].Move)
-                                                                .Name());
+                if (p.Entry == -1)
+                    text = tr("pass");
+                else if (p.Entry >= 0)
+                    text = QString::fromStdString(
+                        Square::AtIndex(record.Size, record.Entries[std::size_t(p.Entry)].Move)
+                            .Name());
+                if (p.Entry >= 0 && std::size_t(p.Entry) < Marks.size()
+                    && Marks[std::size_t(p.Entry)].Verdict > 0)
+                    text += Marks[std::size_t(p.Entry)].Verdict == 1 ? QStringLiteral("?")
+                                                                       : QStringLiteral("??");
                 afterPosition = p.Entry >= Position;
             }
             QTableWidgetItem* item = Table->item(r, c);
@@ -123,6 +140,12 @@ void MoveListWindow::ShowRecord()
             }
             if (item->text() != text)
                 item->setText(text);
+            const QString why = ply < PlyList.size() && PlyList[ply].Entry >= 0
+                    && std::size_t(PlyList[ply].Entry) < Marks.size()
+                ? Marks[std::size_t(PlyList[ply].Entry)].Why
+                : QString();
+            if (item->toolTip() != why)
+                item->setToolTip(why);
             const QBrush& brush = afterPosition ? later : played;
             if (item->foreground() != brush)
                 item->setForeground(brush);
@@ -138,11 +161,33 @@ void MoveListWindow::ShowRecord()
         Table->clearSelection();
         Table->setCurrentItem(nullptr);
     }
+    // The opening of the moves played so far, while they follow a named line.
+    std::vector<int> played;
+    const bool usualStart = record.Count > 0 && record.Entries[0].MoverSide == SideYellow
+        && record.Entries[0].Before == UsualStart(record.Size).Cells;
+    for (int i = 0; usualStart && i < Position; ++i)
+        played.push_back(record.Entries[std::size_t(i)].Move);
+    const std::optional<std::string_view> name = OpeningName(record.Size, played);
+    const QString opening = name
+        ? tr("Opening: %1").arg(QString::fromUtf8(name->data(), qsizetype(name->size())))
+        : QString();
+    if (Opening->text() != opening) {
+        Opening->setText(opening);
+        Opening->setVisible(!opening.isEmpty());
+    }
     FirstButton->setEnabled(Navigation && Position > 0);
     PreviousButton->setEnabled(Navigation && Position > 0);
     NextButton->setEnabled(Navigation && Position < Count);
     LastButton->setEnabled(Navigation && Position < Count);
 }
+
+void MoveListWindow::ShowMarks(std::vector<Mark> marks)
+{
+    Marks = std::move(marks);
+    ShowRecord();
+}
+
+QString MoveListWindow::OpeningShown() const { return Opening->text(); }
 
 void MoveListWindow::SetNavigationEnabled(bool enabled)
 {

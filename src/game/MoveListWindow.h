@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+class QLabel;
 class QTableWidget;
 class QToolButton;
 
@@ -22,6 +23,15 @@ public:
 
     // Shows the game record as it is now (entries and the position played out on the board).
     void ShowRecord();
+    // The review's verdict on each record entry (0 fine, 1 mistake, 2 blunder) with a line that
+    // says why, shown as "?" and "??" after the move; empty: none (a new game drops them).
+    struct Mark {
+        int Verdict = 0;
+        QString Why;
+    };
+    void ShowMarks(std::vector<Mark> marks);
+    // The named opening the game follows so far ("" when none).
+    QString OpeningShown() const;
     // Navigation is off while the computer thinks and in a network game.
     void SetNavigationEnabled(bool enabled);
 
@@ -34,7 +44,8 @@ public:
 
     // What a cell holds, by ply (passes included); for the tests and the accessibility layer.
     struct Ply {
-        int Entry = -1; // the record entry played here, or -1 for a pass
+        int Entry = -1; // the record entry played here, -1 for a pass, -2 for nothing (a game
+                        // from a set-up position that Green begins)
         int Side = 0;
     };
     const std::vector<Ply>& Plies() const { return PlyList; }
@@ -48,7 +59,9 @@ protected:
 private:
     void Jump(int position);
 
+    QLabel* Opening;
     QTableWidget* Table;
+    std::vector<Mark> Marks;
     QToolButton* FirstButton;
     QToolButton* PreviousButton;
     QToolButton* NextButton;
