@@ -130,7 +130,10 @@ MoveAnalysis AnalyseMoves(Engine& engine, const Board& board, int size, int side
             child.SolveEmpties = solveEmpties;
             child.Threads = limits.Threads;
             child.Rule = limits.Rule;
-            // The first round runs without the clock, so that there is always an answer.
+            // The first round runs without the clock, so that there is always an answer; it
+            // leaves solving to the later rounds, which the clock can stop.
+            if (clock && depth == 1)
+                child.SolveEmpties = 0;
             if (clock && depth > 1) {
                 child.Seconds = limits.Seconds - Since(start);
                 if (child.Seconds <= 0) {

@@ -106,6 +106,32 @@ TEST(MoveAnalysis, ValuesAreMinusTheEnginesScoreOfEachPositionAfter)
         }
 }
 
+// With a clock the first round always finishes, however busy the machine, and every round
+// reported has all moves; the values are those of some finished depth (not checked here, only
+// that they agree with the round's own order).
+TEST(MoveAnalysis, WithAClockEveryReportedRoundIsWhole)
+{
+    std::mt19937 rng(12);
+    for (const int size : { 8, 10 }) {
+        const GamePosition p = RandomPosition(size, 20, rng);
+        Engine engine(16, 1);
+        AnalysisLimits limits;
+        limits.Seconds = 0.05;
+        limits.Threads = 1;
+        int last = 0;
+        const MoveAnalysis a = AnalyseMoves(engine, p.Cells, size, p.SideToMove, limits, nullptr,
+            [&](const MoveAnalysis& round) {
+                EXPECT_EQ(round.Depth, last + 1);
+                last = round.Depth;
+                ExpectWholeAndOrdered(round, p);
+            });
+        EXPECT_GE(a.Depth, 1);
+        EXPECT_EQ(a.Depth, last);
+        EXPECT_FALSE(a.Cancelled);
+        ExpectWholeAndOrdered(a, p);
+    }
+}
+
 TEST(MoveAnalysis, ExactValuesAreTheSolversOfEachPositionAfter)
 {
     std::mt19937 rng(5);

@@ -35,22 +35,26 @@ struct MoveValue {
 };
 
 struct MoveAnalysis {
-    std::vector<MoveValue> Moves; // every legal move, the best first (ties in square order)
+    std::vector<MoveValue> Moves; // every legal move, the best first (ties in the order of the cells)
     int Depth = 0; // the last round completed (0: none, or every move was decided at once)
     bool Cancelled = false; // the cancel flag ended it
     std::uint64_t Nodes = 0;
     double Seconds = 0;
 };
 
-// Called after every completed round with the values of all moves so far.
+// Called after every completed round with the values of all moves so far, on the thread that
+// analyses.
 using AnalysisCallback = std::function<void(const MoveAnalysis&)>;
 
 // Rounds of depth 1, 2, 3 … over every legal move of side on board (size 8 or 10) until the
 // depth, the clock or the cancel flag ends them; the values of a round that did not finish are
 // dropped, so every reported value comes from a whole search. The first round always finishes
-// unless cancelled. A move's value is minus the engine's score of the position after it (plus
+// unless cancelled (with a clock it searches one ply past each move and solves nothing, so that
+// it is quick). A move's value is minus the engine's score of the position after it (plus
 // when the opponent must pass there); a move that ends the game has its final count. Nothing
-// for a side without a legal square.
+// for a side without a legal square. engine is this call's alone while it runs (a window gives
+// it an engine of its own, not the search thread's SharedEngine); its table is kept, so that the
+// next position of a game starts warm.
 MoveAnalysis AnalyseMoves(Engine& engine, const Board& board, int size, int side,
     const AnalysisLimits& limits, const std::atomic<bool>* cancel = nullptr,
     const AnalysisCallback& onRound = {});
