@@ -41,6 +41,41 @@
     </message>
 </context>
 <context>
+    <name>GameReviewPanel</name>
+    <message>
+        <source>Review</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>Yellow&apos;s expected margin through the game</source>
+        <translation>Gelbs erwarteter Vorsprung im Lauf der Partie</translation>
+    </message>
+    <message>
+        <source>Mistakes and blunders</source>
+        <translation>Fehler und grobe Fehler</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3: a blunder, loses %4; best %5 (%6)</source>
+        <translation>%1. %2 %3: ein grober Fehler, verliert %4; am besten %5 (%6)</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3: a mistake, loses %4; best %5 (%6)</source>
+        <translation>%1. %2 %3: ein Fehler, verliert %4; am besten %5 (%6)</translation>
+    </message>
+    <message>
+        <source>No mistakes: no move lost 4 discs or more.</source>
+        <translation>Keine Fehler: kein Zug hat 4 Steine oder mehr verloren.</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Arrow keys, Enter, Space</source>
@@ -296,6 +331,14 @@
     <message>
         <source>pass</source>
         <translation>passt</translation>
+    </message>
+    <message>
+        <source>Opening</source>
+        <translation>Eröffnung</translation>
+    </message>
+    <message>
+        <source>Opening: %1</source>
+        <translation>Eröffnung: %1</translation>
     </message>
 </context>
 <context>
@@ -725,6 +768,33 @@
     <message>
         <source>Cannot replace &quot;%1&quot;: %2</source>
         <translation>&quot;%1&quot; kann nicht ersetzt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewGameDialog</name>
+    <message>
+        <source>Review game</source>
+        <translation>Partie bewerten</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Time for each position:</source>
+        <translation>&amp;Zeit für jede Stellung:</translation>
+    </message>
+    <message>
+        <source>Positions with 20 empty squares or fewer are solved exactly.</source>
+        <translation>Stellungen mit 20 leeren Feldern oder weniger werden exakt gelöst.</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Bewerten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1232,6 +1302,22 @@ Diese Funktion ist nicht verfügbar.</translation>
     <message>
         <source>Set up position</source>
         <translation>Stellung aufstellen</translation>
+    </message>
+    <message>
+        <source>Re&amp;view game...</source>
+        <translation>Partie &amp;bewerten...</translation>
+    </message>
+    <message>
+        <source>Let the master engine value every move of the game</source>
+        <translation>Jeden Zug der Partie von der Meister-Engine bewerten lassen</translation>
+    </message>
+    <message>
+        <source>Review game</source>
+        <translation>Partie bewerten</translation>
+    </message>
+    <message>
+        <source>The game has no moves yet: there is nothing to review.</source>
+        <translation>Die Partie hat noch keine Züge: es gibt nichts zu bewerten.</translation>
     </message>
 </context>
 <context>

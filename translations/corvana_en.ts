@@ -41,6 +41,41 @@
     </message>
 </context>
 <context>
+    <name>GameReviewPanel</name>
+    <message>
+        <source>Review</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <source>Yellow&apos;s expected margin through the game</source>
+        <translation>Yellow&apos;s expected margin through the game</translation>
+    </message>
+    <message>
+        <source>Mistakes and blunders</source>
+        <translation>Mistakes and blunders</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3: a blunder, loses %4; best %5 (%6)</source>
+        <translation>%1. %2 %3: a blunder, loses %4; best %5 (%6)</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3: a mistake, loses %4; best %5 (%6)</source>
+        <translation>%1. %2 %3: a mistake, loses %4; best %5 (%6)</translation>
+    </message>
+    <message>
+        <source>No mistakes: no move lost 4 discs or more.</source>
+        <translation>No mistakes: no move lost 4 discs or more.</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Arrow keys, Enter, Space</source>
@@ -296,6 +331,14 @@
     <message>
         <source>pass</source>
         <translation>pass</translation>
+    </message>
+    <message>
+        <source>Opening</source>
+        <translation>Opening</translation>
+    </message>
+    <message>
+        <source>Opening: %1</source>
+        <translation>Opening: %1</translation>
     </message>
 </context>
 <context>
@@ -725,6 +768,33 @@
     <message>
         <source>Cannot replace &quot;%1&quot;: %2</source>
         <translation>Cannot replace &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewGameDialog</name>
+    <message>
+        <source>Review game</source>
+        <translation>Review game</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Time for each position:</source>
+        <translation>&amp;Time for each position:</translation>
+    </message>
+    <message>
+        <source>Positions with 20 empty squares or fewer are solved exactly.</source>
+        <translation>Positions with 20 empty squares or fewer are solved exactly.</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Review</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1232,6 +1302,22 @@ Function not work.</translation>
     <message>
         <source>Set up position</source>
         <translation>Set up position</translation>
+    </message>
+    <message>
+        <source>Re&amp;view game...</source>
+        <translation>Re&amp;view game...</translation>
+    </message>
+    <message>
+        <source>Let the master engine value every move of the game</source>
+        <translation>Let the master engine value every move of the game</translation>
+    </message>
+    <message>
+        <source>Review game</source>
+        <translation>Review game</translation>
+    </message>
+    <message>
+        <source>The game has no moves yet: there is nothing to review.</source>
+        <translation>The game has no moves yet: there is nothing to review.</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,41 @@
     </message>
 </context>
 <context>
+    <name>GameReviewPanel</name>
+    <message>
+        <source>Review</source>
+        <translation>Разбор</translation>
+    </message>
+    <message>
+        <source>Yellow&apos;s expected margin through the game</source>
+        <translation>Ожидаемый перевес жёлтых по ходу партии</translation>
+    </message>
+    <message>
+        <source>Mistakes and blunders</source>
+        <translation>Ошибки и грубые ошибки</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Жёлтые</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Зелёные</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3: a blunder, loses %4; best %5 (%6)</source>
+        <translation>%1. %2 %3: грубая ошибка, потеря %4; лучше %5 (%6)</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3: a mistake, loses %4; best %5 (%6)</source>
+        <translation>%1. %2 %3: ошибка, потеря %4; лучше %5 (%6)</translation>
+    </message>
+    <message>
+        <source>No mistakes: no move lost 4 discs or more.</source>
+        <translation>Ошибок нет: ни один ход не потерял 4 фишки или больше.</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Arrow keys, Enter, Space</source>
@@ -296,6 +331,14 @@
     <message>
         <source>pass</source>
         <translation>пас</translation>
+    </message>
+    <message>
+        <source>Opening</source>
+        <translation>Дебют</translation>
+    </message>
+    <message>
+        <source>Opening: %1</source>
+        <translation>Дебют: %1</translation>
     </message>
 </context>
 <context>
@@ -725,6 +768,33 @@
     <message>
         <source>Cannot replace &quot;%1&quot;: %2</source>
         <translation>Не удаётся заменить &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewGameDialog</name>
+    <message>
+        <source>Review game</source>
+        <translation>Разбор партии</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> с</translation>
+    </message>
+    <message>
+        <source>&amp;Time for each position:</source>
+        <translation>&amp;Время на каждую позицию:</translation>
+    </message>
+    <message>
+        <source>Positions with 20 empty squares or fewer are solved exactly.</source>
+        <translation>Позиции с 20 пустыми полями или меньше решаются точно.</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Разобрать</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -1232,6 +1302,22 @@ Function not work.</source>
     <message>
         <source>Set up position</source>
         <translation>Расстановка позиции</translation>
+    </message>
+    <message>
+        <source>Re&amp;view game...</source>
+        <translation>&amp;Разобрать партию...</translation>
+    </message>
+    <message>
+        <source>Let the master engine value every move of the game</source>
+        <translation>Оценить каждый ход партии мастер-движком</translation>
+    </message>
+    <message>
+        <source>Review game</source>
+        <translation>Разбор партии</translation>
+    </message>
+    <message>
+        <source>The game has no moves yet: there is nothing to review.</source>
+        <translation>В партии ещё нет ходов: разбирать нечего.</translation>
     </message>
 </context>
 <context>

@@ -122,6 +122,9 @@ MainMenu BuildMainMenu(TReversiForm& form)
     m.SetUpPositionItem = item(m.MatchMenu, TReversiForm::tr("Set up position..."),
         QKeySequence(), TReversiForm::tr("Set up a position on the board and play from it"),
         QIcon(), &TReversiForm::SetUpPositionItemClick);
+    m.ReviewGameItem = item(m.MatchMenu, TReversiForm::tr("Re&view game..."), QKeySequence(),
+        TReversiForm::tr("Let the master engine value every move of the game"), QIcon(),
+        &TReversiForm::ReviewGameItemClick);
 
     m.InfoMenu = bar->addMenu(TReversiForm::tr("&Info"));
     m.InfoMenu->menuAction()->setStatusTip(TReversiForm::tr("Information"));

@@ -34,6 +34,7 @@ struct MainMenu {
     QAction* CopyGameItem = nullptr;
     QAction* PasteGameItem = nullptr;
     QAction* SetUpPositionItem = nullptr;
+    QAction* ReviewGameItem = nullptr;
 };
 
 // Builds the menu bar of form.

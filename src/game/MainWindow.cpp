@@ -34,6 +34,7 @@
 #include "Evaluation.h"
 #include "GameFileDialogs.h"
 #include "GameFlow.h"
+#include "GameReviewPanel.h"
 #include "GameSession.h"
 #include "MoveListWindow.h"
 #include "MoveValueWatch.h"
@@ -46,6 +47,7 @@
 #include "ReasonText.h"
 #include "ResourceIcon.h"
 #include "ResultDialog.h"
+#include "ReviewGameDialog.h"
 #include "RulesWindow.h"
 #include "Search.h"
 #include "SearchThread.h"
@@ -102,7 +104,10 @@ TReversiForm::TReversiForm(QWidget* parent)
         [this] { return Closing; },
         [this] { ShowEditor(false); },
         [this] { StopMoveValues(); },
-        [this] { RefreshMoveValues(); },
+        [this] {
+            KeepReviewCurrent();
+            RefreshMoveValues();
+        },
     });
     Game = std::make_unique<GameSession>(*GameHost);
     BoardWidget->OnClick = [this] { FormClick(); };
@@ -131,6 +136,14 @@ TReversiForm::TReversiForm(QWidget* parent)
     };
     // A dialog that opens stops the analysis: the player is not thinking about the board then.
     qApp->installEventFilter(this);
+    Reviewed = new GameReviewPanel(this);
+    addDockWidget(Qt::RightDockWidgetArea, Reviewed);
+    Reviewed->hide();
+    Reviewed->OnJump = [this](int position) { Game->JumpTo(position); };
+    Reviewed->OnClosed = [this] {
+        ReviewedMoves.clear();
+        Moves->ShowMarks({});
+    };
     Editor = new PositionEditor(this);
     addDockWidget(Qt::LeftDockWidgetArea, Editor);
     Editor->hide();
@@ -249,10 +262,22 @@ bool TReversiForm::OpenGameFile(const QString& fileName)
 
 void TReversiForm::ListMenuSaveClick()
 {
-    const std::string fileName = AskSaveGameFile(this);
-    if (fileName.empty())
-        return;
-    ::Status saved = Game->Save(fileName, GgfDetailsNow());
+    if (const std::string fileName = AskSaveGameFile(this); !fileName.empty())
+        SaveGameTo(fileName);
+}
+
+void TReversiForm::SaveGameTo(const std::string& fileName)
+{
+    GgfDetails details = GgfDetailsNow();
+    // A reviewed game keeps the review's values as comments (GGF only).
+    KeepReviewCurrent();
+    if (!ReviewedMoves.empty()) {
+        const GamePosition& start = Game->StartPosition();
+        details.MoveComments = master::ReviewComments(Reviewed->Review(),
+            WrittenGame { IsUsualStart(start) ? UsualStart(GameRecord->Size) : start,
+                *GameRecord });
+    }
+    ::Status saved = Game->Save(fileName, details);
     if (!saved && saved.Failure().Kind == ErrorKind::ReadOnly) {
         // The user protected the file: it is replaced only on their word.
         QMessageBox ask(QMessageBox::Question, QStringLiteral("Corvana"),
@@ -262,7 +287,7 @@ void TReversiForm::ListMenuSaveClick()
         ask.setDefaultButton(QMessageBox::No);
         if (ask.exec() != QMessageBox::Yes)
             return;
-        saved = Game->Save(fileName, GgfDetailsNow(), WriteProtection::Override);
+        saved = Game->Save(fileName, details, WriteProtection::Override);
     }
     if (!saved)
         ShowError(QStringLiteral("Corvana"),
@@ -327,6 +352,59 @@ void TReversiForm::PlayFromEditedPosition()
     ShowEditor(false);
     if (const ::Status played = Game->PlayFrom(position); !played)
         ShowError(tr("Set up position"), Translated(played.Failure()));
+}
+
+void TReversiForm::ReviewGameItemClick()
+{
+    if (NetConnected || !Game->CanJump())
+        return;
+    if (GameRecord->Count == 0) {
+        QMessageBox::information(
+            this, tr("Review game"), tr("The game has no moves yet: there is nothing to review."));
+        return;
+    }
+    StopMoveValues();
+    const GamePosition& start = Game->StartPosition();
+    WrittenGame game { IsUsualStart(start) ? UsualStart(GameRecord->Size) : start, *GameRecord };
+    ReviewGameDialog dialog(this, std::move(game));
+    CentreOverMainWindow(dialog, *this);
+    if (dialog.exec() == QDialog::Accepted && dialog.Review())
+        ShowReview(*dialog.Review());
+    RefreshMoveValues();
+}
+
+void TReversiForm::ShowReview(const master::GameReview& review)
+{
+    ReviewedMoves.clear();
+    for (int i = 0; i < GameRecord->Count; ++i)
+        ReviewedMoves.push_back(GameRecord->Entries[std::size_t(i)].Move);
+    Reviewed->ShowReview(review);
+    Reviewed->ShowPosition(GameRecord->Current);
+    std::vector<MoveListWindow::Mark> marks(std::size_t(GameRecord->Count));
+    for (const master::ReviewedMove& move : review.Moves)
+        if (move.Number >= 1 && move.Number <= GameRecord->Count)
+            marks[std::size_t(move.Number - 1)] = { move.Judged == master::Verdict::Blunder ? 2
+                    : move.Judged == master::Verdict::Mistake                             ? 1
+                                                                                          : 0,
+                QString::fromStdString(master::ReviewLine(move, review.Size)) };
+    Moves->ShowMarks(std::move(marks));
+    Reviewed->show();
+}
+
+void TReversiForm::KeepReviewCurrent()
+{
+    if (ReviewedMoves.empty())
+        return;
+    bool same = int(ReviewedMoves.size()) == GameRecord->Count;
+    for (int i = 0; same && i < GameRecord->Count; ++i)
+        same = ReviewedMoves[std::size_t(i)] == GameRecord->Entries[std::size_t(i)].Move;
+    if (same) {
+        Reviewed->ShowPosition(GameRecord->Current);
+        return;
+    }
+    ReviewedMoves.clear();
+    Moves->ShowMarks({});
+    Reviewed->hide();
 }
 
 void TReversiForm::RefreshMoveValues()
@@ -464,6 +542,7 @@ void TReversiForm::UpdateExtraItems()
     Items.ResumeItem->setEnabled(Extras.ResumeLastGame && !NetConnected && !Game->Editing()
         && QFileInfo::exists(QString::fromStdString(ResumeFile())));
     Items.SetUpPositionItem->setEnabled(!NetConnected && !Game->Editing());
+    Items.ReviewGameItem->setEnabled(!NetConnected && Game->CanJump() && GameRecord->Count > 0);
     Items.TakeBackItem->setEnabled(Game->CanTakeBack());
     Items.MoveNowItem->setEnabled(Game->CanMoveNow());
     Items.MoveListItem->setChecked(Extras.ShowMoveList);

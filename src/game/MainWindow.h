@@ -13,6 +13,7 @@
 #include <string>
 
 #include "MainMenu.h"
+#include "master/GameReview.h"
 #include "Result.h"
 #include "Settings.h"
 
@@ -21,6 +22,7 @@ class BoardGraphics;
 class BoardView;
 class GameSession;
 class NetSession;
+class GameReviewPanel;
 class MoveListWindow;
 class MoveValueWatch;
 class PositionEditor;
@@ -93,6 +95,8 @@ public:
     void ListMenuLoadClick();
     void DisableUndoRedo();
     void UpdateUndoRedo();
+    // Saves the game as "Save..." does, without asking for the file name.
+    void SaveGameTo(const std::string& fileName);
     // Opens a saved game as "Open..." does, without asking for the file name.
     bool OpenGameFile(const QString& fileName);
     void ApplyRemoteMove();
@@ -143,6 +147,10 @@ public:
     void FullScreenItemClick();
     void MoveNowItemClick();
     void SetUpPositionItemClick();
+    void ReviewGameItemClick();
+    // Shows a review of the game on the board beside it (what ReviewGameItemClick does once the
+    // review is done).
+    void ShowReview(const master::GameReview& review);
 
     // --- settings, information, the window ---
     void OptionsItemClick();
@@ -159,6 +167,7 @@ public:
     MoveListWindow& MoveList() const { return *Moves; }
     PositionEditor& Editing() const { return *Editor; }
     MoveValueWatch& MoveValues() const { return *Values; }
+    GameReviewPanel& ReviewPanel() const { return *Reviewed; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -198,6 +207,9 @@ private:
     // "Show move values": analysing while the player is to move, and only then.
     void RefreshMoveValues();
     void StopMoveValues();
+    // The review shown belongs to the game on the board: it follows the position shown and goes
+    // when the moves are no longer those reviewed.
+    void KeepReviewCurrent();
 
     BoardView* BoardWidget = nullptr;
     std::unique_ptr<StatusPanels> Panels;
@@ -209,6 +221,8 @@ private:
     MoveListWindow* Moves = nullptr;
     PositionEditor* Editor = nullptr;
     MoveValueWatch* Values = nullptr;
+    GameReviewPanel* Reviewed = nullptr;
+    std::vector<int> ReviewedMoves; // the record's squares when it was reviewed
     QList<QPointer<QAction>> TakenByEditor; // the items the editor disabled
     TProgressPanel* LoadingPanel = nullptr;
     std::unique_ptr<BoardGraphics> Graphics;

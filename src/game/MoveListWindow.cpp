@@ -12,7 +12,9 @@
 
 #include "Board.h"
 #include "BoardTracker.h"
+#include "GamePosition.h"
 #include "Notation.h"
+#include "Openings.h"
 #include "Square.h"
 
 namespace {
@@ -162,12 +164,12 @@ void MoveListWindow::ShowRecord()
         Table->setCurrentItem(nullptr);
     }
     // The opening of the moves played so far, while they follow a named line.
-    std::vector<int> played;
+    std::vector<int> sofar;
     const bool usualStart = record.Count > 0 && record.Entries[0].MoverSide == SideYellow
         && record.Entries[0].Before == UsualStart(record.Size).Cells;
     for (int i = 0; usualStart && i < Position; ++i)
-        played.push_back(record.Entries[std::size_t(i)].Move);
-    const std::optional<std::string_view> name = OpeningName(record.Size, played);
+        sofar.push_back(record.Entries[std::size_t(i)].Move);
+    const std::optional<std::string_view> name = OpeningName(record.Size, sofar);
     const QString opening = name
         ? tr("Opening: %1").arg(QString::fromUtf8(name->data(), qsizetype(name->size())))
         : QString();

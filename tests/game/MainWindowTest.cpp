@@ -44,6 +44,7 @@
 #include "ChoiceDialog.h"
 #include "Evaluation.h"
 #include "GameFlow.h"
+#include "GameReviewPanel.h"
 #include "GameSession.h"
 #include "HelpText.h"
 #include "IntroText.h"
@@ -58,6 +59,7 @@
 #include "ProfileFile.h"
 #include "Program.h"
 #include "ResultDialog.h"
+#include "ReviewGameDialog.h"
 #include "RoutineTable.h"
 #include "RulesWindow.h"
 #include "RunWhen.h"
@@ -1919,6 +1921,92 @@ private slots:
         hold = false;
         Close();
         master::AnalysisHook = nullptr;
+    }
+
+    // The move list names the opening while the game follows one.
+    void TheMoveListNamesTheOpening()
+    {
+        Open(8, false, SideGreen);
+        Form->Menu().MoveListItem->trigger();
+        QVERIFY(Form->PasteGame(QStringLiteral("f5 d6 c3 d3 c4 a1")).Ok() == false);
+        QVERIFY(Form->PasteGame(QStringLiteral("f5 d6 c3 d3 c4")).Ok());
+        Form->Session().JumpTo(5);
+        QCOMPARE(Form->MoveList().OpeningShown(), QStringLiteral("Opening: Tiger"));
+        Form->Session().JumpTo(2);
+        QCOMPARE(Form->MoveList().OpeningShown(), QStringLiteral("Opening: Perpendicular"));
+        Form->Session().JumpTo(1);
+        QCOMPARE(Form->MoveList().OpeningShown(), QString());
+    }
+
+    // A review of a game from a position of 20 empties, where every value is exact: the panel
+    // holds the engine's own review, the move list marks its mistakes, a click on the graph goes
+    // to a position, a GGF save carries the values, and another game takes the review away.
+    void AReviewValuesEveryMoveAndGoesToItsPositions()
+    {
+        Open(8, false, SideGreen);
+        Form->Menu().MoveListItem->trigger();
+        QVERIFY(Form->PasteGame(QStringLiteral(
+            "O--OOOOX-OOOOOOXOOXXOOOXOOXOOOXXOOOOOOXX---OOOOX----O--X-------- X")).Ok());
+        // Six moves, each side's first legal square in index order (not good ones).
+        for (int i = 0; i < 6; ++i) {
+            int square = PassMove;
+            for (int sq = 0; sq < BoardCells && square == PassMove; ++sq)
+                if (IsPlayableSquare(8, sq)
+                    && Routines.IsLegalMove(BoardStack[0], sq, SideToMove, Opponent()))
+                    square = sq;
+            QVERIFY(square != PassMove);
+            QVERIFY(Form->Session().Play({ Square::AtIndex(8, square), MoveSource::Player }));
+        }
+        QCOMPARE(GameRecord->Count, 6);
+        const WrittenGame game { Form->Session().StartPosition(), *GameRecord };
+
+        ReviewGameDialog dialog(Form.get(), game);
+        dialog.StartReview();
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.Review().has_value(), 60000);
+        Form->ShowReview(*dialog.Review());
+        QVERIFY(Form->ReviewPanel().isVisible());
+
+        master::Engine engine(16, 1);
+        const master::GameReview expected = master::ReviewGame(engine, game);
+        const master::GameReview& shown = Form->ReviewPanel().Review();
+        QCOMPARE(shown.Moves.size(), expected.Moves.size());
+        int marked = 0;
+        for (std::size_t i = 0; i < shown.Moves.size(); ++i) {
+            QVERIFY(shown.Moves[i].Exact);
+            QCOMPARE(shown.Moves[i].Value, expected.Moves[i].Value);
+            QCOMPARE(shown.Moves[i].BestValue, expected.Moves[i].BestValue);
+            marked += shown.Moves[i].Judged != master::Verdict::Fine;
+        }
+        const std::vector<int> margins = GameReviewPanel::YellowMargins(shown);
+        QCOMPARE(int(margins.size()), 7);
+        QCOMPARE(margins.front(), expected.Moves.front().BestValue); // Yellow moves first
+
+        // The marks in the move list: "?" or "??" after each move that lost.
+        int inList = 0;
+        auto* table = Form->MoveList().findChild<QTableWidget*>();
+        QVERIFY(table);
+        for (int r = 0; r < table->rowCount(); ++r)
+            for (int c = 0; c < 2; ++c)
+                inList += table->item(r, c) && table->item(r, c)->text().endsWith(u'?');
+        QCOMPARE(inList, marked);
+
+        // A click on the graph goes to that position.
+        Form->ReviewPanel().Graph().OnClick(3);
+        QCOMPARE(GameRecord->Current, 3);
+
+        // Saved as GGF with the values as comments.
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("reviewed.ggf"));
+        Form->Session().JumpTo(6);
+        Form->SaveGameTo(file.toStdString());
+        QFile ggf(file);
+        QVERIFY(ggf.open(QIODevice::ReadOnly));
+        const QByteArray text = ggf.readAll();
+        QCOMPARE(text.count("]C["), 6);
+
+        // Another game: the review goes.
+        Form->NewGameItemClick();
+        QVERIFY(!Form->ReviewPanel().isVisible());
     }
 
     void TheKeySequenceOutsideANetworkGame()
