@@ -345,7 +345,10 @@ void TReversiForm::PlayFromEditedPosition()
 {
     const GamePosition position = Editor->Position();
     if (const ::Status playable = Game->CanPlayFrom(position); !playable) {
-        Editor->ShowRefusal(Translated(playable.Failure()));
+        QString why = Translated(playable.Failure());
+        if (!why.isEmpty())
+            why[0] = why[0].toUpper(); // a sentence of its own in the panel
+        Editor->ShowRefusal(why);
         return;
     }
     OpponentIsComputer = Editor->AgainstComputer();
@@ -388,7 +391,7 @@ void TReversiForm::ShowReview(const master::GameReview& review)
                                                                                           : 0,
                 QString::fromStdString(master::ReviewLine(move, review.Size)) };
     Moves->ShowMarks(std::move(marks));
-    Reviewed->show();
+    ShowBesideBoard(*Reviewed, true);
 }
 
 void TReversiForm::KeepReviewCurrent()
@@ -404,7 +407,7 @@ void TReversiForm::KeepReviewCurrent()
     }
     ReviewedMoves.clear();
     Moves->ShowMarks({});
-    Reviewed->hide();
+    ShowBesideBoard(*Reviewed, false);
 }
 
 void TReversiForm::RefreshMoveValues()
@@ -438,7 +441,7 @@ bool TReversiForm::eventFilter(QObject* watched, QEvent* event)
 
 void TReversiForm::ShowEditor(bool show)
 {
-    if (show == Editor->isVisible())
+    if (show == Editor->isVisibleTo(this))
         return;
     if (show) {
         // What would change the game waits; the window, the help and the move list stay.
@@ -449,14 +452,15 @@ void TReversiForm::ShowEditor(bool show)
                     action->setEnabled(false);
                     TakenByEditor << action;
                 }
-        Editor->show();
+        StopMoveValues();
+        ShowBesideBoard(*Editor, true);
         BoardWidget->setFocus();
     } else {
         for (const QPointer<QAction>& action : std::as_const(TakenByEditor))
             if (action)
                 action->setEnabled(true);
         TakenByEditor.clear();
-        Editor->hide();
+        ShowBesideBoard(*Editor, false);
         UpdateExtraItems();
     }
 }
@@ -497,20 +501,25 @@ void TReversiForm::ShowMoveList(bool show, bool grow)
         Dialogs.SideDlg->MoveListCheck->setChecked(show);
     if (show)
         Moves->ShowRecord();
-    if (show == Moves->isVisibleTo(this))
+    ShowBesideBoard(*Moves, show, grow);
+}
+
+void TReversiForm::ShowBesideBoard(QDockWidget& panel, bool show, bool grow)
+{
+    if (show == panel.isVisibleTo(this))
         return;
     const bool ownSize
         = grow && isVisible() && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
-    // The room the list takes (or gives back) is what the board loses (or gains) when the
-    // window's layout places it; the list keeps its width while the window grows by that.
+    // The room the panel takes (or gives back) is what the board loses (or gains) when the
+    // window's layout places it; the panel keeps its width while the window grows by that.
     const int before = BoardWidget->width();
-    Moves->setVisible(show);
+    panel.setVisible(show);
     if (ownSize) {
         layout()->activate();
-        const int listWidth = Moves->width();
+        const int panelWidth = panel.width();
         resize(width() + before - BoardWidget->width(), height());
         if (show)
-            resizeDocks({ Moves }, { listWidth }, Qt::Horizontal);
+            resizeDocks({ &panel }, { panelWidth }, Qt::Horizontal);
         KeepOnScreen();
     }
 }

@@ -27,6 +27,7 @@ class MoveListWindow;
 class MoveValueWatch;
 class PositionEditor;
 class QAction;
+class QDockWidget;
 class StatusPanels;
 class TCallDlg;
 class TCallReq;
@@ -200,6 +201,9 @@ private:
     // board keeps its size.
     void ShowMoveList(bool show, bool grow = true);
     int MoveListRoom() const; // the width the list takes beside the board
+    // A panel beside the board shown or hidden; grow: a window of its own size makes room for it
+    // (and gives it back), so that the board keeps its size.
+    void ShowBesideBoard(QDockWidget& panel, bool show, bool grow = true);
     // The position editor takes the board (and the menu items that would change the game) or
     // gives them back.
     void ShowEditor(bool show);
