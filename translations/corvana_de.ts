@@ -290,8 +290,8 @@
         <translation>Eine Stellung aufstellen.</translation>
     </message>
     <message>
-        <source>Set up position in the Match menu makes the board an editor: a click (or Enter) turns a square empty, Yellow or Green in turn; the panel beside the board sets the start position, an empty board, the side to move and the opponent, and Play from here starts the game. A position no game can reach is refused with the reason. A game from a set-up position is saved as GGF or as a position; a saved game (.kpx) cannot keep where it starts.</source>
-        <translation>Stellung aufstellen im Menü Partie macht das Brett zum Editor: ein Klick (oder Enter) macht ein Feld der Reihe nach leer, gelb oder grün; die Leiste neben dem Brett stellt die Anfangsstellung, ein leeres Brett, die Seite am Zug und den Gegner ein, und Von hier spielen beginnt die Partie. Eine Stellung, die keine Partie erreichen kann, wird mit dem Grund abgelehnt. Eine Partie von einer aufgestellten Stellung wird als GGF oder als Stellung gespeichert; eine gespeicherte Partie (.kpx) kann nicht festhalten, wo sie beginnt.</translation>
+        <source>Set up position in the Match menu makes the board an editor: a click (or Enter) turns a square empty, Yellow or Green in turn; the panel beside the board sets the start position, an empty board, the side to move and the opponent, and Play from here starts the game. A position no game can reach is refused with the reason. A game from a set-up position is saved as GGF, as a transcript that begins with the position&apos;s line, or as a position; a saved game (.kpx) cannot keep where it starts.</source>
+        <translation>Stellung aufstellen im Menü Partie macht das Brett zum Editor: ein Klick (oder Enter) macht ein Feld der Reihe nach leer, gelb oder grün; die Leiste neben dem Brett stellt die Anfangsstellung, ein leeres Brett, die Seite am Zug und den Gegner ein, und Von hier spielen beginnt die Partie. Eine Stellung, die keine Partie erreichen kann, wird mit dem Grund abgelehnt. Eine Partie von einer aufgestellten Stellung wird als GGF, als Mitschrift, die mit der Zeile der Stellung beginnt, oder als Stellung gespeichert; eine gespeicherte Partie (.kpx) kann nicht festhalten, wo sie beginnt.</translation>
     </message>
 </context>
 <context>
@@ -504,10 +504,6 @@
     <message>
         <source>%1 was not written: the game starts from a set-up position, which a saved game cannot keep (GGF can)</source>
         <translation>%1 wurde nicht geschrieben: die Partie beginnt mit einer aufgestellten Stellung, die eine gespeicherte Partie nicht festhalten kann (GGF kann es)</translation>
-    </message>
-    <message>
-        <source>%1 was not written: the game starts from a set-up position, which a transcript cannot keep (GGF can)</source>
-        <translation>%1 wurde nicht geschrieben: die Partie beginnt mit einer aufgestellten Stellung, die eine Mitschrift nicht festhalten kann (GGF kann es)</translation>
     </message>
     <message>
         <source>the text holds no moves</source>

@@ -290,8 +290,8 @@
         <translation>Setting up a position.</translation>
     </message>
     <message>
-        <source>Set up position in the Match menu makes the board an editor: a click (or Enter) turns a square empty, Yellow or Green in turn; the panel beside the board sets the start position, an empty board, the side to move and the opponent, and Play from here starts the game. A position no game can reach is refused with the reason. A game from a set-up position is saved as GGF or as a position; a saved game (.kpx) cannot keep where it starts.</source>
-        <translation>Set up position in the Match menu makes the board an editor: a click (or Enter) turns a square empty, Yellow or Green in turn; the panel beside the board sets the start position, an empty board, the side to move and the opponent, and Play from here starts the game. A position no game can reach is refused with the reason. A game from a set-up position is saved as GGF or as a position; a saved game (.kpx) cannot keep where it starts.</translation>
+        <source>Set up position in the Match menu makes the board an editor: a click (or Enter) turns a square empty, Yellow or Green in turn; the panel beside the board sets the start position, an empty board, the side to move and the opponent, and Play from here starts the game. A position no game can reach is refused with the reason. A game from a set-up position is saved as GGF, as a transcript that begins with the position&apos;s line, or as a position; a saved game (.kpx) cannot keep where it starts.</source>
+        <translation>Set up position in the Match menu makes the board an editor: a click (or Enter) turns a square empty, Yellow or Green in turn; the panel beside the board sets the start position, an empty board, the side to move and the opponent, and Play from here starts the game. A position no game can reach is refused with the reason. A game from a set-up position is saved as GGF, as a transcript that begins with the position&apos;s line, or as a position; a saved game (.kpx) cannot keep where it starts.</translation>
     </message>
 </context>
 <context>
@@ -504,10 +504,6 @@
     <message>
         <source>%1 was not written: the game starts from a set-up position, which a saved game cannot keep (GGF can)</source>
         <translation>%1 was not written: the game starts from a set-up position, which a saved game cannot keep (GGF can)</translation>
-    </message>
-    <message>
-        <source>%1 was not written: the game starts from a set-up position, which a transcript cannot keep (GGF can)</source>
-        <translation>%1 was not written: the game starts from a set-up position, which a transcript cannot keep (GGF can)</translation>
     </message>
     <message>
         <source>the text holds no moves</source>

@@ -290,8 +290,8 @@
         <translation>Расстановка позиции.</translation>
     </message>
     <message>
-        <source>Set up position in the Match menu makes the board an editor: a click (or Enter) turns a square empty, Yellow or Green in turn; the panel beside the board sets the start position, an empty board, the side to move and the opponent, and Play from here starts the game. A position no game can reach is refused with the reason. A game from a set-up position is saved as GGF or as a position; a saved game (.kpx) cannot keep where it starts.</source>
-        <translation>«Расставить позицию» в меню «Партия» превращает доску в редактор: щелчок (или Enter) делает поле по очереди пустым, жёлтым или зелёным; панель рядом с доской ставит начальную позицию, пустую доску, очередь хода и противника, а «Играть отсюда» начинает партию. Позиция, которая не может возникнуть в партии, отклоняется с указанием причины. Партия с расставленной позиции сохраняется в формате GGF или как позиция; сохранённая партия (.kpx) не может хранить, откуда она начинается.</translation>
+        <source>Set up position in the Match menu makes the board an editor: a click (or Enter) turns a square empty, Yellow or Green in turn; the panel beside the board sets the start position, an empty board, the side to move and the opponent, and Play from here starts the game. A position no game can reach is refused with the reason. A game from a set-up position is saved as GGF, as a transcript that begins with the position&apos;s line, or as a position; a saved game (.kpx) cannot keep where it starts.</source>
+        <translation>«Расставить позицию» в меню «Партия» превращает доску в редактор: щелчок (или Enter) делает поле по очереди пустым, жёлтым или зелёным; панель рядом с доской ставит начальную позицию, пустую доску, очередь хода и противника, а «Играть отсюда» начинает партию. Позиция, которая не может возникнуть в партии, отклоняется с указанием причины. Партия с расставленной позиции сохраняется в формате GGF, записью ходов, которая начинается строкой позиции, или как позиция; сохранённая партия (.kpx) не может хранить, откуда она начинается.</translation>
     </message>
 </context>
 <context>
@@ -504,10 +504,6 @@
     <message>
         <source>%1 was not written: the game starts from a set-up position, which a saved game cannot keep (GGF can)</source>
         <translation>%1 не записан: партия начинается с расставленной позиции, которую сохранённая партия хранить не может (GGF может)</translation>
-    </message>
-    <message>
-        <source>%1 was not written: the game starts from a set-up position, which a transcript cannot keep (GGF can)</source>
-        <translation>%1 не записан: партия начинается с расставленной позиции, которую запись ходов хранить не может (GGF может)</translation>
     </message>
     <message>
         <source>the text holds no moves</source>

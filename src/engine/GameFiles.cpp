@@ -23,8 +23,21 @@ std::string LowerExtension(const std::string& fileName)
     return extension;
 }
 
+// A transcript from a set-up position begins with the position's line (squares and "-", which no
+// move has), the moves after it.
 Result<WrittenGame> TranscriptGame(std::string_view text)
 {
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (first != std::string_view::npos) {
+        const std::size_t end = std::min(text.find_first_of("\r\n", first), text.size());
+        const std::string_view line = text.substr(first, end - first);
+        if (line.find_first_of("-.") != std::string_view::npos) {
+            Result<PositionLine> start = ReadPositionLine(line);
+            if (!start)
+                return start.Failure();
+            return ReadTranscriptFrom(start.Value().Position, text.substr(end));
+        }
+    }
     Result<OBoardTracker> record = ReadTranscript(text);
     if (!record)
         return record.Failure();
@@ -108,18 +121,18 @@ Status WriteGameFile(const std::string& fileName, const WrittenGame& game,
     const SavedGameSettings& settings, const GgfDetails& details, WriteProtection protection)
 {
     const GameFileForm form = GameFileFormOf(fileName);
-    if ((form == GameFileForm::Saved || form == GameFileForm::Transcript)
-        && !IsUsualStart(game.Start))
+    if (form == GameFileForm::Saved && !IsUsualStart(game.Start))
         return Error { ErrorKind::Unsupported,
-            Say(form == GameFileForm::Saved
-                    ? QT_TRANSLATE_NOOP("Reasons", "%1 was not written: the game starts from a set-up position, "
-                                         "which a saved game cannot keep (GGF can)")
-                    : QT_TRANSLATE_NOOP("Reasons", "%1 was not written: the game starts from a set-up position, "
-                                         "which a transcript cannot keep (GGF can)"),
+            Say(QT_TRANSLATE_NOOP("Reasons", "%1 was not written: the game starts from a set-up position, "
+                                         "which a saved game cannot keep (GGF can)"),
                 { Plain(BaseName(fileName)) }) };
     switch (form) {
     case GameFileForm::Transcript:
-        return ReplaceFile(fileName, TranscriptOf(game.Record) + "\n", protection);
+        // From a set-up position, the position's line first.
+        return ReplaceFile(fileName,
+            (IsUsualStart(game.Start) ? std::string() : PositionLineOf(game.Start) + "\n")
+                + TranscriptOf(game.Record) + "\n",
+            protection);
     case GameFileForm::Ggf:
         return ReplaceFile(fileName, GgfOf(game, details), protection);
     case GameFileForm::Position:
@@ -153,7 +166,7 @@ Result<WrittenGame> ReadGameText(std::string_view text)
     }
     Result<WrittenGame> game = TranscriptGame(text);
     // An empty clipboard is no game to open, though a file may hold a game not yet begun.
-    if (game && game.Value().Record.Count == 0)
+    if (game && game.Value().Record.Count == 0 && IsUsualStart(game.Value().Start))
         return Error { ErrorKind::Damaged, Say(QT_TRANSLATE_NOOP("Reasons", "the text holds no moves")) };
     return game;
 }

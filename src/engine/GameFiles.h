@@ -30,8 +30,9 @@ std::string GameFileExtension(GameFileForm form);
 std::string WithGameFileExtension(const std::string& fileName, GameFileForm chosen);
 
 // A game as read: where it starts and its moves. Only a saved game carries who plays the computer
-// and whether it is one; the text forms leave the current settings as they are. A saved game and a
-// transcript start as usual; GGF and the one-line format may start from any position.
+// and whether it is one; the text forms leave the current settings as they are. A saved game starts
+// as usual; GGF, the one-line format and a transcript that begins with a position's line (the
+// moves after it) may start from any position.
 struct LoadedGame {
     WrittenGame Game;
     std::optional<SavedGameSettings> Settings;
@@ -43,8 +44,9 @@ Result<LoadedGame> ReadGameFile(const std::string& fileName);
 
 // Writes the game in the form the extension names (settings only go into a saved game, details
 // only into GGF), replacing the file only once the new one is complete. GGF keeps the start
-// position; the one-line format writes where the game has got to. A saved game and a transcript
-// cannot say where a game starts: a game from a set-up position is refused (Unsupported) there.
+// position, a transcript writes a set-up start as its first line; the one-line format writes where
+// the game has got to. A saved game cannot say where a game starts: a game from a set-up position
+// is refused (Unsupported) there.
 // A write-protected file is refused (ReadOnly) unless protection says to override it.
 Status WriteGameFile(const std::string& fileName, const WrittenGame& game,
     const SavedGameSettings& settings, const GgfDetails& details = {},

@@ -310,3 +310,20 @@ GamePosition EndOf(const WrittenGame& game)
         return game.Start;
     return PositionWithTurn(record.Size, FinalBoardOf(game), record.Entries.back().MoverSide);
 }
+
+Result<WrittenGame> ReadTranscriptFrom(const GamePosition& start, std::string_view text)
+{
+    Result<std::vector<WrittenMove>> written = Tokens(text);
+    if (!written)
+        return written.Failure();
+    std::vector<int> moves;
+    for (const WrittenMove& m : written.Value()) {
+        const std::optional<int> square = SquareOn(start.Size, m);
+        if (!square)
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "move %1 (%2) is not a square of the %3 × %3 board"),
+                { Number(long(moves.size()) + 1), Plain(m.Text), Number(start.Size) }));
+        moves.push_back(*square);
+    }
+    std::size_t accepted = 0;
+    return Replay(start, moves, nullptr, accepted);
+}

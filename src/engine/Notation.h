@@ -78,3 +78,6 @@ std::string TranscriptOf(const OBoardTracker& record);
 // neither board and an illegal move, saying which and where. An empty transcript is the start
 // position of 8 × 8.
 Result<OBoardTracker> ReadTranscript(std::string_view text);
+// The moves of a transcript played from start (a set-up position), read as ReadTranscript reads
+// them but on start's board only.
+Result<WrittenGame> ReadTranscriptFrom(const GamePosition& start, std::string_view text);

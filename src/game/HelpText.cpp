@@ -102,8 +102,9 @@ const HelpTopic Topics[] = {
             "turns a square empty, Yellow or Green in turn; the panel beside the board sets the "
             "start position, an empty board, the side to move and the opponent, and Play from "
             "here starts the game. A position no game can reach is refused with the reason. A "
-            "game from a set-up position is saved as GGF or as a position; a saved game (.kpx) "
-            "cannot keep where it starts.") },
+            "game from a set-up position is saved as GGF, as a transcript that begins with the "
+            "position's line, or as a position; a saved game (.kpx) cannot keep where it "
+            "starts.") },
     { QT_TRANSLATE_NOOP("Help", "Resuming the last game."),
         QT_TRANSLATE_NOOP("Help",
             "A game left unfinished when Corvana closes is kept, and Resume last game in the Game "

@@ -557,15 +557,28 @@ TEST(GameFiles, APositionFileStartsAGameThatOnlyGgfAndPositionsCanKeep)
     EXPECT_EQ(end.Value().Game.Start.Cells, FinalBoardOf(played));
     EXPECT_EQ(end.Value().Game.Start.SideToMove, EndOf(played).SideToMove);
 
-    // A saved game and a transcript begin at the usual start: they refuse, and write nothing.
-    for (const char* name : { "g.kpx", "g.txt" }) {
-        const Status written = WriteGameFile(dir.File(name), played, {});
-        ASSERT_FALSE(written) << name;
-        EXPECT_EQ(written.Failure().Kind, ErrorKind::Unsupported);
-        EXPECT_NE(
-            written.Failure().Message.find("starts from a set-up position"), std::string::npos);
-        EXPECT_FALSE(std::filesystem::exists(dir.File(name)));
+    // A transcript begins with the start's line and reads back as the same game; a saved game
+    // begins at the usual start: it refuses, and writes nothing.
+    for (const WrittenGame& g : { game, played }) {
+        ASSERT_TRUE(WriteGameFile(dir.File("g.txt"), g, {}));
+        const Result<LoadedGame> back = ReadGameFile(dir.File("g.txt"));
+        ASSERT_TRUE(back) << back.Failure().Message;
+        ExpectSameWrittenGame(back.Value().Game, g);
+        const Result<WrittenGame> pasted = ReadGameText(
+            PositionLineOf(g.Start) + "\n" + TranscriptOf(g.Record) + "\n");
+        ASSERT_TRUE(pasted) << pasted.Failure().Message;
+        ExpectSameWrittenGame(pasted.Value(), g);
     }
+    const Status written = WriteGameFile(dir.File("g.kpx"), played, {});
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.Failure().Kind, ErrorKind::Unsupported);
+    EXPECT_NE(written.Failure().Message.find("starts from a set-up position"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("g.kpx")));
+    // A move the set-up position does not allow is refused with its number.
+    const Result<WrittenGame> illegal = ReadGameText(line + "\nh8\n");
+    ASSERT_FALSE(illegal);
+    EXPECT_NE(illegal.Failure().Message.find("move 1"), std::string::npos)
+        << illegal.Failure().Message;
     // A usual game written as positions reads back as its end.
     const OBoardTracker usual = RandomRecord(10, rng);
     ASSERT_TRUE(WriteGameFile(dir.File("u.obf"), usual, {}));
