@@ -81,7 +81,8 @@ std::vector<std::string> GgfGames()
 {
     std::vector<std::string> seeds;
     for (const OBoardTracker& game : Games())
-        seeds.push_back(GgfOf(game, { "Corvana", "2026.01.02", "Yellow [me]", "Green \\ you", {} }));
+        seeds.push_back(
+            GgfOf(game, { "Corvana", "2026.01.02", "Yellow [me]", "Green \\ you", {} }));
     return seeds;
 }
 

@@ -114,7 +114,8 @@ Error SavedGameNotOpened(const std::string& fileName, const Error& why)
     if (why.Kind != ErrorKind::Damaged)
         return ::NotOpened(fileName, why);
     return ::NotOpened(fileName,
-        Error { why.Kind, Say(QT_TRANSLATE_NOOP("Reasons", "it is damaged (%1)"), { why.Said() }) });
+        Error {
+            why.Kind, Say(QT_TRANSLATE_NOOP("Reasons", "it is damaged (%1)"), { why.Said() }) });
 }
 
 } // namespace
@@ -146,17 +147,21 @@ Status DecodeSavedGame(
     if (bytes.size() < 4)
         return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "it is too short to be a saved game")));
     if (std::memcmp(bytes.data(), Signature, 4) != 0)
-        return Error { ErrorKind::NotOurs, Say(QT_TRANSLATE_NOOP("Reasons", "it is not a saved game")) };
+        return Error { ErrorKind::NotOurs,
+            Say(QT_TRANSLATE_NOOP("Reasons", "it is not a saved game")) };
     if (bytes.size() < HeaderBytes + TrailerBytes)
-        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "it ends after %1 bytes, before its header is complete"),
+        return Refuse(Say(
+            QT_TRANSLATE_NOOP("Reasons", "it ends after %1 bytes, before its header is complete"),
             { Plain(Grouped(bytes.size())) }));
 
     const std::int32_t size = GetInt(&bytes[4]);
     const std::int32_t count = GetInt(&bytes[8]);
     if (size != 8 && size != 10)
-        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "its board size %1 is neither 8 nor 10"), { Number(size) }));
+        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "its board size %1 is neither 8 nor 10"),
+            { Number(size) }));
     if (count < 0 || count > size * size)
-        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "its move count %1 is impossible"), { Number(count) }));
+        return Refuse(Say(
+            QT_TRANSLATE_NOOP("Reasons", "its move count %1 is impossible"), { Number(count) }));
     const std::size_t expected = HeaderBytes + EntryBytes * std::size_t(count) + TrailerBytes;
     if (bytes.size() != expected)
         return Refuse(Say(bytes.size() < expected
@@ -175,15 +180,22 @@ Status DecodeSavedGame(
         std::memcpy(e.Before.data(), p + 12, BoardCells);
         const Reason where = Say(QT_TRANSLATE_NOOP("Reasons", "move %1"), { Number(i + 1) });
         if (!IsPlayableSquare(size, e.Move))
-            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 is not a square of the board"), { where }));
+            return Refuse(
+                Say(QT_TRANSLATE_NOOP("Reasons", "%1 is not a square of the board"), { where }));
         if (!IsSidePair(e.MoverSide, e.OtherSide))
-            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 names impossible sides"), { where }));
+            return Refuse(
+                Say(QT_TRANSLATE_NOOP("Reasons", "%1 names impossible sides"), { where }));
         if (!IsWellFormedBoard(e.Before, size))
-            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "the board before %1 holds impossible cells"), { where }));
+            return Refuse(
+                Say(QT_TRANSLATE_NOOP("Reasons", "the board before %1 holds impossible cells"),
+                    { where }));
         if (!CentreOccupied(e.Before, size))
-            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "the board before %1 has an empty centre square"), { where }));
+            return Refuse(
+                Say(QT_TRANSLATE_NOOP("Reasons", "the board before %1 has an empty centre square"),
+                    { where }));
         if (i == 0 && e.Before != StartBoard(size))
-            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "the board before move 1 is not the start position")));
+            return Refuse(Say(
+                QT_TRANSLATE_NOOP("Reasons", "the board before move 1 is not the start position")));
         if (!rules.IsLegalMove(e.Before, e.Move, e.MoverSide, e.OtherSide))
             return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 is not a legal move"), { where }));
         // Yellow opens; after that the turn passes to the other side unless it has to pass.
@@ -193,22 +205,24 @@ Status DecodeSavedGame(
             Board after = prev.Before;
             rules.MakeMove(after, prev.Move, prev.MoverSide, prev.OtherSide);
             if (after != e.Before)
-                return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "the board before %1 does not follow from move %2"),
+                return Refuse(Say(QT_TRANSLATE_NOOP("Reasons",
+                                      "the board before %1 does not follow from move %2"),
                     { where, Number(i) }));
             toMove = SideDue(size, e.Before, prev.OtherSide);
         }
         if (e.MoverSide != toMove)
-            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 is played by %2 where %3 is to move"),
-                { where, SideReason(e.MoverSide), SideReason(toMove) }));
+            return Refuse(
+                Say(QT_TRANSLATE_NOOP("Reasons", "%1 is played by %2 where %3 is to move"),
+                    { where, SideReason(e.MoverSide), SideReason(toMove) }));
     }
     const std::int32_t computerSide = GetInt(p);
     const std::uint8_t opponentFlag = p[4];
     if (computerSide != SideYellow && computerSide != SideGreen)
-        return Refuse(
-            Say(QT_TRANSLATE_NOOP("Reasons", "its computer side %1 is neither 2 nor 3"), { Number(computerSide) }));
+        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "its computer side %1 is neither 2 nor 3"),
+            { Number(computerSide) }));
     if (opponentFlag > 1)
-        return Refuse(
-            Say(QT_TRANSLATE_NOOP("Reasons", "its opponent flag %1 is neither 0 nor 1"), { Number(opponentFlag) }));
+        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "its opponent flag %1 is neither 0 nor 1"),
+            { Number(opponentFlag) }));
 
     record.Size = size;
     record.Count = count;

@@ -123,8 +123,9 @@ Status WriteGameFile(const std::string& fileName, const WrittenGame& game,
     const GameFileForm form = GameFileFormOf(fileName);
     if (form == GameFileForm::Saved && !IsUsualStart(game.Start))
         return Error { ErrorKind::Unsupported,
-            Say(QT_TRANSLATE_NOOP("Reasons", "%1 was not written: the game starts from a set-up position, "
-                                         "which a saved game cannot keep (GGF can)"),
+            Say(QT_TRANSLATE_NOOP("Reasons",
+                    "%1 was not written: the game starts from a set-up position, "
+                    "which a saved game cannot keep (GGF can)"),
                 { Plain(BaseName(fileName)) }) };
     switch (form) {
     case GameFileForm::Transcript:
@@ -167,6 +168,7 @@ Result<WrittenGame> ReadGameText(std::string_view text)
     Result<WrittenGame> game = TranscriptGame(text);
     // An empty clipboard is no game to open, though a file may hold a game not yet begun.
     if (game && game.Value().Record.Count == 0 && IsUsualStart(game.Value().Start))
-        return Error { ErrorKind::Damaged, Say(QT_TRANSLATE_NOOP("Reasons", "the text holds no moves")) };
+        return Error { ErrorKind::Damaged,
+            Say(QT_TRANSLATE_NOOP("Reasons", "the text holds no moves")) };
     return game;
 }

@@ -9,7 +9,6 @@ namespace {
 
 int Other(int side) { return side == SideYellow ? SideGreen : SideYellow; }
 
-
 } // namespace
 
 int SideDue(int size, const Board& cells, int side)
@@ -85,17 +84,21 @@ Status CheckReachable(const GamePosition& position)
     const int size = position.Size;
     if (size != 8 && size != 10)
         return Error { ErrorKind::Damaged,
-            Say(QT_TRANSLATE_NOOP("Reasons", "the board size %1 is neither 8 nor 10"), { Number(size) }) };
+            Say(QT_TRANSLATE_NOOP("Reasons", "the board size %1 is neither 8 nor 10"),
+                { Number(size) }) };
     if (position.SideToMove != SideYellow && position.SideToMove != SideGreen)
-        return Error { ErrorKind::Damaged, Say(QT_TRANSLATE_NOOP("Reasons", "it names no side to move")) };
+        return Error { ErrorKind::Damaged,
+            Say(QT_TRANSLATE_NOOP("Reasons", "it names no side to move")) };
     if (!IsWellFormedBoard(position.Cells, size))
-        return Error { ErrorKind::Damaged, Say(QT_TRANSLATE_NOOP("Reasons", "its board holds impossible cells")) };
+        return Error { ErrorKind::Damaged,
+            Say(QT_TRANSLATE_NOOP("Reasons", "its board holds impossible cells")) };
     for (const int col : { size / 2 - 1, size / 2 })
         for (const int row : { size / 2 - 1, size / 2 }) {
             const int square = SquareIndex(size, col, row);
             if (position.Cells[square] == CellEmpty)
                 return Error { ErrorKind::Damaged,
-                    Say(QT_TRANSLATE_NOOP("Reasons", "its centre square %1 is empty, which no game can leave empty"),
+                    Say(QT_TRANSLATE_NOOP("Reasons",
+                            "its centre square %1 is empty, which no game can leave empty"),
                         { Plain(SquareName(size, square)) }) };
         }
     const PositionScan scan = ScanPosition(size, position.Cells);
@@ -103,7 +106,8 @@ Status CheckReachable(const GamePosition& position)
     const bool stuck = side == SideYellow ? scan.YellowStuck : scan.GreenStuck;
     if (stuck && !scan.BothStuck())
         return Error { ErrorKind::Damaged,
-            Say(QT_TRANSLATE_NOOP("Reasons", "%1 is to move but has no legal move, while %2 has one"),
+            Say(QT_TRANSLATE_NOOP(
+                    "Reasons", "%1 is to move but has no legal move, while %2 has one"),
                 { SideReason(side), SideReason(Other(side)) }) };
     return {};
 }

@@ -63,10 +63,13 @@ Result<std::vector<Property>> Properties(std::string_view text)
 {
     const std::size_t begin = text.find("(;");
     if (begin == std::string_view::npos)
-        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "it holds no GGF game (no \"(;\" where a game begins)")));
+        return Refuse(Say(
+            QT_TRANSLATE_NOOP("Reasons", "it holds no GGF game (no \"(;\" where a game begins)")));
     std::vector<Property> found;
     std::size_t at = begin + 2;
-    const auto where = [&] { return Say(QT_TRANSLATE_NOOP("Reasons", "character %1"), { Number(long(at) + 1) }); };
+    const auto where = [&] {
+        return Say(QT_TRANSLATE_NOOP("Reasons", "character %1"), { Number(long(at) + 1) });
+    };
     for (;;) {
         while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])))
             ++at;
@@ -78,14 +81,16 @@ Result<std::vector<Property>> Properties(std::string_view text)
         while (end < text.size() && std::isalpha(static_cast<unsigned char>(text[end])))
             ++end;
         if (end == at || end - at > 16 || end >= text.size() || text[end] != '[')
-            return Refuse(
-                Say(QT_TRANSLATE_NOOP("Reasons", "the game has something else than a property at %1"), { where() }));
+            return Refuse(Say(
+                QT_TRANSLATE_NOOP("Reasons", "the game has something else than a property at %1"),
+                { where() }));
         Property p { std::string(text.substr(at, end - at)), {} };
         at = end + 1;
         for (;;) {
             if (at >= text.size())
                 return Refuse(
-                    Say(QT_TRANSLATE_NOOP("Reasons", "the value of %1 is not closed by \"]\""), { Plain(p.Name) }));
+                    Say(QT_TRANSLATE_NOOP("Reasons", "the value of %1 is not closed by \"]\""),
+                        { Plain(p.Name) }));
             const char c = text[at++];
             if (c == ']')
                 break;
@@ -96,7 +101,8 @@ Result<std::vector<Property>> Properties(std::string_view text)
         }
         found.push_back(std::move(p));
         if (found.size() > 4096)
-            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "the game has more properties than any game needs")));
+            return Refuse(Say(
+                QT_TRANSLATE_NOOP("Reasons", "the game has more properties than any game needs")));
     }
 }
 
@@ -110,26 +116,30 @@ Result<GamePosition> StartOf(const std::string& value)
     while (at < value.size() && std::isdigit(static_cast<unsigned char>(value[at])) && size < 100)
         size = size * 10 + (value[at++] - '0');
     if (size != 8 && size != 10)
-        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "its board (BO) is neither 8 × 8 nor 10 × 10")));
+        return Refuse(
+            Say(QT_TRANSLATE_NOOP("Reasons", "its board (BO) is neither 8 × 8 nor 10 × 10")));
     std::string cells;
     for (; at < value.size(); ++at)
         if (!std::isspace(static_cast<unsigned char>(value[at])))
             cells += value[at];
     if (cells.size() != std::size_t(size * size + 1))
-        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "its board (BO) does not have %1 squares and the side to move"),
+        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons",
+                              "its board (BO) does not have %1 squares and the side to move"),
             { Number(size * size) }));
     for (std::size_t i = 0; i + 1 < cells.size(); ++i)
         if (CellOfSquareChar(cells[i]) == CellBorder)
-            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "its board (BO) has \"%1\" where a square is *, O or -"),
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons",
+                                  "its board (BO) has \"%1\" where a square is *, O or -"),
                 { Plain(cells.substr(i, 1)) }));
     const Cell side = CellOfSquareChar(cells.back());
     if (side != CellYellow && side != CellGreen)
-        return Refuse(
-            Say(QT_TRANSLATE_NOOP("Reasons", "its board (BO) names no side to move (* or O after the squares)")));
+        return Refuse(Say(QT_TRANSLATE_NOOP(
+            "Reasons", "its board (BO) names no side to move (* or O after the squares)")));
     GamePosition start = PositionToMove(size, BoardFromSquares(size, cells), side);
     if (const Status reachable = CheckReachable(start); !reachable)
         return Error { reachable.Failure().Kind,
-            Say(QT_TRANSLATE_NOOP("Reasons", "its board (BO) cannot arise in a game: %1"), { reachable.Failure().Said() }) };
+            Say(QT_TRANSLATE_NOOP("Reasons", "its board (BO) cannot arise in a game: %1"),
+                { reachable.Failure().Said() }) };
     return start;
 }
 
@@ -185,8 +195,8 @@ Result<WrittenGame> ReadGgf(std::string_view text)
     std::vector<std::string> written;
     for (const Property& p : properties.Value()) {
         if (p.Name == "GM" && Lower(Trimmed(p.Value)) != "othello")
-            return Refuse(
-                Say(QT_TRANSLATE_NOOP("Reasons", "it is a game of %1, not of Othello"), { Plain(Trimmed(p.Value)) }));
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "it is a game of %1, not of Othello"),
+                { Plain(Trimmed(p.Value)) }));
         if (p.Name == "BO") {
             Result<GamePosition> board = StartOf(p.Value);
             if (!board)
@@ -212,8 +222,9 @@ Result<WrittenGame> ReadGgf(std::string_view text)
         }
         const int square = SquareFromName(size, name);
         if (square < 0)
-            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "move %1 (%2) is not a square of the board"),
-                { Number(long(i) + 1), Plain(written[i].substr(0, 12)) }));
+            return Refuse(
+                Say(QT_TRANSLATE_NOOP("Reasons", "move %1 (%2) is not a square of the board"),
+                    { Number(long(i) + 1), Plain(written[i].substr(0, 12)) }));
         moves.push_back(square);
     }
     return ReplayMoves(*start, moves, movers);

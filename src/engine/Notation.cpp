@@ -16,7 +16,8 @@ Error Refuse(Reason why) { return { ErrorKind::Damaged, std::move(why) }; }
 
 Reason BadSize(int size)
 {
-    return Say(QT_TRANSLATE_NOOP("Reasons", "the board size %1 is neither 8 nor 10"), { Number(size) });
+    return Say(
+        QT_TRANSLATE_NOOP("Reasons", "the board size %1 is neither 8 nor 10"), { Number(size) });
 }
 
 // The replay, telling the caller how many moves were accepted before a refusal. movers, when
@@ -37,16 +38,20 @@ Result<WrittenGame> Replay(const GamePosition& start, const std::vector<int>& mo
         const int move = moves[i];
         const Reason number = Say(QT_TRANSLATE_NOOP("Reasons", "move %1"), { Number(long(i) + 1) });
         if (move != PassMove && !IsPlayableSquare(size, move))
-            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 is not a square of the board"), { number }));
+            return Refuse(
+                Say(QT_TRANSLATE_NOOP("Reasons", "%1 is not a square of the board"), { number }));
         const Reason where = move == PassMove
             ? number
-            : Say(QT_TRANSLATE_NOOP("Reasons", "move %1 (%2)"), { Number(long(i) + 1), Plain(SquareName(size, move)) });
+            : Say(QT_TRANSLATE_NOOP("Reasons", "move %1 (%2)"),
+                { Number(long(i) + 1), Plain(SquareName(size, move)) });
         const int mover = movers ? (*movers)[i] : 0;
         if (const int due = SideDue(size, board, side); due != side) {
             if (due == 0)
-                return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 comes after the end of the game"), { where }));
+                return Refuse(Say(
+                    QT_TRANSLATE_NOOP("Reasons", "%1 comes after the end of the game"), { where }));
             if (move == PassMove && movers && mover != side)
-                return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 is a pass for %2, but %3 is the one to pass"),
+                return Refuse(Say(
+                    QT_TRANSLATE_NOOP("Reasons", "%1 is a pass for %2, but %3 is the one to pass"),
                     { where, SideReason(mover), SideReason(side) }));
             std::swap(side, other); // the side due passes, written or not
             if (move == PassMove) {
@@ -54,13 +59,15 @@ Result<WrittenGame> Replay(const GamePosition& start, const std::vector<int>& mo
                 continue;
             }
         } else if (move == PassMove) {
-            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 is a pass, but %2 can play"), { where, SideReason(side) }));
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 is a pass, but %2 can play"),
+                { where, SideReason(side) }));
         }
         if (movers && mover != side)
             return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 is %2's, but %3 is to move"),
                 { where, SideReason(mover), SideReason(side) }));
         if (!rules.IsLegalMove(board, move, side, other))
-            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 is not a legal move for %2"), { where, SideReason(side) }));
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 is not a legal move for %2"),
+                { where, SideReason(side) }));
         record.Entries.push_back(TTrackerEntry { move, side, other, board });
         rules.MakeMove(board, move, side, other);
         std::swap(side, other);
@@ -107,8 +114,9 @@ Result<std::vector<WrittenMove>> Tokens(std::string_view text)
         }
         const std::size_t start = at;
         if (c >= 0x80)
-            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "character %1 is neither a square nor a pass"),
-                { Number(long(start) + 1) }));
+            return Refuse(
+                Say(QT_TRANSLATE_NOOP("Reasons", "character %1 is neither a square nor a pass"),
+                    { Number(long(start) + 1) }));
         std::size_t letters = at;
         while (letters < text.size() && std::isalpha(static_cast<unsigned char>(text[letters])))
             ++letters;
@@ -120,7 +128,8 @@ Result<std::vector<WrittenMove>> Tokens(std::string_view text)
         std::string lower = word;
         for (char& ch : lower)
             ch = char(std::tolower(static_cast<unsigned char>(ch)));
-        const Reason character = Say(QT_TRANSLATE_NOOP("Reasons", "character %1"), { Number(long(start) + 1) });
+        const Reason character
+            = Say(QT_TRANSLATE_NOOP("Reasons", "character %1"), { Number(long(start) + 1) });
         if (lower == "pass" || lower == "pa") {
             moves.push_back({ 0, 0, word });
             at = letters;
@@ -129,15 +138,18 @@ Result<std::vector<WrittenMove>> Tokens(std::string_view text)
         if (letters - start != 1 || digits == letters) {
             if (word.empty())
                 word = std::string(1, char(c));
-            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "\"%1\" at %2 is neither a square nor a pass"),
-                { Plain(word), character }));
+            return Refuse(
+                Say(QT_TRANSLATE_NOOP("Reasons", "\"%1\" at %2 is neither a square nor a pass"),
+                    { Plain(word), character }));
         }
         if (lower[0] > 'j' || word[1] == '0' || digits - letters > 2)
-            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "\"%1\" at %2 is not a square"), { Plain(word), character }));
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "\"%1\" at %2 is not a square"),
+                { Plain(word), character }));
         moves.push_back({ lower[0] - 'a' + 1, std::stoi(word.substr(1)), word });
         at = digits;
         if (moves.size() > BoardCells) // no use reading on: no game is this long
-            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "it holds more moves than any game has")));
+            return Refuse(
+                Say(QT_TRANSLATE_NOOP("Reasons", "it holds more moves than any game has")));
     }
     return moves;
 }
@@ -167,7 +179,8 @@ Result<WrittenGame> ReplayMoves(
     const GamePosition& start, const std::vector<int>& moves, const std::vector<int>& movers)
 {
     if (movers.size() != moves.size())
-        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "the moves and their sides do not pair up")));
+        return Refuse(
+            Say(QT_TRANSLATE_NOOP("Reasons", "the moves and their sides do not pair up")));
     std::size_t accepted = 0;
     return Replay(start, moves, &movers, accepted);
 }
@@ -248,7 +261,8 @@ Result<OBoardTracker> ReadTranscript(std::string_view text)
         for (const WrittenMove& m : written.Value()) {
             const std::optional<int> square = SquareOn(size, m);
             if (!square) {
-                outside = Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "move %1 (%2) is not a square of the %3 × %3 board"),
+                outside = Refuse(Say(QT_TRANSLATE_NOOP("Reasons",
+                                         "move %1 (%2) is not a square of the %3 × %3 board"),
                     { Number(long(moves.size()) + 1), Plain(m.Text), Number(size) }));
                 break;
             }
@@ -320,7 +334,8 @@ Result<WrittenGame> ReadTranscriptFrom(const GamePosition& start, std::string_vi
     for (const WrittenMove& m : written.Value()) {
         const std::optional<int> square = SquareOn(start.Size, m);
         if (!square)
-            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "move %1 (%2) is not a square of the %3 × %3 board"),
+            return Refuse(Say(
+                QT_TRANSLATE_NOOP("Reasons", "move %1 (%2) is not a square of the %3 × %3 board"),
                 { Number(long(moves.size()) + 1), Plain(m.Text), Number(start.Size) }));
         moves.push_back(*square);
     }

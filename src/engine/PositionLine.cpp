@@ -51,12 +51,14 @@ Result<PublishedMove> ReadPublished(std::string_view item, const GamePosition& p
     const std::size_t colon = item.find(':');
     if (colon == std::string_view::npos)
         return Refuse(
-            Say(QT_TRANSLATE_NOOP("Reasons", "\"%1\" is not a move and its score (such as A2:+38)"), { quoted }));
+            Say(QT_TRANSLATE_NOOP("Reasons", "\"%1\" is not a move and its score (such as A2:+38)"),
+                { quoted }));
     const std::string_view name = Trimmed(item.substr(0, colon));
     std::string_view score = Trimmed(item.substr(colon + 1));
     const int square = SquareFromName(p.Size, name);
     if (square < 0)
-        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "\"%1\" names no square of the board"), { quoted }));
+        return Refuse(
+            Say(QT_TRANSLATE_NOOP("Reasons", "\"%1\" names no square of the board"), { quoted }));
     int sign = 1;
     if (!score.empty() && (score.front() == '+' || score.front() == '-')) {
         sign = score.front() == '-' ? -1 : 1;
@@ -65,11 +67,14 @@ Result<PublishedMove> ReadPublished(std::string_view item, const GamePosition& p
     int value = 0;
     for (const char c : score) {
         if (!std::isdigit(static_cast<unsigned char>(c)) || value > p.Size * p.Size)
-            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "\"%1\" has no score a game can end with"), { quoted }));
+            return Refuse(
+                Say(QT_TRANSLATE_NOOP("Reasons", "\"%1\" has no score a game can end with"),
+                    { quoted }));
         value = value * 10 + (c - '0');
     }
     if (score.empty() || value > p.Size * p.Size)
-        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "\"%1\" has no score a game can end with"), { quoted }));
+        return Refuse(Say(
+            QT_TRANSLATE_NOOP("Reasons", "\"%1\" has no score a game can end with"), { quoted }));
     const int other = p.SideToMove == SideYellow ? SideGreen : SideYellow;
     if (!RoutinesFor(p.Size).IsLegalMove(p.Cells, square, p.SideToMove, other))
         return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "\"%1\": %2 is not a legal move for %3"),
@@ -114,7 +119,8 @@ Result<PositionLine> ReadPositionLine(std::string_view line)
     std::size_t at = 0;
     while (at < line.size() && !IsSpace(line[at]) && line[at] != ';') {
         if (CellOfSquareChar(line[at]) == CellBorder)
-            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "character %1 (%2) is no square: a square is X, O or -"),
+            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons",
+                                  "character %1 (%2) is no square: a square is X, O or -"),
                 { Number(long(at) + 1), Shown(line[at]) }));
         ++at;
     }
@@ -126,18 +132,20 @@ Result<PositionLine> ReadPositionLine(std::string_view line)
         side = SideOfChar(line[squares]);
     }
     if (squares != 64 && squares != 100)
-        return Refuse(
-            Say(QT_TRANSLATE_NOOP("Reasons", "it has %1 squares, where a board has 64 (8 × 8) or 100 (10 × 10)"),
-                { Number(long(squares)) }));
+        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons",
+                              "it has %1 squares, where a board has 64 (8 × 8) or 100 (10 × 10)"),
+            { Number(long(squares)) }));
     const int size = squares == 64 ? 8 : 10;
     while (at < line.size() && IsSpace(line[at]))
         ++at;
     if (!side) {
         if (at >= line.size() || line[at] == ';')
-            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "it names no side to move (X or O after the squares)")));
+            return Refuse(Say(QT_TRANSLATE_NOOP(
+                "Reasons", "it names no side to move (X or O after the squares)")));
         side = SideOfChar(line[at]);
         if (!side)
-            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 after the squares is no side to move (X or O)"),
+            return Refuse(Say(
+                QT_TRANSLATE_NOOP("Reasons", "%1 after the squares is no side to move (X or O)"),
                 { Shown(line[at]) }));
         ++at;
     }
@@ -150,7 +158,8 @@ Result<PositionLine> ReadPositionLine(std::string_view line)
     if (rest.empty())
         return out;
     if (rest.front() != ';')
-        return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "%1 follows the side to move, where \";\" or nothing may"),
+        return Refuse(Say(
+            QT_TRANSLATE_NOOP("Reasons", "%1 follows the side to move, where \";\" or nothing may"),
             { Shown(rest.front()) }));
     rest.remove_prefix(1);
     while (!rest.empty()) {
@@ -164,7 +173,8 @@ Result<PositionLine> ReadPositionLine(std::string_view line)
             return move.Failure();
         out.Published.push_back(move.Value());
         if (out.Published.size() > std::size_t(size * size))
-            return Refuse(Say(QT_TRANSLATE_NOOP("Reasons", "it publishes more moves than a position has")));
+            return Refuse(
+                Say(QT_TRANSLATE_NOOP("Reasons", "it publishes more moves than a position has")));
     }
     return out;
 }
@@ -183,7 +193,8 @@ Result<std::vector<PositionLine>> ReadPositionLines(std::string_view text)
         Result<PositionLine> read = ReadPositionLine(line);
         if (!read)
             return Error { read.Failure().Kind,
-                Say(QT_TRANSLATE_NOOP("Reasons", "line %1: %2"), { Number(number), read.Failure().Said() }) };
+                Say(QT_TRANSLATE_NOOP("Reasons", "line %1: %2"),
+                    { Number(number), read.Failure().Said() }) };
         read.Value().LineNumber = number;
         lines.push_back(std::move(read).Value());
     }

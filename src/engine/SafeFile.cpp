@@ -145,12 +145,17 @@ Result<FileBytes> ReadFileBounded(const std::string& fileName, std::size_t maxBy
     const int fd = open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT)
-            return Error { ErrorKind::NotFound, Say(QT_TRANSLATE_NOOP("Reasons", "it does not exist")) };
-        return Error { ErrorKind::Io, Say(QT_TRANSLATE_NOOP("Reasons", "it could not be opened: %1"), { Plain(SystemReason()) }) };
+            return Error { ErrorKind::NotFound,
+                Say(QT_TRANSLATE_NOOP("Reasons", "it does not exist")) };
+        return Error { ErrorKind::Io,
+            Say(QT_TRANSLATE_NOOP("Reasons", "it could not be opened: %1"),
+                { Plain(SystemReason()) }) };
     }
     struct stat st { };
     if (fstat(fd, &st) != 0) {
-        Error error { ErrorKind::Io, Say(QT_TRANSLATE_NOOP("Reasons", "it could not be read: %1"), { Plain(SystemReason()) }) };
+        Error error { ErrorKind::Io,
+            Say(QT_TRANSLATE_NOOP("Reasons", "it could not be read: %1"),
+                { Plain(SystemReason()) }) };
         close(fd);
         return error;
     }
@@ -169,7 +174,9 @@ Result<FileBytes> ReadFileBounded(const std::string& fileName, std::size_t maxBy
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            Error error { ErrorKind::Io, Say(QT_TRANSLATE_NOOP("Reasons", "it could not be read: %1"), { Plain(SystemReason()) }) };
+            Error error { ErrorKind::Io,
+                Say(QT_TRANSLATE_NOOP("Reasons", "it could not be read: %1"),
+                    { Plain(SystemReason()) }) };
             close(fd);
             return error;
         }
@@ -199,11 +206,10 @@ Status RemoveFile(const std::string& fileName)
 {
     struct stat st { };
     if (stat(fileName.c_str(), &st) != 0)
-        return errno == ENOENT
-            ? Status {}
-            : Error { ErrorKind::Io,
-                  Say(QT_TRANSLATE_NOOP("Reasons", "Cannot remove \"%1\": %2"),
-                      { Plain(fileName), Plain(SystemReason()) }) };
+        return errno == ENOENT ? Status {}
+                               : Error { ErrorKind::Io,
+                                     Say(QT_TRANSLATE_NOOP("Reasons", "Cannot remove \"%1\": %2"),
+                                         { Plain(fileName), Plain(SystemReason()) }) };
     if (!S_ISREG(st.st_mode))
         return Error { ErrorKind::NotAFile,
             Say(QT_TRANSLATE_NOOP("Reasons", "Cannot remove \"%1\": it is not a regular file"),
@@ -293,7 +299,8 @@ Status ReplaceFile(const std::string& fileName, std::string_view bytes, WritePro
     if (fd < 0) {
         if (errno == EACCES || errno == EPERM || errno == EROFS)
             return Error { ErrorKind::Io,
-                Say(QT_TRANSLATE_NOOP("Reasons", "Cannot write \"%1\": the folder \"%2\" is read-only"),
+                Say(QT_TRANSLATE_NOOP(
+                        "Reasons", "Cannot write \"%1\": the folder \"%2\" is read-only"),
                     { Plain(fileName), Plain(folder) }) };
         return failure(QT_TRANSLATE_NOOP("Reasons", "Cannot create \"%1\": %2"));
     }

@@ -6,8 +6,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCursor>
-#include <QMouseEvent>
 #include <QFontMetricsF>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -486,8 +486,8 @@ void BoardView::PaintMoveValues(QPainter& p)
         const PictureRect r = SquareRect(CurrentLayout, v.At.Col(), v.At.Row());
         const QRectF cell(QPointF(BackOrigin() + QPoint(r.X, r.Y)), QSizeF(r.Width, r.Height));
         const QString text = v.Discs > 0 ? QStringLiteral("+%1").arg(v.Discs)
-            : v.Discs < 0               ? QString(QChar(0x2212)) + QString::number(-v.Discs)
-                                        : QStringLiteral("0");
+            : v.Discs < 0                ? QString(QChar(0x2212)) + QString::number(-v.Discs)
+                                         : QStringLiteral("0");
         QPainterPath path;
         const QFontMetricsF metrics(font);
         const qreal width = metrics.horizontalAdvance(text);

@@ -74,22 +74,21 @@ void GameReviewPanel::ShowReview(const master::GameReview& review)
         if (move.Judged == master::Verdict::Fine)
             continue;
         const QString side = move.Side == SideYellow ? tr("Yellow") : tr("Green");
-        const QString text = (move.Judged == master::Verdict::Blunder
-                ? tr("%1. %2 %3: a blunder, loses %4; best %5 (%6)")
-                : tr("%1. %2 %3: a mistake, loses %4; best %5 (%6)"))
-                                 .arg(move.Number)
-                                 .arg(side,
-                                     QString::fromStdString(
-                                         Square::AtIndex(review.Size, move.Square).Name()),
-                                     QString::fromStdString(master::ReviewLossText(move)),
-                                     QString::fromStdString(
-                                         Square::AtIndex(review.Size, move.BestSquare).Name()),
-                                     Discs(move.BestValue, move.BestExact));
+        const QString text
+            = (move.Judged == master::Verdict::Blunder
+                    ? tr("%1. %2 %3: a blunder, loses %4; best %5 (%6)")
+                    : tr("%1. %2 %3: a mistake, loses %4; best %5 (%6)"))
+                  .arg(move.Number)
+                  .arg(side,
+                      QString::fromStdString(Square::AtIndex(review.Size, move.Square).Name()),
+                      QString::fromStdString(master::ReviewLossText(move)),
+                      QString::fromStdString(Square::AtIndex(review.Size, move.BestSquare).Name()),
+                      Discs(move.BestValue, move.BestExact));
         auto* item = new QListWidgetItem(text, List);
         // The position where the move was chosen.
         item->setData(Qt::UserRole, int(i));
-        item->setForeground(move.Judged == master::Verdict::Blunder ? QColor(190, 0, 0)
-                                                                    : QColor(170, 100, 0));
+        item->setForeground(
+            move.Judged == master::Verdict::Blunder ? QColor(190, 0, 0) : QColor(170, 100, 0));
     }
     if (List->count() == 0)
         new QListWidgetItem(tr("No mistakes: no move lost 4 discs or more."), List);
@@ -171,8 +170,7 @@ void ReviewGraph::paintEvent(QPaintEvent*)
     p.setPen(text);
     p.drawText(QRectF(0, plot.top() - 6, 27, 12), Qt::AlignRight | Qt::AlignVCenter,
         QStringLiteral("+%1").arg(top / 100));
-    p.drawText(QRectF(0, y(0) - 6, 27, 12), Qt::AlignRight | Qt::AlignVCenter,
-        QStringLiteral("0"));
+    p.drawText(QRectF(0, y(0) - 6, 27, 12), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));
     p.drawText(QRectF(0, plot.bottom() - 6, 27, 12), Qt::AlignRight | Qt::AlignVCenter,
         QString(QChar(0x2212)) + QString::number(top / 100));
     if (Margins.empty())

@@ -30,7 +30,8 @@ TurnShown Turn() { return SideToMove == SideGreen ? TurnShown::Green : TurnShown
 Error NotOverTheNetwork()
 {
     return Error { ErrorKind::Unsupported,
-        Say(QT_TRANSLATE_NOOP("Reasons", "a game from a set-up position is not played over the network")) };
+        Say(QT_TRANSLATE_NOOP(
+            "Reasons", "a game from a set-up position is not played over the network")) };
 }
 
 int CountDiscs(int side)
@@ -445,7 +446,6 @@ Status GameSession::Save(
             fileName, WrittenGame { Start, *GameRecord }, settings, details, protection);
     return WriteGameFile(fileName, *GameRecord, settings, details, protection);
 }
-
 
 bool GameSession::Open(const std::string& fileName)
 {

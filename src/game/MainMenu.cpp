@@ -119,9 +119,9 @@ MainMenu BuildMainMenu(TReversiForm& form)
         = item(m.MatchMenu, TReversiForm::tr("&Paste game"), QKeySequence(Qt::CTRL | Qt::Key_V),
             TReversiForm::tr("Open a transcript or GGF game from the clipboard"),
             QIcon::fromTheme(QStringLiteral("edit-paste")), &TReversiForm::PasteGameItemClick);
-    m.SetUpPositionItem = item(m.MatchMenu, TReversiForm::tr("Set up position..."),
-        QKeySequence(), TReversiForm::tr("Set up a position on the board and play from it"),
-        QIcon(), &TReversiForm::SetUpPositionItemClick);
+    m.SetUpPositionItem = item(m.MatchMenu, TReversiForm::tr("Set up position..."), QKeySequence(),
+        TReversiForm::tr("Set up a position on the board and play from it"), QIcon(),
+        &TReversiForm::SetUpPositionItemClick);
     m.ReviewGameItem = item(m.MatchMenu, TReversiForm::tr("Re&view game..."), QKeySequence(),
         TReversiForm::tr("Let the master engine value every move of the game"), QIcon(),
         &TReversiForm::ReviewGameItemClick);

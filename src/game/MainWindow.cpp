@@ -274,8 +274,8 @@ void TReversiForm::SaveGameTo(const std::string& fileName)
     if (!ReviewedMoves.empty()) {
         const GamePosition& start = Game->StartPosition();
         details.MoveComments = master::ReviewComments(Reviewed->Review(),
-            WrittenGame { IsUsualStart(start) ? UsualStart(GameRecord->Size) : start,
-                *GameRecord });
+            WrittenGame {
+                IsUsualStart(start) ? UsualStart(GameRecord->Size) : start, *GameRecord });
     }
     ::Status saved = Game->Save(fileName, details);
     if (!saved && saved.Failure().Kind == ErrorKind::ReadOnly) {
@@ -291,8 +291,7 @@ void TReversiForm::SaveGameTo(const std::string& fileName)
     }
     if (!saved)
         ShowError(QStringLiteral("Corvana"),
-            Translated(saved.Failure()) + QStringLiteral("\n\n")
-                + tr("Save the game elsewhere."));
+            Translated(saved.Failure()) + QStringLiteral("\n\n") + tr("Save the game elsewhere."));
 }
 
 void TReversiForm::ListMenuLoadClick()
@@ -371,7 +370,9 @@ void TReversiForm::ReviewGameItemClick()
     WrittenGame game { IsUsualStart(start) ? UsualStart(GameRecord->Size) : start, *GameRecord };
     ReviewGameDialog dialog(this, std::move(game));
     CentreOverMainWindow(dialog, *this);
-    if (dialog.exec() == QDialog::Accepted && dialog.Review())
+    // A network game may begin while the dialog is open: the review is of the game before it.
+    const GameGuard guard(*Game);
+    if (dialog.exec() == QDialog::Accepted && dialog.Review() && !guard.Changed())
         ShowReview(*dialog.Review());
     RefreshMoveValues();
 }
@@ -387,8 +388,8 @@ void TReversiForm::ShowReview(const master::GameReview& review)
     for (const master::ReviewedMove& move : review.Moves)
         if (move.Number >= 1 && move.Number <= GameRecord->Count)
             marks[std::size_t(move.Number - 1)] = { move.Judged == master::Verdict::Blunder ? 2
-                    : move.Judged == master::Verdict::Mistake                             ? 1
-                                                                                          : 0,
+                    : move.Judged == master::Verdict::Mistake                               ? 1
+                                                                                            : 0,
                 QString::fromStdString(master::ReviewLine(move, review.Size)) };
     Moves->ShowMarks(std::move(marks));
     ShowBesideBoard(*Reviewed, true);
@@ -412,9 +413,10 @@ void TReversiForm::KeepReviewCurrent()
 
 void TReversiForm::RefreshMoveValues()
 {
-    const bool wanted = Extras.ShowMoveValues && isVisible() && !Closing && !NetworkGame
-        && !GameOver && !Game->Editing() && !Game->HistoryMode() && Game->TakesInput()
-        && !(OpponentIsComputer && SideToMove == ComputerSide) && !QApplication::activeModalWidget();
+    const bool wanted = Extras.ShowMoveValues && isVisible() && !isMinimized() && !Closing
+        && !NetworkGame && !GameOver && !Game->Editing() && !Game->HistoryMode()
+        && Game->TakesInput() && !(OpponentIsComputer && SideToMove == ComputerSide)
+        && !QApplication::activeModalWidget();
     if (!wanted) {
         StopMoveValues();
         return;
@@ -433,8 +435,8 @@ void TReversiForm::StopMoveValues()
 bool TReversiForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Show && watched->isWidgetType()
-        && static_cast<QWidget*>(watched)->isWindow()
-        && static_cast<QWidget*>(watched)->isModal() && Values->Running())
+        && static_cast<QWidget*>(watched)->isWindow() && static_cast<QWidget*>(watched)->isModal()
+        && Values->Running())
         StopMoveValues();
     return QMainWindow::eventFilter(watched, event);
 }
@@ -851,6 +853,7 @@ void TReversiForm::changeEvent(QEvent* event)
 
 void TReversiForm::MinimizeToTray()
 {
+    StopMoveValues(); // nobody is looking at the board
     // Without a notification area the window minimises normally.
     if (!UseTray || !QSystemTrayIcon::isSystemTrayAvailable())
         return;

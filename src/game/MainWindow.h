@@ -13,9 +13,9 @@
 #include <string>
 
 #include "MainMenu.h"
-#include "master/GameReview.h"
 #include "Result.h"
 #include "Settings.h"
+#include "master/GameReview.h"
 
 class QSystemTrayIcon;
 class BoardGraphics;

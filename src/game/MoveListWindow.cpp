@@ -3,9 +3,9 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -131,7 +131,7 @@ void MoveListWindow::ShowRecord()
                 if (p.Entry >= 0 && std::size_t(p.Entry) < Marks.size()
                     && Marks[std::size_t(p.Entry)].Verdict > 0)
                     text += Marks[std::size_t(p.Entry)].Verdict == 1 ? QStringLiteral("?")
-                                                                       : QStringLiteral("??");
+                                                                     : QStringLiteral("??");
                 afterPosition = p.Entry >= Position;
             }
             QTableWidgetItem* item = Table->item(r, c);

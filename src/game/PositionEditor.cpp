@@ -33,7 +33,8 @@ PositionEditor::PositionEditor(QWidget* mainWindow)
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
     auto* help = new QLabel(
-        tr("Click a square to make it empty, Yellow or Green in turn (Enter does the same)."), body);
+        tr("Click a square to make it empty, Yellow or Green in turn (Enter does the same)."),
+        body);
     help->setWordWrap(true);
     layout->addWidget(help);
 

@@ -282,7 +282,8 @@ TEST(Ggf, MoveCommentsAreWrittenAfterTheirMovesAndReadPast)
                 m % 3 == 2 ? "" : "move " + std::to_string(m + 1) + " [+1.5] \\ ok");
         const std::string text = GgfOf(record, details);
         for (std::size_t m = 0; m < record.Entries.size(); ++m) {
-            const std::string move = std::string(record.Entries[m].MoverSide == SideYellow ? "B[" : "W[")
+            const std::string move
+                = std::string(record.Entries[m].MoverSide == SideYellow ? "B[" : "W[")
                 + MoveText(8, record.Entries[m].Move) + "]";
             const std::string comment = "C[move " + std::to_string(m + 1) + " [+1.5\\] \\\\ ok]";
             const std::size_t at = text.find(comment);
@@ -564,8 +565,8 @@ TEST(GameFiles, APositionFileStartsAGameThatOnlyGgfAndPositionsCanKeep)
         const Result<LoadedGame> back = ReadGameFile(dir.File("g.txt"));
         ASSERT_TRUE(back) << back.Failure().Message;
         ExpectSameWrittenGame(back.Value().Game, g);
-        const Result<WrittenGame> pasted = ReadGameText(
-            PositionLineOf(g.Start) + "\n" + TranscriptOf(g.Record) + "\n");
+        const Result<WrittenGame> pasted
+            = ReadGameText(PositionLineOf(g.Start) + "\n" + TranscriptOf(g.Record) + "\n");
         ASSERT_TRUE(pasted) << pasted.Failure().Message;
         ExpectSameWrittenGame(pasted.Value(), g);
     }

@@ -34,10 +34,18 @@ std::vector<int> Mirrored(const std::vector<int>& line, int symmetry)
         const char col = name[0], row = name[1];
         std::string turned;
         switch (symmetry) {
-        case 1: turned = { char('a' + (row - '1')), char('1' + (col - 'A')) }; break;
-        case 2: turned = { char('h' - (row - '1')), char('8' - (col - 'A')) }; break;
-        case 3: turned = { char('h' - (col - 'A')), char('8' - (row - '1')) }; break;
-        default: turned = { char(col | 0x20), row }; break;
+        case 1:
+            turned = { char('a' + (row - '1')), char('1' + (col - 'A')) };
+            break;
+        case 2:
+            turned = { char('h' - (row - '1')), char('8' - (col - 'A')) };
+            break;
+        case 3:
+            turned = { char('h' - (col - 'A')), char('8' - (row - '1')) };
+            break;
+        default:
+            turned = { char(col | 0x20), row };
+            break;
         }
         out.push_back(SquareFromName(8, turned));
     }
@@ -55,8 +63,7 @@ TEST(Openings, EveryLineIsALegalGameFromTheStart)
         for (const int square : line)
             ASSERT_GE(square, 0) << opening.Name << ": " << opening.Moves;
         const Result<OBoardTracker> played = ReplayMoves(8, line);
-        EXPECT_TRUE(played) << opening.Name << ": "
-                            << (played ? "" : played.Failure().Message);
+        EXPECT_TRUE(played) << opening.Name << ": " << (played ? "" : played.Failure().Message);
     }
 }
 

@@ -285,8 +285,8 @@ TEST_F(GameSessionTest, AGameFromASetUpPositionIsPlayedSavedAndReadBack)
     EXPECT_EQ(BoardStack[0], afterA2);
 
     // The one-line form, as the endgame suites write positions.
-    ASSERT_TRUE(Session.PasteGame(
-        "O--OOOOX-OOOOOOXOOXXOOOXOOXOOOXXOOOOOOXX---OOOOX----O--X-------- X"));
+    ASSERT_TRUE(
+        Session.PasteGame("O--OOOOX-OOOOOOXOOXXOOOXOOXOOOXXOOOOOOXX---OOOOX----O--X-------- X"));
     EXPECT_EQ(GameRecord->Count, 0);
     EXPECT_EQ(SideToMove, SideYellow);
     EXPECT_EQ(BoardStack[0], Session.StartPosition().Cells);
@@ -312,8 +312,8 @@ TEST_F(GameSessionTest, PlayFromRefusesWhatNoGameReachesAndChangesNothing)
     stuck.SideToMove = SideGreen;
     const Status refused = Session.PlayFrom(stuck);
     ASSERT_FALSE(refused);
-    EXPECT_NE(refused.Failure().Message.find("Green is to move but has no legal move"),
-        std::string::npos)
+    EXPECT_NE(
+        refused.Failure().Message.find("Green is to move but has no legal move"), std::string::npos)
         << refused.Failure().Message;
 
     // Neither side can move.

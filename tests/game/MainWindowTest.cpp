@@ -51,8 +51,8 @@
 #include "InvariantCounter.h"
 #include "MainWindow.h"
 #include "MoveListWindow.h"
-#include "MoveValueWatch.h"
 #include "MoveRules.h"
+#include "MoveValueWatch.h"
 #include "NetSession.h"
 #include "PositionEditor.h"
 #include "ProcessState.h"
@@ -1797,9 +1797,10 @@ private slots:
         QCOMPARE(Watcher->Shown.size(), 1);
         const QString german = Watcher->Shown.first();
         QVERIFY2(german.contains(QStringLiteral("\"hello\"")), qPrintable(german));
-        QVERIFY2(!german.contains(QStringLiteral("is neither a square nor a pass")),
-            qPrintable(german));
-        QVERIFY2(german.contains(QStringLiteral("weder ein Feld noch ein Passen")), qPrintable(german));
+        QVERIFY2(
+            !german.contains(QStringLiteral("is neither a square nor a pass")), qPrintable(german));
+        QVERIFY2(
+            german.contains(QStringLiteral("weder ein Feld noch ein Passen")), qPrintable(german));
         Close();
         RemoveTranslations();
         Open(8, false, SideGreen);
@@ -1945,8 +1946,10 @@ private slots:
     {
         Open(8, false, SideGreen);
         Form->Menu().MoveListItem->trigger();
-        QVERIFY(Form->PasteGame(QStringLiteral(
-            "O--OOOOX-OOOOOOXOOXXOOOXOOXOOOXXOOOOOOXX---OOOOX----O--X-------- X")).Ok());
+        QVERIFY(Form->PasteGame(
+                        QStringLiteral(
+                            "O--OOOOX-OOOOOOXOOXXOOOXOOXOOOXXOOOOOOXX---OOOOX----O--X-------- X"))
+                    .Ok());
         // Six moves, each side's first legal square in index order (not good ones).
         for (int i = 0; i < 6; ++i) {
             int square = PassMove;

@@ -20,8 +20,8 @@ double SecondsOf(const std::string& text)
     char* end = nullptr;
     errno = 0;
     const double seconds = std::strtod(text.c_str(), &end);
-    if (errno != 0 || end == text.c_str() || *end != '\0' || !std::isfinite(seconds)
-        || seconds <= 0 || seconds > 3600)
+    if (errno != 0 || end == text.c_str() || *end != '\0' || !std::isfinite(seconds) || seconds <= 0
+        || seconds > 3600)
         throw UsageError("--seconds needs a number of seconds above 0 (up to 3600)");
     return seconds;
 }
@@ -60,8 +60,7 @@ int RunReview(CliArgs& args)
             std::printf("%d\t%s\t%s\t%s\t%s\t%s\t%s\n", m.Number,
                 m.Side == SideYellow ? "Yellow" : "Green", SquareName(size, m.Square).c_str(),
                 Field(m.Value, m.Exact).c_str(), SquareName(size, m.BestSquare).c_str(),
-                Field(m.BestValue, m.BestExact).c_str(),
-                master::ReviewLossText(m).c_str());
+                Field(m.BestValue, m.BestExact).c_str(), master::ReviewLossText(m).c_str());
         else
             std::printf("%s\n", master::ReviewLine(m, size).c_str());
         std::fflush(stdout);

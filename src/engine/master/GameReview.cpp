@@ -56,7 +56,8 @@ GameReview ReviewGame(Engine& engine, const WrittenGame& game, const ReviewLimit
             analysis.Seconds = limits.SecondsPerMove;
             analysis.ExactFromEmpties = 0;
         }
-        const MoveAnalysis values = AnalyseMoves(engine, e.Before, size, e.MoverSide, analysis, cancel);
+        const MoveAnalysis values
+            = AnalyseMoves(engine, e.Before, size, e.MoverSide, analysis, cancel);
         if (values.Cancelled || values.Moves.empty()) {
             review.Cancelled = true;
             break;
@@ -129,8 +130,8 @@ std::string SummaryLine(int side, const SideSummary& s)
     char average[32];
     std::snprintf(average, sizeof average, "%.2f", s.AverageLoss());
     return std::string(SideName(side)) + ": " + Plural(s.Moves, "move") + ", "
-        + Plural(s.Mistakes, "mistake") + ", " + Plural(s.Blunders, "blunder")
-        + ", average loss " + average;
+        + Plural(s.Mistakes, "mistake") + ", " + Plural(s.Blunders, "blunder") + ", average loss "
+        + average;
 }
 
 std::vector<std::string> ReviewComments(const GameReview& review, const WrittenGame& game)

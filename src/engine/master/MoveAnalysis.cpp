@@ -169,8 +169,8 @@ MoveAnalysis AnalyseMoves(Engine& engine, const Board& board, int size, int side
             onRound(out);
         if (AnalysisHook)
             AnalysisHook(depth, cancel);
-        const bool allExact = std::all_of(candidates.begin(), candidates.end(),
-            [](const Candidate& c) { return c.Value.Exact; });
+        const bool allExact = std::all_of(
+            candidates.begin(), candidates.end(), [](const Candidate& c) { return c.Value.Exact; });
         if (allExact || (limits.Depth > 0 && depth >= limits.Depth) || depth >= empties)
             break;
         if (clock && Since(start) >= limits.Seconds)

@@ -64,8 +64,8 @@ TEST(GameReview, AnEndgameReviewedExactlyIsTheSolversMoveByMove)
     limits.Threads = 1;
     limits.ExactFromEmpties = 20;
     int progressCalls = 0;
-    const GameReview review = master::ReviewGame(reviewing, game, limits, nullptr,
-        [&](int done, int total, const ReviewedMove& m) {
+    const GameReview review = master::ReviewGame(
+        reviewing, game, limits, nullptr, [&](int done, int total, const ReviewedMove& m) {
             ++progressCalls;
             EXPECT_EQ(done, m.Number);
             EXPECT_EQ(total, int(game.Record.Entries.size()));
@@ -123,8 +123,8 @@ TEST(GameReview, ACancelledReviewKeepsTheMovesDone)
     std::atomic<bool> cancel { false };
     master::ReviewLimits limits;
     limits.Threads = 1;
-    const GameReview review = master::ReviewGame(engine, game, limits, &cancel,
-        [&](int done, int, const ReviewedMove&) {
+    const GameReview review = master::ReviewGame(
+        engine, game, limits, &cancel, [&](int done, int, const ReviewedMove&) {
             if (done == 2)
                 cancel = true;
         });
@@ -144,7 +144,8 @@ TEST(GameReview, LinesAndCommentsSayTheValuesAsDiscs)
     m.BestValue = 225;
     m.Loss = 460;
     m.Judged = master::Verdict::Mistake;
-    EXPECT_EQ(master::ReviewLine(m, 8), "move 12: Green C4 -2.35, best D3 +2.25, loses 4.60 (mistake)");
+    EXPECT_EQ(
+        master::ReviewLine(m, 8), "move 12: Green C4 -2.35, best D3 +2.25, loses 4.60 (mistake)");
     m.Exact = m.BestExact = true;
     m.Value = -1200;
     m.BestValue = 0;

@@ -119,8 +119,8 @@ TEST(MoveAnalysis, WithAClockEveryReportedRoundIsWhole)
         limits.Seconds = 0.05;
         limits.Threads = 1;
         int last = 0;
-        const MoveAnalysis a = AnalyseMoves(engine, p.Cells, size, p.SideToMove, limits, nullptr,
-            [&](const MoveAnalysis& round) {
+        const MoveAnalysis a = AnalyseMoves(
+            engine, p.Cells, size, p.SideToMove, limits, nullptr, [&](const MoveAnalysis& round) {
                 EXPECT_EQ(round.Depth, last + 1);
                 last = round.Depth;
                 ExpectWholeAndOrdered(round, p);

@@ -35,7 +35,8 @@ struct MoveValue {
 };
 
 struct MoveAnalysis {
-    std::vector<MoveValue> Moves; // every legal move, the best first (ties in the order of the cells)
+    std::vector<MoveValue>
+        Moves; // every legal move, the best first (ties in the order of the cells)
     int Depth = 0; // the last round completed (0: none, or every move was decided at once)
     bool Cancelled = false; // the cancel flag ended it
     std::uint64_t Nodes = 0;
