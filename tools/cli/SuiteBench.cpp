@@ -108,7 +108,7 @@ int RunSuiteBench(const std::string& fileName, int threads, double maxSeconds)
         positions.size(), threads, threads == 1 ? "" : "s",
         maxSeconds > 0 ? (", at most " + std::to_string(int(maxSeconds)) + " s each").c_str() : "");
 
-    master::Engine engine(256, threads);
+    master::Engine engine(64, threads);
     std::uint64_t totalNodes = 0;
     double totalSeconds = 0;
     int compared = 0, correct = 0, failures = 0;
@@ -121,7 +121,6 @@ int RunSuiteBench(const std::string& fileName, int threads, double maxSeconds)
             continue;
         }
         master::SearchLimits limits;
-        limits.Depth = 4;
         limits.SolveEmpties = p.Size * p.Size;
         limits.Threads = threads;
         limits.Rule = master::Scoring::EmptiesToWinner;

@@ -327,40 +327,66 @@ public:
         G::ForEachBit(empty & odd, [&](int bit) { list[n++] = std::uint8_t(bit); });
         G::ForEachBit(empty & ~odd, [&](int bit) { list[n++] = std::uint8_t(bit); });
         (void)empties;
-        return Shallow(own, opp, alpha, beta, list.data(), n, false);
+        return ShallowOf(own, opp, alpha, beta, list.data(), n);
     }
 
-    // list holds the n empty squares; a move swaps its square to the end for the child, which
-    // sees the first n - 1, and swaps it back.
-    int Shallow(BB own, BB opp, int alpha, int beta, std::uint8_t* list, int n, bool passed)
+    int ShallowOf(BB own, BB opp, int alpha, int beta, std::uint8_t* list, int n)
     {
-        if (n == 1)
+        static_assert(ShallowEmpties == 5);
+        switch (n) {
+        case 5:
+            return Shallow<5>(own, opp, alpha, beta, list, false);
+        case 4:
+            return Shallow<4>(own, opp, alpha, beta, list, false);
+        case 3:
+            return Shallow<3>(own, opp, alpha, beta, list, false);
+        case 2:
+            return Shallow<2>(own, opp, alpha, beta, list, false);
+        case 1:
+            return LastSquare(own, opp, list[0]);
+        default: // a full board, which only a caller's line reaches
+            ++Nodes;
+            return FinalDiscs(own, opp);
+        }
+    }
+
+    // list holds the Empties empty squares; a move swaps its square to the end for the child,
+    // which sees the first Empties - 1, and swaps it back. Unrolled by the number of empties, and a
+    // square without an opponent's disc next to it is passed over before any discs are turned.
+    template <int Empties>
+    int Shallow(BB own, BB opp, int alpha, int beta, std::uint8_t* list, bool passed)
+    {
+        if constexpr (Empties == 1) {
             return LastSquare(own, opp, list[0]); // which counts itself
-        ++Nodes;
-        int best = -Infinity;
-        for (int i = 0; i < n; ++i) {
-            const int bit = list[i];
-            const BB flips = G::Flips(bit, own, opp);
-            if (!flips)
-                continue;
-            std::swap(list[i], list[n - 1]);
-            const int v = -Shallow(
-                opp & ~flips, own | flips | G::One(bit), -beta, -alpha, list, n - 1, false);
-            std::swap(list[i], list[n - 1]);
-            if (v > best) {
-                best = v;
-                if (v > alpha) {
-                    alpha = v;
-                    if (v >= beta)
-                        return best;
+        } else {
+            ++Nodes;
+            int best = -Infinity;
+            for (int i = 0; i < Empties; ++i) {
+                const int bit = list[i];
+                if (!(G::Around(bit) & opp))
+                    continue;
+                const BB flips = G::Flips(bit, own, opp);
+                if (!flips)
+                    continue;
+                std::swap(list[i], list[Empties - 1]);
+                const int v = -Shallow<Empties - 1>(
+                    opp & ~flips, own | flips | G::One(bit), -beta, -alpha, list, false);
+                std::swap(list[i], list[Empties - 1]);
+                if (v > best) {
+                    best = v;
+                    if (v > alpha) {
+                        alpha = v;
+                        if (v >= beta)
+                            return best;
+                    }
                 }
             }
+            if (best != -Infinity)
+                return best;
+            if (passed)
+                return -FinalDiscs(opp, own);
+            return -Shallow<Empties>(opp, own, -beta, -alpha, list, true);
         }
-        if (best != -Infinity)
-            return best;
-        if (passed)
-            return -FinalDiscs(opp, own);
-        return -Shallow(opp, own, -beta, -alpha, list, n, true);
     }
 
     // One empty square left: whoever can play it does, own first.
@@ -369,15 +395,20 @@ public:
         ++Nodes;
         const int ownCount = G::Count(own);
         const int oppCount = G::Squares - 1 - ownCount;
-        BB flips = G::Flips(bit, own, opp);
-        if (flips) {
-            const int f = G::Count(flips);
-            return (ownCount + f + 1) - (oppCount - f);
+        const BB around = G::Around(bit);
+        if (around & opp) {
+            const BB flips = G::Flips(bit, own, opp);
+            if (flips) {
+                const int f = G::Count(flips);
+                return (ownCount + f + 1) - (oppCount - f);
+            }
         }
-        flips = G::Flips(bit, opp, own);
-        if (flips) {
-            const int f = G::Count(flips);
-            return (ownCount - f) - (oppCount + f + 1);
+        if (around & own) {
+            const BB flips = G::Flips(bit, opp, own);
+            if (flips) {
+                const int f = G::Count(flips);
+                return (ownCount - f) - (oppCount + f + 1);
+            }
         }
         const int d = ownCount - oppCount;
         return !EmptiesToWinner ? d : d > 0 ? d + 1 : d - 1;
@@ -435,7 +466,10 @@ public:
     void GenerateEnd(BB own, BB opp, BB moves, int ttMove, int empties, MoveList& list)
     {
         list.Count = 0;
-        const int shallowDepth = empties >= ShallowSortEmpties + 4 ? 2
+        // Deeper at more empties: there a wrong first move costs most, and a search of a few
+        // plies costs little against the subtree it orders.
+        const int shallowDepth = empties >= ShallowSortEmpties + 7 ? 4
+            : empties >= ShallowSortEmpties + 4                    ? 3
             : empties >= ShallowSortEmpties                        ? 1
                                                                    : -1;
         G::ForEachBit(moves, [&](int bit) {
