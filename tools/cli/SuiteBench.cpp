@@ -67,7 +67,8 @@ struct PublishedBest {
                 t += '/';
             t += MoveText(size, m);
         }
-        std::transform(t.begin(), t.end(), t.begin(), [](unsigned char c) { return char(std::toupper(c)); });
+        std::transform(
+            t.begin(), t.end(), t.begin(), [](unsigned char c) { return char(std::toupper(c)); });
         return t;
     }
 };
@@ -90,7 +91,8 @@ PublishedBest BestOf(const std::vector<PublishedMove>& published)
 std::string UpperMove(int size, int move)
 {
     std::string t = MoveText(size, move);
-    std::transform(t.begin(), t.end(), t.begin(), [](unsigned char c) { return char(std::toupper(c)); });
+    std::transform(
+        t.begin(), t.end(), t.begin(), [](unsigned char c) { return char(std::toupper(c)); });
     return t;
 }
 
@@ -151,12 +153,12 @@ int RunSuiteBench(const std::string& fileName, int threads, double maxSeconds)
                 = std::find(best.Moves.begin(), best.Moves.end(), r.Move) != best.Moves.end();
             if (scoreAgrees && moveAgrees) {
                 ++correct;
-                std::printf(" published %+3d %-7s agrees    ", best.Score, best.Text(p.Size).c_str());
+                std::printf(
+                    " published %+3d %-7s agrees    ", best.Score, best.Text(p.Size).c_str());
             } else {
                 ++failures;
                 std::printf(" published %+3d %-7s DISAGREES (%s)", best.Score,
-                    best.Text(p.Size).c_str(),
-                    !scoreAgrees ? "score" : "move");
+                    best.Text(p.Size).c_str(), !scoreAgrees ? "score" : "move");
             }
         } else {
             std::printf(" nothing published              ");

@@ -23,7 +23,6 @@ template <int N> struct Geo : Bits<N> {
 
     // --- single-bit helpers that work on both widths ---------------------------------------
 
-
     // Without the popcnt instruction in the baseline, std::popcount calls a library routine;
     // the arithmetic version inline is faster.
     static int Count(BB b)

@@ -167,13 +167,30 @@ namespace {
             Report.Solution = Solved::Exact;
         }
 
-        // The exact value (within the window) of the root, moves in their current order.
+        // The exact value (within the window) of the root, moves in their current order; with
+        // helpers the moves after the first are shared with them.
         int RootSolve(int alpha, int beta, int& bestIndex)
         {
             const int empties = G::Squares - G::Count(Own | Opp);
             int best = -Infinity;
             bestIndex = 0;
             for (std::size_t i = 0; i < Moves.size(); ++i) {
+                if (i == 1 && C.Share) {
+                    typename Core::MoveList list;
+                    for (const auto& m : Moves) {
+                        // Scores that keep the order.
+                        list.Moves[list.Count] = { m.Flips, m.Bit, -list.Count };
+                        ++list.Count;
+                    }
+                    int bestBit = Moves[bestIndex].Bit;
+                    C.SolveSplit(Own, Opp, empties, list, 1, alpha, beta, best, bestBit);
+                    if (C.Stopped)
+                        return 0;
+                    for (std::size_t j = 0; j < Moves.size(); ++j)
+                        if (Moves[j].Bit == bestBit)
+                            bestIndex = int(j);
+                    break;
+                }
                 const auto& m = Moves[i];
                 const BB nOwn = Own | m.Flips | G::One(m.Bit), nOpp = Opp & ~m.Flips;
                 int v;
@@ -370,7 +387,25 @@ struct Engine::Impl {
         Table.NextGeneration();
 
         share->Running = threads - 1;
-        for (int t = 1; t < threads; ++t)
+        // An exact solution splits the tree among the threads; a midgame search lets each go
+        // its own way through the shared table.
+        const int empties = G::Squares - G::Count(own | opp);
+        const bool splitting = threads > 1 && solveEmpties > 0 && empties <= solveEmpties;
+        using Split = typename SearchCore<N>::SplitShare;
+        const auto split = splitting ? std::make_shared<Split>() : nullptr;
+        for (int t = 1; t < threads && splitting; ++t)
+            Pending.emplace_back([this, share, split, limits] {
+                SearchCore<N> helper(Table, share->Signal);
+                helper.WatchesCancel = false;
+                helper.EmptiesToWinner = limits.Rule == Scoring::EmptiesToWinner;
+                helper.Share = split.get();
+                helper.HelpUntilDone();
+                share->HelperNodes += helper.Nodes;
+                std::lock_guard<std::mutex> lock(share->Lock);
+                --share->Running;
+                share->Finished.notify_all();
+            });
+        for (int t = 1; t < threads && !splitting; ++t)
             Pending.emplace_back([this, share, own, opp, limits, solveEmpties, start, t] {
                 RootSearch<N> helper(Table, share->Signal, own, opp, true);
                 helper.C.WatchesCancel = false;
@@ -383,8 +418,16 @@ struct Engine::Impl {
             });
         RootSearch<N> main(Table, share->Signal, own, opp, false);
         main.C.EmptiesToWinner = limits.Rule == Scoring::EmptiesToWinner;
+        main.C.Share = split.get();
         report = main.Run(limits, solveEmpties, start);
         share->Signal.Stop.store(true, std::memory_order_relaxed);
+        if (split) {
+            {
+                std::lock_guard<std::mutex> lock(split->Lock);
+                split->Done = true;
+            }
+            split->Changed.notify_all();
+        }
         bool allStopped = false;
         {
             // The helpers' nodes belong to this search, but not at the price of the budget.

@@ -6,7 +6,10 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
+#include <mutex>
+#include <vector>
 
 #include "MasterBits.h"
 #include "MasterEval.h"
@@ -192,7 +195,7 @@ public:
         if (empties <= MidSolveEmpties)
             return SolveMid(own, opp, alpha, beta, empties, passed);
         CountAndPoll();
-        if (Stopped)
+        if (Halted())
             return 0;
         const BB moves = G::Moves(own, opp);
         if (!moves) {
@@ -251,6 +254,15 @@ public:
         const int alpha0 = alpha;
         int best = -Infinity, bestBit = NoBit;
         for (int i = 0; i < list.Count; ++i) {
+            // Young brothers wait: once the first move has set the bounds, an idle thread may
+            // take the others.
+            if (i == 1 && Share && empties >= SplitEmpties
+                && Share->Idle.load(std::memory_order_relaxed) > 0) {
+                SolveSplit(own, opp, empties, list, 1, alpha, beta, best, bestBit);
+                if (Halted())
+                    return 0;
+                break;
+            }
             const Move& m = list.Pick(i);
             const BB nOwn = own | m.Flips | G::One(m.Bit), nOpp = opp & ~m.Flips;
             int v;
@@ -258,10 +270,10 @@ public:
                 v = -SolveDeep(nOpp, nOwn, -beta, -alpha, empties - 1, false);
             } else {
                 v = -SolveDeep(nOpp, nOwn, -alpha - 1, -alpha, empties - 1, false);
-                if (v > alpha && v < beta && !Stopped)
+                if (v > alpha && v < beta && !Halted())
                     v = -SolveDeep(nOpp, nOwn, -beta, -alpha, empties - 1, false);
             }
-            if (Stopped)
+            if (Halted())
                 return 0;
             if (v > best) {
                 best = v;
@@ -436,6 +448,184 @@ public:
             return Moves[i];
         }
     };
+
+    // ---------------------------------------------------------------- threads
+
+    // A node whose remaining moves the threads solving together share: each takes the next
+    // move, and the best result and the window are kept here. Lives on its owner's stack until
+    // no thread works on it any more.
+    struct SplitPoint {
+        BB Own = 0, Opp = 0;
+        int Empties = 0;
+        const MoveList* List = nullptr; // ordered; moves from Next on are still to be searched
+        int Next = 0;
+        int Alpha = 0, Beta = 0, Best = -Infinity, BestBit = NoBit;
+        int Working = 0; // threads taking its moves
+        std::atomic<bool> Cutoff { false }; // a move reached beta: the others are not needed
+        const SplitPoint* Parent = nullptr; // the split point its owner was working for
+        bool HasWork() const
+        {
+            if (Next >= List->Count)
+                return false;
+            for (const SplitPoint* p = this; p; p = p->Parent)
+                if (p->Cutoff.load(std::memory_order_relaxed))
+                    return false;
+            return true;
+        }
+        bool Below(const SplitPoint* ancestor) const
+        {
+            for (const SplitPoint* p = this; p; p = p->Parent)
+                if (p == ancestor)
+                    return true;
+            return false;
+        }
+    };
+
+    // What the threads of one exact solution share besides the table. Everything but Idle is
+    // under Lock.
+    struct SplitShare {
+        std::mutex Lock;
+        std::condition_variable Changed;
+        std::vector<SplitPoint*> Points; // split points that may have moves left
+        std::atomic<int> Idle { 0 }; // helpers waiting for work
+        bool Done = false;
+    };
+
+    SplitShare* Share = nullptr; // the threads solving together; none when alone
+    const SplitPoint* Under = nullptr; // the split point this thread works for, if any
+    static constexpr int SplitEmpties = 10; // below, a subtree costs little more than a split
+
+    // Stopped, or the work is no longer needed: a split point above has been cut off.
+    bool Halted() const
+    {
+        if (Stopped)
+            return true;
+        for (const SplitPoint* p = Under; p; p = p->Parent)
+            if (p->Cutoff.load(std::memory_order_relaxed))
+                return true;
+        return false;
+    }
+
+    // The moves of list from index from on, searched by this thread and whichever helpers are
+    // idle, within (alpha, beta); best and bestBit hold what the first moves reached and are
+    // updated, as alpha is. While the helpers finish, this thread helps them below.
+    void SolveSplit(BB own, BB opp, int empties, MoveList& list, int from, int& alpha, int beta,
+        int& best, int& bestBit)
+    {
+        for (int j = from; j < list.Count; ++j)
+            list.Pick(j);
+        SplitPoint sp;
+        sp.Own = own;
+        sp.Opp = opp;
+        sp.Empties = empties;
+        sp.List = &list;
+        sp.Next = from;
+        sp.Alpha = alpha;
+        sp.Beta = beta;
+        sp.Best = best;
+        sp.BestBit = bestBit;
+        sp.Parent = Under;
+        sp.Working = 1; // this thread
+        {
+            std::lock_guard<std::mutex> lock(Share->Lock);
+            Share->Points.push_back(&sp);
+        }
+        Share->Changed.notify_all();
+        WorkAt(sp);
+        {
+            std::unique_lock<std::mutex> lock(Share->Lock);
+            std::erase(Share->Points, &sp);
+            while (sp.Working > 0) {
+                SplitPoint* below = nullptr;
+                for (SplitPoint* p : Share->Points)
+                    if (p != &sp && p->HasWork() && p->Below(&sp)) {
+                        below = p;
+                        break;
+                    }
+                if (below) {
+                    ++below->Working;
+                    lock.unlock();
+                    WorkAt(*below);
+                    lock.lock();
+                } else {
+                    // Idle meanwhile: the helpers may split below for this thread to help.
+                    Share->Idle.fetch_add(1, std::memory_order_relaxed);
+                    Share->Changed.wait(lock);
+                    Share->Idle.fetch_sub(1, std::memory_order_relaxed);
+                }
+            }
+        }
+        alpha = sp.Alpha;
+        best = sp.Best;
+        bestBit = sp.BestBit;
+    }
+
+    // Takes moves of sp until none is left, each searched as the principal-variation search
+    // would after its first move. The caller has counted this thread among sp's workers under
+    // the lock (so that sp outlives the call); it leaves uncounted.
+    void WorkAt(SplitPoint& sp)
+    {
+        const SplitPoint* const outer = Under;
+        Under = &sp;
+        for (;;) {
+            int i, a;
+            {
+                std::unique_lock<std::mutex> lock(Share->Lock);
+                if (!sp.HasWork() || Halted()) {
+                    const bool last = --sp.Working == 0;
+                    lock.unlock();
+                    if (last)
+                        Share->Changed.notify_all();
+                    break;
+                }
+                i = sp.Next++;
+                a = sp.Alpha;
+            }
+            const Move& m = sp.List->Moves[i];
+            const BB nOwn = sp.Own | m.Flips | G::One(m.Bit), nOpp = sp.Opp & ~m.Flips;
+            int v = -SolveDeep(nOpp, nOwn, -a - 1, -a, sp.Empties - 1, false);
+            if (v > a && v < sp.Beta && !Halted())
+                v = -SolveDeep(nOpp, nOwn, -sp.Beta, -a, sp.Empties - 1, false);
+            std::lock_guard<std::mutex> lock(Share->Lock);
+            if (!Halted() && v > sp.Best) {
+                sp.Best = v;
+                sp.BestBit = m.Bit;
+                if (v > sp.Alpha) {
+                    sp.Alpha = v;
+                    if (v >= sp.Beta)
+                        sp.Cutoff.store(true, std::memory_order_relaxed);
+                }
+            }
+        }
+        Under = outer;
+    }
+
+    // A helper's life: the moves of whatever split point has some left, until the solution is
+    // done.
+    void HelpUntilDone()
+    {
+        std::unique_lock<std::mutex> lock(Share->Lock);
+        for (;;) {
+            if (Share->Done || Stopped)
+                return;
+            SplitPoint* work = nullptr;
+            for (SplitPoint* p : Share->Points)
+                if (p->HasWork()) {
+                    work = p;
+                    break;
+                }
+            if (work) {
+                ++work->Working;
+                lock.unlock();
+                WorkAt(*work);
+                lock.lock();
+                continue;
+            }
+            Share->Idle.fetch_add(1, std::memory_order_relaxed);
+            Share->Changed.wait(lock);
+            Share->Idle.fetch_sub(1, std::memory_order_relaxed);
+        }
+    }
 
     // The table's move first, then by how few replies the opponent has, corners, X squares.
     void Generate(BB own, BB opp, BB moves, int ttMove, bool byMobility, MoveList& list)
