@@ -659,7 +659,7 @@ public:
         // Deeper at more empties: there a wrong first move costs most, and a search of a few
         // plies costs little against the subtree it orders.
         const int shallowDepth = empties >= ShallowSortEmpties + 7 ? 4
-            : empties >= ShallowSortEmpties + 4                    ? 3
+            : empties >= ShallowSortEmpties + 4                    ? 2
             : empties >= ShallowSortEmpties                        ? 1
                                                                    : -1;
         G::ForEachBit(moves, [&](int bit) {
