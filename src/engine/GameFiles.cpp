@@ -109,6 +109,21 @@ Result<LoadedGame> ReadGameFile(const std::string& fileName)
     return LoadedGame { std::move(game).Value(), std::nullopt };
 }
 
+Result<std::vector<PositionLine>> ReadPositionFile(const std::string& fileName)
+{
+    const std::string notRead = BaseName(fileName) + " was not read: ";
+    const Result<FileBytes> read = ReadFileBounded(fileName, MaxGameTextBytes);
+    if (!read)
+        return Error { read.Failure().Kind, notRead + read.Failure().Message };
+    // Half a suite would give totals that look like the whole one's.
+    if (read.Value().Cut)
+        return Error { read.Value().Cut->Kind, notRead + read.Value().Cut->Message };
+    Result<std::vector<PositionLine>> lines = ReadPositionLines(read.Value().Bytes);
+    if (!lines)
+        return Error { lines.Failure().Kind, notRead + lines.Failure().Message };
+    return lines;
+}
+
 std::string WithGameFileExtension(const std::string& fileName, GameFileForm chosen)
 {
     const GameFileForm named = GameFileFormOf(fileName);

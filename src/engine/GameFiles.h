@@ -10,6 +10,7 @@
 
 #include "BoardTracker.h"
 #include "GgfGame.h"
+#include "PositionLine.h"
 #include "Result.h"
 #include "SafeFile.h"
 
@@ -41,6 +42,10 @@ struct LoadedGame {
 // Reads a game file in the form its extension names. On failure the message begins
 // "NAME was not opened: "; a .kpx file without the signature fails with NotOurs, as before.
 Result<LoadedGame> ReadGameFile(const std::string& fileName);
+
+// Every position of a file in the one-line format (a suite of endgame problems), with the moves
+// and scores published for each. On failure the message begins "NAME was not read: ".
+Result<std::vector<PositionLine>> ReadPositionFile(const std::string& fileName);
 
 // Writes the game in the form the extension names (settings only go into a saved game, details
 // only into GGF), replacing the file only once the new one is complete. GGF keeps the start

@@ -2,7 +2,8 @@
 // node count is the search's signature: it changes exactly when the search tree changes. With
 // --engine master: the master engine's speed and depth on the middle-game positions at levels
 // 1, 5 and 9, or with --depth its own signature: every position at a fixed depth, one thread and
-// no clock, solved exactly near the end.
+// no clock, solved exactly near the end. With --suite: a file of endgame problems solved exactly
+// (SuiteBench.cpp).
 #include <chrono>
 #include <cstdio>
 #include <sstream>
@@ -178,7 +179,16 @@ int RunBench(CliArgs& args)
     const int depth = args.TakeInt("--depth", 1, 60, 0);
     const std::optional<std::string> engine = args.Take("--engine");
     const int threads = args.TakeInt("--threads", 1, 64, master::Engine::DefaultThreads());
+    const std::optional<std::string> suite = args.Take("--suite");
+    const int maxSeconds = args.TakeInt("--max-seconds", 1, 1000000, 0);
     args.ExpectEnd();
+    if (suite) {
+        if (engine || depth || level)
+            throw UsageError("--suite goes with --threads and --max-seconds only");
+        return RunSuiteBench(*suite, threads, maxSeconds);
+    }
+    if (maxSeconds)
+        throw UsageError("--max-seconds needs --suite");
     if (engine && *engine != "master")
         throw UsageError("--engine must be master (the plain bench runs the other two)");
     if (depth && !engine)

@@ -18,6 +18,10 @@ int RunMatch(CliArgs& args);
 int RunSolve(CliArgs& args);
 int RunReview(CliArgs& args);
 
+// bench --suite: every position of fileName solved exactly and held against the published
+// scores; 1 when one disagrees or is not finished within maxSeconds (0: no limit).
+int RunSuiteBench(const std::string& fileName, int threads, double maxSeconds);
+
 // Says why a game file was not read: "refused:" for a file that is no valid game, "error:" for
 // one that could not be read at all.
 void ReportUnreadGame(const std::string& fileName, const Error& error);

@@ -29,10 +29,13 @@ const Command CommandTable[] = {
         "      time per move" },
     { "bench", RunBench,
         "bench [--level N] | bench --engine master [--level 1|5|9 | --depth N] [--threads N]\n"
+        "           | bench --suite FILE.obf [--threads N] [--max-seconds S]\n"
         "      searches a fixed set of positions; prints each choice, the node signature and\n"
         "      speed; with --engine master the master engine's nodes per second and depth at\n"
         "      levels 1, 5 and 9 on both sizes, or with --depth its own node signature at that\n"
-        "      fixed depth (one thread repeats it exactly)" },
+        "      fixed depth (one thread repeats it exactly); with --suite every position of a\n"
+        "      file of endgame problems solved exactly and compared with the published best\n"
+        "      score and moves (exit code 1 when one disagrees or is not finished in S s)" },
     { "solve", RunSolve,
         "solve FILE|POSITION|TRANSCRIPT [--max-empties N] [--threads N]\n"
         "      the exact result and a best line of the end of a game (saved game, transcript,\n"

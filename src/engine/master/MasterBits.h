@@ -78,7 +78,7 @@ template <int N> struct Geo : Bits<N> {
     static constexpr BB NotFirstColumn = Playable & ~MakeColumn(0);
     static constexpr BB NotLastColumn = Playable & ~MakeColumn(N - 1);
 
-    template <int DX, int DY> static BB Step(BB b)
+    template <int DX, int DY> static constexpr BB Step(BB b)
     {
         constexpr int S = DY * W + DX;
         BB r;
@@ -96,11 +96,24 @@ template <int N> struct Geo : Bits<N> {
     }
 
     // Squares next to any square of b (b itself not included unless next to another).
-    static BB Neighbours(BB b)
+    static constexpr BB Neighbours(BB b)
     {
         return Step<1, 0>(b) | Step<-1, 0>(b) | Step<0, 1>(b) | Step<0, -1>(b) | Step<1, 1>(b)
             | Step<-1, 1>(b) | Step<1, -1>(b) | Step<-1, -1>(b);
     }
+
+    // The squares next to one square, from a table: a move can only turn discs when one of them
+    // is the opponent's.
+    static BB Around(int bit) { return AroundTable[bit]; }
+    static constexpr std::array<BB, BitCount> MakeAroundTable()
+    {
+        std::array<BB, BitCount> t {};
+        for (int row = 0; row < N; ++row)
+            for (int col = 0; col < N; ++col)
+                t[BitOf(col, row)] = Neighbours(One(BitOf(col, row)));
+        return t;
+    }
+    static constexpr std::array<BB, BitCount> AroundTable = MakeAroundTable();
 
     static BB Moves(BB own, BB opp) { return B::Moves(own, opp); }
 

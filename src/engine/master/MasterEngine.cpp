@@ -82,7 +82,7 @@ namespace {
             const bool solving = solveEmpties > 0 && empties <= solveEmpties;
             int maxDepth = limits.Depth > 0 ? limits.Depth : 64;
             if (solving)
-                maxDepth = std::min(maxDepth, std::max(2, std::min(empties - 8, 8)));
+                maxDepth = std::min(maxDepth, std::max(2, std::min(empties - 8, 12)));
             maxDepth = std::min(maxDepth, empties);
             const double softLimit = solving ? 0.15 : 0.4; // of the budget, to start an iteration
 
@@ -107,58 +107,90 @@ namespace {
                     break;
             }
             if (solving && !C.Stopped)
-                SolvePhases();
+                SolvePhases(limits.Seconds > 0);
             Report.Nodes = C.Nodes;
             return Report;
         }
 
-        // Win/loss/draw, then the exact margin by null-window tests (MTD(f)) inside what the first
-        // one found, starting from the midgame score.
-        void SolvePhases()
+        // Under a clock win/loss/draw first, so that a move that keeps the win is known early;
+        // then (or at once without a clock) the exact margin in a window around the midgame
+        // score, wider after each miss.
+        void SolvePhases(bool winLossDrawFirst)
         {
             const int guess
                 = (Report.Score + (Report.Score >= 0 ? DiscScale / 2 : -DiscScale / 2)) / DiscScale;
             int bestIndex = 0;
-            const int wld = RootSolve(-1, 1, bestIndex);
-            if (C.Stopped)
-                return;
-            Promote(bestIndex);
-            Report.Move = G::SquareOfBit(Moves[0].Bit);
-            Report.Score = (wld > 0 ? 1 : wld < 0 ? -1 : 0) * DiscScale;
-            Report.Solution = Solved::WinLossDraw;
-            if (wld == 0) {
-                Report.Solution = Solved::Exact;
-                return;
-            }
-            // The value lies in [low, high]; Moves[0] reaches at least low.
-            int low = wld > 0 ? wld : -Core::MaxScore;
-            int high = wld > 0 ? Core::MaxScore : wld;
-            int g = std::clamp(guess, low, high);
-            while (low < high) {
-                const int beta = g == low ? g + 1 : g;
-                const int v = RootSolve(beta - 1, beta, bestIndex);
+            // The value lies in [low, high]; Moves[0] reaches at least low (any move reaches the
+            // lowest score).
+            int low = -Core::MaxScore, high = Core::MaxScore;
+            if (winLossDrawFirst) {
+                const int wld = RootSolve(-1, 1, bestIndex);
                 if (C.Stopped)
                     return;
-                if (v >= beta) {
-                    low = v;
-                    Promote(bestIndex);
-                } else {
-                    high = v;
+                Promote(bestIndex);
+                Report.Move = G::SquareOfBit(Moves[0].Bit);
+                Report.Score = (wld > 0 ? 1 : wld < 0 ? -1 : 0) * DiscScale;
+                Report.Solution = Solved::WinLossDraw;
+                if (wld == 0) {
+                    Report.Solution = Solved::Exact;
+                    return;
                 }
-                g = std::clamp(v, low, high);
+                low = wld > 0 ? wld : -Core::MaxScore;
+                high = wld > 0 ? Core::MaxScore : wld;
+            }
+            // A window around the guess: scores on a board of an even number of squares are
+            // mostly even, so the guess is made even. Null windows (one test per score) cost
+            // more in all: each test that fails low refutes every move again.
+            int g = std::clamp(guess - (guess & 1), low, high);
+            int delta = 8;
+            while (low < high) {
+                const int alpha = std::max(g - delta, low - 1);
+                const int beta = std::min(g + delta, high + 1);
+                const int v = RootSolve(alpha, beta, bestIndex);
+                if (C.Stopped)
+                    return;
+                // A bound is never looser than what is known (the table may give one that is).
+                if (v <= alpha) {
+                    high = std::max(v, low);
+                    g = v - delta;
+                } else {
+                    low = std::min(v, high);
+                    if (v < beta)
+                        high = low;
+                    Promote(bestIndex);
+                    g = v + delta;
+                }
+                delta *= 2;
             }
             Report.Move = G::SquareOfBit(Moves[0].Bit);
             Report.Score = low * DiscScale;
             Report.Solution = Solved::Exact;
         }
 
-        // The exact value (within the window) of the root, moves in their current order.
+        // The exact value (within the window) of the root, moves in their current order; with
+        // helpers the moves after the first are shared with them.
         int RootSolve(int alpha, int beta, int& bestIndex)
         {
             const int empties = G::Squares - G::Count(Own | Opp);
             int best = -Infinity;
             bestIndex = 0;
             for (std::size_t i = 0; i < Moves.size(); ++i) {
+                if (i == 1 && C.Share) {
+                    typename Core::MoveList list;
+                    for (const auto& m : Moves) {
+                        // Scores that keep the order.
+                        list.Moves[list.Count] = { m.Flips, m.Bit, -list.Count };
+                        ++list.Count;
+                    }
+                    int bestBit = Moves[bestIndex].Bit;
+                    C.SolveSplit(Own, Opp, empties, list, 1, alpha, beta, best, bestBit);
+                    if (C.Stopped)
+                        return 0;
+                    for (std::size_t j = 0; j < Moves.size(); ++j)
+                        if (Moves[j].Bit == bestBit)
+                            bestIndex = int(j);
+                    break;
+                }
                 const auto& m = Moves[i];
                 const BB nOwn = Own | m.Flips | G::One(m.Bit), nOpp = Opp & ~m.Flips;
                 int v;
@@ -355,7 +387,25 @@ struct Engine::Impl {
         Table.NextGeneration();
 
         share->Running = threads - 1;
-        for (int t = 1; t < threads; ++t)
+        // An exact solution splits the tree among the threads; a midgame search lets each go
+        // its own way through the shared table.
+        const int empties = G::Squares - G::Count(own | opp);
+        const bool splitting = threads > 1 && solveEmpties > 0 && empties <= solveEmpties;
+        using Split = typename SearchCore<N>::SplitShare;
+        const auto split = splitting ? std::make_shared<Split>() : nullptr;
+        for (int t = 1; t < threads && splitting; ++t)
+            Pending.emplace_back([this, share, split, limits] {
+                SearchCore<N> helper(Table, share->Signal);
+                helper.WatchesCancel = false;
+                helper.EmptiesToWinner = limits.Rule == Scoring::EmptiesToWinner;
+                helper.Share = split.get();
+                helper.HelpUntilDone();
+                share->HelperNodes += helper.Nodes;
+                std::lock_guard<std::mutex> lock(share->Lock);
+                --share->Running;
+                share->Finished.notify_all();
+            });
+        for (int t = 1; t < threads && !splitting; ++t)
             Pending.emplace_back([this, share, own, opp, limits, solveEmpties, start, t] {
                 RootSearch<N> helper(Table, share->Signal, own, opp, true);
                 helper.C.WatchesCancel = false;
@@ -368,8 +418,16 @@ struct Engine::Impl {
             });
         RootSearch<N> main(Table, share->Signal, own, opp, false);
         main.C.EmptiesToWinner = limits.Rule == Scoring::EmptiesToWinner;
+        main.C.Share = split.get();
         report = main.Run(limits, solveEmpties, start);
         share->Signal.Stop.store(true, std::memory_order_relaxed);
+        if (split) {
+            {
+                std::lock_guard<std::mutex> lock(split->Lock);
+                split->Done = true;
+            }
+            split->Changed.notify_all();
+        }
         bool allStopped = false;
         {
             // The helpers' nodes belong to this search, but not at the price of the budget.

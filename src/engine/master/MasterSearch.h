@@ -6,7 +6,10 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
+#include <mutex>
+#include <vector>
 
 #include "MasterBits.h"
 #include "MasterEval.h"
@@ -192,7 +195,7 @@ public:
         if (empties <= MidSolveEmpties)
             return SolveMid(own, opp, alpha, beta, empties, passed);
         CountAndPoll();
-        if (Stopped)
+        if (Halted())
             return 0;
         const BB moves = G::Moves(own, opp);
         if (!moves) {
@@ -251,6 +254,15 @@ public:
         const int alpha0 = alpha;
         int best = -Infinity, bestBit = NoBit;
         for (int i = 0; i < list.Count; ++i) {
+            // Young brothers wait: once the first move has set the bounds, an idle thread may
+            // take the others.
+            if (i == 1 && Share && empties >= SplitEmpties
+                && Share->Idle.load(std::memory_order_relaxed) > 0) {
+                SolveSplit(own, opp, empties, list, 1, alpha, beta, best, bestBit);
+                if (Halted())
+                    return 0;
+                break;
+            }
             const Move& m = list.Pick(i);
             const BB nOwn = own | m.Flips | G::One(m.Bit), nOpp = opp & ~m.Flips;
             int v;
@@ -258,10 +270,10 @@ public:
                 v = -SolveDeep(nOpp, nOwn, -beta, -alpha, empties - 1, false);
             } else {
                 v = -SolveDeep(nOpp, nOwn, -alpha - 1, -alpha, empties - 1, false);
-                if (v > alpha && v < beta && !Stopped)
+                if (v > alpha && v < beta && !Halted())
                     v = -SolveDeep(nOpp, nOwn, -beta, -alpha, empties - 1, false);
             }
-            if (Stopped)
+            if (Halted())
                 return 0;
             if (v > best) {
                 best = v;
@@ -327,40 +339,66 @@ public:
         G::ForEachBit(empty & odd, [&](int bit) { list[n++] = std::uint8_t(bit); });
         G::ForEachBit(empty & ~odd, [&](int bit) { list[n++] = std::uint8_t(bit); });
         (void)empties;
-        return Shallow(own, opp, alpha, beta, list.data(), n, false);
+        return ShallowOf(own, opp, alpha, beta, list.data(), n);
     }
 
-    // list holds the n empty squares; a move swaps its square to the end for the child, which
-    // sees the first n - 1, and swaps it back.
-    int Shallow(BB own, BB opp, int alpha, int beta, std::uint8_t* list, int n, bool passed)
+    int ShallowOf(BB own, BB opp, int alpha, int beta, std::uint8_t* list, int n)
     {
-        if (n == 1)
+        static_assert(ShallowEmpties == 5);
+        switch (n) {
+        case 5:
+            return Shallow<5>(own, opp, alpha, beta, list, false);
+        case 4:
+            return Shallow<4>(own, opp, alpha, beta, list, false);
+        case 3:
+            return Shallow<3>(own, opp, alpha, beta, list, false);
+        case 2:
+            return Shallow<2>(own, opp, alpha, beta, list, false);
+        case 1:
+            return LastSquare(own, opp, list[0]);
+        default: // a full board, which only a caller's line reaches
+            ++Nodes;
+            return FinalDiscs(own, opp);
+        }
+    }
+
+    // list holds the Empties empty squares; a move swaps its square to the end for the child,
+    // which sees the first Empties - 1, and swaps it back. Unrolled by the number of empties, and a
+    // square without an opponent's disc next to it is passed over before any discs are turned.
+    template <int Empties>
+    int Shallow(BB own, BB opp, int alpha, int beta, std::uint8_t* list, bool passed)
+    {
+        if constexpr (Empties == 1) {
             return LastSquare(own, opp, list[0]); // which counts itself
-        ++Nodes;
-        int best = -Infinity;
-        for (int i = 0; i < n; ++i) {
-            const int bit = list[i];
-            const BB flips = G::Flips(bit, own, opp);
-            if (!flips)
-                continue;
-            std::swap(list[i], list[n - 1]);
-            const int v = -Shallow(
-                opp & ~flips, own | flips | G::One(bit), -beta, -alpha, list, n - 1, false);
-            std::swap(list[i], list[n - 1]);
-            if (v > best) {
-                best = v;
-                if (v > alpha) {
-                    alpha = v;
-                    if (v >= beta)
-                        return best;
+        } else {
+            ++Nodes;
+            int best = -Infinity;
+            for (int i = 0; i < Empties; ++i) {
+                const int bit = list[i];
+                if (!(G::Around(bit) & opp))
+                    continue;
+                const BB flips = G::Flips(bit, own, opp);
+                if (!flips)
+                    continue;
+                std::swap(list[i], list[Empties - 1]);
+                const int v = -Shallow<Empties - 1>(
+                    opp & ~flips, own | flips | G::One(bit), -beta, -alpha, list, false);
+                std::swap(list[i], list[Empties - 1]);
+                if (v > best) {
+                    best = v;
+                    if (v > alpha) {
+                        alpha = v;
+                        if (v >= beta)
+                            return best;
+                    }
                 }
             }
+            if (best != -Infinity)
+                return best;
+            if (passed)
+                return -FinalDiscs(opp, own);
+            return -Shallow<Empties>(opp, own, -beta, -alpha, list, true);
         }
-        if (best != -Infinity)
-            return best;
-        if (passed)
-            return -FinalDiscs(opp, own);
-        return -Shallow(opp, own, -beta, -alpha, list, n, true);
     }
 
     // One empty square left: whoever can play it does, own first.
@@ -369,15 +407,20 @@ public:
         ++Nodes;
         const int ownCount = G::Count(own);
         const int oppCount = G::Squares - 1 - ownCount;
-        BB flips = G::Flips(bit, own, opp);
-        if (flips) {
-            const int f = G::Count(flips);
-            return (ownCount + f + 1) - (oppCount - f);
+        const BB around = G::Around(bit);
+        if (around & opp) {
+            const BB flips = G::Flips(bit, own, opp);
+            if (flips) {
+                const int f = G::Count(flips);
+                return (ownCount + f + 1) - (oppCount - f);
+            }
         }
-        flips = G::Flips(bit, opp, own);
-        if (flips) {
-            const int f = G::Count(flips);
-            return (ownCount - f) - (oppCount + f + 1);
+        if (around & own) {
+            const BB flips = G::Flips(bit, opp, own);
+            if (flips) {
+                const int f = G::Count(flips);
+                return (ownCount - f) - (oppCount + f + 1);
+            }
         }
         const int d = ownCount - oppCount;
         return !EmptiesToWinner ? d : d > 0 ? d + 1 : d - 1;
@@ -405,6 +448,184 @@ public:
             return Moves[i];
         }
     };
+
+    // ---------------------------------------------------------------- threads
+
+    // A node whose remaining moves the threads solving together share: each takes the next
+    // move, and the best result and the window are kept here. Lives on its owner's stack until
+    // no thread works on it any more.
+    struct SplitPoint {
+        BB Own = 0, Opp = 0;
+        int Empties = 0;
+        const MoveList* List = nullptr; // ordered; moves from Next on are still to be searched
+        int Next = 0;
+        int Alpha = 0, Beta = 0, Best = -Infinity, BestBit = NoBit;
+        int Working = 0; // threads taking its moves
+        std::atomic<bool> Cutoff { false }; // a move reached beta: the others are not needed
+        const SplitPoint* Parent = nullptr; // the split point its owner was working for
+        bool HasWork() const
+        {
+            if (Next >= List->Count)
+                return false;
+            for (const SplitPoint* p = this; p; p = p->Parent)
+                if (p->Cutoff.load(std::memory_order_relaxed))
+                    return false;
+            return true;
+        }
+        bool Below(const SplitPoint* ancestor) const
+        {
+            for (const SplitPoint* p = this; p; p = p->Parent)
+                if (p == ancestor)
+                    return true;
+            return false;
+        }
+    };
+
+    // What the threads of one exact solution share besides the table. Everything but Idle is
+    // under Lock.
+    struct SplitShare {
+        std::mutex Lock;
+        std::condition_variable Changed;
+        std::vector<SplitPoint*> Points; // split points that may have moves left
+        std::atomic<int> Idle { 0 }; // helpers waiting for work
+        bool Done = false;
+    };
+
+    SplitShare* Share = nullptr; // the threads solving together; none when alone
+    const SplitPoint* Under = nullptr; // the split point this thread works for, if any
+    static constexpr int SplitEmpties = 10; // below, a subtree costs little more than a split
+
+    // Stopped, or the work is no longer needed: a split point above has been cut off.
+    bool Halted() const
+    {
+        if (Stopped)
+            return true;
+        for (const SplitPoint* p = Under; p; p = p->Parent)
+            if (p->Cutoff.load(std::memory_order_relaxed))
+                return true;
+        return false;
+    }
+
+    // The moves of list from index from on, searched by this thread and whichever helpers are
+    // idle, within (alpha, beta); best and bestBit hold what the first moves reached and are
+    // updated, as alpha is. While the helpers finish, this thread helps them below.
+    void SolveSplit(BB own, BB opp, int empties, MoveList& list, int from, int& alpha, int beta,
+        int& best, int& bestBit)
+    {
+        for (int j = from; j < list.Count; ++j)
+            list.Pick(j);
+        SplitPoint sp;
+        sp.Own = own;
+        sp.Opp = opp;
+        sp.Empties = empties;
+        sp.List = &list;
+        sp.Next = from;
+        sp.Alpha = alpha;
+        sp.Beta = beta;
+        sp.Best = best;
+        sp.BestBit = bestBit;
+        sp.Parent = Under;
+        sp.Working = 1; // this thread
+        {
+            std::lock_guard<std::mutex> lock(Share->Lock);
+            Share->Points.push_back(&sp);
+        }
+        Share->Changed.notify_all();
+        WorkAt(sp);
+        {
+            std::unique_lock<std::mutex> lock(Share->Lock);
+            std::erase(Share->Points, &sp);
+            while (sp.Working > 0) {
+                SplitPoint* below = nullptr;
+                for (SplitPoint* p : Share->Points)
+                    if (p != &sp && p->HasWork() && p->Below(&sp)) {
+                        below = p;
+                        break;
+                    }
+                if (below) {
+                    ++below->Working;
+                    lock.unlock();
+                    WorkAt(*below);
+                    lock.lock();
+                } else {
+                    // Idle meanwhile: the helpers may split below for this thread to help.
+                    Share->Idle.fetch_add(1, std::memory_order_relaxed);
+                    Share->Changed.wait(lock);
+                    Share->Idle.fetch_sub(1, std::memory_order_relaxed);
+                }
+            }
+        }
+        alpha = sp.Alpha;
+        best = sp.Best;
+        bestBit = sp.BestBit;
+    }
+
+    // Takes moves of sp until none is left, each searched as the principal-variation search
+    // would after its first move. The caller has counted this thread among sp's workers under
+    // the lock (so that sp outlives the call); it leaves uncounted.
+    void WorkAt(SplitPoint& sp)
+    {
+        const SplitPoint* const outer = Under;
+        Under = &sp;
+        for (;;) {
+            int i, a;
+            {
+                std::unique_lock<std::mutex> lock(Share->Lock);
+                if (!sp.HasWork() || Halted()) {
+                    const bool last = --sp.Working == 0;
+                    lock.unlock();
+                    if (last)
+                        Share->Changed.notify_all();
+                    break;
+                }
+                i = sp.Next++;
+                a = sp.Alpha;
+            }
+            const Move& m = sp.List->Moves[i];
+            const BB nOwn = sp.Own | m.Flips | G::One(m.Bit), nOpp = sp.Opp & ~m.Flips;
+            int v = -SolveDeep(nOpp, nOwn, -a - 1, -a, sp.Empties - 1, false);
+            if (v > a && v < sp.Beta && !Halted())
+                v = -SolveDeep(nOpp, nOwn, -sp.Beta, -a, sp.Empties - 1, false);
+            std::lock_guard<std::mutex> lock(Share->Lock);
+            if (!Halted() && v > sp.Best) {
+                sp.Best = v;
+                sp.BestBit = m.Bit;
+                if (v > sp.Alpha) {
+                    sp.Alpha = v;
+                    if (v >= sp.Beta)
+                        sp.Cutoff.store(true, std::memory_order_relaxed);
+                }
+            }
+        }
+        Under = outer;
+    }
+
+    // A helper's life: the moves of whatever split point has some left, until the solution is
+    // done.
+    void HelpUntilDone()
+    {
+        std::unique_lock<std::mutex> lock(Share->Lock);
+        for (;;) {
+            if (Share->Done || Stopped)
+                return;
+            SplitPoint* work = nullptr;
+            for (SplitPoint* p : Share->Points)
+                if (p->HasWork()) {
+                    work = p;
+                    break;
+                }
+            if (work) {
+                ++work->Working;
+                lock.unlock();
+                WorkAt(*work);
+                lock.lock();
+                continue;
+            }
+            Share->Idle.fetch_add(1, std::memory_order_relaxed);
+            Share->Changed.wait(lock);
+            Share->Idle.fetch_sub(1, std::memory_order_relaxed);
+        }
+    }
 
     // The table's move first, then by how few replies the opponent has, corners, X squares.
     void Generate(BB own, BB opp, BB moves, int ttMove, bool byMobility, MoveList& list)
@@ -435,7 +656,10 @@ public:
     void GenerateEnd(BB own, BB opp, BB moves, int ttMove, int empties, MoveList& list)
     {
         list.Count = 0;
-        const int shallowDepth = empties >= ShallowSortEmpties + 4 ? 2
+        // Deeper at more empties: there a wrong first move costs most, and a search of a few
+        // plies costs little against the subtree it orders.
+        const int shallowDepth = empties >= ShallowSortEmpties + 7 ? 4
+            : empties >= ShallowSortEmpties + 4                    ? 2
             : empties >= ShallowSortEmpties                        ? 1
                                                                    : -1;
         G::ForEachBit(moves, [&](int bit) {

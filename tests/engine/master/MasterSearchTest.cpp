@@ -236,6 +236,53 @@ TEST(MasterSearch, SolvesTheEndgameSetAtFourteenEmpties)
     }
 }
 
+TEST(MasterSearch, TwoThreadsSplitTheSolutionAndAgreeWithOne)
+{
+    // Every position of the set solved by a thread alone and by two that share the tree: the
+    // helper waits (idle) before the search starts, so that the first split finds it, and it
+    // takes part of the work.
+    std::uint64_t helperNodes = 0;
+    for (const EndgameCase& c : EndgameSet) {
+        const Board b = BoardFromPicture(8, c.Board14);
+        Geo<8>::BB own, opp;
+        ToBits<8>(b, c.Side14 == 'Y' ? SideYellow : SideGreen, own, opp);
+        TransTable table(8);
+        StopSignal signal;
+        SearchCore<8> alone(table, signal);
+        ASSERT_EQ(alone.Solve(own, opp, -64, 64), c.Score14);
+
+        table.Clear();
+        SearchCore<8>::SplitShare share;
+        SearchCore<8> helper(table, signal);
+        helper.WatchesCancel = false;
+        helper.Share = &share;
+        std::thread worker([&] { helper.HelpUntilDone(); });
+        while (share.Idle.load() == 0)
+            std::this_thread::yield();
+        SearchCore<8> main(table, signal);
+        main.Share = &share;
+        const int together = main.Solve(own, opp, -64, 64);
+        {
+            std::lock_guard<std::mutex> lock(share.Lock);
+            share.Done = true;
+        }
+        share.Changed.notify_all();
+        worker.join();
+        EXPECT_EQ(together, c.Score14);
+        helperNodes += helper.Nodes;
+    }
+    EXPECT_GT(helperNodes, 0u);
+
+    // A raised cancel flag ends a solution of two threads as it ends one thread's search.
+    const std::atomic<bool> raised { true };
+    Engine engine(8, 2);
+    const Board b = BoardFromPicture(8, EndgameSet[0].Board20);
+    const SearchReport r = engine.Search(
+        b, 8, EndgameSet[0].Side20 == 'Y' ? SideYellow : SideGreen, SolveAll(2), &raised);
+    EXPECT_TRUE(r.Cancelled);
+    EXPECT_NE(r.Solution, Solved::Exact);
+}
+
 TEST(MasterSearch, OneThreadAtFixedDepthRepeatsItself)
 {
     std::mt19937 rng(17);
