@@ -240,11 +240,18 @@ public:
 
         // A child already known to be bad enough for the opponent cuts off here at once.
         if (empties >= EtcEmpties) {
+            // The children's buckets are loaded all at once rather than one miss after another.
+            std::uint64_t keys[G::Squares];
+            for (int i = 0; i < list.Count; ++i) {
+                const Move& m = list.Moves[i];
+                keys[i] = Key(opp & ~m.Flips, own | m.Flips | G::One(m.Bit));
+                Table.Prefetch(keys[i]);
+            }
             for (int i = 0; i < list.Count; ++i) {
                 const Move& m = list.Moves[i];
                 TableEntry c;
-                if (Table.Probe(Key(opp & ~m.Flips, own | m.Flips | G::One(m.Bit)), c) && c.Endgame
-                    && c.Depth == empties - 1 && c.Kind != Bound::Lower && -c.Score >= beta) {
+                if (Table.Probe(keys[i], c) && c.Endgame && c.Depth == empties - 1
+                    && c.Kind != Bound::Lower && -c.Score >= beta) {
                     Store(key, -c.Score, alpha, beta, empties, m.Bit, true);
                     return -c.Score;
                 }

@@ -39,6 +39,8 @@ public:
     void NextGeneration() { Generation = (Generation + 1) & 0xFF; }
 
     bool Probe(std::uint64_t key, TableEntry& out) const;
+    // Starts loading key's bucket into the cache, for a probe soon after.
+    void Prefetch(std::uint64_t key) const { __builtin_prefetch(&BucketOf(key)); }
     // Keeps the entry in key's bucket: over an entry of the same position unless that one is
     // deeper and of the same kind, otherwise over the shallowest entry, older searches first.
     void Store(std::uint64_t key, const TableEntry& entry);
