@@ -3,10 +3,10 @@
 
 #include <algorithm>
 #include <array>
-#include <string>
 
 #include "Board.h"
 #include "GamePosition.h"
+#include "Square.h"
 
 namespace {
 
@@ -27,49 +27,42 @@ constexpr std::array<NamedOpening, 10> Table { {
     { "Heath", "f5 f6 e6 f4 g5" },
 } };
 
-// A square as column and row, both 0 to 7, row 0 being label row 1.
-struct Point {
-    int X, Y;
-};
-
-Point PointOf(int square)
-{
-    const std::string name = SquareName(8, square);
-    return { name[0] - 'A', name[1] - '1' };
-}
-
-int SquareOf(Point p)
-{
-    const char name[3] = { char('a' + p.X), char('1' + p.Y), 0 };
-    return SquareFromName(8, name);
-}
-
 // The symmetries of the start position (colours kept): the identity, the two diagonal mirrors
-// and the half turn. Each takes one of the four first moves to f5.
-Point Turned(Point p, int symmetry)
+// and the half turn. Each takes one of the four first moves to f5. Columns and rows as the
+// screen counts them, from the top left.
+int Turned(int square, int symmetry)
 {
+    const Square at = Square::AtIndex(8, square);
+    const int col = at.Col(), row = at.Row();
     switch (symmetry) {
     case 1: // mirror in the a1-h8 diagonal: e6 to f5
-        return { p.Y, p.X };
+        return Square::At(8, 7 - row, 7 - col).Index();
     case 2: // mirror in the a8-h1 diagonal: d3 to f5
-        return { 7 - p.Y, 7 - p.X };
+        return Square::At(8, row, col).Index();
     case 3: // half turn: c4 to f5
-        return { 7 - p.X, 7 - p.Y };
+        return Square::At(8, 7 - col, 7 - row).Index();
     default:
-        return p;
+        return square;
     }
 }
 
-std::vector<int> SquaresOfLine(std::string_view line)
+// The table's lines as squares, read once by the transcript reader. A line that does not read is
+// no line (the tests hold that every one does).
+const std::vector<std::vector<int>>& TableLines()
 {
-    std::vector<int> squares;
-    std::size_t at = 0;
-    while (at < line.size()) {
-        const std::size_t end = std::min(line.find(' ', at), line.size());
-        squares.push_back(SquareFromName(8, line.substr(at, end - at)));
-        at = end + 1;
-    }
-    return squares;
+    static const std::vector<std::vector<int>> lines = [] {
+        std::vector<std::vector<int>> out;
+        for (const NamedOpening& opening : Table) {
+            std::vector<int> squares;
+            if (const Result<OBoardTracker> record = ReadTranscript(opening.Moves);
+                record && record.Value().Size == 8)
+                for (const TTrackerEntry& entry : record.Value().Entries)
+                    squares.push_back(entry.Move);
+            out.push_back(std::move(squares));
+        }
+        return out;
+    }();
+    return lines;
 }
 
 } // namespace
@@ -82,7 +75,7 @@ std::optional<std::string_view> OpeningName(int size, const std::vector<int>& mo
         return std::nullopt;
     const int f5 = SquareFromName(8, "f5");
     int symmetry = 0;
-    while (symmetry < 4 && SquareOf(Turned(PointOf(moves[0]), symmetry)) != f5)
+    while (symmetry < 4 && Turned(moves[0], symmetry) != f5)
         ++symmetry;
     if (symmetry == 4)
         return std::nullopt; // not a first move from the usual start
@@ -90,15 +83,15 @@ std::optional<std::string_view> OpeningName(int size, const std::vector<int>& mo
     for (const int move : moves) {
         if (move == PassMove || !IsPlayableSquare(8, move))
             break; // no line of the table has a pass
-        turned.push_back(SquareOf(Turned(PointOf(move), symmetry)));
+        turned.push_back(Turned(move, symmetry));
     }
     std::optional<std::string_view> found;
     std::size_t longest = 0;
-    for (const NamedOpening& opening : Table) {
-        const std::vector<int> line = SquaresOfLine(opening.Moves);
+    for (std::size_t i = 0; i < Table.size(); ++i) {
+        const std::vector<int>& line = TableLines()[i];
         if (line.size() > longest && line.size() <= turned.size()
             && std::equal(line.begin(), line.end(), turned.begin())) {
-            found = opening.Name;
+            found = Table[i].Name;
             longest = line.size();
         }
     }

@@ -441,10 +441,13 @@ Status GameSession::Save(
 {
     // A network game is saved as one against nobody, so that it opens as a two-player game.
     const SavedGameSettings settings { ComputerSide, NetworkGame ? false : OpponentIsComputer };
-    if (!IsUsualStart(Start))
-        return WriteGameFile(
-            fileName, WrittenGame { Start, *GameRecord }, settings, details, protection);
-    return WriteGameFile(fileName, *GameRecord, settings, details, protection);
+    return WriteGameFile(fileName, Written(), settings, details, protection);
+}
+
+WrittenGame GameSession::Written() const
+{
+    // Start is the usual one of another size until the first game is reset here.
+    return { IsUsualStart(Start) ? UsualStart(GameRecord->Size) : Start, *GameRecord };
 }
 
 bool GameSession::Open(const std::string& fileName)
@@ -473,7 +476,7 @@ std::string GameSession::CopyGame() const
 {
     // A transcript cannot say where a game starts; GGF can, and Paste reads both.
     if (!IsUsualStart(Start))
-        return GgfOf(WrittenGame { Start, *GameRecord });
+        return GgfOf(Written());
     return TranscriptOf(*GameRecord);
 }
 

@@ -180,6 +180,8 @@ public:
     bool Editing() const { return EditingNow; }
     // Where the game on the board started: the usual start, a set-up position or a game's BO.
     const GamePosition& StartPosition() const { return Start; }
+    // The game on the board as a written game: where it starts and its whole record.
+    WrittenGame Written() const;
     // Opens a saved game at its end, ready to play on (the game kept at exit).
     bool Resume(const std::string& fileName);
     // At exit: keeps the game for Resume when it is unfinished (not a network game), and removes

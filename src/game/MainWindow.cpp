@@ -272,10 +272,7 @@ void TReversiForm::SaveGameTo(const std::string& fileName)
     // A reviewed game keeps the review's values as comments (GGF only).
     KeepReviewCurrent();
     if (!ReviewedMoves.empty()) {
-        const GamePosition& start = Game->StartPosition();
-        details.MoveComments = master::ReviewComments(Reviewed->Review(),
-            WrittenGame {
-                IsUsualStart(start) ? UsualStart(GameRecord->Size) : start, *GameRecord });
+        details.MoveComments = master::ReviewComments(Reviewed->Review(), Game->Written());
     }
     ::Status saved = Game->Save(fileName, details);
     if (!saved && saved.Failure().Kind == ErrorKind::ReadOnly) {
@@ -366,9 +363,7 @@ void TReversiForm::ReviewGameItemClick()
         return;
     }
     StopMoveValues();
-    const GamePosition& start = Game->StartPosition();
-    WrittenGame game { IsUsualStart(start) ? UsualStart(GameRecord->Size) : start, *GameRecord };
-    ReviewGameDialog dialog(this, std::move(game));
+    ReviewGameDialog dialog(this, Game->Written());
     CentreOverMainWindow(dialog, *this);
     // A network game may begin while the dialog is open: the review is of the game before it.
     const GameGuard guard(*Game);
