@@ -10,6 +10,7 @@
 
 #include "Board.h"
 #include "Commands.h"
+#include "EngineChoice.h"
 #include "Evaluation.h"
 #include "GameFlow.h"
 #include "RoutineTable.h"
@@ -93,10 +94,11 @@ void SetUpPosition(const BenchPosition& p)
 
 // The master engine on the middle-game positions (neither the opening nor the ones its solver
 // takes on), each level and size with a fresh table: nodes per second and the depth it completes.
-int BenchMaster(int onlyLevel, int threads)
+int BenchMaster(int onlyLevel, int threads, master::Evaluation eval)
 {
     master::Engine engine(64, threads);
-    std::printf("master engine, %d thread%s\n", threads, threads == 1 ? "" : "s");
+    std::printf("master engine, %s evaluation, %d thread%s\n", EvaluationName(eval), threads,
+        threads == 1 ? "" : "s");
     for (const int size : { 8, 10 }) {
         for (const int level : { 1, 5, 9 }) {
             if (onlyLevel && level != onlyLevel)
@@ -119,8 +121,10 @@ int BenchMaster(int onlyLevel, int threads)
                     || empties <= master::LevelLimits(MaxLevel, size).SolveEmpties)
                     continue;
                 engine.NewGame();
-                const master::SearchReport r = engine.Search(
-                    BoardStack[0], size, SideToMove, master::LevelLimits(level, size));
+                master::SearchLimits limits = master::LevelLimits(level, size);
+                limits.Eval = eval;
+                const master::SearchReport r
+                    = engine.Search(BoardStack[0], size, SideToMove, limits);
                 std::printf("position %2d size %2d level %d move %4d depth %2d nodes %9llu time "
                             "%.3f s nodes/second %.0f\n",
                     index, size, level, r.Move, r.Depth, static_cast<unsigned long long>(r.Nodes),
@@ -143,7 +147,7 @@ int BenchMaster(int onlyLevel, int threads)
 // Every position at a fixed depth without a clock, each with a fresh table, the last empties
 // solved exactly (from as many as level 5 solves): with one thread the total node count changes
 // exactly when the master engine's tree does, its evaluation and its solver included.
-int BenchMasterSignature(int depth, int threads)
+int BenchMasterSignature(int depth, int threads, master::Evaluation eval)
 {
     master::Engine engine(64, threads);
     std::uint64_t total = 0;
@@ -156,6 +160,7 @@ int BenchMasterSignature(int depth, int threads)
         limits.Depth = depth;
         limits.SolveEmpties = master::LevelLimits(5, p.Size).SolveEmpties;
         limits.Threads = threads;
+        limits.Eval = eval;
         engine.NewGame();
         const master::SearchReport r = engine.Search(BoardStack[0], p.Size, SideToMove, limits);
         std::printf("position %2d size %2d move %4d score %+7.2f depth %2d%s nodes %llu\n", index,
@@ -181,7 +186,11 @@ int RunBench(CliArgs& args)
     const int threads = args.TakeInt("--threads", 1, 64, master::Engine::DefaultThreads());
     const std::optional<std::string> suite = args.Take("--suite");
     const int maxSeconds = args.TakeInt("--max-seconds", 1, 1000000, 0);
+    const std::optional<std::string> evalName = args.Take("--eval");
     args.ExpectEnd();
+    const master::Evaluation eval = EvaluationFromName("--eval", evalName.value_or("patterns"));
+    if (evalName && !engine)
+        throw UsageError("--eval needs --engine master");
     if (suite) {
         if (engine || depth || level)
             throw UsageError("--suite goes with --threads and --max-seconds only");
@@ -196,7 +205,8 @@ int RunBench(CliArgs& args)
     if (depth && level)
         throw UsageError("--depth and --level exclude each other");
     if (engine)
-        return depth ? BenchMasterSignature(depth, threads) : BenchMaster(level, threads);
+        return depth ? BenchMasterSignature(depth, threads, eval)
+                     : BenchMaster(level, threads, eval);
 
     using Clock = std::chrono::steady_clock;
     std::uint64_t total = 0;

@@ -30,9 +30,24 @@ const char* EngineName(EngineKind kind)
     return "normal";
 }
 
-EnginePlayer::EnginePlayer(EngineKind kind, int level, int threads)
+master::Evaluation EvaluationFromName(const std::string& option, const std::string& name)
+{
+    if (name == "patterns")
+        return master::Evaluation::Patterns;
+    if (name == "classic")
+        return master::Evaluation::Classic;
+    throw UsageError(option + " must be patterns or classic");
+}
+
+const char* EvaluationName(master::Evaluation eval)
+{
+    return eval == master::Evaluation::Classic ? "classic" : "patterns";
+}
+
+EnginePlayer::EnginePlayer(EngineKind kind, int level, int threads, master::Evaluation eval)
     : Kind(kind)
     , Level(level)
+    , Eval(eval)
 {
     if (kind == EngineKind::Master)
         Master = std::make_unique<master::Engine>(64, threads);
@@ -47,7 +62,13 @@ void EnginePlayer::NewGame()
 int EnginePlayer::Choose(const Board& board, int size, int side)
 {
     if (Master) {
-        LastReport = Master->Search(board, size, side, master::LevelLimits(Level, size));
+        master::SearchLimits limits = master::LevelLimits(Level, size);
+        limits.Eval = Eval;
+        if (Depth) {
+            limits.Seconds = 0;
+            limits.Depth = Depth;
+        }
+        LastReport = Master->Search(board, size, side, limits);
         LastNodes = LastReport.Nodes;
         return LastReport.Move;
     }

@@ -95,8 +95,14 @@ int RunMatch(CliArgs& args)
     const EngineKind first = EngineFromName("--engine1", args.Take("--engine1").value_or("master"));
     const EngineKind second
         = EngineFromName("--engine2", args.Take("--engine2").value_or("advanced"));
+    const master::Evaluation eval1
+        = EvaluationFromName("--eval1", args.Take("--eval1").value_or("patterns"));
+    const master::Evaluation eval2
+        = EvaluationFromName("--eval2", args.Take("--eval2").value_or("patterns"));
     const int level1 = args.TakeInt("--level1", 1, MaxLevel, 5);
     const int level2 = args.TakeInt("--level2", 1, MaxLevel, 9);
+    const int depth1 = args.TakeInt("--depth1", 1, 60, 0);
+    const int depth2 = args.TakeInt("--depth2", 1, 60, 0);
     const int openingCount = args.TakeInt("--openings", 1, 10000, 50);
     const int openingMoves = args.TakeInt("--opening-moves", 0, 40, 8);
     const int seed = args.TakeInt("--seed", 0, 2147483647, 1);
@@ -111,16 +117,28 @@ int RunMatch(CliArgs& args)
         std::fprintf(stderr, "corvana-cli match: only %zu distinct openings of %d moves\n",
             openings.size(), openingMoves);
 
-    EnginePlayer players[2] = { { first, level1, threads }, { second, level2, threads } };
+    EnginePlayer players[2]
+        = { { first, level1, threads, eval1 }, { second, level2, threads, eval2 } };
+    players[0].Depth = depth1;
+    players[1].Depth = depth2;
+    for (const EnginePlayer& p : players)
+        if (p.Depth && p.Kind != EngineKind::Master)
+            throw UsageError("--depth1 and --depth2 are for the master engine");
     MoveTimes times[2];
     Standing standing; // of engine 1
     const RoutineTable& r = RoutinesFor(size);
     using Clock = std::chrono::steady_clock;
     int game = 0;
+    // The master engine's evaluation is named only where it is not its own.
+    const auto label = [](EngineKind kind, master::Evaluation eval) {
+        return std::string(EngineName(kind))
+            + (kind == EngineKind::Master && eval == master::Evaluation::Classic ? " (classic)"
+                                                                                 : "");
+    };
+    const std::string name1 = label(first, eval1), name2 = label(second, eval2);
     std::printf(
         "%s level %d against %s level %d, %d x %d, %zu openings of %d moves, both colours\n",
-        EngineName(first), level1, EngineName(second), level2, size, size, openings.size(),
-        openingMoves);
+        name1.c_str(), level1, name2.c_str(), level2, size, size, openings.size(), openingMoves);
     std::fflush(stdout);
 
     for (std::size_t o = 0; o < openings.size(); ++o) {
@@ -171,7 +189,7 @@ int RunMatch(CliArgs& args)
                 std::printf("moves: %s\n", transcript.c_str());
             if (!quiet) {
                 std::printf("game %3d opening %3zu: %s plays %s, %2d-%2d, %s\n", game, o + 1,
-                    EngineName(first), firstPlays == SideYellow ? "Yellow" : "Green", own, other,
+                    name1.c_str(), firstPlays == SideYellow ? "Yellow" : "Green", own, other,
                     outcome);
                 std::fflush(stdout);
             }
@@ -180,12 +198,12 @@ int RunMatch(CliArgs& args)
 
     const double points = standing.Wins + 0.5 * standing.Draws;
     std::printf("score: %s %.1f - %.1f %s (wins %d, draws %d, losses %d of %d games)\n",
-        EngineName(first), points, game - points, EngineName(second), standing.Wins, standing.Draws,
+        name1.c_str(), points, game - points, name2.c_str(), standing.Wins, standing.Draws,
         standing.Losses, game);
     for (int i = 0; i < 2; ++i) {
         const EnginePlayer& p = players[i];
         std::printf("%s level %d: %d moves, %.3f s per move on average, %.3f s at most",
-            EngineName(p.Kind), p.Level, times[i].Moves,
+            label(p.Kind, p.Eval).c_str(), p.Level, times[i].Moves,
             times[i].Moves ? times[i].Total / times[i].Moves : 0.0, times[i].Longest);
         if (p.Kind == EngineKind::Master)
             std::printf(" (budget %.3f s)", master::LevelSeconds(p.Level));

@@ -22,13 +22,16 @@ const Command CommandTable[] = {
         "      the result and the node count" },
     { "match", RunMatch,
         "match [--size 8|10] [--engine1 E] [--level1 N] [--engine2 E] [--level2 N]\n"
-        "           [--openings N] [--opening-moves N] [--seed S] [--threads N]\n"
-        "           [--quiet | --verbose]\n"
+        "           [--eval1 V] [--eval2 V] [--depth1 D] [--depth2 D] [--openings N]\n"
+        "           [--opening-moves N] [--seed S] [--threads N] [--quiet | --verbose]\n"
         "      engine 1 (master, level 5) against engine 2 (advanced, level 9) from N openings\n"
         "      of random moves (50 of 8), each with both colours; prints the score and the\n"
-        "      time per move" },
+        "      time per move; V, the master engine's evaluation: patterns (its own) or classic\n"
+        "      (the one before the pattern tables); D: a fixed depth for a master engine instead\n"
+        "      of its level's time (the level still sets where it solves exactly)" },
     { "bench", RunBench,
         "bench [--level N] | bench --engine master [--level 1|5|9 | --depth N] [--threads N]\n"
+        "           [--eval patterns|classic]\n"
         "           | bench --suite FILE.obf [--threads N] [--max-seconds S]\n"
         "      searches a fixed set of positions; prints each choice, the node signature and\n"
         "      speed; with --engine master the master engine's nodes per second and depth at\n"

@@ -10,7 +10,9 @@
 #include <stdexcept>
 #include <vector>
 
+#include "Adam.h"
 #include "MasterEval.h"
+#include "Samples.h"
 #include "TuneCommands.h"
 
 using namespace master;
@@ -57,24 +59,12 @@ struct Row {
 
 template <int N> bool ReadRows(const std::string& name, std::vector<Row>& rows)
 {
-    std::ifstream in(name);
-    if (!in)
-        return false;
-    using BB = typename Geo<N>::BB;
-    std::string line;
-    while (std::getline(in, line)) {
-        std::istringstream s(line);
-        unsigned long long oh, ol, ph, pl;
-        int result;
-        if (!(s >> std::hex >> oh >> ol >> ph >> pl >> std::dec >> result))
-            continue;
-        const BB own = (BB(oh) << 32 << 32) | BB(ol), opp = (BB(ph) << 32 << 32) | BB(pl);
+    return ReadSamples<N>(name, [&](auto own, auto opp, int result, int) {
         Row r;
         Evaluator<N>::Inputs(own, opp, r.In);
         r.Target = float(result * 100);
         rows.push_back(r);
-    }
-    return true;
+    });
 }
 
 // The weights as numbers the fit can move.
@@ -96,32 +86,6 @@ struct Model {
         for (int i = 0; i < EdgeLines; ++i)
             s += e[in.EdgeOwn[i]] - e[in.EdgeOpp[i]];
         return s;
-    }
-};
-
-struct Adam {
-    std::vector<double> M, V;
-    double Rate;
-    int Steps = 0;
-    Adam(std::size_t n, double rate)
-        : M(n, 0.0)
-        , V(n, 0.0)
-        , Rate(rate)
-    {
-    }
-    void Step(
-        std::vector<double>& w, const std::vector<double>& g, const std::vector<char>& touched)
-    {
-        ++Steps;
-        const double b1 = 0.9, b2 = 0.999;
-        const double c1 = 1 - std::pow(b1, Steps), c2 = 1 - std::pow(b2, Steps);
-        for (std::size_t i = 0; i < w.size(); ++i) {
-            if (!touched[i])
-                continue;
-            M[i] = b1 * M[i] + (1 - b1) * g[i];
-            V[i] = b2 * V[i] + (1 - b2) * g[i] * g[i];
-            w[i] -= Rate * (M[i] / c1) / (std::sqrt(V[i] / c2) + 1e-8);
-        }
     }
 };
 

@@ -23,9 +23,11 @@ int Other(int side) { return side == SideYellow ? SideGreen : SideYellow; }
 struct Sample {
     Board Cells;
     int Side;
+    int Score; // the search's, centidiscs for Side
 };
 
-template <int N> void WriteSample(std::FILE* out, const Board& cells, int side, int result)
+template <int N>
+void WriteSample(std::FILE* out, const Board& cells, int side, int result, int score)
 {
     typename Geo<N>::BB own, opp;
     Bits<N>::FromBoard(cells, side, Other(side), own, opp);
@@ -33,7 +35,8 @@ template <int N> void WriteSample(std::FILE* out, const Board& cells, int side, 
         return static_cast<unsigned long long>(static_cast<unsigned __int128>(b) >> 64);
     };
     const auto lo = [](auto b) { return static_cast<unsigned long long>(b); };
-    std::fprintf(out, "%llx %llx %llx %llx %d\n", hi(own), lo(own), hi(opp), lo(opp), result);
+    std::fprintf(
+        out, "%llx %llx %llx %llx %d %d\n", hi(own), lo(own), hi(opp), lo(opp), result, score);
 }
 
 } // namespace
@@ -49,6 +52,10 @@ int RunGames(TuneArgs& args)
     const int randomMoves = int(args.Number("--random-moves", size == 8 ? 16 : 24));
     const unsigned seed = unsigned(args.Number("--seed", 1));
     const int jobs = int(args.Number("--jobs", 1));
+    const std::string evalName = args.Text("--eval", "patterns");
+    if (evalName != "patterns" && evalName != "classic")
+        throw std::invalid_argument("--eval must be patterns or classic");
+    const Evaluation eval = evalName == "classic" ? Evaluation::Classic : Evaluation::Patterns;
     const std::string outName = args.Text("--out", "");
     if (outName.empty())
         throw std::invalid_argument("games needs --out FILE");
@@ -66,6 +73,7 @@ int RunGames(TuneArgs& args)
         limits.Depth = depth;
         limits.SolveEmpties = solve;
         limits.Threads = 1;
+        limits.Eval = eval;
         const RoutineTable& r = RoutinesFor(size);
         for (int game; (game = next++) < games;) {
             std::mt19937 rng(seed * 1000003u + unsigned(game));
@@ -87,8 +95,9 @@ int RunGames(TuneArgs& args)
                             legal.push_back(s);
                     sq = legal[rng() % legal.size()];
                 } else {
-                    samples.push_back({ b, p.SideToMove });
-                    sq = engine.Search(b, size, p.SideToMove, limits).Move;
+                    const SearchReport report = engine.Search(b, size, p.SideToMove, limits);
+                    samples.push_back({ b, p.SideToMove, report.Score });
+                    sq = report.Move;
                 }
                 r.MakeMove(b, sq, p.SideToMove, Other(p.SideToMove));
                 mover = p.SideToMove;
@@ -103,9 +112,9 @@ int RunGames(TuneArgs& args)
             for (const Sample& s : samples) {
                 const int result = s.Side == SideYellow ? yellow - green : green - yellow;
                 if (size == 8)
-                    WriteSample<8>(out, s.Cells, s.Side, result);
+                    WriteSample<8>(out, s.Cells, s.Side, result, s.Score);
                 else
-                    WriteSample<10>(out, s.Cells, s.Side, result);
+                    WriteSample<10>(out, s.Cells, s.Side, result, s.Score);
             }
             const int finished = ++done;
             if (finished % 100 == 0)

@@ -19,4 +19,5 @@ private:
 
 int RunGames(TuneArgs& args);
 int RunFit(TuneArgs& args);
+int RunFitPatterns(TuneArgs& args);
 int RunInit(TuneArgs& args);

@@ -1,11 +1,16 @@
 // corvana-tune: fits the master engine's evaluation to games it plays against itself.
 //   corvana-tune games --size N --games G --depth D --out FILE [--solve E] [--random-moves R]
-//                      [--seed S] [--jobs J]
+//                      [--seed S] [--jobs J] [--eval patterns|classic]
 //       self-play at a fixed depth after 2..R random moves; every position after the random
 //       ones is written with the final disc difference for its side to move (exact once the
 //       solver takes over at E empties)
 //   corvana-tune fit --size N --out FILE.inc [--epochs E] [--l2 L] FILE...
-//       least squares of the evaluation's weights against those results, per game phase
+//       least squares of the classic evaluation's weights against those results, per phase
+//   corvana-tune fit-patterns --size N --out FILE.bin [--epochs E] [--l2 L] [--lambda W]
+//                      [--phase-share K] FILE...
+//       the same for the pattern evaluation: its features and tables, as the file the engine
+//       compiles in (src/engine/master/PatternWeights8.bin, PatternWeights10.bin), against the
+//       results blended with the search's scores (weight W of the score), K phases a table
 //   corvana-tune init --size N --out FILE.inc
 //       the hand-set weights the first round of games starts from
 // tools/tune/retrain.sh runs the rounds and rebuilds the engine in between.
@@ -24,7 +29,10 @@ void Usage()
 {
     std::fputs("usage: corvana-tune games --size 8|10 --games G --depth D --out FILE [--solve E]\n"
                "                          [--random-moves R] [--seed S] [--jobs J]\n"
+               "                          [--eval patterns|classic]\n"
                "       corvana-tune fit --size 8|10 --out FILE.inc [--epochs E] [--l2 L] FILE...\n"
+               "       corvana-tune fit-patterns --size 8|10 --out FILE.bin [--epochs E] [--l2 L]\n"
+               "                          [--lambda W] [--phase-share K] FILE...\n"
                "       corvana-tune init --size 8|10 --out FILE.inc\n",
         stderr);
 }
@@ -44,6 +52,8 @@ int main(int argc, char** argv)
             return RunGames(a);
         if (!std::strcmp(argv[1], "fit"))
             return RunFit(a);
+        if (!std::strcmp(argv[1], "fit-patterns"))
+            return RunFitPatterns(a);
         if (!std::strcmp(argv[1], "init"))
             return RunInit(a);
     } catch (const std::invalid_argument& e) {

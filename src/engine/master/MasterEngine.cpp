@@ -398,6 +398,7 @@ struct Engine::Impl {
                 SearchCore<N> helper(Table, share->Signal);
                 helper.WatchesCancel = false;
                 helper.EmptiesToWinner = limits.Rule == Scoring::EmptiesToWinner;
+                helper.ClassicEval = limits.Eval == Evaluation::Classic;
                 helper.Share = split.get();
                 helper.HelpUntilDone();
                 share->HelperNodes += helper.Nodes;
@@ -410,6 +411,7 @@ struct Engine::Impl {
                 RootSearch<N> helper(Table, share->Signal, own, opp, true);
                 helper.C.WatchesCancel = false;
                 helper.C.EmptiesToWinner = limits.Rule == Scoring::EmptiesToWinner;
+                helper.C.ClassicEval = limits.Eval == Evaluation::Classic;
                 helper.C.Variation = 0x9E3779B9u * unsigned(t);
                 share->HelperNodes += helper.Run(limits, solveEmpties, start).Nodes;
                 std::lock_guard<std::mutex> lock(share->Lock);
@@ -418,6 +420,7 @@ struct Engine::Impl {
             });
         RootSearch<N> main(Table, share->Signal, own, opp, false);
         main.C.EmptiesToWinner = limits.Rule == Scoring::EmptiesToWinner;
+        main.C.ClassicEval = limits.Eval == Evaluation::Classic;
         main.C.Share = split.get();
         report = main.Run(limits, solveEmpties, start);
         share->Signal.Stop.store(true, std::memory_order_relaxed);
@@ -577,11 +580,11 @@ int Engine::Evaluate(const Board& board, int size, int side)
     if (size == 8) {
         Geo<8>::BB own, opp;
         ToBits<8>(board, side, own, opp);
-        return Evaluator<8>::Evaluate(own, opp);
+        return PatternEvaluator<8>::Evaluate(own, opp);
     }
     Geo<10>::BB own, opp;
     ToBits<10>(board, side, own, opp);
-    return Evaluator<10>::Evaluate(own, opp);
+    return PatternEvaluator<10>::Evaluate(own, opp);
 }
 
 // --- the window's engine -----------------------------------------------------------------------

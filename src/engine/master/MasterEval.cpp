@@ -92,7 +92,7 @@ namespace {
 
 } // namespace
 
-template <int N> void Evaluator<N>::Inputs(BB own, BB opp, EvalInputs& in)
+template <int N> void Evaluator<N>::Inputs(BB own, BB opp, EvalInputs& in, bool forPatterns)
 {
     const BB empty = G::Playable & ~(own | opp);
     const BB ownMoves = G::Moves(own, opp), oppMoves = G::Moves(opp, own);
@@ -105,9 +105,11 @@ template <int N> void Evaluator<N>::Inputs(BB own, BB opp, EvalInputs& in)
         = Relative(G::Count(empty & G::Neighbours(opp)), G::Count(empty & G::Neighbours(own)));
     const BB nearEmpty = G::Neighbours(empty);
     f[FeatFrontier] = Relative(G::Count(own & nearEmpty), G::Count(opp & nearEmpty));
-    BB ownStable, oppStable;
-    G::StableDiscs(own, opp, ownStable, oppStable);
-    f[FeatStable] = G::Count(ownStable) - G::Count(oppStable);
+    if (!forPatterns) {
+        BB ownStable, oppStable;
+        G::StableDiscs(own, opp, ownStable, oppStable);
+        f[FeatStable] = G::Count(ownStable) - G::Count(oppStable);
+    }
     // X squares of empty corners: a corner's X square is its diagonal neighbour.
     const BB emptyCorners = empty & G::Corners;
     const BB riskyX = G::XSquares
@@ -130,6 +132,8 @@ template <int N> void Evaluator<N>::Inputs(BB own, BB opp, EvalInputs& in)
     const int ownDiscs = G::Count(own), oppDiscs = G::Count(opp);
     const auto danger = [](int discs) { return discs < 5 ? (5 - discs) * (5 - discs) : 0; };
     f[FeatFewDiscs] = ownDiscs + oppDiscs >= 16 ? danger(ownDiscs) - danger(oppDiscs) : 0;
+    if (forPatterns)
+        return;
 
     std::array<unsigned, EdgeLines> ownLines, oppLines;
     LineReader<N>::Lines(own, ownLines);

@@ -14,6 +14,7 @@
 #include "MasterBits.h"
 #include "MasterEval.h"
 #include "MasterTable.h"
+#include "PatternEval.h"
 
 namespace master {
 
@@ -58,18 +59,22 @@ public:
     // Scores a game that ends early as published endgame problems do: the empty squares go to
     // the winner. Positions are then keyed apart in the table, whose other entries count discs.
     bool EmptiesToWinner = false;
+    // Leaves are scored by the classic evaluation instead of the patterns (for comparisons).
+    bool ClassicEval = false;
 
     // ---------------------------------------------------------------- midgame
 
     // The score of a leaf. A side without discs has lost, whatever the features would say of a
     // board that empty (and a leaf is where such lines of forced moves end).
-    static int Evaluate(BB own, BB opp)
+    static int Evaluate(BB own, BB opp, bool classic = false)
     {
         if (!opp)
             return Decided(G::Count(own));
         if (!own)
             return Decided(-G::Count(opp));
-        return std::clamp(Evaluator<N>::Evaluate(own, opp), -DecidedBonus + 1, DecidedBonus - 1);
+        const int v = classic ? Evaluator<N>::Evaluate(own, opp)
+                                  : PatternEvaluator<N>::Evaluate(own, opp);
+        return std::clamp(v, -DecidedBonus + 1, DecidedBonus - 1);
     }
 
     // The final score of a finished game for own: the disc difference, and under the published
@@ -118,7 +123,7 @@ public:
         if (Stopped)
             return 0;
         if (depth <= 0)
-            return Evaluate(own, opp);
+            return Evaluate(own, opp, ClassicEval);
         const BB moves = G::Moves(own, opp);
         if (!moves) {
             if (passed || !G::Moves(opp, own))
@@ -682,7 +687,7 @@ public:
             m.Score = -SortMobility * G::Count(replies)
                 - SortCorner * G::Count(replies & G::Corners) + SquareBonus(bit) / 4;
             if (shallowDepth == 0)
-                m.Score -= Evaluate(nOpp, nOwn) / SortEvalDivisor;
+                m.Score -= Evaluate(nOpp, nOwn, ClassicEval) / SortEvalDivisor;
             else if (shallowDepth > 0)
                 m.Score -= Mid(nOpp, nOwn, shallowDepth, -Infinity, Infinity) / SortEvalDivisor;
         });

@@ -21,6 +21,9 @@ enum class Scoring {
 };
 
 // What one search may spend and do.
+// What scores the midgame's leaves: the fitted pattern tables, or the evaluation before them.
+enum class Evaluation { Patterns, Classic };
+
 struct SearchLimits {
     double Seconds = 0; // time budget for the move; 0: no clock, only Depth limits the search
     int Depth = 0; // the deepest midgame iteration; 0: no limit but the clock
@@ -30,6 +33,7 @@ struct SearchLimits {
     // 0: no limit. With one thread and no clock a limited search repeats itself exactly.
     std::uint64_t MaxNodes = 0;
     Scoring Rule = Scoring::Discs; // of the exact solver and of finished games in the search
+    Evaluation Eval = Evaluation::Patterns;
 };
 
 // The time budget of a level, 1 to 9: 0.05 s at level 1 growing evenly in ratio to 5 s at level 9.

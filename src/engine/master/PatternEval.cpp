@@ -1,0 +1,371 @@
+// The pattern evaluation: the square groups of each size, where they are read, the reading of the
+// weights file and the weighted sum.
+#include "PatternEval.h"
+
+#include <algorithm>
+#include <cstring>
+#include <set>
+#include <utility>
+
+namespace master {
+
+namespace {
+
+    using Cell = std::array<int, 2>;
+
+    // One of the eight symmetries of the square, numbered as Geo::Transform numbers them.
+    Cell Transformed(Cell c, int symmetry, int n)
+    {
+        const int m = n - 1, col = c[0], row = c[1];
+        switch (symmetry) {
+        case 1:
+            return { m - row, col };
+        case 2:
+            return { m - col, m - row };
+        case 3:
+            return { row, m - col };
+        case 4:
+            return { m - col, row };
+        case 5:
+            return { col, m - row };
+        case 6:
+            return { row, col };
+        case 7:
+            return { m - row, m - col };
+        default:
+            return c;
+        }
+    }
+
+    std::vector<Cell> Line(int fromCol, int fromRow, int stepCol, int stepRow, int length)
+    {
+        std::vector<Cell> cells;
+        for (int k = 0; k < length; ++k)
+            cells.push_back({ fromCol + k * stepCol, fromRow + k * stepRow });
+        return cells;
+    }
+
+    std::vector<Cell> Block(int cols, int rows)
+    {
+        std::vector<Cell> cells;
+        for (int row = 0; row < rows; ++row)
+            for (int col = 0; col < cols; ++col)
+                cells.push_back({ col, row });
+        return cells;
+    }
+
+    // The groups of a size. On 8 x 8: the edge with its two X squares, the corner's 3 x 3 and
+    // 2 x 5 blocks, the second to fourth lines and the diagonals of 4 to 8 squares. On 10 x 10
+    // the same kinds where ten squares at most cover them: the edge alone, the blocks, the second
+    // and third lines and the three longest diagonals.
+    std::vector<std::pair<std::string, std::vector<Cell>>> Shapes(int n)
+    {
+        std::vector<std::pair<std::string, std::vector<Cell>>> s;
+        if (n == 8) {
+            std::vector<Cell> edge = Line(0, 0, 1, 0, 8);
+            edge.push_back({ 1, 1 });
+            edge.push_back({ 6, 1 });
+            s.push_back({ "edge+X", edge });
+        } else {
+            s.push_back({ "edge", Line(0, 0, 1, 0, n) });
+        }
+        s.push_back({ "corner 3x3", Block(3, 3) });
+        s.push_back({ "corner 2x5", Block(5, 2) });
+        const int lines = n == 8 ? 3 : 2;
+        for (int row = 1; row <= lines; ++row)
+            s.push_back({ "line " + std::to_string(row + 1), Line(0, row, 1, 0, n) });
+        const int shortest = n == 8 ? 4 : n - 2;
+        for (int length = n; length >= shortest; --length)
+            s.push_back(
+                { "diagonal " + std::to_string(length), Line(n - length, 0, 1, 1, length) });
+        return s;
+    }
+
+    int Power3(int k)
+    {
+        int p = 1;
+        while (k-- > 0)
+            p *= 3;
+        return p;
+    }
+
+} // namespace
+
+template <int N> const PatternSet<N>& PatternSet<N>::Get()
+{
+    static const PatternSet set = [] {
+        PatternSet p;
+        for (auto& [name, cells] : Shapes(N)) {
+            PatternKind kind;
+            kind.Name = name;
+            kind.Squares = cells;
+            kind.Configurations = Power3(int(cells.size()));
+            kind.Offset = p.Entries;
+            p.Entries += kind.Configurations;
+            const int kindIndex = int(p.Kinds.size());
+            std::set<std::vector<Cell>> placed;
+            for (int s = 0; s < 8; ++s) {
+                std::vector<Cell> image;
+                for (const Cell& c : cells)
+                    image.push_back(Transformed(c, s, N));
+                std::vector<Cell> sorted = image;
+                std::sort(sorted.begin(), sorted.end());
+                std::vector<Cell> own = cells;
+                std::sort(own.begin(), own.end());
+                if (sorted == own) {
+                    // Digit k of the image reads the square digit map[k] of the group reads.
+                    std::vector<int> map;
+                    for (const Cell& c : image)
+                        map.push_back(
+                            int(std::find(cells.begin(), cells.end(), c) - cells.begin()));
+                    kind.SelfMaps.push_back(map);
+                }
+                if (!placed.insert(sorted).second)
+                    continue;
+                PatternInstance in;
+                in.Kind = kindIndex;
+                in.Symmetry = s;
+                in.Length = int(image.size());
+                in.Offset = kind.Offset;
+                for (int k = 0; k < in.Length; ++k)
+                    in.Bits[std::size_t(k)] = std::uint8_t(Geo<N>::BitOf(image[k][0], image[k][1]));
+                p.Instances.push_back(in);
+            }
+            p.Kinds.push_back(std::move(kind));
+        }
+        return p;
+    }();
+    return set;
+}
+
+bool ReadPatternWeights(
+    const unsigned char* data, std::size_t bytes, int size, PatternWeights& out, std::string& why)
+{
+    PatternFileHeader h;
+    if (bytes < sizeof h) {
+        why = "the weights file is shorter than its header";
+        return false;
+    }
+    std::memcpy(&h, data, sizeof h);
+    const int entries = size == 8 ? PatternSet<8>::Get().Entries : PatternSet<10>::Get().Entries;
+    if (std::memcmp(h.Magic, "CVPAT01", 8) != 0) {
+        why = "the weights file does not start with CVPAT01";
+        return false;
+    }
+    if (int(h.Size) != size || int(h.Phases) != EvalPhases || int(h.Features) != FeatureCount
+        || int(h.Entries) != entries) {
+        why = "the weights file is for size " + std::to_string(h.Size) + ", "
+            + std::to_string(h.Phases) + " phases, " + std::to_string(h.Features) + " features and "
+            + std::to_string(h.Entries) + " entries; this program has size " + std::to_string(size)
+            + ", " + std::to_string(EvalPhases) + ", " + std::to_string(FeatureCount) + " and "
+            + std::to_string(entries);
+        return false;
+    }
+    const std::size_t features = std::size_t(EvalPhases) * FeatureCount;
+    const std::size_t table = std::size_t(EvalPhases) * std::size_t(entries);
+    if (bytes != sizeof h + 2 * (features + table)) {
+        why = "the weights file holds " + std::to_string(bytes) + " bytes, not "
+            + std::to_string(sizeof h + 2 * (features + table));
+        return false;
+    }
+    out.Size = size;
+    out.Feature.resize(features);
+    out.Table.resize(table);
+    std::memcpy(out.Feature.data(), data + sizeof h, 2 * features);
+    std::memcpy(out.Table.data(), data + sizeof h + 2 * features, 2 * table);
+    return true;
+}
+
+std::uint64_t FastTransform8(std::uint64_t b, int symmetry)
+{
+    const auto flipRows = [](std::uint64_t x) { return __builtin_bswap64(x); };
+    const auto mirrorColumns = [](std::uint64_t x) {
+        x = ((x >> 1) & 0x5555555555555555ULL) | ((x & 0x5555555555555555ULL) << 1);
+        x = ((x >> 2) & 0x3333333333333333ULL) | ((x & 0x3333333333333333ULL) << 2);
+        return ((x >> 4) & 0x0F0F0F0F0F0F0F0FULL) | ((x & 0x0F0F0F0F0F0F0F0FULL) << 4);
+    };
+    const auto transpose = [](std::uint64_t x) { // (col, row) to (row, col)
+        std::uint64_t t = 0x0F0F0F0F00000000ULL & (x ^ (x << 28));
+        x ^= t ^ (t >> 28);
+        t = 0x3333000033330000ULL & (x ^ (x << 14));
+        x ^= t ^ (t >> 14);
+        t = 0x5500550055005500ULL & (x ^ (x << 7));
+        return x ^ t ^ (t >> 7);
+    };
+    switch (symmetry) {
+    case 1:
+        return mirrorColumns(transpose(b));
+    case 2:
+        return flipRows(mirrorColumns(b));
+    case 3:
+        return flipRows(transpose(b));
+    case 4:
+        return mirrorColumns(b);
+    case 5:
+        return flipRows(b);
+    case 6:
+        return transpose(b);
+    case 7:
+        return flipRows(mirrorColumns(transpose(b)));
+    default:
+        return b;
+    }
+}
+
+namespace {
+
+    // Base-3 value of a binary number, digit k for bit k.
+    struct Ternary10 {
+        std::array<std::uint16_t, 1024> Of {};
+        constexpr Ternary10()
+        {
+            for (int b = 0; b < 1024; ++b) {
+                int v = 0;
+                for (int k = 9; k >= 0; --k)
+                    v = v * 3 + ((b >> k) & 1);
+                Of[std::size_t(b)] = std::uint16_t(v);
+            }
+        }
+    };
+    constexpr Ternary10 Ternary;
+
+    struct DiagonalMask {
+        std::array<std::uint64_t, 5> Of {}; // by 8 - length
+        constexpr DiagonalMask()
+        {
+            for (int shorter = 0; shorter < 5; ++shorter)
+                for (int k = 0; k < 8 - shorter; ++k)
+                    Of[std::size_t(shorter)] |= 1ULL << (8 * k + shorter + k);
+        }
+    };
+    constexpr DiagonalMask DiagonalMasks;
+
+    // The squares of an 8 x 8 kind at its own place, gathered into the low bits in the kind's
+    // order (which is the order of their bit indices there).
+    template <int Kind> std::uint32_t Gather8(std::uint64_t b)
+    {
+        if constexpr (Kind == 0) // the edge and b2, g2
+            return std::uint32_t((b & 0xFF) | ((b >> 1) & 0x100) | ((b >> 5) & 0x200));
+        else if constexpr (Kind == 1) // 3 x 3
+            return std::uint32_t((b & 7) | ((b >> 5) & 0x38) | ((b >> 10) & 0x1C0));
+        else if constexpr (Kind == 2) // 2 x 5
+            return std::uint32_t((b & 0x1F) | ((b >> 3) & 0x3E0));
+        else if constexpr (Kind <= 5) // the second, third and fourth lines
+            return std::uint32_t((b >> (8 * (Kind - 2))) & 0xFF);
+        else { // diagonals of 8 down to 4 squares, from (8 - length, 0) upwards
+            constexpr int shorter = Kind - 6; // 8 - length
+            // Each square has a column of its own: the product sums them into the top byte.
+            return std::uint32_t(
+                ((b & DiagonalMasks.Of[std::size_t(shorter)]) * 0x0101010101010101ULL)
+                >> (56 + shorter));
+        }
+    }
+    constexpr int Kinds8 = 11;
+
+    // The eight images of an 8 x 8 board, image s turned back by symmetry s: there an instance
+    // placed by s has its kind's squares at their own place.
+    void TurnedBack8(std::uint64_t b, std::uint64_t (&image)[8])
+    {
+        const auto mirrorColumns = [](std::uint64_t x) {
+            x = ((x >> 1) & 0x5555555555555555ULL) | ((x & 0x5555555555555555ULL) << 1);
+            x = ((x >> 2) & 0x3333333333333333ULL) | ((x & 0x3333333333333333ULL) << 2);
+            return ((x >> 4) & 0x0F0F0F0F0F0F0F0FULL) | ((x & 0x0F0F0F0F0F0F0F0FULL) << 4);
+        };
+        const std::uint64_t t = FastTransform8(b, 6), m = mirrorColumns(b), mt = mirrorColumns(t);
+        image[0] = b;
+        image[1] = __builtin_bswap64(t); // symmetry 3, the inverse of 1
+        image[2] = __builtin_bswap64(m);
+        image[3] = mt; // symmetry 1, the inverse of 3
+        image[4] = m;
+        image[5] = __builtin_bswap64(b);
+        image[6] = t;
+        image[7] = __builtin_bswap64(mt);
+    }
+
+} // namespace
+
+std::vector<unsigned char> PatternWeightsFile(const PatternWeights& weights)
+{
+    PatternFileHeader h {};
+    std::memcpy(h.Magic, "CVPAT01", 8);
+    h.Size = std::uint32_t(weights.Size);
+    h.Phases = EvalPhases;
+    h.Features = FeatureCount;
+    h.Entries = std::uint32_t(weights.Table.size() / EvalPhases);
+    std::vector<unsigned char> file(sizeof h + 2 * (weights.Feature.size() + weights.Table.size()));
+    std::memcpy(file.data(), &h, sizeof h);
+    std::memcpy(file.data() + sizeof h, weights.Feature.data(), 2 * weights.Feature.size());
+    std::memcpy(file.data() + sizeof h + 2 * weights.Feature.size(), weights.Table.data(),
+        2 * weights.Table.size());
+    return file;
+}
+
+template <int N>
+void PatternEvaluator<N>::IndicesBySquares(
+    BB own, BB opp, std::array<int, MaxPatternInstances>& out)
+{
+    std::array<std::uint8_t, G::BitCount> cell {};
+    G::ForEachBit(own, [&](int bit) { cell[std::size_t(bit)] = 1; });
+    G::ForEachBit(opp, [&](int bit) { cell[std::size_t(bit)] = 2; });
+    const PatternSet<N>& set = PatternSet<N>::Get();
+    for (std::size_t i = 0; i < set.Instances.size(); ++i) {
+        const PatternInstance& in = set.Instances[i];
+        int idx = 0;
+        for (int k = in.Length - 1; k >= 0; --k)
+            idx = idx * 3 + cell[in.Bits[std::size_t(k)]];
+        out[i] = in.Offset + idx;
+    }
+}
+
+template <int N>
+void PatternEvaluator<N>::Indices(BB own, BB opp, std::array<int, MaxPatternInstances>& out)
+{
+    if constexpr (N == 8) {
+        // An instance placed by symmetry s reads, on the board turned back by s, its kind's
+        // squares at their own place.
+        std::uint64_t o[8], p[8];
+        TurnedBack8(own, o);
+        TurnedBack8(opp, p);
+        static const PatternSet<8>& set = PatternSet<8>::Get();
+        const PatternInstance* in = set.Instances.data();
+        const std::size_t count = set.Instances.size();
+        std::size_t i = 0;
+        // The instances come kind by kind.
+        const auto kind = [&]<int Kind>() {
+            for (; i < count && in[i].Kind == Kind; ++i)
+                out[i] = in[i].Offset + Ternary.Of[Gather8<Kind>(o[in[i].Symmetry])]
+                    + 2 * Ternary.Of[Gather8<Kind>(p[in[i].Symmetry])];
+        };
+        [&]<int... K>(std::integer_sequence<int, K...>) { (kind.template operator()<K>(), ...); }
+        (std::make_integer_sequence<int, Kinds8>());
+    } else {
+        IndicesBySquares(own, opp, out);
+    }
+}
+
+template <int N> int PatternEvaluator<N>::Evaluate(BB own, BB opp)
+{
+    static const PatternWeights* const weights = PatternWeightsFor(N);
+    if (!weights)
+        return Evaluator<N>::Evaluate(own, opp);
+    static const PatternSet<N>& set = PatternSet<N>::Get();
+    EvalInputs in;
+    Evaluator<N>::Inputs(own, opp, in, true);
+    int s = 0;
+    const std::int16_t* f = &weights->Feature[std::size_t(in.Phase) * FeatureCount];
+    for (int i = 0; i < FeatureCount; ++i)
+        s += f[i] * in.Feature[std::size_t(i)];
+    std::array<int, MaxPatternInstances> idx;
+    Indices(own, opp, idx);
+    const std::int16_t* t = &weights->Table[std::size_t(in.Phase) * std::size_t(set.Entries)];
+    for (std::size_t i = 0; i < set.Instances.size(); ++i)
+        s += t[idx[i]];
+    return s;
+}
+
+template struct PatternSet<8>;
+template struct PatternSet<10>;
+template struct PatternEvaluator<8>;
+template struct PatternEvaluator<10>;
+
+} // namespace master
