@@ -7,21 +7,6 @@ namespace master {
 
 namespace {
 
-    // Base-3 value of an 8-bit pattern, digit k for bit k.
-    struct TernaryTable {
-        std::array<std::uint16_t, 256> Of {};
-        constexpr TernaryTable()
-        {
-            for (int b = 0; b < 256; ++b) {
-                int v = 0;
-                for (int k = 7; k >= 0; --k)
-                    v = v * 3 + ((b >> k) & 1);
-                Of[b] = std::uint16_t(v);
-            }
-        }
-    };
-    constexpr TernaryTable Ternary;
-
     // The n low bits of b in reverse order.
     template <int Bits> struct ReverseTable {
         std::array<std::uint16_t, 1 << Bits> Of {};
@@ -139,7 +124,7 @@ template <int N> void Evaluator<N>::Inputs(BB own, BB opp, EvalInputs& in, bool 
     LineReader<N>::Lines(own, ownLines);
     LineReader<N>::Lines(opp, oppLines);
     for (int i = 0; i < EdgeLines; ++i) {
-        const unsigned o = Ternary.Of[ownLines[i]], p = Ternary.Of[oppLines[i]];
+        const unsigned o = TernaryDigits.Of[ownLines[i]], p = TernaryDigits.Of[oppLines[i]];
         in.EdgeOwn[i] = std::uint16_t(o + 2 * p);
         in.EdgeOpp[i] = std::uint16_t(p + 2 * o);
     }

@@ -34,6 +34,22 @@ constexpr int EdgeLength = 8;
 constexpr int EdgeLines = 8;
 constexpr int EdgeConfigurations = 6561; // 3^8
 
+// The base-3 value of a binary number of up to ten digits, digit k for bit k: a line's own discs
+// and (doubled) the opponent's make the number of its configuration.
+struct TernaryTable {
+    std::array<std::uint16_t, 1024> Of {};
+    constexpr TernaryTable()
+    {
+        for (int b = 0; b < 1024; ++b) {
+            int v = 0;
+            for (int k = 9; k >= 0; --k)
+                v = v * 3 + ((b >> k) & 1);
+            Of[std::size_t(b)] = std::uint16_t(v);
+        }
+    }
+};
+inline constexpr TernaryTable TernaryDigits;
+
 // The weights of one board size, as corvana-tune writes them.
 struct EvalWeights {
     std::int16_t Feature[EvalPhases][FeatureCount];

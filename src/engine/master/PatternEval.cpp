@@ -104,14 +104,14 @@ template <int N> const PatternSet<N>& PatternSet<N>::Get()
             p.Entries += kind.Configurations;
             const int kindIndex = int(p.Kinds.size());
             std::set<std::vector<Cell>> placed;
+            std::vector<Cell> own = cells;
+            std::sort(own.begin(), own.end());
             for (int s = 0; s < 8; ++s) {
                 std::vector<Cell> image;
                 for (const Cell& c : cells)
                     image.push_back(Transformed(c, s, N));
                 std::vector<Cell> sorted = image;
                 std::sort(sorted.begin(), sorted.end());
-                std::vector<Cell> own = cells;
-                std::sort(own.begin(), own.end());
                 if (sorted == own) {
                     // Digit k of the image reads the square digit map[k] of the group reads.
                     std::vector<int> map;
@@ -176,58 +176,51 @@ bool ReadPatternWeights(
     return true;
 }
 
-std::uint64_t FastTransform8(std::uint64_t b, int symmetry)
-{
-    const auto flipRows = [](std::uint64_t x) { return __builtin_bswap64(x); };
-    const auto mirrorColumns = [](std::uint64_t x) {
+namespace {
+
+    // The three reflections the eight symmetries are made of, on 8 x 8.
+    std::uint64_t FlipRows8(std::uint64_t x) { return __builtin_bswap64(x); }
+    std::uint64_t MirrorColumns8(std::uint64_t x)
+    {
         x = ((x >> 1) & 0x5555555555555555ULL) | ((x & 0x5555555555555555ULL) << 1);
         x = ((x >> 2) & 0x3333333333333333ULL) | ((x & 0x3333333333333333ULL) << 2);
         return ((x >> 4) & 0x0F0F0F0F0F0F0F0FULL) | ((x & 0x0F0F0F0F0F0F0F0FULL) << 4);
-    };
-    const auto transpose = [](std::uint64_t x) { // (col, row) to (row, col)
+    }
+    std::uint64_t Transpose8(std::uint64_t x) // (col, row) to (row, col)
+    {
         std::uint64_t t = 0x0F0F0F0F00000000ULL & (x ^ (x << 28));
         x ^= t ^ (t >> 28);
         t = 0x3333000033330000ULL & (x ^ (x << 14));
         x ^= t ^ (t >> 14);
         t = 0x5500550055005500ULL & (x ^ (x << 7));
         return x ^ t ^ (t >> 7);
-    };
+    }
+
+} // namespace
+
+std::uint64_t FastTransform8(std::uint64_t b, int symmetry)
+{
     switch (symmetry) {
     case 1:
-        return mirrorColumns(transpose(b));
+        return MirrorColumns8(Transpose8(b));
     case 2:
-        return flipRows(mirrorColumns(b));
+        return FlipRows8(MirrorColumns8(b));
     case 3:
-        return flipRows(transpose(b));
+        return FlipRows8(Transpose8(b));
     case 4:
-        return mirrorColumns(b);
+        return MirrorColumns8(b);
     case 5:
-        return flipRows(b);
+        return FlipRows8(b);
     case 6:
-        return transpose(b);
+        return Transpose8(b);
     case 7:
-        return flipRows(mirrorColumns(transpose(b)));
+        return FlipRows8(MirrorColumns8(Transpose8(b)));
     default:
         return b;
     }
 }
 
 namespace {
-
-    // Base-3 value of a binary number, digit k for bit k.
-    struct Ternary10 {
-        std::array<std::uint16_t, 1024> Of {};
-        constexpr Ternary10()
-        {
-            for (int b = 0; b < 1024; ++b) {
-                int v = 0;
-                for (int k = 9; k >= 0; --k)
-                    v = v * 3 + ((b >> k) & 1);
-                Of[std::size_t(b)] = std::uint16_t(v);
-            }
-        }
-    };
-    constexpr Ternary10 Ternary;
 
     struct DiagonalMask {
         std::array<std::uint64_t, 5> Of {}; // by 8 - length
@@ -266,20 +259,15 @@ namespace {
     // placed by s has its kind's squares at their own place.
     void TurnedBack8(std::uint64_t b, std::uint64_t (&image)[8])
     {
-        const auto mirrorColumns = [](std::uint64_t x) {
-            x = ((x >> 1) & 0x5555555555555555ULL) | ((x & 0x5555555555555555ULL) << 1);
-            x = ((x >> 2) & 0x3333333333333333ULL) | ((x & 0x3333333333333333ULL) << 2);
-            return ((x >> 4) & 0x0F0F0F0F0F0F0F0FULL) | ((x & 0x0F0F0F0F0F0F0F0FULL) << 4);
-        };
-        const std::uint64_t t = FastTransform8(b, 6), m = mirrorColumns(b), mt = mirrorColumns(t);
+        const std::uint64_t t = Transpose8(b), m = MirrorColumns8(b), mt = MirrorColumns8(t);
         image[0] = b;
-        image[1] = __builtin_bswap64(t); // symmetry 3, the inverse of 1
-        image[2] = __builtin_bswap64(m);
+        image[1] = FlipRows8(t); // symmetry 3, the inverse of 1
+        image[2] = FlipRows8(m);
         image[3] = mt; // symmetry 1, the inverse of 3
         image[4] = m;
-        image[5] = __builtin_bswap64(b);
+        image[5] = FlipRows8(b);
         image[6] = t;
-        image[7] = __builtin_bswap64(mt);
+        image[7] = FlipRows8(mt);
     }
 
 } // namespace
@@ -333,8 +321,8 @@ void PatternEvaluator<N>::Indices(BB own, BB opp, std::array<int, MaxPatternInst
         // The instances come kind by kind.
         const auto kind = [&]<int Kind>() {
             for (; i < count && in[i].Kind == Kind; ++i)
-                out[i] = in[i].Offset + Ternary.Of[Gather8<Kind>(o[in[i].Symmetry])]
-                    + 2 * Ternary.Of[Gather8<Kind>(p[in[i].Symmetry])];
+                out[i] = in[i].Offset + TernaryDigits.Of[Gather8<Kind>(o[in[i].Symmetry])]
+                    + 2 * TernaryDigits.Of[Gather8<Kind>(p[in[i].Symmetry])];
         };
         [&]<int... K>(std::integer_sequence<int, K...>) { (kind.template operator()<K>(), ...); }
         (std::make_integer_sequence<int, Kinds8>());
