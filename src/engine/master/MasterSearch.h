@@ -49,6 +49,10 @@ public:
     {
     }
 
+    // One pattern reading a ply of the midgame search: a line has at most a move a square and a
+    // pass before each move.
+    std::vector<PatternReading> Readings = std::vector<PatternReading>(2 * G::Squares + 2);
+
     std::uint64_t Nodes = 0;
     std::uint64_t NextPoll = 1024;
     bool Stopped = false;
@@ -66,15 +70,26 @@ public:
 
     // The score of a leaf. A side without discs has lost, whatever the features would say of a
     // board that empty (and a leaf is where such lines of forced moves end).
-    static int Evaluate(BB own, BB opp, bool classic = false)
+    template <class Estimate> static int LeafScore(BB own, BB opp, Estimate estimate)
     {
         if (!opp)
             return Decided(G::Count(own));
         if (!own)
             return Decided(-G::Count(opp));
-        const int v = classic ? Evaluator<N>::Evaluate(own, opp)
-                                  : PatternEvaluator<N>::Evaluate(own, opp);
-        return std::clamp(v, -DecidedBonus + 1, DecidedBonus - 1);
+        return std::clamp(estimate(), -DecidedBonus + 1, DecidedBonus - 1);
+    }
+    static int Evaluate(BB own, BB opp, bool classic = false)
+    {
+        return LeafScore(own, opp, [&] {
+            return classic ? Evaluator<N>::Evaluate(own, opp)
+                           : PatternEvaluator<N>::Evaluate(own, opp);
+        });
+    }
+    // The same by the patterns, from the position's reading.
+    static int Evaluate(BB own, BB opp, const PatternConfigs& mover)
+    {
+        return LeafScore(
+            own, opp, [&] { return PatternEvaluator<N>::Evaluate(own, opp, mover); });
     }
 
     // The final score of a finished game for own: the disc difference, and under the published
@@ -114,7 +129,17 @@ public:
     }
 
     // Negamax principal-variation search to depth plies (a pass takes none).
-    int Mid(BB own, BB opp, int depth, int alpha, int beta, bool passed = false)
+    int Mid(BB own, BB opp, int depth, int alpha, int beta)
+    {
+        if (ClassicEval)
+            return MidFrom(own, opp, depth, alpha, beta, false, nullptr);
+        PatternEvaluator<N>::Read(own, opp, Readings[0]);
+        return MidFrom(own, opp, depth, alpha, beta, false, Readings.data());
+    }
+
+    // Mid with the pattern reading of the position (nullptr for the classic evaluation), which
+    // each move carries on to the next slot of Readings.
+    int MidFrom(BB own, BB opp, int depth, int alpha, int beta, bool passed, PatternReading* read)
     {
         constexpr int Best = Decided(MaxScore);
         if (!ClipWindow(alpha, beta, Best))
@@ -123,12 +148,17 @@ public:
         if (Stopped)
             return 0;
         if (depth <= 0)
-            return Evaluate(own, opp, ClassicEval);
+            return read ? Evaluate(own, opp, read->Mover) : Evaluate(own, opp, ClassicEval);
         const BB moves = G::Moves(own, opp);
+        PatternReading* next = read ? read + 1 : nullptr;
         if (!moves) {
             if (passed || !G::Moves(opp, own))
                 return Decided(FinalDiscs(own, opp));
-            return -Mid(opp, own, depth, -beta, -alpha, true);
+            if (read) {
+                next->Mover = read->Other;
+                next->Other = read->Mover;
+            }
+            return -MidFrom(opp, own, depth, -beta, -alpha, true, next);
         }
 
         // Next to the leaves the table costs more (a cache miss) than it saves.
@@ -158,13 +188,15 @@ public:
             if (!m.Flips)
                 m.Flips = G::Flips(m.Bit, own, opp);
             const BB nOwn = own | m.Flips | G::One(m.Bit), nOpp = opp & ~m.Flips;
+            if (read)
+                PatternEvaluator<N>::Played(*read, m.Bit, m.Flips, *next);
             int v;
             if (i == 0) {
-                v = -Mid(nOpp, nOwn, depth - 1, -beta, -alpha);
+                v = -MidFrom(nOpp, nOwn, depth - 1, -beta, -alpha, false, next);
             } else {
-                v = -Mid(nOpp, nOwn, depth - 1, -alpha - 1, -alpha);
+                v = -MidFrom(nOpp, nOwn, depth - 1, -alpha - 1, -alpha, false, next);
                 if (v > alpha && v < beta && !Stopped)
-                    v = -Mid(nOpp, nOwn, depth - 1, -beta, -alpha);
+                    v = -MidFrom(nOpp, nOwn, depth - 1, -beta, -alpha, false, next);
             }
             if (Stopped)
                 return 0;

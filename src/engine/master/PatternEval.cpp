@@ -331,24 +331,99 @@ void PatternEvaluator<N>::Indices(BB own, BB opp, std::array<int, MaxPatternInst
     }
 }
 
-template <int N> int PatternEvaluator<N>::Evaluate(BB own, BB opp)
+namespace {
+
+    // For each bit, the value of digit 1 there in each instance's configuration (0 where the
+    // instance does not read it), and each instance's offset in a phase's table.
+    template <int N> struct SquareDigits {
+        std::array<PatternConfigs, Geo<N>::BitCount> Power {};
+        std::array<int, MaxPatternInstances> Offset {};
+        int Instances = 0;
+        int Entries = 0; // of a phase's table
+        SquareDigits()
+        {
+            const PatternSet<N>& set = PatternSet<N>::Get();
+            Instances = int(set.Instances.size());
+            Entries = set.Entries;
+            for (std::size_t i = 0; i < set.Instances.size(); ++i) {
+                const PatternInstance& in = set.Instances[i];
+                Offset[i] = in.Offset;
+                int power = 1;
+                for (int k = 0; k < in.Length; ++k, power *= 3)
+                    Power[in.Bits[std::size_t(k)]][i] = std::uint16_t(power);
+            }
+        }
+        static const SquareDigits& Get()
+        {
+            static const SquareDigits digits;
+            return digits;
+        }
+    };
+
+} // namespace
+
+template <int N> void PatternEvaluator<N>::Read(BB own, BB opp, PatternReading& out)
+{
+    static const SquareDigits<N>& d = SquareDigits<N>::Get();
+    std::array<int, MaxPatternInstances> mover, other;
+    Indices(own, opp, mover);
+    Indices(opp, own, other);
+    out = {};
+    for (std::size_t i = 0; i < std::size_t(d.Instances); ++i) {
+        out.Mover[i] = std::uint16_t(mover[i] - d.Offset[i]);
+        out.Other[i] = std::uint16_t(other[i] - d.Offset[i]);
+    }
+}
+
+template <int N>
+void PatternEvaluator<N>::Played(
+    const PatternReading& before, int bit, BB flips, PatternReading& after)
+{
+    // The mover's new disc: digit 1 in its own reading, 2 in the other; a turned disc goes from 2
+    // to 1 in the first and from 1 to 2 in the second. The next side to move reads the board the
+    // other way round. Sums wrap in 16 bits, and every result is again a configuration.
+    static const SquareDigits<N>& d = SquareDigits<N>::Get();
+    PatternConfigs turned {};
+    G::ForEachBit(flips, [&](int f) {
+        const PatternConfigs& p = d.Power[std::size_t(f)];
+        for (int i = 0; i < MaxPatternInstances; ++i)
+            turned[i] = std::uint16_t(turned[i] + p[i]);
+    });
+    const PatternConfigs& placed = d.Power[std::size_t(bit)];
+    for (int i = 0; i < MaxPatternInstances; ++i) {
+        after.Mover[i] = std::uint16_t(before.Other[i] + 2 * placed[i] + turned[i]);
+        after.Other[i] = std::uint16_t(before.Mover[i] + placed[i] - turned[i]);
+    }
+}
+
+template <int N>
+int PatternEvaluator<N>::Evaluate(BB own, BB opp, const PatternConfigs& mover)
 {
     static const PatternWeights* const weights = PatternWeightsFor(N);
     if (!weights)
         return Evaluator<N>::Evaluate(own, opp);
-    static const PatternSet<N>& set = PatternSet<N>::Get();
+    static const SquareDigits<N>& d = SquareDigits<N>::Get();
     EvalInputs in;
     Evaluator<N>::Inputs(own, opp, in, true);
     int s = 0;
     const std::int16_t* f = &weights->Feature[std::size_t(in.Phase) * FeatureCount];
     for (int i = 0; i < FeatureCount; ++i)
         s += f[i] * in.Feature[std::size_t(i)];
+    const std::int16_t* t = &weights->Table[std::size_t(in.Phase) * std::size_t(d.Entries)];
+    for (int i = 0; i < d.Instances; ++i)
+        s += t[d.Offset[std::size_t(i)] + mover[std::size_t(i)]];
+    return s;
+}
+
+template <int N> int PatternEvaluator<N>::Evaluate(BB own, BB opp)
+{
+    static const SquareDigits<N>& d = SquareDigits<N>::Get();
     std::array<int, MaxPatternInstances> idx;
     Indices(own, opp, idx);
-    const std::int16_t* t = &weights->Table[std::size_t(in.Phase) * std::size_t(set.Entries)];
-    for (std::size_t i = 0; i < set.Instances.size(); ++i)
-        s += t[idx[i]];
-    return s;
+    PatternConfigs mover {};
+    for (int i = 0; i < d.Instances; ++i)
+        mover[std::size_t(i)] = std::uint16_t(idx[std::size_t(i)] - d.Offset[std::size_t(i)]);
+    return Evaluate(own, opp, mover);
 }
 
 template struct PatternSet<8>;

@@ -2,8 +2,9 @@
 // every configuration of a set of square groups (edges with their X squares, corner blocks, lines
 // and diagonals), each group read at every place the board's symmetries carry it to. One table
 // per game phase, fitted by corvana-tune to self-play games and compiled in as a binary file
-// (PatternWeights8.bin, PatternWeights10.bin). Evaluator<N> in MasterEval.h stays as the classic
-// evaluation, selectable for comparison.
+// (PatternWeights8.bin, PatternWeights10.bin). The search carries a position's reading from move
+// to move (PatternReading) rather than reading every leaf afresh. Evaluator<N> in MasterEval.h
+// stays as the classic evaluation, selectable for comparison.
 #pragma once
 
 #include <array>
@@ -79,9 +80,27 @@ const PatternWeights* PatternWeightsFor(int size);
 // Why the compiled-in weights of a size do not fit, or empty when they do.
 std::string PatternWeightsProblem(int size);
 
+// The configuration of every instance, without its kind's offset, in 16 bits (3^10 fits).
+using PatternConfigs = std::array<std::uint16_t, MaxPatternInstances>;
+
+// A position's configurations read both ways: with the side to move's discs as digit 1 and with
+// them as digit 2. A move turns one into the other's successor by a few additions per square, so
+// the search carries the pair from node to node instead of reading the board at every leaf.
+struct PatternReading {
+    PatternConfigs Mover {}, Other {};
+};
+
 template <int N> struct PatternEvaluator {
     using G = Geo<N>;
     using BB = typename G::BB;
+
+    // Both readings of own to move, from scratch.
+    static void Read(BB own, BB opp, PatternReading& out);
+    // The reading after the side to move plays bit and turns flips; after a pass the two readings
+    // swap places.
+    static void Played(const PatternReading& before, int bit, BB flips, PatternReading& after);
+    // The score of own to move from its reading (which must be of this position).
+    static int Evaluate(BB own, BB opp, const PatternConfigs& mover);
 
     // The entry of each instance's configuration in a phase's table (its kind's offset added).
     static void Indices(BB own, BB opp, std::array<int, MaxPatternInstances>& out);

@@ -209,3 +209,55 @@ TEST(PatternEval, TheEightByEightReadingFromTurnedBoardsReadsEverySquareRight)
             << "position " << i;
     }
 }
+
+namespace {
+
+// Random games to their end, the reading carried move by move (and swapped at each pass) as the
+// search carries it: at every position it must be what reading the board afresh gives.
+template <int N> void CheckCarriedReadings(int games)
+{
+    using G = Geo<N>;
+    using P = PatternEvaluator<N>;
+    std::mt19937 rng(4242 + N);
+    int passes = 0;
+    for (int game = 0; game < games; ++game) {
+        typename G::BB own, opp;
+        ToBits<N>(RandomPosition(N, 0, rng).Cells, SideYellow, own, opp);
+        PatternReading carried, fresh;
+        P::Read(own, opp, carried);
+        for (int ply = 0;; ++ply) {
+            P::Read(own, opp, fresh);
+            ASSERT_EQ(carried.Mover, fresh.Mover) << "game " << game << " ply " << ply;
+            ASSERT_EQ(carried.Other, fresh.Other) << "game " << game << " ply " << ply;
+            ASSERT_EQ(P::Evaluate(own, opp, carried.Mover), P::Evaluate(own, opp));
+            const typename G::BB moves = G::Moves(own, opp);
+            if (!moves) {
+                if (!G::Moves(opp, own))
+                    break;
+                ++passes;
+                std::swap(carried.Mover, carried.Other);
+                std::swap(own, opp);
+                continue;
+            }
+            std::vector<int> bits;
+            G::ForEachBit(moves, [&](int bit) { bits.push_back(bit); });
+            const int bit = bits[rng() % bits.size()];
+            const typename G::BB flips = G::Flips(bit, own, opp);
+            PatternReading next;
+            P::Played(carried, bit, flips, next);
+            carried = next;
+            const typename G::BB nOwn = own | flips | G::One(bit);
+            own = opp & ~flips;
+            opp = nOwn;
+        }
+    }
+    EXPECT_GT(passes, 0) << "no game passed: the swap went untried";
+}
+
+} // namespace
+
+TEST(PatternEval, AReadingCarriedMoveByMoveIsTheBoardsOwn)
+{
+    CheckCarriedReadings<8>(60);
+    CheckCarriedReadings<10>(20);
+}
