@@ -90,7 +90,9 @@ template <int N> void Evaluator<N>::Inputs(BB own, BB opp, EvalInputs& in, bool 
         = Relative(G::Count(empty & G::Neighbours(opp)), G::Count(empty & G::Neighbours(own)));
     const BB nearEmpty = G::Neighbours(empty);
     f[FeatFrontier] = Relative(G::Count(own & nearEmpty), G::Count(opp & nearEmpty));
-    if (!forPatterns) {
+    // The pattern tables see most of what stability means at the edges; on 8 x 8 the count still
+    // pays its way now that the search carries their reading, on 10 x 10 it costs too much.
+    if (!forPatterns || N == 8) {
         BB ownStable, oppStable;
         G::StableDiscs(own, opp, ownStable, oppStable);
         f[FeatStable] = G::Count(ownStable) - G::Count(oppStable);

@@ -79,8 +79,8 @@ template <int N> struct Evaluator {
     using G = Geo<N>;
     using BB = typename G::BB;
 
-    // For the pattern evaluation the edge lines and the stable discs are left out (its edge and
-    // corner tables see them, and the count of stable discs costs a quarter of its time).
+    // For the pattern evaluation the edge lines are left out (its edge and corner tables see
+    // them), and on 10 x 10 the stable discs too (there their count costs most of its time).
     static void Inputs(BB own, BB opp, EvalInputs& in, bool forPatterns = false);
     static int Score(const EvalInputs& in, const EvalWeights& w);
     // The score of own to move, in centidiscs.
