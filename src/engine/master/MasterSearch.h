@@ -451,6 +451,14 @@ public:
         ++Nodes;
         const int ownCount = G::Count(own);
         const int oppCount = G::Squares - 1 - ownCount;
+        if constexpr (N == 8) {
+            if (const int f = G::LastFlipCount(bit, own))
+                return (ownCount + f + 1) - (oppCount - f);
+            if (const int f = G::LastFlipCount(bit, opp))
+                return (ownCount - f) - (oppCount + f + 1);
+            const int d = ownCount - oppCount;
+            return !EmptiesToWinner ? d : d > 0 ? d + 1 : d - 1;
+        }
         const BB around = G::Around(bit);
         if (around & opp) {
             const BB flips = G::Flips(bit, own, opp);

@@ -113,6 +113,29 @@ TEST(MasterBits, MovesAndFlipsMatchTheByteBoardRules8) { CompareWithByteRules<8>
 
 TEST(MasterBits, MovesAndFlipsMatchTheByteBoardRules10) { CompareWithByteRules<10>(200); }
 
+// With one square empty the solver counts turned discs by lines instead of rays: the same counts
+// for every square as the empty one, either side moving, on random fillings and on lines of one
+// colour running into the edge.
+TEST(MasterBits, LastSquareCountsMatchTheRays)
+{
+    using G = Geo<8>;
+    std::mt19937_64 rng(64);
+    int turning = 0;
+    for (int round = 0; round < 400; ++round) {
+        // Every fourth filling mostly one colour, so that long runs reach the edge.
+        const std::uint64_t bias = round % 4 == 0 ? rng() | rng() | rng() : rng();
+        for (int bit = 0; bit < 64; ++bit) {
+            const G::BB own = bias & ~G::One(bit), opp = G::Playable & ~own & ~G::One(bit);
+            for (const auto& [a, b] : { std::pair { own, opp }, std::pair { opp, own } }) {
+                const int rays = G::Count(G::Flips(bit, a, b));
+                ASSERT_EQ(G::LastFlipCount(bit, a), rays) << "round " << round << " bit " << bit;
+                turning += rays > 0;
+            }
+        }
+    }
+    EXPECT_GT(turning, 10000); // most squares turn something, so the counts were compared
+}
+
 TEST(MasterBits, StableDiscsNeverTurn)
 {
     StableDiscsNeverTurn<8>(150);
