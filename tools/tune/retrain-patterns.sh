@@ -6,8 +6,10 @@
 # of the features and tables to the results blended half and half with the scores. Second round,
 # 8 x 8 only: games played with the first round's tables at depth 6, fitted again with the
 # first round's result-only games (the tables in the tree played those games before the 8 x 8
-# evaluation counted stable discs, so the first round here is not quite theirs). One job a set, so that every game is the same on every machine
-# for its seed. About two hours on two cores.
+# evaluation counted stable discs, so the first round here is not quite theirs). Third round,
+# 8 x 8 only: games played with the second round's tables at depth 6, fitted alone. One job a
+# set, so that every game is the same on every machine for its seed. About three hours on two
+# cores.
 #   tools/tune/retrain-patterns.sh [BUILD_DIR] [WORK_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -45,4 +47,13 @@ wait
 "$TUNE" fit-patterns --size 8 --epochs 12 --lambda 0.5 --phase-share 2 \
     --out "$WEIGHTS/PatternWeights8.bin" "$WORK/second8a.txt" "$WORK/second8b.txt" \
     "$WORK/results8.txt"
+# The third round plays with the second round's tables.
+cmake --build "$BUILD" --target corvana-tune -j "$(nproc)" >/dev/null
+games 8 20000 6 41 "$WORK/third8a.txt" patterns &
+games 8 10000 6 42 "$WORK/third8b.txt" patterns &
+wait
+games 8 10000 6 43 "$WORK/third8c.txt" patterns
+"$TUNE" fit-patterns --size 8 --epochs 12 --lambda 0.5 --phase-share 2 \
+    --out "$WEIGHTS/PatternWeights8.bin" "$WORK/third8a.txt" "$WORK/third8b.txt" \
+    "$WORK/third8c.txt"
 echo "retrain-patterns: new tables in $WEIGHTS/PatternWeights8.bin and PatternWeights10.bin"
