@@ -193,6 +193,7 @@ template <int N> struct Geo : Bits<N> {
         requires(N == 8)
     {
         const auto& t = LastLineTable();
+        const auto& lines = LineTable();
         const int col = bit & 7, row = bit >> 3;
         const unsigned rowBits = unsigned(own >> (row * 8)) & 0xFF;
         const unsigned colBits
@@ -201,9 +202,9 @@ template <int N> struct Geo : Bits<N> {
         // into the top byte without carries. Columns off the diagonal read as not own, and so
         // as a line running off the board, which turns nothing.
         const unsigned diagBits
-            = unsigned(((own & t.Diagonal[bit]) * 0x0101010101010101ULL) >> 56);
+            = unsigned(((own & lines.Diagonals[col - row + 7]) * 0x0101010101010101ULL) >> 56);
         const unsigned antiBits
-            = unsigned(((own & t.AntiDiagonal[bit]) * 0x0101010101010101ULL) >> 56);
+            = unsigned(((own & lines.AntiDiagonals[col + row]) * 0x0101010101010101ULL) >> 56);
         return t.Count[col][rowBits] + t.Count[row][colBits] + t.Count[col][diagBits]
             + t.Count[col][antiBits];
     }
@@ -212,7 +213,6 @@ template <int N> struct Geo : Bits<N> {
         // Discs turned along a line of 8 by a move at position p, own discs set in the byte,
         // everything else the other side's.
         std::array<std::array<std::uint8_t, 256>, 8> Count {};
-        std::array<BB, 64> Diagonal {}, AntiDiagonal {};
         constexpr LastLines()
         {
             for (int p = 0; p < 8; ++p)
@@ -229,15 +229,6 @@ template <int N> struct Geo : Bits<N> {
                     }
                     Count[p][bits] = std::uint8_t(n);
                 }
-            for (int row = 0; row < 8; ++row)
-                for (int col = 0; col < 8; ++col)
-                    for (int r = 0; r < 8; ++r)
-                        for (int c = 0; c < 8; ++c) {
-                            if (c - r == col - row)
-                                Diagonal[row * 8 + col] |= BB(1) << (r * 8 + c);
-                            if (c + r == col + row)
-                                AntiDiagonal[row * 8 + col] |= BB(1) << (r * 8 + c);
-                        }
         }
     };
     static const LastLines& LastLineTable()

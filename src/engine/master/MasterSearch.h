@@ -445,35 +445,25 @@ public:
         }
     }
 
+    // The discs mover turns by playing the last empty square (none: mover cannot play it).
+    static int LastTurned(int bit, BB mover, BB other)
+    {
+        if constexpr (N == 8)
+            return G::LastFlipCount(bit, mover);
+        else
+            return (G::Around(bit) & other) ? G::Count(G::Flips(bit, mover, other)) : 0;
+    }
+
     // One empty square left: whoever can play it does, own first.
     int LastSquare(BB own, BB opp, int bit)
     {
         ++Nodes;
         const int ownCount = G::Count(own);
         const int oppCount = G::Squares - 1 - ownCount;
-        if constexpr (N == 8) {
-            if (const int f = G::LastFlipCount(bit, own))
-                return (ownCount + f + 1) - (oppCount - f);
-            if (const int f = G::LastFlipCount(bit, opp))
-                return (ownCount - f) - (oppCount + f + 1);
-            const int d = ownCount - oppCount;
-            return !EmptiesToWinner ? d : d > 0 ? d + 1 : d - 1;
-        }
-        const BB around = G::Around(bit);
-        if (around & opp) {
-            const BB flips = G::Flips(bit, own, opp);
-            if (flips) {
-                const int f = G::Count(flips);
-                return (ownCount + f + 1) - (oppCount - f);
-            }
-        }
-        if (around & own) {
-            const BB flips = G::Flips(bit, opp, own);
-            if (flips) {
-                const int f = G::Count(flips);
-                return (ownCount - f) - (oppCount + f + 1);
-            }
-        }
+        if (const int f = LastTurned(bit, own, opp))
+            return (ownCount + f + 1) - (oppCount - f);
+        if (const int f = LastTurned(bit, opp, own))
+            return (ownCount - f) - (oppCount + f + 1);
         const int d = ownCount - oppCount;
         return !EmptiesToWinner ? d : d > 0 ? d + 1 : d - 1;
     }
