@@ -60,7 +60,20 @@ namespace {
     // differences:
     // a side down to a few discs has far more potential mobility than its opponent, and a
     // difference would carry the fitted weights far beyond the positions they were fitted on.
-    int Relative(int own, int opp) { return 64 * (own - opp) / (own + opp + 2); }
+    // From a table: three divisions at every leaf cost more than its loads.
+    struct RelativeTable {
+        static constexpr int Most = 100; // squares of the larger board
+        std::array<std::array<std::int8_t, Most + 1>, Most + 1> Of {};
+        constexpr RelativeTable()
+        {
+            for (int own = 0; own <= Most; ++own)
+                for (int opp = 0; opp <= Most; ++opp)
+                    Of[std::size_t(own)][std::size_t(opp)]
+                        = std::int8_t(64 * (own - opp) / (own + opp + 2));
+        }
+    };
+    constexpr RelativeTable RelativeShares;
+    int Relative(int own, int opp) { return RelativeShares.Of[std::size_t(own)][std::size_t(opp)]; }
 
     template <int N> struct Quadrants {
         using G = Geo<N>;

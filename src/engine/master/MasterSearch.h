@@ -272,8 +272,11 @@ public:
             }
         }
 
+        // The table's move is tried before the others are scored: it often cuts off alone,
+        // and scoring costs most where the table knows most.
+        bool scored = ttMove == NoBit || !(moves & G::One(ttMove));
         MoveList list;
-        GenerateEnd(own, opp, moves, ttMove, empties, list);
+        GenerateEnd(own, opp, moves, ttMove, empties, list, scored);
 
         // A child already known to be bad enough for the opponent cuts off here at once.
         if (empties >= EtcEmpties) {
@@ -298,6 +301,10 @@ public:
         const int alpha0 = alpha;
         int best = -Infinity, bestBit = NoBit;
         for (int i = 0; i < list.Count; ++i) {
+            if (i == 1 && !scored) {
+                ScoreEnd(own, opp, empties, list, 1);
+                scored = true;
+            }
             // Young brothers wait: once the first move has set the bounds, an idle thread may
             // take the others.
             if (i == 1 && Share && empties >= SplitEmpties
@@ -388,8 +395,10 @@ public:
 
     int ShallowOf(BB own, BB opp, int alpha, int beta, std::uint8_t* list, int n)
     {
-        static_assert(ShallowEmpties == 5);
+        static_assert(ShallowEmpties == 6);
         switch (n) {
+        case 6:
+            return Shallow<6>(own, opp, alpha, beta, list, false);
         case 5:
             return Shallow<5>(own, opp, alpha, beta, list, false);
         case 4:
@@ -694,33 +703,45 @@ public:
     }
 
     // Fastest first: the fewer replies (corners count extra) the better; with many empties left
-    // a shallow search of each move weighs in, since a wrong first move costs most there.
-    void GenerateEnd(BB own, BB opp, BB moves, int ttMove, int empties, MoveList& list)
+    // a shallow search of each move weighs in, since a wrong first move costs most there. The
+    // table's move comes first; when scoreOthers is false the other moves are left unscored
+    // (ScoreEnd scores them when the table's move has not cut off).
+    void GenerateEnd(BB own, BB opp, BB moves, int ttMove, int empties, MoveList& list,
+        bool scoreOthers = true)
     {
         list.Count = 0;
+        G::ForEachBit(moves, [&](int bit) {
+            Move& m = list.Moves[list.Count++];
+            m.Bit = bit;
+            m.Flips = G::Flips(bit, own, opp);
+            m.Score = bit == ttMove ? 1 << 24 : 0;
+        });
+        if (scoreOthers)
+            ScoreEnd(own, opp, empties, list, 0);
+    }
+
+    // Scores the moves of list from index from on, but the table's move.
+    void ScoreEnd(BB own, BB opp, int empties, MoveList& list, int from)
+    {
         // Deeper at more empties: there a wrong first move costs most, and a search of a few
         // plies costs little against the subtree it orders.
         const int shallowDepth = empties >= ShallowSortEmpties + 7 ? 4
             : empties >= ShallowSortEmpties + 4                    ? 2
             : empties >= ShallowSortEmpties                        ? 1
                                                                    : -1;
-        G::ForEachBit(moves, [&](int bit) {
-            Move& m = list.Moves[list.Count++];
-            m.Bit = bit;
-            m.Flips = G::Flips(bit, own, opp);
-            if (bit == ttMove) {
-                m.Score = 1 << 24;
-                return;
-            }
-            const BB nOwn = own | m.Flips | G::One(bit), nOpp = opp & ~m.Flips;
+        for (int i = from; i < list.Count; ++i) {
+            Move& m = list.Moves[i];
+            if (m.Score == 1 << 24)
+                continue;
+            const BB nOwn = own | m.Flips | G::One(m.Bit), nOpp = opp & ~m.Flips;
             const BB replies = G::Moves(nOpp, nOwn);
             m.Score = -SortMobility * G::Count(replies)
-                - SortCorner * G::Count(replies & G::Corners) + SquareBonus(bit) / 4;
+                - SortCorner * G::Count(replies & G::Corners) + SquareBonus(m.Bit) / 4;
             if (shallowDepth == 0)
                 m.Score -= Evaluate(nOpp, nOwn, ClassicEval) / SortEvalDivisor;
             else if (shallowDepth > 0)
                 m.Score -= Mid(nOpp, nOwn, shallowDepth, -Infinity, Infinity) / SortEvalDivisor;
-        });
+        }
     }
 
     // Chosen by the nodes and time the endgame set (tests) and midgame positions take.
@@ -794,7 +815,7 @@ public:
         return masks;
     }
 
-    static constexpr int ShallowEmpties = 5; // solver: a list of empties, no move generation
+    static constexpr int ShallowEmpties = 6; // solver: a list of empties, no move generation
     static constexpr int MidSolveEmpties = 7; // solver: no table from here down
 
     TransTable& Table;

@@ -2,8 +2,14 @@
 #include "MasterTable.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <new>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace master {
 
@@ -21,10 +27,28 @@ TransTable::TransTable(std::size_t mebibytes) { Resize(mebibytes); }
 
 TransTable::~TransTable() = default;
 
+void TransTable::Release::operator()(Bucket* b) const { std::free(b); }
+
 void TransTable::Resize(std::size_t mebibytes)
 {
+    Table.reset();
     Buckets = std::max<std::size_t>(1, mebibytes * 1024 * 1024 / sizeof(Bucket));
-    Table.reset(new Bucket[Buckets]); // zeroed: atomics are value-initialised
+    // Every probe lands on a random bucket: with small pages nearly each one also misses the
+    // address cache, so the table asks for large pages (where the system gives them on request)
+    // and is aligned to them.
+    constexpr std::size_t LargePage = std::size_t(2) << 20;
+    const std::size_t bytes = Buckets * sizeof(Bucket);
+    const std::size_t align = bytes >= LargePage ? LargePage : alignof(Bucket);
+    void* memory = std::aligned_alloc(align, (bytes + align - 1) / align * align);
+    if (!memory)
+        throw std::bad_alloc();
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    if (align == LargePage)
+        madvise(memory, bytes, MADV_HUGEPAGE);
+#endif
+    // The slots are plain words under their atomic wrappers; all zero is every slot empty.
+    std::memset(memory, 0, bytes);
+    Table.reset(static_cast<Bucket*>(memory));
     Generation = 0;
 }
 

@@ -64,7 +64,10 @@ private:
             (static_cast<unsigned __int128>(key) * Buckets) >> 64)];
     }
 
-    std::unique_ptr<Bucket[]> Table;
+    struct Release {
+        void operator()(Bucket* b) const;
+    };
+    std::unique_ptr<Bucket[], Release> Table;
     std::size_t Buckets = 0;
     unsigned Generation = 0;
 };
