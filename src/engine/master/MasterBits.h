@@ -147,27 +147,14 @@ template <int N> struct Geo : Bits<N> {
         return table;
     }
 
-    // The opp discs a move of own at bit turns over (none when the move is not legal). On 8 x 8
-    // without branches: whether a ray ends on an own disc is as good as a coin toss, and a
-    // mispredicted branch costs more than the arithmetic of a ray that turns nothing.
+    // The opp discs a move of own at bit turns over (none when the move is not legal): on 8 x 8
+    // by lines, on 10 x 10 along the eight rays.
     static BB Flips(int bit, BB own, BB opp)
     {
+        if constexpr (N == 8)
+            return FlipsByLines(bit, own, opp);
         const auto& ray = Rays().Ray[bit];
         BB flips = 0;
-        if constexpr (N == 8) {
-            for (int d = 0; d < 4; ++d) {
-                const BB r = ray[d];
-                const BB end = Lowest(r & ~opp); // none: end - 1 is all ones, masked off below
-                flips |= r & (end - 1) & (BB(0) - BB((end & own) != 0));
-            }
-            for (int d = 4; d < 8; ++d) {
-                // The highest square not opp's, or bit 0 (outside the ray unless opp's) if none.
-                const BB r = ray[d];
-                const BB end = BB(1) << (63 - std::countl_zero((r & ~opp) | 1));
-                flips |= r & ~(end | (end - 1)) & (BB(0) - BB((end & own & r) != 0));
-            }
-            return flips;
-        }
         for (int d = 0; d < 4; ++d) {
             const BB r = ray[d];
             const BB end = Lowest(r & ~opp);
@@ -182,6 +169,84 @@ template <int N> struct Geo : Bits<N> {
         }
         return flips;
     }
+
+    // 8 x 8: each of the four lines through the square read as a byte (own's, opp's), the discs
+    // turned along it from two small tables, and written back. Fewer operations than eight rays.
+    static BB FlipsByLines(int bit, BB own, BB opp)
+        requires(N == 8)
+    {
+        const FlipLines& t = FlipLineTable;
+        const int col = bit & 7, row = bit >> 3;
+        const auto turned = [&](int p, unsigned o, unsigned x) {
+            return unsigned(t.Turned[p][t.Outflank[p][(x >> 1) & 0x3F] & o]);
+        };
+        constexpr BB Column0 = 0x0101010101010101ULL, Gather = 0x0102040810204080ULL;
+        // Rows: a shift. Columns: the discs of the column gathered into a byte by a multiply,
+        // row k at bit k, and spread back from a table. Diagonals: their squares lie in different
+        // columns, so a multiply gathers them by column without carries, and one spreads them.
+        const int shift = row * 8;
+        BB flips = BB(turned(col, unsigned(own >> shift) & 0xFF, unsigned(opp >> shift) & 0xFF))
+            << shift;
+        const unsigned colOwn = unsigned((((own >> col) & Column0) * Gather) >> 56);
+        const unsigned colOpp = unsigned((((opp >> col) & Column0) * Gather) >> 56);
+        flips |= t.Spread[turned(row, colOwn, colOpp)] << col;
+        const BB diag = t.Diagonal[bit], anti = t.AntiDiagonal[bit];
+        const unsigned dOwn = unsigned(((own & diag) * Column0) >> 56);
+        const unsigned dOpp = unsigned(((opp & diag) * Column0) >> 56);
+        flips |= (BB(turned(col, dOwn, dOpp)) * Column0) & diag;
+        const unsigned aOwn = unsigned(((own & anti) * Column0) >> 56);
+        const unsigned aOpp = unsigned(((opp & anti) * Column0) >> 56);
+        flips |= (BB(turned(col, aOwn, aOpp)) * Column0) & anti;
+        return flips;
+    }
+
+    struct FlipLines {
+        // For a move at position p of a line of 8 and the other side's discs on the six inner
+        // squares: the squares just beyond the runs of them on either side of p.
+        std::array<std::array<std::uint8_t, 64>, 8> Outflank {};
+        // For a move at p and the squares where own closes a run: the squares in between.
+        std::array<std::array<std::uint8_t, 256>, 8> Turned {};
+        std::array<BB, 256> Spread {}; // bit k to the first column's square of row k
+        std::array<BB, 64> Diagonal {}, AntiDiagonal {}; // through each square
+        constexpr FlipLines()
+        {
+            for (int p = 0; p < 8; ++p) {
+                for (int inner = 0; inner < 64; ++inner) {
+                    const int other = inner << 1;
+                    int out = 0;
+                    for (const int step : { 1, -1 }) {
+                        int k = p + step;
+                        while (k >= 0 && k < 8 && (other >> k & 1))
+                            k += step;
+                        if (k != p + step && k >= 0 && k < 8)
+                            out |= 1 << k;
+                    }
+                    Outflank[p][inner] = std::uint8_t(out);
+                }
+                for (int out = 0; out < 256; ++out) {
+                    int between = 0;
+                    for (int k = 0; k < 8; ++k)
+                        if (out >> k & 1)
+                            for (int j = std::min(k, p) + 1; j < std::max(k, p); ++j)
+                                between |= 1 << j;
+                    Turned[p][out] = std::uint8_t(between);
+                }
+            }
+            for (int x = 0; x < 256; ++x)
+                for (int k = 0; k < 8; ++k)
+                    if (x >> k & 1)
+                        Spread[x] |= BB(1) << (8 * k);
+            for (int b = 0; b < 64; ++b)
+                for (int c = 0; c < 8; ++c) {
+                    const int r1 = (b >> 3) + (c - (b & 7)), r2 = (b >> 3) - (c - (b & 7));
+                    if (r1 >= 0 && r1 < 8)
+                        Diagonal[b] |= BB(1) << (r1 * 8 + c);
+                    if (r2 >= 0 && r2 < 8)
+                        AntiDiagonal[b] |= BB(1) << (r2 * 8 + c);
+                }
+        }
+    };
+    static constexpr FlipLines FlipLineTable {};
 
     // --- the last empty square ------------------------------------------------------------
 

@@ -113,10 +113,35 @@ TEST(MasterBits, MovesAndFlipsMatchTheByteBoardRules8) { CompareWithByteRules<8>
 
 TEST(MasterBits, MovesAndFlipsMatchTheByteBoardRules10) { CompareWithByteRules<10>(200); }
 
-// With one square empty the solver counts turned discs by lines instead of rays: the same counts
-// for every square as the empty one, either side moving, on random fillings and on lines of one
-// colour running into the edge.
-TEST(MasterBits, LastSquareCountsMatchTheRays)
+// 8 x 8 turns discs by whole lines read as bytes; the board's square-by-square walk must agree on
+// every empty square of fillings from sparse to dense, many of them mostly one colour so that runs
+// reach the edge (where a line read wrongly would turn the edge disc or run off the board).
+TEST(MasterBits, FlipsByLinesMatchTheWalkAlongEachDirection)
+{
+    using G = Geo<8>;
+    std::mt19937_64 rng(88);
+    int turning = 0;
+    for (int round = 0; round < 2000; ++round) {
+        const std::uint64_t filled = round % 3 == 0 ? rng() | rng() : rng() | rng() | rng();
+        const std::uint64_t bias = round % 4 == 0 ? rng() | rng() | rng() : rng();
+        const G::BB own = filled & bias, opp = filled & ~bias;
+        for (int bit = 0; bit < 64; ++bit) {
+            if (filled >> bit & 1)
+                continue;
+            for (const auto& [a, b] : { std::pair { own, opp }, std::pair { opp, own } }) {
+                const G::BB expected = Bits<8>::Flips(bit, a, b);
+                ASSERT_EQ(G::Flips(bit, a, b), expected) << "round " << round << " bit " << bit;
+                turning += expected != 0;
+            }
+        }
+    }
+    EXPECT_GT(turning, 10000);
+}
+
+// With one square empty the solver counts turned discs from a table of lines: the same counts as
+// the discs Flips turns, for every square as the empty one, either side moving, on random
+// fillings and on lines of one colour running into the edge.
+TEST(MasterBits, LastSquareCountsMatchTheTurnedDiscs)
 {
     using G = Geo<8>;
     std::mt19937_64 rng(64);
