@@ -37,6 +37,9 @@ template <int N> void CompareWithByteRules(int rounds)
             typename G::BB own, opp;
             ToBits<N>(p.Cells, side, own, opp);
             const typename G::BB legal = G::Moves(own, opp);
+            // Moves may take all directions at once (AVX2); the direction-by-direction fill stays
+            // for other processors and must agree.
+            ASSERT_EQ(Bits<N>::MovesByDirections(own, opp), legal);
             for (int col = 0; col < N; ++col)
                 for (int row = 0; row < N; ++row) {
                     const int sq = SquareIndex(N, col, row);
