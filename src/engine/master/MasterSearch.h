@@ -746,7 +746,7 @@ public:
 
     // Chosen by the nodes and time the endgame set (tests) and midgame positions take.
     static constexpr int TableDepth = 3; // the midgame table from this remaining depth
-    static constexpr int ShallowSortEmpties = 14; // solver: a shallow search orders from here
+    static constexpr int ShallowSortEmpties = 15; // solver: a shallow search orders from here
     static constexpr int EtcEmpties = 12; // solver: children probed for a cut-off from here
     static constexpr int SortMobility = 24; // solver: per reply of the opponent
     static constexpr int SortCorner = 64; // solver: per corner among those replies
