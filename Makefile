@@ -46,9 +46,11 @@ install: build
 	-update-desktop-database -q $(PREFIX)/share/applications 2>/dev/null
 	-update-mime-database $(PREFIX)/share/mime 2>/dev/null
 
-# A Debian package in build/ (corvana_VERSION_ARCH.deb).
-package: build
-	cd $(BUILD_DIR) && cpack
+# A Debian package in build-package/ (corvana_VERSION_ARCH.deb). It may be installed on other
+# machines, so it is built for any x86-64 processor, not for this one's (CORVANA_HOST_CPU).
+package:
+	@$(MAKE) build BUILD_DIR=build-package CMAKE_FLAGS=-DCORVANA_HOST_CPU=OFF
+	cd build-package && cpack
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, assertions on.
 sanitize:
