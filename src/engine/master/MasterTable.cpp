@@ -46,9 +46,11 @@ void TransTable::Resize(std::size_t mebibytes)
     if (align == LargePage)
         madvise(memory, bytes, MADV_HUGEPAGE);
 #endif
-    // The slots are plain words under their atomic wrappers; all zero is every slot empty.
-    std::memset(memory, 0, bytes);
-    Table.reset(static_cast<Bucket*>(memory));
+    // Value-initialised: every slot empty.
+    Bucket* buckets = static_cast<Bucket*>(memory);
+    for (std::size_t i = 0; i < Buckets; ++i)
+        ::new (static_cast<void*>(buckets + i)) Bucket();
+    Table.reset(buckets);
     Generation = 0;
 }
 
