@@ -190,7 +190,8 @@ template <int N> struct Geo : Bits<N> {
         const unsigned colOwn = unsigned((((own >> col) & Column0) * Gather) >> 56);
         const unsigned colOpp = unsigned((((opp >> col) & Column0) * Gather) >> 56);
         flips |= t.Spread[turned(row, colOwn, colOpp)] << col;
-        const BB diag = t.Diagonal[bit], anti = t.AntiDiagonal[bit];
+        const BB diag = LineTable().Diagonals[col - row + 7],
+                 anti = LineTable().AntiDiagonals[col + row];
         const unsigned dOwn = unsigned(((own & diag) * Column0) >> 56);
         const unsigned dOpp = unsigned(((opp & diag) * Column0) >> 56);
         flips |= (BB(turned(col, dOwn, dOpp)) * Column0) & diag;
@@ -207,7 +208,6 @@ template <int N> struct Geo : Bits<N> {
         // For a move at p and the squares where own closes a run: the squares in between.
         std::array<std::array<std::uint8_t, 256>, 8> Turned {};
         std::array<BB, 256> Spread {}; // bit k to the first column's square of row k
-        std::array<BB, 64> Diagonal {}, AntiDiagonal {}; // through each square
         constexpr FlipLines()
         {
             for (int p = 0; p < 8; ++p) {
@@ -236,14 +236,6 @@ template <int N> struct Geo : Bits<N> {
                 for (int k = 0; k < 8; ++k)
                     if (x >> k & 1)
                         Spread[x] |= BB(1) << (8 * k);
-            for (int b = 0; b < 64; ++b)
-                for (int c = 0; c < 8; ++c) {
-                    const int r1 = (b >> 3) + (c - (b & 7)), r2 = (b >> 3) - (c - (b & 7));
-                    if (r1 >= 0 && r1 < 8)
-                        Diagonal[b] |= BB(1) << (r1 * 8 + c);
-                    if (r2 >= 0 && r2 < 8)
-                        AntiDiagonal[b] |= BB(1) << (r2 * 8 + c);
-                }
         }
     };
     static constexpr FlipLines FlipLineTable {};
@@ -389,7 +381,7 @@ template <int N> struct Geo : Bits<N> {
         std::array<BB, 2 * N - 1> AntiDiagonals {};
         std::array<BB, N> Rows {};
         std::array<BB, N> Columns {};
-        Lines()
+        constexpr Lines()
         {
             for (int row = 0; row < N; ++row)
                 for (int col = 0; col < N; ++col) {
@@ -402,7 +394,7 @@ template <int N> struct Geo : Bits<N> {
     };
     static const Lines& LineTable()
     {
-        static const Lines lines;
+        static constexpr Lines lines;
         return lines;
     }
     static BB MakeRowCached(int row) { return LineTable().Rows[row]; }
