@@ -21,3 +21,4 @@ int RunGames(TuneArgs& args);
 int RunFit(TuneArgs& args);
 int RunFitPatterns(TuneArgs& args);
 int RunInit(TuneArgs& args);
+int RunCuts(TuneArgs& args);

@@ -13,6 +13,10 @@
 //       results blended with the search's scores (weight W of the score), K phases a table
 //   corvana-tune init --size N --out FILE.inc
 //       the hand-set weights the first round of games starts from
+//   corvana-tune cuts --size N --out FILE [--from E] [--to E] [--per K] [--depth D] [--jobs J]
+//                      FILE...
+//       exact results beside midgame scores of depths 0..D for K positions a count of empties,
+//       and the spread between them (the solver's probabilistic cut-offs are set from it)
 // tools/tune/retrain.sh runs the rounds and rebuilds the engine in between.
 #include <cstdio>
 #include <cstdlib>
@@ -33,7 +37,9 @@ void Usage()
                "       corvana-tune fit --size 8|10 --out FILE.inc [--epochs E] [--l2 L] FILE...\n"
                "       corvana-tune fit-patterns --size 8|10 --out FILE.bin [--epochs E] [--l2 L]\n"
                "                          [--lambda W] [--phase-share K] FILE...\n"
-               "       corvana-tune init --size 8|10 --out FILE.inc\n",
+               "       corvana-tune init --size 8|10 --out FILE.inc\n"
+               "       corvana-tune cuts --size 8|10 --out FILE [--from E] [--to E] [--per K]\n"
+               "                          [--depth D] [--jobs J] FILE...\n",
         stderr);
 }
 
@@ -56,6 +62,8 @@ int main(int argc, char** argv)
             return RunFitPatterns(a);
         if (!std::strcmp(argv[1], "init"))
             return RunInit(a);
+        if (!std::strcmp(argv[1], "cuts"))
+            return RunCuts(a);
     } catch (const std::invalid_argument& e) {
         std::fprintf(stderr, "corvana-tune: %s\n", e.what());
         Usage();

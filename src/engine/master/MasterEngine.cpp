@@ -43,6 +43,14 @@ namespace {
     // The share of the budget after which the search stops, whatever it is doing.
     constexpr double DeadlineShare = 0.93;
 
+    // From these empties the exact solution is preceded by a bolder one, at these levels of the
+    // solver's cut-offs (see SearchCore::SelectiveSigmas). Measured on the published problems of
+    // 24 to 27 empties and on self-play positions of 20 to 24: one pass at the boldest level
+    // saves a tenth to a fifth of the time, more passes cost more than they save, and below 20
+    // empties the pass costs about what it saves. The 10 x 10 board has no fitted spread yet.
+    constexpr int SelectiveEmpties = 20;
+    constexpr int SelectivePasses[] = { 0 };
+
     // Without a level: what level 5 solves.
     int DefaultSolveEmpties(int size) { return LevelLimits(5, size).SolveEmpties; }
 
@@ -112,18 +120,32 @@ namespace {
             return Report;
         }
 
-        // Under a clock win/loss/draw first, so that a move that keeps the win is known early;
-        // then (or at once without a clock) the exact margin in a window around the midgame
-        // score, wider after each miss.
+        // Large problems are first solved boldly, lines a shallow search judges hopeless cut
+        // off, then less boldly: each solution costs a fraction of the next and leaves it the
+        // best moves in the table, so that the exact one mostly follows them. Then, under a clock,
+        // win/loss/draw, so that a move that keeps the win is known early; then (or at once
+        // without a clock) the exact margin.
         void SolvePhases(bool winLossDrawFirst)
         {
-            const int guess
+            int guess
                 = (Report.Score + (Report.Score >= 0 ? DiscScale / 2 : -DiscScale / 2)) / DiscScale;
-            int bestIndex = 0;
+            const int empties = G::Squares - G::Count(Own | Opp);
+            if (N == 8 && empties >= SelectiveEmpties) {
+                for (const int level : SelectivePasses) {
+                    C.Certainty = level;
+                    const int v = Narrow(guess, -Core::MaxScore, Core::MaxScore);
+                    C.Certainty = TableEntry::Certain;
+                    if (C.Stopped)
+                        return;
+                    guess = v;
+                    Report.Move = G::SquareOfBit(Moves[0].Bit);
+                }
+            }
             // The value lies in [low, high]; Moves[0] reaches at least low (any move reaches the
             // lowest score).
             int low = -Core::MaxScore, high = Core::MaxScore;
             if (winLossDrawFirst) {
+                int bestIndex = 0;
                 const int wld = RootSolve(-1, 1, bestIndex);
                 if (C.Stopped)
                     return;
@@ -138,9 +160,21 @@ namespace {
                 low = wld > 0 ? wld : -Core::MaxScore;
                 high = wld > 0 ? Core::MaxScore : wld;
             }
-            // A window around the guess: scores on a board of an even number of squares are
-            // mostly even, so the guess is made even. Null windows (one test per score) cost
-            // more in all: each test that fails low refutes every move again.
+            const int v = Narrow(guess, low, high);
+            if (C.Stopped)
+                return;
+            Report.Move = G::SquareOfBit(Moves[0].Bit);
+            Report.Score = v * DiscScale;
+            Report.Solution = Solved::Exact;
+        }
+
+        // The root's value, known to lie in [low, high], by windows around guess that widen after
+        // each miss; the best move ends first. Scores on a board of an even number of squares are
+        // mostly even, so the guess is made even. Null windows (one test per score) cost more in
+        // all: each test that fails low refutes every move again.
+        int Narrow(int guess, int low, int high)
+        {
+            int bestIndex = 0;
             int g = std::clamp(guess - (guess & 1), low, high);
             int delta = 8;
             while (low < high) {
@@ -148,7 +182,7 @@ namespace {
                 const int beta = std::min(g + delta, high + 1);
                 const int v = RootSolve(alpha, beta, bestIndex);
                 if (C.Stopped)
-                    return;
+                    return 0;
                 // A bound is never looser than what is known (the table may give one that is).
                 if (v <= alpha) {
                     high = std::max(v, low);
@@ -162,9 +196,7 @@ namespace {
                 }
                 delta *= 2;
             }
-            Report.Move = G::SquareOfBit(Moves[0].Bit);
-            Report.Score = low * DiscScale;
-            Report.Solution = Solved::Exact;
+            return low;
         }
 
         // The exact value (within the window) of the root, moves in their current order; with

@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <condition_variable>
 #include <cstdint>
+#include <iterator>
 #include <mutex>
 #include <vector>
 
@@ -65,6 +67,9 @@ public:
     bool EmptiesToWinner = false;
     // Leaves are scored by the classic evaluation instead of the patterns (for comparisons).
     bool ClassicEval = false;
+    // How sure the solver's results must be: Certain for exact ones, or a level of
+    // SelectiveSigmas, under which lines a shallow search judges far outside the window are cut.
+    int Certainty = TableEntry::Certain;
 
     // ---------------------------------------------------------------- midgame
 
@@ -88,8 +93,7 @@ public:
     // The same by the patterns, from the position's reading.
     static int Evaluate(BB own, BB opp, const PatternConfigs& mover)
     {
-        return LeafScore(
-            own, opp, [&] { return PatternEvaluator<N>::Evaluate(own, opp, mover); });
+        return LeafScore(own, opp, [&] { return PatternEvaluator<N>::Evaluate(own, opp, mover); });
     }
 
     // The final score of a finished game for own: the disc difference, and under the published
@@ -168,7 +172,8 @@ public:
         TableEntry e;
         if (useTable && Table.Probe(key, e)) {
             ttMove = e.Move;
-            if (e.Endgame || e.Depth >= depth) {
+            // A guess of the solver's is no result to the midgame search.
+            if (e.Endgame ? e.Certainty == TableEntry::Certain : e.Depth >= depth) {
                 const int s = e.Endgame ? Decided(e.Score) : e.Score;
                 if (e.Kind == Bound::Exact)
                     return s;
@@ -257,7 +262,7 @@ public:
         TableEntry e;
         if (Table.Probe(key, e)) {
             ttMove = e.Move;
-            if (e.Endgame && e.Depth == empties) {
+            if (e.Endgame && e.Depth == empties && e.Certainty >= Certainty) {
                 if (e.Kind == Bound::Exact)
                     return e.Score;
                 if (e.Kind == Bound::Lower) {
@@ -270,6 +275,12 @@ public:
                     beta = std::min(beta, int(e.Score) + 1);
                 }
             }
+        }
+
+        if (Certainty != TableEntry::Certain && empties >= CutEmpties) {
+            int cut;
+            if (CutOff(own, opp, empties, alpha, beta, cut))
+                return cut;
         }
 
         // The table's move is tried before the others are scored: it often cuts off alone,
@@ -291,7 +302,7 @@ public:
                 const Move& m = list.Moves[i];
                 TableEntry c;
                 if (Table.Probe(keys[i], c) && c.Endgame && c.Depth == empties - 1
-                    && c.Kind != Bound::Lower && -c.Score >= beta) {
+                    && c.Certainty >= Certainty && c.Kind != Bound::Lower && -c.Score >= beta) {
                     Store(key, -c.Score, alpha, beta, empties, m.Bit, true);
                     return -c.Score;
                 }
@@ -338,6 +349,34 @@ public:
         }
         Store(key, best, alpha0, beta, empties, bestBit, true);
         return best;
+    }
+
+    // A probabilistic cut-off: when a shallow search puts the position far enough above beta
+    // (or below alpha) that the exact result lies there too at the level's confidence, the
+    // bound is taken as the result. Far enough: the level's number of the spread, in discs, of
+    // exact results around the shallow search's scores at these empties. (A line the shallow
+    // search sees to the end weighs as a certain result does there, above any estimate: a guess
+    // still, and only guesses rest on these cut-offs.)
+    bool CutOff(BB own, BB opp, int empties, int alpha, int beta, int& result)
+    {
+        const int depth = CutDepth(empties);
+        const double margin = SelectiveSigmas[Certainty] * CutSpread(empties, depth);
+        const double offset = CutOffset(empties, depth);
+        if (beta < MaxScore) {
+            const int bound = int(std::ceil((beta + margin - offset) * DiscScale));
+            if (bound < DecidedBonus && Mid(own, opp, depth, bound - 1, bound) >= bound) {
+                result = beta;
+                return true;
+            }
+        }
+        if (alpha > -MaxScore) {
+            const int bound = int(std::floor((alpha - margin - offset) * DiscScale));
+            if (bound > -DecidedBonus && Mid(own, opp, depth, bound, bound + 1) <= bound) {
+                result = alpha;
+                return true;
+            }
+        }
+        return false;
     }
 
     // Without the table: moves ordered by the opponent's replies, then by parity near the end.
@@ -512,6 +551,7 @@ public:
         int Next = 0;
         int Alpha = 0, Beta = 0, Best = -Infinity, BestBit = NoBit;
         int Working = 0; // threads taking its moves
+        int Certainty = TableEntry::Certain; // of the solution it is part of
         std::atomic<bool> Cutoff { false }; // a move reached beta: the others are not needed
         const SplitPoint* Parent = nullptr; // the split point its owner was working for
         bool HasWork() const
@@ -576,6 +616,7 @@ public:
         sp.Best = best;
         sp.BestBit = bestBit;
         sp.Parent = Under;
+        sp.Certainty = Certainty;
         sp.Working = 1; // this thread
         {
             std::lock_guard<std::mutex> lock(Share->Lock);
@@ -617,7 +658,9 @@ public:
     void WorkAt(SplitPoint& sp)
     {
         const SplitPoint* const outer = Under;
+        const int outerCertainty = Certainty;
         Under = &sp;
+        Certainty = sp.Certainty;
         for (;;) {
             int i, a;
             {
@@ -649,6 +692,7 @@ public:
             }
         }
         Under = outer;
+        Certainty = outerCertainty;
     }
 
     // A helper's life: the moves of whatever split point has some left, until the solution is
@@ -706,8 +750,8 @@ public:
     // a shallow search of each move weighs in, since a wrong first move costs most there. The
     // table's move comes first; when scoreOthers is false the other moves are left unscored
     // (ScoreEnd scores them when the table's move has not cut off).
-    void GenerateEnd(BB own, BB opp, BB moves, int ttMove, int empties, MoveList& list,
-        bool scoreOthers = true)
+    void GenerateEnd(
+        BB own, BB opp, BB moves, int ttMove, int empties, MoveList& list, bool scoreOthers = true)
     {
         list.Count = 0;
         G::ForEachBit(moves, [&](int bit) {
@@ -751,6 +795,20 @@ public:
     static constexpr int SortMobility = 24; // solver: per reply of the opponent
     static constexpr int SortCorner = 64; // solver: per corner among those replies
     static constexpr int SortEvalDivisor = 8; // solver: centidiscs of the shallow search per point
+
+    // The solver's probabilistic cut-offs. Fitted by corvana-tune cuts on positions of 8 to 24
+    // empties from self-play: exact results lie around the shallow search's scores with a spread
+    // (standard deviation, discs) that narrows with its depth and widens a little with the
+    // empties, and above them when the side to move has the last empty square (odd empties).
+    static constexpr int CutEmpties = 14; // from here (12, 16: slower)
+    static constexpr double SelectiveSigmas[] = { 1.1, 1.5, 2.0, 2.6, 3.3 }; // per level
+    static constexpr int SelectiveLevels = int(std::size(SelectiveSigmas));
+    static int CutDepth(int empties) { return empties / 3; }
+    static double CutSpread(int empties, int depth)
+    {
+        return 8.0 + 0.069 * empties - 0.471 * depth;
+    }
+    static double CutOffset(int empties, int /*depth*/) { return empties & 1 ? 2.6 : -1.8; }
 
     static int SquareBonus(int bit)
     {
@@ -798,6 +856,8 @@ public:
         e.Move = std::uint8_t(bestBit);
         e.Depth = std::uint8_t(depth);
         e.Endgame = endgame;
+        if (endgame)
+            e.Certainty = std::uint8_t(Certainty);
         e.Kind = best <= alpha0 ? Bound::Upper : best >= beta ? Bound::Lower : Bound::Exact;
         Table.Store(key, e);
     }

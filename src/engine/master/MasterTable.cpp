@@ -15,9 +15,10 @@ namespace master {
 
 namespace {
 
-    // Data word: score (16 bits), move (8), depth (8), bound (2), endgame (1), generation (8).
+    // Data word: score (16 bits), move (8), depth (8), bound (2), endgame (1), certainty (3),
+    // generation (8).
     constexpr int ScoreShift = 0, MoveShift = 16, DepthShift = 24, BoundShift = 32, EndShift = 34,
-                  GenShift = 40;
+                  CertaintyShift = 35, GenShift = 40;
 
     unsigned GenerationOf(std::uint64_t data) { return unsigned(data >> GenShift) & 0xFF; }
 
@@ -66,6 +67,7 @@ std::uint64_t TransTable::Pack(const TableEntry& e, unsigned generation)
     return (std::uint64_t(std::uint16_t(e.Score)) << ScoreShift)
         | (std::uint64_t(e.Move) << MoveShift) | (std::uint64_t(e.Depth) << DepthShift)
         | (std::uint64_t(e.Kind) << BoundShift) | (std::uint64_t(e.Endgame) << EndShift)
+        | (std::uint64_t(e.Certainty & 7) << CertaintyShift)
         | (std::uint64_t(generation & 0xFF) << GenShift);
 }
 
@@ -77,6 +79,7 @@ TableEntry TransTable::Unpack(std::uint64_t data)
     e.Depth = std::uint8_t(data >> DepthShift);
     e.Kind = Bound((data >> BoundShift) & 3);
     e.Endgame = (data >> EndShift) & 1;
+    e.Certainty = std::uint8_t((data >> CertaintyShift) & 7);
     return e;
 }
 
@@ -111,6 +114,10 @@ void TransTable::Store(std::uint64_t key, const TableEntry& entry)
             const TableEntry old = Unpack(data);
             // An exact endgame result is worth more than any midgame one of the same position.
             if (old.Endgame && !entry.Endgame)
+                return;
+            // Nor does a bolder guess replace a surer result of as many empties.
+            if (old.Endgame && entry.Endgame && old.Depth == entry.Depth
+                && old.Certainty > entry.Certainty)
                 return;
             // A deeper result of the same kind stays, unless this one is exact and it is not;
             // its best move is kept when the new result has none.

@@ -20,7 +20,11 @@ struct TableEntry {
     std::uint8_t Depth = 0;
     Bound Kind = Bound::None;
     bool Endgame = false;
+    // Of an endgame entry: how sure its bound is. Certain unless the solver cut off lines a
+    // shallow search judged hopeless (a level of SelectiveSigmas, the lower the bolder).
+    std::uint8_t Certainty = Certain;
     static constexpr std::uint8_t NoMove = 0xFF;
+    static constexpr std::uint8_t Certain = 7;
 };
 
 class TransTable {

@@ -233,6 +233,42 @@ TEST(TransTable, KeepsDeeperResultsAndFindsWhatItStored)
     EXPECT_EQ(t.UsagePerMille(), 0);
 }
 
+TEST(TransTable, AGuessNeverDisplacesASurerResult)
+{
+    TransTable t(1);
+    TableEntry exact;
+    exact.Endgame = true;
+    exact.Depth = 18;
+    exact.Score = 6;
+    exact.Move = 9;
+    exact.Kind = Bound::Exact;
+    TableEntry guess = exact;
+    guess.Certainty = 0;
+    guess.Score = 10;
+    guess.Move = 20;
+    guess.Kind = Bound::Lower;
+
+    // The certainty comes back as stored...
+    t.Store(7, guess);
+    TableEntry got;
+    ASSERT_TRUE(t.Probe(7, got));
+    EXPECT_EQ(got.Certainty, 0);
+    EXPECT_EQ(got.Score, 10);
+    // ...a sure result of as many empties replaces the guess...
+    t.Store(7, exact);
+    ASSERT_TRUE(t.Probe(7, got));
+    EXPECT_EQ(got.Certainty, TableEntry::Certain);
+    EXPECT_EQ(got.Score, 6);
+    // ...and a later guess, in this search or another, does not replace it.
+    t.Store(7, guess);
+    t.NextGeneration();
+    t.Store(7, guess);
+    ASSERT_TRUE(t.Probe(7, got));
+    EXPECT_EQ(got.Certainty, TableEntry::Certain);
+    EXPECT_EQ(got.Kind, Bound::Exact);
+    EXPECT_EQ(got.Move, 9);
+}
+
 TEST(TransTable, AFullBucketGivesUpItsShallowestEntry)
 {
     // One bucket: every key lands in it.

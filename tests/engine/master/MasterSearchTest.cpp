@@ -236,6 +236,49 @@ TEST(MasterSearch, SolvesTheEndgameSetAtFourteenEmpties)
     }
 }
 
+TEST(MasterSearch, ABolderSolutionFirstLeavesTheExactOneExact)
+{
+    // Positions of 20 empties: solved first with the solver's boldest cut-offs, then exactly in
+    // the same table, which then holds the bold pass's guesses beside the exact results.
+    std::uint64_t boldNodes = 0, exactNodes = 0;
+    for (int i = 0; i < 8; ++i) {
+        const EndgameCase& c = EndgameSet[i];
+        Geo<8>::BB own, opp;
+        ToBits<8>(
+            BoardFromPicture(8, c.Board20), c.Side20 == 'Y' ? SideYellow : SideGreen, own, opp);
+        TransTable table(16);
+        StopSignal signal;
+        SearchCore<8> core(table, signal);
+        core.Certainty = 0;
+        const int bold = core.Solve(own, opp, -64, 64);
+        boldNodes += core.Nodes;
+        EXPECT_NEAR(bold, c.Score20, 20) << "case " << i;
+        core.Certainty = TableEntry::Certain;
+        EXPECT_EQ(core.Solve(own, opp, -64, 64), c.Score20) << "case " << i;
+
+        TransTable fresh(16);
+        SearchCore<8> alone(fresh, signal);
+        EXPECT_EQ(alone.Solve(own, opp, -64, 64), c.Score20) << "case " << i;
+        exactNodes += alone.Nodes;
+    }
+    // The cut-offs cut: the bold pass costs a fraction of the exact solution.
+    EXPECT_LT(boldNodes * 2, exactNodes) << boldNodes << " against " << exactNodes;
+
+    // Through the engine, where the bold pass comes before the exact one from 20 empties, on
+    // one thread and on two that split the tree.
+    for (const int threads : { 1, 2 }) {
+        Engine engine(16, threads);
+        for (int i = 8; i < 12; ++i) {
+            const EndgameCase& c = EndgameSet[i];
+            const SearchReport r = engine.Search(BoardFromPicture(8, c.Board20), 8,
+                c.Side20 == 'Y' ? SideYellow : SideGreen, SolveAll(threads));
+            ASSERT_EQ(r.Solution, Solved::Exact);
+            EXPECT_EQ(r.Score, c.Score20 * DiscScale) << "case " << i << ", " << threads;
+            engine.NewGame();
+        }
+    }
+}
+
 TEST(MasterSearch, TwoThreadsSplitTheSolutionAndAgreeWithOne)
 {
     // Every position of the set solved by a thread alone and by two that share the tree: the
