@@ -121,10 +121,10 @@ namespace {
         }
 
         // Large problems are first solved boldly, lines a shallow search judges hopeless cut
-        // off, then less boldly: each solution costs a fraction of the next and leaves it the
-        // best moves in the table, so that the exact one mostly follows them. Then, under a clock,
-        // win/loss/draw, so that a move that keeps the win is known early; then (or at once
-        // without a clock) the exact margin.
+        // off: that costs a small part of the exact solution and leaves it a close guess and the
+        // best moves in the table, which it mostly follows. Then, under a clock, win/loss/draw,
+        // so that a move that keeps the win is known early; then (or at once without a clock)
+        // the exact margin.
         void SolvePhases(bool winLossDrawFirst)
         {
             int guess

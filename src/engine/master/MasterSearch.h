@@ -9,7 +9,6 @@
 #include <cmath>
 #include <condition_variable>
 #include <cstdint>
-#include <iterator>
 #include <mutex>
 #include <vector>
 
@@ -802,7 +801,6 @@ public:
     // empties, and above them when the side to move has the last empty square (odd empties).
     static constexpr int CutEmpties = 14; // from here (12, 16: slower)
     static constexpr double SelectiveSigmas[] = { 1.1, 1.5, 2.0, 2.6, 3.3 }; // per level
-    static constexpr int SelectiveLevels = int(std::size(SelectiveSigmas));
     static int CutDepth(int empties) { return empties / 3; }
     static double CutSpread(int empties, int depth)
     {
