@@ -97,7 +97,10 @@ template <int N> int RunCutsOf(TuneArgs& args)
         threads.emplace_back(worker);
     for (std::thread& t : threads)
         t.join();
-    std::fclose(out);
+    if (std::fclose(out) != 0) {
+        std::fprintf(stderr, "corvana-tune: cannot write %s\n", outName.c_str());
+        return 1;
+    }
 
     std::printf("empties depth count mean sd\n");
     for (const auto& [at, m] : moments) {

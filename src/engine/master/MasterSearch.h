@@ -360,7 +360,7 @@ public:
     {
         const int depth = CutDepth(empties);
         const double margin = SelectiveSigmas[Certainty] * CutSpread(empties, depth);
-        const double offset = CutOffset(empties, depth);
+        const double offset = CutOffset(empties);
         if (beta < MaxScore) {
             const int bound = int(std::ceil((beta + margin - offset) * DiscScale));
             if (bound < DecidedBonus && Mid(own, opp, depth, bound - 1, bound) >= bound) {
@@ -806,7 +806,7 @@ public:
     {
         return 8.0 + 0.069 * empties - 0.471 * depth;
     }
-    static double CutOffset(int empties, int /*depth*/) { return empties & 1 ? 2.6 : -1.8; }
+    static double CutOffset(int empties) { return empties & 1 ? 2.6 : -1.8; }
 
     static int SquareBonus(int bit)
     {
