@@ -238,6 +238,9 @@ public:
         CountAndPoll();
         if (Halted())
             return 0;
+        // The bucket loads while the moves are found.
+        const std::uint64_t key = Key(own, opp);
+        Table.Prefetch(key);
         const BB moves = G::Moves(own, opp);
         if (!moves) {
             if (passed)
@@ -256,7 +259,6 @@ public:
                 beta = bound;
         }
 
-        const std::uint64_t key = Key(own, opp);
         int ttMove = NoBit;
         TableEntry e;
         if (Table.Probe(key, e)) {
@@ -288,15 +290,17 @@ public:
         MoveList list;
         GenerateEnd(own, opp, moves, ttMove, empties, list, scored);
 
-        // A child already known to be bad enough for the opponent cuts off here at once.
-        if (empties >= EtcEmpties) {
-            // The children's buckets are loaded all at once rather than one miss after another.
-            std::uint64_t keys[G::Squares];
+        // The children's buckets are loaded all at once rather than one miss after another
+        // (children with the table's move first).
+        std::uint64_t keys[G::Squares];
+        if (empties > MidSolveEmpties + 1)
             for (int i = 0; i < list.Count; ++i) {
                 const Move& m = list.Moves[i];
                 keys[i] = Key(opp & ~m.Flips, own | m.Flips | G::One(m.Bit));
                 Table.Prefetch(keys[i]);
             }
+        // A child already known to be bad enough for the opponent cuts off here at once.
+        if (empties >= EtcEmpties) {
             for (int i = 0; i < list.Count; ++i) {
                 const Move& m = list.Moves[i];
                 TableEntry c;
