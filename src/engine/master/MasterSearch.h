@@ -291,7 +291,7 @@ public:
         GenerateEnd(own, opp, moves, ttMove, empties, list, scored);
 
         // The children's buckets are loaded all at once rather than one miss after another
-        // (children with the table's move first).
+        // (the children of 8 empties or fewer do not use the table).
         std::uint64_t keys[G::Squares];
         if (empties > MidSolveEmpties + 1)
             for (int i = 0; i < list.Count; ++i) {
