@@ -263,7 +263,7 @@ public:
         TableEntry e;
         if (Table.Probe(key, e)) {
             ttMove = e.Move;
-            if (e.Endgame && e.Depth == empties && e.Certainty >= Certainty) {
+            if (e.Endgame && e.Depth == empties && SureEnough(e)) {
                 if (e.Kind == Bound::Exact)
                     return e.Score;
                 if (e.Kind == Bound::Lower) {
@@ -305,7 +305,7 @@ public:
                 const Move& m = list.Moves[i];
                 TableEntry c;
                 if (Table.Probe(keys[i], c) && c.Endgame && c.Depth == empties - 1
-                    && c.Certainty >= Certainty && c.Kind != Bound::Lower && -c.Score >= beta) {
+                    && SureEnough(c) && c.Kind != Bound::Lower && -c.Score >= beta) {
                     Store(key, -c.Score, alpha, beta, empties, m.Bit, true);
                     return -c.Score;
                 }
@@ -352,6 +352,15 @@ public:
         }
         Store(key, best, alpha0, beta, empties, bestBit, true);
         return best;
+    }
+
+    // Whether an endgame entry is as sure as this solution needs. Below CutEmpties nothing is
+    // cut off, and the entries such a subtree reads have as few empties: there a bold
+    // solution's results are exact too. (They stay marked as bold: the midgame search, which
+    // takes a sure result for a finished line, would otherwise judge the bold cut-offs by them.)
+    bool SureEnough(const TableEntry& e) const
+    {
+        return e.Certainty >= Certainty || e.Depth < CutEmpties;
     }
 
     // A probabilistic cut-off: when a shallow search puts the position far enough above beta
