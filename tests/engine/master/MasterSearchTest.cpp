@@ -279,6 +279,46 @@ TEST(MasterSearch, ABolderSolutionFirstLeavesTheExactOneExact)
     }
 }
 
+TEST(MasterSearch, ABoldResultAnswersTheExactSolverOnlyWhereNothingWasCut)
+{
+    for (int i = 0; i < 8; ++i) {
+        const EndgameCase& c = EndgameSet[i];
+        Geo<8>::BB own, opp;
+        ToBits<8>(
+            BoardFromPicture(8, c.Board14), c.Side14 == 'Y' ? SideYellow : SideGreen, own, opp);
+        StopSignal signal;
+
+        // 14 empties, where the cut-offs start: a bold result there, here of a null window well
+        // above the score, may be a guess, and the exact solver searches again.
+        const int alpha = c.Score14 <= 50 ? c.Score14 + 12 : c.Score14 - 13;
+        TransTable table(8);
+        SearchCore<8> core(table, signal);
+        core.Certainty = 0;
+        core.Solve(own, opp, alpha, alpha + 1);
+        core.Certainty = TableEntry::Certain;
+        const std::uint64_t before = core.Nodes;
+        const int exact = core.Solve(own, opp, alpha, alpha + 1);
+        EXPECT_EQ(exact > alpha, c.Score14 > alpha) << "case " << i;
+        EXPECT_GT(core.Nodes - before, 2u) << "case " << i;
+
+        // A move later nothing below is cut off: the bold result is exact, and the exact solver
+        // takes it from the table at once.
+        const int bit = Geo<8>::LowestBit(Geo<8>::Moves(own, opp));
+        const Geo<8>::BB flips = Geo<8>::Flips(bit, own, opp);
+        const Geo<8>::BB childOwn = opp & ~flips, childOpp = own | flips | Geo<8>::One(bit);
+        TransTable fresh(8);
+        SearchCore<8> alone(fresh, signal);
+        const int want = alone.Solve(childOwn, childOpp, -64, 64);
+        table.Clear();
+        core.Certainty = 0;
+        EXPECT_EQ(core.Solve(childOwn, childOpp, -64, 64), want) << "case " << i;
+        core.Certainty = TableEntry::Certain;
+        const std::uint64_t bold = core.Nodes;
+        EXPECT_EQ(core.Solve(childOwn, childOpp, -64, 64), want) << "case " << i;
+        EXPECT_LE(core.Nodes - bold, 2u) << "case " << i;
+    }
+}
+
 TEST(MasterSearch, TwoThreadsSplitTheSolutionAndAgreeWithOne)
 {
     // Every position of the set solved by a thread alone and by two that share the tree: the
