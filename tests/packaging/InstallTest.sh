@@ -102,8 +102,10 @@ env -u QT_QPA_PLATFORM DISPLAY="$display" XDG_STATE_HOME="$run" \
     "$prefix/bin/corvana" --config "$run/reversi.ini" >/dev/null 2>&1 &
 app=$!
 class=""
+# The window may be found before its class is set ("WM_CLASS:  not found."): wait for a value.
 for _ in $(seq 200); do
-    class=$(xprop -display "$display" -name Corvana WM_CLASS 2>/dev/null) && break
+    class=$(xprop -display "$display" -name Corvana WM_CLASS 2>/dev/null) \
+        && case "$class" in *=*) break ;; esac
     sleep 0.1
 done
 [ -n "$class" ] || fail "the window did not appear"
