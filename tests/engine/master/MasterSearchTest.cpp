@@ -288,8 +288,8 @@ TEST(MasterSearch, ABoldResultAnswersTheExactSolverOnlyWhereNothingWasCut)
             BoardFromPicture(8, c.Board14), c.Side14 == 'Y' ? SideYellow : SideGreen, own, opp);
         StopSignal signal;
 
-        // 14 empties, where the cut-offs start: a bold result there, here of a null window well
-        // above the score, may be a guess, and the exact solver searches again.
+        // 14 empties, where the cut-offs start: a bold result there, here of a null window 12
+        // discs or more away from the score, may be a guess, and the exact solver searches again.
         const int alpha = c.Score14 <= 50 ? c.Score14 + 12 : c.Score14 - 13;
         TransTable table(8);
         SearchCore<8> core(table, signal);
