@@ -8,9 +8,9 @@
 #include <map>
 #include <mutex>
 #include <stdexcept>
-#include <thread>
 #include <vector>
 
+#include "Jobs.h"
 #include "MasterSearch.h"
 #include "Samples.h"
 #include "TuneCommands.h"
@@ -92,15 +92,8 @@ template <int N> int RunCutsOf(TuneArgs& args)
             std::fflush(out);
         }
     };
-    std::vector<std::thread> threads;
-    for (int j = 0; j < jobs; ++j)
-        threads.emplace_back(worker);
-    for (std::thread& t : threads)
-        t.join();
-    if (std::fclose(out) != 0) {
-        std::fprintf(stderr, "corvana-tune: cannot write %s\n", outName.c_str());
+    if (!RunJobsAndClose(jobs, worker, out, outName))
         return 1;
-    }
 
     std::printf("empties depth count mean sd\n");
     for (const auto& [at, m] : moments) {

@@ -5,9 +5,9 @@
 #include <mutex>
 #include <random>
 #include <stdexcept>
-#include <thread>
 
 #include "GamePosition.h"
+#include "Jobs.h"
 #include "MasterBits.h"
 #include "MoveRules.h"
 #include "RoutineTable.h"
@@ -121,14 +121,7 @@ int RunGames(TuneArgs& args)
                 std::fprintf(stderr, "%d of %d games\n", finished, games);
         }
     };
-    std::vector<std::thread> threads;
-    for (int j = 0; j < jobs; ++j)
-        threads.emplace_back(worker);
-    for (std::thread& t : threads)
-        t.join();
-    if (std::fclose(out) != 0) {
-        std::fprintf(stderr, "corvana-tune: cannot write %s\n", outName.c_str());
+    if (!RunJobsAndClose(jobs, worker, out, outName))
         return 1;
-    }
     return 0;
 }
