@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <sstream>
 #include <stdexcept>
@@ -87,6 +88,7 @@ struct PatternModel {
     int Classes = 0;
     std::vector<double> Feature; // [phase][feature]
     std::vector<double> Table; // [phase / PhaseShare][class]
+    std::vector<double> Prior; // what the L2 term pulls Table towards: zero, or the start's
     int PhaseShare = 1; // consecutive phases that share their tables
     const WeightClasses* Shared = nullptr;
 
@@ -182,6 +184,13 @@ template <int N> int FitPatterns(TuneArgs& args)
         throw std::invalid_argument("--lambda must be 0 to 1");
     if (phaseShare < 1 || phaseShare > EvalPhases)
         throw std::invalid_argument("--phase-share must be 1 to 8");
+    const std::string startName = args.Text("--start", "");
+    const int firstPhase = int(args.Number("--first-phase", 0));
+    const int lastPhase = int(args.Number("--last-phase", EvalPhases - 1));
+    if (firstPhase < 0 || lastPhase >= EvalPhases || firstPhase > lastPhase)
+        throw std::invalid_argument("--first-phase and --last-phase must be 0 to 7, in order");
+    if (startName.empty() && (firstPhase > 0 || lastPhase < EvalPhases - 1))
+        throw std::invalid_argument("fitting some phases alone needs --start FILE.bin for the rest");
     const std::vector<std::string> files = args.Rest();
     if (outName.empty() || files.empty())
         throw std::invalid_argument(
@@ -195,6 +204,9 @@ template <int N> int FitPatterns(TuneArgs& args)
             std::fprintf(stderr, "corvana-tune: cannot read %s\n", f.c_str());
             return 1;
         }
+    std::erase_if(rows, [&](const PatternRow& r) {
+        return r.Phase < firstPhase || r.Phase > lastPhase;
+    });
     if (rows.size() < 1000) {
         std::fprintf(stderr, "corvana-tune: %zu positions are too few to fit\n", rows.size());
         return 1;
@@ -210,11 +222,37 @@ template <int N> int FitPatterns(TuneArgs& args)
     m.PhaseShare = phaseShare;
     m.Table.assign(
         std::size_t((EvalPhases + phaseShare - 1) / phaseShare) * std::size_t(classes.Count), 0.0);
-    // The features start where the classic fit left them; the tables from nothing.
-    const EvalWeights& classic = WeightsFor(N);
-    for (int p = 0; p < EvalPhases; ++p)
-        for (int f = 0; f < FeatureCount; ++f)
-            m.Feature.push_back(classic.Feature[p][f]);
+    if (startName.empty()) {
+        // The features start where the classic fit left them; the tables from nothing.
+        const EvalWeights& classic = WeightsFor(N);
+        for (int p = 0; p < EvalPhases; ++p)
+            for (int f = 0; f < FeatureCount; ++f)
+                m.Feature.push_back(classic.Feature[p][f]);
+    } else {
+        // Everything starts from an earlier fit, which the L2 term then holds the tables near:
+        // a refit of some phases on fewer, better labelled positions keeps what the many games
+        // taught and leaves the other phases exactly as they were.
+        std::ifstream in(startName, std::ios::binary);
+        if (!in) {
+            std::fprintf(stderr, "corvana-tune: cannot read %s\n", startName.c_str());
+            return 1;
+        }
+        const std::vector<unsigned char> bytes(
+            (std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        PatternWeights start;
+        std::string why;
+        if (!ReadPatternWeights(bytes.data(), bytes.size(), N, start, why)) {
+            std::fprintf(stderr, "corvana-tune: %s: %s\n", startName.c_str(), why.c_str());
+            return 1;
+        }
+        m.Feature.assign(start.Feature.begin(), start.Feature.end());
+        for (int p = 0; p < EvalPhases; p += phaseShare)
+            for (int e = 0; e < set.Entries; ++e)
+                if (const int sign = classes.Sign[std::size_t(e)])
+                    m.Table[m.TableStart(p) + std::size_t(classes.Class[std::size_t(e)])]
+                        = sign * start.Table[std::size_t(p) * std::size_t(set.Entries) + std::size_t(e)];
+    }
+    m.Prior = m.Table;
 
     const std::size_t trainSize = rows.size() - rows.size() / 10;
     const std::vector<double> classicError
@@ -223,6 +261,14 @@ template <int N> int FitPatterns(TuneArgs& args)
     for (double e : classicError)
         std::fprintf(stderr, " %.2f", e / 100);
     std::fprintf(stderr, "\n");
+    if (!startName.empty()) {
+        const std::vector<double> startError = ErrorByPhase(
+            rows, trainSize, rows.size(), [&](const PatternRow& r) { return m.Predict(r); });
+        std::fprintf(stderr, "the start misses it by:");
+        for (double e : startError)
+            std::fprintf(stderr, " %.2f", e / 100);
+        std::fprintf(stderr, "\n");
+    }
     Adam featureAdam(m.Feature.size(), rate), tableAdam(m.Table.size(), rate);
     std::vector<std::size_t> order(trainSize);
     for (std::size_t i = 0; i < trainSize; ++i)
@@ -267,7 +313,7 @@ template <int N> int FitPatterns(TuneArgs& args)
                 }
             }
             for (const std::size_t c : touched)
-                gt[c] += 2 * l2 * m.Table[c];
+                gt[c] += 2 * l2 * (m.Table[c] - m.Prior[c]);
             featureAdam.Step(m.Feature, gf, tf);
             tableAdam.Step(m.Table, gt, touched);
         }

@@ -11,6 +11,7 @@
 #include "MasterBits.h"
 #include "MoveRules.h"
 #include "RoutineTable.h"
+#include "Samples.h"
 #include "TuneCommands.h"
 #include "master/MasterEngine.h"
 
@@ -31,12 +32,7 @@ void WriteSample(std::FILE* out, const Board& cells, int side, int result, int s
 {
     typename Geo<N>::BB own, opp;
     Bits<N>::FromBoard(cells, side, Other(side), own, opp);
-    const auto hi = [](auto b) {
-        return static_cast<unsigned long long>(static_cast<unsigned __int128>(b) >> 64);
-    };
-    const auto lo = [](auto b) { return static_cast<unsigned long long>(b); };
-    std::fprintf(
-        out, "%llx %llx %llx %llx %d %d\n", hi(own), lo(own), hi(opp), lo(opp), result, score);
+    WriteSample<N>(out, own, opp, result, score);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // (in newer records) the search's score of the position in centidiscs for own.
 #pragma once
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -31,4 +32,17 @@ template <int N, class Take> bool ReadSamples(const std::string& name, Take take
         take(own, opp, result, score);
     }
     return true;
+}
+
+// One line of a record: what ReadSamples reads back.
+template <int N>
+void WriteSample(std::FILE* out, typename master::Geo<N>::BB own, typename master::Geo<N>::BB opp,
+    int result, int score)
+{
+    const auto hi = [](auto b) {
+        return static_cast<unsigned long long>(static_cast<unsigned __int128>(b) >> 64);
+    };
+    const auto lo = [](auto b) { return static_cast<unsigned long long>(b); };
+    std::fprintf(
+        out, "%llx %llx %llx %llx %d %d\n", hi(own), lo(own), hi(opp), lo(opp), result, score);
 }

@@ -7,10 +7,12 @@
 //   corvana-tune fit --size N --out FILE.inc [--epochs E] [--l2 L] FILE...
 //       least squares of the classic evaluation's weights against those results, per phase
 //   corvana-tune fit-patterns --size N --out FILE.bin [--epochs E] [--l2 L] [--lambda W]
-//                      [--phase-share K] FILE...
+//                      [--phase-share K] [--start FILE.bin [--first-phase P] [--last-phase P]]
+//                      FILE...
 //       the same for the pattern evaluation: its features and tables, as the file the engine
 //       compiles in (src/engine/master/PatternWeights8.bin, PatternWeights10.bin), against the
-//       results blended with the search's scores (weight W of the score), K phases a table
+//       results blended with the search's scores (weight W of the score), K phases a table;
+//       from an earlier fit, held near it, and then perhaps of phases P..P alone
 //   corvana-tune init --size N --out FILE.inc
 //       the hand-set weights the first round of games starts from
 //   corvana-tune cuts --size N --out FILE [--from E] [--to E] [--per K] [--depth D] [--jobs J]
@@ -36,7 +38,9 @@ void Usage()
                "                          [--eval patterns|classic]\n"
                "       corvana-tune fit --size 8|10 --out FILE.inc [--epochs E] [--l2 L] FILE...\n"
                "       corvana-tune fit-patterns --size 8|10 --out FILE.bin [--epochs E] [--l2 L]\n"
-               "                          [--lambda W] [--phase-share K] FILE...\n"
+               "                          [--lambda W] [--phase-share K]\n"
+               "                          [--start FILE.bin [--first-phase P] [--last-phase P]]\n"
+               "                          FILE...\n"
                "       corvana-tune init --size 8|10 --out FILE.inc\n"
                "       corvana-tune cuts --size 8|10 --out FILE [--from E] [--to E] [--per K]\n"
                "                          [--depth D] [--jobs J] FILE...\n",
