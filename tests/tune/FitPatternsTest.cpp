@@ -93,13 +93,14 @@ TEST(TuneSamples, ARecordReadsBackAsItWasWrittenOnBothSizes)
     std::fputs("0 ff00 0 ff 12\nnot a record\n", out);
     std::fclose(out);
     lines = 0;
-    EXPECT_TRUE(ReadSamples<8>(name, [&](std::uint64_t own, std::uint64_t opp, int result, int score) {
-        ++lines;
-        EXPECT_EQ(own, 0xff00u);
-        EXPECT_EQ(opp, 0xffu);
-        EXPECT_EQ(result, 12);
-        EXPECT_EQ(score, 1200);
-    }));
+    EXPECT_TRUE(
+        ReadSamples<8>(name, [&](std::uint64_t own, std::uint64_t opp, int result, int score) {
+            ++lines;
+            EXPECT_EQ(own, 0xff00u);
+            EXPECT_EQ(opp, 0xffu);
+            EXPECT_EQ(result, 12);
+            EXPECT_EQ(score, 1200);
+        }));
     EXPECT_EQ(lines, 1);
     std::remove(name.c_str());
 }
@@ -109,7 +110,8 @@ TEST(TuneFitPatterns, ARefitOfSomePhasesKeepsTheOthersAndLearnsItsOwn)
     const PatternWeights* compiled = PatternWeightsFor(8);
     ASSERT_NE(compiled, nullptr) << PatternWeightsProblem(8);
     const std::string dir = ::testing::TempDir();
-    const std::string startName = dir + "corvana-fit-start.bin", outName = dir + "corvana-fit-out.bin",
+    const std::string startName = dir + "corvana-fit-start.bin",
+                      outName = dir + "corvana-fit-out.bin",
                       recordsName = dir + "corvana-fit-records.txt";
     WriteAll(startName, PatternWeightsFile(*compiled));
 

@@ -190,7 +190,12 @@ template <int N> int FitPatterns(TuneArgs& args)
     if (firstPhase < 0 || lastPhase >= EvalPhases || firstPhase > lastPhase)
         throw std::invalid_argument("--first-phase and --last-phase must be 0 to 7, in order");
     if (startName.empty() && (firstPhase > 0 || lastPhase < EvalPhases - 1))
-        throw std::invalid_argument("fitting some phases alone needs --start FILE.bin for the rest");
+        throw std::invalid_argument(
+            "fitting some phases alone needs --start FILE.bin for the rest");
+    // A phase outside the range that shares a table with one inside would change with it.
+    if (firstPhase % phaseShare != 0
+        || ((lastPhase + 1) % phaseShare != 0 && lastPhase != EvalPhases - 1))
+        throw std::invalid_argument("--first-phase and --last-phase must not split a shared table");
     const std::vector<std::string> files = args.Rest();
     if (outName.empty() || files.empty())
         throw std::invalid_argument(
@@ -204,9 +209,8 @@ template <int N> int FitPatterns(TuneArgs& args)
             std::fprintf(stderr, "corvana-tune: cannot read %s\n", f.c_str());
             return 1;
         }
-    std::erase_if(rows, [&](const PatternRow& r) {
-        return r.Phase < firstPhase || r.Phase > lastPhase;
-    });
+    std::erase_if(
+        rows, [&](const PatternRow& r) { return r.Phase < firstPhase || r.Phase > lastPhase; });
     if (rows.size() < 1000) {
         std::fprintf(stderr, "corvana-tune: %zu positions are too few to fit\n", rows.size());
         return 1;
@@ -249,8 +253,8 @@ template <int N> int FitPatterns(TuneArgs& args)
         for (int p = 0; p < EvalPhases; p += phaseShare)
             for (int e = 0; e < set.Entries; ++e)
                 if (const int sign = classes.Sign[std::size_t(e)])
-                    m.Table[m.TableStart(p) + std::size_t(classes.Class[std::size_t(e)])]
-                        = sign * start.Table[std::size_t(p) * std::size_t(set.Entries) + std::size_t(e)];
+                    m.Table[m.TableStart(p) + std::size_t(classes.Class[std::size_t(e)])] = sign
+                        * start.Table[std::size_t(p) * std::size_t(set.Entries) + std::size_t(e)];
     }
     m.Prior = m.Table;
 
